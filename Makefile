@@ -1,0 +1,38 @@
+# `make run` builds and starts the program, `make test` builds and runs every
+# test; both install missing Debian packages first.
+BUILD   ?= build
+JOBS    ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build test run bench clean
+
+all: build
+
+deps:
+	@./scripts/install-deps.sh
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+
+configure: deps $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --timeout 300
+
+# The program keeps its folder tree beside its start folder, so it starts
+# from a folder of its own: $(BUILD)/run/bin, tree in $(BUILD)/run.
+run: build
+	mkdir -p $(BUILD)/run/bin
+	cp $(BUILD)/app/tarvik23 $(BUILD)/run/bin/tarvik23
+	cd $(BUILD)/run/bin && if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; then \
+	  ./tarvik23; else xvfb-run -a ./tarvik23; fi
+
+bench: configure
+	cmake --build $(BUILD) --target bench -j $(JOBS)
+	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && echo "== $$b" && "$$b"; done; true
+
+clean:
+	rm -rf $(BUILD)

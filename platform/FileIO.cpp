@@ -1,0 +1,78 @@
+#include "platform/FileIO.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+namespace platform {
+namespace {
+
+std::string ErrnoText(const std::string& what, const std::string& path) {
+  return what + " \"" + path + "\": " + std::strerror(errno);
+}
+
+Status WriteAll(int fd, std::string_view bytes, const std::string& path) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return Status::Fail(ErrnoText("cannot write", path));
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return Status::Ok();
+}
+
+}  // namespace
+
+Result<std::string> ReadWholeFile(const std::string& path) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return Status::Fail(ErrnoText("cannot open", path));
+  std::string data;
+  char buf[65536];
+  for (;;) {
+    ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      Status failed = Status::Fail(ErrnoText("cannot read", path));
+      ::close(fd);
+      return failed;
+    }
+    if (n == 0) break;
+    data.append(buf, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  return data;
+}
+
+Status WriteFileAtomic(const std::string& path, std::string_view bytes) {
+  static std::atomic<unsigned> serial{0};
+  const std::string tmp = path + ".~" + std::to_string(::getpid()) + "." +
+                          std::to_string(serial.fetch_add(1)) + ".tmp";
+  int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return Status::Fail(ErrnoText("cannot create", tmp));
+  Status written = WriteAll(fd, bytes, tmp);
+  if (written && ::fsync(fd) != 0) written = Status::Fail(ErrnoText("cannot flush", tmp));
+  if (::close(fd) != 0 && written) written = Status::Fail(ErrnoText("cannot close", tmp));
+  if (written && ::rename(tmp.c_str(), path.c_str()) != 0)
+    written = Status::Fail(ErrnoText("cannot replace", path));
+  if (!written) {
+    ::unlink(tmp.c_str());
+    return written;
+  }
+  // Make the rename itself durable.
+  std::string dir = std::filesystem::path(path).parent_path().string();
+  int dfd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dfd >= 0) {
+    ::fsync(dfd);
+    ::close(dfd);
+  }
+  return Status::Ok();
+}
+
+}  // namespace platform

@@ -1,0 +1,19 @@
+#pragma once
+// Colours are written as system colour numbers 0x00BBGGRR throughout the
+// program; this is the one place that turns them into Qt colours.
+#include <QColor>
+#include <cstdint>
+
+namespace platform {
+
+inline QColor VclColor(std::uint32_t bgr) {
+  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+inline std::uint32_t ToVclColor(const QColor& c) {
+  return static_cast<std::uint32_t>(c.red()) | (static_cast<std::uint32_t>(c.green()) << 8) |
+         (static_cast<std::uint32_t>(c.blue()) << 16);
+}
+
+}  // namespace platform
