@@ -29,18 +29,42 @@ std::string GraphicSizeError(std::int32_t height, std::int32_t width) {
          " is outside 1 to " + std::to_string(kMaxGraphicSize);
 }
 
+// Lines 9 to 42 of a layer block, in their order for both directions: `io`
+// writes a field out or reads it in.
+template <class Io>
+void TextDateAndTimeLines(LayerObject& layer, Io& io) {
+  io.Text(layer.Text, "the text");
+  io.Text(layer.DatePreview, "the date preview");
+  io.Text(layer.DateFormat, "the date format");
+  io.Text(layer.DateCode, "the date code");
+  io.Number(layer.WeekdayMask);
+  io.Number(layer.DayOffset);
+  io.Number(layer.DateMode);
+  for (auto& name : layer.WeekdayNames) io.Text(name, "a weekday name");
+  for (auto& name : layer.MonthNames) io.Text(name, "a month name");
+  io.Text(layer.TimePreview, "the time preview");
+  io.Text(layer.TimeFormat, "the time format");
+  io.Text(layer.TimeCode, "the time code");
+  io.Number(layer.Interval);
+  io.Number(layer.TimeOffset);
+  io.Text(layer.AmText, "the AM text");
+  io.Text(layer.PmText, "the PM text");
+  io.Number(layer.TimeStep);
+}
+
 // ---- writing ----
 
 class LineWriter {
  public:
   explicit LineWriter(std::vector<std::string>& lines) : lines_(lines) {}
-  void Number(std::int32_t value) { lines_.push_back(std::to_string(value)); }
+  void Line(std::string line) { lines_.push_back(std::move(line)); }
+  void Number(std::int32_t value) { Line(std::to_string(value)); }
   // A one-line field: a line break inside it would shift every later line.
   void Text(const std::string& value, const char* field) {
     if (value.find_first_of("\r\n") != std::string::npos) {
       if (error_.empty()) error_ = std::string(field) + " holds a line break";
     }
-    lines_.push_back(value);
+    Line(value);
   }
   const std::string& error() const { return error_; }
 
@@ -56,37 +80,20 @@ std::string StyleLine(std::uint8_t style) {
   return line;
 }
 
-platform::Status WriteLayer(LayerObject& layer, int index, LineWriter& out,
-                            std::vector<std::string>& lines) {
+platform::Status WriteLayer(LayerObject& layer, int index, LineWriter& out) {
   const bool graphic = layer.Kind == kKindGraphic;
   if (graphic && !GraphicSizeFits(layer.GraphicHeight, layer.GraphicWidth))
     return platform::Status::Fail("layer " + std::to_string(index + 1) + ": " +
                                   GraphicSizeError(layer.GraphicHeight, layer.GraphicWidth));
   out.Number(layer.Kind);
   out.Text(layer.FontName, "the font name");
-  lines.push_back(StyleLine(layer.FontStyle));
+  out.Line(StyleLine(layer.FontStyle));
   out.Number(layer.Spacing);
   out.Number(layer.Height);
   out.Number(layer.Width);
   out.Number(layer.PosX);
   out.Number(graphic ? Negated(layer.PosY) : layer.PosY);
-  out.Text(layer.Text, "the text");
-  out.Text(layer.DatePreview, "the date preview");
-  out.Text(layer.DateFormat, "the date format");
-  out.Text(layer.DateCode, "the date code");
-  out.Number(layer.WeekdayMask);
-  out.Number(layer.DayOffset);
-  out.Number(layer.DateMode);
-  for (const auto& name : layer.WeekdayNames) out.Text(name, "a weekday name");
-  for (const auto& name : layer.MonthNames) out.Text(name, "a month name");
-  out.Text(layer.TimePreview, "the time preview");
-  out.Text(layer.TimeFormat, "the time format");
-  out.Text(layer.TimeCode, "the time code");
-  out.Number(layer.Interval);
-  out.Number(layer.TimeOffset);
-  out.Text(layer.AmText, "the AM text");
-  out.Text(layer.PmText, "the PM text");
-  out.Number(layer.TimeStep);
+  TextDateAndTimeLines(layer, out);
   if (!graphic) {
     layer.GraphicHeight = kPlaceholderHeight;
     layer.GraphicWidth = kPlaceholderWidth;
@@ -101,7 +108,7 @@ platform::Status WriteLayer(LayerObject& layer, int index, LineWriter& out,
       const std::size_t start = static_cast<std::size_t>(r) * width;
       for (std::size_t c = 0; c < width && start + c < layer.Pixels.size(); ++c)
         if (layer.Pixels[start + c] != '0') row[c] = '1';
-      lines.push_back(std::move(row));
+      out.Line(std::move(row));
     }
   }
   if (!out.error().empty())
@@ -112,6 +119,12 @@ platform::Status WriteLayer(LayerObject& layer, int index, LineWriter& out,
 // ---- reading ----
 
 enum class Layout { V6, V7, V9 };
+
+struct FieldReader {
+  LineReader& in;
+  void Text(std::string& field, const char*) { field = in.Text(); }
+  void Number(std::int32_t& field) { field = in.Integer(); }
+};
 
 void ReadLayer(LineReader& in, Layout layout, LayerObject& layer) {
   layer.Kind = static_cast<std::uint8_t>(in.Integer());
@@ -126,23 +139,8 @@ void ReadLayer(LineReader& in, Layout layout, LayerObject& layer) {
   layer.PosX = in.Integer();
   layer.PosY = in.Integer();
   if (layer.Kind == kKindGraphic) layer.PosY = Negated(layer.PosY);
-  layer.Text = in.Text();
-  layer.DatePreview = in.Text();
-  layer.DateFormat = in.Text();
-  layer.DateCode = in.Text();
-  layer.WeekdayMask = in.Integer();
-  layer.DayOffset = in.Integer();
-  layer.DateMode = in.Integer();
-  for (auto& name : layer.WeekdayNames) name = in.Text();
-  for (auto& name : layer.MonthNames) name = in.Text();
-  layer.TimePreview = in.Text();
-  layer.TimeFormat = in.Text();
-  layer.TimeCode = in.Text();
-  layer.Interval = in.Integer();
-  layer.TimeOffset = in.Integer();
-  layer.AmText = in.Text();
-  layer.PmText = in.Text();
-  layer.TimeStep = in.Integer();
+  FieldReader fields{in};
+  TextDateAndTimeLines(layer, fields);
   const std::int32_t height = in.Integer();
   const std::int32_t width = in.Integer();
   // The size decides how much is allocated and how many lines follow; a
@@ -208,17 +206,17 @@ platform::Status ReadBody(const std::vector<std::string>& lines, std::size_t fir
 platform::Result<std::vector<std::string>> PrintTextToLines(PrintText& text) {
   std::vector<std::string> lines;
   LineWriter out(lines);
-  lines.push_back(FormatVersion(kRecordVersion));
+  out.Line(FormatVersion(kRecordVersion));
   out.Number(kLayerCount);
   for (int i = 0; i < kLayerCount; ++i) {
-    platform::Status written = WriteLayer(text.Layers[i], i, out, lines);
+    platform::Status written = WriteLayer(text.Layers[i], i, out);
     if (!written) return written;
   }
   const PrintParameters& p = text.Parameters;
   for (auto field : kParameterSetXFields) out.Number(p.X1.*field);
   for (auto field : kParameterSetXFields) out.Number(p.X2.*field);
   for (auto field : kParameterSetYFields) out.Number(p.Y.*field);
-  for (auto& line : NoteToLines(text.Note)) lines.push_back(std::move(line));
+  for (auto& line : NoteToLines(text.Note)) out.Line(std::move(line));
   return lines;
 }
 

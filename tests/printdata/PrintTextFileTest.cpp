@@ -31,6 +31,14 @@ PrintText Marked() {
   return t;
 }
 
+// Older files have one horizontal layout, which serves as both, and no
+// vertical one.
+void ExpectOneLayout(const PrintText& t, const ParameterSetX& x) {
+  EXPECT_EQ(t.Parameters.X1, x);
+  EXPECT_EQ(t.Parameters.X2, x);
+  EXPECT_EQ(t.Parameters.Y, (ParameterSetY{0, 0, 1, 0}));
+}
+
 class PrintTextFile : public FileFixture {};
 
 }  // namespace
@@ -214,10 +222,7 @@ TEST_F(PrintTextFile, ReadsHandWrittenVersion8) {
   EXPECT_EQ(graphic.GraphicWidth, 4);
   EXPECT_EQ(graphic.Pixels, "100101101001");
   for (int i = 2; i < kLayerCount; ++i) EXPECT_EQ(t.Layers[i].Text, "untouched") << i;
-  const ParameterSetX x = {0, 300, 1, 100, 1, 200, 0, 0};
-  EXPECT_EQ(t.Parameters.X1, x);
-  EXPECT_EQ(t.Parameters.X2, x);
-  EXPECT_EQ(t.Parameters.Y, (ParameterSetY{0, 0, 1, 0}));
+  ExpectOneLayout(t, {0, 300, 1, 100, 1, 200, 0, 0});
   EXPECT_EQ(t.Note, "Zeile 1\r\nZeile 2");
 }
 
@@ -238,10 +243,7 @@ TEST_F(PrintTextFile, ReadsHandWrittenVersion7) {
   EXPECT_EQ(date.DayOffset, -800);
   EXPECT_EQ(date.DateMode, 3);
   EXPECT_EQ(t.Layers[1].Text, "untouched");
-  const ParameterSetX x = {50, 250, 2, 80, 3, 150, 40, 180};
-  EXPECT_EQ(t.Parameters.X1, x);
-  EXPECT_EQ(t.Parameters.X2, x);
-  EXPECT_EQ(t.Parameters.Y, (ParameterSetY{0, 0, 1, 0}));
+  ExpectOneLayout(t, {50, 250, 2, 80, 3, 150, 40, 180});
   EXPECT_EQ(t.Note, "");
 }
 
@@ -274,9 +276,7 @@ TEST_F(PrintTextFile, ReadsHandWrittenVersion6WithoutSpacing) {
   EXPECT_EQ(graphic.Interval, -1);
   EXPECT_EQ(graphic.Pixels, "1001");
   EXPECT_EQ(t.Layers[2].Spacing, 5);
-  const ParameterSetX x = {10, 150, 2, 0, 1, 0, 20, 0};
-  EXPECT_EQ(t.Parameters.X1, x);
-  EXPECT_EQ(t.Parameters.X2, x);
+  ExpectOneLayout(t, {10, 150, 2, 0, 1, 0, 20, 0});
   EXPECT_EQ(t.Note, "Notiz");
 }
 
