@@ -19,6 +19,13 @@ int Scale(double units, int pixels, int unitsPerEm) {
   return static_cast<int>(std::floor(units * pixels / unitsPerEm + 0.5));
 }
 
+// The cell reaches the Windows ascent and descent rounded up, so that
+// hinting, which may round a glyph's top or bottom outwards, never pushes
+// ink out of its own cell.
+int ScaleUp(double units, int pixels, int unitsPerEm) {
+  return static_cast<int>(std::ceil(units * pixels / unitsPerEm - 1e-9));
+}
+
 }  // namespace
 
 Font::Font(Setup setup) : setup_(std::move(setup)) {
@@ -33,8 +40,8 @@ Font::Font(Setup setup) : setup_(std::move(setup)) {
     throw std::runtime_error("cannot size font");
   }
   const int em = face.UnitsPerEm();
-  metrics_.Ascent = Scale(face.WinAscent(), setup_.PixelsY, em);
-  metrics_.Descent = Scale(face.WinDescent(), setup_.PixelsY, em);
+  metrics_.Ascent = ScaleUp(face.WinAscent(), setup_.PixelsY, em);
+  metrics_.Descent = ScaleUp(face.WinDescent(), setup_.PixelsY, em);
   metrics_.Height = metrics_.Ascent + metrics_.Descent;
   metrics_.AveCharWidth = Scale(face.AverageWidthUnits(), setup_.PixelsX, em);
 

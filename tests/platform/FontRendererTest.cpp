@@ -56,9 +56,11 @@ TEST(FontRenderer, TwelvePointArialHasTheCellAndAverageWidthOfTheDefaultLayer) {
   auto font = MakeFont("Arial");
   ASSERT_TRUE(font);
   const TextMetrics& m = font->Metrics();
-  EXPECT_EQ(m.Ascent, 14);
-  EXPECT_EQ(m.Descent, 3);
-  EXPECT_EQ(m.Height, 17);
+  // 1854 and 434 of 2048 units at 16 pixels, rounded up: the capitals'
+  // 12 rows end on the cell's top.
+  EXPECT_EQ(m.Ascent, 15);
+  EXPECT_EQ(m.Descent, 4);
+  EXPECT_EQ(m.Height, 19);
   // The weighted lower-case average, not the font's stored (far wider) field.
   EXPECT_EQ(m.AveCharWidth, 7);
   EXPECT_EQ(MakeFont("Arial", kFontBold)->Metrics().AveCharWidth, 8);
