@@ -1,6 +1,7 @@
 #include "editor/DateFormats.h"
 
 #include "editor/DateCode.h"
+#include "editor/FormatLookup.h"
 
 namespace editor {
 namespace {
@@ -88,11 +89,7 @@ const DateFormatTable& DateFormats() {
 }
 
 int FindDateFormat(std::string_view name) {
-  const DateFormatTable& table = DateFormats();
-  for (int i = 0; i <= kLastDateFormatIndex; ++i) {
-    if (table[static_cast<std::size_t>(i)].Name == name) return i;
-  }
-  return -1;
+  return FindFormatByName(DateFormats(), kLastDateFormatIndex, name);
 }
 
 void ApplyDateFormat(printdata::PrintText& work, unsigned layer, int entry, const LocalDateTime& now) {

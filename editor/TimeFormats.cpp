@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "editor/FormatLookup.h"
 #include "editor/TimeCode.h"
 
 namespace editor {
@@ -39,11 +40,7 @@ const TimeFormatTable& TimeFormats() {
 }
 
 int FindTimeFormat(std::string_view name) {
-  const TimeFormatTable& table = TimeFormats();
-  for (int i = 0; i <= kLastTimeFormatIndex; ++i) {
-    if (table[static_cast<std::size_t>(i)].Name == name) return i;
-  }
-  return -1;
+  return FindFormatByName(TimeFormats(), kLastTimeFormatIndex, name);
 }
 
 void ApplyTimeFormat(printdata::PrintText& work, unsigned layer, int entry, const LocalDateTime& now) {

@@ -1,7 +1,8 @@
 #include "printdata/DateTimeLayerFiles.h"
 
 #include <cstdint>
-#include <vector>
+#include <memory>
+#include <string>
 
 #include "printdata/CharacterSet.h"
 #include "printdata/LayerText.h"
@@ -37,28 +38,42 @@ Result<std::string> CharsetOf(Kind kind, const LayerObject& layer) {
   return set;
 }
 
+// What both files of a dynamic layer are made from.
+struct Glyphs {
+  const LayerObject* Layer = nullptr;  // null: not a dynamic layer of the kind, no file
+  std::string Set;
+  std::shared_ptr<const platform::Font> Font;
+};
+
+Result<Glyphs> GlyphsOf(Kind kind, int index, const PrintTextRenderer& renderer) {
+  auto found = DynamicLayer(kind, index, renderer);
+  if (!found.ok()) return found.status();
+  Glyphs glyphs;
+  glyphs.Layer = *found;
+  if (!glyphs.Layer) return glyphs;
+  auto set = CharsetOf(kind, *glyphs.Layer);
+  if (!set.ok()) return set.status();
+  auto font = CreateLayerFont(*glyphs.Layer);
+  if (!font.ok()) return font.status();
+  glyphs.Set = std::move(*set);
+  glyphs.Font = std::move(*font);
+  return glyphs;
+}
+
 std::string Line(const std::string& text) { return text + '\n'; }
 std::string Line(std::int64_t number) { return std::to_string(number) + '\n'; }
 
-Status WriteDescription(Kind kind, int index, const std::string& path, PrintTextRenderer& renderer) {
-  auto found = DynamicLayer(kind, index, renderer);
-  if (!found.ok()) return found.status();
-  if (!*found) return Status::Ok();
-  const LayerObject& layer = **found;
-  auto set = CharsetOf(kind, layer);
-  if (!set.ok()) return set.status();
-  auto font = CreateLayerFont(layer);
-  if (!font.ok()) return font.status();
-
+Status Description(Kind kind, const Glyphs& glyphs, const std::string& path, PrintTextRenderer&) {
+  const LayerObject& layer = *glyphs.Layer;
   std::string text;
   if (kind == Kind::Date) {
     text += Line(layer.DateCode) + Line(static_cast<std::uint32_t>(layer.WeekdayMask)) + Line(layer.DayOffset);
   } else {
     text += Line(layer.TimeCode) + Line(static_cast<std::uint32_t>(layer.Interval)) + Line(layer.TimeOffset);
   }
-  text += Line(layer.PosX) + Line(static_cast<std::int64_t>(set->size())) + Line(*set);
+  text += Line(layer.PosX) + Line(static_cast<std::int64_t>(glyphs.Set.size())) + Line(glyphs.Set);
   const std::int32_t spacing = BoundedSpacing(layer);
-  for (char c : *set) text += Line((*font)->CharWidth(static_cast<std::uint8_t>(c)) + spacing);
+  for (char c : glyphs.Set) text += Line(glyphs.Font->CharWidth(static_cast<std::uint8_t>(c)) + spacing);
   if (kind == Kind::Date) {
     for (const std::string& name : layer.WeekdayNames) text += Line(name);
     for (const std::string& name : layer.MonthNames) text += Line(name);
@@ -69,39 +84,39 @@ Status WriteDescription(Kind kind, int index, const std::string& path, PrintText
   return WritePrinterFile(path, text);
 }
 
-Status WriteGlyphs(Kind kind, int index, const std::string& path, PrintTextRenderer& renderer) {
-  auto found = DynamicLayer(kind, index, renderer);
-  if (!found.ok()) return found.status();
-  if (!*found) return Status::Ok();
-  const LayerObject& layer = **found;
-  auto set = CharsetOf(kind, layer);
-  if (!set.ok()) return set.status();
-  auto font = CreateLayerFont(layer);
-  if (!font.ok()) return font.status();
-
-  const std::int32_t spacing = BoundedSpacing(layer);
-  const int columns = MeasureText(**font, *set, spacing) + 1;
+Status GlyphStrip(Kind, const Glyphs& glyphs, const std::string& path, PrintTextRenderer& renderer) {
+  const std::int32_t spacing = BoundedSpacing(*glyphs.Layer);
+  const int columns = MeasureText(*glyphs.Font, glyphs.Set, spacing) + 1;
   platform::Bitmap& scratch = renderer.ScratchImage();
   scratch.Resize(columns, 25);
-  DrawLayerText(scratch, **font, 0, LayerTextTop(layer), *set, spacing, platform::kBlack);
+  DrawLayerText(scratch, *glyphs.Font, 0, LayerTextTop(*glyphs.Layer), glyphs.Set, spacing, platform::kBlack);
   return WritePrinterFile(path, RawBitmapBytes(columns, [&](int x, int y) {
     return scratch.Pixel(x, y) == platform::kBlack;
   }));
 }
 
+using Writer = Status (*)(Kind, const Glyphs&, const std::string&, PrintTextRenderer&);
+
+Status WriteFor(Kind kind, int index, const std::string& path, PrintTextRenderer& renderer, Writer write) {
+  auto glyphs = GlyphsOf(kind, index, renderer);
+  if (!glyphs.ok()) return glyphs.status();
+  if (!glyphs->Layer) return Status::Ok();
+  return write(kind, *glyphs, path, renderer);
+}
+
 }  // namespace
 
 Status WriteDateDescription(int layer, const std::string& path, PrintTextRenderer& renderer) {
-  return WriteDescription(Kind::Date, layer, path, renderer);
+  return WriteFor(Kind::Date, layer, path, renderer, Description);
 }
 Status WriteDateGlyphs(int layer, const std::string& path, PrintTextRenderer& renderer) {
-  return WriteGlyphs(Kind::Date, layer, path, renderer);
+  return WriteFor(Kind::Date, layer, path, renderer, GlyphStrip);
 }
 Status WriteTimeDescription(int layer, const std::string& path, PrintTextRenderer& renderer) {
-  return WriteDescription(Kind::Time, layer, path, renderer);
+  return WriteFor(Kind::Time, layer, path, renderer, Description);
 }
 Status WriteTimeGlyphs(int layer, const std::string& path, PrintTextRenderer& renderer) {
-  return WriteGlyphs(Kind::Time, layer, path, renderer);
+  return WriteFor(Kind::Time, layer, path, renderer, GlyphStrip);
 }
 
 }  // namespace printdata

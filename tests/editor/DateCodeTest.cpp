@@ -6,29 +6,15 @@
 #include "editor/Calendar.h"
 #include "editor/DateCode.h"
 #include "editor/DateFormats.h"
+#include "TestValues.h"
 
 using namespace editor;
 using printdata::LayerObject;
 using printdata::PrintText;
+using testvalues::Hex;
+using testvalues::On;
 
 namespace {
-
-LocalDateTime On(int year, int month, int day) {
-  LocalDateTime t;
-  t.Date = {year, month, day};
-  t.Hour = 10;
-  return t;
-}
-
-std::string Hex(const std::string& bytes) {
-  std::string out;
-  char buf[4];
-  for (unsigned char c : bytes) {
-    std::snprintf(buf, sizeof buf, out.empty() ? "%02X" : " %02X", c);
-    out += buf;
-  }
-  return out;
-}
 
 std::string Expand(const std::string& code, int year, int month, int day) {
   LayerObject layer;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Pbm.h"
+#include "TestValues.h"
 #include "editor/LayerRendering.h"
 #include "printdata/Init.h"
 
@@ -16,15 +17,6 @@ using printdata::LayerObject;
 using printdata::PrintText;
 
 namespace {
-
-LocalDateTime March5th2024() {
-  LocalDateTime t;
-  t.Date = {2024, 3, 5};
-  t.Hour = 13;
-  t.Minute = 5;
-  t.Second = 9;
-  return t;
-}
 
 // Renders layer 0 of a print text whose only layer is `layer`.
 Bitmap Render(const LayerObject& layer, platform::ColourValue colour = kBlack) {
@@ -197,7 +189,7 @@ TEST(LayerRendering, LoadAndRenderKeepsParametersAsThePaneDoes) {
   source.Layers[0].Kind = printdata::kKindText;
   PrintText work;
   PreviewImages images;
-  LoadAndRender(&source, work, images, March5th2024());
+  LoadAndRender(&source, work, images, testvalues::At());
   EXPECT_EQ(work.Parameters.X1.Drucklaenge, 10);
   EXPECT_EQ(work.Parameters.X1.Vorlauf, 50);
   EXPECT_EQ(work.Parameters.X1.Abstand, 105);
@@ -210,9 +202,9 @@ TEST(LayerRendering, LoadAndRenderKeepsParametersAsThePaneDoes) {
   for (const Bitmap& layer : images.Layers) EXPECT_EQ(layer.Width(), 6);
 
   source.Parameters.X1.Drucklaenge = 5000;
-  LoadAndRender(&source, work, images, March5th2024());
+  LoadAndRender(&source, work, images, testvalues::At());
   EXPECT_EQ(images.Layers[0].Width(), 600);
-  LoadAndRender(nullptr, work, images, March5th2024());
+  LoadAndRender(nullptr, work, images, testvalues::At());
   PrintText defaults;
   printdata::PrintTextInit(defaults);
   EXPECT_EQ(work, defaults);
@@ -233,7 +225,7 @@ TEST(LayerRendering, LoadAndRenderRefreshesOnlyDynamicTexts) {
   source.Layers[4].DatePreview = "untouched";
   PrintText work;
   PreviewImages images;
-  LoadAndRender(&source, work, images, March5th2024());
+  LoadAndRender(&source, work, images, testvalues::At());
   EXPECT_EQ(work.Layers[0].DatePreview, "05.03.2024");
   EXPECT_EQ(work.Layers[1].DatePreview, "STORED");
   EXPECT_EQ(work.Layers[2].TimePreview, "13:05:09");
@@ -245,6 +237,6 @@ TEST(LayerRendering, LoadAndRenderRefreshesOnlyDynamicTexts) {
   EXPECT_EQ(images.Layers[1], Render(stored));
   // Loading the working copy onto itself keeps it.
   PrintText before = work;
-  LoadAndRender(&work, work, images, March5th2024());
+  LoadAndRender(&work, work, images, testvalues::At());
   EXPECT_EQ(work, before);
 }

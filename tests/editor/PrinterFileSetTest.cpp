@@ -13,21 +13,17 @@
 #include "printdata/RawBitmap.h"
 #include "printdata/StaticLayer.h"
 #include "support/TempDir.h"
+#include "TestValues.h"
+#include "printdata/PrinterFileReading.h"
 
 using namespace editor;
 using namespace printdata;
 namespace fs = std::filesystem;
+using printerfiles::Columns;
+using printerfiles::LfLines;
+using testvalues::At;
 
 namespace {
-
-LocalDateTime Now() {
-  LocalDateTime t;
-  t.Date = {2024, 3, 5};
-  t.Hour = 13;
-  t.Minute = 5;
-  t.Second = 9;
-  return t;
-}
 
 struct Built {
   std::string folder;
@@ -50,7 +46,7 @@ class PrinterFileSet : public ::testing::Test {
   std::unique_ptr<PrintGroup> group = std::make_unique<PrintGroup>();
   PrintText work;
   PreviewImages images;
-  WorkCopyRenderer renderer{work, images, [] { return Now(); }};
+  WorkCopyRenderer renderer{work, images, [] { return At(); }};
 
   Built Build(const PrintText& text) {
     group->Texts[0] = text;
@@ -64,25 +60,6 @@ PrintText WithText() {
   PrintText t;
   t.Layers[0].Kind = kKindText;
   return t;
-}
-
-std::vector<std::uint32_t> Columns(const std::string& bytes) {
-  std::vector<std::uint32_t> columns;
-  for (std::size_t i = 0; i + 3 < bytes.size(); i += 4)
-    columns.push_back(static_cast<std::uint8_t>(bytes[i]) | static_cast<std::uint8_t>(bytes[i + 1]) << 8 |
-                      static_cast<std::uint8_t>(bytes[i + 2]) << 16 | static_cast<std::uint32_t>(static_cast<std::uint8_t>(bytes[i + 3])) << 24);
-  return columns;
-}
-
-std::vector<std::string> LfLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i)
-    if (text[i] == '\n') {
-      lines.push_back(text.substr(start, i - start));
-      start = i + 1;
-    }
-  return lines;
 }
 
 }  // namespace
@@ -205,8 +182,8 @@ TEST_F(PrinterFileSet, DynamicTextsComposeToWhatThePcDraws) {
     l.PosX = c.posX;
     l.PosY = c.posY;
     l.FontStyle = c.style;
-    if (c.date) ApplyDateFormat(t, 1, c.entry, Now());
-    else ApplyTimeFormat(t, 1, c.entry, Now());
+    if (c.date) ApplyDateFormat(t, 1, c.entry, At());
+    else ApplyTimeFormat(t, 1, c.entry, At());
     t.Parameters.X1.Drucklaenge = 1000;
     const Built dynamic = Build(t);
     const std::string prefix = c.date ? "D1" : "T1";

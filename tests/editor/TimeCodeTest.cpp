@@ -5,31 +5,15 @@
 
 #include "editor/TimeCode.h"
 #include "editor/TimeFormats.h"
+#include "TestValues.h"
 
 using namespace editor;
 using printdata::LayerObject;
 using printdata::PrintText;
+using testvalues::At;
+using testvalues::Hex;
 
 namespace {
-
-LocalDateTime At(int h, int m, int s, CivilDate date = {2024, 3, 5}) {
-  LocalDateTime t;
-  t.Date = date;
-  t.Hour = h;
-  t.Minute = m;
-  t.Second = s;
-  return t;
-}
-
-std::string Hex(const std::string& bytes) {
-  std::string out;
-  char buf[4];
-  for (unsigned char c : bytes) {
-    std::snprintf(buf, sizeof buf, out.empty() ? "%02X" : " %02X", c);
-    out += buf;
-  }
-  return out;
-}
 
 std::string Expand(const std::string& code, const LocalDateTime& t) {
   LayerObject layer;

@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "FakeRenderer.h"
+#include "PrinterFileReading.h"
 #include "support/TempDir.h"
 #include "platform/FileIO.h"
 #include "printdata/CharacterSet.h"
@@ -14,29 +15,8 @@ using namespace printdata;
 
 namespace {
 
-std::vector<std::string> LfLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i)
-    if (text[i] == '\n') {
-      lines.push_back(text.substr(start, i - start));
-      start = i + 1;
-    }
-  EXPECT_EQ(start, text.size()) << "last line without LF";
-  return lines;
-}
-
-// Column masks of a raw bitmap file (bit y: the dot of row y).
-std::vector<std::uint32_t> Columns(const std::string& bytes) {
-  EXPECT_EQ(bytes.size() % 4, 0u);
-  std::vector<std::uint32_t> columns;
-  for (std::size_t i = 0; i + 3 < bytes.size(); i += 4) {
-    auto b = [&](std::size_t k) { return static_cast<std::uint32_t>(static_cast<std::uint8_t>(bytes[i + k])); };
-    EXPECT_EQ(b(3) & 0xFE, 0u);
-    columns.push_back(b(0) | b(1) << 8 | b(2) << 16 | b(3) << 24);
-  }
-  return columns;
-}
+using printerfiles::Columns;
+using printerfiles::LfLines;
 
 std::string Read(const std::string& path) {
   auto data = platform::ReadWholeFile(path);
@@ -59,7 +39,11 @@ Written WriteLayer(const LayerObject& layer, bool date, const testsupport::TempD
   const std::string r23 = dir / (date ? "D2.r23" : "T2.r23");
   EXPECT_TRUE((date ? WriteDateDescription(2, pam, r) : WriteTimeDescription(2, pam, r)).ok());
   EXPECT_TRUE((date ? WriteDateGlyphs(2, r23, r) : WriteTimeGlyphs(2, r23, r)).ok());
-  return {LfLines(Read(pam)), Columns(Read(r23))};
+  const std::string description = Read(pam), glyphs = Read(r23);
+  EXPECT_EQ(description.back(), '\n');
+  EXPECT_EQ(glyphs.size() % 4, 0u);
+  for (std::uint32_t column : Columns(glyphs)) EXPECT_EQ(column >> 25, 0u);
+  return {LfLines(description), Columns(glyphs)};
 }
 
 LayerObject DynamicDate() {
