@@ -1,0 +1,115 @@
+// Rendering and the printer file set: all five layers of 99 print texts
+// rendered, then the whole DOWNLOAD tree built from them. The peer is Qt's
+// own text drawing putting the same strings into pictures of the same size,
+// measured in the same run.
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "editor/DateFormats.h"
+#include "editor/LayerRendering.h"
+#include "editor/TimeFormats.h"
+#include "editor/WorkCopyRenderer.h"
+#include "printdata/DownloadSet.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+std::unique_ptr<printdata::PrintGroup> MakeGroup() {
+  auto group = std::make_unique<printdata::PrintGroup>();
+  for (int i = 0; i < printdata::kMaxPrintTexts; ++i) {
+    printdata::PrintText& t = group->Texts[static_cast<std::size_t>(i)];
+    t.Parameters.X1.Drucklaenge = 600 + 4 * i;  // 60..99 mm
+    t.Layers[0].Kind = printdata::kKindText;
+    t.Layers[0].Text = "Charge " + std::to_string(1000 + i);
+    t.Layers[1].Kind = printdata::kKindDate;  // dynamic: date files
+    editor::ApplyDateFormat(t, 1, i % 39);
+    t.Layers[1].PosX = 120;
+    t.Layers[2].Kind = printdata::kKindTime;  // dynamic: time files
+    editor::ApplyTimeFormat(t, 2, i % 12);
+    t.Layers[2].PosX = 300;
+    t.Layers[2].FontStyle = printdata::kFontBold;
+    t.Layers[3].Kind = printdata::kKindGraphic;
+    t.Layers[3].PosX = 400;
+    t.Layers[4].Kind = printdata::kKindDate;  // static date
+    t.Layers[4].WeekdayMask = 0;
+    editor::ApplyDateFormat(t, 4, 31);
+    t.Layers[4].PosX = 460;
+    t.Layers[4].Height = 9;
+    t.Layers[4].Width = 5;
+  }
+  return group;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QGuiApplication app(argc, argv);
+  const auto group = MakeGroup();
+  const std::string tmp = (std::filesystem::temp_directory_path() / "tarvik23-bench-render").string();
+  std::filesystem::create_directories(tmp);
+
+  printdata::PrintText work;
+  editor::PreviewImages images;
+  editor::WorkCopyRenderer renderer(work, images);
+  const int rounds = 5;
+
+  // Warm the font cache once, as the program's first load does.
+  for (const auto& t : group->Texts) editor::LoadAndRender(&t, work, images);
+
+  auto start = Clock::now();
+  for (int r = 0; r < rounds; ++r)
+    for (const auto& t : group->Texts) editor::LoadAndRender(&t, work, images);
+  const double renderMs = Ms(Clock::now() - start) / rounds;
+
+  start = Clock::now();
+  for (int r = 0; r < rounds; ++r) {
+    if (printdata::BuildDownloadSet(*group, printdata::kMaxPrintTexts, "Bench", tmp, renderer) !=
+        printdata::kBuildDone) {
+      std::fprintf(stderr, "building the printer file set failed\n");
+      return 1;
+    }
+  }
+  const double setMs = Ms(Clock::now() - start) / rounds;
+
+  // Peer: Qt draws the same five strings per print text into pictures of the
+  // same size (monochrome, no anti-aliasing).
+  QFont font("Arial");
+  font.setPixelSize(16);
+  font.setStyleStrategy(QFont::NoAntialias);
+  start = Clock::now();
+  for (int r = 0; r < rounds; ++r) {
+    for (const auto& t : group->Texts) {
+      for (int n = 0; n < 5; ++n) {
+        QImage image(t.Parameters.X1.Drucklaenge / 10 * 6, 25, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(font);
+        const auto& l = t.Layers[static_cast<std::size_t>(n)];
+        const std::string& s = n == 0 ? l.Text : n == 2 ? l.TimePreview : l.DatePreview;
+        painter.drawText(l.PosX, 12, QString::fromLatin1(s.data(), static_cast<int>(s.size())));
+      }
+    }
+  }
+  const double qtMs = Ms(Clock::now() - start) / rounds;
+  std::filesystem::remove_all(tmp);
+
+  const int n = printdata::kMaxPrintTexts;
+  std::printf("render 5 layers:        %8.3f ms per print text, %8.2f ms for 99\n", renderMs / n, renderMs);
+  std::printf("printer file set:       %8.3f ms per print text, %8.2f ms for 99\n", setMs / n, setMs);
+  std::printf("Qt drawText (peer):     %8.3f ms per print text, %8.2f ms for 99\n", qtMs / n, qtMs);
+  std::printf("ratio render / Qt:      %8.2f\n", renderMs / qtMs);
+  return 0;
+}
