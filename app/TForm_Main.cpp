@@ -499,11 +499,14 @@ bool TForm_Main::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || widget->window() != this) return false;
   // Qt offers an unhandled event to each parent in turn; the window looks at
-  // it once.
+  // it once, when it first arrives.
   const auto* input = static_cast<const QInputEvent*>(event);
-  if (event == lastPreviewed_ && input->timestamp() == lastPreviewedStamp_) return false;
+  const bool offeredAgain = event == lastPreviewed_ && input->timestamp() == lastPreviewedStamp_ &&
+                            lastReceiver_ && widget != lastReceiver_ && widget->isAncestorOf(lastReceiver_);
   lastPreviewed_ = event;
   lastPreviewedStamp_ = input->timestamp();
+  lastReceiver_ = widget;
+  if (offeredAgain) return false;
   const app::Shift shift = app::ShiftOf(input->modifiers(), QApplication::mouseButtons());
   if (type == QEvent::KeyPress) {
     FormKeyDown(static_cast<const QKeyEvent*>(event)->key(), shift);

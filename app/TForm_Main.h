@@ -4,6 +4,7 @@
 // menus, the date and time display, the back-to-idle step and the
 // shortcuts. One instance, Form_Main, created first and kept until exit.
 #include <QLabel>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <string>
@@ -139,6 +140,7 @@ class TForm_Main : public QWidget {
   // Key preview sees each event once, though Qt offers it to every parent.
   const QEvent* lastPreviewed_ = nullptr;
   quint64 lastPreviewedStamp_ = 0;
+  QPointer<QWidget> lastReceiver_;
 };
 
 extern TForm_Main* Form_Main;
