@@ -8,16 +8,16 @@
 #include "app/Konfig.h"
 #include "app/Shortcuts.h"
 #include "app/TForm_Main.h"
-#include "platform/qt/Colour.h"
+#include "platform/qt/NamedColours.h"
 #include "platform/qt/Fonts.h"
 #include "printdata/TFrameDaten.h"
 
 TFormBedienungsmodus* FormBedienungsmodus = nullptr;
 
 namespace {
-constexpr std::uint32_t kSilver = 12632256;
-constexpr std::uint32_t kGrey = 8421504;
-constexpr std::uint32_t kLightGrey = 15790320;
+using platform::colours::kGrey;
+using platform::colours::kLightGrey;
+using platform::colours::kSilver;
 constexpr int kMainShort = 176;
 constexpr int kMainTall = 248;
 constexpr int kWidth = 201;
@@ -29,23 +29,15 @@ TFormBedienungsmodus::TFormBedienungsmodus(QWidget* owner)
   FormBedienungsmodus = this;
   setWindowTitle(QStringLiteral(" Bedienungsmodus"));
   setFont(platform::VerdanaPx(11));
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, platform::VclColor(kLightGrey));
-  setPalette(pal);
+  platform::SetWindowColour(this, kLightGrey);
 
   PanelMain = new platform::Panel(this);
   PanelMain->SetColor(kLightGrey);
   PanelMain->setGeometry(0, 0, kWidth, kMainShort);
-  auto mode = [this](int top, const QString& caption, platform::Panel*& panel, platform::SpeedButton*& button) {
-    auto made = platform::AddButtonPanel(PanelMain, QRect(8, top, 184, 48), caption);
-    panel = made.panel;
-    button = made.button;
-    panel->SetColor(kSilver);
-  };
-  mode(8, NameBenutzer, PanelBenutzer, SpeedButtonBenutzer);
-  mode(64, NameAdministrator, PanelAdministrator, SpeedButtonAdministrator);
-  mode(120, NameTechniker, PanelService, SpeedButtonService);
+  platform::AddButtonPanel(PanelMain, QRect(8, 8, 184, 48), NameBenutzer, PanelBenutzer, SpeedButtonBenutzer);
+  platform::AddButtonPanel(PanelMain, QRect(8, 64, 184, 48), NameAdministrator, PanelAdministrator,
+                           SpeedButtonAdministrator);
+  platform::AddButtonPanel(PanelMain, QRect(8, 120, 184, 48), NameTechniker, PanelService, SpeedButtonService);
 
   PanelPasswort = new platform::Panel(PanelMain);
   PanelPasswort->SetColor(kLightGrey);
@@ -67,16 +59,10 @@ TFormBedienungsmodus::TFormBedienungsmodus(QWidget* owner)
   EditEingabe->setContextMenuPolicy(Qt::NoContextMenu);
   PanelPasswort->hide();
 
-  PanelUnten = new platform::Panel(this);
-  PanelUnten->SetColor(kSilver);
-  PanelUnten->SetTopLine(true);
-  PanelUnten->setGeometry(0, kMainShort, kWidth, kBottomHeight);
-  auto ok = platform::AddButtonPanel(PanelUnten, QRect(8, 9, 88, 48), QStringLiteral("OK"));
-  PanelOK = ok.panel;
-  SpeedButtonOK = ok.button;
-  auto cancel = platform::AddButtonPanel(PanelUnten, QRect(104, 9, 88, 48), QStringLiteral("Abbrechen"));
-  PanelAbbrechen = cancel.panel;
-  SpeedButtonAbbrechen = cancel.button;
+  PanelUnten = platform::AddButtonRow(this, QRect(0, kMainShort, kWidth, kBottomHeight));
+  platform::AddButtonPanel(PanelUnten, QRect(8, 9, 88, 48), QStringLiteral("OK"), PanelOK, SpeedButtonOK);
+  platform::AddButtonPanel(PanelUnten, QRect(104, 9, 88, 48), QStringLiteral("Abbrechen"), PanelAbbrechen,
+                           SpeedButtonAbbrechen);
   setFixedSize(kWidth, kMainShort + kBottomHeight);
 
   connect(SpeedButtonBenutzer, &QAbstractButton::clicked, this,

@@ -7,7 +7,7 @@
 #include "app/Shortcuts.h"
 #include "app/TForm_Main.h"
 #include "platform/Beep.h"
-#include "platform/qt/Colour.h"
+#include "platform/qt/NamedColours.h"
 #include "platform/qt/Fonts.h"
 
 TFormMessage* FormMessage = nullptr;
@@ -16,17 +16,14 @@ namespace {
 constexpr int kPanelHeight = 152;
 constexpr int kButtonRowHeight = 65;
 constexpr int kWidth = 593;
-constexpr std::uint32_t kShownSilver = 15790320;
+constexpr std::uint32_t kShownSilver = platform::colours::kLightGrey;
 }  // namespace
 
 TFormMessage::TFormMessage(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
   FormMessage = this;
   setFont(platform::VerdanaPx(11));
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, platform::VclColor(kShownSilver));
-  setPalette(pal);
+  platform::SetWindowColour(this, kShownSilver);
 
   PanelMain = new platform::Panel(this);
   PanelMain->setGeometry(0, 0, kWidth, kPanelHeight);
@@ -42,24 +39,13 @@ TFormMessage::TFormMessage(QWidget* owner)
   LabelText1 = label(40);
   LabelText2 = label(88);
 
-  auto buttonRow = [this] {
-    auto* row = new platform::Panel(this);
-    row->setGeometry(0, kPanelHeight, kWidth, kButtonRowHeight);
-    row->SetColor(TFormMessage::kSilver);
-    row->SetTopLine(true);
-    return row;
-  };
-  PanelUnten1 = buttonRow();
-  auto ok = platform::AddButtonPanel(PanelUnten1, QRect(253, 9, 88, 48), QStringLiteral("OK"));
-  PanelInformationOK = ok.panel;
-  SpeedButtonInformationOK = ok.button;
-  PanelUnten2 = buttonRow();
-  auto yes = platform::AddButtonPanel(PanelUnten2, QRect(204, 9, 88, 48), QStringLiteral("Ja"));
-  PanelJa = yes.panel;
-  SpeedButtonJa = yes.button;
-  auto no = platform::AddButtonPanel(PanelUnten2, QRect(300, 9, 88, 48), QStringLiteral("Nein"));
-  PanelNein = no.panel;
-  SpeedButtonNein = no.button;
+  const QRect rowPlace(0, kPanelHeight, kWidth, kButtonRowHeight);
+  PanelUnten1 = platform::AddButtonRow(this, rowPlace);
+  platform::AddButtonPanel(PanelUnten1, QRect(253, 9, 88, 48), QStringLiteral("OK"), PanelInformationOK,
+                           SpeedButtonInformationOK);
+  PanelUnten2 = platform::AddButtonRow(this, rowPlace);
+  platform::AddButtonPanel(PanelUnten2, QRect(204, 9, 88, 48), QStringLiteral("Ja"), PanelJa, SpeedButtonJa);
+  platform::AddButtonPanel(PanelUnten2, QRect(300, 9, 88, 48), QStringLiteral("Nein"), PanelNein, SpeedButtonNein);
   connect(SpeedButtonInformationOK, &QAbstractButton::clicked, this,
           [this] { SpeedButtonInformationOKClick(SpeedButtonInformationOK); });
   connect(SpeedButtonJa, &QAbstractButton::clicked, this, [this] { SpeedButtonJaClick(SpeedButtonJa); });

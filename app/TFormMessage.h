@@ -8,6 +8,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "platform/qt/NamedColours.h"
 #include "platform/qt/Panel.h"
 #include "platform/qt/SpeedButton.h"
 
@@ -19,10 +20,10 @@ class TFormMessage : public QDialog {
   ~TFormMessage() override;
 
   // Colours callers pass (system colour numbers).
-  static constexpr std::uint32_t kSilver = 12632256;
-  static constexpr std::uint32_t kYellow = 65535;
-  static constexpr std::uint32_t kGreen = 32768;
-  static constexpr std::uint32_t kRed = 255;
+  static constexpr std::uint32_t kSilver = platform::colours::kSilver;
+  static constexpr std::uint32_t kYellow = platform::colours::kYellow;
+  static constexpr std::uint32_t kGreen = platform::colours::kGreen;
+  static constexpr std::uint32_t kRed = platform::colours::kRed;
   static constexpr int kYes = 6;
   static constexpr int kNo = 7;
 

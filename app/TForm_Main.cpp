@@ -26,7 +26,7 @@
 #include "platform/DateTimeText.h"
 #include "platform/PlatformCheck.h"
 #include "platform/Sound.h"
-#include "platform/qt/Colour.h"
+#include "platform/qt/NamedColours.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/SystemMessageBox.h"
 #include "printdata/TFrameDaten.h"
@@ -54,11 +54,7 @@ StartupEnvironment StartupEnvironment::OfProcess() {
 
 namespace {
 
-constexpr std::uint32_t kSilver = 12632256;
-constexpr std::uint32_t kLightGrey = 15790320;
-constexpr std::uint32_t kPurple = 0x800080;
-constexpr std::uint32_t kTeal = 0x808000;
-constexpr std::uint32_t kWhite = 0xFFFFFF;
+using namespace platform::colours;
 constexpr int kSideBarWidth = 104;
 constexpr int kClientWidth = 892;
 constexpr int kClientHeight = 673;
@@ -174,10 +170,7 @@ TForm_Main::~TForm_Main() {
 
 void TForm_Main::BuildControls() {
   setFont(platform::VerdanaPx(11));
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, platform::VclColor(13160660));
-  setPalette(pal);
+  platform::SetWindowColour(this, 13160660);
 
   PanelLinks = new platform::Panel(this);
   PanelLinks->SetColor(kSilver);
@@ -187,13 +180,11 @@ void TForm_Main::BuildControls() {
 
   auto side = [this](int top, const QString& caption, std::uint32_t fontColour, platform::Panel*& panel,
                      platform::SpeedButton*& button) {
-    auto made = platform::AddButtonPanel(PanelLinks, QRect(8, top, 88, 48), caption);
-    panel = made.panel;
-    button = made.button;
+    platform::AddButtonPanel(PanelLinks, QRect(8, top, 88, 48), caption, panel, button);
     button->SetFontColor(fontColour);
   };
   side(104, QStringLiteral("Printer"), kPurple, PanelPrinter, SpeedButtonPrinter);
-  side(160, QStringLiteral("PC"), 0x800000, PanelPC, SpeedButtonPC);
+  side(160, QStringLiteral("PC"), kNavy, PanelPC, SpeedButtonPC);
   side(216, QStringLiteral("Hilfe"), kTeal, PanelHilfe, SpeedButtonHilfe);
   side(272, QString(), kWhite, PanelR12, SpeedButtonR12);
   PanelR12->SetFontColor(kWhite);
@@ -211,7 +202,7 @@ void TForm_Main::BuildControls() {
   PanelLinks2->SetColor(kSilver);
   PanelTimeDate = new platform::Panel(PanelLinks2);
   PanelTimeDate->setGeometry(8, 8, 88, 48);
-  PanelTimeDate->SetColor(0x808080);
+  PanelTimeDate->SetColor(kGrey);
   SpeedButtonTimeDate = new platform::SpeedButton(PanelTimeDate);
   SpeedButtonTimeDate->SetFontColor(kWhite);
 
@@ -349,36 +340,33 @@ void TForm_Main::CloseMenusAndRefresh() {
   if (wasOpen > 0) platform::SleepMs(50);
 }
 
-void TForm_Main::SpeedButtonPrinterClick(QObject*) {
-  SpeedButtonPrinter->repaint();
-  const bool wasOpen = !FrameMenuPrinter->isHidden();
+bool TForm_Main::ToggleMenu(platform::SpeedButton* button, QWidget* menu, const std::function<bool()>& mayOpen) {
+  button->repaint();
+  const bool wasOpen = !menu->isHidden();
   CloseMenusAndRefresh();
-  if (wasOpen) return;
-  const bool simulating = FormEinstellenPC && FormEinstellenPC->GetSimulation() == 1;
-  if (LabelPrinter->text().isEmpty() || simulating) {
-    FrameMenuPrinter->show();
-    FrameMenuPrinter->raise();
-  } else if (FormMessage) {
+  if (wasOpen || !mayOpen()) return false;
+  menu->show();
+  menu->raise();
+  return true;
+}
+
+void TForm_Main::SpeedButtonPrinterClick(QObject*) {
+  bool refused = false;
+  ToggleMenu(SpeedButtonPrinter, FrameMenuPrinter, [&] {
+    const bool simulating = FormEinstellenPC && FormEinstellenPC->GetSimulation() == 1;
+    refused = !LabelPrinter->text().isEmpty() && !simulating;
+    return !refused;
+  });
+  if (refused && FormMessage)
     FormMessage->ShowNotice(SpeedButtonPrinter->Caption(), FormMessage->MsgNoPrinter, TFormMessage::kSilver, true);
-  }
 }
 
 void TForm_Main::SpeedButtonPCClick(QObject*) {
-  SpeedButtonPC->repaint();
-  const bool wasOpen = !FrameMenuPC->isHidden();
-  CloseMenusAndRefresh();
-  if (wasOpen) return;
-  FrameMenuPC->show();
-  FrameMenuPC->raise();
+  ToggleMenu(SpeedButtonPC, FrameMenuPC, [] { return true; });
 }
 
 void TForm_Main::SpeedButtonHilfeClick(QObject*) {
-  SpeedButtonHilfe->repaint();
-  const bool wasOpen = !FrameMenuHilfe->isHidden();
-  CloseMenusAndRefresh();
-  if (wasOpen) return;
-  FrameMenuHilfe->show();
-  FrameMenuHilfe->raise();
+  ToggleMenu(SpeedButtonHilfe, FrameMenuHilfe, [] { return true; });
 }
 
 void TForm_Main::SpeedButtonTimeDateClick(QObject*) {

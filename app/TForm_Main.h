@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -135,6 +136,9 @@ class TForm_Main : public QWidget {
   void BuildControls();
   void CreateFrames();
   void Carry(const app::Shortcut& s);
+  // A side-bar menu: a click on its button closes it when open, else opens
+  // it after the back-to-idle step when `mayOpen` agrees.
+  bool ToggleMenu(platform::SpeedButton* button, QWidget* menu, const std::function<bool()>& mayOpen);
   void SelectDataRow(int row);
 
   // Key preview sees each event once, though Qt offers it to every parent.

@@ -5,12 +5,7 @@
 
 TFrameBearbeiten::TFrameBearbeiten(QWidget* owner) : QWidget(owner) {
   setFont(platform::VerdanaPx(11));
-  PanelTitel = new platform::Panel(this);
-  PanelTitel->SetColor(0xC0C0C0);
-  PanelTitel->SetFontColor(0x800000);
-  PanelTitel->setFont(platform::VerdanaPx(19));
-  PanelTitel->SetCaption(QStringLiteral("Bearbeiten"));
-  PanelTitel->SetBottomLine(true);
+  PanelTitel = platform::AddTitleBar(this, QStringLiteral("Bearbeiten"));
   PanelTop = new platform::Panel(this);
   PanelTop->SetColor(0xC0C0C0);
   PanelAnsicht = platform::AddButtonPanel(PanelTop, QRect(8, 8, 88, 48), QStringLiteral("Ansicht")).panel;

@@ -70,20 +70,12 @@ class Player {
 
   void Async(const std::string& path) {
     std::lock_guard lock(mutex_);
-    StopLocked();
-    auto sound = Load(path);
-    if (!sound) return;
-    stop_.store(false);
-    thread_ = std::thread([this, s = std::move(*sound)] { Play(s, stop_); });
+    if (auto sound = Replace(path)) thread_ = std::thread([this, s = std::move(*sound)] { Play(s, stop_); });
   }
 
   void Sync(const std::string& path) {
     std::lock_guard lock(mutex_);
-    StopLocked();
-    auto sound = Load(path);
-    if (!sound) return;
-    stop_.store(false);
-    Play(*sound, stop_);
+    if (auto sound = Replace(path)) Play(*sound, stop_);
   }
 
   void Stop() {
@@ -92,6 +84,14 @@ class Player {
   }
 
  private:
+  // Cuts off what is playing and loads the next sound.
+  std::optional<WaveSound> Replace(const std::string& path) {
+    StopLocked();
+    auto sound = Load(path);
+    stop_.store(false);
+    return sound;
+  }
+
   void StopLocked() {
     stop_.store(true);
     if (thread_.joinable()) thread_.join();

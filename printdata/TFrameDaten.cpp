@@ -4,20 +4,13 @@
 
 TFrameDaten::TFrameDaten(QWidget* owner) : QWidget(owner) {
   setFont(platform::VerdanaPx(11));
-  PanelTitel = new platform::Panel(this);
-  PanelTitel->SetColor(0xC0C0C0);
-  PanelTitel->SetFontColor(0x800000);
-  PanelTitel->setFont(platform::VerdanaPx(19));
-  PanelTitel->SetCaption(TitleNone);
-  PanelTitel->SetBottomLine(true);
+  PanelTitel = platform::AddTitleBar(this, TitleNone);
   PanelTop = new platform::Panel(this);
   PanelTop->SetColor(0xC0C0C0);
 
   auto add = [this](int left, const QString& caption, platform::Panel*& panel,
                     platform::SpeedButton*& button) {
-    auto made = platform::AddButtonPanel(PanelTop, QRect(left, 8, 88, 48), caption);
-    panel = made.panel;
-    button = made.button;
+    platform::AddButtonPanel(PanelTop, QRect(left, 8, 88, 48), caption, panel, button);
   };
   add(8, QStringLiteral("Ansicht"), PanelAnsicht, SpeedButtonAnsichtDown);
   add(104, QStringLiteral("Öffnen"), PanelOeffnen, SpeedButtonOeffnen);

@@ -4,12 +4,7 @@
 
 TFramePrinter::TFramePrinter(QWidget* owner) : QWidget(owner) {
   setFont(platform::VerdanaPx(11));
-  PanelTitel = new platform::Panel(this);
-  PanelTitel->SetColor(0xC0C0C0);
-  PanelTitel->SetFontColor(0x800000);
-  PanelTitel->setFont(platform::VerdanaPx(19));
-  PanelTitel->SetCaption(QStringLiteral("Printer"));
-  PanelTitel->SetBottomLine(true);
+  PanelTitel = platform::AddTitleBar(this, QStringLiteral("Printer"));
   hide();
 }
 

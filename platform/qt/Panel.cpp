@@ -3,6 +3,8 @@
 #include <QPainter>
 
 #include "platform/qt/Colour.h"
+#include "platform/qt/Fonts.h"
+#include "platform/qt/NamedColours.h"
 
 namespace platform {
 namespace {
@@ -89,6 +91,24 @@ void Panel::paintEvent(QPaintEvent*) {
     p.setFont(font());
     p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, caption_);
   }
+}
+
+Panel* AddButtonRow(QWidget* dialog, const QRect& geometry) {
+  auto* row = new Panel(dialog);
+  row->setGeometry(geometry);
+  row->SetColor(colours::kSilver);
+  row->SetTopLine(true);
+  return row;
+}
+
+Panel* AddTitleBar(QWidget* page, const QString& caption) {
+  auto* bar = new Panel(page);
+  bar->SetColor(colours::kSilver);
+  bar->SetFontColor(colours::kNavy);
+  bar->setFont(VerdanaPx(19));
+  bar->SetCaption(caption);
+  bar->SetBottomLine(true);
+  return bar;
 }
 
 }  // namespace platform

@@ -35,7 +35,7 @@ class Panel : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  std::uint32_t color_ = 0xF0F0F0;
+  std::uint32_t color_ = 0xF0F0F0;  // light grey
   std::uint32_t fontColor_ = 0;
   QString caption_;
   BevelKind outer_ = BevelKind::None;
@@ -45,5 +45,11 @@ class Panel : public QWidget {
   QString hint_;
   bool showHint_ = false;
 };
+
+// The button row at the bottom of a dialog: silver, a line along its top.
+Panel* AddButtonRow(QWidget* dialog, const QRect& geometry);
+
+// The title bar of a page: silver, a navy caption in 19 px, a line below.
+Panel* AddTitleBar(QWidget* page, const QString& caption);
 
 }  // namespace platform

@@ -93,4 +93,11 @@ ButtonPanel AddButtonPanel(QWidget* parent, const QRect& geometry, const QString
   return {panel, button};
 }
 
+void AddButtonPanel(QWidget* parent, const QRect& geometry, const QString& caption, Panel*& panel,
+                    SpeedButton*& button) {
+  const ButtonPanel made = AddButtonPanel(parent, geometry, caption);
+  panel = made.panel;
+  button = made.button;
+}
+
 }  // namespace platform

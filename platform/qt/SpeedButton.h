@@ -49,5 +49,8 @@ struct ButtonPanel {
 };
 // A light grey panel at `geometry` in `parent` with a navy-captioned button.
 ButtonPanel AddButtonPanel(QWidget* parent, const QRect& geometry, const QString& caption);
+// The same, handing both to the members that keep them.
+void AddButtonPanel(QWidget* parent, const QRect& geometry, const QString& caption, Panel*& panel,
+                    SpeedButton*& button);
 
 }  // namespace platform
