@@ -117,7 +117,10 @@ void TFormMessage::ShowNotice2(const QString& title, const QString& line1, const
 
 int TFormMessage::AskYesNo(const QString& title, const QString& line1, const QString& line2,
                            const QString& yesCaption, const QString& noCaption, std::uint32_t colour) {
-  return Present({MessageKind::Question, true, title, {}, line1, line2, yesCaption, noCaption, colour, true});
+  // A question closed some other way than by its buttons counts as "Nein".
+  const int answer =
+      Present({MessageKind::Question, true, title, {}, line1, line2, yesCaption, noCaption, colour, true});
+  return answer == kYes ? kYes : kNo;
 }
 
 int TFormMessage::Present(Content c) {

@@ -152,6 +152,10 @@ TEST_F(MessageWindow, QuestionAnswers) {
   EXPECT_EQ(FormMessage->AskYesNo(QStringLiteral("T"), QStringLiteral("1"), QStringLiteral("2"), "Sichern", "Weiter",
                                   TFormMessage::kSilver),
             7);
+  apptest::WhenModal([] { FormMessage->close(); });
+  EXPECT_EQ(FormMessage->AskYesNo(QStringLiteral("T"), QStringLiteral("1"), QStringLiteral("2"), "Ja", "Nein",
+                                  TFormMessage::kSilver),
+            7);
 }
 
 TEST_F(MessageWindow, ClosingRestoresWhatTheMainWindowHadBefore) {
