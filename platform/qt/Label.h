@@ -1,6 +1,6 @@
 #pragma once
-// A text label that carries a number (its Tag), as the program keeps small
-// pieces of view state (zoom, view number) in the labels that show them.
+// A text label that carries a number (its Tag): the program keeps small bits
+// of view state (zoom, view number) in the labels that show them.
 #include <QLabel>
 
 namespace platform {
