@@ -1,13 +1,61 @@
 #include <QApplication>
-#include <QWidget>
+#include <QMessageBox>
+#include <exception>
 
+#include "app/Konfig.h"
+#include "app/TFormBedienungsmodus.h"
+#include "app/TFormEinstellenPC.h"
+#include "app/TFormMessage.h"
+#include "app/TFormSprache.h"
+#include "app/TForm_Main.h"
+#include "platform/Beep.h"
+#include "platform/Sound.h"
 #include "platform/qt/GuiThread.h"
 
+namespace {
+
+void ShowUncaught(const QString& text) {
+  QMessageBox::critical(nullptr, app::kProgramTitle, text);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  // The program takes nothing from its command line; Qt gets only the name.
+  int qtArgc = 1;
+  char* qtArgv[] = {argc > 0 ? argv[0] : const_cast<char*>("tarvik23"), nullptr};
+  QApplication application(qtArgc, qtArgv);
+  QApplication::setApplicationName(app::kProgramTitle);
   platform::InstallGuiThread();
-  QWidget window;
-  window.setWindowTitle("Tarvik23 - Osmek AG");
-  window.show();
-  return app.exec();
+  platform::SetBeepSink([](platform::BeepKind) { QApplication::beep(); });
+
+  try {
+    // Every window once, in the program's fixed order; the main window first.
+    // The language and configuration are applied only after the last one
+    // exists, because they write into all of them.
+    new TForm_Main(nullptr);
+    new TFormBedienungsmodus(nullptr);
+    new TFormEinstellenPC(nullptr);
+    new TFormMessage(nullptr);
+    new TFormSprache(nullptr);
+
+    (void)app::ReadProgramConfig();
+    (void)app::ReadWindowConfig();
+    if (Form_Main->isHidden()) Form_Main->show();
+    QApplication::exec();
+  } catch (const std::exception& e) {
+    ShowUncaught(QString::fromLocal8Bit(e.what()));
+  } catch (...) {
+    ShowUncaught(QString());
+  }
+
+  // The main window goes first: it stops the threads that work with the
+  // other windows.
+  delete Form_Main;
+  delete FormSprache;
+  delete FormMessage;
+  delete FormEinstellenPC;
+  delete FormBedienungsmodus;
+  platform::StopSound();
+  return 0;
 }

@@ -1,11 +1,13 @@
 #pragma once
-// The two beeps of the program: the error beep of a failing step and the
-// stop beep of a handler's catch-all. A sink makes them observable in tests.
+// The beeps of the program: the error beep of a failing step, the stop beep
+// of a handler's catch-all (both the system's "hand" sound) and the
+// exclamation beep of a message that is not a failure. A sink makes them
+// observable in tests.
 #include <functional>
 
 namespace platform {
 
-enum class BeepKind { Error, Stop };
+enum class BeepKind { Error, Stop, Exclamation };
 
 void Beep(BeepKind kind);
 

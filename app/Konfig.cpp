@@ -1,0 +1,243 @@
+#include "app/Konfig.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <cerrno>
+#include <climits>
+#include <cstdint>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "app/TFormBedienungsmodus.h"
+#include "app/TFormEinstellenPC.h"
+#include "app/TFormSprache.h"
+#include "app/TForm_Main.h"
+#include "platform/LineFile.h"
+#include "printdata/TFrameMenuAnsicht.h"
+
+namespace app {
+namespace {
+
+const char* const kProgramFile = "Tarvik23.ini";
+const char* const kWindowFile = "Window23.ini";
+
+// The remote-control and diagnosis windows are not part of the program yet;
+// their places pass from the file read at start-up to the file written at
+// exit unchanged, so nobody loses them meanwhile.
+struct KeptPlace {
+  int visible = 0, left = 0, top = 0;
+};
+KeptPlace g_remote;
+KeptPlace g_diagnosis;
+
+struct MissingLine : std::runtime_error {
+  MissingLine() : std::runtime_error("configuration file too short") {}
+};
+
+// Outer bounds of a top-level window, as the file keeps them.
+void SetLeft(QWidget* w, int left) { w->move(left, w->frameGeometry().top()); }
+void SetTop(QWidget* w, int top) { w->move(w->frameGeometry().left(), top); }
+void SetWidth(QWidget* w, int width) { w->resize(width - (w->frameGeometry().width() - w->width()), w->height()); }
+void SetHeight(QWidget* w, int height) {
+  w->resize(w->width(), height - (w->frameGeometry().height() - w->height()));
+}
+
+QRect Desktop() {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->virtualGeometry() : QRect(0, 0, 1024, 768);
+}
+
+// A place off every monitor (or too close to the right or bottom edge to be
+// grabbed) becomes 0.
+int OnDesktop(int value, int start, int extent) { return value < start || value > start + extent - 100 ? 0 : value; }
+
+}  // namespace
+
+std::string& IntToStrInto(int value, std::string& text) { return text = std::to_string(value); }
+
+std::string& BoolToStrInto(bool flag, std::string& text) { return text = flag ? "1" : "0"; }
+
+int ConfigNumber(const std::string& line, int fallback) {
+  std::size_t i = 0;
+  while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+  const char* begin = line.c_str() + i;
+  if (*begin == '\0') return fallback;
+  const char* digits = begin + ((*begin == '-' || *begin == '+') ? 1 : 0);
+  if (*digits < '0' || *digits > '9') return fallback;
+  char* end = nullptr;
+  errno = 0;
+  const long long v = std::strtoll(begin, &end, 10);
+  if (errno != 0 || *end != '\0' || v < INT_MIN || v > INT_MAX) return fallback;
+  return static_cast<int>(v);
+}
+
+std::vector<std::string> ProgramConfigLines(const ProgramConfig& c) {
+  std::string n[5];
+  return {"[Sprache]",  IntToStrInto(c.language, n[0]),
+          "",           "[RS232USB]",
+          IntToStrInto(static_cast<int>(c.rs232usb), n[1]),
+          "",           "[Bluetooth]",
+          IntToStrInto(static_cast<int>(c.bluetooth), n[2]),
+          "",           "[LANWLAN]",
+          IntToStrInto(static_cast<int>(c.lanwlan), n[3]),
+          "",           "[Bedienungsmodus]",
+          IntToStrInto(static_cast<int>(c.startupMode), n[4]),
+          ""};
+}
+
+void ApplyProgramConfig(const std::vector<std::string>& lines, const ProgramConfigTargets& t) {
+  for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+    const std::string& key = lines[i];
+    const std::string& value = lines[i + 1];
+    if (key == "[Sprache]") {
+      if (t.language) t.language(ConfigNumber(value, 0));
+    } else if (key == "[RS232USB]") {
+      if (t.rs232usb) t.rs232usb(static_cast<unsigned>(ConfigNumber(value, 1)));
+    } else if (key == "[Bluetooth]") {
+      if (t.bluetooth) t.bluetooth(static_cast<unsigned>(ConfigNumber(value, 0)));
+    } else if (key == "[LANWLAN]") {
+      if (t.lanwlan) t.lanwlan(static_cast<unsigned>(ConfigNumber(value, 0)));
+    } else if (key == "[Bedienungsmodus]") {
+      if (t.startupMode) t.startupMode(static_cast<unsigned>(ConfigNumber(value, 0)));
+    } else {
+      continue;
+    }
+    ++i;  // the value line is no key
+  }
+}
+
+int ReadProgramConfig() {
+  if (!Form_Main) return -1;
+  try {
+    auto lines = platform::ReadLines(Form_Main->ConfigDir + kProgramFile);
+    if (!lines) return -1;
+    ProgramConfigTargets t;
+    if (FormSprache) t.language = [](int id) { FormSprache->SetLanguage(id); };
+    if (FormEinstellenPC) {
+      t.rs232usb = [](unsigned v) { FormEinstellenPC->SetUseRS232USB(v); };
+      t.bluetooth = [](unsigned v) { FormEinstellenPC->SetUseBluetooth(v); };
+      t.lanwlan = [](unsigned v) { FormEinstellenPC->SetUseLANWLAN(v); };
+    }
+    if (FormBedienungsmodus) t.startupMode = [](unsigned v) { FormBedienungsmodus->SetStartupMode(v); };
+    ApplyProgramConfig(*lines, t);
+    return 0;
+  } catch (...) {
+    return -1;
+  }
+}
+
+int WriteProgramConfig() {
+  if (!Form_Main) return -1;
+  ProgramConfig c;
+  if (FormSprache) c.language = FormSprache->GetLanguage();
+  if (FormEinstellenPC) {
+    c.rs232usb = FormEinstellenPC->GetUseRS232USB();
+    c.bluetooth = FormEinstellenPC->GetUseBluetooth();
+    c.lanwlan = FormEinstellenPC->GetUseLANWLAN();
+  }
+  if (FormBedienungsmodus) c.startupMode = FormBedienungsmodus->GetStartupMode();
+  return platform::WriteLines(Form_Main->ConfigDir + kProgramFile, ProgramConfigLines(c)) ? 0 : -1;
+}
+
+std::vector<std::string> WindowConfigLines(const WindowConfig& c) {
+  std::vector<std::string> lines{"V04.00"};
+  for (int v : {c.state, c.left, c.top, c.width, c.height, c.remoteVisible, c.remoteLeft, c.remoteTop,
+                c.diagnosisVisible, c.diagnosisLeft, c.diagnosisTop, c.layers, c.parameters, c.notes, c.zoom})
+    IntToStrInto(v, lines.emplace_back());
+  return lines;
+}
+
+int ReadWindowConfig() {
+  if (!Form_Main) return -1;
+  try {
+    auto read = platform::ReadLines(Form_Main->ConfigDir + kWindowFile);
+    if (!read) return -1;
+    const std::vector<std::string>& lines = *read;
+    auto line = [&lines](std::size_t n) -> const std::string& {
+      if (n > lines.size()) throw MissingLine();
+      return lines[n - 1];
+    };
+    const std::string& layout = line(1);
+    const bool v2 = layout == "V02.00";
+    const bool v3 = layout == "V03.00";
+    const bool v4 = layout == "V04.00";
+    if (!v2 && !v3 && !v4) return 0;
+
+    TForm_Main* main = Form_Main;
+    main->show();
+    const QRect desk = Desktop();
+    const auto state = static_cast<std::int8_t>(ConfigNumber(line(2), 1) & 0xFF);
+    if (state == 2) {
+      main->setWindowState(Qt::WindowMaximized);
+    } else {
+      main->setWindowState(Qt::WindowNoState);
+      if (state == 0 && !v2) {
+        SetLeft(main, OnDesktop(ConfigNumber(line(3), 0), desk.left(), desk.width()));
+        SetTop(main, OnDesktop(ConfigNumber(line(4), 0), desk.top(), desk.height()));
+        SetWidth(main, std::min(ConfigNumber(line(5), main->frameGeometry().width()), desk.width()));
+        SetHeight(main, std::min(ConfigNumber(line(6), main->frameGeometry().height()), desk.height()));
+      } else if (state == 0) {
+        SetLeft(main, ConfigNumber(line(3), 0));
+        SetTop(main, ConfigNumber(line(4), 0));
+        const int width = ConfigNumber(line(5), main->frameGeometry().width());
+        if (width <= desk.width()) SetWidth(main, width);
+        const int height = ConfigNumber(line(6), main->frameGeometry().height());
+        if (height <= desk.height()) SetHeight(main, height);
+        const QRect f = main->frameGeometry();
+        if (f.left() < desk.left()) SetLeft(main, desk.width() / 2 - f.width() / 2);
+        if (f.top() < desk.top()) SetTop(main, desk.height() / 2 - f.height() / 2);
+      }
+    }
+
+    auto keep = [&](KeptPlace& place, std::size_t first) {
+      place.visible = ConfigNumber(line(first), 0) != 0 ? 1 : 0;
+      if (v2) {
+        place.top = ConfigNumber(line(first + 2), 0);
+        place.left = ConfigNumber(line(first + 1), 0);
+      } else {
+        place.left = OnDesktop(ConfigNumber(line(first + 1), 0), desk.left(), desk.width());
+        place.top = OnDesktop(ConfigNumber(line(first + 2), 0), desk.top(), desk.height());
+      }
+    };
+    keep(g_remote, 7);
+    keep(g_diagnosis, 10);
+
+    if (v2) return 0;
+    const std::size_t tags = v4 ? 13 : 18;
+    TFrameMenuAnsicht* view = main->FrameMenuAnsicht;
+    view->SpeedButtonEbenen->Tag = ConfigNumber(line(tags), 0);
+    view->SpeedButtonParameter->Tag = ConfigNumber(line(tags + 1), 0);
+    view->SpeedButtonNotizen->Tag = ConfigNumber(line(tags + 2), 0);
+    view->ApplyColumns();
+    view->LabelZoom->Tag = ConfigNumber(line(tags + 3), 2);
+    view->ApplyZoom();
+    return 0;
+  } catch (...) {
+    return -1;
+  }
+}
+
+int WriteWindowConfig() {
+  if (!Form_Main) return -1;
+  const TForm_Main* main = Form_Main;
+  WindowConfig c;
+  c.state = main->isMinimized() ? 1 : main->isMaximized() ? 2 : 0;
+  const QRect f = main->frameGeometry();
+  c.left = f.left();
+  c.top = f.top();
+  c.width = f.width();
+  c.height = f.height();
+  c.remoteVisible = g_remote.visible;
+  c.remoteLeft = g_remote.left;
+  c.remoteTop = g_remote.top;
+  c.diagnosisVisible = g_diagnosis.visible;
+  c.diagnosisLeft = g_diagnosis.left;
+  c.diagnosisTop = g_diagnosis.top;
+  c.layers = main->FrameMenuAnsicht->SpeedButtonEbenen->Tag;
+  c.parameters = main->FrameMenuAnsicht->SpeedButtonParameter->Tag;
+  c.notes = main->FrameMenuAnsicht->SpeedButtonNotizen->Tag;
+  c.zoom = main->FrameMenuAnsicht->LabelZoom->Tag;
+  return platform::WriteLines(Form_Main->ConfigDir + kWindowFile, WindowConfigLines(c)) ? 0 : -1;
+}
+
+}  // namespace app

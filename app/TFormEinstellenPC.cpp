@@ -1,0 +1,12 @@
+#include "app/TFormEinstellenPC.h"
+
+TFormEinstellenPC* FormEinstellenPC = nullptr;
+
+TFormEinstellenPC::TFormEinstellenPC(QWidget* owner) : QDialog(owner) {
+  FormEinstellenPC = this;
+  setWindowTitle(QStringLiteral(" Einstellungen"));
+}
+
+TFormEinstellenPC::~TFormEinstellenPC() {
+  if (FormEinstellenPC == this) FormEinstellenPC = nullptr;
+}

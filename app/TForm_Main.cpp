@@ -1,0 +1,565 @@
+#include "app/TForm_Main.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QUrl>
+#include <QWheelEvent>
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/Konfig.h"
+#include "app/ProgramFolders.h"
+#include "app/ShellFileOps.h"
+#include "app/TFormBedienungsmodus.h"
+#include "app/TFormEinstellenPC.h"
+#include "app/TFormMessage.h"
+#include "app/TFrameMenuHilfe.h"
+#include "app/TFrameMenuPC.h"
+#include "editor/TFrameBearbeiten.h"
+#include "editor/TFrameMenuAnsichtBearbeiten.h"
+#include "editor/TFrameMenuRasterBearbeiten.h"
+#include "editor/TFrameMenuZoomBearbeiten.h"
+#include "platform/Beep.h"
+#include "platform/Clock.h"
+#include "platform/DateTimeText.h"
+#include "platform/PlatformCheck.h"
+#include "platform/Sound.h"
+#include "platform/qt/NamedColours.h"
+#include "platform/qt/Fonts.h"
+#include "platform/qt/SystemMessageBox.h"
+#include "printdata/TFrameDaten.h"
+#include "printdata/TFrameMenuAnsicht.h"
+#include "printdata/TFrameMenuBearbeiten.h"
+#include "printdata/TFrameMenuOeffnen.h"
+#include "printdata/TFrameMenuSchliessen.h"
+#include "printdata/TFrameMenuSchutz.h"
+#include "printdata/TFrameMenuSpeichern.h"
+#include "printersettings/TFrameMenuPrinter.h"
+#include "printersettings/TFramePrinter.h"
+
+TForm_Main* Form_Main = nullptr;
+
+namespace app {
+
+StartupEnvironment StartupEnvironment::OfProcess() {
+  std::error_code ec;
+  StartupEnvironment env;
+  env.startDir = std::filesystem::current_path(ec).string();
+  return env;
+}
+
+}  // namespace app
+
+namespace {
+
+using namespace platform::colours;
+constexpr int kSideBarWidth = 104;
+constexpr int kClientWidth = 892;
+constexpr int kClientHeight = 673;
+constexpr int kMinClientWidth = 852;
+constexpr int kMinClientHeight = 612;
+
+const QString kNotWindowsNt = QStringLiteral(
+    "Microsoft Windows 95/98/Me wird nicht unterstützt...     \n\n"
+    "Microsoft Windows 95/98/Me not supported...     \n\n");
+const QString kAlreadyRunning = QStringLiteral(
+    "Das Programm 'Tarvik23' wird bereits ausgeführt...     \n\n"
+    "The program 'Tarvik23' is already running...     \n\n");
+
+const char* const kSupportSite = "https://support.osmek-ag.ch";
+const char* const kHomePages[] = {"https://www.osmek-ag.ch", "https://www.osmek-ag.com"};
+
+[[noreturn]] void RefuseToStart(const QString& text) {
+  platform::SystemMessageBox(app::kProgramTitle, text, platform::SystemBoxIcon::Stop);
+  std::exit(-1);
+}
+
+void ReportFoldersNotCreated(const std::vector<std::string>& folders) {
+  if (folders.empty()) return;
+  QString list;
+  for (const std::string& f : folders) list += QStringLiteral("\n") + QString::fromStdString(f);
+  platform::SystemMessageBox(app::kProgramTitle,
+                             QStringLiteral("Diese Ordner konnten nicht erstellt werden:") + list +
+                                 QStringLiteral("\n\nThese folders could not be created:") + list,
+                             platform::SystemBoxIcon::Exclamation);
+}
+
+void OpenPage(const QString& url) {
+  if (!QDesktopServices::openUrl(QUrl(url))) platform::Beep(platform::BeepKind::Stop);
+}
+
+}  // namespace
+
+TForm_Main::TForm_Main(QWidget* owner, const app::StartupEnvironment& env) : QWidget(owner) {
+  Form_Main = this;
+  BuildControls();
+
+  if (!platform::IsSupportedPlatform()) RefuseToStart(kNotWindowsNt);
+  if (InstanceMutex.Acquire("Tarvik23", env.lockDir) == platform::InstanceLockResult::AlreadyRunning)
+    RefuseToStart(kAlreadyRunning);
+
+  setWindowTitle(QStringLiteral(" ") + app::kProgramTitle);
+
+  const app::ProgramFolders folders = app::CreateProgramFolders(env.startDir);
+  RootDir = folders.root;
+  StartDir = folders.start;
+  ConfigDir = folders.config;
+  SoundDir = folders.sound;
+  TmpDir = folders.tmp;
+  DataDir = folders.data;
+  DataEasyDir = folders.dataEasy;
+  HelpDir = folders.help;
+  LanguageDir = folders.language;
+  TeamViewerDir = folders.teamViewer;
+  ServiceDir = folders.service;
+  HexDir = folders.hex;
+  DriverDir = folders.driver;
+  BmpDir = folders.bmp;
+  UpdateDir = folders.update;
+  BrowserDir = folders.browser;
+  TarvikBmpDir = folders.tarvikBmp;
+  Tarvik12BmpDir = folders.tarvik12Bmp;
+  Tarvik20BmpDir = folders.tarvik20Bmp;
+  Quandrix45BmpDir = folders.quandrix45Bmp;
+  Tarvik50BmpDir = folders.tarvik50Bmp;
+  FoldersNotCreated = folders.notCreated;
+  ReportFoldersNotCreated(FoldersNotCreated);
+
+  CreateFrames();
+  FrameDaten->CreateRows();
+  FrameBearbeiten->ResetEditor();
+  CloseMenusAndRefresh();
+  FrameDaten->ShowPage();
+
+  // Key preview: the window sees every key of its pages first.
+  qApp->installEventFilter(this);
+
+  setMinimumSize(kMinClientWidth, kMinClientHeight);
+  resize(kClientWidth, kClientHeight);
+
+  try {
+    const std::string startSound = SoundDir + "00.wav";
+    if (std::filesystem::exists(startSound)) platform::PlaySoundAsync(startSound);
+  } catch (...) {
+    platform::Beep(platform::BeepKind::Stop);
+  }
+
+  TimerTimeDate->setInterval(500);
+  TimerTimeDate->start();
+  TimerTimeDateTimer();
+}
+
+TForm_Main::~TForm_Main() {
+  TimerTimeDate->stop();
+  qApp->removeEventFilter(this);
+  try {
+    delete FrameDaten;
+    delete FrameBearbeiten;
+    delete FramePrinter;
+    for (QWidget* frame : std::initializer_list<QWidget*>{
+             FrameMenuAnsicht, FrameMenuOeffnen, FrameMenuSpeichern, FrameMenuSchliessen, FrameMenuBearbeiten,
+             FrameMenuSchutz, FrameMenuAnsichtBearbeiten, FrameMenuZoomBearbeiten, FrameMenuRasterBearbeiten,
+             FrameMenuPrinter, FrameMenuPC, FrameMenuHilfe})
+      delete frame;
+  } catch (...) {
+  }
+  if (Form_Main == this) Form_Main = nullptr;
+}
+
+void TForm_Main::BuildControls() {
+  setFont(platform::VerdanaPx(11));
+  platform::SetWindowColour(this, 13160660);
+
+  PanelLinks = new platform::Panel(this);
+  PanelLinks->SetColor(kSilver);
+  PanelMain = new platform::Panel(this);
+  PanelMain->SetColor(14013909);
+  PanelMain->SetBevels(platform::BevelKind::Lowered, platform::BevelKind::Raised);
+
+  auto side = [this](int top, const QString& caption, std::uint32_t fontColour, platform::Panel*& panel,
+                     platform::SpeedButton*& button) {
+    platform::AddButtonPanel(PanelLinks, QRect(8, top, 88, 48), caption, panel, button);
+    button->SetFontColor(fontColour);
+  };
+  side(104, QStringLiteral("Printer"), kPurple, PanelPrinter, SpeedButtonPrinter);
+  side(160, QStringLiteral("PC"), kNavy, PanelPC, SpeedButtonPC);
+  side(216, QStringLiteral("Hilfe"), kTeal, PanelHilfe, SpeedButtonHilfe);
+  side(272, QString(), kWhite, PanelR12, SpeedButtonR12);
+  PanelR12->SetFontColor(kWhite);
+  PanelR12->hide();
+  // The connection state, under the printer button's caption.
+  LabelPrinter = new QLabel(QStringLiteral("."), PanelPrinter);
+  LabelPrinter->setGeometry(0, 28, 88, 16);
+  LabelPrinter->setAlignment(Qt::AlignCenter);
+  LabelPrinter->setAttribute(Qt::WA_TransparentForMouseEvents);
+  QPalette labelPal = LabelPrinter->palette();
+  labelPal.setColor(QPalette::WindowText, platform::VclColor(kPurple));
+  LabelPrinter->setPalette(labelPal);
+
+  PanelLinks2 = new platform::Panel(PanelLinks);
+  PanelLinks2->SetColor(kSilver);
+  PanelTimeDate = new platform::Panel(PanelLinks2);
+  PanelTimeDate->setGeometry(8, 8, 88, 48);
+  PanelTimeDate->SetColor(kGrey);
+  SpeedButtonTimeDate = new platform::SpeedButton(PanelTimeDate);
+  SpeedButtonTimeDate->SetFontColor(kWhite);
+
+  TimerTimeDate = new QTimer(this);
+
+  connect(SpeedButtonPrinter, &QAbstractButton::clicked, this,
+          [this] { SpeedButtonPrinterClick(SpeedButtonPrinter); });
+  connect(SpeedButtonPC, &QAbstractButton::clicked, this, [this] { SpeedButtonPCClick(SpeedButtonPC); });
+  connect(SpeedButtonHilfe, &QAbstractButton::clicked, this, [this] { SpeedButtonHilfeClick(SpeedButtonHilfe); });
+  connect(SpeedButtonTimeDate, &QAbstractButton::clicked, this,
+          [this] { SpeedButtonTimeDateClick(SpeedButtonTimeDate); });
+  connect(TimerTimeDate, &QTimer::timeout, this, [this] { TimerTimeDateTimer(); });
+}
+
+void TForm_Main::CreateFrames() {
+  FrameDaten = new TFrameDaten(PanelMain);
+  FrameBearbeiten = new TFrameBearbeiten(PanelMain);
+  FramePrinter = new TFramePrinter(PanelMain);
+
+  auto under = [this](QWidget* frame, const QWidget* panel) {
+    frame->move(panel->x() + 106, panel->y() + 84);
+    return frame;
+  };
+  auto beside = [this](QWidget* frame, const QWidget* panel) {
+    frame->move(panel->width() + 10, panel->y());
+    return frame;
+  };
+  FrameMenuAnsicht = new TFrameMenuAnsicht(this);
+  under(FrameMenuAnsicht, FrameDaten->PanelAnsicht);
+  FrameMenuOeffnen = new TFrameMenuOeffnen(this);
+  under(FrameMenuOeffnen, FrameDaten->PanelOeffnen);
+  FrameMenuSpeichern = new TFrameMenuSpeichern(this);
+  under(FrameMenuSpeichern, FrameDaten->PanelSpeichern);
+  FrameMenuSchliessen = new TFrameMenuSchliessen(this);
+  under(FrameMenuSchliessen, FrameDaten->PanelSchliessen);
+  FrameMenuBearbeiten = new TFrameMenuBearbeiten(this);
+  under(FrameMenuBearbeiten, FrameDaten->PanelWerkzeug);
+  FrameMenuSchutz = new TFrameMenuSchutz(this);
+  under(FrameMenuSchutz, FrameDaten->PanelSchutz);
+  FrameMenuAnsichtBearbeiten = new TFrameMenuAnsichtBearbeiten(this);
+  under(FrameMenuAnsichtBearbeiten, FrameBearbeiten->PanelAnsicht);
+  FrameMenuZoomBearbeiten = new TFrameMenuZoomBearbeiten(this);
+  under(FrameMenuZoomBearbeiten, FrameBearbeiten->PanelZoom);
+  FrameMenuRasterBearbeiten = new TFrameMenuRasterBearbeiten(this);
+  under(FrameMenuRasterBearbeiten, FrameBearbeiten->PanelRaster);
+  FrameMenuPrinter = new TFrameMenuPrinter(this);
+  beside(FrameMenuPrinter, PanelPrinter);
+  FrameMenuPC = new TFrameMenuPC(this);
+  beside(FrameMenuPC, PanelPC);
+  FrameMenuHilfe = new TFrameMenuHilfe(this);
+  beside(FrameMenuHilfe, PanelHilfe);
+}
+
+void TForm_Main::resizeEvent(QResizeEvent*) {
+  PanelLinks->setGeometry(0, 0, kSideBarWidth, height());
+  PanelLinks2->setGeometry(0, height() - 64, kSideBarWidth, 64);
+  PanelMain->setGeometry(kSideBarWidth, 0, width() - kSideBarWidth, height());
+  const QRect inner = PanelMain->rect().adjusted(2, 2, -2, -2);
+  for (QWidget* page : std::initializer_list<QWidget*>{FrameDaten, FrameBearbeiten, FramePrinter})
+    if (page) page->setGeometry(inner);
+}
+
+int TForm_Main::HideMenuFrames() {
+  int visible = 0;
+  for (QWidget* frame : std::initializer_list<QWidget*>{
+           FrameMenuAnsicht, FrameMenuOeffnen, FrameMenuSpeichern, FrameMenuSchliessen, FrameMenuBearbeiten,
+           FrameMenuSchutz, FrameMenuAnsichtBearbeiten, FrameMenuZoomBearbeiten, FrameMenuRasterBearbeiten,
+           FrameMenuPrinter, FrameMenuPC, FrameMenuHilfe}) {
+    if (!frame->isHidden()) ++visible;
+    frame->hide();
+  }
+  return visible;
+}
+
+app::Page TForm_Main::ShownPage() const {
+  if (!FrameDaten->isHidden()) return app::Page::Data;
+  if (!FrameBearbeiten->isHidden()) return app::Page::Editor;
+  if (!FramePrinter->isHidden()) return app::Page::Printer;
+  return app::Page::None;
+}
+
+void TForm_Main::CloseMenusAndRefresh() {
+  const int wasOpen = HideMenuFrames();
+  if (!FrameBearbeiten->isHidden()) {
+    for (QWidget* w : std::initializer_list<QWidget*>{SpeedButtonPrinter, LabelPrinter, SpeedButtonPC,
+                                                       SpeedButtonHilfe, PanelPrinter, PanelPC, PanelHilfe})
+      w->setEnabled(false);
+    PanelTimeDate->setEnabled(true);
+  } else if (!FramePrinter->isHidden()) {
+    // The printer button keeps its look, but its panel takes no clicks.
+    SpeedButtonPrinter->setEnabled(true);
+    LabelPrinter->setEnabled(true);
+    for (QWidget* w : std::initializer_list<QWidget*>{SpeedButtonPC, SpeedButtonHilfe, PanelPrinter, PanelPC,
+                                                       PanelHilfe})
+      w->setEnabled(false);
+    PanelTimeDate->setEnabled(true);
+  } else {
+    for (QWidget* w : std::initializer_list<QWidget*>{PanelPrinter, PanelPC, PanelHilfe, PanelTimeDate})
+      w->setEnabled(true);
+    const int count = FrameDaten->Count;
+    const bool data = count >= 1;
+    FrameDaten->SpeedButtonAnsichtDown->setEnabled(data);
+    FrameDaten->SpeedButtonOeffnen->setEnabled(true);
+    FrameDaten->SpeedButtonSpeichern->setEnabled(data);
+    FrameDaten->SpeedButtonSchliessen->setEnabled(data);
+    FrameDaten->SpeedButtonWerkzeug->setEnabled(data);
+    FrameDaten->SpeedButtonSchutz->setEnabled(data);
+    FrameDaten->SpeedButtonRapport->setEnabled(data);
+    FrameDaten->ShowProtection();
+
+    TFrameMenuBearbeiten* m = FrameMenuBearbeiten;
+    const bool locked = FormBedienungsmodus && FormBedienungsmodus->GetOperatingMode() == app::kModeUser &&
+                        FrameDaten->AnyProtected();
+    if (locked) {
+      for (QWidget* w : std::initializer_list<QWidget*>{m->SpeedButtonNeu, m->SpeedButtonEntfernen,
+                                                         m->SpeedButtonAusschneiden, m->SpeedButtonEinfuegen,
+                                                         m->SpeedButtonEinfuegenErweitert})
+        w->setEnabled(false);
+      m->SpeedButtonKopieren->setEnabled(true);
+    } else {
+      m->SpeedButtonNeu->setEnabled(count < 99);
+      m->SpeedButtonEntfernen->setEnabled(count >= 2);
+      m->SpeedButtonAusschneiden->setEnabled(true);
+      m->SpeedButtonKopieren->setEnabled(true);
+      m->SpeedButtonEinfuegen->setEnabled(m->SpeedButtonEinfuegen->Tag != 0);
+      m->SpeedButtonEinfuegenErweitert->setEnabled(m->SpeedButtonEinfuegenErweitert->Tag != 0);
+    }
+    SpeedButtonPrinter->setEnabled(true);
+    LabelPrinter->setEnabled(true);
+    FrameMenuPrinter->SpeedButtonSpeichernAufDrucker->setEnabled(data);
+    SpeedButtonPC->setEnabled(true);
+    SpeedButtonHilfe->setEnabled(true);
+  }
+  repaint();
+  if (wasOpen > 0) platform::SleepMs(50);
+}
+
+bool TForm_Main::ToggleMenu(platform::SpeedButton* button, QWidget* menu, const std::function<bool()>& mayOpen) {
+  button->repaint();
+  const bool wasOpen = !menu->isHidden();
+  CloseMenusAndRefresh();
+  if (wasOpen || !mayOpen()) return false;
+  menu->show();
+  menu->raise();
+  return true;
+}
+
+void TForm_Main::SpeedButtonPrinterClick(QObject*) {
+  bool refused = false;
+  ToggleMenu(SpeedButtonPrinter, FrameMenuPrinter, [&] {
+    const bool simulating = FormEinstellenPC && FormEinstellenPC->GetSimulation() == 1;
+    refused = !LabelPrinter->text().isEmpty() && !simulating;
+    return !refused;
+  });
+  if (refused && FormMessage)
+    FormMessage->ShowNotice(SpeedButtonPrinter->Caption(), FormMessage->MsgNoPrinter, TFormMessage::kSilver, true);
+}
+
+void TForm_Main::SpeedButtonPCClick(QObject*) {
+  ToggleMenu(SpeedButtonPC, FrameMenuPC, [] { return true; });
+}
+
+void TForm_Main::SpeedButtonHilfeClick(QObject*) {
+  ToggleMenu(SpeedButtonHilfe, FrameMenuHilfe, [] { return true; });
+}
+
+void TForm_Main::SpeedButtonTimeDateClick(QObject*) {
+  SpeedButtonTimeDate->repaint();
+  HideMenuFrames();
+  SpeedButtonTimeDate->Tag = SpeedButtonTimeDate->Tag == 0 ? 1 : 0;
+  TimerTimeDateTimer();
+}
+
+void TForm_Main::TimerTimeDateTimer() {
+  const std::tm now = platform::LocalNow();
+  const QString date = QString::fromStdString(platform::ShortDateText(now));
+  const QString time = QString::fromStdString(platform::LongTimeText(now));
+  const bool dateOnButton = SpeedButtonTimeDate->Tag == 0;
+  SpeedButtonTimeDate->SetCaption(dateOnButton ? date : time);
+  SpeedButtonTimeDate->setToolTip(dateOnButton ? time : date);
+}
+
+app::DataViewState TForm_Main::DataViewSnapshot() const {
+  using platform::OwnEnabled;
+  app::DataViewState s;
+  // The paste dialog arrives with the data page's dialogs; until then it is
+  // never shown.
+  s.pasteDialogVisible = false;
+  s.topBarUsable = OwnEnabled(FrameDaten->PanelTop);
+  s.ansicht = OwnEnabled(FrameDaten->SpeedButtonAnsichtDown);
+  s.oeffnen = OwnEnabled(FrameDaten->SpeedButtonOeffnen);
+  s.speichern = OwnEnabled(FrameDaten->SpeedButtonSpeichern);
+  s.werkzeug = OwnEnabled(FrameDaten->SpeedButtonWerkzeug);
+  s.rapport = OwnEnabled(FrameDaten->SpeedButtonRapport);
+  s.menuOeffnen = OwnEnabled(FrameMenuOeffnen->SpeedButtonOeffnen);
+  s.menuSpeichern = OwnEnabled(FrameMenuSpeichern->SpeedButtonSpeichern);
+  const TFrameMenuBearbeiten* m = FrameMenuBearbeiten;
+  s.neu = OwnEnabled(m->SpeedButtonNeu);
+  s.entfernen = OwnEnabled(m->SpeedButtonEntfernen);
+  s.bearbeiten = OwnEnabled(m->SpeedButtonBearbeiten);
+  s.kopieren = OwnEnabled(m->SpeedButtonKopieren);
+  s.ausschneiden = OwnEnabled(m->SpeedButtonAusschneiden);
+  s.einfuegen = OwnEnabled(m->SpeedButtonEinfuegen);
+  s.count = FrameDaten->Count;
+  s.selected = FrameDaten->Selected;
+  return s;
+}
+
+void TForm_Main::FormKeyDown(int key, app::Shift shift) {
+  Carry(app::ChooseKeyShortcut(ShownPage(), DataViewSnapshot(), key, shift));
+}
+
+void TForm_Main::FormMouseWheelDown(app::Shift shift, bool& handled) {
+  const app::Shortcut s = app::ChooseWheelShortcut(ShownPage(), DataViewSnapshot(), true, shift);
+  Carry(s);
+  handled = s.handled;
+}
+
+void TForm_Main::FormMouseWheelUp(app::Shift shift, bool& handled) {
+  const app::Shortcut s = app::ChooseWheelShortcut(ShownPage(), DataViewSnapshot(), false, shift);
+  Carry(s);
+  handled = s.handled;
+}
+
+void TForm_Main::SelectDataRow(int row) {
+  if (row >= 0 && row < static_cast<int>(FrameDaten->RowImages.size()))
+    FrameDaten->SelectRow(FrameDaten->RowImages[static_cast<std::size_t>(row)]);
+}
+
+void TForm_Main::Carry(const app::Shortcut& s) {
+  using A = app::ShortcutAction;
+  TFrameMenuAnsicht* view = FrameMenuAnsicht;
+  TFrameMenuBearbeiten* edit = FrameMenuBearbeiten;
+  TFrameMenuAnsichtBearbeiten* editorView = FrameMenuAnsichtBearbeiten;
+  switch (s.action) {
+    case A::SelectRow: SelectDataRow(s.argument); break;
+    case A::DataZoomDown: view->SpeedButtonZoomDownClick(view->SpeedButtonZoomDown); break;
+    case A::DataZoomUp: view->SpeedButtonZoomUpClick(view->SpeedButtonZoomUp); break;
+    case A::New: edit->SpeedButtonNeuClick(edit->SpeedButtonNeu); break;
+    case A::Remove: edit->SpeedButtonEntfernenClick(edit->SpeedButtonEntfernen); break;
+    case A::Edit: edit->SpeedButtonBearbeitenClick(edit->SpeedButtonBearbeiten); break;
+    case A::Copy: edit->SpeedButtonKopierenClick(edit->SpeedButtonKopieren); break;
+    case A::Cut: edit->SpeedButtonAusschneidenClick(edit->SpeedButtonAusschneiden); break;
+    case A::Paste: edit->SpeedButtonEinfuegenClick(edit->SpeedButtonEinfuegen); break;
+    case A::ToggleLayers: view->SpeedButtonEbenenClick(view->SpeedButtonEbenen); break;
+    case A::ToggleParameters: view->SpeedButtonParameterClick(view->SpeedButtonParameter); break;
+    case A::ToggleNotes: view->SpeedButtonNotizenClick(view->SpeedButtonNotizen); break;
+    case A::Open: FrameMenuOeffnen->SpeedButtonOeffnenClick(FrameMenuOeffnen->SpeedButtonOeffnen); break;
+    case A::Save: FrameMenuSpeichern->SpeedButtonSpeichernClick(FrameMenuSpeichern->SpeedButtonSpeichern); break;
+    case A::EditorView:
+      switch (s.argument) {
+        case 0: editorView->SpeedButtonEbene1Click(nullptr); break;
+        case 1: editorView->SpeedButtonEbene2Click(nullptr); break;
+        case 2: editorView->SpeedButtonEbene3Click(nullptr); break;
+        case 3: editorView->SpeedButtonEbene4Click(nullptr); break;
+        case 4: editorView->SpeedButtonEbene5Click(nullptr); break;
+        case 5: editorView->SpeedButtonParameterClick(nullptr); break;
+        default: editorView->SpeedButtonNotizClick(nullptr); break;
+      }
+      break;
+    case A::EditorViewStep:
+      FrameBearbeiten->LabelAnsicht->Tag += s.argument;
+      editorView->ApplyView();
+      break;
+    case A::EditorZoomDown: FrameMenuZoomBearbeiten->SpeedButtonZoomDownClick(nullptr); break;
+    case A::EditorZoomUp: FrameMenuZoomBearbeiten->SpeedButtonZoomUpClick(nullptr); break;
+    // The paste dialog, hard copies, the report and the user guide arrive
+    // with their own windows.
+    case A::PasteOk:
+    case A::PasteCancel:
+    case A::Report:
+    case A::Hardcopy:
+    case A::PrinterSettingsHardcopy:
+    case A::UserGuide:
+    case A::None: break;
+  }
+}
+
+bool TForm_Main::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::KeyPress && type != QEvent::Wheel) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget || widget->window() != this) return false;
+  // Qt offers an unhandled event to each parent in turn; the window looks at
+  // it once, when it first arrives.
+  const auto* input = static_cast<const QInputEvent*>(event);
+  const bool offeredAgain = event == lastPreviewed_ && input->timestamp() == lastPreviewedStamp_ &&
+                            lastReceiver_ && widget != lastReceiver_ && widget->isAncestorOf(lastReceiver_);
+  lastPreviewed_ = event;
+  lastPreviewedStamp_ = input->timestamp();
+  lastReceiver_ = widget;
+  if (offeredAgain) return false;
+  const app::Shift shift = app::ShiftOf(input->modifiers(), QApplication::mouseButtons());
+  if (type == QEvent::KeyPress) {
+    FormKeyDown(static_cast<const QKeyEvent*>(event)->key(), shift);
+    return false;
+  }
+  const int delta = static_cast<const QWheelEvent*>(event)->angleDelta().y();
+  if (delta == 0) return false;
+  bool handled = false;
+  if (delta < 0)
+    FormMouseWheelDown(shift, handled);
+  else
+    FormMouseWheelUp(shift, handled);
+  return handled;
+}
+
+void TForm_Main::OpenSupportContactPage() { OpenPage(QString::fromLatin1(kSupportSite) + "/support/en/contact/"); }
+
+void TForm_Main::OpenProductSupportPage() {
+  OpenPage(QString::fromLatin1(kSupportSite) + "/support/en/printer/tarvik23/");
+}
+
+void TForm_Main::OpenMakerHomePages() {
+  for (const char* page : kHomePages) OpenPage(QString::fromLatin1(page));
+}
+
+int TForm_Main::ShellDeletePath(const std::string& path, bool filesOnly) {
+  return app::ShellDeletePath(path, filesOnly, {RootDir, StartDir});
+}
+
+int TForm_Main::ShellCopyPath(const std::string& source, const std::string& target, bool filesOnly) {
+  return app::ShellCopyPath(source, target, filesOnly);
+}
+
+bool TForm_Main::FormClose() {
+  CloseMenusAndRefresh();
+  // The configuration editor and the firmware installer, which keep the
+  // window open while they are shown, arrive with the printer settings.
+  const bool busyPage = !FrameBearbeiten->isHidden() || !FramePrinter->isHidden() || FrameDaten->IsModified();
+  if (busyPage) {
+    QCoreApplication::processEvents();
+    if (FormMessage)
+      FormMessage->ShowNotice(app::kProgramTitle, FormMessage->MsgSaveOrCloseFirst, TFormMessage::kSilver, true);
+    return false;
+  }
+  (void)app::WriteWindowConfig();
+  QCoreApplication::processEvents();
+  if (FormMessage) FormMessage->ShowBusy(app::kProgramTitle, FormMessage->MsgClosing, TFormMessage::kYellow, false);
+  platform::SleepMs(1000);
+  hide();
+  if (FormMessage) FormMessage->close();
+  try {
+    const std::string closeSound = SoundDir + "01.wav";
+    if (std::filesystem::exists(closeSound)) platform::PlaySoundSync(closeSound);
+  } catch (...) {
+    platform::Beep(platform::BeepKind::Stop);
+  }
+  InstanceMutex.Release();
+  return true;
+}
+
+void TForm_Main::closeEvent(QCloseEvent* event) {
+  if (FormClose()) {
+    event->accept();
+    QCoreApplication::quit();
+  } else {
+    event->ignore();
+  }
+}

@@ -1,0 +1,150 @@
+#pragma once
+// The main window: its folder tree, the three pages (data view, editor,
+// printer settings) in PanelMain, the side bar with the printer, PC and help
+// menus, the date and time display, the back-to-idle step and the
+// shortcuts. One instance, Form_Main, created first and kept until exit.
+#include <QLabel>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/Shortcuts.h"
+#include "platform/SingleInstance.h"
+#include "platform/qt/Panel.h"
+#include "platform/qt/SpeedButton.h"
+
+class TFrameDaten;
+class TFrameBearbeiten;
+class TFramePrinter;
+class TFrameMenuAnsicht;
+class TFrameMenuOeffnen;
+class TFrameMenuSpeichern;
+class TFrameMenuSchliessen;
+class TFrameMenuBearbeiten;
+class TFrameMenuSchutz;
+class TFrameMenuAnsichtBearbeiten;
+class TFrameMenuZoomBearbeiten;
+class TFrameMenuRasterBearbeiten;
+class TFrameMenuPrinter;
+class TFrameMenuPC;
+class TFrameMenuHilfe;
+
+namespace app {
+
+// Where the program starts and where it keeps its single-instance lock.
+// The program takes both from the process; tests give their own.
+struct StartupEnvironment {
+  std::string startDir;  // absolute
+  std::string lockDir = platform::SingleInstanceLock::DefaultDir();
+  static StartupEnvironment OfProcess();
+};
+
+inline const QString kProgramTitle = QStringLiteral("Tarvik23 - Osmek AG");
+
+}  // namespace app
+
+class TForm_Main : public QWidget {
+ public:
+  explicit TForm_Main(QWidget* owner, const app::StartupEnvironment& env = app::StartupEnvironment::OfProcess());
+  ~TForm_Main() override;
+
+  // Held from the constructor until the close sequence ends.
+  platform::SingleInstanceLock InstanceMutex;
+
+  // The program folder tree; every path ends in "/" (the five sibling
+  // folders have none and are "" when absent). Written once here.
+  std::string RootDir, StartDir, ConfigDir, SoundDir, TmpDir, DataDir, DataEasyDir, HelpDir, LanguageDir,
+      TeamViewerDir, ServiceDir, HexDir, DriverDir, TarvikBmpDir, Tarvik12BmpDir, Tarvik20BmpDir, BmpDir,
+      Quandrix45BmpDir, Tarvik50BmpDir, UpdateDir, BrowserDir;
+  // Program folders that could not be created at start.
+  std::vector<std::string> FoldersNotCreated;
+
+  // Controls.
+  platform::Panel* PanelLinks;
+  platform::Panel* PanelMain;
+  platform::Panel* PanelPrinter;
+  platform::SpeedButton* SpeedButtonPrinter;
+  QLabel* LabelPrinter;
+  platform::Panel* PanelPC;
+  platform::SpeedButton* SpeedButtonPC;
+  platform::Panel* PanelHilfe;
+  platform::SpeedButton* SpeedButtonHilfe;
+  platform::Panel* PanelR12;
+  platform::SpeedButton* SpeedButtonR12;
+  platform::Panel* PanelLinks2;
+  platform::Panel* PanelTimeDate;
+  platform::SpeedButton* SpeedButtonTimeDate;
+  QTimer* TimerTimeDate;
+
+  // The twelve menu frames, then the three pages.
+  TFrameMenuAnsicht* FrameMenuAnsicht;
+  TFrameMenuOeffnen* FrameMenuOeffnen;
+  TFrameMenuSpeichern* FrameMenuSpeichern;
+  TFrameMenuSchliessen* FrameMenuSchliessen;
+  TFrameMenuBearbeiten* FrameMenuBearbeiten;
+  TFrameMenuSchutz* FrameMenuSchutz;
+  TFrameMenuAnsichtBearbeiten* FrameMenuAnsichtBearbeiten;
+  TFrameMenuZoomBearbeiten* FrameMenuZoomBearbeiten;
+  TFrameMenuRasterBearbeiten* FrameMenuRasterBearbeiten;
+  TFrameMenuPrinter* FrameMenuPrinter;
+  TFrameMenuPC* FrameMenuPC;
+  TFrameMenuHilfe* FrameMenuHilfe;
+  TFrameDaten* FrameDaten;
+  TFrameBearbeiten* FrameBearbeiten;
+  TFramePrinter* FramePrinter;
+
+  // The back-to-idle step that nearly every user action runs first and
+  // last: hides the menus and sets what can be used on the page shown.
+  void CloseMenusAndRefresh();
+  // Hides the menu frames; returns how many were visible.
+  int HideMenuFrames();
+
+  void SpeedButtonPrinterClick(QObject* sender);
+  void SpeedButtonPCClick(QObject* sender);
+  void SpeedButtonHilfeClick(QObject* sender);
+  void SpeedButtonTimeDateClick(QObject* sender);
+  void TimerTimeDateTimer();
+
+  void FormKeyDown(int key, app::Shift shift);
+  void FormMouseWheelDown(app::Shift shift, bool& handled);
+  void FormMouseWheelUp(app::Shift shift, bool& handled);
+
+  void OpenSupportContactPage();
+  void OpenProductSupportPage();
+  void OpenMakerHomePages();
+
+  // See app/ShellFileOps.h; the program's root and start folders are never
+  // deleted or emptied.
+  int ShellDeletePath(const std::string& path, bool filesOnly);
+  int ShellCopyPath(const std::string& source, const std::string& target, bool filesOnly);
+
+  // The close sequence; false when the window stays open.
+  bool FormClose();
+
+  app::Page ShownPage() const;
+  app::DataViewState DataViewSnapshot() const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void BuildControls();
+  void CreateFrames();
+  void Carry(const app::Shortcut& s);
+  // A side-bar menu: a click on its button closes it when open, else opens
+  // it after the back-to-idle step when `mayOpen` agrees.
+  bool ToggleMenu(platform::SpeedButton* button, QWidget* menu, const std::function<bool()>& mayOpen);
+  void SelectDataRow(int row);
+
+  // Key preview sees each event once, though Qt offers it to every parent.
+  const QEvent* lastPreviewed_ = nullptr;
+  quint64 lastPreviewedStamp_ = 0;
+  QPointer<QWidget> lastReceiver_;
+};
+
+extern TForm_Main* Form_Main;

@@ -1,0 +1,3 @@
+#include "app/TFrameMenuHilfe.h"
+
+TFrameMenuHilfe::TFrameMenuHilfe(QWidget* owner) : QWidget(owner) { hide(); }

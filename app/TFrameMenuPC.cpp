@@ -1,0 +1,3 @@
+#include "app/TFrameMenuPC.h"
+
+TFrameMenuPC::TFrameMenuPC(QWidget* owner) : QWidget(owner) { hide(); }

@@ -1,0 +1,3 @@
+#include "editor/TFrameMenuRasterBearbeiten.h"
+
+TFrameMenuRasterBearbeiten::TFrameMenuRasterBearbeiten(QWidget* owner) : QWidget(owner) { hide(); }

@@ -1,0 +1,56 @@
+#pragma once
+// A flat button as the program uses them: it fills the panel it lies on,
+// draws only its caption (and a thin frame while the pointer is over it or
+// it is pressed) and lets the panel's colour show through.
+#include <QAbstractButton>
+#include <cstdint>
+
+namespace platform {
+
+class SpeedButton : public QAbstractButton {
+ public:
+  // Fills `parent` and follows its size.
+  explicit SpeedButton(QWidget* parent);
+
+  void SetCaption(const QString& caption);
+  QString Caption() const { return text(); }
+  void SetFontColor(std::uint32_t vclColor);
+  std::uint32_t FontColor() const { return fontColor_; }
+  void SetBold(bool bold);
+
+  int Tag = 0;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  std::uint32_t fontColor_ = 0x800000;  // navy
+  bool hover_ = false;
+};
+
+// Whether the widget itself is switched on, whatever its parents are: the
+// enabled flag as the program's own logic reads and sets it. (A button on a
+// disabled panel keeps its look but takes no clicks.)
+inline bool OwnEnabled(const QWidget* w) { return !w->testAttribute(Qt::WA_ForceDisabled); }
+
+}  // namespace platform
+
+namespace platform {
+
+class Panel;
+
+// The program's usual button: a flat button filling a panel of its own.
+struct ButtonPanel {
+  Panel* panel;
+  SpeedButton* button;
+};
+// A light grey panel at `geometry` in `parent` with a navy-captioned button.
+ButtonPanel AddButtonPanel(QWidget* parent, const QRect& geometry, const QString& caption);
+// The same, handing both to the members that keep them.
+void AddButtonPanel(QWidget* parent, const QRect& geometry, const QString& caption, Panel*& panel,
+                    SpeedButton*& button);
+
+}  // namespace platform

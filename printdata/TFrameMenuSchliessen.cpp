@@ -1,0 +1,3 @@
+#include "printdata/TFrameMenuSchliessen.h"
+
+TFrameMenuSchliessen::TFrameMenuSchliessen(QWidget* owner) : QWidget(owner) { hide(); }

@@ -1,0 +1,3 @@
+#include "printdata/TFrameMenuSchutz.h"
+
+TFrameMenuSchutz::TFrameMenuSchutz(QWidget* owner) : QWidget(owner) { hide(); }

@@ -1,0 +1,64 @@
+#include "AppFixture.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <filesystem>
+
+#include "app/TFormBedienungsmodus.h"
+#include "app/TFormEinstellenPC.h"
+#include "app/TFormMessage.h"
+#include "app/TFormSprache.h"
+#include "app/TForm_Main.h"
+#include "platform/FileIO.h"
+#include "platform/qt/SystemMessageBox.h"
+
+namespace apptest {
+
+void AppFixture::SetUp() {
+  std::filesystem::create_directories(StartDir());
+  platform::SetBeepSink([this](platform::BeepKind k) { beeps_.push_back(k); });
+  platform::SetSystemBoxSink(
+      [this](const QString& title, const QString& text, platform::SystemBoxIcon) { boxes_.push_back({title, text}); });
+  app::StartupEnvironment env;
+  env.startDir = StartDir();
+  env.lockDir = temp_.path();
+  new TForm_Main(nullptr, env);
+  new TFormBedienungsmodus(nullptr);
+  new TFormEinstellenPC(nullptr);
+  new TFormMessage(nullptr);
+  new TFormSprache(nullptr);
+}
+
+void AppFixture::TearDown() {
+  delete Form_Main;
+  delete FormSprache;
+  delete FormMessage;
+  delete FormEinstellenPC;
+  delete FormBedienungsmodus;
+  platform::SetSystemBoxSink(nullptr);
+  platform::SetBeepSink(nullptr);
+}
+
+std::string AppFixture::ConfigFile(const char* name) const { return Form_Main->ConfigDir + name; }
+
+std::string AppFixture::ReadFile(const std::string& path) const {
+  auto bytes = platform::ReadWholeFile(path);
+  EXPECT_TRUE(bytes) << bytes.error();
+  return bytes ? *bytes : std::string();
+}
+
+void AppFixture::WriteFile(const std::string& path, const std::string& bytes) const {
+  ASSERT_TRUE(platform::WriteFileAtomic(path, bytes));
+}
+
+void WhenModal(std::function<void()> step) {
+  QTimer::singleShot(0, [step = std::move(step)] {
+    // The modal loop has started once a modal widget is active.
+    if (QApplication::activeModalWidget())
+      step();
+    else
+      WhenModal(step);
+  });
+}
+
+}  // namespace apptest

@@ -1,0 +1,43 @@
+#pragma once
+// The program's windows built over a fresh folder tree, as start-up builds
+// them, with a fake clock and with beeps and system boxes recorded.
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Beep.h"
+#include "support/FakeTime.h"
+#include "support/TempDir.h"
+
+class TForm_Main;
+
+namespace apptest {
+
+struct SystemBox {
+  QString title, text;
+};
+
+class AppFixture : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // The start folder: <temp>/Tarvik23/bin, so the tree lies in <temp>/Tarvik23.
+  std::string StartDir() const { return temp_.path() + "/Tarvik23/bin"; }
+  std::string ConfigFile(const char* name) const;
+  std::string ReadFile(const std::string& path) const;
+  void WriteFile(const std::string& path, const std::string& bytes) const;
+
+  testsupport::TempDir temp_;
+  testsupport::ScopedFakeTime time_;
+  std::vector<platform::BeepKind> beeps_;
+  std::vector<SystemBox> boxes_;
+};
+
+// Runs `step` once the next modal dialog has started its own event loop.
+void WhenModal(std::function<void()> step);
+
+}  // namespace apptest

@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <filesystem>
+
+#include "AppFixture.h"
+#include "app/OperatingModeLogin.h"
+#include "app/TFormBedienungsmodus.h"
+#include "app/TForm_Main.h"
+#include "platform/LineFile.h"
+#include "platform/qt/SpeedButton.h"
+#include "printdata/TFrameDaten.h"
+
+using app::CheckLogin;
+
+TEST(Login, PasswordTable) {
+  const struct {
+    unsigned chosen, current;
+    const char* typed;
+    bool ok, store;
+    unsigned becomes;
+  } cases[] = {
+      {0, 0, "", true, false, 0},
+      {0, 2, "", true, true, 0},
+      {1, 1, "", true, false, 1},
+      {1, 3, "", true, true, 1},
+      {1, 0, "tolmu", true, false, 1},
+      {1, 0, "tolmu*", true, true, 1},
+      {1, 0, "Tolmu", false, false, 1},
+      {1, 0, "tolmu ", false, false, 1},
+      {1, 0, "tolmu**", false, false, 1},
+      {2, 2, "", true, false, 2},
+      {3, 3, "", true, false, 3},
+      {2, 0, "voskers Tarvik23", true, false, 2},
+      {2, 1, "voskers Tarvik23**", true, true, 2},
+      {2, 1, "voskers Tarvik23*", false, false, 2},
+      {2, 0, "plivet", true, false, 3},
+      {2, 1, "plivet***", true, true, 3},
+      {3, 0, "x", false, false, 2},
+      {2, 0, "tolmu", false, false, 2},
+      {7, 2, "", true, true, 0},
+  };
+  for (const auto& c : cases) {
+    const app::LoginCheck r = CheckLogin(c.chosen, c.current, QString::fromUtf8(c.typed));
+    EXPECT_EQ(r.okEnabled, c.ok) << c.chosen << "/" << c.current << " '" << c.typed << "'";
+    EXPECT_EQ(r.storeStartupMode, c.store) << c.chosen << "/" << c.current << " '" << c.typed << "'";
+    EXPECT_EQ(r.chosen, c.becomes) << c.chosen << "/" << c.current << " '" << c.typed << "'";
+  }
+}
+
+namespace {
+
+class LoginDialog : public apptest::AppFixture {
+ protected:
+  TFormBedienungsmodus* D() const { return FormBedienungsmodus; }
+  std::string IniPath() const { return ConfigFile("Tarvik23.ini"); }
+  // Opens the dialog, runs `steps` in it and returns its result; the caller
+  // then applies the mode as the PC menu does.
+  int Run(const std::function<void()>& steps) {
+    apptest::WhenModal(steps);
+    const int result = D()->exec();
+    if (result == 6) D()->SetOperatingMode(D()->GetOperatingMode());
+    return result;
+  }
+  std::string StoredStartupMode() {
+    auto lines = platform::ReadLines(IniPath());
+    return lines && lines->size() > 13 ? (*lines)[13] : "<none>";
+  }
+};
+
+}  // namespace
+
+TEST_F(LoginDialog, PlainPasswordRaisesOnlyTheCurrentMode) {
+  EXPECT_EQ(Run([this] {
+              D()->SpeedButtonAdministrator->click();
+              EXPECT_FALSE(D()->PanelPasswort->isHidden());
+              EXPECT_EQ(D()->PanelUnten->y(), 248);
+              EXPECT_FALSE(platform::OwnEnabled(D()->SpeedButtonOK));
+              D()->EditEingabe->setText(QStringLiteral("tolmu"));
+              EXPECT_TRUE(platform::OwnEnabled(D()->SpeedButtonOK));
+              EXPECT_EQ(D()->SpeedButtonBenutzer->Caption(), QStringLiteral("[Benutzer]"));
+              EXPECT_EQ(D()->SpeedButtonAdministrator->Caption(), QStringLiteral("Administrator"));
+              EXPECT_EQ(D()->PanelAdministrator->Color(), 8421504u);
+              D()->SpeedButtonOK->click();
+            }),
+            6);
+  EXPECT_EQ(D()->GetOperatingMode(), 1u);
+  EXPECT_EQ(D()->GetStartupMode(), 0u);
+  EXPECT_FALSE(std::filesystem::exists(IniPath()));
+}
+
+TEST_F(LoginDialog, StarredPasswordAlsoStoresTheStartupMode) {
+  Run([this] {
+    D()->SpeedButtonAdministrator->click();
+    D()->EditEingabe->setText(QStringLiteral("tolmu*"));
+    EXPECT_EQ(D()->SpeedButtonBenutzer->Caption(), QStringLiteral("Benutzer"));
+    EXPECT_EQ(D()->SpeedButtonAdministrator->Caption(), QStringLiteral("[Administrator]"));
+    D()->SpeedButtonOK->click();
+  });
+  EXPECT_EQ(D()->GetStartupMode(), 1u);
+  EXPECT_EQ(StoredStartupMode(), "1");
+}
+
+TEST_F(LoginDialog, SteppingDownNeedsNoPasswordAndBecomesTheStartupMode) {
+  D()->SetStartupMode(2);
+  Run([this] {
+    EXPECT_EQ(D()->SpeedButtonService->Caption(), QStringLiteral("[Techniker]"));
+    D()->SpeedButtonBenutzer->click();
+    EXPECT_TRUE(D()->PanelPasswort->isHidden());
+    EXPECT_EQ(D()->height(), 176 + 65);
+    EXPECT_EQ(D()->SpeedButtonBenutzer->Caption(), QStringLiteral("[Benutzer]"));
+    D()->SpeedButtonOK->click();
+  });
+  EXPECT_EQ(D()->GetOperatingMode(), 0u);
+  EXPECT_EQ(StoredStartupMode(), "0");
+}
+
+TEST_F(LoginDialog, TechnicianPlusShowsTheRawBitmapButton) {
+  EXPECT_TRUE(Form_Main->PanelR12->isHidden());
+  Run([this] {
+    D()->SpeedButtonService->click();
+    D()->EditEingabe->setText(QStringLiteral("plivet"));
+    EXPECT_EQ(D()->ChosenMode, 3u);
+    EXPECT_EQ(D()->SpeedButtonService->Caption(), QStringLiteral("Techniker++"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(D(), &enter);
+  });
+  EXPECT_EQ(D()->GetOperatingMode(), 3u);
+  EXPECT_FALSE(Form_Main->PanelR12->isHidden());
+  EXPECT_EQ(Form_Main->PanelR12->Caption(), QStringLiteral("R12"));
+  EXPECT_TRUE(Form_Main->FrameDaten->PanelTitel->ShowHint());
+  // From mode 3 the third button offers mode 3 again without a password.
+  Run([this] {
+    D()->SpeedButtonBenutzer->click();
+    D()->SpeedButtonService->click();
+    EXPECT_EQ(D()->ChosenMode, 3u);
+    EXPECT_TRUE(D()->PanelPasswort->isHidden());
+    D()->SpeedButtonAbbrechen->click();
+  });
+}
+
+TEST_F(LoginDialog, WrongPasswordOrCancelChangesNothing) {
+  EXPECT_EQ(Run([this] {
+              D()->SpeedButtonService->click();
+              D()->EditEingabe->setText(QStringLiteral("voskers Tarvik23 "));
+              EXPECT_FALSE(platform::OwnEnabled(D()->SpeedButtonOK));
+              // Enter does nothing while OK is off; the text is then right.
+              QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+              QApplication::sendEvent(D(), &enter);
+              D()->EditEingabe->setText(QStringLiteral("voskers Tarvik23**"));
+              QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+              QApplication::sendEvent(D(), &esc);
+            }),
+            7);
+  EXPECT_EQ(D()->GetOperatingMode(), 0u);
+  EXPECT_EQ(D()->GetStartupMode(), 0u);
+  EXPECT_FALSE(std::filesystem::exists(IniPath()));
+  // The next opening starts empty.
+  Run([this] {
+    EXPECT_TRUE(D()->EditEingabe->text().isEmpty());
+    EXPECT_EQ(D()->ChosenMode, 0u);
+    D()->SpeedButtonAbbrechen->click();
+  });
+}
+
+TEST_F(LoginDialog, StoredValuesAboveThreeReadAsUser) {
+  D()->CurrentMode = 7;
+  D()->StartupMode = 9;
+  EXPECT_EQ(D()->GetOperatingMode(), 0u);
+  EXPECT_EQ(D()->GetStartupMode(), 0u);
+  D()->SetOperatingMode(5);
+  EXPECT_EQ(D()->CurrentMode.load(), 0u);
+  EXPECT_TRUE(Form_Main->PanelR12->isHidden());
+  EXPECT_FALSE(Form_Main->FrameDaten->PanelTitel->ShowHint());
+}
