@@ -301,6 +301,7 @@ void PrinterEmulator::SendReply(Channel& line, const std::string& text, const st
         line.Sleep(fault->ms);
         break;
       case FaultAction::XoffPause:
+        Record(EntryKind::Fault, "xoff pause " + std::to_string(fault->ms) + " ms");
         Record(EntryKind::Control, "XOFF");
         line.Write(printerlink::kXoff);
         pause = fault->ms;
