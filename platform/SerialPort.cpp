@@ -9,6 +9,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -76,6 +77,8 @@ ConfigureOutcome SerialPort::Configure(const LineFraming& framing) {
   if (got.baud != framing.baud || got.dataBits != framing.dataBits || !parityHeld ||
       got.stopBits != framing.stopBits || got.xonXoff != framing.xonXoff || (check.c_lflag & ICANON))
     return ConfigureOutcome::CannotApply;
+  charTime_ = std::chrono::nanoseconds(1'000'000'000LL * (1 + framing.dataBits + framing.stopBits +
+                                                         (framing.parity != Parity::None)) / framing.baud);
   // The modem control lines stay low: the printer does not use them.
   int lines = TIOCM_DTR | TIOCM_RTS;
   ::ioctl(fd_, TIOCMBIC, &lines);
@@ -130,15 +133,21 @@ long SerialPort::Write(const std::uint8_t* bytes, std::size_t count, std::uint32
 
 bool SerialPort::Flush(std::uint32_t timeoutMs) {
   if (fd_ < 0) return false;
+  // A pseudo-terminal has no transmitter: what is written lies in the
+  // reader's queue already.
+  if (pseudoTerminal_) return true;
   // tcdrain would wait without limit while the printer holds the line with
-  // XOFF, so the queue is watched with a time limit instead.
+  // XOFF, so the queue is watched with a time limit instead, sleeping about
+  // as long as the queued characters take on the line.
   auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
   for (;;) {
     int queued = 0;
     if (::ioctl(fd_, TIOCOUTQ, &queued) != 0) return false;
     if (queued <= 0) return true;
     if (Clock::now() >= deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    auto wait = charTime_ * queued;
+    wait = std::clamp<Clock::duration>(wait, std::chrono::microseconds(50), std::chrono::milliseconds(2));
+    std::this_thread::sleep_for(wait);
   }
 }
 

@@ -2,6 +2,7 @@
 // The serial port of this platform: a terminal device driven through
 // termios, opened exclusively, with non-blocking I/O and poll() for the
 // per-call time limits.
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -37,6 +38,8 @@ class SerialPort final : public SerialTransport {
   // A pseudo-terminal carries no parity: the kernel drops the parity bit
   // from its settings, so that part of a framing cannot be checked there.
   bool pseudoTerminal_;
+  // How long one character takes on the line at the configured framing.
+  std::chrono::steady_clock::duration charTime_ = std::chrono::microseconds(87);
   // Bytes read from the device but not yet handed out; Purge drops them.
   std::uint8_t buffer_[4096];
   std::size_t head_ = 0;
