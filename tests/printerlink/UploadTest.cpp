@@ -84,8 +84,9 @@ TEST(Upload, BadBlocksAreAskedForAgainWithSmallerRequests) {
   Fault trailer7 = ReplyFault("UPLOADS", FaultPoint::BlockReply, "Fehler 7");
   Fault trailerText = ReplyFault("UPLOADS", FaultPoint::BlockReply, "kaputt");
   Fault trailerNoise = ActionFault("UPLOADS", FaultPoint::BlockReply, FaultAction::JunkBeforeStx);
+  Fault trailerOverlong = ReplyFault("UPLOADS", FaultPoint::BlockReply, std::string(kUploadTextBufferSize, 'A'));
   for (Fault f : {countRefused, syntax, tooMany, shortCount, longCount, wrongSum, trailer6, trailer7, trailerText,
-                  trailerNoise}) {
+                  trailerNoise, trailerOverlong}) {
     for (int times : {1, 2}) {
       LinkRig rig;
       std::string bytes = TestBytes(3000);
