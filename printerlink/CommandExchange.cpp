@@ -1,22 +1,13 @@
 #include "printerlink/CommandExchange.h"
 
 #include "printerlink/ControlBytes.h"
-#include "printerlink/PortHandles.h"
 
 namespace printerlink {
-namespace {
-
-void Purge(int handle) {
-  if (auto* port = PortFor(handle)) port->Purge();
-}
-
-}  // namespace
-
 int ComSendCommand(int handle, std::string_view command, std::string& reply, std::uint32_t t,
                    std::size_t capacity) {
   reply.clear();
   if (command.size() > kMaxCommandLength) return -3;
-  Purge(handle);
+  ComPurge(handle);
   std::string line(command);
   line.push_back(static_cast<char>(kCr));
   int result = 0;
@@ -24,7 +15,7 @@ int ComSendCommand(int handle, std::string_view command, std::string& reply, std
     result = -1;
   else if (ComReadReply(handle, reply, t, capacity) != 0)
     result = -2;
-  Purge(handle);
+  ComPurge(handle);
   return result;
 }
 

@@ -9,7 +9,6 @@
 #include "printerlink/DataCharacters.h"
 #include "printerlink/HexText.h"
 #include "printerlink/LinkChecksum.h"
-#include "printerlink/PortHandles.h"
 #include "printerlink/PortIo.h"
 #include "printerlink/PortState.h"
 #include "printerlink/TransferCommand.h"
@@ -38,10 +37,6 @@ bool ReadBlock(std::FILE* file, std::uint32_t offset, Block& block) {
   block.characters.clear();
   AppendDataCharacters(block.characters, bytes, n);
   return true;
-}
-
-void Purge(int handle) {
-  if (auto* port = PortFor(handle)) port->Purge();
 }
 
 // One attempt at the whole file; the result code, or 1 when the printer
@@ -98,7 +93,7 @@ int DownloadToPrinter(const std::string& localPath, std::string_view printerName
   do {
     result = SendFile(handle, file.get(), name, t, fileRetries);
   } while (result == 1);
-  Purge(handle);
+  ComPurge(handle);
   if (result != kDownloadDone) {
     // Tells the printer that this file will not be completed.
     ComWriteByte(handle, kEot, t);

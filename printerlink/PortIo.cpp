@@ -14,6 +14,11 @@ using Clock = std::chrono::steady_clock;
 
 }  // namespace
 
+bool ComPurge(int handle) {
+  platform::SerialTransport* port = PortFor(handle);
+  return port && port->Purge();
+}
+
 int ComReadByte(int handle, std::uint8_t* byte, std::uint32_t t) {
   platform::SerialTransport* port = PortFor(handle);
   if (!port || !port->ClearErrors()) return -1;

@@ -17,6 +17,10 @@ inline constexpr std::size_t kLargeReplyBufferSize = 100000;
 // carries more noise than that has no reply worth waiting for.
 inline constexpr std::size_t kMaxSkippedBeforeStx = 4096;
 
+// Drops every byte not yet sent and every byte received but not yet read.
+// False for a handle that names no port.
+bool ComPurge(int handle);
+
 // 1 byte read; -1 line errors cannot be cleared (or no such port), -3 the
 // read failed, -4 no byte within t ms.
 int ComReadByte(int handle, std::uint8_t* byte, std::uint32_t t);

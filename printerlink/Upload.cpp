@@ -14,7 +14,6 @@
 #include "printerlink/DataCharacters.h"
 #include "printerlink/HexText.h"
 #include "printerlink/LinkChecksum.h"
-#include "printerlink/PortHandles.h"
 #include "printerlink/PortIo.h"
 #include "printerlink/PortState.h"
 #include "printerlink/TransferCommand.h"
@@ -69,10 +68,6 @@ class PendingFile {
   bool committed_ = false;
 };
 
-void Purge(int handle) {
-  if (auto* port = PortFor(handle)) port->Purge();
-}
-
 // Reads off what the printer still sends of a bad block (its data can run
 // on after the link gave up on it), so that no part of it passes for the
 // next block's count. Ends after 20 ms of silence, or after t ms.
@@ -88,7 +83,7 @@ void DiscardRestOfBlock(int handle, std::uint32_t t) {
 int FetchBlock(int handle, const std::string& name, std::uint32_t offset, std::uint32_t asked, std::uint32_t t,
                std::vector<std::uint8_t>& bytes) {
   bytes.clear();
-  Purge(handle);
+  ComPurge(handle);
   std::string line = UploadsCommand(name, offset, asked, t);
   line.push_back(static_cast<char>(kCr));
   if (ComWriteBlock(handle, line.data(), line.size(), t) != static_cast<int>(line.size()))
@@ -170,7 +165,7 @@ int UploadFromPrinter(const std::string& localPath, std::string_view printerName
   if (!file.ok()) return kUploadCannotCreate;
   const int handle = ComPortHandle;
   int result = Upload(handle, file, std::string(printerName), t);
-  Purge(handle);
+  ComPurge(handle);
   if (result == kUploadDone && !file.Commit()) result = kUploadCannotReplace;
   return result;
 }

@@ -31,7 +31,7 @@ void EnterBootLoader(LinkRig& rig) {
 }
 
 int Exchange(const std::vector<std::uint8_t>& bytes) {
-  if (auto* port = PortFor(ComPortHandle)) port->Purge();
+  ComPurge(ComPortHandle);
   if (ComWriteBlock(ComPortHandle, bytes.data(), bytes.size(), 1000) != static_cast<int>(bytes.size())) return -1;
   std::uint8_t b = 0;
   if (ComReadByte(ComPortHandle, &b, 300) != 1) return -2;

@@ -94,34 +94,31 @@ void BootLoader::Run(Channel& line, const Hooks& hooks) {
   }
 }
 
+void BootLoader::ServeFixed(Channel& line, const Hooks& hooks, std::uint8_t command, const char* name,
+                            const std::string& reply) {
+  hooks.record(name);
+  if (!Ack(line, hooks, command, 0)) return;
+  line.Write(reply);
+  Ack(line, hooks, command, 1);
+}
+
 bool BootLoader::Serve(Channel& line, const Hooks& hooks, std::uint8_t command) {
   auto nack = [&] { line.Write(kNack); };
   switch (command) {
-    case 0x00: {  // Get
-      hooks.record("GET");
-      if (!Ack(line, hooks, command, 0)) return false;
+    case 0x00: {  // Get: the protocol version and the commands served
       std::string reply;
       reply.push_back(static_cast<char>(sizeof kCommands));
       reply.push_back(0x31);
       for (auto c : kCommands) reply.push_back(static_cast<char>(c));
-      line.Write(reply);
-      Ack(line, hooks, command, 1);
+      ServeFixed(line, hooks, command, "GET", reply);
       return false;
     }
-    case 0x01: {  // Get Version and Read Protection Status
-      hooks.record("GET VERSION");
-      if (!Ack(line, hooks, command, 0)) return false;
-      line.Write(std::string("\x31\x00\x00", 3));
-      Ack(line, hooks, command, 1);
+    case 0x01:  // Get Version and Read Protection Status
+      ServeFixed(line, hooks, command, "GET VERSION", std::string("\x31\x00\x00", 3));
       return false;
-    }
-    case 0x02: {  // Get ID
-      hooks.record("GET ID");
-      if (!Ack(line, hooks, command, 0)) return false;
-      line.Write(std::string("\x01\x04\x13", 3));
-      Ack(line, hooks, command, 1);
+    case 0x02:  // Get ID: the STM32F40x
+      ServeFixed(line, hooks, command, "GET ID", std::string("\x01\x04\x13", 3));
       return false;
-    }
     case 0x11: {  // Read Memory
       if (!Ack(line, hooks, command, 0)) return false;
       auto address = ReadAddress(line);

@@ -40,6 +40,8 @@ class BootLoader {
 
  private:
   bool Ack(Channel& line, const Hooks& hooks, std::uint8_t command, int ack);
+  // A command answered with fixed bytes between its two acknowledgements.
+  void ServeFixed(Channel& line, const Hooks& hooks, std::uint8_t command, const char* name, const std::string& reply);
   // A whole command after its two command bytes; true when it was Go.
   bool Serve(Channel& line, const Hooks& hooks, std::uint8_t command);
   std::optional<std::uint32_t> ReadAddress(Channel& line);
