@@ -131,17 +131,17 @@ TEST(Emulator, StatesFollowTheLevelCommands) {
 
 TEST(Emulator, LevelChangesCanTakeTime) {
   EmulatorOptions options;
-  options.levelDelayMs = 150;
-  options.resetMs = 100;
+  options.levelDelayMs = 400;
+  options.resetMs = 400;
   LinkRig rig(options);
   Ask("STATUS 30 ZAMFI");
   EXPECT_EQ(Ask("STATUS"), "40 0 0");
-  EXPECT_TRUE(PrinterEmulator::WaitUntil([&] { return Ask("STATUS") == "30 0 0"; }, 1000));
+  EXPECT_TRUE(PrinterEmulator::WaitUntil([&] { return Ask("STATUS") == "30 0 0"; }, 3000));
   rig.printer.SetSetting("STARTUP", "1");
   Ask("KONFIG.SAVE");
   Ask("RESET");
   EXPECT_EQ(Ask("STATUS"), "20 0 0");
-  EXPECT_TRUE(PrinterEmulator::WaitUntil([&] { return Ask("STATUS") == "50 0 0"; }, 1000));
+  EXPECT_TRUE(PrinterEmulator::WaitUntil([&] { return Ask("STATUS") == "50 0 0"; }, 3000));
 }
 
 TEST(Emulator, KeepsFilesForTheFileCommands) {
