@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::uint8_t kXon = 0x11;
 constexpr std::uint8_t kXoff = 0x13;
-constexpr std::size_t kPiece = 64;
+constexpr std::size_t kChunk = 64;
 
 }  // namespace
 
@@ -87,14 +87,14 @@ void Channel::Write(std::string_view bytes) {
   while (done < bytes.size()) {
     Pump(0);
     while (flowControl_ && heldByPc_) Pump(50);
-    std::size_t piece = std::min(kPiece, bytes.size() - done);
+    std::size_t chunk = std::min(kChunk, bytes.size() - done);
     if (charTime_ != Clock::duration::zero()) {
-      outFree_ = std::max(outFree_, Clock::now()) + charTime_ * static_cast<long>(piece);
+      outFree_ = std::max(outFree_, Clock::now()) + charTime_ * static_cast<long>(chunk);
       SleepUntil(outFree_);
     }
     std::size_t sent = 0;
-    while (sent < piece) {
-      ssize_t n = ::write(master_, bytes.data() + done + sent, piece - sent);
+    while (sent < chunk) {
+      ssize_t n = ::write(master_, bytes.data() + done + sent, chunk - sent);
       if (n > 0) {
         sent += static_cast<std::size_t>(n);
         continue;
@@ -104,7 +104,7 @@ void Channel::Write(std::string_view bytes) {
       ::poll(p, 2, 50);
       if (p[1].revents) throw StopRequested{};
     }
-    done += piece;
+    done += chunk;
   }
 }
 
