@@ -1,0 +1,90 @@
+// Payload rate of the checksummed file transfers through the link and the
+// printer emulator paced at the line's 115200 baud. Each byte travels as two
+// characters of ten bits, so the protocol cannot move more than 5760 bytes
+// per second; the figures are fractions of that limit.
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "PrinterEmulator.h"
+#include "platform/PortRegistry.h"
+#include "printerlink/SerialLink.h"
+
+namespace {
+
+constexpr double kLimit = 115200.0 / 10 / 2;  // bytes per second
+constexpr std::size_t kFileBytes = 100000;
+
+double Seconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double>(d).count(); }
+
+// The characters that crossed the line in either direction (commands with
+// their CR, replies with STX and ETX, data): the time the exchange needs at
+// the very least, one character after the other.
+std::size_t LineCharacters(const printeremu::PrinterEmulator& printer) {
+  std::size_t n = 0;
+  for (const auto& e : printer.Transcript()) {
+    if (e.kind == printeremu::EntryKind::Command) n += e.text.size() + 1;
+    if (e.kind == printeremu::EntryKind::Reply) n += e.text.size() + 2;
+    if (e.kind == printeremu::EntryKind::Data) n += e.text.size();
+  }
+  return n;
+}
+
+}  // namespace
+
+int main() {
+  using namespace printerlink;
+  printeremu::EmulatorOptions options;
+  options.pacedBaud = 115200;
+  printeremu::PrinterEmulator printer(options);
+  if (auto started = printer.Start(); !started) {
+    std::fprintf(stderr, "emulator: %s\n", started.error().c_str());
+    return 1;
+  }
+  platform::FixedPortRegistry ports({{1, printer.DevicePath(), platform::kPortKindUsb}});
+  platform::SetPortRegistry(&ports);
+  ComPortHandle = ComPortOpen(1);
+  if (ComPortHandle < 0 || ComPortSetup(ComPortHandle, kLinkBaud, false) != 0) {
+    std::fprintf(stderr, "cannot open the emulator's port\n");
+    return 1;
+  }
+
+  std::string bytes(kFileBytes, '\0');
+  std::mt19937 random(5);
+  for (auto& b : bytes) b = static_cast<char>(random());
+  const std::string local = "/tmp/bench_link_" + std::to_string(::getpid());
+  std::ofstream(local, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+
+  auto start = std::chrono::steady_clock::now();
+  int down = DownloadToPrinter(local, "PC\\BENCH.BIN", 5000);
+  double downSeconds = Seconds(std::chrono::steady_clock::now() - start);
+  bool downOk = down == 0 && printer.File("PC\\BENCH.BIN") == bytes;
+  double downBest = kFileBytes / (LineCharacters(printer) / (2 * kLimit));
+  printer.ClearTranscript();
+
+  start = std::chrono::steady_clock::now();
+  int up = UploadFromPrinter(local + ".back", "PC\\BENCH.BIN", 5000);
+  double upSeconds = Seconds(std::chrono::steady_clock::now() - start);
+  std::ifstream back(local + ".back", std::ios::binary);
+  std::string fetched((std::istreambuf_iterator<char>(back)), std::istreambuf_iterator<char>());
+  bool upOk = up == 0 && fetched == bytes;
+  double upBest = kFileBytes / (LineCharacters(printer) / (2 * kLimit));
+  std::remove(local.c_str());
+  std::remove((local + ".back").c_str());
+  (void)ComPortClose(&ComPortHandle);
+  platform::SetPortRegistry(nullptr);
+
+  double downRate = kFileBytes / downSeconds, upRate = kFileBytes / upSeconds;
+  double both = 2 * kFileBytes / (downSeconds + upSeconds);
+  std::printf("link transfers of %zu bytes at 115200 baud (limit %.0f bytes/s)\n", kFileBytes, kLimit);
+  // The commands and replies between the blocks cost line time too: "best"
+  // is what the exchange would reach with no pause between characters.
+  std::printf("  download: %6.0f bytes/s  %5.1f %% of the limit (best for its characters %5.1f %%)%s\n", downRate,
+              100 * downRate / kLimit, 100 * downBest / kLimit, downOk ? "" : "  FAILED");
+  std::printf("  upload:   %6.0f bytes/s  %5.1f %% of the limit (best for its characters %5.1f %%)%s\n", upRate,
+              100 * upRate / kLimit, 100 * upBest / kLimit, upOk ? "" : "  FAILED");
+  std::printf("  both:     %6.0f bytes/s  %5.1f %% of the limit\n", both, 100 * both / kLimit);
+  return downOk && upOk ? 0 : 1;
+}

@@ -1,0 +1,188 @@
+// The printer emulator is the peer that the printer thread's tests will use:
+// these tests hold it to what the poll schedule and the command sequences
+// expect of a printer.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "LinkRig.h"
+#include "printerlink/SerialLink.h"
+
+using namespace printerlink;
+using namespace printeremu;
+using linktest::LinkRig;
+
+namespace {
+
+std::string Ask(const std::string& command) {
+  std::string reply;
+  EXPECT_EQ(ComSendCommand(ComPortHandle, command, reply, 1000), 0) << command;
+  return reply;
+}
+
+int IntegersIn(const std::string& text) {
+  std::istringstream in(text);
+  int n = 0;
+  for (long v; in >> v;) ++n;
+  return n;
+}
+
+}  // namespace
+
+TEST(Emulator, AnswersEveryQueryOfThePollSchedule) {
+  LinkRig rig;
+  struct Query {
+    std::string command;
+    int integers;  // -1: a text
+  };
+  std::vector<Query> queries = {
+      {"INFO.SYSTEM", 1}, {"INFO.CLI", 1}, {"MASCHINE", 1}, {"AUSRICHTUNG", 1}, {"HEAD.CMD", 1},
+      {"STARTUP", 1}, {"SLEEP", 3}, {"DPI.INDEX", 1}, {"DPI.ANZAHL", 1}, {"START", 1}, {"START.FILTER", 1},
+      {"START.VERSCHIEBEN", 3}, {"AUX.CMD", 2}, {"UNTERDRUECKUNG", 1}, {"UNTERDRUECKUNG.FILTER", 1},
+      {"UNTERDRUECKUNG.VERSCHIEBEN", 3}, {"AUSLAUF", 2}, {"SPEED", 2}, {"SPEED.FAKTOR", 3}, {"SPEED.IST", 2},
+      {"MMI", 1}, {"MMI.REDADID.MODUS", 1}, {"OPTION", 1}, {"OPTION.REDADID.MODUS", 1},
+      {"OPTION.D0216.MODUS", 1}, {"OPTION.D0216.BUTTON", 1}, {"OPTION.D0216.FORMAT.ID", 4},
+      {"OPTION.SIGNALUNIT.TYP", 1}, {"OPTION.SIGNALUNIT.ALARM", 8}, {"OPTION.SIGNALUNIT.HORN", 8},
+      {"OPTION.SIGNALUNIT.SIGNAL", 8}, {"STATUS", 3}, {"COUNTER", 2}, {"HEAD.PULSDAUER", 3},
+      {"HEAD.HEIZUNG", 1}, {"HEAD.H600DPI", 1}, {"ZPOS.SPEED", 2}, {"AD", 6}, {"DT", 2}, {"DPI", 1},
+      {"RTC", -1}, {"INFO.DEVICE", -1}, {"INFO.FIRMWARE", -1}, {"ECOM.INFO.KIT", -1}, {"ECOM.LAN.NAME", -1},
+      {"ECOM.LAN.MAC", -1}, {"ECOM.LAN.IP", -1}, {"IO.BASIC", -1},
+  };
+  for (int n = 0; n < 3; ++n) {
+    queries.push_back({"HEAD.VERSATZ " + std::to_string(n), 1});
+    queries.push_back({"HEAD.AUSRICHTUNG " + std::to_string(n), 1});
+    queries.push_back({"PROG " + std::to_string(n), 4});
+  }
+  for (int n = 0; n < 8; ++n) queries.push_back({"DPI.MODUS " + std::to_string(n), 1});
+  for (int n = 0; n < 16; ++n) queries.push_back({"AUX.PROG " + std::to_string(n), 1});
+  for (const auto& q : queries) {
+    std::string reply = Ask(q.command);
+    EXPECT_FALSE(IsRefusal(reply)) << q.command;
+    if (q.integers >= 0) {
+      EXPECT_EQ(IntegersIn(reply), q.integers) << q.command << ": " << reply;
+    } else {
+      EXPECT_FALSE(reply.empty()) << q.command;
+    }
+  }
+  EXPECT_EQ(Ask("INFO.SYSTEM"), "23");
+  EXPECT_EQ(Ask("RTC"), "01.01.2026 Do 12:00:00");  // date, weekday, time
+  EXPECT_EQ(Ask("OPTION.D0216.ZEILE 0").size(), 18u);
+  EXPECT_EQ(Ask("OPTION.D0216.ZEILE 1").size(), 18u);
+  EXPECT_EQ(ParseHex32(Ask("ECOM.INFO.KIT")), 0u);
+  EXPECT_EQ(Ask("GIBTSNICHT"), "Fehler Syntax");
+}
+
+TEST(Emulator, SettingsLastOnlyWhenSaved) {
+  LinkRig rig;
+  EXPECT_EQ(Ask("MASCHINE 2"), "");
+  EXPECT_EQ(Ask("HEAD.VERSATZ 1 6000"), "");
+  EXPECT_EQ(Ask("SPEED.FAKTOR 1 1500"), "");  // the writer sends two of the three values
+  EXPECT_EQ(Ask("PROG 1 1 7 200 3"), "");
+  EXPECT_EQ(Ask("MASCHINE"), "2");
+  EXPECT_EQ(Ask("HEAD.VERSATZ 1"), "6000");
+  EXPECT_EQ(Ask("SPEED.FAKTOR"), "1 1500 0");
+  EXPECT_EQ(Ask("PROG 1"), "1 7 200 3");
+  EXPECT_EQ(Ask("KONFIG.SAVE"), "");
+  EXPECT_EQ(Ask("MASCHINE 4"), "");
+  EXPECT_EQ(Ask("RESET"), "");
+  EXPECT_EQ(Ask("MASCHINE"), "2");  // the unsaved 4 is gone with the restart
+  EXPECT_EQ(Ask("HEAD.VERSATZ 1"), "6000");
+  // Read-only values and too many values are refused.
+  EXPECT_EQ(Ask("INFO.DEVICE neu"), "Fehler 1");
+  EXPECT_EQ(Ask("AUX.CMD 1 2 3"), "Fehler 1");
+  // The special writers.
+  EXPECT_EQ(Ask("RTC.TIME 14:05:09"), "");
+  EXPECT_EQ(Ask("RTC.DATE 08.12.2026 Di"), "");
+  EXPECT_EQ(Ask("RTC"), "08.12.2026 Di 14:05:09");
+  EXPECT_EQ(Ask("COUNTER 3"), "");
+  rig.printer.SetSetting("COUNTER", "3 999");
+  EXPECT_EQ(Ask("COUNTER 5 0 ZAMFI"), "");
+  EXPECT_EQ(Ask("COUNTER"), "5 0");
+  rig.printer.SetSetting("INFO.CLI", "1");
+  EXPECT_EQ(Ask("INFO.CLI"), "1");
+}
+
+TEST(Emulator, StatesFollowTheLevelCommands) {
+  EmulatorOptions options;
+  options.levelDelayPolls = 3;
+  LinkRig rig(options);
+  EXPECT_EQ(Ask("STATUS"), "40 0 0");
+  EXPECT_EQ(Ask("STATUS 30 ZAMFI"), "");
+  EXPECT_EQ(Ask("STATUS"), "40 0 0");
+  EXPECT_EQ(Ask("STATUS"), "40 0 0");
+  EXPECT_EQ(Ask("STATUS"), "30 0 0");  // the third question sees the new level
+  EXPECT_EQ(Ask("STATUS 40"), "Fehler 1");  // privileged without the key word
+  EXPECT_EQ(Ask("STATUS 40 ZAMFI"), "");
+  for (int i = 0; i < 3; ++i) Ask("STATUS");
+  EXPECT_EQ(rig.printer.State(), 40);
+  Ask("ENABLE 1");
+  EXPECT_EQ(rig.printer.State(), 50);
+  Ask("ENABLE 0");
+  EXPECT_EQ(rig.printer.State(), 40);
+  Ask("STANDBY 1");
+  EXPECT_EQ(rig.printer.State(), 10);
+  Ask("STANDBY 0");
+  EXPECT_EQ(rig.printer.State(), 40);
+  rig.printer.SetState(80, 0x1A);
+  EXPECT_EQ(Ask("STATUS"), "80 0 26");
+  Ask("ENABLE 1");
+  EXPECT_EQ(Ask("STATUS"), "40 0 0");
+}
+
+TEST(Emulator, LevelChangesCanTakeTime) {
+  EmulatorOptions options;
+  options.levelDelayMs = 400;
+  options.resetMs = 400;
+  LinkRig rig(options);
+  Ask("STATUS 30 ZAMFI");
+  EXPECT_EQ(Ask("STATUS"), "40 0 0");
+  EXPECT_TRUE(PrinterEmulator::WaitUntil([&] { return Ask("STATUS") == "30 0 0"; }, 3000));
+  rig.printer.SetSetting("STARTUP", "1");
+  Ask("KONFIG.SAVE");
+  Ask("RESET");
+  EXPECT_EQ(Ask("STATUS"), "20 0 0");
+  EXPECT_TRUE(PrinterEmulator::WaitUntil([&] { return Ask("STATUS") == "50 0 0"; }, 3000));
+}
+
+TEST(Emulator, KeepsFilesForTheFileCommands) {
+  LinkRig rig;
+  rig.printer.PutFile("PC\\GP.g23", "00000009\r\n4\r\n3\r\n");
+  EXPECT_EQ(Ask("TYPE PC\\GP.g23"), "00000009\r\n4\r\n3\r\n");
+  EXPECT_EQ(Ask("CRC pc\\gp.G23"), Hex8(Crc32Chain(0, "00000009\r\n4\r\n3\r\n")));
+  EXPECT_EQ(Ask("TYPE PC\\NONE"), "Fehler 1");
+  EXPECT_EQ(Ask("CRC PC\\NONE"), "Fehler 1");
+  rig.printer.PutFile("TMP\\KONFIG.SYS", "neu");
+  rig.printer.PutFile("SYSTEM\\KONFIG.SYS", "alt");
+  EXPECT_EQ(Ask("REN TMP\\KONFIG.SYS SYSTEM\\KONFIG.SYS"), "Fehler 3");  // the target is still there
+  EXPECT_EQ(Ask("DEL SYSTEM\\KONFIG.SYS"), "");
+  EXPECT_EQ(Ask("DEL SYSTEM\\KONFIG.SYS"), "Fehler 1");
+  EXPECT_EQ(Ask("REN TMP\\KONFIG.SYS SYSTEM\\KONFIG.SYS"), "");
+  EXPECT_EQ(rig.printer.File("SYSTEM\\KONFIG.SYS"), "neu");
+  EXPECT_FALSE(rig.printer.File("TMP\\KONFIG.SYS"));
+  EXPECT_EQ(Ask("MAXDT 12"), "");
+  EXPECT_EQ(Ask("DT 57"), "");
+  EXPECT_EQ(Ask("DT"), "57 12");
+}
+
+TEST(Emulator, FaultsStrikeTheirOccasionOnly) {
+  LinkRig rig;
+  rig.printer.AddFault(ReplyFault("MASCHINE", FaultPoint::CommandReply, "Fehler 2", 1, 2));
+  EXPECT_EQ(Ask("MASCHINE"), "3");
+  EXPECT_EQ(Ask("MASCHINE 1"), "Fehler 2");  // refused, so not written
+  EXPECT_EQ(Ask("MASCHINE"), "Fehler 2");
+  EXPECT_EQ(Ask("MASCHINE"), "3");
+  rig.printer.AddFault(ReplyFault("", FaultPoint::CommandReply, "Fehler 6"));
+  EXPECT_EQ(Ask("START"), "Fehler 6");
+  EXPECT_EQ(Ask("START"), "1");
+}
+
+TEST(Emulator, APcFramingThatDoesNotMatchIsNoise) {
+  EmulatorOptions options;
+  options.checkFraming = true;
+  LinkRig rig(options);
+  EXPECT_EQ(Ask("INFO.SYSTEM"), "23");
+  ASSERT_EQ(ComPortSetup(ComPortHandle, kLinkBaud, true), 0);
+  std::string reply;
+  EXPECT_EQ(ComSendCommand(ComPortHandle, "INFO.SYSTEM", reply, 100), -2);
+  EXPECT_FALSE(rig.Entries(EntryKind::Garbled).empty());
+}

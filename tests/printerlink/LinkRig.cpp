@@ -1,0 +1,72 @@
+#include "LinkRig.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "printerlink/SerialLink.h"
+
+namespace linktest {
+
+LinkRig::LinkRig(printeremu::EmulatorOptions options, bool openPort)
+    : printer(options) {
+  auto started = printer.Start();
+  EXPECT_TRUE(started.ok()) << started.error();
+  registry_ = platform::FixedPortRegistry({{kRigPort, printer.DevicePath(), platform::kPortKindUsb}});
+  platform::SetPortRegistry(&registry_);
+  printerlink::UploadBlockSize = printerlink::kUploadBlockStart;
+  if (!openPort) return;
+  printerlink::ComPortHandle = printerlink::ComPortOpen(kRigPort);
+  EXPECT_GE(printerlink::ComPortHandle, 0);
+  EXPECT_EQ(printerlink::ComPortSetup(printerlink::ComPortHandle, printerlink::kLinkBaud, false), 0);
+}
+
+LinkRig::~LinkRig() {
+  (void)printerlink::ComPortClose(&printerlink::ComPortHandle);
+  platform::SetPortRegistry(nullptr);
+  printerlink::UploadBlockSize = printerlink::kUploadBlockStart;
+  printer.Stop();
+}
+
+std::vector<std::string> LinkRig::CommandsStartingWith(const std::string& keyword) const {
+  std::vector<std::string> lines;
+  for (const auto& line : printer.Commands())
+    if (line.compare(0, keyword.size(), keyword) == 0) lines.push_back(line);
+  return lines;
+}
+
+std::vector<std::string> LinkRig::Entries(printeremu::EntryKind kind) const {
+  std::vector<std::string> texts;
+  for (const auto& e : printer.Transcript())
+    if (e.kind == kind) texts.push_back(e.text);
+  return texts;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+bool FileExists(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+std::string TestBytes(std::size_t count, unsigned seed) {
+  std::mt19937 random(seed);
+  std::string bytes(count, '\0');
+  for (std::size_t i = 0; i < count; ++i) bytes[i] = static_cast<char>(i < 256 ? i : random() & 0xFF);
+  return bytes;
+}
+
+}  // namespace linktest

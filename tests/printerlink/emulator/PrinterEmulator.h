@@ -1,0 +1,141 @@
+#pragma once
+// A printer on a pseudo-terminal, for tests and benchmarks of the printer
+// link. It speaks the printer's side of the protocol: commands ended by CR,
+// replies between STX and ETX, the printer states with "STATUS n ZAMFI",
+// a settings store that answers the poll schedule, "KONFIG.SAVE", "RESET",
+// a file store behind "DOWNLOADS", "UPLOADS", "CRC", "TYPE", "DEL", "REN",
+// "MAXDT", "DT", and after "RESET.BOOTLOADER" (at state 70) the controller's
+// STM32 boot loader until its Go. It keeps a transcript and shows faults on
+// request.
+//
+//   printeremu::PrinterEmulator printer;          // options as needed
+//   ASSERT_TRUE(printer.Start().ok());
+//   ... the link opens printer.DevicePath() ...
+//   printer.AddFault(printeremu::ReplyFault("DOWNLOADS", FaultPoint::BlockReply, "Fehler 7"));
+//   printer.Commands();                            // every command line so far
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "BootLoader.h"
+#include "Faults.h"
+#include "Pty.h"
+#include "SettingsStore.h"
+#include "Transcript.h"
+#include "platform/Result.h"
+
+namespace printeremu {
+
+struct EmulatorOptions {
+  unsigned pacedBaud = 0;     // 0: unpaced; 115200: the real line's rate
+  int systemId = 23;          // the answer to "INFO.SYSTEM"
+  int cliWord = 8058;         // the answer to "INFO.CLI"
+  int state = 40;             // the printer state at start
+  // "STATUS n ZAMFI" reaches state n after this time, or after this many
+  // "STATUS" questions (for tests whose own clock is fake); 0 and 0: at once.
+  int levelDelayMs = 0;
+  int levelDelayPolls = 0;
+  int resetMs = 0;            // "RESET": state 20 this long, then the power-on state
+  int eraseMs = 0;            // the boot loader's erase time
+  bool startInBootLoader = false;
+  // Drop what the PC sends while its port framing is not the one the
+  // printer listens with (115200 8N1 for commands, 8E1 for the boot loader).
+  bool checkFraming = false;
+};
+
+class PrinterEmulator {
+ public:
+  explicit PrinterEmulator(EmulatorOptions options = {});
+  ~PrinterEmulator();
+  PrinterEmulator(const PrinterEmulator&) = delete;
+  PrinterEmulator& operator=(const PrinterEmulator&) = delete;
+
+  // Opens the pseudo-terminal and starts answering.
+  platform::Status Start();
+  void Stop();
+  const std::string& DevicePath() const { return pty_.SlavePath(); }
+  // The framing the PC's side of the line is set to now.
+  platform::LineFraming PcFraming() const { return pty_.SlaveFraming(); }
+
+  // Files, by printer name (upper-cased, as the printer's file system).
+  void PutFile(const std::string& name, const std::string& bytes);
+  std::optional<std::string> File(const std::string& name) const;
+  void RemoveFile(const std::string& name);
+  std::vector<std::string> FileNames() const;
+
+  // Settings, by query word ("MASCHINE", "DPI.MODUS 3", ...).
+  void SetSetting(const std::string& key, const std::string& value);
+  std::optional<std::string> Setting(const std::string& key) const;
+
+  int State() const;
+  void SetState(int state, int errorCode = 0);
+  bool InBootLoader() const { return inBootLoader_; }
+
+  void AddFault(const Fault& fault);
+  void AddBootFault(const BootFault& fault);
+  void ClearFaults();
+
+  std::vector<std::uint8_t> Flash() const { return boot_.Flash(); }
+  void SetFlash(const std::vector<std::uint8_t>& image) { boot_.SetFlash(image); }
+
+  std::vector<TranscriptEntry> Transcript() const;
+  std::vector<std::string> Commands() const;  // the command lines only
+  void ClearTranscript();
+
+  // Polls `condition` until it holds or `timeoutMs` pass; for what the
+  // emulator does after the PC has moved on (an EOT, a late line).
+  static bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 2000);
+
+ private:
+  struct Staged {  // a download in progress
+    std::string name;
+    std::string data;
+    std::optional<std::string> before;
+  };
+  struct PendingLevel {
+    int target;
+    std::chrono::steady_clock::time_point due;
+    int polls;
+  };
+
+  void Run();
+  std::optional<std::string> ReadLine(Channel& line);
+  void Handle(Channel& line, const std::string& command);
+  void HandleDownload(Channel& line, const std::string& command);
+  void HandleUpload(Channel& line, const std::string& command);
+  // The reply to an ordinary command; says whether the boot loader follows.
+  std::string Execute(const std::string& command, bool& enterBootLoader);
+  void SendReply(Channel& line, const std::string& text, const std::optional<Fault>& fault, bool blank = false);
+  std::optional<Fault> TakeFault(const std::string& command, FaultPoint point);
+  std::optional<BootFaultKind> TakeBootFault(std::uint8_t command, int ack);
+  void Record(EntryKind kind, std::string text);
+  void AbortDownload();
+  void ApplyPendingLevel(bool poll);
+
+  EmulatorOptions options_;
+  Pty pty_;
+  int wake_[2] = {-1, -1};
+  std::thread thread_;
+  std::atomic<bool> inBootLoader_{false};
+  BootLoader boot_;
+
+  mutable std::mutex mutex_;
+  std::map<std::string, std::string> files_;
+  SettingsStore settings_;
+  int state_;
+  int errorCode_ = 0;
+  std::optional<PendingLevel> pending_;
+  std::vector<Fault> faults_;
+  std::vector<BootFault> bootFaults_;
+  std::vector<TranscriptEntry> transcript_;
+  std::optional<Staged> staged_;
+};
+
+}  // namespace printeremu

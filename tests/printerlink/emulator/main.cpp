@@ -1,0 +1,51 @@
+// The printer emulator as a program, for trying the link by hand:
+//   printer_emulator [--paced] [--boot-loader] [--link /dev/ttyUSB42]
+// prints the pseudo-terminal's path and answers until it is interrupted.
+// --link makes a symbolic link under a serial device name, so the program's
+// port search finds the emulator like a USB serial port.
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "PrinterEmulator.h"
+
+namespace {
+volatile std::sig_atomic_t g_stop = 0;
+void OnSignal(int) { g_stop = 1; }
+}  // namespace
+
+int main(int argc, char** argv) {
+  printeremu::EmulatorOptions options;
+  std::string link;
+  for (int i = 1; i < argc; ++i) {
+    if (!std::strcmp(argv[i], "--paced")) {
+      options.pacedBaud = 115200;
+    } else if (!std::strcmp(argv[i], "--boot-loader")) {
+      options.startInBootLoader = true;
+    } else if (!std::strcmp(argv[i], "--link") && i + 1 < argc) {
+      link = argv[++i];
+    } else {
+      std::fprintf(stderr, "usage: %s [--paced] [--boot-loader] [--link PATH]\n", argv[0]);
+      return 2;
+    }
+  }
+  printeremu::PrinterEmulator printer(options);
+  if (auto started = printer.Start(); !started) {
+    std::fprintf(stderr, "%s\n", started.error().c_str());
+    return 1;
+  }
+  if (!link.empty() && ::symlink(printer.DevicePath().c_str(), link.c_str()) != 0) {
+    std::perror(link.c_str());
+    return 1;
+  }
+  std::printf("%s\n", printer.DevicePath().c_str());
+  std::fflush(stdout);
+  std::signal(SIGINT, OnSignal);
+  std::signal(SIGTERM, OnSignal);
+  while (!g_stop) ::pause();
+  if (!link.empty()) ::unlink(link.c_str());
+  return 0;
+}
