@@ -111,6 +111,8 @@ class TCipher : public TProtection {
   // One block in place.
   virtual void Encode(void* block);
   virtual void Decode(void* block);
+  // Several consecutive blocks in place; an algorithm may interleave them.
+  virtual void EncodeBlocks(std::uint8_t* blocks, std::int32_t count);
   // The key schedule buffer (BufSize bytes, 8-byte aligned).
   std::uint8_t* User() { return reinterpret_cast<std::uint8_t*>(user_.data()); }
   const std::uint8_t* User() const { return reinterpret_cast<const std::uint8_t*>(user_.data()); }
@@ -130,6 +132,7 @@ class TCipher : public TProtection {
   std::uint32_t flags_ = 0;
   std::int32_t keyStreamPos_ = 0;
   std::vector<std::uint8_t> keyStream_, counter_;
+  std::vector<std::uint8_t> counterBlocks_;  // a batch of key-stream blocks
 };
 
 // A new cipher of class T keyed from a string (hashed; empty: not keyed).

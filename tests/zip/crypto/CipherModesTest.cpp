@@ -98,6 +98,34 @@ TEST(CipherModes, CounterModeRunsOnAcrossCallsFromCounterOne) {
   for (std::size_t i = 0; i < 32; ++i) EXPECT_EQ(whole[i], plain[i] ^ ks[i]) << i;
 }
 
+TEST(CipherModes, CounterModeBulkPathsAgreeWithAndWithoutAesInstructions) {
+  std::mt19937 rng(45);
+  Bytes plain = RandomInput(rng, 3000);
+  for (std::size_t keyLength : {16u, 24u, 32u}) {
+    Bytes key = RandomInput(rng, keyLength);
+    auto ecb = Aes(key, cmECB);
+    Bytes expected = plain;
+    for (std::size_t block = 0; block * 16 < plain.size(); ++block) {
+      Bytes counter(16, 0);
+      for (int k = 0; k < 8; ++k) counter[k] = static_cast<std::uint8_t>((block + 1) >> (8 * k));
+      Bytes ks = Enc(*ecb, counter);
+      for (std::size_t k = 0; k < 16 && block * 16 + k < plain.size(); ++k) expected[block * 16 + k] ^= ks[k];
+    }
+    for (bool hardware : {true, false}) {
+      SetRijndaelHardware(hardware);
+      auto ctr = Aes(key, cmCTR);
+      Bytes out = plain;
+      for (std::size_t i = 0; i < out.size();) {
+        auto n = std::min<std::size_t>(out.size() - i, rng() % 600);
+        ctr->EncodeBuffer(out.data() + i, out.data() + i, static_cast<std::int32_t>(n));
+        i += n;
+      }
+      EXPECT_EQ(out, expected) << keyLength << (hardware ? " with" : " without") << " AES instructions";
+    }
+    SetRijndaelHardware(true);
+  }
+}
+
 TEST(CipherModes, MacModesLeaveTheDataAndKeepTheMacInTheFeedback) {
   std::mt19937 rng(44);
   Bytes key = RandomInput(rng, 16), iv = RandomInput(rng, 16), data = RandomInput(rng, 40);
