@@ -139,8 +139,8 @@ void TCipher_1DES::Crypt(const std::uint8_t* subkeys, std::uint8_t block[8]) {
     std::uint32_t e = (r >> 1) | (r << 31);
     std::uint32_t f = 0;
     for (int i = 0; i < 8; ++i) {
-      int shift = 4 * i + 6;
-      std::uint32_t chunk = ((e << shift) | (e >> (32 - shift))) & 0x3F;
+      const int shift = (4 * i + 6) % 32;
+      std::uint32_t chunk = (shift ? (e << shift) | (e >> (32 - shift)) : e) & 0x3F;
       f |= kSP[static_cast<std::size_t>(i)][chunk ^ subkeys[8 * round + i]];
     }
     std::uint32_t t = l ^ f;
