@@ -1,10 +1,10 @@
 #include "zip/crypto/Cipher.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 
 #include "zip/crypto/BitOps.h"
+#include "zip/crypto/ByteOrder.h"
 #include "zip/crypto/CipherMessages.h"
 #include "zip/crypto/CipherRijndael.h"
 #include "zip/crypto/FormatText.h"
@@ -16,10 +16,6 @@ namespace zip {
 namespace {
 
 bool gCheckKeySize = false;
-
-std::shared_ptr<TCipher> CreateBase(std::shared_ptr<TProtection> protection) {
-  return std::make_shared<TCipher>(std::move(protection));
-}
 
 // dst = a xor b over `bytes` (a multiple of 8), a word at a time.
 void XorWords(const std::uint8_t* a, const std::uint8_t* b, std::uint8_t* dst, std::int32_t bytes) {
@@ -49,7 +45,7 @@ struct CounterState {
 
 }  // namespace
 
-const TCipherClassInfo TCipher::Class = {{"TCipher", &TProtection::Class}, {0, 0, 0}, nullptr, &CreateBase};
+const TCipherClassInfo TCipher::Class = {{"TCipher", &TProtection::Class}, {0, 0, 0}, nullptr, &CreateCipherOf<TCipher>};
 
 bool CheckCipherKeySize() { return gCheckKeySize; }
 void SetCheckCipherKeySize(bool on) { gCheckKeySize = on; }
@@ -209,6 +205,12 @@ void TCipher::EncodeBlockOf(std::uint8_t* out, const std::uint8_t* in) {
   Encode(out);
 }
 
+void TCipher::XorTail(std::uint8_t* tail, std::int32_t count, bool chain) {
+  EncodeBlockOf(buffer_.data(), feedback_.data());
+  XORBuffers(tail, buffer_.data(), static_cast<std::size_t>(count), tail);
+  if (chain) XORBuffers(buffer_.data(), feedback_.data(), feedback_.size(), feedback_.data());
+}
+
 void TCipher::ShiftIn(std::uint8_t byte) {
   std::memmove(feedback_.data(), feedback_.data() + 1, feedback_.size() - 1);
   feedback_.back() = byte;
@@ -242,12 +244,10 @@ void TCipher::CounterXor(const std::uint8_t* s, std::uint8_t* d, std::int32_t si
       std::uint8_t* out = counterBlocks_.data();
       for (std::int32_t b = 0; b < blocks; ++b, out += n) {
         ++value;
-        std::uint64_t le = value;
-        if constexpr (std::endian::native == std::endian::big) le = __builtin_bswap64(le);
-        std::memcpy(out, &le, 8);
+        StoreLE64(out, value);
         std::memcpy(out + 8, counter_.data() + 8, static_cast<std::size_t>(n - 8));
       }
-      for (int k = 0; k < 8; ++k) counter_[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(value >> (8 * k));
+      StoreLE64(counter_.data(), value);
       EncodeBlocks(counterBlocks_.data(), blocks);
       const std::int32_t bytes = blocks * n;
       XorWords(s + i, counterBlocks_.data(), d + i, bytes);
@@ -275,9 +275,8 @@ void TCipher::EncodeBuffer(const void* source, void* destination, std::int32_t s
   std::int32_t i = 0;
   auto tail = [&] {
     if (i < size) {
-      EncodeBlockOf(B, F);
-      XORBuffers(s + i, B, static_cast<std::size_t>(size - i), d + i);
-      XORBuffers(B, F, bn, F);
+      if (d != s) std::memmove(d + i, s + i, static_cast<std::size_t>(size - i));
+      XorTail(d + i, size - i, true);
     }
   };
   switch (Mode) {
@@ -319,10 +318,7 @@ void TCipher::EncodeBuffer(const void* source, void* destination, std::int32_t s
       for (; size - i >= n; i += n) Encode(d + i);
       // A short tail is xored with the encoded feedback register, which ECB
       // never changes, so decoding restores it.
-      if (i < size) {
-        EncodeBlockOf(B, F);
-        XORBuffers(d + i, B, static_cast<std::size_t>(size - i), d + i);
-      }
+      if (i < size) XorTail(d + i, size - i, false);
       break;
     case cmCTSMAC:
     case cmCBCMAC:
@@ -358,11 +354,7 @@ void TCipher::DecodeBuffer(const void* source, void* destination, std::int32_t s
   std::uint8_t c[64];
   std::int32_t i = 0;
   auto tail = [&] {
-    if (i < size) {
-      EncodeBlockOf(B, F);
-      XORBuffers(d + i, B, static_cast<std::size_t>(size - i), d + i);
-      XORBuffers(B, F, bn, F);
-    }
+    if (i < size) XorTail(d + i, size - i, true);
   };
   switch (Mode) {
     case cmCTS:
@@ -393,27 +385,17 @@ void TCipher::DecodeBuffer(const void* source, void* destination, std::int32_t s
         ShiftIn(cipherByte);
       }
       break;
-    case cmOFB:
-      for (; i < size; ++i) {
-        EncodeBlockOf(B, F);
-        d[i] = s[i] ^ B[0];
-        ShiftIn(B[0]);
-      }
-      break;
-    case cmCTR:
-      CounterXor(s, d, size);
-      break;
     case cmECB:
       if (d != s) std::memmove(d, s, static_cast<std::size_t>(size));
       for (; size - i >= n; i += n) Decode(d + i);
-      if (i < size) {
-        EncodeBlockOf(B, F);
-        XORBuffers(d + i, B, static_cast<std::size_t>(size - i), d + i);
-      }
+      if (i < size) XorTail(d + i, size - i, false);
       break;
+    case cmOFB:
+    case cmCTR:
     case cmCTSMAC:
     case cmCBCMAC:
     case cmCFBMAC:
+      // Their decoding is the encoding.
       EncodeBuffer(source, destination, size);
       break;
   }

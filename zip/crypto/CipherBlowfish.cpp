@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "zip/crypto/ByteOrder.h"
 #include "zip/crypto/BlowfishTables.h"
 
 namespace zip {
@@ -10,10 +11,6 @@ namespace {
 const std::uint8_t kBlowfishVector[32] = {0x19, 0x71, 0xCA, 0xCD, 0x2B, 0x9C, 0x85, 0x29, 0xDA, 0x81, 0x47,
                                           0xB7, 0xEB, 0xCE, 0x16, 0xC6, 0x91, 0x0E, 0x1D, 0xC8, 0x40, 0x12,
                                           0x3E, 0x35, 0x70, 0xED, 0xBC, 0x96, 0x4C, 0x13, 0xD0, 0xB8};
-
-std::shared_ptr<TCipher> Create(std::shared_ptr<TProtection> protection) {
-  return std::make_shared<TCipher_Blowfish>(std::move(protection));
-}
 
 // The key schedule: the P-array, then the four S-boxes.
 struct State {
@@ -50,17 +47,11 @@ void DecryptWords(const State& s, std::uint32_t& l, std::uint32_t& r) {
   std::swap(l, r);
 }
 
-inline std::uint32_t Load(const std::uint8_t* p) {
-  return std::uint32_t(p[0]) << 24 | std::uint32_t(p[1]) << 16 | std::uint32_t(p[2]) << 8 | p[3];
-}
-inline void Store(std::uint8_t* p, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (24 - 8 * i));
-}
 
 }  // namespace
 
 const TCipherClassInfo TCipher_Blowfish::Class = {
-    {"TCipher_Blowfish", &TCipher::Class}, {56, 8, 4168}, kBlowfishVector, &Create};
+    {"TCipher_Blowfish", &TCipher::Class}, {56, 8, 4168}, kBlowfishVector, &CreateCipherOf<TCipher_Blowfish>};
 
 void TCipher_Blowfish::Init(const void* key, std::int32_t size, const void* initVector) {
   InitBegin(size);
@@ -92,18 +83,18 @@ void TCipher_Blowfish::Init(const void* key, std::int32_t size, const void* init
 
 void TCipher_Blowfish::Encode(void* block) {
   auto b = static_cast<std::uint8_t*>(block);
-  std::uint32_t l = Load(b), r = Load(b + 4);
+  std::uint32_t l = LoadBE32(b), r = LoadBE32(b + 4);
   EncryptWords(*reinterpret_cast<const State*>(User()), l, r);
-  Store(b, l);
-  Store(b + 4, r);
+  StoreBE32(b, l);
+  StoreBE32(b + 4, r);
 }
 
 void TCipher_Blowfish::Decode(void* block) {
   auto b = static_cast<std::uint8_t*>(block);
-  std::uint32_t l = Load(b), r = Load(b + 4);
+  std::uint32_t l = LoadBE32(b), r = LoadBE32(b + 4);
   DecryptWords(*reinterpret_cast<const State*>(User()), l, r);
-  Store(b, l);
-  Store(b + 4, r);
+  StoreBE32(b, l);
+  StoreBE32(b + 4, r);
 }
 
 }  // namespace zip

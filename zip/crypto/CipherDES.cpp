@@ -3,6 +3,7 @@
 #include <array>
 #include <cstring>
 
+#include "zip/crypto/ByteOrder.h"
 #include "zip/crypto/SecureWipe.h"
 
 namespace zip {
@@ -79,14 +80,6 @@ std::uint64_t InversePermute(std::uint64_t in, const std::uint8_t* table) {
   return out;
 }
 
-std::uint64_t LoadBE(const std::uint8_t* p) {
-  std::uint64_t v = 0;
-  for (int i = 0; i < 8; ++i) v = v << 8 | p[i];
-  return v;
-}
-void StoreBE(std::uint8_t* p, std::uint64_t v) {
-  for (int i = 7; i >= 0; --i, v >>= 8) p[i] = static_cast<std::uint8_t>(v);
-}
 
 const std::uint8_t k1DESVector[32] = {0xAD, 0x69, 0x42, 0xBB, 0xF6, 0x68, 0x20, 0x4D, 0x53, 0xCD, 0xC7,
                                       0x62, 0x13, 0x93, 0x98, 0xC0, 0x30, 0x0D, 0x85, 0x0B, 0xE2, 0xAA,
@@ -98,24 +91,19 @@ const std::uint8_t k3TDESVector[32] = {0x0B, 0x12, 0xE4, 0x8B, 0xD9, 0xCD, 0x08,
                                        0x5F, 0xF6, 0xFE, 0x13, 0xCD, 0x3F, 0x70, 0x6E, 0xCD, 0x53, 0x56,
                                        0x3F, 0x5A, 0x80, 0x0F, 0x1B, 0x1E, 0xFB, 0x9A, 0x57, 0x96};
 
-template <class T>
-std::shared_ptr<TCipher> Create(std::shared_ptr<TProtection> protection) {
-  return std::make_shared<T>(std::move(protection));
-}
-
 }  // namespace
 
 const TCipherClassInfo TCipher_1DES::Class = {
-    {"TCipher_1DES", &TCipher::Class}, {8, 8, 256}, k1DESVector, &Create<TCipher_1DES>};
+    {"TCipher_1DES", &TCipher::Class}, {8, 8, 256}, k1DESVector, &CreateCipherOf<TCipher_1DES>};
 const TCipherClassInfo TCipher_3DES::Class = {
-    {"TCipher_3DES", &TCipher_1DES::Class}, {24, 8, 768}, k3DESVector, &Create<TCipher_3DES>};
+    {"TCipher_3DES", &TCipher_1DES::Class}, {24, 8, 768}, k3DESVector, &CreateCipherOf<TCipher_3DES>};
 const TCipherClassInfo TCipher_3TDES::Class = {
-    {"TCipher_3TDES", &TCipher_3DES::Class}, {24, 24, 768}, k3TDESVector, &Create<TCipher_3TDES>};
+    {"TCipher_3TDES", &TCipher_3DES::Class}, {24, 24, 768}, k3TDESVector, &CreateCipherOf<TCipher_3TDES>};
 
 // Sub-key of round r as eight 6-bit values, one byte each; the decryption
 // half holds the same sub-keys in reverse order.
 void TCipher_1DES::MakeSchedule(const std::uint8_t key[8], std::uint8_t* schedule) {
-  std::uint64_t cd = Permute(LoadBE(key), kPC1, 56, 64);
+  std::uint64_t cd = Permute(LoadBE64(key), kPC1, 56, 64);
   std::uint32_t c = static_cast<std::uint32_t>(cd >> 28), d = static_cast<std::uint32_t>(cd & 0xFFFFFFF);
   for (int r = 0; r < 16; ++r) {
     for (int s = 0; s < kShifts[r]; ++s) {
@@ -132,7 +120,7 @@ void TCipher_1DES::MakeSchedule(const std::uint8_t key[8], std::uint8_t* schedul
 }
 
 void TCipher_1DES::Crypt(const std::uint8_t* subkeys, std::uint8_t block[8]) {
-  std::uint64_t v = Permute(LoadBE(block), kIP, 64, 64);
+  std::uint64_t v = Permute(LoadBE64(block), kIP, 64, 64);
   std::uint32_t l = static_cast<std::uint32_t>(v >> 32), r = static_cast<std::uint32_t>(v);
   for (int round = 0; round < 16; ++round) {
     // The expansion E takes six bits starting one before each nibble.
@@ -147,7 +135,7 @@ void TCipher_1DES::Crypt(const std::uint8_t* subkeys, std::uint8_t block[8]) {
     l = r;
     r = t;
   }
-  StoreBE(block, InversePermute(std::uint64_t(r) << 32 | l, kIP));
+  StoreBE64(block, InversePermute(std::uint64_t(r) << 32 | l, kIP));
 }
 
 void TCipher_1DES::Init(const void* key, std::int32_t size, const void* initVector) {

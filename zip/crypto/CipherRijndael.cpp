@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstring>
 
+#include "zip/crypto/ByteOrder.h"
 #include "zip/crypto/SecureWipe.h"
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -64,15 +65,8 @@ constexpr Tables MakeTables() {
 
 constexpr Tables kT = MakeTables();
 
-inline std::uint32_t Load(const std::uint8_t* p) {
-  std::uint32_t v;
-  std::memcpy(&v, p, 4);
-  return std::endian::native == std::endian::little ? __builtin_bswap32(v) : v;
-}
-inline void Store(std::uint8_t* p, std::uint32_t v) {
-  if constexpr (std::endian::native == std::endian::little) v = __builtin_bswap32(v);
-  std::memcpy(p, &v, 4);
-}
+constexpr auto Load = LoadBE32;
+constexpr auto Store = StoreBE32;
 
 inline std::uint32_t SubWord(std::uint32_t w) {
   return std::uint32_t(kT.S[w >> 24]) << 24 | std::uint32_t(kT.S[(w >> 16) & 0xFF]) << 16 |
@@ -89,11 +83,6 @@ const std::uint8_t kRijndaelVector[32] = {0x94, 0x6D, 0x2B, 0x5E, 0xE0, 0xAD, 0x
                                           0x13, 0x95, 0x8B, 0x3D, 0x2D, 0x93, 0x87, 0xF3, 0x37, 0x45, 0x51,
                                           0xF6, 0x58, 0x9B, 0xE7, 0x90, 0x1B, 0x36, 0x87, 0xF9, 0xA9};
 
-template <class T>
-std::shared_ptr<TCipher> Create(std::shared_ptr<TProtection> protection) {
-  return std::make_shared<T>(std::move(protection));
-}
-
 // Round keys for encryption, then for decryption, 60 words each.
 constexpr int kScheduleWords = 60;
 
@@ -104,10 +93,10 @@ constexpr int kScheduleWords = 60;
 extern const std::uint8_t kRijndaelZipVector[32];
 
 const TCipherClassInfo TCipher_Rijndael::Class = {
-    {"TCipher_Rijndael", &TCipher::Class}, {32, 16, 480}, kRijndaelVector, &Create<TCipher_Rijndael>};
+    {"TCipher_Rijndael", &TCipher::Class}, {32, 16, 480}, kRijndaelVector, &CreateCipherOf<TCipher_Rijndael>};
 const TCipherClassInfo TCipher_RijndaelZip::Class = {
     {"TCipher_RijndaelZip", &TCipher_Rijndael::Class}, {32, 16, 480}, kRijndaelZipVector,
-    &Create<TCipher_RijndaelZip>};
+    &CreateCipherOf<TCipher_RijndaelZip>};
 
 void TCipher_Rijndael::ExpandKey(const std::uint8_t key[32], int nk, std::uint32_t* w) const {
   const int total = 4 * (rounds_ + 1);

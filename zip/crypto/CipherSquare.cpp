@@ -81,14 +81,10 @@ const std::uint8_t kSquareVector[32] = {0x43, 0x9C, 0xA6, 0xC4, 0x67, 0xE8, 0x2E
                                         0x85, 0x06, 0x39, 0x6A, 0xC9, 0x18, 0x21, 0x20, 0xF7, 0x44, 0x36,
                                         0xF1, 0x61, 0x7D, 0x14, 0x90, 0xB1, 0xA9, 0x68, 0x56, 0xC7};
 
-std::shared_ptr<TCipher> Create(std::shared_ptr<TProtection> protection) {
-  return std::make_shared<TCipher_Square>(std::move(protection));
-}
-
 }  // namespace
 
 const TCipherClassInfo TCipher_Square::Class = {
-    {"TCipher_Square", &TCipher::Class}, {16, 16, 288}, kSquareVector, &Create};
+    {"TCipher_Square", &TCipher::Class}, {16, 16, 288}, kSquareVector, &CreateCipherOf<TCipher_Square>};
 
 // Round keys k^0..k^8: each row of k^t is the row above it in k^t chained to
 // the same row of k^(t-1); row 0 takes the rotated last row and x^(t-1).

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstring>
 
+#include "zip/crypto/ByteOrder.h"
 #include "zip/crypto/SecureWipe.h"
 
 namespace zip {
@@ -101,12 +102,6 @@ inline std::uint32_t G(const Schedule& s, std::uint32_t x) {
   return s.S[0][Byte(x, 0)] ^ s.S[1][Byte(x, 1)] ^ s.S[2][Byte(x, 2)] ^ s.S[3][Byte(x, 3)];
 }
 
-inline std::uint32_t LoadLE(const std::uint8_t* p) {
-  return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24;
-}
-inline void StoreLE(std::uint8_t* p, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
 
 // The self test's encoding under the published cipher (agrees with the
 // Twofish paper's vectors and with an independent implementation). The
@@ -116,14 +111,10 @@ const std::uint8_t kTwofishVector[32] = {0xE8, 0x16, 0x74, 0xF9, 0xBC, 0x69, 0x4
                                          0xBB, 0x52, 0xE1, 0xE4, 0x78, 0x74, 0x17, 0x11, 0x77, 0xE9, 0x9D,
                                          0xBB, 0xE9, 0x88, 0x08, 0x75, 0x09, 0x4F, 0x8D, 0xFE, 0x21};
 
-std::shared_ptr<TCipher> Create(std::shared_ptr<TProtection> protection) {
-  return std::make_shared<TCipher_Twofish>(std::move(protection));
-}
-
 }  // namespace
 
 const TCipherClassInfo TCipher_Twofish::Class = {
-    {"TCipher_Twofish", &TCipher::Class}, {32, 16, 4256}, kTwofishVector, &Create};
+    {"TCipher_Twofish", &TCipher::Class}, {32, 16, 4256}, kTwofishVector, &CreateCipherOf<TCipher_Twofish>};
 
 void TCipher_Twofish::Init(const void* key, std::int32_t size, const void* initVector) {
   InitBegin(size);
@@ -132,8 +123,8 @@ void TCipher_Twofish::Init(const void* key, std::int32_t size, const void* initV
   const int k = size <= 16 ? 2 : size <= 24 ? 3 : 4;
   std::uint32_t me[4], mo[4], sv[4];
   for (int i = 0; i < k; ++i) {
-    me[i] = LoadLE(padded + 8 * i);
-    mo[i] = LoadLE(padded + 8 * i + 4);
+    me[i] = LoadLE32(padded + 8 * i);
+    mo[i] = LoadLE32(padded + 8 * i + 4);
     std::uint32_t w = 0;
     for (int row = 0; row < 4; ++row) {
       std::uint8_t v = 0;
@@ -164,7 +155,7 @@ void TCipher_Twofish::Encode(void* block) {
   auto p = static_cast<std::uint8_t*>(block);
   const auto& s = *reinterpret_cast<const Schedule*>(User());
   std::uint32_t r[4];
-  for (int i = 0; i < 4; ++i) r[i] = LoadLE(p + 4 * i) ^ s.K[i];
+  for (int i = 0; i < 4; ++i) r[i] = LoadLE32(p + 4 * i) ^ s.K[i];
   for (int round = 0; round < 16; ++round) {
     std::uint32_t t0 = G(s, r[0]), t1 = G(s, Rol(r[1], 8));
     std::uint32_t f0 = t0 + t1 + s.K[2 * round + 8];
@@ -175,14 +166,14 @@ void TCipher_Twofish::Encode(void* block) {
     r[0] = n2;
     r[1] = n3;
   }
-  for (int i = 0; i < 4; ++i) StoreLE(p + 4 * i, r[(i + 2) % 4] ^ s.K[i + 4]);
+  for (int i = 0; i < 4; ++i) StoreLE32(p + 4 * i, r[(i + 2) % 4] ^ s.K[i + 4]);
 }
 
 void TCipher_Twofish::Decode(void* block) {
   auto p = static_cast<std::uint8_t*>(block);
   const auto& s = *reinterpret_cast<const Schedule*>(User());
   std::uint32_t r[4];
-  for (int i = 0; i < 4; ++i) r[(i + 2) % 4] = LoadLE(p + 4 * i) ^ s.K[i + 4];
+  for (int i = 0; i < 4; ++i) r[(i + 2) % 4] = LoadLE32(p + 4 * i) ^ s.K[i + 4];
   for (int round = 15; round >= 0; --round) {
     std::uint32_t o0 = r[2], o1 = r[3];
     std::uint32_t t0 = G(s, o0), t1 = G(s, Rol(o1, 8));
@@ -194,7 +185,7 @@ void TCipher_Twofish::Decode(void* block) {
     r[2] = o2;
     r[3] = o3;
   }
-  for (int i = 0; i < 4; ++i) StoreLE(p + 4 * i, r[i] ^ s.K[i]);
+  for (int i = 0; i < 4; ++i) StoreLE32(p + 4 * i, r[i] ^ s.K[i]);
 }
 
 }  // namespace zip

@@ -7,7 +7,7 @@
 
 #include <cstring>
 
-#include "HexBytes.h"
+#include "CipherTestHelpers.h"
 #include "zip/crypto/CipherBlowfish.h"
 #include "zip/crypto/CipherDES.h"
 #include "zip/crypto/CipherRijndael.h"
@@ -21,19 +21,7 @@ namespace {
 
 template <class C>
 std::shared_ptr<C> Ecb(const Bytes& key) {
-  auto c = std::make_shared<C>();
-  c->Init(key.data(), static_cast<std::int32_t>(key.size()), nullptr);
-  c->Mode = cmECB;
-  return c;
-}
-
-Bytes Enc(TCipher& c, Bytes b) {
-  c.EncodeBuffer(b.data(), b.data(), static_cast<std::int32_t>(b.size()));
-  return b;
-}
-Bytes Dec(TCipher& c, Bytes b) {
-  c.DecodeBuffer(b.data(), b.data(), static_cast<std::int32_t>(b.size()));
-  return b;
+  return Keyed<C>(key, cmECB);
 }
 
 Bytes OpenSslDes(const Bytes& key8, const Bytes& block, bool encrypt) {

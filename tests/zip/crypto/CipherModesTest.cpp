@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
-#include <openssl/evp.h>
 
-#include "HexBytes.h"
+#include "CipherTestHelpers.h"
 #include "zip/crypto/CipherBlowfish.h"
 #include "zip/crypto/CipherRijndael.h"
 
@@ -11,32 +10,11 @@ using namespace cryptotest;
 namespace {
 
 std::shared_ptr<TCipher_Rijndael> Aes(const Bytes& key, TCipherMode mode, const Bytes& iv = {}) {
-  auto c = std::make_shared<TCipher_Rijndael>();
-  c->Init(key.data(), static_cast<std::int32_t>(key.size()), iv.empty() ? nullptr : iv.data());
-  c->Mode = mode;
-  return c;
-}
-
-Bytes Enc(TCipher& c, Bytes b) {
-  c.EncodeBuffer(b.data(), b.data(), static_cast<std::int32_t>(b.size()));
-  return b;
-}
-Bytes Dec(TCipher& c, Bytes b) {
-  c.DecodeBuffer(b.data(), b.data(), static_cast<std::int32_t>(b.size()));
-  return b;
+  return Keyed<TCipher_Rijndael>(key, mode, iv);
 }
 
 Bytes OpenSslEncrypt(const EVP_CIPHER* type, const Bytes& key, const Bytes& iv, const Bytes& in) {
-  EVP_CIPHER_CTX* ctx = EVP_CIPHER_CTX_new();
-  EVP_EncryptInit_ex(ctx, type, nullptr, key.data(), iv.data());
-  EVP_CIPHER_CTX_set_padding(ctx, 0);
-  Bytes out(in.size() + 16);
-  int n = 0, m = 0;
-  EVP_EncryptUpdate(ctx, out.data(), &n, in.data(), static_cast<int>(in.size()));
-  EVP_EncryptFinal_ex(ctx, out.data() + n, &m);
-  EVP_CIPHER_CTX_free(ctx);
-  out.resize(static_cast<std::size_t>(n + m));
-  return out;
+  return OpenSslCrypt(type, key, iv, in, true);
 }
 
 }  // namespace
