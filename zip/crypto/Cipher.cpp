@@ -175,6 +175,8 @@ void TCipher::InitKey(std::string_view key, const void* initVector) {
   keyStreamPos_ = saved.pos;
   keyStream_ = saved.stream;
   counter_ = saved.counter;
+  // The hash keeps its own copy of the digest; restarting it drops that too.
+  hash->Init();
   Done();
   SetFlag(0, true);
 }
