@@ -194,14 +194,14 @@ void TCipher_3TDES::Encode(void* block) {
   auto b = static_cast<std::uint8_t*>(block);
   for (int step = 0; step < 3; ++step) {
     if (step > 0) SwapWords12(b);
-    for (int part = 0; part < 3; ++part) EncodeStep(step, b + 8 * part);
+    for (int sub = 0; sub < 3; ++sub) EncodeStep(step, b + 8 * sub);
   }
 }
 
 void TCipher_3TDES::Decode(void* block) {
   auto b = static_cast<std::uint8_t*>(block);
   for (int step = 2; step >= 0; --step) {
-    for (int part = 0; part < 3; ++part) DecodeStep(step, b + 8 * part);
+    for (int sub = 0; sub < 3; ++sub) DecodeStep(step, b + 8 * sub);
     if (step > 0) SwapWords12(b);
   }
 }

@@ -44,7 +44,7 @@ class TCipher_3DES : public TCipher_1DES {
   void DecodeStep(int step, std::uint8_t block[8]) const;
 };
 
-// Triple DES over 24-byte blocks: each step runs on the three 8-byte parts,
+// Triple DES over 24-byte blocks: each step runs on the three 8-byte blocks within it,
 // and between steps the 32-bit words 1 and 2 of the block change places.
 class TCipher_3TDES : public TCipher_3DES {
  public:

@@ -101,15 +101,15 @@ TEST(DES, ShortTripleKeyRunsTheThirdStepUnderZeros) {
   auto t = Ecb<TCipher_3TDES>(padded);
   Bytes c = Enc(*t, big);
   Bytes expect = big;
-  auto des = [&](int k, Bytes part, bool encrypt) {
-    return OpenSslDes(Bytes(padded.begin() + 8 * k, padded.begin() + 8 * k + 8), part, encrypt);
+  auto des = [&](int k, Bytes sub, bool encrypt) {
+    return OpenSslDes(Bytes(padded.begin() + 8 * k, padded.begin() + 8 * k + 8), sub, encrypt);
   };
   for (int step = 0; step < 3; ++step) {
     if (step) std::swap_ranges(expect.begin() + 4, expect.begin() + 8, expect.begin() + 8);
-    for (int part = 0; part < 3; ++part) {
-      Bytes piece(expect.begin() + 8 * part, expect.begin() + 8 * part + 8);
+    for (int sub = 0; sub < 3; ++sub) {
+      Bytes piece(expect.begin() + 8 * sub, expect.begin() + 8 * sub + 8);
       piece = des(step, piece, step != 1);
-      std::copy(piece.begin(), piece.end(), expect.begin() + 8 * part);
+      std::copy(piece.begin(), piece.end(), expect.begin() + 8 * sub);
     }
   }
   EXPECT_EQ(c, expect);
