@@ -104,6 +104,17 @@ TEST(CipherModes, CounterModeBulkPathsAgreeWithAndWithoutAesInstructions) {
   }
 }
 
+TEST(CipherModes, RekeyingDropsTheOldKeyStream) {
+  // Key-stream bytes left over from the old key must not encipher data
+  // under the new one.
+  std::mt19937 rng(46);
+  Bytes oldKey = RandomInput(rng, 32), newKey = RandomInput(rng, 32), plain = RandomInput(rng, 40);
+  auto reused = Aes(oldKey, cmCTR);
+  Enc(*reused, Bytes(5, 0));
+  reused->Init(newKey.data(), 32, nullptr);
+  EXPECT_EQ(Enc(*reused, plain), Enc(*Aes(newKey, cmCTR), plain));
+}
+
 TEST(CipherModes, MacModesLeaveTheDataAndKeepTheMacInTheFeedback) {
   std::mt19937 rng(44);
   Bytes key = RandomInput(rng, 16), iv = RandomInput(rng, 16), data = RandomInput(rng, 40);
