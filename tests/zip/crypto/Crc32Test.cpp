@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include "HexBytes.h"
+#include "zip/crypto/Crc32.h"
+
+using namespace zip;
+using namespace cryptotest;
+
+TEST(Crc32, StandardCheckValueAndEmptyEntry) {
+  EXPECT_EQ(Crc32Of("123456789"), 0xCBF43926u);
+  EXPECT_EQ(Crc32Of(""), 0u);
+  EXPECT_EQ(CRC32_TABLE[0], 0u);
+  EXPECT_EQ(CRC32_TABLE[1], 0x77073096u);
+  EXPECT_EQ(CRC32_TABLE[255], 0x2D02EF8Du);
+  // No data or a non-positive length leaves the register alone.
+  EXPECT_EQ(UpdateCrc32(0x1234u, nullptr, 10), 0x1234u);
+  EXPECT_EQ(UpdateCrc32(0x1234u, "abc", 0), 0x1234u);
+  EXPECT_EQ(UpdateCrc32(0x1234u, "abc", -1), 0x1234u);
+}
+
+TEST(Crc32, AgreesWithZlibInAnyPieces) {
+  std::mt19937 rng(1);
+  for (std::size_t n : {1u, 7u, 8u, 9u, 63u, 1000u, 100003u}) {
+    Bytes data = RandomInput(rng, n);
+    std::uint32_t expected = static_cast<std::uint32_t>(crc32(0, data.data(), static_cast<uInt>(n)));
+    EXPECT_EQ(Crc32Of(data.data(), static_cast<std::int64_t>(n)), expected) << n;
+    std::uint32_t reg = 0xFFFFFFFFu;
+    for (std::size_t i = 0; i < n;) {
+      std::size_t piece = std::min<std::size_t>(n - i, 1 + rng() % 13);
+      UpdateCrc32(&reg, data.data() + i, static_cast<std::int64_t>(piece));
+      i += piece;
+    }
+    EXPECT_EQ(~reg, expected) << n;
+  }
+}

@@ -1,0 +1,159 @@
+#include "zip/crypto/Sha1.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "zip/crypto/ByteOrder.h"
+
+namespace zip {
+namespace {
+
+inline std::uint32_t Rol(std::uint32_t x, int n) { return (x << n) | (x >> (32 - n)); }
+
+
+void CompressPortable(std::uint32_t state[5], const std::uint8_t* data, std::size_t blocks) {
+  std::uint32_t w[16];
+  while (blocks--) {
+    for (int i = 0; i < 16; ++i) w[i] = LoadBE32(data + 4 * i);
+    std::uint32_t a = state[0], b = state[1], c = state[2], d = state[3], e = state[4];
+#define W(i) (w[(i) & 15] = Rol(w[((i) + 13) & 15] ^ w[((i) + 8) & 15] ^ w[((i) + 2) & 15] ^ w[(i) & 15], 1))
+#define STEP(f, k, v, wi)                                 \
+  {                                                       \
+    std::uint32_t t = Rol(a, 5) + (f) + e + (k) + (wi);  \
+    e = d; d = c; c = Rol(b, 30); b = a; a = t;           \
+  }
+#define F1 ((b & c) | (~b & d))
+#define F2 (b ^ c ^ d)
+#define F3 ((b & c) | (b & d) | (c & d))
+    for (int i = 0; i < 16; ++i) STEP(F1, 0x5A827999u, 0, w[i]);
+    for (int i = 16; i < 20; ++i) STEP(F1, 0x5A827999u, 0, W(i));
+    for (int i = 20; i < 40; ++i) STEP(F2, 0x6ED9EBA1u, 0, W(i));
+    for (int i = 40; i < 60; ++i) STEP(F3, 0x8F1BBCDCu, 0, W(i));
+    for (int i = 60; i < 80; ++i) STEP(F2, 0xCA62C1D6u, 0, W(i));
+#undef F3
+#undef F2
+#undef F1
+#undef STEP
+#undef W
+    state[0] += a; state[1] += b; state[2] += c; state[3] += d; state[4] += e;
+    data += 64;
+  }
+}
+
+const std::uint32_t kSha1Oid[6] = {1, 3, 14, 3, 2, 26};
+
+const THashDesc kSha1Desc = {
+    kHashDescSignature, kHashDescSize, kHashDescVersion, kSha1BlockSize, kSha1DigestSize,
+    SHA1Init, SHA1FinalEx, SHA1UpdateXL, _SHA1, "SHA1", kSha1Oid, 6,
+};
+
+}  // namespace
+
+void SHA1Compress(std::uint32_t state[5], const std::uint8_t* data, std::size_t blocks) {
+  CompressPortable(state, data, blocks);
+}
+
+const THashDesc& SHA1Descriptor() { return kSha1Desc; }
+
+void SHA1Init(THashContext& c) {
+  std::memset(&c, 0, sizeof c);
+  c.Hash[0] = 0x67452301u;
+  c.Hash[1] = 0xEFCDAB89u;
+  c.Hash[2] = 0x98BADCFEu;
+  c.Hash[3] = 0x10325476u;
+  c.Hash[4] = 0xC3D2E1F0u;
+}
+
+void SHA1UpdateXL(THashContext& c, const void* data, std::int32_t length) {
+  if (!data || length <= 0) return;
+  auto p = static_cast<const std::uint8_t*>(data);
+  std::uint64_t bits = (std::uint64_t(c.MessageBits[1]) << 32 | c.MessageBits[0]) + std::uint64_t(length) * 8;
+  c.MessageBits[0] = static_cast<std::uint32_t>(bits);
+  c.MessageBits[1] = static_cast<std::uint32_t>(bits >> 32);
+  std::size_t n = static_cast<std::size_t>(length);
+  if (c.Index) {
+    std::size_t take = std::min<std::size_t>(n, kSha1BlockSize - c.Index);
+    std::memcpy(c.Buffer + c.Index, p, take);
+    c.Index += static_cast<std::uint32_t>(take);
+    p += take;
+    n -= take;
+    if (c.Index < kSha1BlockSize) return;
+    SHA1Compress(c.Hash, c.Buffer, 1);
+    c.Index = 0;
+  }
+  if (n >= kSha1BlockSize) {
+    SHA1Compress(c.Hash, p, n / kSha1BlockSize);
+    p += n / kSha1BlockSize * kSha1BlockSize;
+    n %= kSha1BlockSize;
+  }
+  std::memcpy(c.Buffer, p, n);
+  c.Index = static_cast<std::uint32_t>(n);
+}
+
+void SHA1Update(THashContext& c, const void* data, std::uint16_t length) { SHA1UpdateXL(c, data, length); }
+
+void SHA1FinalEx(THashContext& c, THashDigest& digest) {
+  std::uint32_t i = c.Index;
+  c.Buffer[i++] = 0x80;
+  if (i > 56) {
+    std::memset(c.Buffer + i, 0, kSha1BlockSize - i);
+    SHA1Compress(c.Hash, c.Buffer, 1);
+    i = 0;
+  }
+  std::memset(c.Buffer + i, 0, 56 - i);
+  for (int k = 0; k < 4; ++k) {
+    c.Buffer[56 + k] = static_cast<std::uint8_t>(c.MessageBits[1] >> (24 - 8 * k));
+    c.Buffer[60 + k] = static_cast<std::uint8_t>(c.MessageBits[0] >> (24 - 8 * k));
+  }
+  SHA1Compress(c.Hash, c.Buffer, 1);
+  digest.fill(0);
+  for (int k = 0; k < 20; ++k) digest[k] = static_cast<std::uint8_t>(c.Hash[k / 4] >> (24 - 8 * (k % 4)));
+  std::memset(&c, 0, sizeof c);
+}
+
+void SHA1Final(THashContext& c, std::uint8_t digest[kSha1DigestSize]) {
+  THashDigest area;
+  SHA1FinalEx(c, area);
+  std::memcpy(digest, area.data(), kSha1DigestSize);
+}
+
+void SHA1FullXL(THashDigest& digest, const void* data, std::int32_t length) {
+  HashFullXL(&kSha1Desc, digest, data, length);
+}
+
+void SHA1Full(THashDigest& digest, const void* data, std::uint16_t length) {
+  SHA1FullXL(digest, data, length);
+}
+
+void SHA1File(const std::string& fileName, THashDigest& digest, void* buffer, std::uint16_t bufferSize,
+              std::uint16_t& error) {
+  HashFile(fileName, &kSha1Desc, digest, buffer, bufferSize, error);
+}
+
+bool SHA1SelfTest() {
+  static const struct {
+    const char* message;
+    std::uint8_t digest[20];
+  } kCases[] = {
+      {"abc", {0xA9, 0x99, 0x3E, 0x36, 0x47, 0x06, 0x81, 0x6A, 0xBA, 0x3E,
+               0x25, 0x71, 0x78, 0x50, 0xC2, 0x6C, 0x9C, 0xD0, 0xD8, 0x9D}},
+      {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
+       {0x84, 0x98, 0x3E, 0x44, 0x1C, 0x3B, 0xD2, 0x6E, 0xBA, 0xAE,
+        0x4A, 0xA1, 0xF9, 0x51, 0x29, 0xE5, 0xE5, 0x46, 0x70, 0xF1}},
+  };
+  for (const auto& c : kCases) {
+    std::int32_t len = static_cast<std::int32_t>(std::strlen(c.message));
+    THashDigest whole;
+    SHA1FullXL(whole, c.message, len);
+    THashContext ctx;
+    SHA1Init(ctx);
+    for (std::int32_t i = 0; i < len; ++i) SHA1UpdateXL(ctx, c.message + i, 1);
+    THashDigest bytewise;
+    SHA1FinalEx(ctx, bytewise);
+    if (std::memcmp(whole.data(), c.digest, 20) != 0 || std::memcmp(bytewise.data(), c.digest, 20) != 0)
+      return false;
+  }
+  return true;
+}
+
+}  // namespace zip

@@ -1,0 +1,34 @@
+#include "zip/crypto/TPBKDF2.h"
+
+#include <algorithm>
+
+#include "zip/crypto/Pbkdf2.h"
+#include "zip/crypto/RandomBytes.h"
+#include "zip/crypto/SecureWipe.h"
+
+namespace zip {
+
+TPBKDF2::TPBKDF2(std::string password, std::int32_t saltLength, std::int32_t iterationCount)
+    : iterationCount_(iterationCount),
+      salt_(RandomBytes(static_cast<std::size_t>(std::max(saltLength, 0)))),
+      password_(std::move(password)) {}
+
+TPBKDF2::TPBKDF2(std::string password, const std::uint8_t* salt, std::int32_t saltLength,
+                 std::int32_t iterationCount)
+    : iterationCount_(iterationCount),
+      salt_(salt, salt + std::max(saltLength, 0)),
+      password_(std::move(password)) {}
+
+TPBKDF2::~TPBKDF2() {
+  SecureWipe(salt_);
+  SecureWipe(password_);
+}
+
+int TPBKDF2::GetKeyBytes(std::int32_t count, std::vector<std::uint8_t>& bytes) {
+  bytes.assign(static_cast<std::size_t>(std::max(count, 0)), 0);
+  PBKDF2(password_.data(), password_.size(), salt_.data(), salt_.size(), iterationCount_, bytes.data(),
+         bytes.size());
+  return 0;
+}
+
+}  // namespace zip
