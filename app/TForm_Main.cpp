@@ -38,6 +38,7 @@
 #include "printdata/TFrameMenuSpeichern.h"
 #include "printersettings/TFrameMenuPrinter.h"
 #include "printersettings/TFramePrinter.h"
+#include "printerlink/SyncFiles.h"
 
 TForm_Main* Form_Main = nullptr;
 
@@ -526,6 +527,14 @@ int TForm_Main::ShellDeletePath(const std::string& path, bool filesOnly) {
 
 int TForm_Main::ShellCopyPath(const std::string& source, const std::string& target, bool filesOnly) {
   return app::ShellCopyPath(source, target, filesOnly);
+}
+
+int TForm_Main::SyncToPrinter(const std::string& localPath, const std::string& printerName, bool force) {
+  return printerlink::SyncToPrinter(localPath, printerName, force);
+}
+
+int TForm_Main::SyncFromPrinter(const std::string& localPath, const std::string& printerName, bool force) {
+  return printerlink::SyncFromPrinter(localPath, printerName, force);
 }
 
 bool TForm_Main::FormClose() {

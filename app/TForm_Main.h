@@ -121,6 +121,12 @@ class TForm_Main : public QWidget {
   int ShellDeletePath(const std::string& path, bool filesOnly);
   int ShellCopyPath(const std::string& source, const std::string& target, bool filesOnly);
 
+  // Checksummed transfer of one file to or from the printer, skipped when
+  // the printer's checksum already matches (unless forced). The caller holds
+  // the port lock.
+  int SyncToPrinter(const std::string& localPath, const std::string& printerName, bool force);
+  int SyncFromPrinter(const std::string& localPath, const std::string& printerName, bool force);
+
   // The close sequence; false when the window stays open.
   bool FormClose();
 

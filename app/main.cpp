@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "app/Konfig.h"
+#include "app/ReleaseIdentity.h"
 #include "app/TFormBedienungsmodus.h"
 #include "app/TFormEinstellenPC.h"
 #include "app/TFormMessage.h"
@@ -11,11 +12,21 @@
 #include "platform/Beep.h"
 #include "platform/Sound.h"
 #include "platform/qt/GuiThread.h"
+#include "printdata/VersionNotice.h"
 
 namespace {
 
 void ShowUncaught(const QString& text) {
   QMessageBox::critical(nullptr, app::kProgramTitle, text);
+}
+
+// A group file newer than this program: ask the user to update.
+void ShowVersionNotice() {
+  QApplication::processEvents();
+  FormMessage->ShowNotice2(app::kProgramTitle,
+                           QStringLiteral("Version: %1  Release: %2")
+                               .arg(QLatin1String(app::ProgramVersionText), QLatin1String(app::ProgramReleaseText)),
+                           FormMessage->MsgUpdateNewest, TFormMessage::kRed, true);
 }
 
 }  // namespace
@@ -38,6 +49,8 @@ int main(int argc, char** argv) {
     new TFormEinstellenPC(nullptr);
     new TFormMessage(nullptr);
     new TFormSprache(nullptr);
+
+    printdata::SetVersionNoticeSink(ShowVersionNotice);
 
     (void)app::ReadProgramConfig();
     (void)app::ReadWindowConfig();
