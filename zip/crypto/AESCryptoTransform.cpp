@@ -1,0 +1,177 @@
+#include "zip/crypto/AESCryptoTransform.h"
+
+#include <cstring>
+#include <istream>
+#include <stdexcept>
+
+#include "zip/crypto/SecureWipe.h"
+
+namespace zip {
+
+TAESCryptoTransform::TAESCryptoTransform(int keyBits, std::uint16_t vendorVersion,
+                                         std::uint16_t actualCompressionMethod)
+    : hashDesc_(FindHash_by_Name("SHA1")),
+      keyLength_(static_cast<std::uint16_t>(keyBits / 8)),
+      vendorVersion_(vendorVersion),
+      actualMethod_(actualCompressionMethod) {}
+
+TAESCryptoTransform::~TAESCryptoTransform() {
+  SecureWipe(hmacKey_);
+  SecureWipe(encryptionKey_);
+  SecureWipe(password_);
+  SecureWipe(&hmac_, sizeof hmac_);
+}
+
+std::unique_ptr<TAESCryptoTransform> TAESCryptoTransform::CreateAESEncryption(int keyBits,
+                                                                              std::uint16_t vendorVersion,
+                                                                              std::uint16_t actualCompressionMethod) {
+  return std::make_unique<TAESCryptoTransform>(keyBits, vendorVersion, actualCompressionMethod);
+}
+
+void TAESCryptoTransform::GenerateKey(const std::string& password) {
+  password_ = password;
+  keyGenerator_.reset();
+  const std::int32_t saltLength = keyLength_ / 2;
+  if (mode_ == TCryptoTransformMode::Decryption && !salt_.empty()) {
+    keyGenerator_ = std::make_unique<TPBKDF2>(password_, salt_.data(), saltLength, kAesKeyIterations);
+  } else {
+    keyGenerator_ = std::make_unique<TPBKDF2>(password_, saltLength, kAesKeyIterations);
+    salt_ = keyGenerator_->GetSaltValue();
+  }
+  UpdateKeys();
+}
+
+std::vector<std::uint8_t> TAESCryptoTransform::DeriveBytes(const std::string& password) const {
+  TPBKDF2 generator(password, salt_.data(), static_cast<std::int32_t>(salt_.size()), kAesKeyIterations);
+  std::vector<std::uint8_t> bytes;
+  (void)generator.GetKeyBytes(2 * keyLength_ + 2, bytes);
+  return bytes;
+}
+
+void TAESCryptoTransform::UpdateKeys() {
+  keyGenerator_ = std::make_unique<TPBKDF2>(password_, salt_.data(), static_cast<std::int32_t>(salt_.size()),
+                                            kAesKeyIterations);
+  std::vector<std::uint8_t> derived;
+  (void)keyGenerator_->GetKeyBytes(2 * keyLength_ + 2, derived);
+  const auto kl = static_cast<std::ptrdiff_t>(keyLength_);
+  SecureWipe(encryptionKey_);
+  SecureWipe(hmacKey_);
+  encryptionKey_.assign(derived.begin(), derived.begin() + kl);
+  hmacKey_.assign(derived.begin() + kl, derived.begin() + 2 * kl);
+  verifier_.assign(derived.begin() + 2 * kl, derived.end());
+  SecureWipe(derived);
+
+  hmac_init(hmac_, hashDesc_, hmacKey_.data(), hmacKey_.size());
+  authFinished_ = false;
+  computedCode_.clear();
+  cipher_ = MakeCipher<TCipher_Rijndael>(&encryptionKey_);
+  cipher_->Mode = cmCTR;
+}
+
+bool TAESCryptoTransform::CheckPassword(const std::string& password, const TDirItem*) {
+  if (verifier_.size() != 2) return false;
+  std::vector<std::uint8_t> derived = DeriveBytes(password);
+  bool match = derived[2 * keyLength_] == verifier_[0] && derived[2 * keyLength_ + 1] == verifier_[1];
+  SecureWipe(derived);
+  return match;
+}
+
+void TAESCryptoTransform::Reset() {
+  SecureWipe(password_);
+  password_.clear();
+  keyLength_ = 0;
+  SecureWipe(hmacKey_);
+  SecureWipe(encryptionKey_);
+  hmacKey_.clear();
+  encryptionKey_.clear();
+  keyGenerator_.reset();
+  salt_.clear();
+  verifier_.clear();
+  cipher_.reset();
+}
+
+std::int32_t TAESCryptoTransform::EncryptBuffer(const std::uint8_t* source, std::int32_t sourceIndex,
+                                                std::int32_t count, std::uint8_t* destination,
+                                                std::int32_t destinationIndex) {
+  if (!cipher_) throw std::logic_error("AES transform used before GenerateKey");
+  if (count <= 0) return count;
+  std::uint8_t* out = destination + destinationIndex;
+  std::memmove(out, source + sourceIndex, static_cast<std::size_t>(count));
+  cipher_->EncodeBuffer(out, out, count);
+  hmac_updateXL(hmac_, out, count);
+  return count;
+}
+
+std::int32_t TAESCryptoTransform::DecryptBuffer(const std::uint8_t* source, std::int32_t sourceIndex,
+                                                std::int32_t count, std::uint8_t* destination,
+                                                std::int32_t destinationIndex) {
+  if (!cipher_) throw std::logic_error("AES transform used before GenerateKey");
+  if (count <= 0) return count;
+  hmac_updateXL(hmac_, source + sourceIndex, count);
+  std::uint8_t* out = destination + destinationIndex;
+  std::memmove(out, source + sourceIndex, static_cast<std::size_t>(count));
+  cipher_->DecodeBuffer(out, out, count);
+  return count;
+}
+
+std::vector<std::uint8_t> TAESCryptoTransform::GetFileStorageStartBlock() {
+  std::vector<std::uint8_t> block = salt_;
+  block.insert(block.end(), verifier_.begin(), verifier_.end());
+  return block;
+}
+
+bool TAESCryptoTransform::LoadFileStorageStartBlock(std::istream& stream, std::int64_t offset) {
+  if (offset) stream.seekg(offset, std::ios::cur);
+  std::vector<std::uint8_t> salt(keyLength_ / 2u);
+  stream.read(reinterpret_cast<char*>(salt.data()), static_cast<std::streamsize>(salt.size()));
+  if (stream.gcount() != static_cast<std::streamsize>(salt.size())) return false;
+  salt_ = std::move(salt);
+  UpdateKeys();
+  std::uint8_t stored[2];
+  stream.read(reinterpret_cast<char*>(stored), 2);
+  if (stream.gcount() != 2) return false;
+  verifier_.assign(stored, stored + 2);
+  return true;
+}
+
+void TAESCryptoTransform::FinishAuthentication() {
+  if (authFinished_) return;
+  THashDigest digest;
+  hmac_final(hmac_, digest);
+  computedCode_.assign(digest.begin(), digest.begin() + authCodeSize_);
+  authFinished_ = true;
+}
+
+std::vector<std::uint8_t> TAESCryptoTransform::GetFileStorageEndBlock() {
+  FinishAuthentication();
+  authCode_ = computedCode_;
+  return authCode_;
+}
+
+bool TAESCryptoTransform::LoadFileStorageEndBlock(std::istream& stream, std::int64_t offset) {
+  if (offset) stream.seekg(offset, std::ios::cur);
+  std::vector<std::uint8_t> code(static_cast<std::size_t>(authCodeSize_));
+  stream.read(reinterpret_cast<char*>(code.data()), static_cast<std::streamsize>(code.size()));
+  if (stream.gcount() != static_cast<std::streamsize>(code.size())) return false;
+  authCode_ = std::move(code);
+  return true;
+}
+
+bool TAESCryptoTransform::IsDirItemCorrupted(const TDirItem*, std::uint32_t) {
+  FinishAuthentication();
+  if (authCode_.size() != computedCode_.size()) return true;
+  std::uint8_t diff = 0;
+  for (std::size_t i = 0; i < authCode_.size(); ++i) diff |= authCode_[i] ^ computedCode_[i];
+  return diff != 0;
+}
+
+void TAESCryptoTransform::GetExtraFieldData(TZipExtraFieldDataBlock& block) {
+  std::uint8_t strength = keyLength_ == 16 ? 1 : keyLength_ == 24 ? 2 : 3;
+  block.HeaderId = kAesExtraFieldId;
+  block.DataSize = kAesExtraFieldSize;
+  block.Data = {static_cast<std::uint8_t>(vendorVersion_), static_cast<std::uint8_t>(vendorVersion_ >> 8),
+                'A', 'E', strength,
+                static_cast<std::uint8_t>(actualMethod_), static_cast<std::uint8_t>(actualMethod_ >> 8)};
+}
+
+}  // namespace zip
