@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "zip/crypto/AESCryptoTransform.h"
 #include "zip/crypto/PkwareCipher.h"
 
 namespace zip {
@@ -46,6 +47,56 @@ class TraditionalDecryptor : public EntryDecryptor {
   TZipKeys keys_;
 };
 
+constexpr std::uint16_t kAesVendorVersion = 2;
+
+class AesEncryptor : public EntryEncryptor {
+ public:
+  AesEncryptor(int keyBits, std::uint16_t actualMethod, const ByteString& password)
+      : transform_(keyBits, kAesVendorVersion, actualMethod) {
+    transform_.Initialize(TCryptoTransformMode::Encryption, nullptr);
+    transform_.GenerateKey(password);
+  }
+  std::vector<std::uint8_t> StartBlock() override { return transform_.GetFileStorageStartBlock(); }
+  void Encrypt(std::uint8_t* data, std::size_t count) override {
+    transform_.EncryptBuffer(data, 0, static_cast<std::int32_t>(count), data, 0);
+  }
+  std::vector<std::uint8_t> EndBlock() override { return transform_.GetFileStorageEndBlock(); }
+
+ private:
+  TAESCryptoTransform transform_;
+};
+
+class AesDecryptor : public EntryDecryptor {
+ public:
+  AesDecryptor(int keyBits, std::uint16_t actualMethod) : keyBits_(keyBits), method_(actualMethod) {}
+  std::size_t StartBlockSize() const override { return static_cast<std::size_t>(keyBits_ / 16 + 2); }
+  std::size_t EndBlockSize() const override { return 10; }
+  bool LoadAndCheck(TStream& stream, const ByteString& password) override {
+    std::vector<std::uint8_t> block(StartBlockSize());
+    stream.ReadBuffer(block.data(), block.size());
+    // A fresh transform per attempt: its keys then belong to this password.
+    transform_ = std::make_unique<TAESCryptoTransform>(keyBits_, kAesVendorVersion, method_);
+    transform_->Initialize(TCryptoTransformMode::Decryption, nullptr);
+    transform_->GenerateKey(password);
+    if (!transform_->LoadFileStorageStartBlock(block.data(), block.size())) throw EReadError();
+    return transform_->CheckPassword(password, nullptr);
+  }
+  void Decrypt(std::uint8_t* data, std::size_t count) override {
+    transform_->DecryptBuffer(data, 0, static_cast<std::int32_t>(count), data, 0);
+  }
+  bool Verify(TStream& stream) override {
+    std::uint8_t code[10];
+    stream.ReadBuffer(code, sizeof code);
+    if (!transform_->LoadFileStorageEndBlock(code, sizeof code)) return false;
+    return !transform_->IsDirItemCorrupted(nullptr, 0);
+  }
+
+ private:
+  int keyBits_;
+  std::uint16_t method_;
+  std::unique_ptr<TAESCryptoTransform> transform_;
+};
+
 }  // namespace
 
 std::unique_ptr<EntryEncryptor> MakeTraditionalEncryptor(const ByteString& password, std::uint32_t crc32) {
@@ -56,20 +107,19 @@ std::unique_ptr<EntryDecryptor> MakeTraditionalDecryptor(std::uint8_t checkByte)
   return std::make_unique<TraditionalDecryptor>(checkByte);
 }
 
-std::unique_ptr<EntryEncryptor> MakeAesEncryptor(int, std::uint16_t, const ByteString&) {
-  throw std::logic_error("AES entries are not available in this build");
+std::unique_ptr<EntryEncryptor> MakeAesEncryptor(int keyBits, std::uint16_t actualMethod, const ByteString& password) {
+  return std::make_unique<AesEncryptor>(keyBits, actualMethod, password);
 }
 
-std::unique_ptr<EntryDecryptor> MakeAesDecryptor(int, std::uint16_t) {
-  throw std::logic_error("AES entries are not available in this build");
+std::unique_ptr<EntryDecryptor> MakeAesDecryptor(int keyBits, std::uint16_t actualMethod) {
+  return std::make_unique<AesDecryptor>(keyBits, actualMethod);
 }
 
 TZipExtraFieldDataBlock AesExtraField(int keyBits, std::uint16_t actualMethod) {
+  TAESCryptoTransform transform(keyBits, kAesVendorVersion, actualMethod);
+  transform.Initialize(TCryptoTransformMode::Encryption, nullptr);
   TZipExtraFieldDataBlock block;
-  block.HeaderId = kExtraAes;
-  block.DataSize = 7;
-  block.Data = {2, 0, 'A', 'E', static_cast<std::uint8_t>(keyBits == 128 ? 1 : keyBits == 192 ? 2 : 3),
-                static_cast<std::uint8_t>(actualMethod), static_cast<std::uint8_t>(actualMethod >> 8)};
+  transform.GetExtraFieldData(block);
   return block;
 }
 

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "zip/crypto/ZipCryptoTransform.h"
+
 namespace zip {
 
 // Signatures of the standard (PKWARE) family and of the alternative one.
@@ -143,12 +145,8 @@ struct TZipDataDescriptor {  // 16 bytes, read only
   void Unpack(const std::uint8_t* p);
 };
 
-// One extra field as it is kept with an entry.
-struct TZipExtraFieldDataBlock {
-  std::uint16_t HeaderId = 0;
-  std::uint16_t DataSize = 0;
-  std::vector<std::uint8_t> Data;  // DataSize bytes
-};
+// TZipExtraFieldDataBlock, one extra field as it is kept with an entry, is
+// shared with the encryption transforms.
 
 struct TZip64ExtendedInfo {
   std::uint64_t UncompressedSize = 0;
