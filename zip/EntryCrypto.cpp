@@ -74,12 +74,15 @@ class AesDecryptor : public EntryDecryptor {
   bool LoadAndCheck(TStream& stream, const ByteString& password) override {
     std::vector<std::uint8_t> block(StartBlockSize());
     stream.ReadBuffer(block.data(), block.size());
-    // A fresh transform per attempt: its keys then belong to this password.
+    // A fresh transform per attempt. The stored salt goes in first, so that
+    // the password's keys are derived for it once; their verifier is then
+    // compared with the stored one.
     transform_ = std::make_unique<TAESCryptoTransform>(keyBits_, kAesVendorVersion, method_);
     transform_->Initialize(TCryptoTransformMode::Decryption, nullptr);
-    transform_->GenerateKey(password);
     if (!transform_->LoadFileStorageStartBlock(block.data(), block.size())) throw EReadError();
-    return transform_->CheckPassword(password, nullptr);
+    transform_->GenerateKey(password);
+    const auto& derived = transform_->PasswordVerifier();
+    return derived.size() == 2 && derived[0] == block[block.size() - 2] && derived[1] == block[block.size() - 1];
   }
   void Decrypt(std::uint8_t* data, std::size_t count) override {
     transform_->DecryptBuffer(data, 0, static_cast<std::int32_t>(count), data, 0);

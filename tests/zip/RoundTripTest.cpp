@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "ArchiveHelpers.h"
 #include "ZipTestUtil.h"
 #include "support/TempDir.h"
 #include "zip/CodePages.h"
@@ -13,33 +14,8 @@ using namespace zip;
 using ziptest::ReadTree;
 using ziptest::WriteFile;
 
-namespace {
-
-void Pack(const std::string& baseDir, const std::string& mask, const std::string& zipFile, const ByteString& password,
-          TZipCryptoAlgorithm method = caAES_256) {
-  TZipArchiver z("ZipArchiver");
-  z.FileName = zipFile;
-  z.SetPassword(password);
-  z.EncryptionMethod = method;
-  z.SetCompressionLevel(clMax);
-  z.OpenArchive(fmCreate);
-  z.BaseDir = baseDir;
-  z.AddFiles(mask, faAnyFile, "");
-  z.CloseArchive();
-}
-
-void Unpack(const std::string& zipFile, const std::string& target, const ByteString& password) {
-  TZipArchiver z("ZipArchiver");
-  z.FileName = zipFile;
-  z.SetPassword(password);
-  z.OpenArchive(fmOpenRead);
-  z.BaseDir = target;
-  z.ExtractFiles(u"*.*", kDefaultSearchAttr, u"");
-  EXPECT_EQ(z.SkippedEntries(), 0);
-  z.CloseArchive();
-}
-
-}  // namespace
+using ziptest::Pack;
+using ziptest::Unpack;
 
 TEST(RoundTrip, FolderTreeWithEmptyFilesAndBigFileUnencrypted) {
   testsupport::TempDir dir;
@@ -49,6 +25,24 @@ TEST(RoundTrip, FolderTreeWithEmptyFilesAndBigFileUnencrypted) {
   WriteFile(dir / "src/data/sub/deeper/x", "no extension");
   std::filesystem::create_directories(dir / "src/data/emptyfolder");
   Pack(dir / "src", dir / "src/data/*.*", dir / "a.zip", "");
-  Unpack(dir / "a.zip", dir / "out", "");
+  EXPECT_EQ(Unpack(dir / "a.zip", dir / "out", ""), 0);
   EXPECT_EQ(ReadTree(dir / "out/data"), ReadTree(dir / "src/data"));
+}
+
+TEST(RoundTrip, PasswordsAndNamesInEveryCodePage) {
+  struct Case {
+    TZipCryptoAlgorithm method;
+    ByteString password;
+  } cases[] = {{caAES_256, "plivet"}, {caAES_128, "x"}, {caAES_192, "secret"}, {caPkzipClassic, "plivet"},
+               {caAES_256, ""}};
+  for (const auto& c : cases) {
+    testsupport::TempDir dir;
+    WriteFile(dir / "src/d/Müller Grüße.txt", "umlauts");
+    WriteFile(dir / "src/d/Ελλάδα €.txt", "outside 1252 and 850");
+    WriteFile(dir / "src/d/empty", "");
+    WriteFile(dir / "src/d/big.bin", ziptest::MixedBytes(2 * 1024 * 1024, 7));
+    Pack(dir / "src", dir / "src/d/*.*", dir / "a.zip", c.password, c.method);
+    EXPECT_EQ(Unpack(dir / "a.zip", dir / "out", c.password), 0);
+    EXPECT_EQ(ReadTree(dir / "out/d"), ReadTree(dir / "src/d")) << int(c.method);
+  }
 }
