@@ -91,8 +91,10 @@ void TZipBaseArchiver::DoOnProcessFileFailure(const WideString& fileName, TZipPr
 
 void TZipBaseArchiver::DoOnDiskFull(int volumeNumber, const std::string& volumeFileName, bool& cancel) {
   cancel = false;
+  // A short write of entry data reports volume 0: there are no volumes to
+  // count from 1 outside multi-volume work.
   if (OnDiskFull) {
-    OnDiskFull(*this, volumeNumber + 1, volumeFileName, cancel);
+    OnDiskFull(*this, volumeNumber, volumeFileName, cancel);
     return;
   }
   throw EZipException(65);
