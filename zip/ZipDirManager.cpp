@@ -6,6 +6,7 @@
 #include "zip/CodePages.h"
 #include "zip/ZipBaseArchiver.h"
 #include "zip/ZipErrors.h"
+#include "zip/crypto/Crc32.h"
 
 namespace zip {
 
@@ -185,9 +186,11 @@ void TZipDirManager::ReadEntries(std::int64_t start, std::uint64_t size, std::ui
     if (item.IsEncrypted() && item.Header.VersionNeeded < kAltVersion) item.CipherKind = 0;
     item.ActualMethod = item.Header.Method;
     ByteString raw(reinterpret_cast<const char*>(&buf[pos]), item.Header.NameLength);
-    item.StoredName = DecodeEntryName(raw, pk, oem, item.Header.Flags & 0x0800);
+    // Names from Unix hosts are in the system's character set, never OEM.
+    const bool unixHost = (item.Header.VersionMadeBy >> 8) == 3;
+    item.StoredName = DecodeEntryName(raw, pk && !unixHost, oem, item.Header.Flags & 0x0800);
     pos += item.Header.NameLength;
-    ParseExtraFields(item, static_cast<int>(i), &buf[pos], item.Header.ExtraLength);
+    ParseExtraFields(item, raw, &buf[pos], item.Header.ExtraLength);
     pos += item.Header.ExtraLength;
     item.EntryComment.assign(reinterpret_cast<const char*>(&buf[pos]), item.Header.CommentLength);
     pos += item.Header.CommentLength;
@@ -195,7 +198,8 @@ void TZipDirManager::ReadEntries(std::int64_t start, std::uint64_t size, std::ui
   }
 }
 
-void TZipDirManager::ParseExtraFields(TDirItem& item, int, const std::uint8_t* data, std::size_t length) {
+void TZipDirManager::ParseExtraFields(TDirItem& item, const ByteString& rawName, const std::uint8_t* data,
+                                      std::size_t length) {
   std::size_t off = 0;
   while (off < length) {
     if (length - off < 4) break;  // a torn field header carries nothing
@@ -233,6 +237,12 @@ void TZipDirManager::ParseExtraFields(TDirItem& item, int, const std::uint8_t* d
           item.StoredName = name;
         }
       }
+    } else if (block.HeaderId == kExtraUnicodePath) {
+      // Info-ZIP keeps the UTF-8 name here when the header name is not
+      // flagged as UTF-8; it counts only while it belongs to that name.
+      if (n >= 5 && d[0] == 1 && GetU32(d + 1) == Crc32Of(rawName) &&
+          TestUtf8(std::string_view(reinterpret_cast<const char*>(d + 5), n - 5)) != Utf8Kind::Invalid)
+        item.StoredName = Utf8ToWide(std::string_view(reinterpret_cast<const char*>(d + 5), n - 5));
     } else if (block.HeaderId == kExtraAes && item.Header.VersionNeeded < kAltVersion) {
       if (n >= 7) {
         std::uint8_t strength = d[4];
@@ -342,7 +352,7 @@ void TZipDirManager::RebuildFromLocalHeaders() {
         if (nameEnd + local.ExtraLength <= size) {
           std::vector<std::uint8_t> extra(local.ExtraLength);
           ArchiveStream->ReadBuffer(extra.data(), extra.size());
-          ParseExtraFields(item, CurrentDirectory.GetCount(), extra.data(), extra.size());
+          ParseExtraFields(item, name, extra.data(), extra.size());
         }
       }
       // Only a name ending in "/" makes a folder: an empty file is a file.

@@ -52,7 +52,7 @@ class TZipDirManager {
   std::uint32_t EndSignature() const;
   bool FindEndRecord(std::int64_t& position);
   void ReadEntries(std::int64_t start, std::uint64_t size, std::uint64_t count);
-  void ParseExtraFields(TDirItem& item, int index, const std::uint8_t* data, std::size_t length);
+  void ParseExtraFields(TDirItem& item, const ByteString& rawName, const std::uint8_t* data, std::size_t length);
   void RebuildFromLocalHeaders();
   std::int64_t FindForward(std::int64_t start, std::uint32_t signature, std::size_t minimumAfter);
 };

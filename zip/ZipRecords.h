@@ -30,6 +30,7 @@ constexpr std::uint16_t kExtraZip64 = 0x0001;
 constexpr std::uint16_t kExtraUnicodeName = 0x554E;  // "NU"
 constexpr std::uint32_t kUnicodeNameSig = 0x5843554E;  // "NUCX"
 constexpr std::uint16_t kExtraAes = 0x9901;
+constexpr std::uint16_t kExtraUnicodePath = 0x7075;  // Info-ZIP Unicode Path
 
 inline std::uint16_t GetU16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 inline std::uint32_t GetU32(const std::uint8_t* p) {

@@ -39,6 +39,18 @@ std::map<std::string, std::string> ReadTree(const std::string& root) {
   return tree;
 }
 
+void ExpectSameTree(const std::map<std::string, std::string>& actual,
+                    const std::map<std::string, std::string>& expected) {
+  std::string names, want;
+  for (const auto& [name, content] : actual) names += name + "; ";
+  for (const auto& [name, content] : expected) want += name + "; ";
+  EXPECT_EQ(names, want);
+  for (const auto& [name, content] : expected) {
+    auto it = actual.find(name);
+    if (it != actual.end()) EXPECT_TRUE(it->second == content) << name << " differs";
+  }
+}
+
 std::string MixedBytes(std::size_t size, unsigned seed) {
   std::string s;
   s.reserve(size);

@@ -16,6 +16,9 @@ std::string ReadFile(const std::string& path);
 bool Exists(const std::string& path);
 // Every regular file below `root`, by relative path, with its content.
 std::map<std::string, std::string> ReadTree(const std::string& root);
+// Both trees hold the same names with the same contents (reports names only).
+void ExpectSameTree(const std::map<std::string, std::string>& actual,
+                    const std::map<std::string, std::string>& expected);
 // Deterministic bytes that compress somewhat, like real files.
 std::string MixedBytes(std::size_t size, unsigned seed);
 
