@@ -91,6 +91,54 @@ int ScanLockHeader(FILE* in, std::string& word, std::uint32_t& value) {
   return digits > 0 ? 2 : 1;
 }
 
+// Copies the rest of `in` to `fd` with every byte inverted, stepping the
+// link checksum over the plain bytes (before inversion when locking, after
+// it when unlocking). 0, -1 for a read error, `writeError` for a write error.
+int CopyInverted(FILE* in, int fd, bool plainIsInput, std::uint32_t& crc, int writeError) {
+  std::vector<std::uint8_t> buf(1 << 16);
+  for (;;) {
+    std::size_t n = std::fread(buf.data(), 1, buf.size(), in);
+    for (std::size_t i = 0; i < n; ++i) {
+      if (plainIsInput) crc = printerlink::Crc32Update(crc, buf[i]);
+      buf[i] ^= 0xFF;
+      if (!plainIsInput) crc = printerlink::Crc32Update(crc, buf[i]);
+    }
+    if (n && !WriteAll(fd, buf.data(), n)) return writeError;
+    if (n < buf.size()) return std::ferror(in) ? -1 : 0;
+  }
+}
+
+// The input of a container operation and the temporary file beside the
+// output that takes the result.
+struct ContainerFiles {
+  FILE* in = nullptr;
+  int fd = -1;
+  std::string temp;
+  ~ContainerFiles() {
+    if (in) std::fclose(in);
+  }
+  // 0, or the code of the step that failed (-1, -10, -11).
+  int Open(const std::string& inFile, const std::string& outFile, bool deleteOld) {
+    in = std::fopen(inFile.c_str(), "rb");
+    if (!in) return -1;
+    struct stat st;
+    bool isFolder = ::stat(outFile.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    if (!FolderOfExists(outFile) || isFolder || (deleteOld && !DeleteFileOnly(outFile))) return -10;
+    fd = CreateSibling(outFile, temp);
+    return fd < 0 ? -11 : 0;
+  }
+  // Makes the temporary file durable and puts it in place of `outFile`, or
+  // removes it after a failure. Returns `result`, or `writeError` when
+  // finishing fails.
+  int Finish(int result, const std::string& outFile, int writeError) {
+    if (result == 0 && ::fsync(fd) != 0) result = writeError;
+    if (::close(fd) != 0 && result == 0) result = writeError;
+    if (result == 0 && ::rename(temp.c_str(), outFile.c_str()) != 0) result = writeError;
+    if (result != 0) ::unlink(temp.c_str());
+    return result;
+  }
+};
+
 }  // namespace
 
 TForm_ZipUnzip::TForm_ZipUnzip(QWidget* parent, std::string initialTempDir) : QWidget(parent) {
@@ -251,90 +299,36 @@ int TForm_ZipUnzip::ExtractPackage(std::string zipFile, std::uint8_t* buffer, in
 }
 
 int TForm_ZipUnzip::LockArchive(std::string inFile, std::string outFile) {
-  FILE* in = std::fopen(inFile.c_str(), "rb");
-  if (!in) return -1;
-  struct stat st;
-  if (!FolderOfExists(outFile) || (::stat(outFile.c_str(), &st) == 0 && S_ISDIR(st.st_mode))) {
-    std::fclose(in);
-    return -10;
-  }
   // The container is written beside the old one and replaces it only when
   // complete: a failed save never costs the previous data set.
-  std::string temp;
-  int fd = CreateSibling(outFile, temp);
-  if (fd < 0) {
-    std::fclose(in);
-    return -11;
-  }
+  ContainerFiles files;
+  if (int opened = files.Open(inFile, outFile, false)) return opened;
+  const int fd = files.fd;
   int result = 0;
   const std::string placeholder = "LOCK_V0100 00000000";
   if (!WriteAll(fd, reinterpret_cast<const std::uint8_t*>(placeholder.data()), placeholder.size())) result = -20;
   std::uint32_t crc = printerlink::CrcInitFrom(0);
-  std::vector<std::uint8_t> buf(1 << 16);
-  while (result == 0) {
-    std::size_t n = std::fread(buf.data(), 1, buf.size(), in);
-    for (std::size_t i = 0; i < n; ++i) {
-      crc = printerlink::Crc32Update(crc, buf[i]);
-      buf[i] ^= 0xFF;
-    }
-    if (n && !WriteAll(fd, buf.data(), n)) result = -31;
-    if (n < buf.size()) {
-      if (std::ferror(in)) result = -1;
-      break;
-    }
-  }
+  if (result == 0) result = CopyInverted(files.in, fd, true, crc, -31);
   if (result == 0 && ::lseek(fd, 0, SEEK_SET) != 0) result = -30;
   if (result == 0) {
     char header[32];
     std::snprintf(header, sizeof header, "LOCK_V0100 %08X", crc);
     if (!WriteAll(fd, reinterpret_cast<const std::uint8_t*>(header), kLockHeaderSize)) result = -31;
   }
-  if (result == 0 && ::fsync(fd) != 0) result = -31;
-  if (::close(fd) != 0 && result == 0) result = -31;
-  std::fclose(in);
-  if (result == 0 && ::rename(temp.c_str(), outFile.c_str()) != 0) result = -31;
-  if (result != 0) ::unlink(temp.c_str());
-  return result;
+  return files.Finish(result, outFile, -31);
 }
 
 int TForm_ZipUnzip::UnlockArchive(std::string inFile, std::string outFile) {
-  FILE* in = std::fopen(inFile.c_str(), "rb");
-  if (!in) return -1;
-  if (!FolderOfExists(outFile) || !DeleteFileOnly(outFile)) {
-    std::fclose(in);
-    return -10;
-  }
-  std::string temp;
-  int fd = CreateSibling(outFile, temp);
-  if (fd < 0) {
-    std::fclose(in);
-    return -11;
-  }
+  ContainerFiles files;
+  if (int opened = files.Open(inFile, outFile, true)) return opened;
   int result = 0;
   std::string word;
   std::uint32_t stored = 0;
-  int fields = ScanLockHeader(in, word, stored);
+  int fields = ScanLockHeader(files.in, word, stored);
   if (fields < 2) result = -20;
   else if (word != kLockWord) result = -21;
   std::uint32_t crc = printerlink::CrcInitFrom(0);
-  std::vector<std::uint8_t> buf(1 << 16);
-  while (result == 0) {
-    std::size_t n = std::fread(buf.data(), 1, buf.size(), in);
-    for (std::size_t i = 0; i < n; ++i) {
-      buf[i] ^= 0xFF;
-      crc = printerlink::Crc32Update(crc, buf[i]);
-    }
-    if (n && !WriteAll(fd, buf.data(), n)) result = -11;
-    if (n < buf.size()) {
-      if (std::ferror(in)) result = -1;
-      break;
-    }
-  }
-  if (result == 0 && ::fsync(fd) != 0) result = -11;
-  if (::close(fd) != 0 && result == 0) result = -11;
-  std::fclose(in);
+  if (result == 0) result = CopyInverted(files.in, files.fd, false, crc, -11);
   if (result == 0 && crc != stored) result = -30;
-  if (result == 0 && ::rename(temp.c_str(), outFile.c_str()) != 0) result = -11;
-  if (result != 0) ::unlink(temp.c_str());
-  return result;
+  return files.Finish(result, outFile, -11);
 }

@@ -78,38 +78,32 @@ char16_t Cp850ToUnicode(unsigned char byte) {
   return byte < 0x80 ? static_cast<char16_t>(byte) : kCp850High[byte - 0x80];
 }
 
-bool WideToAnsi(const WideString& text, ByteString& out) {
+namespace {
+
+template <class ByteOf>
+bool Encode(const WideString& text, ByteString& out, ByteOf byteOf) {
   out.clear();
   bool exact = true;
   for (char16_t c : text) {
-    int b = (c >= 0xD800 && c <= 0xDFFF) ? -1 : platform::UnicodeToCp1252(c);
-    // The five unassigned bytes decode to themselves but are no characters
-    // of the code page: they do not survive a round trip on Windows either.
-    if (b >= 0x80 && b < 0xA0 && static_cast<char32_t>(b) == c) b = -1;
-    if (b < 0) {
-      exact = false;
-      out += '?';
-    } else {
-      out += static_cast<char>(b);
-    }
+    int b = byteOf(c);
+    exact = exact && b >= 0;
+    out += b < 0 ? '?' : static_cast<char>(b);
   }
   return exact;
 }
 
-bool WideToOem(const WideString& text, ByteString& out) {
-  out.clear();
-  bool exact = true;
-  for (char16_t c : text) {
-    int b = UnicodeToCp850(c);
-    if (b < 0) {
-      exact = false;
-      out += '?';
-    } else {
-      out += static_cast<char>(b);
-    }
-  }
-  return exact;
+}  // namespace
+
+bool WideToAnsi(const WideString& text, ByteString& out) {
+  return Encode(text, out, [](char16_t c) {
+    int b = (c >= 0xD800 && c <= 0xDFFF) ? -1 : platform::UnicodeToCp1252(c);
+    // The five unassigned bytes decode to themselves but are no characters
+    // of the code page: they do not survive a round trip on Windows either.
+    return (b >= 0x80 && b < 0xA0 && static_cast<char32_t>(b) == c) ? -1 : b;
+  });
 }
+
+bool WideToOem(const WideString& text, ByteString& out) { return Encode(text, out, UnicodeToCp850); }
 
 WideString AnsiToWide(std::string_view bytes) {
   WideString out;

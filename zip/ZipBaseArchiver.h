@@ -223,6 +223,7 @@ class TZipBaseArchiver {
   bool InternalDecompressFile(TStream& archive, TStream& target, std::int64_t offset, std::int64_t count,
                               TDirItem& entry);
   void CheckExtractNames();
+  int SingleEntryIndex(const WideString& fileName);
 
   std::string WorkingFolder;
   std::int32_t UpdateCount = 0;

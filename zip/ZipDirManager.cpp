@@ -309,6 +309,15 @@ bool TZipDirManager::FindSignature(TStream& stream, std::int64_t& position, cons
   return found;
 }
 
+TZipFileHeader TZipDirManager::ReadLocalHeader(std::int64_t position) {
+  std::uint8_t raw[TZipFileHeader::kSize];
+  ArchiveStream->SetPosition(position);
+  ArchiveStream->ReadBuffer(raw, sizeof raw);
+  TZipFileHeader local;
+  local.Unpack(raw);
+  return local;
+}
+
 void TZipDirManager::RebuildFromLocalHeaders() {
   CurrentDirectory.Clear();
   CurrentDirectory.SetCount(0);
@@ -318,11 +327,7 @@ void TZipDirManager::RebuildFromLocalHeaders() {
   const bool pk = LocalSignature() == kLocalHeaderSig;
   const bool oem = Owner->Options.OEMFileNames;
   while (pos >= 0) {
-    std::uint8_t raw[TZipFileHeader::kSize];
-    ArchiveStream->SetPosition(pos);
-    ArchiveStream->ReadBuffer(raw, sizeof raw);
-    TZipFileHeader local;
-    local.Unpack(raw);
+    TZipFileHeader local = ReadLocalHeader(pos);
     if (local.CompressedSize < static_cast<std::uint64_t>(size) && local.ExtraLength <= 260) {
       TDirItem item;
       TZipCentralDir& h = item.Header;
@@ -344,7 +349,7 @@ void TZipDirManager::RebuildFromLocalHeaders() {
       } else {
         h.LocalHeaderOffset = static_cast<std::uint32_t>(pos);
       }
-      std::int64_t nameEnd = pos + static_cast<std::int64_t>(sizeof raw) + local.NameLength;
+      std::int64_t nameEnd = pos + static_cast<std::int64_t>(TZipFileHeader::kSize) + local.NameLength;
       if (nameEnd <= size) {
         ByteString name(local.NameLength, '\0');
         ArchiveStream->ReadBuffer(name.data(), name.size());
@@ -396,12 +401,8 @@ void TZipDirManager::CalculateStubSize(std::int64_t endPosition) {
     if (!FindSignature(*ArchiveStream, hit, pattern, 4)) break;
     bool accepted = false;
     if (size - hit >= static_cast<std::int64_t>(TZipFileHeader::kSize)) {
-      std::uint8_t raw[TZipFileHeader::kSize];
-      ArchiveStream->SetPosition(hit);
-      ArchiveStream->ReadBuffer(raw, sizeof raw);
-      TZipFileHeader local;
-      local.Unpack(raw);
-      bool nameFits = hit + static_cast<std::int64_t>(sizeof raw) + local.NameLength <= size;
+      TZipFileHeader local = ReadLocalHeader(hit);
+      bool nameFits = hit + static_cast<std::int64_t>(TZipFileHeader::kSize) + local.NameLength <= size;
       bool localSig = local.Signature == kLocalHeaderSig || local.Signature == kAltLocalHeaderSig;
       const TZipCentralDir& h = first.Header;
       bool same = local.VersionNeeded == h.VersionNeeded && local.Method == h.Method && local.Time == h.Time &&

@@ -43,7 +43,12 @@ WideString FolderPart(const WideString& name) {
 
 bool IsInternalFileMatchMask(WideString name, WideString mask) {
   if (mask.empty()) return false;
-  for (std::size_t at; (at = mask.find(u"*.*")) != WideString::npos;) mask.replace(at, 3, u"*");
+  WideString folded;
+  for (std::size_t i = 0; i < mask.size(); ++i) {
+    folded += mask[i];
+    if (mask.compare(i, 3, u"*.*") == 0) i += 2;  // "*.*" counts as "*"
+  }
+  mask = folded;
   bool noExtension = false;
   if (mask.back() == u'.') {
     mask.pop_back();
@@ -415,6 +420,13 @@ struct RecurseOff {
 };
 }  // namespace
 
+int TZipBaseArchiver::SingleEntryIndex(const WideString& fileName) {
+  RecurseOff off(Options);
+  int index = -1;
+  if (!GetFileCendralDirItemNo(fileName, index)) Raise(15, {U8(fileName)});
+  return index;
+}
+
 void TZipBaseArchiver::ExtractToStream(const WideString& fileName, TStream& stream) {
   CheckInactive();
   CheckInUpdate();
@@ -422,11 +434,7 @@ void TZipBaseArchiver::ExtractToStream(const WideString& fileName, TStream& stre
   CancelRequested = false;
   DoOnOverallProgress(0, poExtract, ppStart, CancelRequested);
   DoOnFileProgress(fileName, 0, poExtract, ppStart, CancelRequested);
-  int index = -1;
-  {
-    RecurseOff off(Options);
-    if (!GetFileCendralDirItemNo(fileName, index)) Raise(15, {U8(fileName)});
-  }
+  const int index = SingleEntryIndex(fileName);
   ProcessedFiles = 0;
   TotalFiles = 1;
   ExtractItem(index, stream, 0, 0);
@@ -440,11 +448,7 @@ void TZipBaseArchiver::ExtractToBuffer(const WideString& fileName, void* buffer,
   CheckInUpdate();
   ReportProgress = false;
   CancelRequested = false;
-  int index = -1;
-  {
-    RecurseOff off(Options);
-    if (!GetFileCendralDirItemNo(fileName, index)) Raise(15, {U8(fileName)});
-  }
+  const int index = SingleEntryIndex(fileName);
   // The whole entry is decompressed and checked; only the asked window
   // reaches the buffer.
   WindowStream window(static_cast<std::uint8_t*>(buffer), offset, count);
@@ -457,11 +461,7 @@ void TZipBaseArchiver::ExtractToString(const WideString& fileName, ByteString& t
   CheckInUpdate();
   ReportProgress = false;
   CancelRequested = false;
-  int index = -1;
-  {
-    RecurseOff off(Options);
-    if (!GetFileCendralDirItemNo(fileName, index)) Raise(15, {U8(fileName)});
-  }
+  const int index = SingleEntryIndex(fileName);
   TMemoryStream stream;
   ExtractItem(index, stream, 0, 0);
   text.assign(stream.Data().begin(), stream.Data().end());
