@@ -144,7 +144,10 @@ TEST(Read, WrongPasswordAsksUntilSkippedAndReportsIt) {
   testsupport::TempDir dir;
   WriteFile(dir / "s/a.txt", "one");
   WriteFile(dir / "s/b.txt", "two");
-  for (TZipCryptoAlgorithm method : {caAES_256, caPkzipClassic}) {
+  // The traditional cipher lets one wrong password in 256 pass its check
+  // byte (the data check then fails the entry), so the asking is shown with
+  // AES, whose verifier lets one in 65536 pass.
+  for (TZipCryptoAlgorithm method : {caAES_256}) {
     Pack(dir / "s", dir / "s/*.txt", dir / "a.zip", "right", method);
     ScriptedDialogs dialogs;
     dialogs.passwordAnswers = {ByteString("wrong again"), std::nullopt, ByteString("right")};
