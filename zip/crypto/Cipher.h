@@ -111,6 +111,8 @@ class TCipher : public TProtection {
   // One block in place.
   virtual void Encode(void* block);
   virtual void Decode(void* block);
+  // Several consecutive blocks in place; an algorithm may interleave them.
+  virtual void EncodeBlocks(std::uint8_t* blocks, std::int32_t count);
   // The key schedule buffer (BufSize bytes, 8-byte aligned).
   std::uint8_t* User() { return reinterpret_cast<std::uint8_t*>(user_.data()); }
   const std::uint8_t* User() const { return reinterpret_cast<const std::uint8_t*>(user_.data()); }
@@ -121,6 +123,9 @@ class TCipher : public TProtection {
   void EncodeBlockOf(std::uint8_t* out, const std::uint8_t* in);
   void CounterXor(const std::uint8_t* source, std::uint8_t* destination, std::int32_t size);
   void ShiftIn(std::uint8_t byte);
+  // A tail shorter than a block: xored with the encoded feedback register;
+  // `chain` folds that encoding into the register as well.
+  void XorTail(std::uint8_t* tail, std::int32_t count, bool chain);
 
   std::shared_ptr<THash> hash_;
   THashClass hashClass_ = nullptr;
@@ -130,7 +135,14 @@ class TCipher : public TProtection {
   std::uint32_t flags_ = 0;
   std::int32_t keyStreamPos_ = 0;
   std::vector<std::uint8_t> keyStream_, counter_;
+  std::vector<std::uint8_t> counterBlocks_;  // a batch of key-stream blocks
 };
+
+// The factory a class record holds: a new, unkeyed T chained to protection.
+template <class T>
+std::shared_ptr<TCipher> CreateCipherOf(std::shared_ptr<TProtection> protection) {
+  return std::make_shared<T>(std::move(protection));
+}
 
 // A new cipher of class T keyed from a string (hashed; empty: not keyed).
 template <class T>

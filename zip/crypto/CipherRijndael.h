@@ -19,6 +19,7 @@ class TCipher_Rijndael : public TCipher {
 
  protected:
   void Encode(void* block) override;
+  void EncodeBlocks(std::uint8_t* blocks, std::int32_t count) override;
   void Decode(void* block) override;
   // Fills the 4 * (rounds + 1) encryption round-key words from the padded key.
   virtual void ExpandKey(const std::uint8_t key[32], int keyWords, std::uint32_t* roundKeys) const;
@@ -40,5 +41,9 @@ class TCipher_RijndaelZip : public TCipher_Rijndael {
  protected:
   void ExpandKey(const std::uint8_t key[32], int keyWords, std::uint32_t* roundKeys) const override;
 };
+
+// Bulk counter-mode encryption uses the processor's AES instructions when it
+// has them; tests and benchmarks switch that off to run the portable rounds.
+void SetRijndaelHardware(bool allowed);
 
 }  // namespace zip

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <istream>
 
+#include "zip/crypto/ByteOrder.h"
 #include "zip/crypto/BitOps.h"
 #include "zip/crypto/LibraryTestVector.h"
 #include "zip/crypto/Progress.h"
@@ -14,14 +15,7 @@
 
 namespace zip {
 
-namespace {
-template <class T>
-std::shared_ptr<THash> CreateHash(std::shared_ptr<TProtection> protection) {
-  return std::make_shared<T>(std::move(protection));
-}
-}  // namespace
-
-const THashClassInfo THash::Class = {{"THash", &TProtection::Class}, 0, nullptr, &CreateHash<THash>};
+const THashClassInfo THash::Class = {{"THash", &TProtection::Class}, 0, nullptr, &CreateHashOf<THash>};
 
 THash::THash(std::shared_ptr<TProtection> protection, const THashClassInfo& cls)
     : TProtection(std::move(protection), cls) {}
@@ -163,12 +157,12 @@ const std::uint8_t kRipeMD256Vector[32] = {0xC3, 0xB1, 0xD7, 0xAC, 0xA8, 0x9A, 0
 
 }  // namespace
 
-const THashClassInfo THash_MD4::Class = {{"THash_MD4", &THash::Class}, 16, kMD4Vector, &CreateHash<THash_MD4>};
+const THashClassInfo THash_MD4::Class = {{"THash_MD4", &THash::Class}, 16, kMD4Vector, &CreateHashOf<THash_MD4>};
 const THashClassInfo THash_RipeMD128::Class = {
-    {"THash_RipeMD128", &THash_MD4::Class}, 16, kRipeMD128Vector, &CreateHash<THash_RipeMD128>};
+    {"THash_RipeMD128", &THash_MD4::Class}, 16, kRipeMD128Vector, &CreateHashOf<THash_RipeMD128>};
 const THashClassInfo THash_RipeMD256::Class = {
-    {"THash_RipeMD256", &THash_MD4::Class}, 32, kRipeMD256Vector, &CreateHash<THash_RipeMD256>};
-const THashClassInfo TChecksum::Class = {{"TChecksum", &THash::Class}, 0, nullptr, &CreateHash<TChecksum>};
+    {"THash_RipeMD256", &THash_MD4::Class}, 32, kRipeMD256Vector, &CreateHashOf<THash_RipeMD256>};
+const THashClassInfo TChecksum::Class = {{"TChecksum", &THash::Class}, 0, nullptr, &CreateHashOf<TChecksum>};
 
 THash_MD4::THash_MD4(std::shared_ptr<TProtection> protection, const THashClassInfo& cls)
     : THash(std::move(protection), cls) {
@@ -206,9 +200,7 @@ void THash_MD4::Calc(const void* data, std::int32_t length) {
     p += take;
     n -= take;
     if (index == 64) {
-      for (int i = 0; i < 16; ++i)
-        words[i] = std::uint32_t(buffer_[4 * i]) | std::uint32_t(buffer_[4 * i + 1]) << 8 |
-                   std::uint32_t(buffer_[4 * i + 2]) << 16 | std::uint32_t(buffer_[4 * i + 3]) << 24;
+      for (int i = 0; i < 16; ++i) words[i] = LoadLE32(buffer_ + 4 * i);
       Transform(words);
       index = 0;
     }
@@ -220,9 +212,7 @@ void THash_MD4::Done() {
   buffer_[i++] = 0x80;
   auto transformBuffer = [this] {
     std::uint32_t words[16];
-    for (int k = 0; k < 16; ++k)
-      words[k] = std::uint32_t(buffer_[4 * k]) | std::uint32_t(buffer_[4 * k + 1]) << 8 |
-                 std::uint32_t(buffer_[4 * k + 2]) << 16 | std::uint32_t(buffer_[4 * k + 3]) << 24;
+    for (int k = 0; k < 16; ++k) words[k] = LoadLE32(buffer_ + 4 * k);
     Transform(words);
   };
   if (i > 56) {

@@ -110,6 +110,12 @@ class TChecksum : public THash {
       : THash(std::move(protection), cls) {}
 };
 
+// The factory a class record holds: a new T chained to protection.
+template <class T>
+std::shared_ptr<THash> CreateHashOf(std::shared_ptr<TProtection> protection) {
+  return std::make_shared<T>(std::move(protection));
+}
+
 // Hash-class registry: empty at start.
 bool RegisterHash(THashClass cls, std::string_view name, std::string_view description);
 bool UnregisterHash(THashClass cls);

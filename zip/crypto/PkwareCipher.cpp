@@ -19,8 +19,8 @@ void UpdateKeys(TZipKeys& keys, std::uint8_t plain) {
 }
 
 std::uint8_t StreamByte(const TZipKeys& keys) {
-  std::uint16_t temp = static_cast<std::uint16_t>(keys.Key[2] | 2);
-  return static_cast<std::uint8_t>((temp * (temp ^ 1)) >> 8);
+  std::uint32_t temp = static_cast<std::uint16_t>(keys.Key[2] | 2);
+  return static_cast<std::uint8_t>((temp * (temp ^ 1u)) >> 8);
 }
 
 }  // namespace

@@ -3,19 +3,18 @@
 #include <algorithm>
 #include <cstring>
 
+#include "zip/crypto/ByteOrder.h"
+
 namespace zip {
 namespace {
 
 inline std::uint32_t Rol(std::uint32_t x, int n) { return (x << n) | (x >> (32 - n)); }
 
-inline std::uint32_t LoadBE(const std::uint8_t* p) {
-  return (std::uint32_t(p[0]) << 24) | (std::uint32_t(p[1]) << 16) | (std::uint32_t(p[2]) << 8) | p[3];
-}
 
 void CompressPortable(std::uint32_t state[5], const std::uint8_t* data, std::size_t blocks) {
   std::uint32_t w[16];
   while (blocks--) {
-    for (int i = 0; i < 16; ++i) w[i] = LoadBE(data + 4 * i);
+    for (int i = 0; i < 16; ++i) w[i] = LoadBE32(data + 4 * i);
     std::uint32_t a = state[0], b = state[1], c = state[2], d = state[3], e = state[4];
 #define W(i) (w[(i) & 15] = Rol(w[((i) + 13) & 15] ^ w[((i) + 8) & 15] ^ w[((i) + 2) & 15] ^ w[(i) & 15], 1))
 #define STEP(f, k, v, wi)                                 \

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <openssl/evp.h>
 
-#include "HexBytes.h"
+#include "CipherTestHelpers.h"
 #include "zip/crypto/CipherRijndael.h"
 #include "zip/crypto/LibraryTestVector.h"
 
@@ -10,41 +10,11 @@ using namespace cryptotest;
 
 namespace {
 
-Bytes OpenSsl(const EVP_CIPHER* type, const Bytes& key, const Bytes& iv, const Bytes& in, bool encrypt) {
-  EVP_CIPHER_CTX* ctx = EVP_CIPHER_CTX_new();
-  EVP_CipherInit_ex(ctx, type, nullptr, key.data(), iv.empty() ? nullptr : iv.data(), encrypt ? 1 : 0);
-  EVP_CIPHER_CTX_set_padding(ctx, 0);
-  Bytes out(in.size() + 32);
-  int n = 0, m = 0;
-  EVP_CipherUpdate(ctx, out.data(), &n, in.data(), static_cast<int>(in.size()));
-  EVP_CipherFinal_ex(ctx, out.data() + n, &m);
-  EVP_CIPHER_CTX_free(ctx);
-  out.resize(static_cast<std::size_t>(n + m));
-  return out;
-}
-
 const EVP_CIPHER* EcbFor(std::size_t keyLength) {
   return keyLength == 16 ? EVP_aes_128_ecb() : keyLength == 24 ? EVP_aes_192_ecb() : EVP_aes_256_ecb();
 }
 
-template <class C = TCipher_Rijndael>
-std::shared_ptr<C> Keyed(const Bytes& key, TCipherMode mode, const Bytes& iv = {}) {
-  auto c = std::make_shared<C>();
-  c->Init(key.data(), static_cast<std::int32_t>(key.size()), iv.empty() ? nullptr : iv.data());
-  c->Mode = mode;
-  return c;
-}
-
-Bytes Encode(TCipher& c, const Bytes& in) {
-  Bytes out(in.size());
-  c.EncodeBuffer(in.data(), out.data(), static_cast<std::int32_t>(in.size()));
-  return out;
-}
-Bytes Decode(TCipher& c, const Bytes& in) {
-  Bytes out(in.size());
-  c.DecodeBuffer(in.data(), out.data(), static_cast<std::int32_t>(in.size()));
-  return out;
-}
+std::shared_ptr<TCipher_Rijndael> Aes(const Bytes& key, TCipherMode mode) { return Keyed<TCipher_Rijndael>(key, mode); }
 
 }  // namespace
 
@@ -56,10 +26,10 @@ TEST(Rijndael, Fips197Vectors) {
       {"000102030405060708090a0b0c0d0e0f101112131415161718191a1b1c1d1e1f", "8ea2b7ca516745bfeafc49904b496089", 14},
   };
   for (const auto& c : cases) {
-    auto aes = Keyed(FromHex(c.key), cmECB);
+    auto aes = Aes(FromHex(c.key), cmECB);
     EXPECT_EQ(aes->Rounds(), c.rounds);
-    EXPECT_EQ(ToHex(Encode(*aes, plain)), c.cipher);
-    EXPECT_EQ(Decode(*aes, FromHex(c.cipher)), plain);
+    EXPECT_EQ(ToHex(Enc(*aes, plain)), c.cipher);
+    EXPECT_EQ(Dec(*aes, FromHex(c.cipher)), plain);
   }
 }
 
@@ -68,10 +38,10 @@ TEST(Rijndael, SingleBlocksAgreeWithOpenSslForEveryKeySize) {
   for (std::size_t keyLength : {16u, 24u, 32u})
     for (int i = 0; i < 20; ++i) {
       Bytes key = RandomInput(rng, keyLength), block = RandomInput(rng, 16);
-      auto aes = Keyed(key, cmECB);
-      Bytes ours = Encode(*aes, block);
-      EXPECT_EQ(ours, OpenSsl(EcbFor(keyLength), key, {}, block, true)) << keyLength;
-      EXPECT_EQ(Decode(*aes, ours), block);
+      auto aes = Aes(key, cmECB);
+      Bytes ours = Enc(*aes, block);
+      EXPECT_EQ(ours, OpenSslCrypt(EcbFor(keyLength), key, {}, block, true)) << keyLength;
+      EXPECT_EQ(Dec(*aes, ours), block);
     }
 }
 
@@ -83,11 +53,11 @@ TEST(Rijndael, SelfTestVectorsOfBothClasses) {
   Bytes key = ToBytes("TCipher_RijndaelZip");
   key.resize(24, 0);
   const Bytes vector(GetTestVector(), GetTestVector() + 32);
-  Bytes f = OpenSsl(EVP_aes_192_ecb(), key, {}, Bytes(16, 0xFF), true), expected;
+  Bytes f = OpenSslCrypt(EVP_aes_192_ecb(), key, {}, Bytes(16, 0xFF), true), expected;
   for (int block = 0; block < 2; ++block) {
     Bytes in(vector.begin() + 16 * block, vector.begin() + 16 * block + 16);
     for (int k = 0; k < 16; ++k) in[k] ^= f[k];
-    Bytes c = OpenSsl(EVP_aes_192_ecb(), key, {}, in, true);
+    Bytes c = OpenSslCrypt(EVP_aes_192_ecb(), key, {}, in, true);
     for (int k = 0; k < 16; ++k) f[k] ^= c[k];
     expected.insert(expected.end(), c.begin(), c.end());
   }
@@ -99,10 +69,10 @@ TEST(Rijndael, ZipVariantDiffersOnlyForLongKeys) {
   Bytes block = RandomInput(rng, 32);
   for (std::size_t keyLength : {16u, 24u, 32u}) {
     Bytes key = RandomInput(rng, keyLength);
-    Bytes standard = Encode(*Keyed(key, cmCBC), block);
-    Bytes zip = Encode(*Keyed<TCipher_RijndaelZip>(key, cmCBC), block);
+    Bytes standard = Enc(*Aes(key, cmCBC), block);
+    Bytes zip = Enc(*Keyed<TCipher_RijndaelZip>(key, cmCBC), block);
     if (keyLength < 32) EXPECT_EQ(zip, standard) << keyLength;
     else EXPECT_NE(zip, standard);
-    EXPECT_EQ(Decode(*Keyed<TCipher_RijndaelZip>(key, cmCBC), zip), block) << keyLength;
+    EXPECT_EQ(Dec(*Keyed<TCipher_RijndaelZip>(key, cmCBC), zip), block) << keyLength;
   }
 }
