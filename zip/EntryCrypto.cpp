@@ -1,6 +1,9 @@
 #include "zip/EntryCrypto.h"
 
+#include <algorithm>
+#include <atomic>
 #include <stdexcept>
+#include <thread>
 
 #include "zip/crypto/AESCryptoTransform.h"
 #include "zip/crypto/PkwareCipher.h"
@@ -74,15 +77,30 @@ class AesDecryptor : public EntryDecryptor {
   bool LoadAndCheck(TStream& stream, const ByteString& password) override {
     std::vector<std::uint8_t> block(StartBlockSize());
     stream.ReadBuffer(block.data(), block.size());
+    if (prepared_ && block == preparedBlock_ && password == preparedPassword_) {
+      prepared_ = false;  // a second attempt derives anew
+      return preparedResult_;
+    }
+    Prepare(block, password);
+    prepared_ = false;
+    return preparedResult_;
+  }
+  void Prepare(const std::vector<std::uint8_t>& block, const ByteString& password) override {
     // A fresh transform per attempt. The stored salt goes in first, so that
     // the password's keys are derived for it once; their verifier is then
     // compared with the stored one.
+    prepared_ = false;
     transform_ = std::make_unique<TAESCryptoTransform>(keyBits_, kAesVendorVersion, method_);
     transform_->Initialize(TCryptoTransformMode::Decryption, nullptr);
-    if (!transform_->LoadFileStorageStartBlock(block.data(), block.size())) throw EReadError();
+    if (block.size() != StartBlockSize() || !transform_->LoadFileStorageStartBlock(block.data(), block.size()))
+      throw EReadError();
     transform_->GenerateKey(password);
     const auto& derived = transform_->PasswordVerifier();
-    return derived.size() == 2 && derived[0] == block[block.size() - 2] && derived[1] == block[block.size() - 1];
+    preparedResult_ =
+        derived.size() == 2 && derived[0] == block[block.size() - 2] && derived[1] == block[block.size() - 1];
+    preparedBlock_ = block;
+    preparedPassword_ = password;
+    prepared_ = true;
   }
   void Decrypt(std::uint8_t* data, std::size_t count) override {
     transform_->DecryptBuffer(data, 0, static_cast<std::int32_t>(count), data, 0);
@@ -98,6 +116,10 @@ class AesDecryptor : public EntryDecryptor {
   int keyBits_;
   std::uint16_t method_;
   std::unique_ptr<TAESCryptoTransform> transform_;
+  bool prepared_ = false;
+  bool preparedResult_ = false;
+  std::vector<std::uint8_t> preparedBlock_;
+  ByteString preparedPassword_;
 };
 
 }  // namespace
@@ -124,6 +146,23 @@ TZipExtraFieldDataBlock AesExtraField(int keyBits, std::uint16_t actualMethod) {
   TZipExtraFieldDataBlock block;
   transform.GetExtraFieldData(block);
   return block;
+}
+
+void RunInParallel(std::vector<std::function<void()>>& jobs) {
+  unsigned threads = std::min<unsigned>(std::max(1u, std::thread::hardware_concurrency()), 8);
+  threads = std::min<unsigned>(threads, static_cast<unsigned>(jobs.size()));
+  if (threads <= 1) {
+    for (auto& job : jobs) job();
+    return;
+  }
+  std::atomic<std::size_t> next{0};
+  auto worker = [&] {
+    for (std::size_t i; (i = next.fetch_add(1)) < jobs.size();) jobs[i]();
+  };
+  std::vector<std::thread> pool;
+  for (unsigned t = 1; t < threads; ++t) pool.emplace_back(worker);
+  worker();
+  for (auto& t : pool) t.join();
 }
 
 std::size_t AesFramingSize(int keyBits) { return static_cast<std::size_t>(keyBits / 8 / 2 + 2 + 10); }

@@ -2,6 +2,7 @@
 // Per-entry encryption as the archiver drives it: the traditional PKWARE
 // cipher and WinZip AES behind one shape (start block, data, end block).
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -31,6 +32,10 @@ class EntryDecryptor {
   // Reads the end block at the stream's position; false when the data was
   // altered (always true for the traditional cipher, which has none).
   virtual bool Verify(TStream& stream) = 0;
+  // Does the costly key work for this start block and password ahead of
+  // time; LoadAndCheck with the same block and password then only reads.
+  // Safe to call from another thread while nothing else uses the object.
+  virtual void Prepare(const std::vector<std::uint8_t>& startBlock, const ByteString& password) {}
 };
 
 std::unique_ptr<EntryEncryptor> MakeTraditionalEncryptor(const ByteString& password, std::uint32_t crc32);
@@ -44,6 +49,10 @@ std::unique_ptr<EntryDecryptor> MakeAesDecryptor(int keyBits, std::uint16_t actu
 TZipExtraFieldDataBlock AesExtraField(int keyBits, std::uint16_t actualMethod);
 // Start plus end block of an AES entry.
 std::size_t AesFramingSize(int keyBits);
+// Runs independent jobs on a few threads at once and waits for all: the key
+// derivations of many entries are costly and share nothing.
+void RunInParallel(std::vector<std::function<void()>>& jobs);
+
 inline int KeyBitsOfCipherKind(int kind) { return kind == 1 ? 128 : kind == 2 ? 192 : 256; }
 
 }  // namespace zip

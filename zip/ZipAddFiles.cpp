@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <functional>
 
 #include "zip/CodePages.h"
 #include "zip/EntryCrypto.h"
@@ -296,7 +297,12 @@ void TZipBaseArchiver::ForceUpdate() {
     dir.Assign(old);
     throw;
   }
+  struct ForgetPrepared {
+    std::map<std::string, std::unique_ptr<EntryEncryptor>>& prepared;
+    ~ForgetPrepared() { prepared.clear(); }
+  } forget{preparedEncryptors};
   try {
+    PrepareEncryption(first);
     archive.SetSize(origin);
     archive.SetPosition(origin);
     int i = first;
@@ -350,6 +356,32 @@ void TZipBaseArchiver::ForceUpdate() {
   for (int i = 0; i < dir.GetCount(); ++i) dir.GetItemPtr(i)->IsPending = false;
   DoOnOverallProgress(100, operation, ppEnd, CancelRequested);
   if (Options.FlushBuffers && !InMemory && !ExternalStream) archive.Flush();
+}
+
+void TZipBaseArchiver::PrepareEncryption(int first) {
+  preparedEncryptors.clear();
+  if (!UsePkSignatures || !IsAes(EncryptionMethod)) return;
+  TZipDirArray& dir = dirManager->CurrentDirectory;
+  std::vector<std::function<void()>> jobs;
+  for (int i = first; i < dir.GetCount(); ++i) {
+    const TDirItem& e = *dir.GetItemPtr(i);
+    if (!e.IsPending || e.IsFolder() || e.EntryPassword.empty() || e.SourcePath.empty()) continue;
+    if (preparedEncryptors.count(e.SourcePath)) continue;
+    std::unique_ptr<EntryEncryptor>& slot = preparedEncryptors[e.SourcePath];
+    jobs.push_back([&slot, bits = KeyBitsOf(EncryptionMethod), method = e.ActualMethod, password = e.EntryPassword] {
+      try {
+        slot = MakeAesEncryptor(bits, method, password);
+      } catch (...) {
+      }
+    });
+  }
+  if (jobs.size() < 2) {
+    preparedEncryptors.clear();  // one entry gains nothing from the threads
+    return;
+  }
+  jobs.front()();  // the first one alone, so that the cipher library's tables exist before threads use them
+  jobs.erase(jobs.begin());
+  RunInParallel(jobs);
 }
 
 void TZipBaseArchiver::RollBack(std::unique_ptr<TUniFileStream>& temp, const std::string& tempName,
@@ -514,7 +546,13 @@ bool TZipBaseArchiver::InternalCompressFile(TStream& source, TStream& destinatio
     source.SetPosition(0);
     cipher = MakeTraditionalEncryptor(entry.EntryPassword, ~crc);
   } else if (aes) {
-    cipher = MakeAesEncryptor(KeyBitsOf(EncryptionMethod), entry.ActualMethod, entry.EntryPassword);
+    auto prepared = preparedEncryptors.find(entry.SourcePath);
+    if (prepared != preparedEncryptors.end() && prepared->second) {
+      cipher = std::move(prepared->second);
+      preparedEncryptors.erase(prepared);
+    } else {
+      cipher = MakeAesEncryptor(KeyBitsOf(EncryptionMethod), entry.ActualMethod, entry.EntryPassword);
+    }
   }
   if (cipher) {
     std::vector<std::uint8_t> head = cipher->StartBlock();

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "zip/CodePages.h"
+#include "zip/EntryCrypto.h"
 #include "zip/FileSystem.h"
 #include "zip/ZipLock.h"
 

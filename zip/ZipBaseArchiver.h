@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -21,6 +22,7 @@ namespace zip {
 
 class TZipBaseArchiver;
 class EntryEncryptor;
+class EntryDecryptor;
 
 using TZipFileProgressEvent = std::function<void(TZipBaseArchiver& sender, const WideString& fileName, double progress,
                                                  TZipProcessOperation operation, TZipProgressPhase phase, bool& cancel)>;
@@ -223,6 +225,8 @@ class TZipBaseArchiver {
   bool InternalDecompressFile(TStream& archive, TStream& target, std::int64_t offset, std::int64_t count,
                               TDirItem& entry);
   void CheckExtractNames();
+  void PrepareDecryption(const std::vector<int>& work);
+  void PrepareEncryption(int first);
   int SingleEntryIndex(const WideString& fileName);
 
   std::string WorkingFolder;
@@ -254,6 +258,10 @@ class TZipBaseArchiver {
   TZipSpanningMode SpanningMode = smNone;
   bool InMemory = false;
   TZipArchiveItem searchItem;  // FindFirst() with the component's masks
+  // AES keys derived ahead for the entries of the running batch, by local
+  // header offset (reading) or source path (writing).
+  std::map<std::uint64_t, std::unique_ptr<EntryDecryptor>> preparedDecryptors;
+  std::map<std::string, std::unique_ptr<EntryEncryptor>> preparedEncryptors;
 };
 
 }  // namespace zip

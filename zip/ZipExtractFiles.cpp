@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <functional>
 #include <random>
 
 #include "zip/CodePages.h"
@@ -286,6 +287,11 @@ void TZipBaseArchiver::ProcessTaggedFiles(TZipProcessOperation operation, int it
     }
     CheckExtractNames();
   }
+  struct ForgetPrepared {
+    std::map<std::uint64_t, std::unique_ptr<EntryDecryptor>>& prepared;
+    ~ForgetPrepared() { prepared.clear(); }
+  } forget{preparedDecryptors};
+  if (operation == poExtract || operation == poTest) PrepareDecryption(work);
   const bool reports = operation == poExtract || operation == poTest;
   if (reports) DoOnOverallProgress(0, operation, ppStart, CancelRequested);
   bool aborted = false;
@@ -331,6 +337,43 @@ void TZipBaseArchiver::ProcessTaggedFiles(TZipProcessOperation operation, int it
   if (aborted || CancelRequested) CancelUpdate();
   // An entry that failed without being let pass fails the batch.
   if (aborted && failure) std::rethrow_exception(failure);
+}
+
+void TZipBaseArchiver::PrepareDecryption(const std::vector<int>& work) {
+  preparedDecryptors.clear();
+  if (Password.empty() || work.size() < 2) return;
+  TZipDirArray& dir = dirManager->CurrentDirectory;
+  std::vector<std::function<void()>> jobs;
+  for (int index : work) {
+    const TDirItem& e = *dir.GetItemPtr(index);
+    if (!e.IsEncrypted() || e.Header.VersionNeeded >= kAltVersion || e.CipherKind < 1 || e.CipherKind > 3) continue;
+    const int bits = KeyBitsOfCipherKind(e.CipherKind);
+    std::vector<std::uint8_t> block(static_cast<std::size_t>(bits / 16 + 2));
+    try {
+      std::uint8_t raw[TZipFileHeader::kSize];
+      archiveStream->SetPosition(static_cast<std::int64_t>(e.LocalHeaderOffset()));
+      archiveStream->ReadBuffer(raw, sizeof raw);
+      TZipFileHeader local;
+      local.Unpack(raw);
+      archiveStream->Seek(local.NameLength + local.ExtraLength, SeekOrigin::Current);
+      archiveStream->ReadBuffer(block.data(), block.size());
+    } catch (const std::exception&) {
+      continue;  // the entry's own reading reports what is wrong
+    }
+    auto cipher = MakeAesDecryptor(bits, e.ActualMethod);
+    EntryDecryptor* target = cipher.get();
+    preparedDecryptors[e.LocalHeaderOffset()] = std::move(cipher);
+    jobs.push_back([target, block, password = Password] {
+      try {
+        target->Prepare(block, password);
+      } catch (...) {
+      }
+    });
+  }
+  if (jobs.empty()) return;
+  jobs.front()();  // the first one alone, so that the cipher library's tables exist before threads use them
+  jobs.erase(jobs.begin());
+  RunInParallel(jobs);
 }
 
 void TZipBaseArchiver::ExtractTaggedFile(int index, const WideString& name, const std::string& root) {
@@ -516,7 +559,11 @@ bool TZipBaseArchiver::InternalDecompressFile(TStream& archive, TStream& target,
 
     std::unique_ptr<EntryDecryptor> cipher;
     if (encrypted) {
-      if (aes) {
+      auto prepared = preparedDecryptors.find(entry.LocalHeaderOffset());
+      if (aes && prepared != preparedDecryptors.end()) {
+        cipher = std::move(prepared->second);
+        preparedDecryptors.erase(prepared);
+      } else if (aes) {
         cipher = MakeAesDecryptor(KeyBitsOfCipherKind(entry.CipherKind), method);
       } else {
         std::uint8_t check = (entry.Header.Flags & 0x0008) ? static_cast<std::uint8_t>(entry.Header.Time >> 8)
