@@ -26,7 +26,7 @@ TDirItem Folder(const WideString& name) {
 
 TEST(Directory, EndRecordSearchAndPrefixes) {
   testsupport::TempDir dir;
-  const std::string comment = std::string("xx PK\x05\x06 looks like an end record ", 36) + std::string(30, 'c');
+  const std::string comment = std::string("xx PK\x05\x06 looks like an end record ") + std::string(30, 'c');
   struct Case {
     const char* name;
     std::string bytes;
