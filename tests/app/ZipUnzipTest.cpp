@@ -1,0 +1,210 @@
+// The archive service: its result codes per failing step, the locked
+// container format, and data sets exchanged with 7-Zip.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "app/TForm_ZipUnzip.h"
+#include "printerlink/LinkChecksum.h"
+#include "support/TempDir.h"
+
+namespace {
+namespace fs = std::filesystem;
+
+void Write(const std::string& path, const std::string& bytes) {
+  fs::create_directories(fs::path(path).parent_path());
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+std::string Read(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::map<std::string, std::string> Tree(const std::string& root) {
+  std::map<std::string, std::string> tree;
+  for (const auto& e : fs::recursive_directory_iterator(root))
+    if (e.is_regular_file()) tree[fs::relative(e.path(), root).string()] = Read(e.path().string());
+  return tree;
+}
+
+int Shell(const std::string& command) {
+  int status = std::system((command + " >/dev/null 2>&1").c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string Invert(std::string s) {
+  for (char& c : s) c = static_cast<char>(~c);
+  return s;
+}
+
+class ZipUnzip : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(form.SetArchiveTempDir(dir / "TMP/ZG01/"), 0);
+    Write(dir / "data/GP.g23", "group\r\n");
+    Write(dir / "data/DT01.j23", std::string(5000, 'j'));
+    Write(dir / "data/sub/Grüße.bmp", "bitmap");
+  }
+  testsupport::TempDir dir;
+  TForm_ZipUnzip form{nullptr, dir / "TMP"};
+};
+
+}  // namespace
+
+TEST_F(ZipUnzip, TempDirCodes) {
+  EXPECT_EQ(form.SetArchiveTempDir(""), -1);
+  EXPECT_EQ(form.SetArchiveTempDir("/"), -2);
+  Write(dir / "file", "x");
+  EXPECT_EQ(form.SetArchiveTempDir(dir / "file/below"), -3);
+  EXPECT_EQ(form.TempDir, dir / "TMP/ZG01/");
+  EXPECT_EQ(form.SetArchiveTempDir(dir / "TMP/BAK01"), 0);
+  EXPECT_EQ(form.TempDir, dir / "TMP/BAK01/");
+  EXPECT_TRUE(fs::is_directory(dir / "TMP/BAK01"));
+}
+
+TEST_F(ZipUnzip, ZipCodesAndStoredNames) {
+  EXPECT_EQ(form.ZipToArchive("", dir / "a.zip", "", ArchivePassword, 0), -1);
+  EXPECT_EQ(form.ZipToArchive(dir / "nothing/here", dir / "a.zip", "", ArchivePassword, 0), -2);
+  EXPECT_EQ(form.ZipToArchive(dir / "data", "", "", ArchivePassword, 0), -10);
+  EXPECT_EQ(form.ZipToArchive(dir / "data", dir / "no/folder/a.zip", "", ArchivePassword, 0), -20);
+
+  // A folder keeps its own name in front; "folder/*.*" stores without it.
+  ASSERT_EQ(form.ZipToArchive(dir / "data/", dir / "with.zip", "", ArchivePassword, 0), 0);
+  ASSERT_EQ(form.ZipToArchive(dir / "data/*.*", dir / "without.zip", "", ArchivePassword, 0), 0);
+  ASSERT_EQ(form.UnzipArchive(dir / "with.zip", dir / "out1", ArchivePassword), 0);
+  ASSERT_EQ(form.UnzipArchive(dir / "without.zip", dir / "out2", ArchivePassword), 0);
+  EXPECT_EQ(Tree(dir / "out1/data"), Tree(dir / "data"));
+  EXPECT_EQ(Tree(dir / "out2"), Tree(dir / "data"));
+
+  // Flags 0 replace the archive, bit 0 adds to it; the exclusion mask works.
+  Write(dir / "more/extra.txt", "extra");
+  ASSERT_EQ(form.ZipToArchive(dir / "more", dir / "with.zip", "", ArchivePassword, 1), 0);
+  ASSERT_EQ(form.UnzipArchive(dir / "with.zip", dir / "out3", ArchivePassword), 0);
+  EXPECT_EQ(Read(dir / "out3/more/extra.txt"), "extra");
+  EXPECT_EQ(Read(dir / "out3/data/GP.g23"), "group\r\n");
+  ASSERT_EQ(form.ZipToArchive(dir / "more", dir / "with.zip", "", ArchivePassword, 0), 0);
+  ASSERT_EQ(form.ZipToArchive(dir / "data", dir / "excl.zip", "*.j23", "", 0), 0);
+  fs::remove_all(dir / "out4");
+  ASSERT_EQ(form.UnzipArchive(dir / "with.zip", dir / "out4", ArchivePassword), 0);
+  EXPECT_FALSE(fs::exists(dir / "out4/data"));
+  ASSERT_EQ(form.UnzipArchive(dir / "excl.zip", dir / "out5", ""), 0);
+  EXPECT_FALSE(fs::exists(dir / "out5/data/DT01.j23"));
+  EXPECT_TRUE(fs::exists(dir / "out5/data/GP.g23"));
+  // Read-only flag on the finished file.
+  ASSERT_EQ(form.ZipToArchive(dir / "more", dir / "ro.zip", "", "", 2), 0);
+  EXPECT_EQ(fs::status(dir / "ro.zip").permissions() & fs::perms::owner_write, fs::perms::none);
+  ASSERT_EQ(form.ZipToArchive(dir / "data", dir / "ro.zip", "", "", 0), 0);  // replaced all the same
+}
+
+TEST_F(ZipUnzip, UnzipCodes) {
+  ASSERT_EQ(form.ZipToArchive(dir / "data", dir / "a.zip", "", ArchivePassword, 0), 0);
+  EXPECT_EQ(form.UnzipArchive("", dir / "o", ArchivePassword), -1);
+  EXPECT_EQ(form.UnzipArchive(dir / "missing.zip", dir / "o", ArchivePassword), -2);
+  EXPECT_EQ(form.UnzipArchive(dir / "a.zip", "", ArchivePassword), -10);
+  Write(dir / "junk.zip", "no archive");
+  EXPECT_EQ(form.UnzipArchive(dir / "junk.zip", dir / "o", ArchivePassword), -20);
+  // A wrong password leaves the entries out and is a failure, never success.
+  EXPECT_EQ(form.UnzipArchive(dir / "a.zip", dir / "wrong", "falsch"), -21);
+  EXPECT_FALSE(fs::exists(dir / "wrong/data/GP.g23"));
+  // A name that leaves the target fails the archive as a whole.
+  std::string bytes = Read(dir / "a.zip");
+  for (std::size_t at; (at = bytes.find("data/GP.g23")) != std::string::npos;) bytes.replace(at, 11, "../x/GP.g23");
+  Write(dir / "evil.zip", bytes);
+  fs::create_directories(dir / "t/in");
+  EXPECT_EQ(form.UnzipArchive(dir / "evil.zip", dir / "t/in", ArchivePassword), -21);
+  EXPECT_TRUE(fs::is_empty(dir / "t/in"));
+  EXPECT_FALSE(fs::exists(dir / "t/x"));
+}
+
+TEST_F(ZipUnzip, FirmwarePackage) {
+  std::string image(0x100000 + 10, '\0');
+  for (std::size_t i = 0; i < image.size(); ++i) image[i] = static_cast<char>(i * 7 + (i >> 9));
+  Write(dir / "pkg/P.BIN", image);
+  Write(dir / "pkg/P.TXT", "Firmware 2.41\r\n");
+  ASSERT_EQ(form.ZipToArchive(dir / "pkg/*.*", dir / "P.b23", "", ArchivePassword, 0), 0);
+  std::vector<std::uint8_t> buffer(0x100000);
+  std::string text = "before";
+  EXPECT_EQ(form.ExtractPackage(dir / "P.b23", buffer.data(), 0x100000, text, ArchivePassword), 0);
+  EXPECT_EQ(std::string(buffer.begin(), buffer.end()), image.substr(0, 0x100000));
+  EXPECT_EQ(text, "Firmware 2.41\r\n");
+  EXPECT_EQ(form.ExtractPackage(dir / "none.b23", buffer.data(), 0x100000, text, ArchivePassword), -2);
+  fs::copy_file(dir / "P.b23", dir / "Q.b23");  // entries named after another package
+  EXPECT_EQ(form.ExtractPackage(dir / "Q.b23", buffer.data(), 0x100000, text, ArchivePassword), -21);
+  Write(dir / "short/S.BIN", image.substr(0, 0x100000 - 1));
+  Write(dir / "short/S.TXT", "x");
+  ASSERT_EQ(form.ZipToArchive(dir / "short/*.*", dir / "S.b23", "", ArchivePassword, 0), 0);
+  text = "kept";
+  EXPECT_EQ(form.ExtractPackage(dir / "S.b23", buffer.data(), 0x100000, text, ArchivePassword), -21);
+  EXPECT_EQ(text, "kept");
+  EXPECT_EQ(form.ExtractPackage(dir / "P.b23", buffer.data(), 0x100000, text, "falsch"), -21);
+}
+
+TEST_F(ZipUnzip, LockContainerFormat) {
+  Write(dir / "abc", "abc");
+  ASSERT_EQ(form.LockArchive(dir / "abc", dir / "abc.lock"), 0);
+  EXPECT_EQ(Read(dir / "abc.lock"), "LOCK_V0100 706DE9A8\x9E\x9D\x9C");
+  ASSERT_EQ(form.UnlockArchive(dir / "abc.lock", dir / "abc.out"), 0);
+  EXPECT_EQ(Read(dir / "abc.out"), "abc");
+  Write(dir / "empty", "");
+  ASSERT_EQ(form.LockArchive(dir / "empty", dir / "empty.lock"), 0);
+  EXPECT_EQ(Read(dir / "empty.lock"), "LOCK_V0100 FFFFFFFF");
+  ASSERT_EQ(form.UnlockArchive(dir / "empty.lock", dir / "empty.out"), 0);
+  EXPECT_EQ(Read(dir / "empty.out"), "");
+
+  struct Case {
+    const char* name;
+    std::string container;
+    int code;
+  } cases[] = {
+      {"lower-case digits", std::string("LOCK_V0100 706de9a8\x9E\x9D\x9C"), 0},
+      {"changed byte", std::string("LOCK_V0100 706DE9A8\x9E\x9D\x9D"), -30},
+      {"other word", std::string("LOCK_V0200 706DE9A8\x9E\x9D\x9C"), -21},
+      {"one field", std::string("LOCK_V0100"), -20},
+      {"nothing", std::string(""), -20},
+  };
+  for (const auto& c : cases) {
+    Write(dir / "c.lock", c.container);
+    Write(dir / "c.out", "stale");
+    EXPECT_EQ(form.UnlockArchive(dir / "c.lock", dir / "c.out"), c.code) << c.name;
+    EXPECT_EQ(fs::exists(dir / "c.out"), c.code == 0) << c.name;
+  }
+  EXPECT_EQ(form.LockArchive(dir / "missing", dir / "x.lock"), -1);
+  EXPECT_EQ(form.UnlockArchive(dir / "missing", dir / "x.out"), -1);
+  EXPECT_EQ(form.LockArchive(dir / "abc", dir / "no/folder/x.lock"), -10);
+  EXPECT_EQ(form.UnlockArchive(dir / "abc.lock", dir / "no/folder/x.out"), -10);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 9);  // no temporary files left
+}
+
+TEST_F(ZipUnzip, DataSetsWithSevenZip) {
+  ASSERT_EQ(Shell("command -v 7zz"), 0) << "7zz is missing: run scripts/install-deps.sh";
+  // Ours: ZIP into a container; 7-Zip opens the payload with the password.
+  ASSERT_EQ(form.ZipToArchive(dir / "data/*.*", dir / "TMP/ZG01/set.zip", "", ArchivePassword, 0), 0);
+  ASSERT_EQ(form.LockArchive(dir / "TMP/ZG01/set.zip", dir / "set.zg23"), 0);
+  const std::string container = Read(dir / "set.zg23");
+  ASSERT_EQ(container.substr(0, 11), "LOCK_V0100 ");
+  Write(dir / "payload.zip", Invert(container.substr(19)));
+  ASSERT_EQ(Shell("cd '" + dir.path() + "' && 7zz x -y -pplivet -o7z payload.zip"), 0);
+  EXPECT_EQ(Read(dir / "7z/GP.g23"), "group\r\n");
+  EXPECT_EQ(Read(dir / "7z/DT01.j23"), std::string(5000, 'j'));
+
+  // Theirs: a container made by hand around a 7-Zip archive.
+  ASSERT_EQ(Shell("cd '" + dir.path() + "/data' && 7zz a -tzip -mx=9 -mem=AES256 -pplivet ../theirs.zip ."), 0);
+  const std::string payload = Read(dir / "theirs.zip");
+  std::uint32_t crc = 0xFFFFFFFF;
+  for (unsigned char b : payload) crc = printerlink::Crc32Update(crc, b);
+  char header[20];
+  std::snprintf(header, sizeof header, "LOCK_V0100 %08X", crc);
+  Write(dir / "theirs.zg23", std::string(header) + Invert(payload));
+  ASSERT_EQ(form.UnlockArchive(dir / "theirs.zg23", dir / "TMP/ZG01/theirs.zip"), 0);
+  ASSERT_EQ(form.UnzipArchive(dir / "TMP/ZG01/theirs.zip", dir / "loaded", ArchivePassword), 0);
+  EXPECT_EQ(Tree(dir / "loaded"), Tree(dir / "data"));
+}

@@ -1,0 +1,46 @@
+#pragma once
+// One entry of an open archive in memory: the central header image and what
+// the archiver keeps beside it.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "zip/ZipRecords.h"
+#include "zip/ZipTypes.h"
+
+namespace zip {
+
+struct TDirItem {
+  TZipCentralDir Header;
+  WideString StoredName;    // "/" separators, folders end in "/"
+  WideString PreviousName;  // before a rename
+  ByteString EntryComment;
+  std::vector<TZipExtraFieldDataBlock> ExtraBlocks;
+  std::uint8_t CipherKind = 0;  // 0 none or traditional, 1..3 AES-128/192/256
+  bool NeedsZip64 = false;
+  TZip64ExtendedInfo Zip64Values;
+  bool IsPending = false;
+  ByteString EntryPassword;
+  bool IsTagged = false;
+  std::string SourcePath;  // file the entry is added from
+  std::uint16_t ActualMethod = 0;
+  std::uint8_t LevelCode = 0;
+  std::uint8_t PendingOperation = poAdd;
+
+  // The 64-bit values, from the Zip64 field where the header holds the marker.
+  std::uint64_t CompressedSize() const {
+    return Header.CompressedSize == 0xFFFFFFFF ? Zip64Values.CompressedSize : Header.CompressedSize;
+  }
+  std::uint64_t UncompressedSize() const {
+    return Header.UncompressedSize == 0xFFFFFFFF ? Zip64Values.UncompressedSize : Header.UncompressedSize;
+  }
+  std::uint64_t LocalHeaderOffset() const {
+    return Header.LocalHeaderOffset == 0xFFFFFFFF ? Zip64Values.LocalHeaderOffset : Header.LocalHeaderOffset;
+  }
+  bool IsFolder() const {
+    return (Header.ExternalAttributes & faDirectory) || (!StoredName.empty() && StoredName.back() == u'/');
+  }
+  bool IsEncrypted() const { return Header.Flags & 1; }
+};
+
+}  // namespace zip

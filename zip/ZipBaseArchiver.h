@@ -1,0 +1,267 @@
+#pragma once
+// The archive component: opens, creates, changes and reads ZIP archives in a
+// file, in memory or in a caller's stream. All archive logic lives here;
+// TZipArchiver only selects the standard signatures and defaults.
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "zip/DirItem.h"
+#include "zip/Streams.h"
+#include "zip/UniStringList.h"
+#include "zip/ZipDialogs.h"
+#include "zip/ZipDirManager.h"
+#include "zip/ZipErrors.h"
+#include "zip/ZipOptions.h"
+#include "zip/ZipTypes.h"
+
+namespace zip {
+
+class TZipBaseArchiver;
+class EntryEncryptor;
+class EntryDecryptor;
+
+using TZipFileProgressEvent = std::function<void(TZipBaseArchiver& sender, const WideString& fileName, double progress,
+                                                 TZipProcessOperation operation, TZipProgressPhase phase, bool& cancel)>;
+using TZipProgressEvent = std::function<void(TZipBaseArchiver& sender, double progress, TZipProcessOperation operation,
+                                             TZipProgressPhase phase, bool& cancel)>;
+using TZipConfirmOverwriteEvent =
+    std::function<void(TZipBaseArchiver& sender, const WideString& sourceFileName, WideString& destFileName, bool& confirm)>;
+using TZipConfirmProcessFileEvent = std::function<void(TZipBaseArchiver& sender, const WideString& fileName,
+                                                       TZipProcessOperation operation, bool& confirm)>;
+using TNotifyEvent = std::function<void(TZipBaseArchiver& sender)>;
+using TZipOnPasswordEvent =
+    std::function<void(TZipBaseArchiver& sender, const WideString& fileName, ByteString& newPassword, bool& skipFile)>;
+using TZipProcessFileFailureEvent =
+    std::function<void(TZipBaseArchiver& sender, const WideString& fileName, TZipProcessOperation operation,
+                       int nativeError, int errorCode, const std::string& errorMessage, TZipAction& action)>;
+using TZipOnDiskFullEvent = std::function<void(TZipBaseArchiver& sender, int volumeNumber,
+                                               const std::string& volumeFileName, bool& cancel)>;
+using TZipOnStoreFileEvent = std::function<void(TZipBaseArchiver& sender, WideString& fileName, std::int32_t& fileAttr,
+                                                ByteString& comment, const std::string& originalFileName)>;
+using TZipOnExtractFileEvent = std::function<void(TZipBaseArchiver& sender, WideString& fileName,
+                                                  std::uint32_t& fileAttr, const ByteString& comment)>;
+
+// An entry found by FindFirst / FindNext.
+struct TZipArchiveItem {
+  WideString FileName;    // after the last "/"
+  WideString StoredPath;  // the folder part of the stored name
+  std::int64_t CompressedSize = 0;
+  std::int64_t UncompressedSize = 0;
+  double CompressionRate = 0;
+  bool Encrypted = false;
+  std::uint16_t LastModFileTime = 0;
+  std::uint16_t LastModFileDate = 0;
+  std::uint32_t CRC = 0;
+  std::uint32_t ExternalFileAttributes = 0;
+  ByteString Comment;
+  // Search state.
+  int ItemNo = -1;
+  WideString FileMask;
+  bool UseWildCards = false;
+  std::int32_t SearchAttr = 0;
+  WideString ExclusionMask;
+  bool UseComponentMasks = false;
+};
+
+class TZipBaseArchiver {
+ public:
+  explicit TZipBaseArchiver(std::string name = std::string());
+  virtual ~TZipBaseArchiver();
+  TZipBaseArchiver(const TZipBaseArchiver&) = delete;
+  TZipBaseArchiver& operator=(const TZipBaseArchiver&) = delete;
+
+  // --- Published properties ---
+  std::string Name;  // prefixes every message of the component
+  bool ExtractCorruptedFiles = false;
+  TZipCompressionLevel GetCompressionLevel() const { return CompressionLevel; }
+  void SetCompressionLevel(TZipCompressionLevel level);
+  std::uint8_t GetCompressionMode() const { return CompressionMode; }
+  void SetCompressionMode(std::uint8_t mode);
+  std::string GetCurrentVersionText() const;
+  const ByteString& GetPassword() const { return Password; }
+  virtual void SetPassword(const ByteString& password);
+  std::string FileName;  // the archive file
+  std::string BaseDir;   // stored names are relative to it; extraction goes below it
+  std::string TempDir;   // for the temporary tail copy; empty: the system's
+  TZipSpanningMode GetSpanningMode() const { return SpanningMode; }
+  void SetSpanningMode(TZipSpanningMode mode);
+  TZipSpanningOptions SpanningOptions;
+  std::string SFXStub;
+  TZipOptions Options;
+  TUniStringList FileMasks;
+  TUniStringList ExclusionMasks;
+  TUniStringList NoCompressionMasks;
+  bool GetInMemory() const { return InMemory; }
+  void SetInMemory(bool value);
+  TZip64Mode Zip64Mode = zmAuto;
+  bool UnicodeFilenames = false;
+  TZipCryptoAlgorithm EncryptionMethod = caPkzipClassic;
+
+  TZipFileProgressEvent OnFileProgress;
+  TZipProgressEvent OnOverallProgress;
+  TZipConfirmOverwriteEvent OnConfirmOverwrite;
+  TZipConfirmProcessFileEvent OnConfirmProcessFile;
+  TNotifyEvent AfterOpen;
+  TZipOnPasswordEvent OnPassword;
+  TZipProcessFileFailureEvent OnProcessFileFailure;
+  TZipOnDiskFullEvent OnDiskFull;
+  TZipOnStoreFileEvent OnStoreFile;
+  TZipOnExtractFileEvent OnExtractFile;
+  // The default dialogs of this component; none: the process-wide ones.
+  TZipDefaultDialogs* Dialogs = nullptr;
+
+  // --- Opening and closing ---
+  void OpenArchive();
+  void OpenArchive(std::uint16_t mode);
+  void OpenArchive(TStream& stream, bool create);
+  void CloseArchive();
+  bool GetActive() const { return Active; }
+  void SetActive(bool value);
+
+  // --- Update bracket ---
+  void BeginUpdate();
+  void EndUpdate();
+  void CancelUpdate();
+  void ForceUpdate();
+  bool GetInUpdate() const { return UpdateCount > 0; }
+
+  // --- Queries ---
+  bool GetEncrypted();
+  bool GetExists() const;
+  std::int64_t GetArchiveSize();
+  int GetFileCount();
+  void SetFileComment(const ByteString& comment);
+  const ByteString& GetFileComment() const;
+  static void Lock();
+  static void Unlock();
+
+  // --- Adding ---
+  void AddFiles(const std::string& fileMask, std::int32_t searchAttr, const std::string& exclusionMask);
+  void AddFiles();
+
+  // --- Finding and extracting ---
+  bool FindFirst();
+  bool FindFirst(const WideString& fileMask, TZipArchiveItem& item, std::int32_t searchAttr = kDefaultSearchAttr,
+                 const WideString& exclusionMask = WideString());
+  bool FindNext(TZipArchiveItem& item);
+  void TagFiles();
+  void TagFiles(const WideString& fileMask, std::int32_t searchAttr, const WideString& exclusionMask);
+  void ProcessTaggedFiles(TZipProcessOperation operation, int itemNo = -1);
+  void ExtractFiles();
+  void ExtractFiles(const WideString& fileMask, std::int32_t searchAttr = kDefaultSearchAttr,
+                    const WideString& exclusionMask = WideString());
+  void ExtractToStream(const WideString& fileName, TStream& stream);
+  void ExtractToBuffer(const WideString& fileName, void* buffer, std::int64_t count, std::int64_t offset);
+  void ExtractToString(const WideString& fileName, ByteString& text);
+  bool GetFileCendralDirItemNo(const WideString& fileName, int& index);
+  void ExtractItem(int index, TStream& target, std::int64_t offset, std::int64_t count);
+
+  // Entries of the last batch that a password or failure answer left out
+  // (skipped, ignored). A caller that must have every entry checks it.
+  int SkippedEntries() const { return SkippedCount; }
+  // The directory of the open archive (none when closed).
+  TZipDirManager* DirManager() { return dirManager.get(); }
+
+ protected:
+  // Event operations; without a handler they give the default answer.
+  virtual void DoOnOverallProgress(double progress, TZipProcessOperation operation, TZipProgressPhase phase,
+                                   bool& cancel);
+  virtual void DoOnFileProgress(const WideString& fileName, double progress, TZipProcessOperation operation,
+                                TZipProgressPhase phase, bool& cancel);
+  virtual void DoOnConfirmOverwrite(const WideString& sourceFileName, WideString& destFileName, bool& confirm);
+  virtual void DoOnConfirmProcessFile(const WideString& fileName, TZipProcessOperation operation, bool& confirm);
+  virtual void DoOnPassword(const WideString& fileName, ByteString& newPassword, bool& skipFile);
+  virtual void DoOnProcessFileFailure(const WideString& fileName, TZipProcessOperation operation, int nativeError,
+                                      int errorCode, const std::string& errorMessage, TZipAction& action);
+  virtual void DoOnDiskFull(int volumeNumber, const std::string& volumeFileName, bool& cancel);
+  virtual void DoOnStoreFile(WideString& fileName, std::int32_t& fileAttr, ByteString& comment,
+                             const std::string& originalFileName);
+  virtual void DoOnExtractFile(WideString& fileName, std::uint32_t& fileAttr, const ByteString& comment);
+  virtual void SetCompMethod();
+
+  bool UsePkSignatures = false;
+  std::uint16_t NewEntryMethod = 0xFFFF;
+
+ private:
+  friend class TZipDirManager;
+
+  [[noreturn]] void Raise(int nativeCode) const;
+  [[noreturn]] void Raise(int nativeCode, const std::vector<FormatArg>& args) const;
+  void CheckInactive() const;
+  void CheckInUpdate() const;
+  void CheckModifySpanning();
+  TZipDefaultDialogs* DialogHandler() const;
+  void ResetCounters();
+  bool WriteToStreamWithOnDiskFull(TStream& stream, const void* buffer, std::size_t count);
+  void WriteBufferToStream(TStream& stream, const void* buffer, std::size_t count);
+
+  // Adding (see ZipAddFiles.cpp).
+  void InternalAddFiles(const TUniStringList& masks, std::int32_t searchAttr, bool recurse,
+                        const TUniStringList& exclusions);
+  void ScanMask(const std::string& fullMask, std::int32_t searchAttr, bool recurse, const TUniStringList& exclusions);
+  bool TakeFoundItem(const std::string& path, std::uint32_t attr, std::int64_t size, std::int32_t time,
+                     const TUniStringList& exclusions);
+  int AddFileInit(const std::string& sourcePath, std::int32_t time, std::uint32_t attributes, std::int64_t size);
+  void FillDirItem(TDirItem& item, const std::string& path, std::int32_t time, std::uint32_t attributes,
+                   std::int64_t size);
+  bool IsExcluded(const std::string& path, const TUniStringList& exclusions) const;
+  std::string GetFullMask(const std::string& mask) const;
+  bool InternalCompressFile(TStream& source, TStream& destination, TDirItem& entry);
+  bool WriteEntry(int index, TZipAction& action, std::exception_ptr& failure);
+  void CopyEntry(int index, TStream* temp, std::int64_t rewriteOrigin);
+  void RollBack(std::unique_ptr<TUniFileStream>& temp, const std::string& tempName, std::int64_t rewriteOrigin);
+  std::string GetTempFileName();
+  std::uint16_t VersionFor(bool zip64) const;
+
+  // Extracting (see ZipExtractFiles.cpp).
+  bool InternalFind(TZipArchiveItem& item);
+  bool IsItemMatches(const TDirItem& entry, const TZipArchiveItem& item);
+  void FillFoundItem(int index, TZipArchiveItem& item);
+  void ExtractTaggedFile(int index, const WideString& name, const std::string& root);
+  bool InternalDecompressFile(TStream& archive, TStream& target, std::int64_t offset, std::int64_t count,
+                              TDirItem& entry);
+  void CheckExtractNames();
+  void PrepareDecryption(const std::vector<int>& work);
+  void PrepareEncryption(int first);
+  int SingleEntryIndex(const WideString& fileName);
+
+  std::string WorkingFolder;
+  std::int32_t UpdateCount = 0;
+  bool Active = false;
+  bool ExternalStream = false;
+  std::string VolumeFileName;
+  TZipVolumeNumberInfo VolumeInfo;
+  std::uint16_t OpenMode = 0;
+  std::int64_t ProcessedFiles = 0;
+  std::int64_t TotalFiles = 0;
+  std::int64_t TotalBytes = 0;
+  std::int64_t DoneBytes = 0;
+  std::int64_t CurrentFileDone = 0;
+  std::int64_t CurrentFileSize = 0;
+  bool CancelRequested = false;
+  bool ReportProgress = false;
+  bool SkipCurrentFile = false;
+  bool RebuildDamagedDirectory = true;
+  bool QuietPasswordTest = false;
+  bool TransactionDone = false;
+  int SkippedCount = 0;
+  std::unique_ptr<TZipDirManager> dirManager;
+  std::uint8_t CompressionMode = 1;
+  TZipCompressionLevel CompressionLevel = clFastest;
+  ByteString Password;
+  std::unique_ptr<TStream> ownedStream;
+  TStream* archiveStream = nullptr;
+  TZipSpanningMode SpanningMode = smNone;
+  bool InMemory = false;
+  TZipArchiveItem searchItem;  // FindFirst() with the component's masks
+  // AES keys derived ahead for the entries of the running batch, by local
+  // header offset (reading) or source path (writing).
+  std::map<std::uint64_t, std::unique_ptr<EntryDecryptor>> preparedDecryptors;
+  std::map<std::string, std::unique_ptr<EntryEncryptor>> preparedEncryptors;
+};
+
+}  // namespace zip

@@ -1,0 +1,159 @@
+#pragma once
+// The ZIP records as the library writes and reads them (little-endian), both
+// signature families, and the kept extra fields.
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "zip/crypto/ZipCryptoTransform.h"
+
+namespace zip {
+
+// Signatures of the standard (PKWARE) family and of the alternative one.
+constexpr std::uint32_t kLocalHeaderSig = 0x04034B50;
+constexpr std::uint32_t kCentralHeaderSig = 0x02014B50;
+constexpr std::uint32_t kEndRecordSig = 0x06054B50;
+constexpr std::uint32_t kAltLocalHeaderSig = 0x05045C61;
+constexpr std::uint32_t kAltCentralHeaderSig = 0x03025C61;
+constexpr std::uint32_t kAltEndRecordSig = 0x06054141;
+constexpr std::uint32_t kZip64EndRecordSig = 0x06064B50;
+constexpr std::uint32_t kZip64LocatorSig = 0x07064B50;
+constexpr std::uint32_t kDataDescriptorSig = 0x08074B50;
+
+constexpr std::uint16_t kVersionOem = 20;
+constexpr std::uint16_t kVersionAnsi = 0x0B14;
+constexpr std::uint16_t kVersionZip64 = 45;
+constexpr std::uint16_t kAltVersion = 0x4114;
+constexpr std::uint16_t kAltVersionZip64 = 0x412D;
+
+constexpr std::uint16_t kExtraZip64 = 0x0001;
+constexpr std::uint16_t kExtraUnicodeName = 0x554E;  // "NU"
+constexpr std::uint32_t kUnicodeNameSig = 0x5843554E;  // "NUCX"
+constexpr std::uint16_t kExtraAes = 0x9901;
+constexpr std::uint16_t kExtraUnicodePath = 0x7075;  // Info-ZIP Unicode Path
+
+inline std::uint16_t GetU16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
+inline std::uint32_t GetU32(const std::uint8_t* p) {
+  return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+         (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+}
+inline std::uint64_t GetU64(const std::uint8_t* p) {
+  return static_cast<std::uint64_t>(GetU32(p)) | (static_cast<std::uint64_t>(GetU32(p + 4)) << 32);
+}
+inline void PutU16(std::uint8_t* p, std::uint16_t v) {
+  p[0] = static_cast<std::uint8_t>(v);
+  p[1] = static_cast<std::uint8_t>(v >> 8);
+}
+inline void PutU32(std::uint8_t* p, std::uint32_t v) {
+  for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+inline void PutU64(std::uint8_t* p, std::uint64_t v) {
+  PutU32(p, static_cast<std::uint32_t>(v));
+  PutU32(p + 4, static_cast<std::uint32_t>(v >> 32));
+}
+
+struct TZipFileHeader {  // local file header, 30 bytes
+  static constexpr std::size_t kSize = 30;
+  std::uint32_t Signature = 0;
+  std::uint16_t VersionNeeded = 0;
+  std::uint16_t Flags = 0;
+  std::uint16_t Method = 0;
+  std::uint16_t Time = 0;
+  std::uint16_t Date = 0;
+  std::uint32_t Crc32 = 0;
+  std::uint32_t CompressedSize = 0;
+  std::uint32_t UncompressedSize = 0;
+  std::uint16_t NameLength = 0;
+  std::uint16_t ExtraLength = 0;
+
+  void Pack(std::uint8_t* p) const;
+  void Unpack(const std::uint8_t* p);
+};
+
+struct TZipCentralDir {  // central directory header, 46 bytes
+  static constexpr std::size_t kSize = 46;
+  std::uint32_t Signature = 0;
+  std::uint16_t VersionMadeBy = 0;
+  std::uint16_t VersionNeeded = 0;
+  std::uint16_t Flags = 0;
+  std::uint16_t Method = 0;
+  std::uint16_t Time = 0;
+  std::uint16_t Date = 0;
+  std::uint32_t Crc32 = 0;
+  std::uint32_t CompressedSize = 0;
+  std::uint32_t UncompressedSize = 0;
+  std::uint16_t NameLength = 0;
+  std::uint16_t ExtraLength = 0;
+  std::uint16_t CommentLength = 0;
+  std::uint16_t DiskNumberStart = 0;
+  std::uint16_t InternalAttributes = 0;
+  std::uint32_t ExternalAttributes = 0;
+  std::uint32_t LocalHeaderOffset = 0;
+
+  void Pack(std::uint8_t* p) const;
+  void Unpack(const std::uint8_t* p);
+};
+
+struct TZipCentralDirEnd {  // end of central directory record, 22 bytes
+  static constexpr std::size_t kSize = 22;
+  std::uint32_t Signature = 0;
+  std::uint16_t DiskNumber = 0;
+  std::uint16_t StartDisk = 0;
+  std::uint16_t EntriesOnDisk = 0;
+  std::uint16_t TotalEntries = 0;
+  std::uint32_t DirectorySize = 0;
+  std::uint32_t DirectoryOffset = 0;
+  std::uint16_t CommentLength = 0;
+
+  void Pack(std::uint8_t* p) const;
+  void Unpack(const std::uint8_t* p);
+};
+
+struct TZip64CentralDirEnd {  // 56 bytes
+  static constexpr std::size_t kSize = 56;
+  std::uint32_t Signature = kZip64EndRecordSig;
+  std::uint64_t RecordSize = 44;
+  std::uint16_t VersionMadeBy = 45;
+  std::uint16_t VersionNeeded = 45;
+  std::uint32_t DiskNumber = 0;
+  std::uint32_t StartDisk = 0;
+  std::uint64_t EntriesOnDisk = 0;
+  std::uint64_t TotalEntries = 0;
+  std::uint64_t DirectorySize = 0;
+  std::uint64_t DirectoryOffset = 0;
+
+  void Pack(std::uint8_t* p) const;
+  void Unpack(const std::uint8_t* p);
+};
+
+struct TZip64CentralDirEndLocator {  // 20 bytes
+  static constexpr std::size_t kSize = 20;
+  std::uint32_t Signature = kZip64LocatorSig;
+  std::uint32_t EndRecordDisk = 0;
+  std::uint64_t EndRecordOffset = 0;
+  std::uint32_t TotalDisks = 1;
+
+  void Pack(std::uint8_t* p) const;
+  void Unpack(const std::uint8_t* p);
+};
+
+struct TZipDataDescriptor {  // 16 bytes, read only
+  static constexpr std::size_t kSize = 16;
+  std::uint32_t Signature = kDataDescriptorSig;
+  std::uint32_t Crc32 = 0;
+  std::uint32_t CompressedSize = 0;
+  std::uint32_t UncompressedSize = 0;
+  void Unpack(const std::uint8_t* p);
+};
+
+// TZipExtraFieldDataBlock, one extra field as it is kept with an entry, is
+// shared with the encryption transforms.
+
+struct TZip64ExtendedInfo {
+  std::uint64_t UncompressedSize = 0;
+  std::uint64_t CompressedSize = 0;
+  std::uint64_t LocalHeaderOffset = 0;
+  std::uint32_t DiskNumberStart = 0;
+};
+
+}  // namespace zip
