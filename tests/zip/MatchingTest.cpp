@@ -120,7 +120,9 @@ TEST(Paths, StoredNamesAndResolving) {
   for (const auto& n : names) {
     WideString w(n.name, n.name == std::u16string_view(u"a\0b") ? 3 : std::char_traits<char16_t>::length(n.name));
     EXPECT_EQ(SafeRelativeName(w, rel), n.safe) << U8(w);
-    if (n.safe) EXPECT_EQ(rel, n.relative);
+    if (n.safe) {
+      EXPECT_EQ(rel, n.relative);
+    }
   }
 }
 

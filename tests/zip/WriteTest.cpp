@@ -97,7 +97,9 @@ TEST(Write, EntryShapes) {
         const char* actual = e.name == "d/empty.txt" ? "00" : "08";
         EXPECT_EQ(Hex(e.extra), std::string("01 99 07 00 02 00 41 45 03 ") + actual + " 00");
         EXPECT_EQ(e.localExtra, e.extra);
-        if (e.name == "d/empty.txt") EXPECT_EQ(e.compressedSize, 28u);  // salt, verifier, code
+        if (e.name == "d/empty.txt") {
+          EXPECT_EQ(e.compressedSize, 28u);  // salt, verifier, code
+        }
       }
       if (e.name.find("mega") != std::string::npos) {
         EXPECT_EQ(e.flags & 0x800, 0x800);

@@ -47,7 +47,9 @@ void ExpectSameTree(const std::map<std::string, std::string>& actual,
   EXPECT_EQ(names, want);
   for (const auto& [name, content] : expected) {
     auto it = actual.find(name);
-    if (it != actual.end()) EXPECT_TRUE(it->second == content) << name << " differs";
+    if (it != actual.end()) {
+      EXPECT_TRUE(it->second == content) << name << " differs";
+    }
   }
 }
 
