@@ -2,6 +2,8 @@
 // The operating modes and the passwords that step up to them.
 #include <QString>
 
+#include "app/ArchivePassword.h"
+
 namespace app {
 
 // 0 "Benutzer", 1 "Administrator", 2 "Techniker", 3 "Techniker++".
@@ -19,7 +21,7 @@ inline OperatingMode ValidMode(unsigned mode) { return mode > 3 ? 0 : mode; }
 // the start-up mode. Mode 3's password is the archives' password too.
 inline const QString kPasswordAdministrator = QStringLiteral("tolmu");
 inline const QString kPasswordTechnician = QStringLiteral("voskers Tarvik23");
-inline const QString kPasswordTechnicianPlus = QStringLiteral("plivet");
+inline const QString kPasswordTechnicianPlus = QString::fromLatin1(ArchivePassword);
 
 struct LoginCheck {
   bool okEnabled = false;

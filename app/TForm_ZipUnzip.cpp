@@ -14,7 +14,6 @@
 #include "zip/CodePages.h"
 #include "zip/FileSystem.h"
 
-const char* const ArchivePassword = "plivet";
 TForm_ZipUnzip* Form_ZipUnzip = nullptr;
 
 namespace {

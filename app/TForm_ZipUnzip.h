@@ -10,11 +10,9 @@
 #include <cstdint>
 #include <string>
 
+#include "app/ArchivePassword.h"
 #include "zip/ZipArchiver.h"
 
-// The fixed password of data sets, backups, firmware packages and the
-// archives fetched from the printer.
-extern const char* const ArchivePassword;
 
 class TForm_ZipUnzip : public QWidget {
   Q_OBJECT

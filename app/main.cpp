@@ -8,6 +8,8 @@
 #include "app/TFormEinstellenPC.h"
 #include "app/TFormMessage.h"
 #include "app/TFormSprache.h"
+#include "app/TForm_ZipUnzip.h"
+#include "app/TZipDialogsQt.h"
 #include "app/TForm_Main.h"
 #include "platform/Beep.h"
 #include "platform/Sound.h"
@@ -47,9 +49,11 @@ int main(int argc, char** argv) {
     new TForm_Main(nullptr);
     new TFormBedienungsmodus(nullptr);
     new TFormEinstellenPC(nullptr);
+    new TForm_ZipUnzip(nullptr, Form_Main->TmpDir);
     new TFormMessage(nullptr);
     new TFormSprache(nullptr);
 
+    InstallZipDialogs();
     printdata::SetVersionNoticeSink(ShowVersionNotice);
 
     (void)app::ReadProgramConfig();
@@ -67,6 +71,7 @@ int main(int argc, char** argv) {
   delete Form_Main;
   delete FormSprache;
   delete FormMessage;
+  delete Form_ZipUnzip;
   delete FormEinstellenPC;
   delete FormBedienungsmodus;
   platform::StopSound();
