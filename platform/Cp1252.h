@@ -15,6 +15,9 @@ char32_t Cp1252ToUnicode(std::uint8_t byte);
 // The byte of one character, or -1 when the code page has none.
 int UnicodeToCp1252(char32_t ch);
 
+// Appends the UTF-8 encoding of one character.
+void AppendUtf8(std::string& out, char32_t ch);
+
 std::string Cp1252ToUtf8(std::string_view bytes);
 // Characters the code page cannot hold become `replacement`.
 std::string Utf8ToCp1252(std::string_view utf8, char replacement = '?');
