@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/FontDescription.h"
+
 namespace printdata {
 
 // Values of LayerObject::Kind. A file may carry any byte; only these print.
@@ -18,13 +20,11 @@ enum LayerKind : std::uint8_t {
   kKindGraphic = 4,
 };
 
-// Bits of LayerObject::FontStyle.
-enum FontStyleBit : std::uint8_t {
-  kFontBold = 1,
-  kFontItalic = 2,
-  kFontUnderline = 4,
-  kFontStrikeOut = 8,
-};
+// Bits of LayerObject::FontStyle: the font renderer's style bits.
+using platform::kFontBold;
+using platform::kFontItalic;
+using platform::kFontStrikeOut;
+using platform::kFontUnderline;
 
 // Bits 0 to 6 of LayerObject::WeekdayMask, Monday to Sunday.
 inline constexpr std::int32_t kAllWeekdays = 0x7F;
