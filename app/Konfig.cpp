@@ -2,17 +2,17 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <cerrno>
-#include <climits>
+#include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <stdexcept>
+#include <string_view>
 
 #include "app/TFormBedienungsmodus.h"
 #include "app/TFormEinstellenPC.h"
 #include "app/TFormSprache.h"
 #include "app/TForm_Main.h"
 #include "platform/LineFile.h"
+#include "platform/NumberText.h"
 #include "printdata/TFrameMenuAnsicht.h"
 
 namespace app {
@@ -58,17 +58,9 @@ std::string& IntToStrInto(int value, std::string& text) { return text = std::to_
 std::string& BoolToStrInto(bool flag, std::string& text) { return text = flag ? "1" : "0"; }
 
 int ConfigNumber(const std::string& line, int fallback) {
-  std::size_t i = 0;
-  while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
-  const char* begin = line.c_str() + i;
-  if (*begin == '\0') return fallback;
-  const char* digits = begin + ((*begin == '-' || *begin == '+') ? 1 : 0);
-  if (*digits < '0' || *digits > '9') return fallback;
-  char* end = nullptr;
-  errno = 0;
-  const long long v = std::strtoll(begin, &end, 10);
-  if (errno != 0 || *end != '\0' || v < INT_MIN || v > INT_MAX) return fallback;
-  return static_cast<int>(v);
+  std::string_view text = line;
+  text.remove_prefix(std::min(text.find_first_not_of(" \t"), text.size()));
+  return platform::ParseDecimal(text).value_or(fallback);
 }
 
 std::vector<std::string> ProgramConfigLines(const ProgramConfig& c) {

@@ -5,9 +5,9 @@
 
 #include "platform/Beep.h"
 #include "platform/LineFile.h"
+#include "platform/NumberText.h"
 #include "printdata/DataFileNames.h"
 #include "printdata/NoteLines.h"
-#include "printdata/NumberText.h"
 #include "printdata/PrintTextFiling.h"
 #include "printdata/PrintTextFormat.h"
 #include "printdata/VersionNotice.h"
@@ -65,7 +65,7 @@ Status Save(PrintGroup& group, int count, const std::string& path) {
     if (Status written = platform::WriteLines(PrintTextFilePath(*names, i), texts[i]); !written)
       return written;
 
-  std::vector<std::string> lines = {FormatVersion(kRecordVersion), group.Protection, std::to_string(count)};
+  std::vector<std::string> lines = {platform::Hex8(kRecordVersion), group.Protection, std::to_string(count)};
   for (auto& line : NoteToLines(group.Note)) lines.push_back(std::move(line));
   return platform::WriteLines(GroupFilePath(*names), lines);
 }
@@ -80,14 +80,14 @@ platform::Result<GroupLoadReport> Load(const std::string& path, PrintGroup& grou
   if (!lines) return lines.status();
   const std::string where = groupPath + ": ";
   if (lines->empty()) return Status::Fail(where + "the file is empty");
-  const auto version = ParseHex((*lines)[0]);
+  const auto version = platform::ParseHex((*lines)[0]);
   if (!version) return Status::Fail(where + "line 1 is not a version");
   if (*version < kOldestReadableVersion || *version > kNewestReadableVersion) {
     ShowVersionNotice();
     return Status::Fail(where + "version " + std::to_string(*version) + " cannot be read");
   }
   if (lines->size() < 3) return Status::Fail(where + "the file ends early");
-  const auto newCount = ParseDecimal((*lines)[2]);
+  const auto newCount = platform::ParseDecimal((*lines)[2]);
   if (!newCount) return Status::Fail(where + "line 3 is not a number");
   if (!CountFits(*newCount)) return Status::Fail(where + CountError(*newCount).error());
 

@@ -1,6 +1,6 @@
 #include "printdata/LineReader.h"
 
-#include "printdata/NumberText.h"
+#include "platform/NumberText.h"
 
 namespace printdata {
 
@@ -11,7 +11,7 @@ const std::string& LineReader::Text() {
 
 std::int32_t LineReader::Integer() {
   const std::string& line = Text();
-  if (auto value = ParseDecimal(line)) return *value;
+  if (auto value = platform::ParseDecimal(line)) return *value;
   Fail("\"" + line.substr(0, 40) + (line.size() > 40 ? "...\"" : "\"") + " is not a number");
 }
 

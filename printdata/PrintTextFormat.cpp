@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/NumberText.h"
 #include "printdata/LineReader.h"
 #include "printdata/NoteLines.h"
-#include "printdata/NumberText.h"
 
 namespace printdata {
 namespace {
@@ -206,7 +206,7 @@ platform::Status ReadBody(const std::vector<std::string>& lines, std::size_t fir
 platform::Result<std::vector<std::string>> PrintTextToLines(PrintText& text) {
   std::vector<std::string> lines;
   LineWriter out(lines);
-  out.Line(FormatVersion(kRecordVersion));
+  out.Line(platform::Hex8(kRecordVersion));
   out.Number(kLayerCount);
   for (int i = 0; i < kLayerCount; ++i) {
     platform::Status written = WriteLayer(text.Layers[i], i, out);
@@ -234,7 +234,7 @@ platform::Status PrintTextLoadV9(const std::vector<std::string>& lines, std::siz
 
 platform::Status PrintTextFromLines(const std::vector<std::string>& lines, PrintText& text) {
   if (lines.empty()) return platform::Status::Fail("the file is empty");
-  const auto version = ParseHex(lines[0]);
+  const auto version = platform::ParseHex(lines[0]);
   if (!version) return platform::Status::Fail("line 1: \"" + lines[0].substr(0, 40) + "\" is not a version");
   switch (*version) {
     case 6: return PrintTextLoadV6(lines, 1, text);

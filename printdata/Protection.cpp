@@ -1,9 +1,9 @@
 #include "printdata/Protection.h"
 
-#include "printdata/NumberText.h"
+#include "platform/NumberText.h"
 
 namespace printdata {
 
-std::int32_t ProtectionValue(std::string_view text) { return ParseDecimal(text).value_or(0); }
+std::int32_t ProtectionValue(std::string_view text) { return platform::ParseDecimal(text).value_or(0); }
 
 }  // namespace printdata

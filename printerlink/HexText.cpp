@@ -1,7 +1,5 @@
 #include "printerlink/HexText.h"
 
-#include <cstdio>
-
 namespace printerlink {
 namespace {
 
@@ -19,12 +17,6 @@ int HexDigit(char c) {
 }
 
 }  // namespace
-
-std::string Hex8(std::uint32_t value) {
-  char text[9];
-  std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(value));
-  return text;
-}
 
 std::optional<std::uint32_t> ParseHex32(std::string_view text) {
   std::size_t i = SkipBlanks(text);

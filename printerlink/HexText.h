@@ -1,14 +1,11 @@
 #pragma once
-// Numbers in protocol text, read and written without the locale.
+// Numbers in protocol text, read without the locale the way the printer's
+// scanf reads them (platform/NumberText.h writes them).
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace printerlink {
-
-// "%08X".
-std::string Hex8(std::uint32_t value);
 
 // Reads like "%08X": blanks skipped, then one to eight hexadecimal digits;
 // what follows them is ignored.

@@ -1,6 +1,6 @@
 #include "printerlink/TransferCommand.h"
 
-#include "printerlink/HexText.h"
+#include "platform/NumberText.h"
 #include "printerlink/LinkChecksum.h"
 
 namespace printerlink {
@@ -14,7 +14,7 @@ std::string ChecksummedCommand(std::string_view keyword, std::string_view args) 
   line += ' ';
   line += args;
   line += ' ';
-  line += Hex8(CommandChecksum(keyword, args));
+  line += platform::Hex8(CommandChecksum(keyword, args));
   return line;
 }
 
@@ -28,7 +28,7 @@ std::string UpperPrinterName(std::string_view name) {
 std::string DownloadsCommand(std::string_view name, std::uint32_t offset, std::uint32_t count,
                              std::uint32_t blockChecksum, std::uint32_t t) {
   std::string args = UpperPrinterName(name) + ' ' + std::to_string(offset) + ' ' + std::to_string(count) + ' ' +
-                     Hex8(blockChecksum) + ' ' + std::to_string(t);
+                     platform::Hex8(blockChecksum) + ' ' + std::to_string(t);
   return ChecksummedCommand("DOWNLOADS", args);
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/NumberText.h"
+
 namespace printeremu {
 namespace {
 
@@ -19,12 +21,6 @@ constexpr Sector kSectors[] = {
     {0x10000, 0x10000}, {0x20000, 0x20000}, {0x40000, 0x20000}, {0x60000, 0x20000},
     {0x80000, 0x20000}, {0xA0000, 0x20000}, {0xC0000, 0x20000}, {0xE0000, 0x20000},
 };
-
-std::string Hex(std::uint32_t v) {
-  char text[9];
-  std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(v));
-  return text;
-}
 
 }  // namespace
 
@@ -127,7 +123,7 @@ bool BootLoader::Serve(Channel& line, const Hooks& hooks, std::uint8_t command) 
       auto n = line.Read(kByteMs), check = line.Read(kByteMs);
       if (!n || !check || *check != static_cast<std::uint8_t>(*n ^ 0xFF) || !InFlash(*address, *n + 1u))
         return nack(), false;
-      hooks.record("READ " + Hex(*address) + " " + std::to_string(*n + 1));
+      hooks.record("READ " + platform::Hex8(*address) + " " + std::to_string(*n + 1));
       if (!Ack(line, hooks, command, 2)) return false;
       std::string bytes;
       {
@@ -143,7 +139,7 @@ bool BootLoader::Serve(Channel& line, const Hooks& hooks, std::uint8_t command) 
       auto address = ReadAddress(line);
       if (!address || !InFlash(*address, 4)) return nack(), false;
       if (!Ack(line, hooks, command, 1)) return false;
-      hooks.record("GO " + Hex(*address));
+      hooks.record("GO " + platform::Hex8(*address));
       return true;
     }
     case 0x31: {  // Write Memory
@@ -169,7 +165,7 @@ bool BootLoader::Serve(Channel& line, const Hooks& hooks, std::uint8_t command) 
         for (std::size_t i = 0; i < data.size(); ++i)
           flash_[*address - kFlashBase + i] &= static_cast<std::uint8_t>(data[i]);
       }
-      hooks.record("WRITE " + Hex(*address) + " " + std::to_string(data.size()));
+      hooks.record("WRITE " + platform::Hex8(*address) + " " + std::to_string(data.size()));
       Ack(line, hooks, command, 2);
       return false;
     }

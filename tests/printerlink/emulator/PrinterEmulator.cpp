@@ -5,6 +5,7 @@
 
 #include <sstream>
 
+#include "platform/NumberText.h"
 #include "printerlink/ControlBytes.h"
 #include "printerlink/DataCharacters.h"
 #include "printerlink/HexText.h"
@@ -13,7 +14,7 @@
 
 namespace printeremu {
 
-using printerlink::Hex8;
+using platform::Hex8;
 using printerlink::ParseHex32;
 using printerlink::ParseUnsigned;
 using printerlink::UpperPrinterName;

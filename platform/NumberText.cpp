@@ -1,9 +1,9 @@
-#include "printdata/NumberText.h"
+#include "platform/NumberText.h"
 
 #include <charconv>
 #include <cstdio>
 
-namespace printdata {
+namespace platform {
 namespace {
 
 template <class T>
@@ -31,10 +31,10 @@ std::optional<std::uint32_t> ParseHex(std::string_view text) {
   return ParseWhole<std::uint32_t>(text, 16);
 }
 
-std::string FormatVersion(std::uint32_t version) {
+std::string Hex8(std::uint32_t value) {
   char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%08X", static_cast<unsigned>(version));
+  std::snprintf(buffer, sizeof buffer, "%08X", static_cast<unsigned>(value));
   return buffer;
 }
 
-}  // namespace printdata
+}  // namespace platform

@@ -1,18 +1,18 @@
 #pragma once
-// Numbers in the print-data files, independent of the locale: a line is a
-// number only as a whole.
+// Numbers in the program's files and on the printer link, read and written
+// independent of the locale. A text is a number only as a whole.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
-namespace printdata {
+namespace platform {
 
 // An optional '+' or '-' and decimal digits, within 32 bits; nothing else.
 std::optional<std::int32_t> ParseDecimal(std::string_view text);
 // Hexadecimal digits (either case) of a value within 32 bits.
 std::optional<std::uint32_t> ParseHex(std::string_view text);
-// The version line: eight upper-case hexadecimal digits ("00000009").
-std::string FormatVersion(std::uint32_t version);
+// Eight upper-case hexadecimal digits ("%08X"): version lines, checksums.
+std::string Hex8(std::uint32_t value);
 
-}  // namespace printdata
+}  // namespace platform
