@@ -52,8 +52,9 @@ TFormBedienungsmodus::TFormBedienungsmodus(QWidget* owner)
   EditEingabe->setFont(platform::VerdanaPx(11, true));
   EditEingabe->setMaxLength(30);
   EditEingabe->setEchoMode(QLineEdit::Password);
-  EditEingabe->setStyleSheet(QStringLiteral("QLineEdit { background: #C0C0C0; border: none; "
-                                            "lineedit-password-character: 183; }"));
+  EditEingabe->setStyleSheet(QStringLiteral("QLineEdit { background: %1; border: none; "
+                                            "lineedit-password-character: 183; }")
+                                 .arg(platform::VclColor(kSilver).name()));
   // No context menu: nothing to copy a password out with.
   PopupMenuLeer = new QMenu(this);
   EditEingabe->setContextMenuPolicy(Qt::NoContextMenu);

@@ -28,7 +28,7 @@ TFormMessage::TFormMessage(QWidget* owner)
   PanelMain = new platform::Panel(this);
   PanelMain->setGeometry(0, 0, kWidth, kPanelHeight);
   PanelMain->setFont(platform::VerdanaPx(15));
-  PanelMain->SetFontColor(0);
+  PanelMain->SetFontColor(platform::colours::kBlack);
   auto label = [this](int top) {
     auto* l = new QLabel(PanelMain);
     l->setGeometry(0, top, kWidth, 18);

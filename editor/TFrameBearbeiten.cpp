@@ -1,5 +1,6 @@
 #include "editor/TFrameBearbeiten.h"
 
+#include "platform/Colours.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/SpeedButton.h"
 
@@ -7,7 +8,7 @@ TFrameBearbeiten::TFrameBearbeiten(QWidget* owner) : QWidget(owner) {
   setFont(platform::VerdanaPx(11));
   PanelTitel = platform::AddTitleBar(this, QStringLiteral("Bearbeiten"));
   PanelTop = new platform::Panel(this);
-  PanelTop->SetColor(0xC0C0C0);
+  PanelTop->SetColor(platform::colours::kSilver);
   PanelAnsicht = platform::AddButtonPanel(PanelTop, QRect(8, 8, 88, 48), QStringLiteral("Ansicht")).panel;
   PanelZoom = platform::AddButtonPanel(PanelTop, QRect(104, 8, 88, 48), QStringLiteral("Zoom")).panel;
   PanelRaster = platform::AddButtonPanel(PanelTop, QRect(200, 8, 88, 48), QStringLiteral("Raster")).panel;

@@ -6,12 +6,14 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/Colours.h"
+
 namespace platform {
 
 using ColourValue = std::uint32_t;
-inline constexpr ColourValue kWhite = 0xFFFFFF;
-inline constexpr ColourValue kBlack = 0x000000;
-inline constexpr ColourValue kRed = 0x0000FF;
+using colours::kBlack;
+using colours::kRed;
+using colours::kWhite;
 
 class Bitmap {
  public:

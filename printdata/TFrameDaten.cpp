@@ -1,12 +1,13 @@
 #include "printdata/TFrameDaten.h"
 
+#include "platform/Colours.h"
 #include "platform/qt/Fonts.h"
 
 TFrameDaten::TFrameDaten(QWidget* owner) : QWidget(owner) {
   setFont(platform::VerdanaPx(11));
   PanelTitel = platform::AddTitleBar(this, TitleNone);
   PanelTop = new platform::Panel(this);
-  PanelTop->SetColor(0xC0C0C0);
+  PanelTop->SetColor(platform::colours::kSilver);
 
   auto add = [this](int left, const QString& caption, platform::Panel*& panel,
                     platform::SpeedButton*& button) {

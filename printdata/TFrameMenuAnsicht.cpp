@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/Colours.h"
 #include "platform/qt/Panel.h"
 
 TFrameMenuAnsicht::TFrameMenuAnsicht(QWidget* owner) : QWidget(owner) {
@@ -49,7 +50,7 @@ void TFrameMenuAnsicht::SpeedButtonZoomUpClick(QObject*) {
 
 void TFrameMenuAnsicht::ApplyColumns() {
   for (platform::SpeedButton* b : {SpeedButtonEbenen, SpeedButtonParameter, SpeedButtonNotizen})
-    static_cast<platform::Panel*>(b->parentWidget())->SetColor(b->Tag ? 0x800000 : 0xF0F0F0);
+    static_cast<platform::Panel*>(b->parentWidget())->SetColor(b->Tag ? platform::colours::kNavy : platform::colours::kLightGrey);
 }
 
 void TFrameMenuAnsicht::ApplyZoom() {

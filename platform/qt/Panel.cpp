@@ -11,8 +11,8 @@ namespace {
 
 void DrawBevel(QPainter& p, QRect r, BevelKind kind) {
   if (kind == BevelKind::None) return;
-  const QColor light(255, 255, 255);
-  const QColor dark(128, 128, 128);
+  const QColor light = VclColor(colours::kWhite);
+  const QColor dark = VclColor(colours::kGrey);
   const QColor& topLeft = kind == BevelKind::Raised ? light : dark;
   const QColor& bottomRight = kind == BevelKind::Raised ? dark : light;
   p.setPen(topLeft);
@@ -24,9 +24,9 @@ void DrawBevel(QPainter& p, QRect r, BevelKind kind) {
 }
 
 void DrawLine(QPainter& p, int y, int width) {
-  p.setPen(QColor(128, 128, 128));
+  p.setPen(VclColor(colours::kGrey));
   p.drawLine(0, y, width - 1, y);
-  p.setPen(QColor(255, 255, 255));
+  p.setPen(VclColor(colours::kWhite));
   p.drawLine(0, y + 1, width - 1, y + 1);
 }
 

@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "platform/Colours.h"
+
 namespace platform {
 
 enum class BevelKind { None, Raised, Lowered };
@@ -35,8 +37,8 @@ class Panel : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  std::uint32_t color_ = 0xF0F0F0;  // light grey
-  std::uint32_t fontColor_ = 0;
+  std::uint32_t color_ = colours::kLightGrey;
+  std::uint32_t fontColor_ = colours::kBlack;
   QString caption_;
   BevelKind outer_ = BevelKind::None;
   BevelKind inner_ = BevelKind::None;

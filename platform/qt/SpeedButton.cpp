@@ -56,10 +56,10 @@ void SpeedButton::paintEvent(QPaintEvent*) {
   const QRect r = rect().adjusted(0, 0, -1, -1);
   if (on && isEnabled() && (isDown() || hover_)) {
     const bool down = isDown();
-    p.setPen(down ? QColor(128, 128, 128) : QColor(255, 255, 255));
+    p.setPen(VclColor(down ? colours::kGrey : colours::kWhite));
     p.drawLine(r.topLeft(), r.topRight());
     p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(down ? QColor(255, 255, 255) : QColor(128, 128, 128));
+    p.setPen(VclColor(down ? colours::kWhite : colours::kGrey));
     p.drawLine(r.bottomLeft(), r.bottomRight());
     p.drawLine(r.topRight(), r.bottomRight());
   }
@@ -71,9 +71,9 @@ void SpeedButton::paintEvent(QPaintEvent*) {
     p.drawText(textRect, flags, text());
   } else {
     // The engraved look of a switched-off button.
-    p.setPen(QColor(255, 255, 255));
+    p.setPen(VclColor(colours::kWhite));
     p.drawText(textRect.translated(1, 1), flags, text());
-    p.setPen(QColor(128, 128, 128));
+    p.setPen(VclColor(colours::kGrey));
     p.drawText(textRect, flags, text());
   }
 }
@@ -87,7 +87,7 @@ namespace platform {
 ButtonPanel AddButtonPanel(QWidget* parent, const QRect& geometry, const QString& caption) {
   auto* panel = new Panel(parent);
   panel->setGeometry(geometry);
-  panel->SetColor(0xF0F0F0);
+  panel->SetColor(colours::kLightGrey);
   auto* button = new SpeedButton(panel);
   button->SetCaption(caption);
   return {panel, button};

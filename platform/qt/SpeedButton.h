@@ -5,6 +5,8 @@
 #include <QAbstractButton>
 #include <cstdint>
 
+#include "platform/Colours.h"
+
 namespace platform {
 
 class SpeedButton : public QAbstractButton {
@@ -27,7 +29,7 @@ class SpeedButton : public QAbstractButton {
   void leaveEvent(QEvent* event) override;
 
  private:
-  std::uint32_t fontColor_ = 0x800000;  // navy
+  std::uint32_t fontColor_ = colours::kNavy;
   bool hover_ = false;
 };
 
