@@ -7,9 +7,8 @@
 #include "platform/qt/NamedColours.h"
 
 namespace platform {
-namespace {
 
-void DrawBevel(QPainter& p, QRect r, BevelKind kind) {
+void DrawBevel(QPainter& p, const QRect& r, BevelKind kind) {
   if (kind == BevelKind::None) return;
   const QColor light = VclColor(colours::kWhite);
   const QColor dark = VclColor(colours::kGrey);
@@ -22,6 +21,8 @@ void DrawBevel(QPainter& p, QRect r, BevelKind kind) {
   p.drawLine(r.bottomLeft(), r.bottomRight());
   p.drawLine(r.topRight(), r.bottomRight());
 }
+
+namespace {
 
 void DrawLine(QPainter& p, int y, int width) {
   p.setPen(VclColor(colours::kGrey));

@@ -2,15 +2,22 @@
 // A coloured surface with an optional centred caption and bevels: what the
 // program's buttons, labels and pages sit on. Colours are system colour
 // numbers (0x00BBGGRR).
+#include <QRect>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
 
 #include "platform/Colours.h"
 
+class QPainter;
+
 namespace platform {
 
 enum class BevelKind { None, Raised, Lowered };
+
+// A one-pixel bevel on the edges of `r`: white top and left with grey bottom
+// and right when raised, the other way round when lowered.
+void DrawBevel(QPainter& p, const QRect& r, BevelKind kind);
 
 class Panel : public QWidget {
  public:

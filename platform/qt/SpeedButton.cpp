@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "platform/qt/Colour.h"
+#include "platform/qt/Panel.h"
 
 namespace platform {
 
@@ -53,16 +54,8 @@ void SpeedButton::leaveEvent(QEvent* event) {
 void SpeedButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const bool on = OwnEnabled(this);
-  const QRect r = rect().adjusted(0, 0, -1, -1);
-  if (on && isEnabled() && (isDown() || hover_)) {
-    const bool down = isDown();
-    p.setPen(VclColor(down ? colours::kGrey : colours::kWhite));
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(VclColor(down ? colours::kWhite : colours::kGrey));
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
-  }
+  if (on && isEnabled() && (isDown() || hover_))
+    DrawBevel(p, rect().adjusted(0, 0, -1, -1), isDown() ? BevelKind::Lowered : BevelKind::Raised);
   p.setFont(font());
   const QRect textRect = rect().adjusted(2, 2, -2, -2).translated(isDown() ? 1 : 0, isDown() ? 1 : 0);
   const int flags = Qt::AlignCenter | Qt::TextWordWrap;
@@ -77,12 +70,6 @@ void SpeedButton::paintEvent(QPaintEvent*) {
     p.drawText(textRect, flags, text());
   }
 }
-
-}  // namespace platform
-
-#include "platform/qt/Panel.h"
-
-namespace platform {
 
 ButtonPanel AddButtonPanel(QWidget* parent, const QRect& geometry, const QString& caption) {
   auto* panel = new Panel(parent);

@@ -38,10 +38,6 @@ class SpeedButton : public QAbstractButton {
 // disabled panel keeps its look but takes no clicks.)
 inline bool OwnEnabled(const QWidget* w) { return !w->testAttribute(Qt::WA_ForceDisabled); }
 
-}  // namespace platform
-
-namespace platform {
-
 class Panel;
 
 // The program's usual button: a flat button filling a panel of its own.
