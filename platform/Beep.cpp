@@ -1,26 +1,16 @@
 #include "platform/Beep.h"
 
-#include <mutex>
+#include "platform/Sink.h"
 
 namespace platform {
 namespace {
-std::mutex g_mutex;
-BeepSink g_sink;
+Sink<void(BeepKind)> g_sink;
 }  // namespace
 
 void Beep(BeepKind kind) {
-  BeepSink sink;
-  {
-    std::lock_guard lock(g_mutex);
-    sink = g_sink;
-  }
-  if (sink) sink(kind);
+  if (BeepSink sink = g_sink.Current()) sink(kind);
 }
 
-BeepSink SetBeepSink(BeepSink sink) {
-  std::lock_guard lock(g_mutex);
-  std::swap(g_sink, sink);
-  return sink;
-}
+BeepSink SetBeepSink(BeepSink sink) { return g_sink.Replace(std::move(sink)); }
 
 }  // namespace platform

@@ -1,27 +1,18 @@
 #include "printdata/VersionNotice.h"
 
-#include <mutex>
 #include <utility>
+
+#include "platform/Sink.h"
 
 namespace printdata {
 namespace {
-std::mutex g_mutex;
-VersionNoticeSink g_sink;
+platform::Sink<void()> g_sink;
 }  // namespace
 
-VersionNoticeSink SetVersionNoticeSink(VersionNoticeSink sink) {
-  std::lock_guard lock(g_mutex);
-  std::swap(g_sink, sink);
-  return sink;
-}
+VersionNoticeSink SetVersionNoticeSink(VersionNoticeSink sink) { return g_sink.Replace(std::move(sink)); }
 
 void ShowVersionNotice() {
-  VersionNoticeSink sink;
-  {
-    std::lock_guard lock(g_mutex);
-    sink = g_sink;
-  }
-  if (sink) sink();
+  if (VersionNoticeSink sink = g_sink.Current()) sink();
 }
 
 }  // namespace printdata

@@ -1,12 +1,12 @@
 #include "platform/qt/SystemMessageBox.h"
 
 #include <QMessageBox>
-#include <mutex>
+
+#include "platform/Sink.h"
 
 namespace platform {
 namespace {
-std::mutex g_mutex;
-SystemBoxSink g_sink;
+Sink<void(const QString&, const QString&, SystemBoxIcon)> g_sink;
 
 QMessageBox::Icon ToQt(SystemBoxIcon icon) {
   switch (icon) {
@@ -19,12 +19,7 @@ QMessageBox::Icon ToQt(SystemBoxIcon icon) {
 }  // namespace
 
 void SystemMessageBox(const QString& title, const QString& text, SystemBoxIcon icon) {
-  SystemBoxSink sink;
-  {
-    std::lock_guard lock(g_mutex);
-    sink = g_sink;
-  }
-  if (sink) {
+  if (SystemBoxSink sink = g_sink.Current()) {
     sink(title, text, icon);
     return;
   }
@@ -33,10 +28,6 @@ void SystemMessageBox(const QString& title, const QString& text, SystemBoxIcon i
   box.exec();
 }
 
-SystemBoxSink SetSystemBoxSink(SystemBoxSink sink) {
-  std::lock_guard lock(g_mutex);
-  std::swap(g_sink, sink);
-  return sink;
-}
+SystemBoxSink SetSystemBoxSink(SystemBoxSink sink) { return g_sink.Replace(std::move(sink)); }
 
 }  // namespace platform
