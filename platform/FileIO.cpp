@@ -75,4 +75,12 @@ Status WriteFileAtomic(const std::string& path, std::string_view bytes) {
   return Status::Ok();
 }
 
+Status WriteFileDirect(const std::string& path, std::string_view bytes) {
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) return Status::Fail(ErrnoText("cannot create", path));
+  Status written = WriteAll(fd, bytes, path);
+  if (::close(fd) != 0 && written) written = Status::Fail(ErrnoText("cannot write", path));
+  return written;
+}
+
 }  // namespace platform

@@ -6,10 +6,12 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Result.h"
+#include "platform/FileIO.h"
 
 namespace printdata {
 
-platform::Status WritePrinterFile(const std::string& path, std::string_view bytes);
+inline platform::Status WritePrinterFile(const std::string& path, std::string_view bytes) {
+  return platform::WriteFileDirect(path, bytes);
+}
 
 }  // namespace printdata

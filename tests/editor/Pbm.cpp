@@ -1,8 +1,6 @@
 #include "Pbm.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include "platform/FileIO.h"
 
@@ -22,8 +20,8 @@ std::string CompareWithGolden(const platform::Bitmap& image, const std::string& 
   const std::string actual = ToPbm(image);
   const char* update = std::getenv("TARVIK_UPDATE_GOLDEN");
   if (update && std::string(update) == "1") {
-    std::ofstream(path, std::ios::binary) << actual;
-    return "";
+    auto written = platform::WriteFileAtomic(path, actual);
+    return written ? "" : written.error();
   }
   auto golden = platform::ReadWholeFile(path);
   if (!golden.ok()) return "no golden picture " + path;

@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <fstream>
 #include <random>
-#include <sstream>
 
+#include "platform/FileIO.h"
 #include "printerlink/SerialLink.h"
 
 namespace linktest {
@@ -46,15 +45,13 @@ std::vector<std::string> LinkRig::Entries(printeremu::EntryKind kind) const {
 }
 
 std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
+  auto bytes = platform::ReadWholeFile(path);
+  return bytes ? *bytes : std::string();
 }
 
 void WriteFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  auto written = platform::WriteFileAtomic(path, bytes);
+  EXPECT_TRUE(written) << written.error();
 }
 
 bool FileExists(const std::string& path) {

@@ -30,6 +30,7 @@ class LinkRig {
   platform::FixedPortRegistry registry_;
 };
 
+// The file's bytes; "" when it cannot be read.
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
