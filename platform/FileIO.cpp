@@ -50,29 +50,52 @@ Result<std::string> ReadWholeFile(const std::string& path) {
   return data;
 }
 
-Status WriteFileAtomic(const std::string& path, std::string_view bytes) {
+AtomicFile::~AtomicFile() {
+  if (fd_ >= 0) ::close(fd_);
+  if (!temp_.empty() && !committed_) ::unlink(temp_.c_str());
+}
+
+Status AtomicFile::Open() {
   static std::atomic<unsigned> serial{0};
-  const std::string tmp = path + ".~" + std::to_string(::getpid()) + "." +
-                          std::to_string(serial.fetch_add(1)) + ".tmp";
-  int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return Status::Fail(ErrnoText("cannot create", tmp));
-  Status written = WriteAll(fd, bytes, tmp);
-  if (written && ::fsync(fd) != 0) written = Status::Fail(ErrnoText("cannot flush", tmp));
-  if (::close(fd) != 0 && written) written = Status::Fail(ErrnoText("cannot close", tmp));
-  if (written && ::rename(tmp.c_str(), path.c_str()) != 0)
-    written = Status::Fail(ErrnoText("cannot replace", path));
-  if (!written) {
-    ::unlink(tmp.c_str());
-    return written;
+  temp_ = target_ + ".~" + std::to_string(::getpid()) + "." + std::to_string(serial.fetch_add(1)) + ".tmp";
+  fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd_ < 0) {
+    Status failed = Status::Fail(ErrnoText("cannot create", temp_));
+    temp_.clear();
+    return failed;
   }
+  return Status::Ok();
+}
+
+Status AtomicFile::Append(std::string_view bytes) {
+  if (fd_ < 0) return Status::Fail("\"" + target_ + "\" is not open for writing");
+  return WriteAll(fd_, bytes, temp_);
+}
+
+Status AtomicFile::Commit() {
+  if (fd_ < 0) return Status::Fail("\"" + target_ + "\" is not open for writing");
+  Status done = ::fsync(fd_) == 0 ? Status::Ok() : Status::Fail(ErrnoText("cannot flush", temp_));
+  if (::close(fd_) != 0 && done) done = Status::Fail(ErrnoText("cannot close", temp_));
+  fd_ = -1;
+  if (done && ::rename(temp_.c_str(), target_.c_str()) != 0)
+    done = Status::Fail(ErrnoText("cannot replace", target_));
+  if (!done) return done;
+  committed_ = true;
   // Make the rename itself durable.
-  std::string dir = std::filesystem::path(path).parent_path().string();
+  std::string dir = std::filesystem::path(target_).parent_path().string();
   int dfd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dfd >= 0) {
     ::fsync(dfd);
     ::close(dfd);
   }
   return Status::Ok();
+}
+
+Status WriteFileAtomic(const std::string& path, std::string_view bytes) {
+  AtomicFile file(path);
+  if (Status opened = file.Open(); !opened) return opened;
+  if (Status written = file.Append(bytes); !written) return written;
+  return file.Commit();
 }
 
 Status WriteFileDirect(const std::string& path, std::string_view bytes) {

@@ -4,10 +4,34 @@
 // so a crash or a full disk never leaves half a file behind.
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/Result.h"
 
 namespace platform {
+
+// A file written in parts that replaces its target only when complete: the
+// parts go to a temporary file beside the target, and Commit flushes it and
+// renames it over the target. Until then the target is untouched; a file
+// not committed is removed with the object.
+class AtomicFile {
+ public:
+  explicit AtomicFile(std::string target) : target_(std::move(target)) {}
+  ~AtomicFile();
+  AtomicFile(const AtomicFile&) = delete;
+  AtomicFile& operator=(const AtomicFile&) = delete;
+
+  // Creates the temporary file.
+  Status Open();
+  Status Append(std::string_view bytes);
+  Status Commit();
+
+ private:
+  std::string target_;
+  std::string temp_;
+  int fd_ = -1;
+  bool committed_ = false;
+};
 
 Result<std::string> ReadWholeFile(const std::string& path);
 Status WriteFileAtomic(const std::string& path, std::string_view bytes);

@@ -1,15 +1,9 @@
 #include "printerlink/Upload.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
-#include <cstdlib>
-#include <vector>
 
+#include "platform/FileIO.h"
 #include "printerlink/ControlBytes.h"
 #include "printerlink/DataCharacters.h"
 #include "printerlink/HexText.h"
@@ -27,47 +21,6 @@ namespace {
 // Codes below this mark a bad block, which is asked for again.
 constexpr int kBadBlock = -1000;
 
-// A file beside the target that becomes the target only when complete.
-class PendingFile {
- public:
-  explicit PendingFile(const std::string& target) : target_(target), path_(target + ".XXXXXX") {
-    fd_ = ::mkstemp(path_.data());
-  }
-  ~PendingFile() {
-    if (fd_ >= 0) ::close(fd_);
-    if (!committed_) ::unlink(path_.c_str());
-  }
-  bool ok() const { return fd_ >= 0; }
-  bool Append(const std::vector<std::uint8_t>& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-      ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) return false;
-      done += static_cast<std::size_t>(n);
-    }
-    return true;
-  }
-  bool Commit() {
-    // mkstemp makes the file private; the upload gets ordinary permissions.
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd_, 0666 & ~mask);
-    bool done = ::fsync(fd_) == 0;
-    done = ::close(fd_) == 0 && done;
-    fd_ = -1;
-    if (!done || ::rename(path_.c_str(), target_.c_str()) != 0) return false;
-    committed_ = true;
-    return true;
-  }
-
- private:
-  std::string target_;
-  std::string path_;
-  int fd_ = -1;
-  bool committed_ = false;
-};
-
 // Reads off what the printer still sends of a bad block (its data can run
 // on after the link gave up on it), so that no part of it passes for the
 // next block's count. Ends after 20 ms of silence, or after t ms.
@@ -81,7 +34,7 @@ void DiscardRestOfBlock(int handle, std::uint32_t t) {
 // One request; the byte count received (placed in `bytes`), a negative
 // result code, or kBadBlock - code for a block to ask for again.
 int FetchBlock(int handle, const std::string& name, std::uint32_t offset, std::uint32_t asked, std::uint32_t t,
-               std::vector<std::uint8_t>& bytes) {
+               std::string& bytes) {
   bytes.clear();
   ComPurge(handle);
   std::string line = UploadsCommand(name, offset, asked, t);
@@ -112,7 +65,7 @@ int FetchBlock(int handle, const std::string& name, std::uint32_t offset, std::u
     if (second == kStx) return kBadBlock - 43;
     std::uint8_t byte = DecodeDataPair(first, second);
     crc = Crc32Update(crc, byte);
-    bytes.push_back(byte);
+    bytes.push_back(static_cast<char>(byte));
   }
 
   std::uint8_t b;
@@ -134,11 +87,11 @@ int FetchBlock(int handle, const std::string& name, std::uint32_t offset, std::u
   return static_cast<int>(*count);
 }
 
-int Upload(int handle, PendingFile& file, const std::string& name, std::uint32_t t) {
+int Upload(int handle, platform::AtomicFile& file, const std::string& name, std::uint32_t t) {
   std::uint32_t offset = 0;
   int badInARow = 0;
   int badInFile = 0;
-  std::vector<std::uint8_t> bytes;
+  std::string bytes;
   for (;;) {
     const std::uint32_t asked = static_cast<std::uint32_t>(UploadBlockSize / 2);
     int got = FetchBlock(handle, name, offset, asked, t, bytes);
@@ -161,8 +114,9 @@ int Upload(int handle, PendingFile& file, const std::string& name, std::uint32_t
 }  // namespace
 
 int UploadFromPrinter(const std::string& localPath, std::string_view printerName, std::uint32_t t) {
-  PendingFile file(localPath);
-  if (!file.ok()) return kUploadCannotCreate;
+  // The local file is replaced only by a complete upload.
+  platform::AtomicFile file(localPath);
+  if (!file.Open()) return kUploadCannotCreate;
   const int handle = ComPortHandle;
   int result = Upload(handle, file, std::string(printerName), t);
   ComPurge(handle);
