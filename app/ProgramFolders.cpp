@@ -4,14 +4,12 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/PathText.h"
+
 namespace app {
 namespace fs = std::filesystem;
+using platform::WithTrailingSlash;
 namespace {
-
-std::string WithSlash(std::string path) {
-  if (path.empty() || path.back() != '/') path += '/';
-  return path;
-}
 
 bool MakeFolder(const std::string& path) {
   std::error_code ec;
@@ -30,8 +28,8 @@ ProgramFolders CreateProgramFolders(const std::string& startDir) {
   ProgramFolders f;
   fs::path start = fs::path(startDir).lexically_normal();
   if (start.has_filename() == false && start != start.root_path()) start = start.parent_path();
-  f.start = WithSlash(start.string());
-  f.root = WithSlash(start.has_parent_path() ? start.parent_path().string() : start.string());
+  f.start = WithTrailingSlash(start.string());
+  f.root = WithTrailingSlash(start.has_parent_path() ? start.parent_path().string() : start.string());
 
   struct Entry {
     const char* name;

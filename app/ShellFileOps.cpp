@@ -5,14 +5,12 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/PathText.h"
+
 namespace app {
 namespace fs = std::filesystem;
+using platform::WithoutTrailingSlash;
 namespace {
-
-std::string WithoutTrailingSlash(std::string path) {
-  if (path.size() > 1 && path.back() == '/') path.pop_back();
-  return path;
-}
 
 std::string FolderPart(const std::string& path) {
   const auto slash = path.rfind('/');

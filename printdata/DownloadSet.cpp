@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "platform/PathText.h"
 #include "printdata/DateTimeLayerFiles.h"
 #include "printdata/LayerListFiles.h"
 #include "printdata/PrinterFileWrite.h"
@@ -17,11 +18,6 @@ namespace fs = std::filesystem;
 
 // A failed check that carries its own result code.
 struct CheckFailed {};
-
-std::string WithoutTrailingSlash(std::string path) {
-  while (path.size() > 1 && path.back() == '/') path.pop_back();
-  return path;
-}
 
 // Everything inside `folder` goes; the folder stays. A missing folder is
 // created with its parents. False when the folder cannot be had empty.
@@ -44,13 +40,13 @@ void Check(const platform::Status& status) {
 
 }  // namespace
 
-std::string DownloadFolder(const std::string& tmpDir) { return WithoutTrailingSlash(tmpDir) + "/DOWNLOAD/"; }
+std::string DownloadFolder(const std::string& tmpDir) { return platform::WithoutTrailingSlash(tmpDir) + "/DOWNLOAD/"; }
 
 int BuildPrintTextFiles(int index, const std::string& folderPath, const PrintGroup& group,
                         PrintTextRenderer& renderer) {
   try {
     if (index < 0 || index >= kMaxPrintTexts) return kBuildCheckFailed;
-    const std::string folder = WithoutTrailingSlash(folderPath);
+    const std::string folder = platform::WithoutTrailingSlash(folderPath);
     if (!EmptyFolder(folder)) return kBuildCheckFailed;
     const std::string base = folder + "/";
 
