@@ -1,9 +1,8 @@
 #include "editor/DateCode.h"
 
-#include <algorithm>
 #include <array>
-#include <cstdio>
 
+#include "editor/AppendFormatted.h"
 #include "printdata/FormatCode.h"
 
 namespace editor {
@@ -27,13 +26,6 @@ constexpr std::array<HoldBackRow, 10> kHoldBack = {{
     {32, {2, 3, 4, 5, 6, 0, 1}},
     {64, {1, 2, 3, 4, 5, 6, 0}},
 }};
-
-template <class... Args>
-void Append(std::string& out, const char* format, Args... args) {
-  char buffer[32];
-  int n = std::snprintf(buffer, sizeof buffer, format, args...);
-  if (n > 0) out.append(buffer, static_cast<std::size_t>(std::min<int>(n, sizeof buffer - 1)));
-}
 
 }  // namespace
 
@@ -61,28 +53,28 @@ std::string ExpandDateCode(const printdata::LayerObject& layer, std::int64_t day
   std::string out;
   for (char ch : printdata::EffectiveFormatCode(layer.DateCode)) {
     switch (static_cast<std::uint8_t>(ch)) {
-      case 0xA0: Append(out, "%d", date.Day); break;
-      case 0xA1: Append(out, "%2d", date.Day); break;
-      case 0xA2: Append(out, "%02d", date.Day); break;
-      case 0xA3: Append(out, "%d", DayOfYear(day)); break;
-      case 0xA4: Append(out, "%3d", DayOfYear(day)); break;
-      case 0xA5: Append(out, "%03d", DayOfYear(day)); break;
-      case 0xA6: Append(out, "%2d", date.Day + 50); break;
-      case 0xB0: Append(out, "%d", weekday); break;
+      case 0xA0: AppendFormatted(out, "%d", date.Day); break;
+      case 0xA1: AppendFormatted(out, "%2d", date.Day); break;
+      case 0xA2: AppendFormatted(out, "%02d", date.Day); break;
+      case 0xA3: AppendFormatted(out, "%d", DayOfYear(day)); break;
+      case 0xA4: AppendFormatted(out, "%3d", DayOfYear(day)); break;
+      case 0xA5: AppendFormatted(out, "%03d", DayOfYear(day)); break;
+      case 0xA6: AppendFormatted(out, "%2d", date.Day + 50); break;
+      case 0xB0: AppendFormatted(out, "%d", weekday); break;
       case 0xB1: out += layer.WeekdayNames[static_cast<std::size_t>(weekday - 1)]; break;
-      case 0xC0: Append(out, "%d", date.Month); break;
-      case 0xC1: Append(out, "%2d", date.Month); break;
-      case 0xC2: Append(out, "%02d", date.Month); break;
+      case 0xC0: AppendFormatted(out, "%d", date.Month); break;
+      case 0xC1: AppendFormatted(out, "%2d", date.Month); break;
+      case 0xC2: AppendFormatted(out, "%02d", date.Month); break;
       case 0xC3: out += layer.MonthNames[static_cast<std::size_t>(date.Month - 1)]; break;
-      case 0xC4: Append(out, "%2d", date.Month + 50); break;
-      case 0xD0: Append(out, "%lld", yy); break;
-      case 0xD1: Append(out, "%2lld", yy); break;
-      case 0xD2: Append(out, "%02lld", yy); break;
-      case 0xD3: Append(out, "%04lld", year); break;
-      case 0xD4: Append(out, "%2lld", yy + 50); break;
-      case 0xE0: Append(out, "%d", IsoWeek(day)); break;
-      case 0xE1: Append(out, "%2d", IsoWeek(day)); break;
-      case 0xE2: Append(out, "%02d", IsoWeek(day)); break;
+      case 0xC4: AppendFormatted(out, "%2d", date.Month + 50); break;
+      case 0xD0: AppendFormatted(out, "%lld", yy); break;
+      case 0xD1: AppendFormatted(out, "%2lld", yy); break;
+      case 0xD2: AppendFormatted(out, "%02lld", yy); break;
+      case 0xD3: AppendFormatted(out, "%04lld", year); break;
+      case 0xD4: AppendFormatted(out, "%2lld", yy + 50); break;
+      case 0xE0: AppendFormatted(out, "%d", IsoWeek(day)); break;
+      case 0xE1: AppendFormatted(out, "%2d", IsoWeek(day)); break;
+      case 0xE2: AppendFormatted(out, "%02d", IsoWeek(day)); break;
       default: out += ch; break;
     }
   }

@@ -1,20 +1,14 @@
 #include "editor/TimeCode.h"
 
 #include <cstdint>
-#include <cstdio>
 
+#include "editor/AppendFormatted.h"
 #include "printdata/FormatCode.h"
 
 namespace editor {
 namespace {
 
 constexpr std::int64_t kSecondsPerDay = 86400;
-
-void Append(std::string& out, const char* format, int value) {
-  char buffer[16];
-  int n = std::snprintf(buffer, sizeof buffer, format, value);
-  if (n > 0 && n < static_cast<int>(sizeof buffer)) out.append(buffer, static_cast<std::size_t>(n));
-}
 
 }  // namespace
 
@@ -47,18 +41,18 @@ std::string ExpandTimeCode(const printdata::LayerObject& layer, const LocalDateT
   std::string out;
   for (char ch : printdata::EffectiveFormatCode(layer.TimeCode)) {
     switch (static_cast<std::uint8_t>(ch)) {
-      case 0xA0: Append(out, "%d", time.Second); break;
-      case 0xA1: Append(out, "%2d", time.Second); break;
-      case 0xA2: Append(out, "%02d", time.Second); break;
-      case 0xB0: Append(out, "%d", time.Minute); break;
-      case 0xB1: Append(out, "%2d", time.Minute); break;
-      case 0xB2: Append(out, "%02d", time.Minute); break;
-      case 0xC0: Append(out, "%d", hour12); break;
-      case 0xC1: Append(out, "%2d", hour12); break;
-      case 0xC2: Append(out, "%02d", hour12); break;
-      case 0xD0: Append(out, "%d", time.Hour); break;
-      case 0xD1: Append(out, "%2d", time.Hour); break;
-      case 0xD2: Append(out, "%02d", time.Hour); break;
+      case 0xA0: AppendFormatted(out, "%d", time.Second); break;
+      case 0xA1: AppendFormatted(out, "%2d", time.Second); break;
+      case 0xA2: AppendFormatted(out, "%02d", time.Second); break;
+      case 0xB0: AppendFormatted(out, "%d", time.Minute); break;
+      case 0xB1: AppendFormatted(out, "%2d", time.Minute); break;
+      case 0xB2: AppendFormatted(out, "%02d", time.Minute); break;
+      case 0xC0: AppendFormatted(out, "%d", hour12); break;
+      case 0xC1: AppendFormatted(out, "%2d", hour12); break;
+      case 0xC2: AppendFormatted(out, "%02d", hour12); break;
+      case 0xD0: AppendFormatted(out, "%d", time.Hour); break;
+      case 0xD1: AppendFormatted(out, "%2d", time.Hour); break;
+      case 0xD2: AppendFormatted(out, "%02d", time.Hour); break;
       case 0xE0: out += time.Hour < 12 ? layer.AmText : layer.PmText; break;
       default: out += ch; break;
     }
