@@ -113,7 +113,7 @@ void ApplyDateFormat(printdata::PrintText& work, unsigned layer, int entry) {
 }
 
 std::int32_t DateChangeMask(int index) {
-  return index >= 1 && index <= 11 ? kDateChangeMasks[static_cast<std::size_t>(index)] : 127;
+  return index >= 1 && index <= 11 ? kDateChangeMasks[static_cast<std::size_t>(index)] : printdata::kAllWeekdays;
 }
 
 int DateChangeIndex(std::int32_t mask) {

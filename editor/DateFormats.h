@@ -39,8 +39,8 @@ void ApplyDateFormat(printdata::PrintText& work, unsigned layer, int entry);
 
 // The twelve choices of the pane's "Wechsel" row: the weekday mask each one
 // stores ("Täglich" 127 first, "Nie" 0 last).
-inline constexpr std::array<std::int32_t, 12> kDateChangeMasks = {127, 9, 18, 36, 1, 2,
-                                                                  4,   8, 16, 32, 64, 0};
+inline constexpr std::array<std::int32_t, 12> kDateChangeMasks = {
+    printdata::kAllWeekdays, 9, 18, 36, 1, 2, 4, 8, 16, 32, 64, 0};
 // The mask of choice `index`; an index outside 1..11 gives 127.
 std::int32_t DateChangeMask(int index);
 // The choice showing `mask`; a mask of no choice shows as 0 ("Täglich").

@@ -40,7 +40,8 @@ void ApplyTimeFormat(printdata::PrintText& work, unsigned layer, int entry);
 
 // The six choices of the pane's "Wechsel" row: the interval each one stores
 // (continuous 0 first, "Nie" -1 last).
-inline constexpr std::array<std::int32_t, 6> kTimeChangeIntervals = {0, 30, 600, 3600, 43200, -1};
+inline constexpr std::array<std::int32_t, 6> kTimeChangeIntervals = {
+    0, 30, 600, 3600, 43200, printdata::kStaticTimeInterval};
 // The interval of choice `index`; an index outside 1..5 gives 0.
 std::int32_t TimeChangeInterval(int index);
 // The choice showing `interval`; an interval of no choice shows as 0.
