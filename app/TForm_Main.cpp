@@ -159,11 +159,7 @@ TForm_Main::~TForm_Main() {
     delete FrameDaten;
     delete FrameBearbeiten;
     delete FramePrinter;
-    for (QWidget* frame : std::initializer_list<QWidget*>{
-             FrameMenuAnsicht, FrameMenuOeffnen, FrameMenuSpeichern, FrameMenuSchliessen, FrameMenuBearbeiten,
-             FrameMenuSchutz, FrameMenuAnsichtBearbeiten, FrameMenuZoomBearbeiten, FrameMenuRasterBearbeiten,
-             FrameMenuPrinter, FrameMenuPC, FrameMenuHilfe})
-      delete frame;
+    for (QWidget* frame : MenuFrames()) delete frame;
   } catch (...) {
   }
   if (Form_Main == this) Form_Main = nullptr;
@@ -266,12 +262,15 @@ void TForm_Main::resizeEvent(QResizeEvent*) {
     if (page) page->setGeometry(inner);
 }
 
+std::array<QWidget*, 12> TForm_Main::MenuFrames() const {
+  return {FrameMenuAnsicht,    FrameMenuOeffnen, FrameMenuSpeichern,         FrameMenuSchliessen,
+          FrameMenuBearbeiten, FrameMenuSchutz,  FrameMenuAnsichtBearbeiten, FrameMenuZoomBearbeiten,
+          FrameMenuRasterBearbeiten, FrameMenuPrinter, FrameMenuPC, FrameMenuHilfe};
+}
+
 int TForm_Main::HideMenuFrames() {
   int visible = 0;
-  for (QWidget* frame : std::initializer_list<QWidget*>{
-           FrameMenuAnsicht, FrameMenuOeffnen, FrameMenuSpeichern, FrameMenuSchliessen, FrameMenuBearbeiten,
-           FrameMenuSchutz, FrameMenuAnsichtBearbeiten, FrameMenuZoomBearbeiten, FrameMenuRasterBearbeiten,
-           FrameMenuPrinter, FrameMenuPC, FrameMenuHilfe}) {
+  for (QWidget* frame : MenuFrames()) {
     if (!frame->isHidden()) ++visible;
     frame->hide();
   }

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -141,6 +142,8 @@ class TForm_Main : public QWidget {
  private:
   void BuildControls();
   void CreateFrames();
+  // The twelve menu frames, in the order above.
+  std::array<QWidget*, 12> MenuFrames() const;
   void Carry(const app::Shortcut& s);
   // A side-bar menu: a click on its button closes it when open, else opens
   // it after the back-to-idle step when `mayOpen` agrees.
