@@ -55,7 +55,7 @@ int SendFile(int handle, std::FILE* file, const std::string& name, std::uint32_t
       if (attempts > 1 && ++fileRetries > kDownloadFileRetries) return kDownloadFileRetriesOut;
       if (ComSendCommand(handle, line, reply, t) != 0) return kDownloadExchangeFailed;
       if (!reply.empty()) {
-        if (BeginsWith(reply, "Fehler 2") || BeginsWith(reply, "Fehler Syntax")) {
+        if (AsksForCommandAgain(reply)) {
           platform::SleepMs(100);
           continue;
         }

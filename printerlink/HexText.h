@@ -24,4 +24,10 @@ inline bool BeginsWith(std::string_view text, std::string_view prefix) {
 // A reply that begins with the six letters "Fehler" is a refusal.
 inline bool IsRefusal(std::string_view reply) { return BeginsWith(reply, "Fehler"); }
 
+// The refusals after which a transfer sends the same command again: "Fehler 2"
+// and "Fehler Syntax".
+inline bool AsksForCommandAgain(std::string_view reply) {
+  return BeginsWith(reply, "Fehler 2") || BeginsWith(reply, "Fehler Syntax");
+}
+
 }  // namespace printerlink

@@ -49,7 +49,7 @@ int FetchBlock(int handle, const std::string& name, std::uint32_t offset, std::u
     case -3: return kUploadCountTooLong;
     default: return kUploadCountBroken;
   }
-  if (BeginsWith(text, "Fehler 2") || BeginsWith(text, "Fehler Syntax")) return kBadBlock - 32;
+  if (AsksForCommandAgain(text)) return kBadBlock - 32;
   if (IsRefusal(text)) return kUploadCountRefused;
   auto count = ParseUnsigned(text);
   if (!count) return kUploadCountNotNumber;
