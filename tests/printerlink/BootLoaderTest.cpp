@@ -9,18 +9,13 @@
 
 using namespace printerlink;
 using namespace printeremu;
+using linktest::Ask;
 using linktest::LinkRig;
 
 namespace {
 
 constexpr std::uint8_t kAck = 0x79;
 constexpr std::uint8_t kNack = 0x1F;
-
-std::string Ask(const std::string& command) {
-  std::string reply;
-  EXPECT_EQ(ComSendCommand(ComPortHandle, command, reply, 1000), 0) << command;
-  return reply;
-}
 
 // The printer moved to its firmware-loader level and into the boot loader.
 void EnterBootLoader(LinkRig& rig) {

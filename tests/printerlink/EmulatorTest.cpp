@@ -11,15 +11,10 @@
 
 using namespace printerlink;
 using namespace printeremu;
+using linktest::Ask;
 using linktest::LinkRig;
 
 namespace {
-
-std::string Ask(const std::string& command) {
-  std::string reply;
-  EXPECT_EQ(ComSendCommand(ComPortHandle, command, reply, 1000), 0) << command;
-  return reply;
-}
 
 int IntegersIn(const std::string& text) {
   std::istringstream in(text);

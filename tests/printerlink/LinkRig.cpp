@@ -44,6 +44,12 @@ std::vector<std::string> LinkRig::Entries(printeremu::EntryKind kind) const {
   return texts;
 }
 
+std::string Ask(const std::string& command) {
+  std::string reply;
+  EXPECT_EQ(printerlink::ComSendCommand(printerlink::ComPortHandle, command, reply, 1000), 0) << command;
+  return reply;
+}
+
 std::string ReadFile(const std::string& path) {
   auto bytes = platform::ReadWholeFile(path);
   return bytes ? *bytes : std::string();

@@ -30,6 +30,10 @@ class LinkRig {
   platform::FixedPortRegistry registry_;
 };
 
+// The printer's reply to `command` on the rig's open port; the exchange
+// itself is expected to succeed.
+std::string Ask(const std::string& command);
+
 // The file's bytes; "" when it cannot be read.
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
