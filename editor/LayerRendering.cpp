@@ -6,7 +6,6 @@
 #include "editor/ParameterLimits.h"
 #include "editor/TimeCode.h"
 #include "printdata/Copy.h"
-#include "printdata/Init.h"
 #include "printdata/PrintField.h"
 #include "printdata/StaticLayer.h"
 
@@ -69,8 +68,7 @@ void RefreshDynamicTexts(printdata::PrintText& work, const LocalDateTime& now) {
 
 void LoadAndRender(const printdata::PrintText* source, printdata::PrintText& work,
                    PreviewImages& images, const LocalDateTime& now) {
-  printdata::PrintText loaded;
-  printdata::PrintTextInit(loaded);
+  printdata::PrintText loaded;  // a new print text holds the defaults, as PrintTextInit sets them
   if (source) printdata::PrintTextCopy(*source, loaded);
   work = std::move(loaded);
   NormalizeParameters(work.Parameters);
