@@ -9,6 +9,7 @@
 
 #include "editor/PreviewImages.h"
 #include "platform/Bitmap.h"
+#include "printdata/PrintField.h"
 #include "printdata/PrintText.h"
 
 namespace editor {
@@ -16,7 +17,7 @@ namespace editor {
 // The row picture: (X1 print length in whole millimetres) x 6 columns and
 // `rows` rows, white, with the five layer images drawn on it in layer order,
 // white as the transparent colour.
-platform::Bitmap ComposeRowImage(const PreviewImages& images, const printdata::PrintText& work, int rows = 25);
+platform::Bitmap ComposeRowImage(const PreviewImages& images, const printdata::PrintText& work, int rows = printdata::kPrintFieldRows);
 // The width of the row picture's control at data-view zoom `zoom`.
 int RowImageControlWidth(const printdata::PrintText& work, int zoom);
 

@@ -6,6 +6,7 @@
 
 #include "printdata/CharacterSet.h"
 #include "printdata/LayerText.h"
+#include "printdata/PrintField.h"
 #include "printdata/PrinterFileWrite.h"
 #include "printdata/RawBitmap.h"
 #include "printdata/StaticLayer.h"
@@ -88,7 +89,7 @@ Status GlyphStrip(Kind, const Glyphs& glyphs, const std::string& path, PrintText
   const std::int32_t spacing = BoundedSpacing(*glyphs.Layer);
   const int columns = MeasureText(*glyphs.Font, glyphs.Set, spacing) + 1;
   platform::Bitmap& scratch = renderer.ScratchImage();
-  scratch.Resize(columns, 25);
+  scratch.Resize(columns, kPrintFieldRows);
   DrawLayerText(scratch, *glyphs.Font, 0, LayerTextTop(*glyphs.Layer), glyphs.Set, spacing, platform::kBlack);
   return WritePrinterFile(path, RawBitmapBytes(columns, [&](int x, int y) {
     return scratch.Pixel(x, y) == platform::kBlack;

@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "printdata/PrintField.h"
 #include "printdata/PrinterFileWrite.h"
 #include "printdata/StaticLayer.h"
 

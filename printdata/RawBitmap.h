@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/Result.h"
+#include "printdata/PrintField.h"
 #include "printdata/PrintTextRenderer.h"
 
 namespace printdata {
@@ -23,7 +24,7 @@ std::string RawBitmapBytes(int columns, Dot&& dot) {
   out.reserve(static_cast<std::size_t>(columns > 0 ? columns : 0) * kRawColumnBytes);
   for (int x = 0; x < columns; ++x) {
     std::uint32_t rows = 0;
-    for (int y = 0; y < 25; ++y)
+    for (int y = 0; y < kPrintFieldRows; ++y)
       if (dot(x, y)) rows |= 1u << y;
     AppendRawColumn(out, rows);
   }
