@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QMessageBox>
 #include <exception>
 
 #include "app/Konfig.h"
@@ -14,12 +13,13 @@
 #include "platform/Beep.h"
 #include "platform/Sound.h"
 #include "platform/qt/GuiThread.h"
+#include "platform/qt/SystemMessageBox.h"
 #include "printdata/VersionNotice.h"
 
 namespace {
 
 void ShowUncaught(const QString& text) {
-  QMessageBox::critical(nullptr, app::kProgramTitle, text);
+  platform::SystemMessageBox(app::kProgramTitle, text, platform::SystemBoxIcon::Stop);
 }
 
 // A group file newer than this program: ask the user to update.
