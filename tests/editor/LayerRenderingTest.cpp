@@ -172,8 +172,10 @@ TEST(LayerRendering, KindNoneAndUnknownKindsLeaveTheImageWhite) {
   EXPECT_EQ(InkCount(images.Layers[1]), 0);
   // A layer outside 0..4 does nothing.
   work.Layers[0].Kind = printdata::kKindText;
+  const auto before = images.Layers;
   RenderLayer(work, 5, kBlack, images);
   RenderLayer(work, static_cast<unsigned>(-1), kBlack, images);
+  EXPECT_TRUE(images.Layers == before);
 }
 
 TEST(LayerRendering, LoadAndRenderKeepsParametersAsThePaneDoes) {
