@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QTimer>
 #include <filesystem>
 
@@ -59,6 +60,11 @@ void WhenModal(std::function<void()> step) {
     else
       WhenModal(step);
   });
+}
+
+void PressKey(QWidget* to, int key, Qt::KeyboardModifiers mods) {
+  QKeyEvent press(QEvent::KeyPress, key, mods);
+  QApplication::sendEvent(to, &press);
 }
 
 }  // namespace apptest

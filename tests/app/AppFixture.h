@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <QWidget>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,5 +40,8 @@ class AppFixture : public ::testing::Test {
 
 // Runs `step` once the next modal dialog has started its own event loop.
 void WhenModal(std::function<void()> step);
+
+// Sends a key press straight to `to`.
+void PressKey(QWidget* to, int key, Qt::KeyboardModifiers mods = Qt::NoModifier);
 
 }  // namespace apptest

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <filesystem>
 
 #include "AppFixture.h"
@@ -123,8 +122,7 @@ TEST_F(LoginDialog, TechnicianPlusShowsTheRawBitmapButton) {
     D()->EditEingabe->setText(QStringLiteral("plivet"));
     EXPECT_EQ(D()->ChosenMode, 3u);
     EXPECT_EQ(D()->SpeedButtonService->Caption(), QStringLiteral("Techniker++"));
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(D(), &enter);
+    apptest::PressKey(D(), Qt::Key_Return);
   });
   EXPECT_EQ(D()->GetOperatingMode(), 3u);
   EXPECT_FALSE(Form_Main->PanelR12->isHidden());
@@ -146,11 +144,9 @@ TEST_F(LoginDialog, WrongPasswordOrCancelChangesNothing) {
               D()->EditEingabe->setText(QStringLiteral("voskers Tarvik23 "));
               EXPECT_FALSE(platform::OwnEnabled(D()->SpeedButtonOK));
               // Enter does nothing while OK is off; the text is then right.
-              QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-              QApplication::sendEvent(D(), &enter);
+              apptest::PressKey(D(), Qt::Key_Return);
               D()->EditEingabe->setText(QStringLiteral("voskers Tarvik23**"));
-              QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-              QApplication::sendEvent(D(), &esc);
+              apptest::PressKey(D(), Qt::Key_Escape);
             }),
             7);
   EXPECT_EQ(D()->GetOperatingMode(), 0u);

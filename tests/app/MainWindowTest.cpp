@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QWheelEvent>
 #include <filesystem>
 
@@ -24,11 +23,7 @@ using platform::OwnEnabled;
 namespace {
 
 using MainWindow = apptest::AppFixture;
-
-void SendKey(QWidget* to, int key, Qt::KeyboardModifiers mods) {
-  QKeyEvent press(QEvent::KeyPress, key, mods);
-  QApplication::sendEvent(to, &press);
-}
+using apptest::PressKey;
 
 }  // namespace
 
@@ -174,19 +169,19 @@ TEST_F(MainWindow, KeysReachTheWindowFirstAndOnce) {
   TFrameMenuAnsicht* view = Form_Main->FrameMenuAnsicht;
   Form_Main->show();
   // Sent to a control deep inside the page, offered to each parent in turn.
-  SendKey(Form_Main->FrameDaten->PanelTop, Qt::Key_6, Qt::ControlModifier);
+  PressKey(Form_Main->FrameDaten->PanelTop, Qt::Key_6, Qt::ControlModifier);
   EXPECT_EQ(view->SpeedButtonParameter->Tag, 1);
-  SendKey(Form_Main, Qt::Key_6, Qt::ControlModifier | Qt::ShiftModifier);
+  PressKey(Form_Main, Qt::Key_6, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(view->SpeedButtonParameter->Tag, 1);
-  SendKey(Form_Main, Qt::Key_2, Qt::ControlModifier);
+  PressKey(Form_Main, Qt::Key_2, Qt::ControlModifier);
   EXPECT_EQ(view->SpeedButtonEbenen->Tag, 1);
 
   // Zoom keys need the view button, which needs data.
-  SendKey(Form_Main, Qt::Key_Right, Qt::ControlModifier);
+  PressKey(Form_Main, Qt::Key_Right, Qt::ControlModifier);
   EXPECT_EQ(view->LabelZoom->Tag, 2);
   Form_Main->FrameDaten->Count = 3;
   Form_Main->CloseMenusAndRefresh();
-  SendKey(Form_Main, Qt::Key_Right, Qt::ControlModifier);
+  PressKey(Form_Main, Qt::Key_Right, Qt::ControlModifier);
   EXPECT_EQ(view->LabelZoom->Tag, 3);
 
   QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::ControlModifier,

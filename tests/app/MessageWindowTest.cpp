@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QKeyEvent>
 
 #include "AppFixture.h"
 #include "app/TFormMessage.h"
@@ -13,11 +12,7 @@ using platform::BeepKind;
 namespace {
 
 using MessageWindow = apptest::AppFixture;
-
-void PressKey(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-  QKeyEvent press(QEvent::KeyPress, key, mods);
-  QApplication::sendEvent(w, &press);
-}
+using apptest::PressKey;
 
 }  // namespace
 
