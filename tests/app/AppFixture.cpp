@@ -42,12 +42,6 @@ void AppFixture::TearDown() {
 
 std::string AppFixture::ConfigFile(const char* name) const { return Form_Main->ConfigDir + name; }
 
-std::string AppFixture::ReadFile(const std::string& path) const {
-  auto bytes = platform::ReadWholeFile(path);
-  EXPECT_TRUE(bytes) << bytes.error();
-  return bytes ? *bytes : std::string();
-}
-
 void AppFixture::WriteFile(const std::string& path, const std::string& bytes) const {
   ASSERT_TRUE(platform::WriteFileAtomic(path, bytes));
 }

@@ -29,7 +29,6 @@ class AppFixture : public ::testing::Test {
   // The start folder: <temp>/Tarvik23/bin, so the tree lies in <temp>/Tarvik23.
   std::string StartDir() const { return temp_.path() + "/Tarvik23/bin"; }
   std::string ConfigFile(const char* name) const;
-  std::string ReadFile(const std::string& path) const;
   void WriteFile(const std::string& path, const std::string& bytes) const;
 
   testsupport::TempDir temp_;

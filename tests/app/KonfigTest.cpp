@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "AppFixture.h"
+#include "support/FileBytes.h"
 #include "app/Konfig.h"
 #include "app/TFormBedienungsmodus.h"
 #include "app/TFormEinstellenPC.h"
@@ -74,7 +75,7 @@ TEST_F(KonfigFiles, ProgramConfigRoundTripsByteForByte) {
   EXPECT_EQ(FormBedienungsmodus->GetStartupMode(), 2u);
   std::filesystem::remove(ConfigFile("Tarvik23.ini"));
   EXPECT_EQ(WriteProgramConfig(), 0);
-  EXPECT_EQ(ReadFile(ConfigFile("Tarvik23.ini")), file);
+  EXPECT_EQ(testsupport::FileBytes(ConfigFile("Tarvik23.ini")), file);
 }
 
 TEST_F(KonfigFiles, ProgramConfigValuesAreKeptInRange) {
@@ -121,7 +122,7 @@ TEST_F(KonfigFiles, WindowConfigRoundTripsByteForByte) {
   EXPECT_EQ(Form_Main->FrameMenuAnsicht->SpeedButtonNotizen->Tag, 1);
   std::filesystem::remove(ConfigFile("Window23.ini"));
   EXPECT_EQ(WriteWindowConfig(), 0);
-  EXPECT_EQ(ReadFile(ConfigFile("Window23.ini")), file);
+  EXPECT_EQ(testsupport::FileBytes(ConfigFile("Window23.ini")), file);
 }
 
 TEST_F(KonfigFiles, WindowPlaceIsKeptOnTheDesktop) {
@@ -134,7 +135,7 @@ TEST_F(KonfigFiles, WindowPlaceIsKeptOnTheDesktop) {
   EXPECT_LE(Form_Main->width(), std::max(desk.width(), Form_Main->minimumWidth()));
   EXPECT_EQ(Form_Main->FrameMenuAnsicht->LabelZoom->Tag, 5);
   ASSERT_EQ(WriteWindowConfig(), 0);
-  const auto lines = platform::SplitLines(ReadFile(ConfigFile("Window23.ini")));
+  const auto lines = platform::SplitLines(testsupport::FileBytes(ConfigFile("Window23.ini")));
   // The remote control's place, corrected, passes through.
   EXPECT_EQ(std::vector<std::string>(lines.begin() + 6, lines.begin() + 12),
             (std::vector<std::string>{"1", "0", "7", "1", "8", "9"}));

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "AppFixture.h"
+#include "support/FileBytes.h"
 #include "app/TFormEinstellenPC.h"
 #include "app/TFormMessage.h"
 #include "app/TForm_Main.h"
@@ -219,7 +220,7 @@ TEST_F(MainWindow, CloseWritesTheWindowPlacesAndLetsTheNextCopyStart) {
   EXPECT_FALSE(Form_Main->isVisible());
   EXPECT_FALSE(FormMessage->isVisible());
   EXPECT_GE(time_->TotalSlept(), slept + 1000);
-  EXPECT_EQ(ReadFile(ConfigFile("Window23.ini")).substr(0, 8), "V04.00\r\n");
+  EXPECT_EQ(testsupport::FileBytes(ConfigFile("Window23.ini")).substr(0, 8), "V04.00\r\n");
   // Tarvik23.ini is written only when a setting changes, never at exit.
   EXPECT_FALSE(std::filesystem::exists(ConfigFile("Tarvik23.ini")));
   platform::SingleInstanceLock next;

@@ -7,11 +7,11 @@
 #include "editor/LayerRendering.h"
 #include "editor/TimeFormats.h"
 #include "editor/WorkCopyRenderer.h"
-#include "platform/FileIO.h"
 #include "platform/LineFile.h"
 #include "printdata/DownloadSet.h"
 #include "printdata/RawBitmap.h"
 #include "printdata/StaticLayer.h"
+#include "support/FileBytes.h"
 #include "support/TempDir.h"
 #include "TestValues.h"
 #include "printdata/PrinterFileReading.h"
@@ -27,11 +27,7 @@ namespace {
 
 struct Built {
   std::string folder;
-  std::string Read(const std::string& name) const {
-    auto data = platform::ReadWholeFile(folder + "/" + name);
-    EXPECT_TRUE(data.ok()) << name;
-    return data.ok() ? *data : "";
-  }
+  std::string Read(const std::string& name) const { return testsupport::FileBytes(folder + "/" + name); }
   std::vector<std::string> Files() const {
     std::vector<std::string> names;
     for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());

@@ -5,8 +5,8 @@
 
 #include "FakeRenderer.h"
 #include "PrinterFileReading.h"
+#include "support/FileBytes.h"
 #include "support/TempDir.h"
-#include "platform/FileIO.h"
 #include "printdata/CharacterSet.h"
 #include "printdata/DateTimeLayerFiles.h"
 #include "printdata/LayerText.h"
@@ -17,12 +17,6 @@ namespace {
 
 using printerfiles::Columns;
 using printerfiles::LfLines;
-
-std::string Read(const std::string& path) {
-  auto data = platform::ReadWholeFile(path);
-  EXPECT_TRUE(data.ok()) << data.error();
-  return data.ok() ? *data : "";
-}
 
 struct Written {
   std::vector<std::string> description;
@@ -39,7 +33,7 @@ Written WriteLayer(const LayerObject& layer, bool date, const testsupport::TempD
   const std::string r23 = dir / (date ? "D2.r23" : "T2.r23");
   EXPECT_TRUE((date ? WriteDateDescription(2, pam, r) : WriteTimeDescription(2, pam, r)).ok());
   EXPECT_TRUE((date ? WriteDateGlyphs(2, r23, r) : WriteTimeGlyphs(2, r23, r)).ok());
-  const std::string description = Read(pam), glyphs = Read(r23);
+  const std::string description = testsupport::FileBytes(pam), glyphs = testsupport::FileBytes(r23);
   EXPECT_EQ(description.back(), '\n');
   EXPECT_EQ(glyphs.size() % 4, 0u);
   for (std::uint32_t column : Columns(glyphs)) EXPECT_EQ(column >> 25, 0u);

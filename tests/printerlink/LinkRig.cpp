@@ -50,11 +50,6 @@ std::string Ask(const std::string& command) {
   return reply;
 }
 
-std::string ReadFile(const std::string& path) {
-  auto bytes = platform::ReadWholeFile(path);
-  return bytes ? *bytes : std::string();
-}
-
 void WriteFile(const std::string& path, const std::string& bytes) {
   auto written = platform::WriteFileAtomic(path, bytes);
   EXPECT_TRUE(written) << written.error();

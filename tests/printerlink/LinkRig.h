@@ -34,8 +34,6 @@ class LinkRig {
 // itself is expected to succeed.
 std::string Ask(const std::string& command);
 
-// The file's bytes; "" when it cannot be read.
-std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
 // Reproducible bytes covering all 256 values.

@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "LinkRig.h"
+#include "support/FileBytes.h"
 #include "printerlink/SerialLink.h"
 
 using namespace printerlink;
 using namespace printeremu;
 using linktest::LinkRig;
-using linktest::ReadFile;
+using testsupport::FileBytes;
 using linktest::TestBytes;
 using linktest::WriteFile;
 
@@ -21,7 +22,7 @@ TEST(RoundTrip, FilesComeBackByteIdentical) {
     }
     rig.printer.PutFile("PC\\RT.BIN", bytes);  // an empty file is one the printer holds too
     ASSERT_EQ(SyncFromPrinter(rig.Path("back"), "PC\\RT.BIN", true), 0) << size;
-    EXPECT_EQ(ReadFile(rig.Path("back")), bytes) << size;
+    EXPECT_EQ(FileBytes(rig.Path("back")), bytes) << size;
     // Both copies equal now: the checksums agree and nothing moves.
     rig.printer.ClearTranscript();
     EXPECT_EQ(SyncToPrinter(rig.Path("out"), "PC\\RT.BIN", false), 0) << size;
@@ -70,7 +71,7 @@ TEST(RoundTrip, SurvivesEverySurvivableFaultBothWays) {
     ASSERT_EQ(SyncToPrinter(rig.Path("out"), "PC\\RT.BIN", true), 1) << c.what;
     EXPECT_EQ(rig.printer.File("PC\\RT.BIN"), bytes) << c.what;
     ASSERT_EQ(SyncFromPrinter(rig.Path("back"), "PC\\RT.BIN", true), 0) << c.what;
-    EXPECT_EQ(ReadFile(rig.Path("back")), bytes) << c.what;
+    EXPECT_EQ(FileBytes(rig.Path("back")), bytes) << c.what;
     EXPECT_EQ(rig.Entries(EntryKind::Fault).size(), 2u) << c.what;
   }
 }

@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "LinkRig.h"
+#include "support/FileBytes.h"
 #include "printerlink/SerialLink.h"
 #include "support/FakeTime.h"
 
 using namespace printerlink;
 using namespace printeremu;
 using linktest::LinkRig;
-using linktest::ReadFile;
+using testsupport::FileBytes;
 using linktest::TestBytes;
 using linktest::WriteFile;
 
@@ -99,7 +100,7 @@ TEST(SyncFromPrinter, FetchesOnlyWhatDiffers) {
   rig.printer.PutFile("SYSTEM\\KONFIG.SYS", bytes);
   // No local copy: fetched without asking.
   EXPECT_EQ(SyncFromPrinter(rig.Path("k"), "SYSTEM\\KONFIG.SYS", false), 0);
-  EXPECT_EQ(ReadFile(rig.Path("k")), bytes);
+  EXPECT_EQ(FileBytes(rig.Path("k")), bytes);
   EXPECT_TRUE(rig.CommandsStartingWith("CRC").empty());
   // Equal: asked, not fetched.
   rig.printer.ClearTranscript();
@@ -108,7 +109,7 @@ TEST(SyncFromPrinter, FetchesOnlyWhatDiffers) {
   // Different: fetched.
   rig.printer.PutFile("SYSTEM\\KONFIG.SYS", "kurz");
   EXPECT_EQ(SyncFromPrinter(rig.Path("k"), "SYSTEM\\KONFIG.SYS", false), 0);
-  EXPECT_EQ(ReadFile(rig.Path("k")), "kurz");
+  EXPECT_EQ(FileBytes(rig.Path("k")), "kurz");
   // Forced: fetched without asking.
   rig.printer.ClearTranscript();
   EXPECT_EQ(SyncFromPrinter(rig.Path("k"), "SYSTEM\\KONFIG.SYS", true), 0);
@@ -123,5 +124,5 @@ TEST(SyncFromPrinter, FailuresHaveTheirCodes) {
   EXPECT_EQ(SyncFromPrinter(rig.Path("k"), "K", false), -2);
   // The printer has no such file: the upload's refusal, the local copy kept.
   EXPECT_EQ(SyncFromPrinter(rig.Path("k"), "K", false), kUploadCountRefused);
-  EXPECT_EQ(ReadFile(rig.Path("k")), "old");
+  EXPECT_EQ(FileBytes(rig.Path("k")), "old");
 }

@@ -3,13 +3,14 @@
 #include <filesystem>
 
 #include "LinkRig.h"
+#include "support/FileBytes.h"
 #include "printerlink/SerialLink.h"
 
 using namespace printerlink;
 using namespace printeremu;
 using linktest::FileExists;
 using linktest::LinkRig;
-using linktest::ReadFile;
+using testsupport::FileBytes;
 using linktest::TestBytes;
 using linktest::WriteFile;
 
@@ -41,7 +42,7 @@ TEST(Upload, TheFirstRequestComesOutByteForByte) {
   rig.printer.PutFile("PC\\GP.N23", "Titel\r\n");
   ASSERT_EQ(UploadFromPrinter(rig.Path("GP.n23"), "PC\\GP.n23", 5000), 0);
   EXPECT_EQ(rig.printer.Commands(), (std::vector<std::string>{"UPLOADS PC\\GP.N23 0 1024 5000 0DBE5B7E"}));
-  EXPECT_EQ(ReadFile(rig.Path("GP.n23")), "Titel\r\n");
+  EXPECT_EQ(FileBytes(rig.Path("GP.n23")), "Titel\r\n");
 }
 
 TEST(Upload, TheBlockSizeGrowsAndIsKeptForTheNextUpload) {
@@ -49,7 +50,7 @@ TEST(Upload, TheBlockSizeGrowsAndIsKeptForTheNextUpload) {
   std::string bytes = TestBytes(10000);
   rig.printer.PutFile("PC\\F", bytes);
   ASSERT_EQ(UploadFromPrinter(rig.Path("f"), "PC\\F", 1000), 0);
-  EXPECT_EQ(ReadFile(rig.Path("f")), bytes);
+  EXPECT_EQ(FileBytes(rig.Path("f")), bytes);
   // 1024, 1536, 2048, 2048, 2048 bytes: 8704; then 1296 ends the file.
   EXPECT_EQ(Asked(rig), (std::vector<int>{1024, 1536, 2048, 2048, 2048, 2048}));
   EXPECT_EQ(UploadBlockSize, kUploadBlockMax);
@@ -67,7 +68,7 @@ TEST(Upload, AFileEndingWithAFullBlockTakesOneMoreRequest) {
   ASSERT_EQ(replies.size(), 4u);
   EXPECT_EQ(replies[2], "0");
   EXPECT_EQ(replies[3], "FFFFFFFF");
-  EXPECT_EQ(ReadFile(rig.Path("f")), TestBytes(1024));
+  EXPECT_EQ(FileBytes(rig.Path("f")), TestBytes(1024));
 }
 
 TEST(Upload, BadBlocksAreAskedForAgainWithSmallerRequests) {
@@ -95,7 +96,7 @@ TEST(Upload, BadBlocksAreAskedForAgainWithSmallerRequests) {
       f.times = times;
       rig.printer.AddFault(f);
       ASSERT_EQ(UploadFromPrinter(rig.Path("f"), "PC\\F", 1000), 0) << f.text << " " << f.value;
-      EXPECT_EQ(ReadFile(rig.Path("f")), bytes) << f.text << " " << f.value;
+      EXPECT_EQ(FileBytes(rig.Path("f")), bytes) << f.text << " " << f.value;
       std::vector<int> expected = times == 1 ? std::vector<int>{1024, 1536, 1024, 1536}
                                              : std::vector<int>{1024, 1536, 1024, 512, 1024, 1536};
       EXPECT_EQ(Asked(rig), expected) << f.text << " " << f.value;
@@ -112,7 +113,7 @@ TEST(Upload, ThreeBadBlocksInARowEndTheUpload) {
   EXPECT_EQ(Asked(rig), (std::vector<int>{1024, 1536, 1024, 512}));
   EXPECT_EQ(UploadBlockSize, 1024);  // shrunk twice, not after the last
   // The old local copy is untouched and no half file is left beside it.
-  EXPECT_EQ(ReadFile(rig.Path("f")), "the old copy");
+  EXPECT_EQ(FileBytes(rig.Path("f")), "the old copy");
   EXPECT_EQ(FilesIn(rig.dir.path()), 1u);
 }
 
@@ -157,7 +158,7 @@ TEST(Upload, FailuresEndAtOnceAndKeepTheOldFile) {
     rig.printer.AddFault(c.fault);
     EXPECT_EQ(UploadFromPrinter(rig.Path("f"), "PC\\F", 150), c.result) << c.fault.text;
     EXPECT_EQ(Asked(rig).size(), 2u) << c.fault.text;
-    EXPECT_EQ(ReadFile(rig.Path("f")), "the old copy") << c.fault.text;
+    EXPECT_EQ(FileBytes(rig.Path("f")), "the old copy") << c.fault.text;
     EXPECT_EQ(FilesIn(rig.dir.path()), 1u) << c.fault.text;
   }
 }
@@ -187,5 +188,5 @@ TEST(Upload, TheRestOfABadBlockIsNotTakenForTheNextCount) {
   tooMany.value = 5000;
   rig.printer.AddFault(tooMany);
   ASSERT_EQ(UploadFromPrinter(rig.Path("f"), "PC\\F", 2000), 0);
-  EXPECT_EQ(ReadFile(rig.Path("f")), bytes);
+  EXPECT_EQ(FileBytes(rig.Path("f")), bytes);
 }
