@@ -4,8 +4,10 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "zip/crypto/ByteOrder.h"
 #include "zip/crypto/Hmac.h"
 #include "zip/crypto/SecureWipe.h"
+#include "zip/crypto/Sha1.h"
 
 namespace zip {
 int kdf2(const THashDesc* d, const void* password, std::size_t passwordLength, const void* salt,
@@ -34,6 +36,11 @@ int kdf2(const THashDesc* d, const void* password, std::size_t passwordLength, c
     d->Final(c, out);
   };
 
+  // The SHA-1 routines themselves (not a look-alike descriptor): both keyed
+  // states then sit in their first five words after exactly one block.
+  const bool sha1 = d->Init == SHA1Init && d->Update == SHA1UpdateXL && d->Final == SHA1FinalEx &&
+                    d->BlockLength == kSha1BlockSize && h == kSha1DigestSize;
+
   auto out = static_cast<std::uint8_t*>(output);
   const std::size_t blocks = outputLength == 0 ? 0 : (outputLength - 1) / h + 1;
   for (std::size_t block = 1; block <= blocks; ++block) {
@@ -52,9 +59,20 @@ int kdf2(const THashDesc* d, const void* password, std::size_t passwordLength, c
       THashDigest u;
       prf(withSalt, counter, 4, u);
       t = u;
-      for (std::int32_t j = 2; j <= iterations; ++j) {
-        prf(inner, u.data(), h, u);
-        for (std::size_t k = 0; k < h; ++k) t[k] ^= u[k];
+      if (sha1) {
+        // SHA-1 runs the remaining iterations on state words: no context
+        // copies, no padding and digest bytes built anew per hash.
+        std::uint32_t uw[5], tw[5];
+        for (int k = 0; k < 5; ++k) uw[k] = tw[k] = LoadBE32(u.data() + 4 * k);
+        SHA1HmacIterate(inner.Hash, outer.Hash, uw, tw, iterations - 1);
+        for (int k = 0; k < 5; ++k) StoreBE32(t.data() + 4 * k, tw[k]);
+        SecureWipe(uw, sizeof uw);
+        SecureWipe(tw, sizeof tw);
+      } else {
+        for (std::int32_t j = 2; j <= iterations; ++j) {
+          prf(inner, u.data(), h, u);
+          for (std::size_t k = 0; k < h; ++k) t[k] ^= u[k];
+        }
       }
       SecureWipe(u.data(), u.size());
       SecureWipe(&withSalt, sizeof withSalt);

@@ -4,6 +4,11 @@
 #include <cstring>
 
 #include "zip/crypto/ByteOrder.h"
+#include "zip/crypto/SecureWipe.h"
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
 
 namespace zip {
 namespace {
@@ -40,6 +45,101 @@ void CompressPortable(std::uint32_t state[5], const std::uint8_t* data, std::siz
   }
 }
 
+#if defined(__x86_64__) || defined(__i386__)
+// The processor's SHA-1 instructions: four rounds per instruction, the
+// message schedule in vector registers. State lanes hold A..D with A in the
+// top lane, as the instructions expect.
+template <int F>
+__attribute__((target("sha,sse4.1,ssse3"), always_inline)) inline void ShaNiGroup(int g, __m128i m[4], __m128i& abcd,
+                                                                                 __m128i& previous) {
+  if (g >= 4)
+    m[g & 3] = _mm_sha1msg2_epu32(
+        _mm_xor_si128(_mm_sha1msg1_epu32(m[g & 3], m[(g + 1) & 3]), m[(g + 2) & 3]), m[(g + 3) & 3]);
+  const __m128i wk = _mm_sha1nexte_epu32(previous, m[g & 3]);
+  previous = abcd;
+  abcd = _mm_sha1rnds4_epu32(abcd, wk, F);
+}
+
+// One block from message words already in lane order (word 0 in the top lane).
+__attribute__((target("sha,sse4.1,ssse3"), always_inline)) inline void ShaNiBlock(__m128i& abcd, __m128i& e,
+                                                                                 __m128i m[4]) {
+  const __m128i abcdSaved = abcd, eSaved = e;
+  __m128i previous = abcd;
+  abcd = _mm_sha1rnds4_epu32(abcd, _mm_add_epi32(e, m[0]), 0);
+#pragma GCC unroll 5
+  for (int g = 1; g < 5; ++g) ShaNiGroup<0>(g, m, abcd, previous);
+#pragma GCC unroll 5
+  for (int g = 5; g < 10; ++g) ShaNiGroup<1>(g, m, abcd, previous);
+#pragma GCC unroll 5
+  for (int g = 10; g < 15; ++g) ShaNiGroup<2>(g, m, abcd, previous);
+#pragma GCC unroll 5
+  for (int g = 15; g < 20; ++g) ShaNiGroup<3>(g, m, abcd, previous);
+  e = _mm_sha1nexte_epu32(previous, eSaved);
+  abcd = _mm_add_epi32(abcd, abcdSaved);
+}
+
+__attribute__((target("sha,sse4.1,ssse3"))) void CompressShaNi(std::uint32_t state[5], const std::uint8_t* data,
+                                                                std::size_t blocks) {
+  const __m128i byteSwap = _mm_set_epi64x(0x0001020304050607LL, 0x08090A0B0C0D0E0FLL);
+  __m128i abcd = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(state)), 0x1B);
+  __m128i e = _mm_set_epi32(static_cast<int>(state[4]), 0, 0, 0);
+  for (; blocks > 0; --blocks, data += 64) {
+    __m128i m[4];
+    for (int j = 0; j < 4; ++j)
+      m[j] = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 16 * j)), byteSwap);
+    ShaNiBlock(abcd, e, m);
+  }
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(state), _mm_shuffle_epi32(abcd, 0x1B));
+  state[4] = static_cast<std::uint32_t>(_mm_extract_epi32(e, 3));
+}
+
+// The PBKDF2 iterations with the instructions: the 20-byte message of each
+// hash stays in registers, padded once.
+__attribute__((target("sha,sse4.1,ssse3"))) void HmacIterateShaNi(const std::uint32_t inner[5],
+                                                                   const std::uint32_t outer[5], std::uint32_t u[5],
+                                                                   std::uint32_t t[5], std::int32_t count) {
+  const __m128i innerAbcd = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(inner)), 0x1B);
+  const __m128i innerE = _mm_set_epi32(static_cast<int>(inner[4]), 0, 0, 0);
+  const __m128i outerAbcd = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(outer)), 0x1B);
+  const __m128i outerE = _mm_set_epi32(static_cast<int>(outer[4]), 0, 0, 0);
+  // Words 5..15 of the padded block: 0x80 after the 20 bytes, the bit
+  // length of key block plus digest (672) at the end.
+  const __m128i tail1 = _mm_set_epi32(0, static_cast<int>(0x80000000u), 0, 0);
+  const __m128i tail2 = _mm_setzero_si128();
+  const __m128i tail3 = _mm_set_epi32(0, 0, 0, 672);
+  __m128i uAbcd = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(u)), 0x1B);
+  __m128i uE = _mm_set_epi32(static_cast<int>(u[4]), 0, 0, 0);
+  __m128i tAbcd = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(t)), 0x1B);
+  __m128i tE = _mm_set_epi32(static_cast<int>(t[4]), 0, 0, 0);
+  for (std::int32_t i = 0; i < count; ++i) {
+    // Message words 0..3 are the digest's A..D, word 4 its E (the other
+    // lanes of an E register are zero), word 5 the pad.
+    for (int pass = 0; pass < 2; ++pass) {
+      __m128i m[4] = {uAbcd, _mm_or_si128(uE, tail1), tail2, tail3};
+      __m128i abcd = pass == 0 ? innerAbcd : outerAbcd;
+      __m128i e = pass == 0 ? innerE : outerE;
+      ShaNiBlock(abcd, e, m);
+      uAbcd = abcd;
+      uE = e;
+    }
+    tAbcd = _mm_xor_si128(tAbcd, uAbcd);
+    tE = _mm_xor_si128(tE, uE);
+  }
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(u), _mm_shuffle_epi32(uAbcd, 0x1B));
+  u[4] = static_cast<std::uint32_t>(_mm_extract_epi32(uE, 3));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(t), _mm_shuffle_epi32(tAbcd, 0x1B));
+  t[4] = static_cast<std::uint32_t>(_mm_extract_epi32(tE, 3));
+}
+
+bool gHardwareAllowed = true;
+
+bool HardwareSha1() {
+  static const bool present =
+      __builtin_cpu_supports("sha") && __builtin_cpu_supports("sse4.1") && __builtin_cpu_supports("ssse3");
+  return present && gHardwareAllowed;
+}
+#endif
+
 const std::uint32_t kSha1Oid[6] = {1, 3, 14, 3, 2, 26};
 
 const THashDesc kSha1Desc = {
@@ -50,7 +150,43 @@ const THashDesc kSha1Desc = {
 }  // namespace
 
 void SHA1Compress(std::uint32_t state[5], const std::uint8_t* data, std::size_t blocks) {
+#if defined(__x86_64__) || defined(__i386__)
+  if (HardwareSha1()) {
+    CompressShaNi(state, data, blocks);
+    return;
+  }
+#endif
   CompressPortable(state, data, blocks);
+}
+
+#if defined(__x86_64__) || defined(__i386__)
+void SetSha1Hardware(bool allowed) { gHardwareAllowed = allowed; }
+#else
+void SetSha1Hardware(bool) {}
+#endif
+
+void SHA1HmacIterate(const std::uint32_t inner[5], const std::uint32_t outer[5], std::uint32_t u[5],
+                     std::uint32_t t[5], std::int32_t count) {
+#if defined(__x86_64__) || defined(__i386__)
+  if (HardwareSha1()) {
+    HmacIterateShaNi(inner, outer, u, t, count);
+    return;
+  }
+#endif
+  // The padded block of a 20-byte message after one 64-byte key block.
+  std::uint8_t block[64] = {};
+  block[20] = 0x80;
+  block[62] = 672 >> 8;
+  block[63] = 672 & 0xFF;
+  for (std::int32_t i = 0; i < count; ++i) {
+    for (const std::uint32_t* start : {inner, outer}) {
+      for (int k = 0; k < 5; ++k) StoreBE32(block + 4 * k, u[k]);
+      std::copy(start, start + 5, u);
+      CompressPortable(u, block, 1);
+    }
+    for (int k = 0; k < 5; ++k) t[k] ^= u[k];
+  }
+  SecureWipe(block, sizeof block);
 }
 
 const THashDesc& SHA1Descriptor() { return kSha1Desc; }
