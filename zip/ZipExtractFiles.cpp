@@ -270,6 +270,7 @@ void TZipBaseArchiver::ProcessTaggedFiles(TZipProcessOperation operation, int it
   CancelRequested = false;
   ReportProgress = true;
   SkippedCount = 0;
+  removableDevices.clear();
   std::vector<int> work;
   if (itemNo != -1) {
     if (itemNo < 0 || itemNo >= dir.GetCount()) Raise(16);
@@ -427,7 +428,14 @@ void TZipBaseArchiver::ExtractTaggedFile(int index, const WideString& name, cons
     SkipCurrentFile = false;
     ExtractItem(index, file, 0, 0);
     if (!SkipCurrentFile && !CancelRequested) {
-      if (Options.FlushBuffers && IsRemovableDrive(temp)) file.Flush();
+      if (Options.FlushBuffers) {
+        struct stat written;
+        if (::fstat(file.Handle(), &written) == 0) {
+          auto [known, fresh] = removableDevices.try_emplace(written.st_dev, false);
+          if (fresh) known->second = IsRemovableDevice(written.st_dev);
+          if (known->second) file.Flush();
+        }
+      }
       file.Close();
       WideFileSetDate(temp, (static_cast<std::uint32_t>(entry.Header.Date) << 16) | entry.Header.Time);
       if (Options.SetAttributes) WideFileSetAttr(temp, attr);

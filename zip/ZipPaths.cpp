@@ -30,10 +30,13 @@ bool IsRemovableBlockDevice(unsigned major, unsigned minor, const std::string& s
   return false;
 }
 
+bool IsRemovableDevice(std::uint64_t device) {
+  return IsRemovableBlockDevice(major(device), minor(device), "/sys");
+}
+
 bool IsRemovableDrive(const std::string& path) {
   struct stat st;
-  if (::stat(path.c_str(), &st) != 0) return false;
-  return IsRemovableBlockDevice(major(st.st_dev), minor(st.st_dev), "/sys");
+  return ::stat(path.c_str(), &st) == 0 && IsRemovableDevice(st.st_dev);
 }
 
 std::string AddTrailingBackslash(const std::string& path) {

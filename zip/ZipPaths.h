@@ -29,6 +29,8 @@ bool DelTreeIfNoFiles(const std::string& folder);
 // cannot be looked at, or lies on no block device, is not on one.
 inline bool IsFloppyDrive(const std::string&) { return false; }
 bool IsRemovableDrive(const std::string& path);
+// The same for a device number (st_dev).
+bool IsRemovableDevice(std::uint64_t device);
 // The look-up behind it for the block device major:minor, in the sysfs tree
 // at `sysfsRoot` ("/sys").
 bool IsRemovableBlockDevice(unsigned major, unsigned minor, const std::string& sysfsRoot);
