@@ -49,86 +49,121 @@ void CompressPortable(std::uint32_t state[5], const std::uint8_t* data, std::siz
 // The processor's SHA-1 instructions: four rounds per instruction, the
 // message schedule in vector registers. State lanes hold A..D with A in the
 // top lane, as the instructions expect.
-template <int F>
-__attribute__((target("sha,sse4.1,ssse3"), always_inline)) inline void ShaNiGroup(int g, __m128i m[4], __m128i& abcd,
-                                                                                 __m128i& previous) {
-  if (g >= 4)
-    m[g & 3] = _mm_sha1msg2_epu32(
-        _mm_xor_si128(_mm_sha1msg1_epu32(m[g & 3], m[(g + 1) & 3]), m[(g + 2) & 3]), m[(g + 3) & 3]);
-  const __m128i wk = _mm_sha1nexte_epu32(previous, m[g & 3]);
-  previous = abcd;
-  abcd = _mm_sha1rnds4_epu32(abcd, wk, F);
+// Four rounds of group g (of 20) for each of L independent blocks at once:
+// the instructions' latency of one block is filled with the others' work.
+template <int F, int L>
+__attribute__((target("sha,sse4.1,ssse3"), always_inline)) inline void ShaNiGroup(int g, __m128i (*m)[4],
+                                                                                 __m128i* abcd, __m128i* previous) {
+#pragma GCC unroll 4
+  for (int l = 0; l < L; ++l) {
+    if (g >= 4)
+      m[l][g & 3] = _mm_sha1msg2_epu32(
+          _mm_xor_si128(_mm_sha1msg1_epu32(m[l][g & 3], m[l][(g + 1) & 3]), m[l][(g + 2) & 3]), m[l][(g + 3) & 3]);
+    const __m128i wk = _mm_sha1nexte_epu32(previous[l], m[l][g & 3]);
+    previous[l] = abcd[l];
+    abcd[l] = _mm_sha1rnds4_epu32(abcd[l], wk, F);
+  }
 }
 
-// One block from message words already in lane order (word 0 in the top lane).
-__attribute__((target("sha,sse4.1,ssse3"), always_inline)) inline void ShaNiBlock(__m128i& abcd, __m128i& e,
-                                                                                 __m128i m[4]) {
-  const __m128i abcdSaved = abcd, eSaved = e;
-  __m128i previous = abcd;
-  abcd = _mm_sha1rnds4_epu32(abcd, _mm_add_epi32(e, m[0]), 0);
+// One block each for L states from message words already in lane order
+// (word 0 in the top lane).
+template <int L>
+__attribute__((target("sha,sse4.1,ssse3"), always_inline)) inline void ShaNiBlocks(__m128i* abcd, __m128i* e,
+                                                                                  __m128i (*m)[4]) {
+  __m128i abcdSaved[L], eSaved[L], previous[L];
+#pragma GCC unroll 4
+  for (int l = 0; l < L; ++l) {
+    abcdSaved[l] = abcd[l];
+    eSaved[l] = e[l];
+    previous[l] = abcd[l];
+    abcd[l] = _mm_sha1rnds4_epu32(abcd[l], _mm_add_epi32(e[l], m[l][0]), 0);
+  }
 #pragma GCC unroll 5
-  for (int g = 1; g < 5; ++g) ShaNiGroup<0>(g, m, abcd, previous);
+  for (int g = 1; g < 5; ++g) ShaNiGroup<0, L>(g, m, abcd, previous);
 #pragma GCC unroll 5
-  for (int g = 5; g < 10; ++g) ShaNiGroup<1>(g, m, abcd, previous);
+  for (int g = 5; g < 10; ++g) ShaNiGroup<1, L>(g, m, abcd, previous);
 #pragma GCC unroll 5
-  for (int g = 10; g < 15; ++g) ShaNiGroup<2>(g, m, abcd, previous);
+  for (int g = 10; g < 15; ++g) ShaNiGroup<2, L>(g, m, abcd, previous);
 #pragma GCC unroll 5
-  for (int g = 15; g < 20; ++g) ShaNiGroup<3>(g, m, abcd, previous);
-  e = _mm_sha1nexte_epu32(previous, eSaved);
-  abcd = _mm_add_epi32(abcd, abcdSaved);
+  for (int g = 15; g < 20; ++g) ShaNiGroup<3, L>(g, m, abcd, previous);
+#pragma GCC unroll 4
+  for (int l = 0; l < L; ++l) {
+    e[l] = _mm_sha1nexte_epu32(previous[l], eSaved[l]);
+    abcd[l] = _mm_add_epi32(abcd[l], abcdSaved[l]);
+  }
+}
+
+__attribute__((target("sha,sse4.1,ssse3"))) inline __m128i LoadAbcd(const std::uint32_t* words) {
+  return _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(words)), 0x1B);
+}
+__attribute__((target("sha,sse4.1,ssse3"))) inline __m128i LoadE(const std::uint32_t* words) {
+  return _mm_set_epi32(static_cast<int>(words[4]), 0, 0, 0);
+}
+__attribute__((target("sha,sse4.1,ssse3"))) inline void Store(std::uint32_t* words, __m128i abcd, __m128i e) {
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(words), _mm_shuffle_epi32(abcd, 0x1B));
+  words[4] = static_cast<std::uint32_t>(_mm_extract_epi32(e, 3));
 }
 
 __attribute__((target("sha,sse4.1,ssse3"))) void CompressShaNi(std::uint32_t state[5], const std::uint8_t* data,
                                                                 std::size_t blocks) {
   const __m128i byteSwap = _mm_set_epi64x(0x0001020304050607LL, 0x08090A0B0C0D0E0FLL);
-  __m128i abcd = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(state)), 0x1B);
-  __m128i e = _mm_set_epi32(static_cast<int>(state[4]), 0, 0, 0);
+  __m128i abcd = LoadAbcd(state), e = LoadE(state);
   for (; blocks > 0; --blocks, data += 64) {
-    __m128i m[4];
+    __m128i m[1][4];
     for (int j = 0; j < 4; ++j)
-      m[j] = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 16 * j)), byteSwap);
-    ShaNiBlock(abcd, e, m);
+      m[0][j] = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 16 * j)), byteSwap);
+    ShaNiBlocks<1>(&abcd, &e, m);
   }
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(state), _mm_shuffle_epi32(abcd, 0x1B));
-  state[4] = static_cast<std::uint32_t>(_mm_extract_epi32(e, 3));
+  Store(state, abcd, e);
 }
 
-// The PBKDF2 iterations with the instructions: the 20-byte message of each
-// hash stays in registers, padded once.
+// The PBKDF2 iterations of L output blocks at once with the instructions:
+// the 20-byte message of each hash stays in registers, padded once.
+template <int L>
 __attribute__((target("sha,sse4.1,ssse3"))) void HmacIterateShaNi(const std::uint32_t inner[5],
-                                                                   const std::uint32_t outer[5], std::uint32_t u[5],
-                                                                   std::uint32_t t[5], std::int32_t count) {
-  const __m128i innerAbcd = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(inner)), 0x1B);
-  const __m128i innerE = _mm_set_epi32(static_cast<int>(inner[4]), 0, 0, 0);
-  const __m128i outerAbcd = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(outer)), 0x1B);
-  const __m128i outerE = _mm_set_epi32(static_cast<int>(outer[4]), 0, 0, 0);
+                                                                   const std::uint32_t outer[5],
+                                                                   std::uint32_t (*u)[5], std::uint32_t (*t)[5],
+                                                                   std::int32_t count) {
+  const __m128i startAbcd[2] = {LoadAbcd(inner), LoadAbcd(outer)};
+  const __m128i startE[2] = {LoadE(inner), LoadE(outer)};
   // Words 5..15 of the padded block: 0x80 after the 20 bytes, the bit
   // length of key block plus digest (672) at the end.
   const __m128i tail1 = _mm_set_epi32(0, static_cast<int>(0x80000000u), 0, 0);
   const __m128i tail2 = _mm_setzero_si128();
   const __m128i tail3 = _mm_set_epi32(0, 0, 0, 672);
-  __m128i uAbcd = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(u)), 0x1B);
-  __m128i uE = _mm_set_epi32(static_cast<int>(u[4]), 0, 0, 0);
-  __m128i tAbcd = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(t)), 0x1B);
-  __m128i tE = _mm_set_epi32(static_cast<int>(t[4]), 0, 0, 0);
-  for (std::int32_t i = 0; i < count; ++i) {
-    // Message words 0..3 are the digest's A..D, word 4 its E (the other
-    // lanes of an E register are zero), word 5 the pad.
-    for (int pass = 0; pass < 2; ++pass) {
-      __m128i m[4] = {uAbcd, _mm_or_si128(uE, tail1), tail2, tail3};
-      __m128i abcd = pass == 0 ? innerAbcd : outerAbcd;
-      __m128i e = pass == 0 ? innerE : outerE;
-      ShaNiBlock(abcd, e, m);
-      uAbcd = abcd;
-      uE = e;
-    }
-    tAbcd = _mm_xor_si128(tAbcd, uAbcd);
-    tE = _mm_xor_si128(tE, uE);
+  __m128i uAbcd[L], uE[L], tAbcd[L], tE[L];
+  for (int l = 0; l < L; ++l) {
+    uAbcd[l] = LoadAbcd(u[l]);
+    uE[l] = LoadE(u[l]);
+    tAbcd[l] = LoadAbcd(t[l]);
+    tE[l] = LoadE(t[l]);
   }
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(u), _mm_shuffle_epi32(uAbcd, 0x1B));
-  u[4] = static_cast<std::uint32_t>(_mm_extract_epi32(uE, 3));
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(t), _mm_shuffle_epi32(tAbcd, 0x1B));
-  t[4] = static_cast<std::uint32_t>(_mm_extract_epi32(tE, 3));
+  for (std::int32_t i = 0; i < count; ++i) {
+    for (int pass = 0; pass < 2; ++pass) {
+      // Message words 0..3 are the digest's A..D, word 4 its E (the other
+      // lanes of an E register are zero), word 5 the pad.
+      __m128i m[L][4];
+#pragma GCC unroll 4
+      for (int l = 0; l < L; ++l) {
+        m[l][0] = uAbcd[l];
+        m[l][1] = _mm_or_si128(uE[l], tail1);
+        m[l][2] = tail2;
+        m[l][3] = tail3;
+        uAbcd[l] = startAbcd[pass];
+        uE[l] = startE[pass];
+      }
+      ShaNiBlocks<L>(uAbcd, uE, m);
+    }
+#pragma GCC unroll 4
+    for (int l = 0; l < L; ++l) {
+      tAbcd[l] = _mm_xor_si128(tAbcd[l], uAbcd[l]);
+      tE[l] = _mm_xor_si128(tE[l], uE[l]);
+    }
+  }
+  for (int l = 0; l < L; ++l) {
+    Store(u[l], uAbcd[l], uE[l]);
+    Store(t[l], tAbcd[l], tE[l]);
+  }
 }
 
 bool gHardwareAllowed = true;
@@ -165,11 +200,14 @@ void SetSha1Hardware(bool allowed) { gHardwareAllowed = allowed; }
 void SetSha1Hardware(bool) {}
 #endif
 
-void SHA1HmacIterate(const std::uint32_t inner[5], const std::uint32_t outer[5], std::uint32_t u[5],
-                     std::uint32_t t[5], std::int32_t count) {
+void SHA1HmacIterate(const std::uint32_t inner[5], const std::uint32_t outer[5], std::uint32_t (*u)[5],
+                     std::uint32_t (*t)[5], int lanes, std::int32_t count) {
 #if defined(__x86_64__) || defined(__i386__)
   if (HardwareSha1()) {
-    HmacIterateShaNi(inner, outer, u, t, count);
+    int l = 0;
+    for (; l + 4 <= lanes; l += 4) HmacIterateShaNi<4>(inner, outer, u + l, t + l, count);
+    for (; l + 2 <= lanes; l += 2) HmacIterateShaNi<2>(inner, outer, u + l, t + l, count);
+    if (l < lanes) HmacIterateShaNi<1>(inner, outer, u + l, t + l, count);
     return;
   }
 #endif
@@ -178,13 +216,15 @@ void SHA1HmacIterate(const std::uint32_t inner[5], const std::uint32_t outer[5],
   block[20] = 0x80;
   block[62] = 672 >> 8;
   block[63] = 672 & 0xFF;
-  for (std::int32_t i = 0; i < count; ++i) {
-    for (const std::uint32_t* start : {inner, outer}) {
-      for (int k = 0; k < 5; ++k) StoreBE32(block + 4 * k, u[k]);
-      std::copy(start, start + 5, u);
-      CompressPortable(u, block, 1);
+  for (int l = 0; l < lanes; ++l) {
+    for (std::int32_t i = 0; i < count; ++i) {
+      for (const std::uint32_t* start : {inner, outer}) {
+        for (int k = 0; k < 5; ++k) StoreBE32(block + 4 * k, u[l][k]);
+        std::copy(start, start + 5, u[l]);
+        CompressPortable(u[l], block, 1);
+      }
+      for (int k = 0; k < 5; ++k) t[l][k] ^= u[l][k];
     }
-    for (int k = 0; k < 5; ++k) t[k] ^= u[k];
   }
   SecureWipe(block, sizeof block);
 }

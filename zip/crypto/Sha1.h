@@ -35,11 +35,12 @@ void SHA1Compress(std::uint32_t state[5], const std::uint8_t* data, std::size_t 
 // can be checked against each other and measured.
 void SetSha1Hardware(bool allowed);
 
-// The iterations of a PBKDF2-HMAC-SHA1 block after its first: `inner` and
-// `outer` are the states after the keyed ipad and opad blocks, `u` the last
-// HMAC value (as state words), `t` the running XOR. Each iteration hashes
-// u under both states and XORs the result into t.
-void SHA1HmacIterate(const std::uint32_t inner[5], const std::uint32_t outer[5], std::uint32_t u[5],
-                     std::uint32_t t[5], std::int32_t count);
+// The iterations of PBKDF2-HMAC-SHA1 output blocks after their first, for
+// `lanes` blocks side by side: `inner` and `outer` are the states after the
+// keyed ipad and opad blocks, u[l] the last HMAC value of block l (as state
+// words), t[l] its running XOR. Each iteration hashes u[l] under both states
+// and XORs the result into t[l].
+void SHA1HmacIterate(const std::uint32_t inner[5], const std::uint32_t outer[5], std::uint32_t (*u)[5],
+                     std::uint32_t (*t)[5], int lanes, std::int32_t count);
 
 }  // namespace zip

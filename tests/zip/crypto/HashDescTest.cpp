@@ -165,7 +165,7 @@ TEST(Pbkdf2, Rfc6070VectorsAndOpenSsl) {
       ASSERT_EQ(kdf2s(FindHash_by_ID(_SHA1), c.pw, c.salt, std::strlen(c.salt), c.c, out.data(), c.n), kKdfOk);
       EXPECT_EQ(ToHex(out), c.hex) << c.pw << " " << c.c << path;
     }
-    for (std::size_t n : {1u, 20u, 21u, 34u, 50u, 66u}) {
+    for (std::size_t n : {1u, 20u, 21u, 34u, 50u, 66u, 100u, 170u}) {
       Bytes pw = RandomInput(rng, rng() % 100), salt = RandomInput(rng, 16);
       Bytes out(n);
       PBKDF2(pw.data(), pw.size(), salt.data(), salt.size(), 1000, out.data(), n);
