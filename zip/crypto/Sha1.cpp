@@ -30,10 +30,16 @@ void CompressPortable(std::uint32_t state[5], const std::uint8_t* data, std::siz
 #define F1 ((b & c) | (~b & d))
 #define F2 (b ^ c ^ d)
 #define F3 ((b & c) | (b & d) | (c & d))
+    // Unrolled, so that the rotation of a..e costs no moves.
+#pragma GCC unroll 16
     for (int i = 0; i < 16; ++i) STEP(F1, 0x5A827999u, 0, w[i]);
+#pragma GCC unroll 4
     for (int i = 16; i < 20; ++i) STEP(F1, 0x5A827999u, 0, W(i));
+#pragma GCC unroll 20
     for (int i = 20; i < 40; ++i) STEP(F2, 0x6ED9EBA1u, 0, W(i));
+#pragma GCC unroll 20
     for (int i = 40; i < 60; ++i) STEP(F3, 0x8F1BBCDCu, 0, W(i));
+#pragma GCC unroll 20
     for (int i = 60; i < 80; ++i) STEP(F2, 0xCA62C1D6u, 0, W(i));
 #undef F3
 #undef F2
