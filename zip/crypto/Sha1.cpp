@@ -55,6 +55,7 @@ void CompressPortable(std::uint32_t state[5], const std::uint8_t* data, std::siz
 // The processor's SHA-1 instructions: four rounds per instruction, the
 // message schedule in vector registers. State lanes hold A..D with A in the
 // top lane, as the instructions expect.
+//
 // Four rounds of group g (of 20) for each of L independent blocks at once:
 // the instructions' latency of one block is filled with the others' work.
 template <int F, int L>
