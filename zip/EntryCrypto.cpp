@@ -54,12 +54,15 @@ constexpr std::uint16_t kAesVendorVersion = 2;
 
 class AesEncryptor : public EntryEncryptor {
  public:
+  // The keys are derived here, not when first used: a batch makes its
+  // encryptors on several threads ahead of the writing.
   AesEncryptor(int keyBits, std::uint16_t actualMethod, const ByteString& password)
       : transform_(keyBits, kAesVendorVersion, actualMethod) {
     transform_.Initialize(TCryptoTransformMode::Encryption, nullptr);
     transform_.GenerateKey(password);
+    startBlock_ = transform_.GetFileStorageStartBlock();
   }
-  std::vector<std::uint8_t> StartBlock() override { return transform_.GetFileStorageStartBlock(); }
+  std::vector<std::uint8_t> StartBlock() override { return startBlock_; }
   void Encrypt(std::uint8_t* data, std::size_t count) override {
     transform_.EncryptBuffer(data, 0, static_cast<std::int32_t>(count), data, 0);
   }
@@ -67,6 +70,7 @@ class AesEncryptor : public EntryEncryptor {
 
  private:
   TAESCryptoTransform transform_;
+  std::vector<std::uint8_t> startBlock_;
 };
 
 class AesDecryptor : public EntryDecryptor {

@@ -42,12 +42,15 @@ std::int64_t TStream::CopyFrom(TStream& source, std::int64_t count) {
 }
 
 TUniFileStream::TUniFileStream(const std::string& fileName, std::uint16_t mode) : fileName_(fileName) {
-  std::error_code ec;
-  std::string full = std::filesystem::absolute(fileName, ec).string();
-  if (ec) full = fileName;
+  // Messages name the absolute path.
+  auto full = [&] {
+    std::error_code ec;
+    std::string path = std::filesystem::absolute(fileName, ec).string();
+    return ec ? fileName : path;
+  };
   if (mode == 0xFFFF) {
     fd_ = ::open(fileName.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd_ < 0) throw EFCreateError("Datei " + full + " kann nicht erstellt werden");
+    if (fd_ < 0) throw EFCreateError("Datei " + full() + " kann nicht erstellt werden");
   } else {
     int access = (mode & 3) == 0 ? O_RDONLY : (mode & 3) == 1 ? O_WRONLY : O_RDWR;
     fd_ = ::open(fileName.c_str(), access | O_CLOEXEC);
@@ -56,9 +59,11 @@ TUniFileStream::TUniFileStream(const std::string& fileName, std::uint16_t mode) 
       ::close(fd_);
       fd_ = -1;
     }
-    if (fd_ < 0) throw EFOpenError("Datei " + full + " kann nicht geöffnet werden");
+    if (fd_ < 0) throw EFOpenError("Datei " + full() + " kann nicht geöffnet werden");
   }
 }
+
+TUniFileStream::TUniFileStream(int fd, const std::string& fileName) : fileName_(fileName), fd_(fd) {}
 
 TUniFileStream::~TUniFileStream() {
   if (fd_ >= 0) ::close(fd_);

@@ -43,6 +43,8 @@ class TStream {
 class TUniFileStream : public TStream {
  public:
   TUniFileStream(const std::string& fileName, std::uint16_t mode);
+  // Takes over a descriptor the caller opened for `fileName`.
+  TUniFileStream(int fd, const std::string& fileName);
   ~TUniFileStream() override;
   TUniFileStream(const TUniFileStream&) = delete;
   TUniFileStream& operator=(const TUniFileStream&) = delete;

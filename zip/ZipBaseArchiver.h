@@ -262,6 +262,9 @@ class TZipBaseArchiver {
   // header offset (reading) or source path (writing).
   std::map<std::uint64_t, std::unique_ptr<EntryDecryptor>> preparedDecryptors;
   std::map<std::string, std::unique_ptr<EntryEncryptor>> preparedEncryptors;
+  // Whether the devices that the running batch extracts onto are removable,
+  // by device number: each is looked up once.
+  std::map<std::uint64_t, bool> removableDevices;
 };
 
 }  // namespace zip

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <random>
 
 #include "zip/CodePages.h"
@@ -92,21 +93,19 @@ class WindowStream : public TStream {
   std::int64_t offset_, count_, total_ = 0, copied_ = 0;
 };
 
-// A fresh file beside `path` for the new content; replaced into place only
-// after every check passed.
-std::string CreateSiblingTemp(const std::string& path) {
+// A fresh file beside `path` for the new content, created and left open
+// (its descriptor in `fd`); replaced into place only after every check
+// passed.
+std::string CreateSiblingTemp(const std::string& path, int& fd) {
   static std::atomic<unsigned> serial{0};
-  std::random_device seed;
+  thread_local std::minstd_rand noise(std::random_device{}());
   const std::string folder = WideExtractFilePath(path);
   const std::string base = WideExtractFileName(path);
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string name = folder + ".~" + base.substr(0, 100) + "." + std::to_string(::getpid()) + "." +
-                       std::to_string(serial.fetch_add(1)) + std::to_string(seed() % 100000) + ".tmp";
-    int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0) {
-      ::close(fd);
-      return name;
-    }
+                       std::to_string(serial.fetch_add(1)) + std::to_string(noise() % 100000) + ".tmp";
+    fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) return name;
     if (errno != EEXIST) break;
   }
   return std::string();
@@ -271,6 +270,7 @@ void TZipBaseArchiver::ProcessTaggedFiles(TZipProcessOperation operation, int it
   CancelRequested = false;
   ReportProgress = true;
   SkippedCount = 0;
+  removableDevices.clear();
   std::vector<int> work;
   if (itemNo != -1) {
     if (itemNo < 0 || itemNo >= dir.GetCount()) Raise(16);
@@ -419,15 +419,23 @@ void TZipBaseArchiver::ExtractTaggedFile(int index, const WideString& name, cons
     }
     if (!replace) return;
   }
-  const std::string temp = CreateSiblingTemp(path);
+  int fd = -1;
+  const std::string temp = CreateSiblingTemp(path, fd);
   if (temp.empty()) Raise(19, {path});
   bool done = false;
   try {
-    TUniFileStream file(temp, fmOpenReadWrite);
+    TUniFileStream file(fd, temp);
     SkipCurrentFile = false;
     ExtractItem(index, file, 0, 0);
     if (!SkipCurrentFile && !CancelRequested) {
-      if (Options.FlushBuffers) file.Flush();
+      if (Options.FlushBuffers) {
+        struct stat written;
+        if (::fstat(file.Handle(), &written) == 0) {
+          auto [known, fresh] = removableDevices.try_emplace(written.st_dev, false);
+          if (fresh) known->second = IsRemovableDevice(written.st_dev);
+          if (known->second) file.Flush();
+        }
+      }
       file.Close();
       WideFileSetDate(temp, (static_cast<std::uint32_t>(entry.Header.Date) << 16) | entry.Header.Time);
       if (Options.SetAttributes) WideFileSetAttr(temp, attr);
@@ -603,8 +611,11 @@ bool TZipBaseArchiver::InternalDecompressFile(TStream& archive, TStream& target,
       }
     } endInflate{&zs, deflated};
 
-    std::vector<std::uint8_t> in(static_cast<std::size_t>(std::min<std::uint64_t>(kReadChunk, std::max<std::uint64_t>(compressed, 1))));
-    std::vector<std::uint8_t> out(deflated ? kReadChunk : 0);
+    // Work buffers are written before they are read: no zero fill.
+    const std::size_t inSize = static_cast<std::size_t>(std::min<std::uint64_t>(kReadChunk, std::max<std::uint64_t>(compressed, 1)));
+    const std::size_t outSize = deflated ? kReadChunk : 0;
+    auto in = std::make_unique_for_overwrite<std::uint8_t[]>(inSize);
+    auto out = std::make_unique_for_overwrite<std::uint8_t[]>(outSize);
     std::uint32_t crc = 0xFFFFFFFF;
     std::uint64_t produced = 0;
     std::uint64_t consumed = 0;
@@ -628,23 +639,23 @@ bool TZipBaseArchiver::InternalDecompressFile(TStream& archive, TStream& target,
       DoOnOverallProgress(all, operation, ppProcess, CancelRequested);
     };
     while (consumed < compressed && !streamEnded) {
-      std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(in.size(), compressed - consumed));
-      if (archive.Read(in.data(), n) != n) return false;  // the archive is cut short
+      std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(inSize, compressed - consumed));
+      if (archive.Read(in.get(), n) != n) return false;  // the archive is cut short
       consumed += n;
-      if (cipher) cipher->Decrypt(in.data(), n);
+      if (cipher) cipher->Decrypt(in.get(), n);
       if (deflated) {
-        zs.next_in = in.data();
+        zs.next_in = in.get();
         zs.avail_in = static_cast<uInt>(n);
         for (;;) {
           progress();
           if (CancelRequested) return false;
-          zs.next_out = out.data();
-          zs.avail_out = static_cast<uInt>(out.size());
+          zs.next_out = out.get();
+          zs.avail_out = static_cast<uInt>(outSize);
           int r = inflate(&zs, Z_NO_FLUSH);
           if (r == Z_BUF_ERROR && zs.avail_in == 0) break;
           if (r < 0 || r == Z_NEED_DICT) return false;
-          std::size_t have = out.size() - zs.avail_out;
-          if (have && !emit(out.data(), have)) return false;
+          std::size_t have = outSize - zs.avail_out;
+          if (have && !emit(out.get(), have)) return false;
           if (r == Z_STREAM_END) {
             streamEnded = true;
             break;
@@ -655,7 +666,7 @@ bool TZipBaseArchiver::InternalDecompressFile(TStream& archive, TStream& target,
         for (std::size_t at = 0; at < n; at += 65535) {
           progress();
           if (CancelRequested) return false;
-          if (!emit(in.data() + at, std::min<std::size_t>(65535, n - at))) return false;
+          if (!emit(in.get() + at, std::min<std::size_t>(65535, n - at))) return false;
         }
       }
     }

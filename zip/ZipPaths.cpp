@@ -1,14 +1,43 @@
 #include "zip/ZipPaths.h"
 
 #include <dirent.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include "zip/CodePages.h"
 #include "zip/FileSystem.h"
 
 namespace zip {
+
+bool IsRemovableBlockDevice(unsigned major, unsigned minor, const std::string& sysfsRoot) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::path device =
+      fs::canonical(sysfsRoot + "/dev/block/" + std::to_string(major) + ":" + std::to_string(minor), ec);
+  if (ec) return false;
+  // A disk's folder carries the flag; a partition's folder sits inside its
+  // disk's and carries none.
+  for (const fs::path& folder : {device, device.parent_path()}) {
+    std::ifstream flag(folder / "removable");
+    char value = 0;
+    if (flag >> value) return value == '1';
+  }
+  return false;
+}
+
+bool IsRemovableDevice(std::uint64_t device) {
+  return IsRemovableBlockDevice(major(device), minor(device), "/sys");
+}
+
+bool IsRemovableDrive(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0 && IsRemovableDevice(st.st_dev);
+}
 
 std::string AddTrailingBackslash(const std::string& path) {
   if (!path.empty() && path.back() == '/') return path;

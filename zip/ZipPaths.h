@@ -24,9 +24,16 @@ std::string ExtractRelativePath(const std::string& base, const std::string& targ
 // Removes `folder` and its subfolders as long as they hold no files; true
 // when the folder is gone afterwards.
 bool DelTreeIfNoFiles(const std::string& folder);
-// No floppy or removable drives are told apart on this platform.
+// There are no floppy drives here. A removable drive is one whose block
+// device the kernel marks removable (for a partition: its disk); a path that
+// cannot be looked at, or lies on no block device, is not on one.
 inline bool IsFloppyDrive(const std::string&) { return false; }
-inline bool IsRemovableDrive(const std::string&) { return false; }
+bool IsRemovableDrive(const std::string& path);
+// The same for a device number (st_dev).
+bool IsRemovableDevice(std::uint64_t device);
+// The look-up behind it for the block device major:minor, in the sysfs tree
+// at `sysfsRoot` ("/sys").
+bool IsRemovableBlockDevice(unsigned major, unsigned minor, const std::string& sysfsRoot);
 
 // Checks a stored name before anything is written for it: false for names
 // that are empty, absolute, carry a drive letter, or contain a ".." component

@@ -139,3 +139,35 @@ TEST(Paths, DelTreeIfNoFiles) {
   EXPECT_TRUE(ziptest::Exists(dir / "u/a/f.txt"));
   EXPECT_FALSE(ziptest::Exists(dir / "u/a/b"));
 }
+
+TEST(Paths, RemovableDrivesAreTheBlockDevicesTheKernelMarksRemovable) {
+  // A sysfs tree as the kernel lays it out: /dev/block/MAJ:MIN links to the
+  // device's folder; disks carry "removable", partitions sit inside them.
+  testsupport::TempDir dir;
+  namespace fs = std::filesystem;
+  const fs::path sys = dir / "sys";
+  struct Disk { const char* folder; const char* removable; };
+  for (Disk d : {Disk{"devices/pci0/usb1/1-1/host6/block/sdb", "1"}, Disk{"devices/pci0/ata1/block/sda", "0"}}) {
+    fs::create_directories(sys / d.folder);
+    ziptest::WriteFile(sys / d.folder / "removable", std::string(d.removable) + "\n");
+  }
+  fs::create_directories(sys / "devices/pci0/usb1/1-1/host6/block/sdb/sdb1");
+  fs::create_directories(sys / "devices/pci0/ata1/block/sda/sda2");
+  fs::create_directories(sys / "devices/virtual/block/loop0");
+  fs::create_directories(sys / "dev/block");
+  struct Link { const char* number; const char* target; } links[] = {
+      {"8:16", "devices/pci0/usb1/1-1/host6/block/sdb"}, {"8:17", "devices/pci0/usb1/1-1/host6/block/sdb/sdb1"},
+      {"8:0", "devices/pci0/ata1/block/sda"}, {"8:2", "devices/pci0/ata1/block/sda/sda2"},
+      {"7:0", "devices/virtual/block/loop0"}};
+  for (const Link& l : links) fs::create_symlink(fs::path("../..") / l.target, sys / "dev/block" / l.number);
+
+  struct Case { unsigned major, minor; bool removable; } cases[] = {
+      {8, 16, true}, {8, 17, true}, {8, 0, false}, {8, 2, false},
+      {7, 0, false},  // no flag anywhere
+      {8, 99, false},  // no such device
+      {0, 45, false},  // no block device at all (tmpfs, network file systems)
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(IsRemovableBlockDevice(c.major, c.minor, sys.string()), c.removable) << c.major << ":" << c.minor;
+  EXPECT_FALSE(IsRemovableDrive(dir / "missing"));
+}

@@ -18,6 +18,7 @@ TAESCryptoTransform::TAESCryptoTransform(int keyBits, std::uint16_t vendorVersio
 TAESCryptoTransform::~TAESCryptoTransform() {
   SecureWipe(hmacKey_);
   SecureWipe(encryptionKey_);
+  SecureWipe(derivedVerifier_);
   SecureWipe(password_);
   SecureWipe(&hmac_, sizeof hmac_);
 }
@@ -49,6 +50,16 @@ std::vector<std::uint8_t> TAESCryptoTransform::DeriveBytes(const std::string& pa
 }
 
 void TAESCryptoTransform::UpdateKeys() {
+  haveKeys_ = true;
+  keysDue_ = true;
+  verifierDue_ = true;
+  authFinished_ = false;
+  computedCode_.clear();
+}
+
+void TAESCryptoTransform::DeriveDueKeys() const {
+  if (!keysDue_) return;
+  keysDue_ = false;
   keyGenerator_ = std::make_unique<TPBKDF2>(password_, salt_.data(), static_cast<std::int32_t>(salt_.size()),
                                             kAesKeyIterations);
   std::vector<std::uint8_t> derived;
@@ -58,18 +69,22 @@ void TAESCryptoTransform::UpdateKeys() {
   SecureWipe(hmacKey_);
   encryptionKey_.assign(derived.begin(), derived.begin() + kl);
   hmacKey_.assign(derived.begin() + kl, derived.begin() + 2 * kl);
-  verifier_.assign(derived.begin() + 2 * kl, derived.end());
+  derivedVerifier_.assign(derived.begin() + 2 * kl, derived.end());
+  if (verifierDue_) verifier_ = derivedVerifier_;
+  verifierDue_ = false;
   SecureWipe(derived);
 
   hmac_init(hmac_, hashDesc_, hmacKey_.data(), hmacKey_.size());
-  authFinished_ = false;
-  computedCode_.clear();
   cipher_ = MakeCipher<TCipher_Rijndael>(&encryptionKey_);
   cipher_->Mode = cmCTR;
 }
 
 bool TAESCryptoTransform::CheckPassword(const std::string& password, const TDirItem*) {
+  // The keys in force already hold this password's verifier for the salt.
+  const bool inForce = haveKeys_ && password == password_;
+  if (inForce || verifierDue_) DeriveDueKeys();
   if (verifier_.size() != 2) return false;
+  if (inForce) return derivedVerifier_ == verifier_;
   std::vector<std::uint8_t> derived = DeriveBytes(password);
   bool match = derived[2 * keyLength_] == verifier_[0] && derived[2 * keyLength_ + 1] == verifier_[1];
   SecureWipe(derived);
@@ -77,6 +92,12 @@ bool TAESCryptoTransform::CheckPassword(const std::string& password, const TDirI
 }
 
 void TAESCryptoTransform::Reset() {
+  // The HMAC context outlives a reset; it is to hold what the keys in force
+  // made of it.
+  DeriveDueKeys();
+  haveKeys_ = false;
+  SecureWipe(derivedVerifier_);
+  derivedVerifier_.clear();
   SecureWipe(password_);
   password_.clear();
   keyLength_ = 0;
@@ -93,6 +114,7 @@ void TAESCryptoTransform::Reset() {
 std::int32_t TAESCryptoTransform::EncryptBuffer(const std::uint8_t* source, std::int32_t sourceIndex,
                                                 std::int32_t count, std::uint8_t* destination,
                                                 std::int32_t destinationIndex) {
+  DeriveDueKeys();
   if (!cipher_) throw std::logic_error("AES transform used before GenerateKey");
   if (count <= 0) return count;
   std::uint8_t* out = destination + destinationIndex;
@@ -105,6 +127,7 @@ std::int32_t TAESCryptoTransform::EncryptBuffer(const std::uint8_t* source, std:
 std::int32_t TAESCryptoTransform::DecryptBuffer(const std::uint8_t* source, std::int32_t sourceIndex,
                                                 std::int32_t count, std::uint8_t* destination,
                                                 std::int32_t destinationIndex) {
+  DeriveDueKeys();
   if (!cipher_) throw std::logic_error("AES transform used before GenerateKey");
   if (count <= 0) return count;
   hmac_updateXL(hmac_, source + sourceIndex, count);
@@ -115,6 +138,7 @@ std::int32_t TAESCryptoTransform::DecryptBuffer(const std::uint8_t* source, std:
 }
 
 std::vector<std::uint8_t> TAESCryptoTransform::GetFileStorageStartBlock() {
+  if (verifierDue_) DeriveDueKeys();
   std::vector<std::uint8_t> block = salt_;
   block.insert(block.end(), verifier_.begin(), verifier_.end());
   return block;
@@ -131,10 +155,12 @@ bool TAESCryptoTransform::LoadFileStorageStartBlock(std::istream& stream, std::i
   stream.read(reinterpret_cast<char*>(stored), 2);
   if (stream.gcount() != 2) return false;
   verifier_.assign(stored, stored + 2);
+  verifierDue_ = false;
   return true;
 }
 
 void TAESCryptoTransform::FinishAuthentication() {
+  DeriveDueKeys();
   if (authFinished_) return;
   THashDigest digest;
   hmac_final(hmac_, digest);

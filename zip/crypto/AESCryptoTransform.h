@@ -33,7 +33,10 @@ class TAESCryptoTransform : public TZipCryptoTransform {
   void GenerateKey(const std::string& password) override;
   bool CheckPassword(const std::string& password, const TDirItem* item) override;
   // The encryption key as the cipher's raw-key set-up leaves it (enciphered).
-  const std::vector<std::uint8_t>& GetKey() const override { return encryptionKey_; }
+  const std::vector<std::uint8_t>& GetKey() const override {
+    DeriveDueKeys();
+    return encryptionKey_;
+  }
   const std::string& GetPassword() const override { return password_; }
   void Reset() override;
   std::int32_t DecryptBuffer(const std::uint8_t* source, std::int32_t sourceIndex, std::int32_t count,
@@ -43,8 +46,8 @@ class TAESCryptoTransform : public TZipCryptoTransform {
   std::vector<std::uint8_t> GetFileStorageStartBlock() override;
   using TZipCryptoTransform::LoadFileStorageStartBlock;
   using TZipCryptoTransform::LoadFileStorageEndBlock;
-  // Reads the salt, derives the keys for it and the transform's password,
-  // then reads the stored verifier.
+  // Reads the salt, puts the keys for it and the transform's password in
+  // force (UpdateKeys), then reads the stored verifier.
   [[nodiscard]] bool LoadFileStorageStartBlock(std::istream& stream, std::int64_t offset) override;
   std::int32_t GetFileStorageStartBlockSize() const override { return keyLength_ / 2 + 2; }
   std::vector<std::uint8_t> GetFileStorageEndBlock() override;
@@ -55,26 +58,45 @@ class TAESCryptoTransform : public TZipCryptoTransform {
   bool IsDirItemCorrupted(const TDirItem* item, std::uint32_t crc32) override;
   void GetExtraFieldData(TZipExtraFieldDataBlock& block) override;
 
-  // Derives encryption key, HMAC key and verifier from the password and the
-  // current salt; restarts the counter and the HMAC.
+  // Puts encryption key, HMAC key and verifier of the password and the
+  // current salt in force; restarts the counter and the HMAC. The costly
+  // derivation itself waits until something uses the keys: reading an entry
+  // sets the password and then the stored salt, and only the keys of both
+  // are ever used.
   void UpdateKeys();
 
   std::uint16_t KeyLength() const { return keyLength_; }
   const std::vector<std::uint8_t>& Salt() const { return salt_; }
-  const std::vector<std::uint8_t>& PasswordVerifier() const { return verifier_; }
+  const std::vector<std::uint8_t>& PasswordVerifier() const {
+    if (verifierDue_) DeriveDueKeys();
+    return verifier_;
+  }
 
  private:
   std::vector<std::uint8_t> DeriveBytes(const std::string& password) const;
+  // Derives the keys that UpdateKeys put in force, if not done yet.
+  void DeriveDueKeys() const;
   void FinishAuthentication();
 
-  std::unique_ptr<TPBKDF2> keyGenerator_;
-  THMAC_Context hmac_{};
+  // What a key derivation fills in lies behind DeriveDueKeys, so that the
+  // read-only accessors can bring it about.
+  mutable std::unique_ptr<TPBKDF2> keyGenerator_;
+  mutable THMAC_Context hmac_{};
   const THashDesc* hashDesc_;
-  std::shared_ptr<TCipher_Rijndael> cipher_;
+  mutable std::shared_ptr<TCipher_Rijndael> cipher_;
   std::uint16_t keyLength_;
-  std::vector<std::uint8_t> hmacKey_;
-  std::vector<std::uint8_t> encryptionKey_;
-  std::vector<std::uint8_t> verifier_;
+  mutable std::vector<std::uint8_t> hmacKey_;
+  mutable std::vector<std::uint8_t> encryptionKey_;
+  mutable std::vector<std::uint8_t> verifier_;
+  // The verifier of the keys in force, kept apart from verifier_, which
+  // holds the stored one once a start block was loaded.
+  mutable std::vector<std::uint8_t> derivedVerifier_;
+  // Keys of password_ and salt_ are in force (derived or due).
+  bool haveKeys_ = false;
+  // UpdateKeys ran and its derivation has not; the verifier is to become the
+  // derived one unless a stored one replaced it meanwhile.
+  mutable bool keysDue_ = false;
+  mutable bool verifierDue_ = false;
   std::vector<std::uint8_t> salt_;
   std::vector<std::uint8_t> authCode_;
   std::string password_;

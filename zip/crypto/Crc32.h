@@ -16,6 +16,9 @@ extern const std::uint32_t CRC32_TABLE[256];
 std::uint32_t UpdateCrc32(std::uint32_t crc, const void* data, std::int64_t length);
 // The same on a register the caller keeps.
 void UpdateCrc32(std::uint32_t* crc, const void* data, std::int64_t length);
+// Lets the processor's carry-less multiplication be used (the default) or
+// not, so that both paths can be checked against each other and measured.
+void SetCrc32Hardware(bool allowed);
 
 // Preset, update and invert in one call: the value an entry stores.
 inline std::uint32_t Crc32Of(const void* data, std::int64_t length) {

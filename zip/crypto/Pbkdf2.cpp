@@ -4,8 +4,10 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "zip/crypto/ByteOrder.h"
 #include "zip/crypto/Hmac.h"
 #include "zip/crypto/SecureWipe.h"
+#include "zip/crypto/Sha1.h"
 
 namespace zip {
 int kdf2(const THashDesc* d, const void* password, std::size_t passwordLength, const void* salt,
@@ -34,34 +36,61 @@ int kdf2(const THashDesc* d, const void* password, std::size_t passwordLength, c
     d->Final(c, out);
   };
 
+  // The SHA-1 routines themselves (not a look-alike descriptor): both keyed
+  // states then sit in their first five words after exactly one block.
+  const bool sha1 = d->Init == SHA1Init && d->Update == SHA1UpdateXL && d->Final == SHA1FinalEx &&
+                    d->BlockLength == kSha1BlockSize && h == kSha1DigestSize;
+
   auto out = static_cast<std::uint8_t*>(output);
   const std::size_t blocks = outputLength == 0 ? 0 : (outputLength - 1) / h + 1;
-  for (std::size_t block = 1; block <= blocks; ++block) {
-    THashDigest t{};
+  // SHA-1 iterates up to four output blocks side by side, on state words:
+  // no context copies, no padding and digest bytes built anew per hash.
+  constexpr std::size_t kLanes = 4;
+  for (std::size_t first = 1; first <= blocks;) {
+    const std::size_t lanes = sha1 ? std::min(kLanes, blocks - first + 1) : 1;
+    THashDigest t[kLanes]{};
     if (iterations > 0) {
-      THashContext withSalt = inner;
-      auto s = static_cast<const std::uint8_t*>(salt);
-      for (std::size_t left = saltLength; left > 0;) {
-        std::size_t piece = std::min<std::size_t>(left, 1u << 30);
-        d->Update(withSalt, s, static_cast<std::int32_t>(piece));
-        s += piece;
-        left -= piece;
+      std::uint32_t uw[kLanes][5], tw[kLanes][5];
+      for (std::size_t l = 0; l < lanes; ++l) {
+        const std::size_t block = first + l;
+        THashContext withSalt = inner;
+        auto s = static_cast<const std::uint8_t*>(salt);
+        for (std::size_t left = saltLength; left > 0;) {
+          std::size_t piece = std::min<std::size_t>(left, 1u << 30);
+          d->Update(withSalt, s, static_cast<std::int32_t>(piece));
+          s += piece;
+          left -= piece;
+        }
+        const std::uint8_t counter[4] = {static_cast<std::uint8_t>(block >> 24),
+                                         static_cast<std::uint8_t>(block >> 16),
+                                         static_cast<std::uint8_t>(block >> 8), static_cast<std::uint8_t>(block)};
+        THashDigest u;
+        prf(withSalt, counter, 4, u);
+        t[l] = u;
+        if (sha1) {
+          for (int k = 0; k < 5; ++k) uw[l][k] = tw[l][k] = LoadBE32(u.data() + 4 * k);
+        } else {
+          for (std::int32_t j = 2; j <= iterations; ++j) {
+            prf(inner, u.data(), h, u);
+            for (std::size_t k = 0; k < h; ++k) t[l][k] ^= u[k];
+          }
+        }
+        SecureWipe(u.data(), u.size());
+        SecureWipe(&withSalt, sizeof withSalt);
       }
-      const std::uint8_t counter[4] = {static_cast<std::uint8_t>(block >> 24), static_cast<std::uint8_t>(block >> 16),
-                                       static_cast<std::uint8_t>(block >> 8), static_cast<std::uint8_t>(block)};
-      THashDigest u;
-      prf(withSalt, counter, 4, u);
-      t = u;
-      for (std::int32_t j = 2; j <= iterations; ++j) {
-        prf(inner, u.data(), h, u);
-        for (std::size_t k = 0; k < h; ++k) t[k] ^= u[k];
+      if (sha1) {
+        SHA1HmacIterate(inner.Hash, outer.Hash, uw, tw, static_cast<int>(lanes), iterations - 1);
+        for (std::size_t l = 0; l < lanes; ++l)
+          for (int k = 0; k < 5; ++k) StoreBE32(t[l].data() + 4 * k, tw[l][k]);
       }
-      SecureWipe(u.data(), u.size());
-      SecureWipe(&withSalt, sizeof withSalt);
+      SecureWipe(uw, sizeof uw);
+      SecureWipe(tw, sizeof tw);
     }
-    std::size_t take = std::min(h, outputLength - (block - 1) * h);
-    std::memcpy(out + (block - 1) * h, t.data(), take);
-    SecureWipe(t.data(), t.size());
+    for (std::size_t l = 0; l < lanes; ++l, ++first) {
+      std::size_t take = std::min(h, outputLength - (first - 1) * h);
+      std::memcpy(out + (first - 1) * h, t[l].data(), take);
+      SecureWipe(t[l].data(), t[l].size());
+    }
   }
   SecureWipe(&keyed, sizeof keyed);
   SecureWipe(&outer, sizeof outer);

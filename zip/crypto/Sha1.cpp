@@ -4,6 +4,11 @@
 #include <cstring>
 
 #include "zip/crypto/ByteOrder.h"
+#include "zip/crypto/SecureWipe.h"
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
 
 namespace zip {
 namespace {
@@ -25,10 +30,16 @@ void CompressPortable(std::uint32_t state[5], const std::uint8_t* data, std::siz
 #define F1 ((b & c) | (~b & d))
 #define F2 (b ^ c ^ d)
 #define F3 ((b & c) | (b & d) | (c & d))
+    // Unrolled, so that the rotation of a..e costs no moves.
+#pragma GCC unroll 16
     for (int i = 0; i < 16; ++i) STEP(F1, 0x5A827999u, 0, w[i]);
+#pragma GCC unroll 4
     for (int i = 16; i < 20; ++i) STEP(F1, 0x5A827999u, 0, W(i));
+#pragma GCC unroll 20
     for (int i = 20; i < 40; ++i) STEP(F2, 0x6ED9EBA1u, 0, W(i));
+#pragma GCC unroll 20
     for (int i = 40; i < 60; ++i) STEP(F3, 0x8F1BBCDCu, 0, W(i));
+#pragma GCC unroll 20
     for (int i = 60; i < 80; ++i) STEP(F2, 0xCA62C1D6u, 0, W(i));
 #undef F3
 #undef F2
@@ -40,6 +51,137 @@ void CompressPortable(std::uint32_t state[5], const std::uint8_t* data, std::siz
   }
 }
 
+#if defined(__x86_64__) || defined(__i386__)
+// The processor's SHA-1 instructions: four rounds per instruction, the
+// message schedule in vector registers. State lanes hold A..D with A in the
+// top lane, as the instructions expect.
+//
+// Four rounds of group g (of 20) for each of L independent blocks at once:
+// the instructions' latency of one block is filled with the others' work.
+template <int F, int L>
+__attribute__((target("sha,sse4.1,ssse3"), always_inline)) inline void ShaNiGroup(int g, __m128i (*m)[4],
+                                                                                 __m128i* abcd, __m128i* previous) {
+#pragma GCC unroll 4
+  for (int l = 0; l < L; ++l) {
+    if (g >= 4)
+      m[l][g & 3] = _mm_sha1msg2_epu32(
+          _mm_xor_si128(_mm_sha1msg1_epu32(m[l][g & 3], m[l][(g + 1) & 3]), m[l][(g + 2) & 3]), m[l][(g + 3) & 3]);
+    const __m128i wk = _mm_sha1nexte_epu32(previous[l], m[l][g & 3]);
+    previous[l] = abcd[l];
+    abcd[l] = _mm_sha1rnds4_epu32(abcd[l], wk, F);
+  }
+}
+
+// One block each for L states from message words already in lane order
+// (word 0 in the top lane).
+template <int L>
+__attribute__((target("sha,sse4.1,ssse3"), always_inline)) inline void ShaNiBlocks(__m128i* abcd, __m128i* e,
+                                                                                  __m128i (*m)[4]) {
+  __m128i abcdSaved[L], eSaved[L], previous[L];
+#pragma GCC unroll 4
+  for (int l = 0; l < L; ++l) {
+    abcdSaved[l] = abcd[l];
+    eSaved[l] = e[l];
+    previous[l] = abcd[l];
+    abcd[l] = _mm_sha1rnds4_epu32(abcd[l], _mm_add_epi32(e[l], m[l][0]), 0);
+  }
+#pragma GCC unroll 5
+  for (int g = 1; g < 5; ++g) ShaNiGroup<0, L>(g, m, abcd, previous);
+#pragma GCC unroll 5
+  for (int g = 5; g < 10; ++g) ShaNiGroup<1, L>(g, m, abcd, previous);
+#pragma GCC unroll 5
+  for (int g = 10; g < 15; ++g) ShaNiGroup<2, L>(g, m, abcd, previous);
+#pragma GCC unroll 5
+  for (int g = 15; g < 20; ++g) ShaNiGroup<3, L>(g, m, abcd, previous);
+#pragma GCC unroll 4
+  for (int l = 0; l < L; ++l) {
+    e[l] = _mm_sha1nexte_epu32(previous[l], eSaved[l]);
+    abcd[l] = _mm_add_epi32(abcd[l], abcdSaved[l]);
+  }
+}
+
+__attribute__((target("sha,sse4.1,ssse3"))) inline __m128i LoadAbcd(const std::uint32_t* words) {
+  return _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(words)), 0x1B);
+}
+__attribute__((target("sha,sse4.1,ssse3"))) inline __m128i LoadE(const std::uint32_t* words) {
+  return _mm_set_epi32(static_cast<int>(words[4]), 0, 0, 0);
+}
+__attribute__((target("sha,sse4.1,ssse3"))) inline void Store(std::uint32_t* words, __m128i abcd, __m128i e) {
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(words), _mm_shuffle_epi32(abcd, 0x1B));
+  words[4] = static_cast<std::uint32_t>(_mm_extract_epi32(e, 3));
+}
+
+__attribute__((target("sha,sse4.1,ssse3"))) void CompressShaNi(std::uint32_t state[5], const std::uint8_t* data,
+                                                                std::size_t blocks) {
+  const __m128i byteSwap = _mm_set_epi64x(0x0001020304050607LL, 0x08090A0B0C0D0E0FLL);
+  __m128i abcd = LoadAbcd(state), e = LoadE(state);
+  for (; blocks > 0; --blocks, data += 64) {
+    __m128i m[1][4];
+    for (int j = 0; j < 4; ++j)
+      m[0][j] = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 16 * j)), byteSwap);
+    ShaNiBlocks<1>(&abcd, &e, m);
+  }
+  Store(state, abcd, e);
+}
+
+// The PBKDF2 iterations of L output blocks at once with the instructions:
+// the 20-byte message of each hash stays in registers, padded once.
+template <int L>
+__attribute__((target("sha,sse4.1,ssse3"))) void HmacIterateShaNi(const std::uint32_t inner[5],
+                                                                   const std::uint32_t outer[5],
+                                                                   std::uint32_t (*u)[5], std::uint32_t (*t)[5],
+                                                                   std::int32_t count) {
+  const __m128i startAbcd[2] = {LoadAbcd(inner), LoadAbcd(outer)};
+  const __m128i startE[2] = {LoadE(inner), LoadE(outer)};
+  // Words 5..15 of the padded block: 0x80 after the 20 bytes, the bit
+  // length of key block plus digest (672) at the end.
+  const __m128i tail1 = _mm_set_epi32(0, static_cast<int>(0x80000000u), 0, 0);
+  const __m128i tail2 = _mm_setzero_si128();
+  const __m128i tail3 = _mm_set_epi32(0, 0, 0, 672);
+  __m128i uAbcd[L], uE[L], tAbcd[L], tE[L];
+  for (int l = 0; l < L; ++l) {
+    uAbcd[l] = LoadAbcd(u[l]);
+    uE[l] = LoadE(u[l]);
+    tAbcd[l] = LoadAbcd(t[l]);
+    tE[l] = LoadE(t[l]);
+  }
+  for (std::int32_t i = 0; i < count; ++i) {
+    for (int pass = 0; pass < 2; ++pass) {
+      // Message words 0..3 are the digest's A..D, word 4 its E (the other
+      // lanes of an E register are zero), word 5 the pad.
+      __m128i m[L][4];
+#pragma GCC unroll 4
+      for (int l = 0; l < L; ++l) {
+        m[l][0] = uAbcd[l];
+        m[l][1] = _mm_or_si128(uE[l], tail1);
+        m[l][2] = tail2;
+        m[l][3] = tail3;
+        uAbcd[l] = startAbcd[pass];
+        uE[l] = startE[pass];
+      }
+      ShaNiBlocks<L>(uAbcd, uE, m);
+    }
+#pragma GCC unroll 4
+    for (int l = 0; l < L; ++l) {
+      tAbcd[l] = _mm_xor_si128(tAbcd[l], uAbcd[l]);
+      tE[l] = _mm_xor_si128(tE[l], uE[l]);
+    }
+  }
+  for (int l = 0; l < L; ++l) {
+    Store(u[l], uAbcd[l], uE[l]);
+    Store(t[l], tAbcd[l], tE[l]);
+  }
+}
+
+bool gHardwareAllowed = true;
+
+bool HardwareSha1() {
+  static const bool present =
+      __builtin_cpu_supports("sha") && __builtin_cpu_supports("sse4.1") && __builtin_cpu_supports("ssse3");
+  return present && gHardwareAllowed;
+}
+#endif
+
 const std::uint32_t kSha1Oid[6] = {1, 3, 14, 3, 2, 26};
 
 const THashDesc kSha1Desc = {
@@ -50,7 +192,48 @@ const THashDesc kSha1Desc = {
 }  // namespace
 
 void SHA1Compress(std::uint32_t state[5], const std::uint8_t* data, std::size_t blocks) {
+#if defined(__x86_64__) || defined(__i386__)
+  if (HardwareSha1()) {
+    CompressShaNi(state, data, blocks);
+    return;
+  }
+#endif
   CompressPortable(state, data, blocks);
+}
+
+#if defined(__x86_64__) || defined(__i386__)
+void SetSha1Hardware(bool allowed) { gHardwareAllowed = allowed; }
+#else
+void SetSha1Hardware(bool) {}
+#endif
+
+void SHA1HmacIterate(const std::uint32_t inner[5], const std::uint32_t outer[5], std::uint32_t (*u)[5],
+                     std::uint32_t (*t)[5], int lanes, std::int32_t count) {
+#if defined(__x86_64__) || defined(__i386__)
+  if (HardwareSha1()) {
+    int l = 0;
+    for (; l + 4 <= lanes; l += 4) HmacIterateShaNi<4>(inner, outer, u + l, t + l, count);
+    for (; l + 2 <= lanes; l += 2) HmacIterateShaNi<2>(inner, outer, u + l, t + l, count);
+    if (l < lanes) HmacIterateShaNi<1>(inner, outer, u + l, t + l, count);
+    return;
+  }
+#endif
+  // The padded block of a 20-byte message after one 64-byte key block.
+  std::uint8_t block[64] = {};
+  block[20] = 0x80;
+  block[62] = 672 >> 8;
+  block[63] = 672 & 0xFF;
+  for (int l = 0; l < lanes; ++l) {
+    for (std::int32_t i = 0; i < count; ++i) {
+      for (const std::uint32_t* start : {inner, outer}) {
+        for (int k = 0; k < 5; ++k) StoreBE32(block + 4 * k, u[l][k]);
+        std::copy(start, start + 5, u[l]);
+        CompressPortable(u[l], block, 1);
+      }
+      for (int k = 0; k < 5; ++k) t[l][k] ^= u[l][k];
+    }
+  }
+  SecureWipe(block, sizeof block);
 }
 
 const THashDesc& SHA1Descriptor() { return kSha1Desc; }

@@ -28,7 +28,19 @@ bool SHA1SelfTest();
 
 const THashDesc& SHA1Descriptor();
 
-// The compression function over `blocks` whole 64-byte blocks.
+// The compression function over `blocks` whole 64-byte blocks: the
+// processor's SHA instructions where present, portable code otherwise.
 void SHA1Compress(std::uint32_t state[5], const std::uint8_t* data, std::size_t blocks);
+// Lets the SHA instructions be used (the default) or not, so that both paths
+// can be checked against each other and measured.
+void SetSha1Hardware(bool allowed);
+
+// The iterations of PBKDF2-HMAC-SHA1 output blocks after their first, for
+// `lanes` blocks side by side: `inner` and `outer` are the states after the
+// keyed ipad and opad blocks, u[l] the last HMAC value of block l (as state
+// words), t[l] its running XOR. Each iteration hashes u[l] under both states
+// and XORs the result into t[l].
+void SHA1HmacIterate(const std::uint32_t inner[5], const std::uint32_t outer[5], std::uint32_t (*u)[5],
+                     std::uint32_t (*t)[5], int lanes, std::int32_t count);
 
 }  // namespace zip

@@ -59,21 +59,25 @@ TEST(Sha1, PublishedDigestsAndSelfTest) {
 
 TEST(Sha1, AgreesWithOpenSslOnRandomInputsFedInPieces) {
   std::mt19937 rng(2);
-  for (std::size_t n : {0u, 1u, 55u, 56u, 63u, 64u, 65u, 119u, 120u, 1000u, 65536u}) {
-    Bytes data = RandomInput(rng, n);
-    unsigned char ref[20];
-    SHA1(data.data(), n, ref);
-    THashContext ctx;
-    SHA1Init(ctx);
-    for (std::size_t i = 0; i < n;) {
-      std::size_t piece = std::min<std::size_t>(n - i, rng() % 70);
-      SHA1UpdateXL(ctx, data.data() + i, static_cast<std::int32_t>(piece));
-      i += piece;
+  for (bool hardware : {true, false}) {
+    SetSha1Hardware(hardware);
+    for (std::size_t n : {0u, 1u, 55u, 56u, 63u, 64u, 65u, 119u, 120u, 1000u, 65536u}) {
+      Bytes data = RandomInput(rng, n);
+      unsigned char ref[20];
+      SHA1(data.data(), n, ref);
+      THashContext ctx;
+      SHA1Init(ctx);
+      for (std::size_t i = 0; i < n;) {
+        std::size_t piece = std::min<std::size_t>(n - i, rng() % (hardware ? 700 : 70));
+        SHA1UpdateXL(ctx, data.data() + i, static_cast<std::int32_t>(piece));
+        i += piece;
+      }
+      std::uint8_t digest[20];
+      SHA1Final(ctx, digest);
+      EXPECT_EQ(ToHex(digest, 20), ToHex(ref, 20)) << n << (hardware ? " with" : " without") << " SHA instructions";
     }
-    std::uint8_t digest[20];
-    SHA1Final(ctx, digest);
-    EXPECT_EQ(ToHex(digest, 20), ToHex(ref, 20)) << n;
   }
+  SetSha1Hardware(true);
 }
 
 TEST(Sha1, HashesAFileInPiecesAndReportsErrors) {
@@ -152,18 +156,23 @@ TEST(Pbkdf2, Rfc6070VectorsAndOpenSsl) {
       {"passwordPASSWORDpassword", "saltSALTsaltSALTsaltSALTsaltSALTsalt", 4096, 25,
        "3d2eec4fe41c849b80c8d83662c0e44a8b291a964cf2f07038"},
   };
-  for (const auto& c : cases) {
-    Bytes out(c.n);
-    ASSERT_EQ(kdf2s(FindHash_by_ID(_SHA1), c.pw, c.salt, std::strlen(c.salt), c.c, out.data(), c.n), kKdfOk);
-    EXPECT_EQ(ToHex(out), c.hex) << c.pw << " " << c.c;
-  }
   std::mt19937 rng(4);
-  for (std::size_t n : {1u, 20u, 21u, 34u, 50u, 66u}) {
-    Bytes pw = RandomInput(rng, rng() % 100), salt = RandomInput(rng, 16);
-    Bytes out(n);
-    PBKDF2(pw.data(), pw.size(), salt.data(), salt.size(), 1000, out.data(), n);
-    EXPECT_EQ(out, OpenSslPbkdf2(pw, salt, 1000, n)) << n;
+  for (bool hardware : {true, false}) {
+    SetSha1Hardware(hardware);
+    const char* path = hardware ? " with SHA instructions" : " without SHA instructions";
+    for (const auto& c : cases) {
+      Bytes out(c.n);
+      ASSERT_EQ(kdf2s(FindHash_by_ID(_SHA1), c.pw, c.salt, std::strlen(c.salt), c.c, out.data(), c.n), kKdfOk);
+      EXPECT_EQ(ToHex(out), c.hex) << c.pw << " " << c.c << path;
+    }
+    for (std::size_t n : {1u, 20u, 21u, 34u, 50u, 66u, 100u, 170u}) {
+      Bytes pw = RandomInput(rng, rng() % 100), salt = RandomInput(rng, 16);
+      Bytes out(n);
+      PBKDF2(pw.data(), pw.size(), salt.data(), salt.size(), 1000, out.data(), n);
+      EXPECT_EQ(out, OpenSslPbkdf2(pw, salt, 1000, n)) << n << path;
+    }
   }
+  SetSha1Hardware(true);
 }
 
 TEST(Pbkdf2, FailuresLeaveTheOutputAndZeroIterationsGiveZeros) {
