@@ -3,18 +3,17 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/ByteOrder.h"
+
 namespace platform {
 namespace {
 
 std::uint32_t Le32(std::string_view b, std::size_t at) {
-  return static_cast<std::uint8_t>(b[at]) | (static_cast<std::uint8_t>(b[at + 1]) << 8) |
-         (static_cast<std::uint8_t>(b[at + 2]) << 16) |
-         (static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 3])) << 24);
+  return LoadLE32(reinterpret_cast<const std::uint8_t*>(b.data() + at));
 }
 
 std::uint16_t Le16(std::string_view b, std::size_t at) {
-  return static_cast<std::uint16_t>(static_cast<std::uint8_t>(b[at]) |
-                                    (static_cast<std::uint8_t>(b[at + 1]) << 8));
+  return LoadLE16(reinterpret_cast<const std::uint8_t*>(b.data() + at));
 }
 
 constexpr std::uint16_t kFormatPcm = 1;

@@ -453,9 +453,9 @@ bool TZipBaseArchiver::WriteEntry(int index, TZipAction& action, std::exception_
       TZipExtraFieldDataBlock block;
       block.HeaderId = kExtraUnicodeName;
       block.Data.resize(8 + 2 * entry.StoredName.size());
-      PutU32(block.Data.data(), kUnicodeNameSig);
-      PutU32(block.Data.data() + 4, static_cast<std::uint32_t>(entry.StoredName.size()));
-      for (std::size_t k = 0; k < entry.StoredName.size(); ++k) PutU16(block.Data.data() + 8 + 2 * k, entry.StoredName[k]);
+      StoreLE32(block.Data.data(), kUnicodeNameSig);
+      StoreLE32(block.Data.data() + 4, static_cast<std::uint32_t>(entry.StoredName.size()));
+      for (std::size_t k = 0; k < entry.StoredName.size(); ++k) StoreLE16(block.Data.data() + 8 + 2 * k, entry.StoredName[k]);
       block.DataSize = static_cast<std::uint16_t>(block.Data.size());
       entry.ExtraBlocks.push_back(std::move(block));
     }
@@ -485,8 +485,8 @@ bool TZipBaseArchiver::WriteEntry(int index, TZipAction& action, std::exception_
     if (localZip64) local.resize(local.size() + 20, 0);
     for (const auto& b : entry.ExtraBlocks) {
       std::uint8_t head[4];
-      PutU16(head, b.HeaderId);
-      PutU16(head + 2, static_cast<std::uint16_t>(b.Data.size()));
+      StoreLE16(head, b.HeaderId);
+      StoreLE16(head + 2, static_cast<std::uint16_t>(b.Data.size()));
       local.insert(local.end(), head, head + 4);
       local.insert(local.end(), b.Data.begin(), b.Data.end());
     }
@@ -498,10 +498,10 @@ bool TZipBaseArchiver::WriteEntry(int index, TZipAction& action, std::exception_
         lh.Method = h.Method;
         lh.Pack(local.data());
         if (localZip64) {
-          PutU16(&local[zip64At], kExtraZip64);
-          PutU16(&local[zip64At + 2], 16);
-          PutU64(&local[zip64At + 4], entry.UncompressedSize());
-          PutU64(&local[zip64At + 12], entry.CompressedSize());
+          StoreLE16(&local[zip64At], kExtraZip64);
+          StoreLE16(&local[zip64At + 2], 16);
+          StoreLE64(&local[zip64At + 4], entry.UncompressedSize());
+          StoreLE64(&local[zip64At + 12], entry.CompressedSize());
         }
         std::int64_t end = archive.Position();
         archive.SetPosition(start);
@@ -667,7 +667,7 @@ void TZipBaseArchiver::CopyEntry(int index, TStream* temp, std::int64_t origin) 
     std::uint8_t sig[4] = {0, 0, 0, 0};
     temp->SetPosition(from + length);
     std::size_t got = temp->Read(sig, 4);
-    length += (got == 4 && GetU32(sig) == kDataDescriptorSig) ? (before.NeedsZip64 ? 24 : 16) : 12;
+    length += (got == 4 && LoadLE32(sig) == kDataDescriptorSig) ? (before.NeedsZip64 ? 24 : 16) : 12;
   }
   TStream& archive = *archiveStream;
   std::int64_t target = archive.Position();

@@ -66,12 +66,12 @@ bool TZipDirManager::GetCentralDirEnd(TZipCentralDirEnd& record, std::int64_t& p
   ArchiveStream->SetPosition(size - window);
   ArchiveStream->ReadBuffer(buf.data(), buf.size());
   std::uint8_t sig[4];
-  PutU32(sig, signature);
+  StoreLE32(sig, signature);
   for (std::int64_t i = window - 4; i >= 0; --i) {
     if (buf[i + 3] != sig[3] || buf[i] != sig[0] || buf[i + 1] != sig[1] || buf[i + 2] != sig[2]) continue;
     std::int64_t after = window - i;
     if (after < static_cast<std::int64_t>(TZipCentralDirEnd::kSize)) continue;
-    std::uint16_t commentLength = GetU16(&buf[i + 20]);
+    std::uint16_t commentLength = LoadLE16(&buf[i + 20]);
     if (commentLength != after - static_cast<std::int64_t>(TZipCentralDirEnd::kSize)) continue;
     record.Unpack(&buf[i]);
     position = size - window + i;
@@ -204,8 +204,8 @@ void TZipDirManager::ParseExtraFields(TDirItem& item, const ByteString& rawName,
   while (off < length) {
     if (length - off < 4) break;  // a torn field header carries nothing
     TZipExtraFieldDataBlock block;
-    block.HeaderId = GetU16(data + off);
-    block.DataSize = GetU16(data + off + 2);
+    block.HeaderId = LoadLE16(data + off);
+    block.DataSize = LoadLE16(data + off + 2);
     off += 4;
     if (block.DataSize > length - off) block.DataSize = static_cast<std::uint16_t>(length - off);
     const std::uint8_t* d = data + off;
@@ -216,38 +216,38 @@ void TZipDirManager::ParseExtraFields(TDirItem& item, const ByteString& rawName,
       item.NeedsZip64 = true;
       std::size_t p = 0;
       if (item.Header.UncompressedSize == 0xFFFFFFFF && p + 8 <= n) {
-        item.Zip64Values.UncompressedSize = GetU64(d + p);
+        item.Zip64Values.UncompressedSize = LoadLE64(d + p);
         p += 8;
       }
       if (item.Header.CompressedSize == 0xFFFFFFFF && p + 8 <= n) {
-        item.Zip64Values.CompressedSize = GetU64(d + p);
+        item.Zip64Values.CompressedSize = LoadLE64(d + p);
         p += 8;
       }
       if (item.Header.LocalHeaderOffset == 0xFFFFFFFF && p + 8 <= n) {
-        item.Zip64Values.LocalHeaderOffset = GetU64(d + p);
+        item.Zip64Values.LocalHeaderOffset = LoadLE64(d + p);
         p += 8;
       }
-      if (item.Header.DiskNumberStart == 0xFFFF && p + 4 <= n) item.Zip64Values.DiskNumberStart = GetU32(d + p) & 0xFFFF;
+      if (item.Header.DiskNumberStart == 0xFFFF && p + 4 <= n) item.Zip64Values.DiskNumberStart = LoadLE32(d + p) & 0xFFFF;
     } else if (block.HeaderId == kExtraUnicodeName) {
-      if (n >= 8 && GetU32(d) == kUnicodeNameSig) {
-        std::uint32_t units = GetU32(d + 4);
+      if (n >= 8 && LoadLE32(d) == kUnicodeNameSig) {
+        std::uint32_t units = LoadLE32(d + 4);
         if (units <= (n - 8) / 2) {
           WideString name;
-          for (std::uint32_t k = 0; k < units; ++k) name += static_cast<char16_t>(GetU16(d + 8 + 2 * k));
+          for (std::uint32_t k = 0; k < units; ++k) name += static_cast<char16_t>(LoadLE16(d + 8 + 2 * k));
           item.StoredName = name;
         }
       }
     } else if (block.HeaderId == kExtraUnicodePath) {
       // Info-ZIP keeps the UTF-8 name here when the header name is not
       // flagged as UTF-8; it counts only while it belongs to that name.
-      if (n >= 5 && d[0] == 1 && GetU32(d + 1) == Crc32Of(rawName) &&
+      if (n >= 5 && d[0] == 1 && LoadLE32(d + 1) == Crc32Of(rawName) &&
           TestUtf8(std::string_view(reinterpret_cast<const char*>(d + 5), n - 5)) != Utf8Kind::Invalid)
         item.StoredName = Utf8ToWide(std::string_view(reinterpret_cast<const char*>(d + 5), n - 5));
     } else if (block.HeaderId == kExtraAes && item.Header.VersionNeeded < kAltVersion) {
       if (n >= 7) {
         std::uint8_t strength = d[4];
         if (strength >= 1 && strength <= 3) item.CipherKind = strength;
-        item.ActualMethod = GetU16(d + 5);
+        item.ActualMethod = LoadLE16(d + 5);
       }
     }
     item.ExtraBlocks.push_back(std::move(block));
@@ -258,7 +258,7 @@ std::int64_t TZipDirManager::FindForward(std::int64_t start, std::uint32_t signa
   std::int64_t size = ArchiveStream->Size();
   std::int64_t restore = ArchiveStream->Position();
   std::uint8_t sig[4];
-  PutU32(sig, signature);
+  StoreLE32(sig, signature);
   std::vector<std::uint8_t> window(0xFFFF);
   std::int64_t result = -1;
   for (std::int64_t at = start; at < size && result < 0;) {
@@ -393,7 +393,7 @@ void TZipDirManager::CalculateStubSize(std::int64_t endPosition) {
   const TDirItem& first = *CurrentDirectory.GetItemPtr(0);
   const std::int64_t size = ArchiveStream->Size();
   std::uint8_t pattern[4];
-  PutU32(pattern, LocalSignature());
+  StoreLE32(pattern, LocalSignature());
   std::int64_t start = static_cast<std::int64_t>(std::min<std::uint64_t>(first.LocalHeaderOffset(), size));
   std::int64_t restore = ArchiveStream->Position();
   for (;;) {
@@ -491,19 +491,19 @@ void TZipDirManager::SaveDir(bool append, TStream* stream) {
     if (zip64) {
       std::uint8_t field[32];
       std::size_t n = 4;
-      if (h.UncompressedSize == 0xFFFFFFFF) PutU64(field + n, item.Zip64Values.UncompressedSize), n += 8;
-      if (h.CompressedSize == 0xFFFFFFFF) PutU64(field + n, item.Zip64Values.CompressedSize), n += 8;
-      if (h.LocalHeaderOffset == 0xFFFFFFFF) PutU64(field + n, item.Zip64Values.LocalHeaderOffset), n += 8;
-      if (h.DiskNumberStart == 0xFFFF) PutU32(field + n, item.Zip64Values.DiskNumberStart), n += 4;
-      PutU16(field, kExtraZip64);
-      PutU16(field + 2, static_cast<std::uint16_t>(n - 4));
+      if (h.UncompressedSize == 0xFFFFFFFF) StoreLE64(field + n, item.Zip64Values.UncompressedSize), n += 8;
+      if (h.CompressedSize == 0xFFFFFFFF) StoreLE64(field + n, item.Zip64Values.CompressedSize), n += 8;
+      if (h.LocalHeaderOffset == 0xFFFFFFFF) StoreLE64(field + n, item.Zip64Values.LocalHeaderOffset), n += 8;
+      if (h.DiskNumberStart == 0xFFFF) StoreLE32(field + n, item.Zip64Values.DiskNumberStart), n += 4;
+      StoreLE16(field, kExtraZip64);
+      StoreLE16(field + 2, static_cast<std::uint16_t>(n - 4));
       out.insert(out.end(), field, field + n);
     }
     for (const auto& b : item.ExtraBlocks) {
       if (b.HeaderId == kExtraZip64) continue;
       std::uint8_t head[4];
-      PutU16(head, b.HeaderId);
-      PutU16(head + 2, static_cast<std::uint16_t>(b.Data.size()));
+      StoreLE16(head, b.HeaderId);
+      StoreLE16(head + 2, static_cast<std::uint16_t>(b.Data.size()));
       out.insert(out.end(), head, head + 4);
       out.insert(out.end(), b.Data.begin(), b.Data.end());
     }

@@ -3,140 +3,140 @@
 namespace zip {
 
 void TZipFileHeader::Pack(std::uint8_t* p) const {
-  PutU32(p, Signature);
-  PutU16(p + 4, VersionNeeded);
-  PutU16(p + 6, Flags);
-  PutU16(p + 8, Method);
-  PutU16(p + 10, Time);
-  PutU16(p + 12, Date);
-  PutU32(p + 14, Crc32);
-  PutU32(p + 18, CompressedSize);
-  PutU32(p + 22, UncompressedSize);
-  PutU16(p + 26, NameLength);
-  PutU16(p + 28, ExtraLength);
+  StoreLE32(p, Signature);
+  StoreLE16(p + 4, VersionNeeded);
+  StoreLE16(p + 6, Flags);
+  StoreLE16(p + 8, Method);
+  StoreLE16(p + 10, Time);
+  StoreLE16(p + 12, Date);
+  StoreLE32(p + 14, Crc32);
+  StoreLE32(p + 18, CompressedSize);
+  StoreLE32(p + 22, UncompressedSize);
+  StoreLE16(p + 26, NameLength);
+  StoreLE16(p + 28, ExtraLength);
 }
 
 void TZipFileHeader::Unpack(const std::uint8_t* p) {
-  Signature = GetU32(p);
-  VersionNeeded = GetU16(p + 4);
-  Flags = GetU16(p + 6);
-  Method = GetU16(p + 8);
-  Time = GetU16(p + 10);
-  Date = GetU16(p + 12);
-  Crc32 = GetU32(p + 14);
-  CompressedSize = GetU32(p + 18);
-  UncompressedSize = GetU32(p + 22);
-  NameLength = GetU16(p + 26);
-  ExtraLength = GetU16(p + 28);
+  Signature = LoadLE32(p);
+  VersionNeeded = LoadLE16(p + 4);
+  Flags = LoadLE16(p + 6);
+  Method = LoadLE16(p + 8);
+  Time = LoadLE16(p + 10);
+  Date = LoadLE16(p + 12);
+  Crc32 = LoadLE32(p + 14);
+  CompressedSize = LoadLE32(p + 18);
+  UncompressedSize = LoadLE32(p + 22);
+  NameLength = LoadLE16(p + 26);
+  ExtraLength = LoadLE16(p + 28);
 }
 
 void TZipCentralDir::Pack(std::uint8_t* p) const {
-  PutU32(p, Signature);
-  PutU16(p + 4, VersionMadeBy);
-  PutU16(p + 6, VersionNeeded);
-  PutU16(p + 8, Flags);
-  PutU16(p + 10, Method);
-  PutU16(p + 12, Time);
-  PutU16(p + 14, Date);
-  PutU32(p + 16, Crc32);
-  PutU32(p + 20, CompressedSize);
-  PutU32(p + 24, UncompressedSize);
-  PutU16(p + 28, NameLength);
-  PutU16(p + 30, ExtraLength);
-  PutU16(p + 32, CommentLength);
-  PutU16(p + 34, DiskNumberStart);
-  PutU16(p + 36, InternalAttributes);
-  PutU32(p + 38, ExternalAttributes);
-  PutU32(p + 42, LocalHeaderOffset);
+  StoreLE32(p, Signature);
+  StoreLE16(p + 4, VersionMadeBy);
+  StoreLE16(p + 6, VersionNeeded);
+  StoreLE16(p + 8, Flags);
+  StoreLE16(p + 10, Method);
+  StoreLE16(p + 12, Time);
+  StoreLE16(p + 14, Date);
+  StoreLE32(p + 16, Crc32);
+  StoreLE32(p + 20, CompressedSize);
+  StoreLE32(p + 24, UncompressedSize);
+  StoreLE16(p + 28, NameLength);
+  StoreLE16(p + 30, ExtraLength);
+  StoreLE16(p + 32, CommentLength);
+  StoreLE16(p + 34, DiskNumberStart);
+  StoreLE16(p + 36, InternalAttributes);
+  StoreLE32(p + 38, ExternalAttributes);
+  StoreLE32(p + 42, LocalHeaderOffset);
 }
 
 void TZipCentralDir::Unpack(const std::uint8_t* p) {
-  Signature = GetU32(p);
-  VersionMadeBy = GetU16(p + 4);
-  VersionNeeded = GetU16(p + 6);
-  Flags = GetU16(p + 8);
-  Method = GetU16(p + 10);
-  Time = GetU16(p + 12);
-  Date = GetU16(p + 14);
-  Crc32 = GetU32(p + 16);
-  CompressedSize = GetU32(p + 20);
-  UncompressedSize = GetU32(p + 24);
-  NameLength = GetU16(p + 28);
-  ExtraLength = GetU16(p + 30);
-  CommentLength = GetU16(p + 32);
-  DiskNumberStart = GetU16(p + 34);
-  InternalAttributes = GetU16(p + 36);
-  ExternalAttributes = GetU32(p + 38);
-  LocalHeaderOffset = GetU32(p + 42);
+  Signature = LoadLE32(p);
+  VersionMadeBy = LoadLE16(p + 4);
+  VersionNeeded = LoadLE16(p + 6);
+  Flags = LoadLE16(p + 8);
+  Method = LoadLE16(p + 10);
+  Time = LoadLE16(p + 12);
+  Date = LoadLE16(p + 14);
+  Crc32 = LoadLE32(p + 16);
+  CompressedSize = LoadLE32(p + 20);
+  UncompressedSize = LoadLE32(p + 24);
+  NameLength = LoadLE16(p + 28);
+  ExtraLength = LoadLE16(p + 30);
+  CommentLength = LoadLE16(p + 32);
+  DiskNumberStart = LoadLE16(p + 34);
+  InternalAttributes = LoadLE16(p + 36);
+  ExternalAttributes = LoadLE32(p + 38);
+  LocalHeaderOffset = LoadLE32(p + 42);
 }
 
 void TZipCentralDirEnd::Pack(std::uint8_t* p) const {
-  PutU32(p, Signature);
-  PutU16(p + 4, DiskNumber);
-  PutU16(p + 6, StartDisk);
-  PutU16(p + 8, EntriesOnDisk);
-  PutU16(p + 10, TotalEntries);
-  PutU32(p + 12, DirectorySize);
-  PutU32(p + 16, DirectoryOffset);
-  PutU16(p + 20, CommentLength);
+  StoreLE32(p, Signature);
+  StoreLE16(p + 4, DiskNumber);
+  StoreLE16(p + 6, StartDisk);
+  StoreLE16(p + 8, EntriesOnDisk);
+  StoreLE16(p + 10, TotalEntries);
+  StoreLE32(p + 12, DirectorySize);
+  StoreLE32(p + 16, DirectoryOffset);
+  StoreLE16(p + 20, CommentLength);
 }
 
 void TZipCentralDirEnd::Unpack(const std::uint8_t* p) {
-  Signature = GetU32(p);
-  DiskNumber = GetU16(p + 4);
-  StartDisk = GetU16(p + 6);
-  EntriesOnDisk = GetU16(p + 8);
-  TotalEntries = GetU16(p + 10);
-  DirectorySize = GetU32(p + 12);
-  DirectoryOffset = GetU32(p + 16);
-  CommentLength = GetU16(p + 20);
+  Signature = LoadLE32(p);
+  DiskNumber = LoadLE16(p + 4);
+  StartDisk = LoadLE16(p + 6);
+  EntriesOnDisk = LoadLE16(p + 8);
+  TotalEntries = LoadLE16(p + 10);
+  DirectorySize = LoadLE32(p + 12);
+  DirectoryOffset = LoadLE32(p + 16);
+  CommentLength = LoadLE16(p + 20);
 }
 
 void TZip64CentralDirEnd::Pack(std::uint8_t* p) const {
-  PutU32(p, Signature);
-  PutU64(p + 4, RecordSize);
-  PutU16(p + 12, VersionMadeBy);
-  PutU16(p + 14, VersionNeeded);
-  PutU32(p + 16, DiskNumber);
-  PutU32(p + 20, StartDisk);
-  PutU64(p + 24, EntriesOnDisk);
-  PutU64(p + 32, TotalEntries);
-  PutU64(p + 40, DirectorySize);
-  PutU64(p + 48, DirectoryOffset);
+  StoreLE32(p, Signature);
+  StoreLE64(p + 4, RecordSize);
+  StoreLE16(p + 12, VersionMadeBy);
+  StoreLE16(p + 14, VersionNeeded);
+  StoreLE32(p + 16, DiskNumber);
+  StoreLE32(p + 20, StartDisk);
+  StoreLE64(p + 24, EntriesOnDisk);
+  StoreLE64(p + 32, TotalEntries);
+  StoreLE64(p + 40, DirectorySize);
+  StoreLE64(p + 48, DirectoryOffset);
 }
 
 void TZip64CentralDirEnd::Unpack(const std::uint8_t* p) {
-  Signature = GetU32(p);
-  RecordSize = GetU64(p + 4);
-  VersionMadeBy = GetU16(p + 12);
-  VersionNeeded = GetU16(p + 14);
-  DiskNumber = GetU32(p + 16);
-  StartDisk = GetU32(p + 20);
-  EntriesOnDisk = GetU64(p + 24);
-  TotalEntries = GetU64(p + 32);
-  DirectorySize = GetU64(p + 40);
-  DirectoryOffset = GetU64(p + 48);
+  Signature = LoadLE32(p);
+  RecordSize = LoadLE64(p + 4);
+  VersionMadeBy = LoadLE16(p + 12);
+  VersionNeeded = LoadLE16(p + 14);
+  DiskNumber = LoadLE32(p + 16);
+  StartDisk = LoadLE32(p + 20);
+  EntriesOnDisk = LoadLE64(p + 24);
+  TotalEntries = LoadLE64(p + 32);
+  DirectorySize = LoadLE64(p + 40);
+  DirectoryOffset = LoadLE64(p + 48);
 }
 
 void TZip64CentralDirEndLocator::Pack(std::uint8_t* p) const {
-  PutU32(p, Signature);
-  PutU32(p + 4, EndRecordDisk);
-  PutU64(p + 8, EndRecordOffset);
-  PutU32(p + 16, TotalDisks);
+  StoreLE32(p, Signature);
+  StoreLE32(p + 4, EndRecordDisk);
+  StoreLE64(p + 8, EndRecordOffset);
+  StoreLE32(p + 16, TotalDisks);
 }
 
 void TZip64CentralDirEndLocator::Unpack(const std::uint8_t* p) {
-  Signature = GetU32(p);
-  EndRecordDisk = GetU32(p + 4);
-  EndRecordOffset = GetU64(p + 8);
-  TotalDisks = GetU32(p + 16);
+  Signature = LoadLE32(p);
+  EndRecordDisk = LoadLE32(p + 4);
+  EndRecordOffset = LoadLE64(p + 8);
+  TotalDisks = LoadLE32(p + 16);
 }
 
 void TZipDataDescriptor::Unpack(const std::uint8_t* p) {
-  Signature = GetU32(p);
-  Crc32 = GetU32(p + 4);
-  CompressedSize = GetU32(p + 8);
-  UncompressedSize = GetU32(p + 12);
+  Signature = LoadLE32(p);
+  Crc32 = LoadLE32(p + 4);
+  CompressedSize = LoadLE32(p + 8);
+  UncompressedSize = LoadLE32(p + 12);
 }
 
 }  // namespace zip

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "zip/crypto/ByteOrder.h"
 #include "zip/crypto/ZipCryptoTransform.h"
 
 namespace zip {
@@ -31,26 +32,6 @@ constexpr std::uint16_t kExtraUnicodeName = 0x554E;  // "NU"
 constexpr std::uint32_t kUnicodeNameSig = 0x5843554E;  // "NUCX"
 constexpr std::uint16_t kExtraAes = 0x9901;
 constexpr std::uint16_t kExtraUnicodePath = 0x7075;  // Info-ZIP Unicode Path
-
-inline std::uint16_t GetU16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
-inline std::uint32_t GetU32(const std::uint8_t* p) {
-  return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-         (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-inline std::uint64_t GetU64(const std::uint8_t* p) {
-  return static_cast<std::uint64_t>(GetU32(p)) | (static_cast<std::uint64_t>(GetU32(p + 4)) << 32);
-}
-inline void PutU16(std::uint8_t* p, std::uint16_t v) {
-  p[0] = static_cast<std::uint8_t>(v);
-  p[1] = static_cast<std::uint8_t>(v >> 8);
-}
-inline void PutU32(std::uint8_t* p, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-inline void PutU64(std::uint8_t* p, std::uint64_t v) {
-  PutU32(p, static_cast<std::uint32_t>(v));
-  PutU32(p + 4, static_cast<std::uint32_t>(v >> 32));
-}
 
 struct TZipFileHeader {  // local file header, 30 bytes
   static constexpr std::size_t kSize = 30;

@@ -1,41 +1,19 @@
 #pragma once
-// Loading and storing words in a fixed byte order, whatever the machine's.
-#include <bit>
-#include <cstdint>
-#include <cstring>
+// The cipher and archive code load and store words through the program's one
+// set of byte-order helpers.
+#include "platform/ByteOrder.h"
 
 namespace zip {
 
-inline std::uint32_t LoadBE32(const std::uint8_t* p) {
-  std::uint32_t v;
-  std::memcpy(&v, p, 4);
-  return std::endian::native == std::endian::little ? __builtin_bswap32(v) : v;
-}
-inline void StoreBE32(std::uint8_t* p, std::uint32_t v) {
-  if constexpr (std::endian::native == std::endian::little) v = __builtin_bswap32(v);
-  std::memcpy(p, &v, 4);
-}
-inline std::uint32_t LoadLE32(const std::uint8_t* p) {
-  std::uint32_t v;
-  std::memcpy(&v, p, 4);
-  return std::endian::native == std::endian::big ? __builtin_bswap32(v) : v;
-}
-inline void StoreLE32(std::uint8_t* p, std::uint32_t v) {
-  if constexpr (std::endian::native == std::endian::big) v = __builtin_bswap32(v);
-  std::memcpy(p, &v, 4);
-}
-inline std::uint64_t LoadBE64(const std::uint8_t* p) {
-  std::uint64_t v;
-  std::memcpy(&v, p, 8);
-  return std::endian::native == std::endian::little ? __builtin_bswap64(v) : v;
-}
-inline void StoreBE64(std::uint8_t* p, std::uint64_t v) {
-  if constexpr (std::endian::native == std::endian::little) v = __builtin_bswap64(v);
-  std::memcpy(p, &v, 8);
-}
-inline void StoreLE64(std::uint8_t* p, std::uint64_t v) {
-  if constexpr (std::endian::native == std::endian::big) v = __builtin_bswap64(v);
-  std::memcpy(p, &v, 8);
-}
+using platform::LoadBE32;
+using platform::LoadBE64;
+using platform::LoadLE16;
+using platform::LoadLE32;
+using platform::LoadLE64;
+using platform::StoreBE32;
+using platform::StoreBE64;
+using platform::StoreLE16;
+using platform::StoreLE32;
+using platform::StoreLE64;
 
 }  // namespace zip
