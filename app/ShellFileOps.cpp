@@ -1,11 +1,10 @@
 #include "app/ShellFileOps.h"
 
-#include <fnmatch.h>
-
 #include <filesystem>
 #include <system_error>
 
 #include "platform/PathText.h"
+#include "zip/WildcardMatch.h"
 
 namespace app {
 namespace fs = std::filesystem;
@@ -33,11 +32,11 @@ bool IsFolder(const std::string& path) {
   return fs::is_directory(path, ec);
 }
 
-// Wildcards match as on the system the program's data comes from: "*.*" is
-// everything, names are compared without case and hidden files count.
+// Wildcards match as on the system the program's data comes from, with the
+// archiver's matcher: "*.*" is everything, "[" is an ordinary character,
+// names are compared without case and hidden files count.
 bool Matches(const std::string& pattern, const std::string& name) {
-  if (pattern == "*.*" || pattern == "*") return true;
-  return ::fnmatch(pattern.c_str(), name.c_str(), FNM_CASEFOLD) == 0;
+  return zip::IsStrMatchPattern(name, pattern, true);
 }
 
 struct Entry {

@@ -117,3 +117,11 @@ TEST_F(ShellFileOps, CopyOfAFolderIntoItselfIsRefused) {
   EXPECT_EQ(ShellCopyPath(Path("d"), Path("d/sub"), false), -2);
   EXPECT_FALSE(Exists("d/sub/d"));
 }
+
+TEST_F(ShellFileOps, BracketsInPatternsAreOrdinaryCharacters) {
+  Write("d/x[1].txt", "X");
+  Write("d/x1.txt", "Y");
+  EXPECT_EQ(ShellDeletePath(Path("d/x[1].*"), true), 1);
+  EXPECT_FALSE(Exists("d/x[1].txt"));
+  EXPECT_TRUE(Exists("d/x1.txt"));
+}
