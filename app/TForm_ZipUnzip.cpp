@@ -1,15 +1,17 @@
 #include "app/TForm_ZipUnzip.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
+#include <string_view>
 #include <vector>
 
+#include "platform/FileIO.h"
+#include "platform/NumberText.h"
 #include "printerlink/LinkChecksum.h"
 #include "zip/CodePages.h"
 #include "zip/FileSystem.h"
@@ -20,7 +22,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr char kLockWord[] = "LOCK_V0100";
-constexpr std::size_t kLockHeaderSize = 19;
 
 std::string DropTrailingSlash(std::string path) {
   if (!path.empty() && path.back() == '/') path.pop_back();
@@ -39,28 +40,6 @@ bool DeleteFileOnly(const std::string& path) {
 bool FolderOfExists(const std::string& path) {
   std::string folder = fs::path(path).parent_path().string();
   return folder.empty() || zip::WideDirectoryExists(folder);
-}
-
-// A new file beside `path` that takes the new content until it is complete.
-int CreateSibling(const std::string& path, std::string& tempName) {
-  static std::atomic<unsigned> serial{0};
-  for (int attempt = 0; attempt < 50; ++attempt) {
-    tempName = path + ".~" + std::to_string(::getpid()) + "." + std::to_string(serial.fetch_add(1)) + ".tmp";
-    int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
-}
-
-bool WriteAll(int fd, const std::uint8_t* data, std::size_t n) {
-  while (n > 0) {
-    ssize_t w = ::write(fd, data, n);
-    if (w < 0 && errno == EINTR) continue;
-    if (w <= 0) return false;
-    data += w;
-    n -= static_cast<std::size_t>(w);
-  }
-  return true;
 }
 
 bool IsHexDigit(int c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
@@ -90,29 +69,30 @@ int ScanLockHeader(FILE* in, std::string& word, std::uint32_t& value) {
   return digits > 0 ? 2 : 1;
 }
 
-// Copies the rest of `in` to `fd` with every byte inverted, stepping the
+// Copies the rest of `in` to `out` with every byte inverted, stepping the
 // link checksum over the plain bytes (before inversion when locking, after
 // it when unlocking). 0, -1 for a read error, `writeError` for a write error.
-int CopyInverted(FILE* in, int fd, bool plainIsInput, std::uint32_t& crc, int writeError) {
-  std::vector<std::uint8_t> buf(1 << 16);
+int CopyInverted(FILE* in, platform::AtomicFile& out, bool plainIsInput, std::uint32_t& crc, int writeError) {
+  std::vector<char> buf(1 << 16);
   for (;;) {
     std::size_t n = std::fread(buf.data(), 1, buf.size(), in);
     for (std::size_t i = 0; i < n; ++i) {
-      if (plainIsInput) crc = printerlink::Crc32Update(crc, buf[i]);
-      buf[i] ^= 0xFF;
-      if (!plainIsInput) crc = printerlink::Crc32Update(crc, buf[i]);
+      auto byte = static_cast<std::uint8_t>(buf[i]);
+      if (plainIsInput) crc = printerlink::Crc32Update(crc, byte);
+      byte ^= 0xFF;
+      if (!plainIsInput) crc = printerlink::Crc32Update(crc, byte);
+      buf[i] = static_cast<char>(byte);
     }
-    if (n && !WriteAll(fd, buf.data(), n)) return writeError;
+    if (n && !out.Append(std::string_view(buf.data(), n))) return writeError;
     if (n < buf.size()) return std::ferror(in) ? -1 : 0;
   }
 }
 
-// The input of a container operation and the temporary file beside the
-// output that takes the result.
+// The input of a container operation and the output, which replaces its
+// target only when complete.
 struct ContainerFiles {
   FILE* in = nullptr;
-  int fd = -1;
-  std::string temp;
+  std::optional<platform::AtomicFile> out;
   ~ContainerFiles() {
     if (in) std::fclose(in);
   }
@@ -123,17 +103,13 @@ struct ContainerFiles {
     struct stat st;
     bool isFolder = ::stat(outFile.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
     if (!FolderOfExists(outFile) || isFolder || (deleteOld && !DeleteFileOnly(outFile))) return -10;
-    fd = CreateSibling(outFile, temp);
-    return fd < 0 ? -11 : 0;
+    out.emplace(outFile);
+    return out->Open() ? 0 : -11;
   }
-  // Makes the temporary file durable and puts it in place of `outFile`, or
-  // removes it after a failure. Returns `result`, or `writeError` when
-  // finishing fails.
-  int Finish(int result, const std::string& outFile, int writeError) {
-    if (result == 0 && ::fsync(fd) != 0) result = writeError;
-    if (::close(fd) != 0 && result == 0) result = writeError;
-    if (result == 0 && ::rename(temp.c_str(), outFile.c_str()) != 0) result = writeError;
-    if (result != 0) ::unlink(temp.c_str());
+  // Puts the output in place of its target after a success (an uncommitted
+  // output is removed). Returns `result`, or `writeError` when that fails.
+  int Finish(int result, int writeError) {
+    if (result == 0 && !out->Commit()) result = writeError;
     return result;
   }
 };
@@ -302,19 +278,12 @@ int TForm_ZipUnzip::LockArchive(std::string inFile, std::string outFile) {
   // complete: a failed save never costs the previous data set.
   ContainerFiles files;
   if (int opened = files.Open(inFile, outFile, false)) return opened;
-  const int fd = files.fd;
   int result = 0;
-  const std::string placeholder = "LOCK_V0100 00000000";
-  if (!WriteAll(fd, reinterpret_cast<const std::uint8_t*>(placeholder.data()), placeholder.size())) result = -20;
+  if (!files.out->Append("LOCK_V0100 00000000")) result = -20;
   std::uint32_t crc = printerlink::CrcInitFrom(0);
-  if (result == 0) result = CopyInverted(files.in, fd, true, crc, -31);
-  if (result == 0 && ::lseek(fd, 0, SEEK_SET) != 0) result = -30;
-  if (result == 0) {
-    char header[32];
-    std::snprintf(header, sizeof header, "LOCK_V0100 %08X", crc);
-    if (!WriteAll(fd, reinterpret_cast<const std::uint8_t*>(header), kLockHeaderSize)) result = -31;
-  }
-  return files.Finish(result, outFile, -31);
+  if (result == 0) result = CopyInverted(files.in, *files.out, true, crc, -31);
+  if (result == 0 && !files.out->WriteAt(0, std::string(kLockWord) + " " + platform::Hex8(crc))) result = -31;
+  return files.Finish(result, -31);
 }
 
 int TForm_ZipUnzip::UnlockArchive(std::string inFile, std::string outFile) {
@@ -327,7 +296,7 @@ int TForm_ZipUnzip::UnlockArchive(std::string inFile, std::string outFile) {
   if (fields < 2) result = -20;
   else if (word != kLockWord) result = -21;
   std::uint32_t crc = printerlink::CrcInitFrom(0);
-  if (result == 0) result = CopyInverted(files.in, files.fd, false, crc, -11);
+  if (result == 0) result = CopyInverted(files.in, *files.out, false, crc, -11);
   if (result == 0 && crc != stored) result = -30;
-  return files.Finish(result, outFile, -11);
+  return files.Finish(result, -11);
 }

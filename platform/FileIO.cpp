@@ -72,6 +72,18 @@ Status AtomicFile::Append(std::string_view bytes) {
   return WriteAll(fd_, bytes, temp_);
 }
 
+Status AtomicFile::WriteAt(std::uint64_t offset, std::string_view bytes) {
+  if (fd_ < 0) return Status::Fail("\"" + target_ + "\" is not open for writing");
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t n = ::pwrite(fd_, bytes.data() + done, bytes.size() - done, static_cast<off_t>(offset + done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return Status::Fail(ErrnoText("cannot write", temp_));
+    done += static_cast<std::size_t>(n);
+  }
+  return Status::Ok();
+}
+
 Status AtomicFile::Commit() {
   if (fd_ < 0) return Status::Fail("\"" + target_ + "\" is not open for writing");
   Status done = ::fsync(fd_) == 0 ? Status::Ok() : Status::Fail(ErrnoText("cannot flush", temp_));

@@ -2,6 +2,7 @@
 // Whole-file reads and writes. WriteFileAtomic goes to a temporary file
 // beside the target, flushes it to disk and then renames it over the target,
 // so a crash or a full disk never leaves half a file behind.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -24,6 +25,9 @@ class AtomicFile {
   // Creates the temporary file.
   Status Open();
   Status Append(std::string_view bytes);
+  // Overwrites bytes already appended, at `offset` from the file's start
+  // (a header whose content is known only at the end).
+  Status WriteAt(std::uint64_t offset, std::string_view bytes);
   Status Commit();
 
  private:
