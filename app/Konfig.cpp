@@ -13,7 +13,7 @@
 #include "app/TForm_Main.h"
 #include "platform/LineFile.h"
 #include "platform/NumberText.h"
-#include "printdata/TFrameMenuAnsicht.h"
+#include "printdata/ui/TFrameMenuAnsicht.h"
 
 namespace app {
 namespace {

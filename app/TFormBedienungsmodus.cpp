@@ -10,7 +10,7 @@
 #include "app/TForm_Main.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/Fonts.h"
-#include "printdata/TFrameDaten.h"
+#include "printdata/ui/TFrameDaten.h"
 
 TFormBedienungsmodus* FormBedienungsmodus = nullptr;
 

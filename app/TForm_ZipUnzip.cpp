@@ -3,25 +3,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <filesystem>
-#include <optional>
-#include <string_view>
-#include <vector>
 
-#include "platform/FileIO.h"
-#include "platform/NumberText.h"
-#include "printerlink/LinkChecksum.h"
 #include "zip/CodePages.h"
 #include "zip/FileSystem.h"
+#include "zip/container/LockContainer.h"
 
 TForm_ZipUnzip* Form_ZipUnzip = nullptr;
 
 namespace {
 namespace fs = std::filesystem;
-
-constexpr char kLockWord[] = "LOCK_V0100";
 
 std::string DropTrailingSlash(std::string path) {
   if (!path.empty() && path.back() == '/') path.pop_back();
@@ -36,83 +29,6 @@ bool DeleteFileOnly(const std::string& path) {
   if (S_ISDIR(st.st_mode)) return false;
   return ::unlink(path.c_str()) == 0;
 }
-
-bool FolderOfExists(const std::string& path) {
-  std::string folder = fs::path(path).parent_path().string();
-  return folder.empty() || zip::WideDirectoryExists(folder);
-}
-
-bool IsHexDigit(int c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
-bool IsBlank(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
-
-// The header scan "%50s %08X": a word of at most 50 non-blank characters,
-// any white space, at most eight hex digits. Returns the fields read and
-// leaves the stream right after the last character consumed.
-int ScanLockHeader(FILE* in, std::string& word, std::uint32_t& value) {
-  int c;
-  do c = std::fgetc(in);
-  while (c != EOF && IsBlank(c));
-  while (c != EOF && !IsBlank(c) && word.size() < 50) {
-    word += static_cast<char>(c);
-    c = std::fgetc(in);
-  }
-  if (word.empty()) return 0;
-  while (c != EOF && IsBlank(c)) c = std::fgetc(in);
-  int digits = 0;
-  value = 0;
-  while (c != EOF && digits < 8 && IsHexDigit(c)) {
-    value = value * 16 + static_cast<std::uint32_t>(c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10);
-    ++digits;
-    if (digits < 8) c = std::fgetc(in);
-  }
-  if (digits < 8 && c != EOF) std::ungetc(c, in);
-  return digits > 0 ? 2 : 1;
-}
-
-// Copies the rest of `in` to `out` with every byte inverted, stepping the
-// link checksum over the plain bytes (before inversion when locking, after
-// it when unlocking). 0, -1 for a read error, `writeError` for a write error.
-int CopyInverted(FILE* in, platform::AtomicFile& out, bool plainIsInput, std::uint32_t& crc, int writeError) {
-  std::vector<char> buf(1 << 16);
-  for (;;) {
-    std::size_t n = std::fread(buf.data(), 1, buf.size(), in);
-    for (std::size_t i = 0; i < n; ++i) {
-      auto byte = static_cast<std::uint8_t>(buf[i]);
-      if (plainIsInput) crc = printerlink::Crc32Update(crc, byte);
-      byte ^= 0xFF;
-      if (!plainIsInput) crc = printerlink::Crc32Update(crc, byte);
-      buf[i] = static_cast<char>(byte);
-    }
-    if (n && !out.Append(std::string_view(buf.data(), n))) return writeError;
-    if (n < buf.size()) return std::ferror(in) ? -1 : 0;
-  }
-}
-
-// The input of a container operation and the output, which replaces its
-// target only when complete.
-struct ContainerFiles {
-  FILE* in = nullptr;
-  std::optional<platform::AtomicFile> out;
-  ~ContainerFiles() {
-    if (in) std::fclose(in);
-  }
-  // 0, or the code of the step that failed (-1, -10, -11).
-  int Open(const std::string& inFile, const std::string& outFile, bool deleteOld) {
-    in = std::fopen(inFile.c_str(), "rb");
-    if (!in) return -1;
-    struct stat st;
-    bool isFolder = ::stat(outFile.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-    if (!FolderOfExists(outFile) || isFolder || (deleteOld && !DeleteFileOnly(outFile))) return -10;
-    out.emplace(outFile);
-    return out->Open() ? 0 : -11;
-  }
-  // Puts the output in place of its target after a success (an uncommitted
-  // output is removed). Returns `result`, or `writeError` when that fails.
-  int Finish(int result, int writeError) {
-    if (result == 0 && !out->Commit()) result = writeError;
-    return result;
-  }
-};
 
 }  // namespace
 
@@ -274,29 +190,9 @@ int TForm_ZipUnzip::ExtractPackage(std::string zipFile, std::uint8_t* buffer, in
 }
 
 int TForm_ZipUnzip::LockArchive(std::string inFile, std::string outFile) {
-  // The container is written beside the old one and replaces it only when
-  // complete: a failed save never costs the previous data set.
-  ContainerFiles files;
-  if (int opened = files.Open(inFile, outFile, false)) return opened;
-  int result = 0;
-  if (!files.out->Append("LOCK_V0100 00000000")) result = -20;
-  std::uint32_t crc = printerlink::CrcInitFrom(0);
-  if (result == 0) result = CopyInverted(files.in, *files.out, true, crc, -31);
-  if (result == 0 && !files.out->WriteAt(0, std::string(kLockWord) + " " + platform::Hex8(crc))) result = -31;
-  return files.Finish(result, -31);
+  return zip::container::Lock(inFile, outFile);
 }
 
 int TForm_ZipUnzip::UnlockArchive(std::string inFile, std::string outFile) {
-  ContainerFiles files;
-  if (int opened = files.Open(inFile, outFile, true)) return opened;
-  int result = 0;
-  std::string word;
-  std::uint32_t stored = 0;
-  int fields = ScanLockHeader(files.in, word, stored);
-  if (fields < 2) result = -20;
-  else if (word != kLockWord) result = -21;
-  std::uint32_t crc = printerlink::CrcInitFrom(0);
-  if (result == 0) result = CopyInverted(files.in, *files.out, false, crc, -11);
-  if (result == 0 && crc != stored) result = -30;
-  return files.Finish(result, -11);
+  return zip::container::Unlock(inFile, outFile);
 }

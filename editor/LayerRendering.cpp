@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/DateCode.h"
+#include "editor/LayerText.h"
 #include "editor/ParameterLimits.h"
 #include "editor/TimeCode.h"
 #include "printdata/Copy.h"
@@ -51,10 +52,9 @@ void RenderLayer(const printdata::PrintText& work, unsigned layer, platform::Col
     case printdata::kKindGraphic: DrawGraphic(l, colour, image); return;
     default: return;
   }
-  auto font = printdata::CreateLayerFont(l);
+  auto font = CreateLayerFont(l);
   if (!font.ok()) return;  // no font at all on this PC: the layer stays empty
-  printdata::DrawLayerText(image, **font, l.PosX, printdata::LayerTextTop(l), *text,
-                           printdata::BoundedSpacing(l), colour);
+  DrawLayerText(image, **font, l.PosX, LayerTextTop(l), *text, BoundedSpacing(l), colour);
 }
 
 void RefreshDynamicTexts(printdata::PrintText& work, const LocalDateTime& now) {

@@ -6,7 +6,6 @@
 #include "editor/LocalClock.h"
 #include "editor/PreviewImages.h"
 #include "platform/Bitmap.h"
-#include "printdata/LayerText.h"
 #include "printdata/PrintText.h"
 
 namespace editor {
@@ -19,9 +18,6 @@ namespace editor {
 // row on row 0 at PosY 0. Whatever falls outside the image is clipped.
 void RenderLayer(const printdata::PrintText& work, unsigned layer, platform::ColourValue colour,
                  PreviewImages& images);
-
-// The width of a text as the layers lay it out (see printdata/LayerText.h).
-using printdata::MeasureText;
 
 // Recomputes the printed texts of the dynamic date and time layers of
 // `work` for `now`.

@@ -1,6 +1,7 @@
 #include "editor/WorkCopyRenderer.h"
 
 #include "editor/LayerRendering.h"
+#include "editor/LayerText.h"
 
 namespace editor {
 
@@ -14,6 +15,16 @@ void WorkCopyRenderer::LoadAndRender(const printdata::PrintText& source) {
 const platform::Bitmap& WorkCopyRenderer::LayerImage(int layer) const {
   static const platform::Bitmap none;
   return layer >= 0 && layer < printdata::kLayerCount ? images_.Layers[static_cast<std::size_t>(layer)] : none;
+}
+
+platform::Result<std::vector<std::int32_t>> WorkCopyRenderer::GlyphAdvances(const printdata::LayerObject& layer,
+                                                                          std::string_view characters) {
+  return LayerGlyphAdvances(layer, characters);
+}
+
+platform::Status WorkCopyRenderer::DrawGlyphStrip(const printdata::LayerObject& layer, std::string_view characters,
+                                                  platform::Bitmap& strip) {
+  return DrawLayerGlyphStrip(layer, characters, strip);
 }
 
 }  // namespace editor

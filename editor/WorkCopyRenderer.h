@@ -18,6 +18,10 @@ class WorkCopyRenderer final : public printdata::PrintTextRenderer {
   const printdata::PrintText& WorkText() const override { return work_; }
   const platform::Bitmap& LayerImage(int layer) const override;
   platform::Bitmap& ScratchImage() override { return images_.Scratch; }
+  platform::Result<std::vector<std::int32_t>> GlyphAdvances(const printdata::LayerObject& layer,
+                                                            std::string_view characters) override;
+  platform::Status DrawGlyphStrip(const printdata::LayerObject& layer, std::string_view characters,
+                                  platform::Bitmap& strip) override;
 
  private:
   printdata::PrintText& work_;

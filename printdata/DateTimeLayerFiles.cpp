@@ -1,11 +1,10 @@
 #include "printdata/DateTimeLayerFiles.h"
 
 #include <cstdint>
-#include <memory>
 #include <string>
+#include <vector>
 
 #include "printdata/CharacterSet.h"
-#include "printdata/LayerText.h"
 #include "printdata/PrintField.h"
 #include "printdata/PrinterFileWrite.h"
 #include "printdata/RawBitmap.h"
@@ -43,7 +42,6 @@ Result<std::string> CharsetOf(Kind kind, const LayerObject& layer) {
 struct Glyphs {
   const LayerObject* Layer = nullptr;  // null: not a dynamic layer of the kind, no file
   std::string Set;
-  std::shared_ptr<const platform::Font> Font;
 };
 
 Result<Glyphs> GlyphsOf(Kind kind, int index, const PrintTextRenderer& renderer) {
@@ -54,18 +52,17 @@ Result<Glyphs> GlyphsOf(Kind kind, int index, const PrintTextRenderer& renderer)
   if (!glyphs.Layer) return glyphs;
   auto set = CharsetOf(kind, *glyphs.Layer);
   if (!set.ok()) return set.status();
-  auto font = CreateLayerFont(*glyphs.Layer);
-  if (!font.ok()) return font.status();
   glyphs.Set = std::move(*set);
-  glyphs.Font = std::move(*font);
   return glyphs;
 }
 
 std::string Line(const std::string& text) { return text + '\n'; }
 std::string Line(std::int64_t number) { return std::to_string(number) + '\n'; }
 
-Status Description(Kind kind, const Glyphs& glyphs, const std::string& path, PrintTextRenderer&) {
+Status Description(Kind kind, const Glyphs& glyphs, const std::string& path, PrintTextRenderer& renderer) {
   const LayerObject& layer = *glyphs.Layer;
+  auto advances = renderer.GlyphAdvances(layer, glyphs.Set);
+  if (!advances.ok()) return advances.status();
   std::string text;
   if (kind == Kind::Date) {
     text += Line(layer.DateCode) + Line(static_cast<std::uint32_t>(layer.WeekdayMask)) + Line(layer.DayOffset);
@@ -73,8 +70,7 @@ Status Description(Kind kind, const Glyphs& glyphs, const std::string& path, Pri
     text += Line(layer.TimeCode) + Line(static_cast<std::uint32_t>(layer.Interval)) + Line(layer.TimeOffset);
   }
   text += Line(layer.PosX) + Line(static_cast<std::int64_t>(glyphs.Set.size())) + Line(glyphs.Set);
-  const std::int32_t spacing = BoundedSpacing(layer);
-  for (char c : glyphs.Set) text += Line(glyphs.Font->CharWidth(static_cast<std::uint8_t>(c)) + spacing);
+  for (std::int32_t advance : *advances) text += Line(advance);
   if (kind == Kind::Date) {
     for (const std::string& name : layer.WeekdayNames) text += Line(name);
     for (const std::string& name : layer.MonthNames) text += Line(name);
@@ -86,12 +82,9 @@ Status Description(Kind kind, const Glyphs& glyphs, const std::string& path, Pri
 }
 
 Status GlyphStrip(Kind, const Glyphs& glyphs, const std::string& path, PrintTextRenderer& renderer) {
-  const std::int32_t spacing = BoundedSpacing(*glyphs.Layer);
-  const int columns = MeasureText(*glyphs.Font, glyphs.Set, spacing) + 1;
   platform::Bitmap& scratch = renderer.ScratchImage();
-  scratch.Resize(columns, kPrintFieldRows);
-  DrawLayerText(scratch, *glyphs.Font, 0, LayerTextTop(*glyphs.Layer), glyphs.Set, spacing, platform::kBlack);
-  return WritePrinterFile(path, RawBitmapBytes(columns, [&](int x, int y) {
+  if (Status drawn = renderer.DrawGlyphStrip(*glyphs.Layer, glyphs.Set, scratch); !drawn.ok()) return drawn;
+  return WritePrinterFile(path, RawBitmapBytes(scratch.Width(), [&](int x, int y) {
     return scratch.Pixel(x, y) == platform::kBlack;
   }));
 }

@@ -8,7 +8,7 @@
 #include "printerlink/ControlBytes.h"
 #include "printerlink/DataCharacters.h"
 #include "printerlink/HexText.h"
-#include "printerlink/LinkChecksum.h"
+#include "platform/LinkChecksum.h"
 #include "printerlink/PortIo.h"
 #include "printerlink/PortState.h"
 #include "printerlink/TransferCommand.h"
@@ -33,7 +33,7 @@ bool ReadBlock(std::FILE* file, std::uint32_t offset, Block& block) {
   if (n < sizeof bytes && std::ferror(file)) return false;
   block.count = static_cast<std::uint32_t>(n);
   block.endOfFile = n < sizeof bytes;
-  block.checksum = Crc32Chain(0, bytes, n);
+  block.checksum = platform::Crc32Chain(0, bytes, n);
   block.characters.clear();
   AppendDataCharacters(block.characters, bytes, n);
   return true;

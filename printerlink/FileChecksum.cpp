@@ -1,7 +1,7 @@
 #include "printerlink/FileChecksum.h"
 
 #include "platform/FileIO.h"
-#include "printerlink/LinkChecksum.h"
+#include "platform/LinkChecksum.h"
 
 namespace printerlink {
 
@@ -9,7 +9,7 @@ int Crc32File(const std::string& path, std::uint32_t* checksum) {
   *checksum = 0;
   auto bytes = platform::ReadWholeFile(path);
   if (!bytes) return -1;
-  *checksum = Crc32Chain(0, *bytes);
+  *checksum = platform::Crc32Chain(0, *bytes);
   return 0;
 }
 

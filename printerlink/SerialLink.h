@@ -7,7 +7,7 @@
 #include "printerlink/Download.h"
 #include "printerlink/FileChecksum.h"
 #include "printerlink/HexText.h"
-#include "printerlink/LinkChecksum.h"
+#include "platform/LinkChecksum.h"
 #include "printerlink/PortControl.h"
 #include "printerlink/PortHandles.h"
 #include "printerlink/PortIo.h"

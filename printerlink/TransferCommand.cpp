@@ -1,12 +1,12 @@
 #include "printerlink/TransferCommand.h"
 
 #include "platform/NumberText.h"
-#include "printerlink/LinkChecksum.h"
+#include "platform/LinkChecksum.h"
 
 namespace printerlink {
 
 std::uint32_t CommandChecksum(std::string_view keyword, std::string_view args) {
-  return Crc32Chain(Crc32Chain(0, keyword), args);
+  return platform::Crc32Chain(platform::Crc32Chain(0, keyword), args);
 }
 
 std::string ChecksummedCommand(std::string_view keyword, std::string_view args) {

@@ -7,7 +7,7 @@
 #include "printerlink/ControlBytes.h"
 #include "printerlink/DataCharacters.h"
 #include "printerlink/HexText.h"
-#include "printerlink/LinkChecksum.h"
+#include "platform/LinkChecksum.h"
 #include "printerlink/PortIo.h"
 #include "printerlink/PortState.h"
 #include "printerlink/TransferCommand.h"
@@ -55,7 +55,7 @@ int FetchBlock(int handle, const std::string& name, std::uint32_t offset, std::u
   if (!count) return kUploadCountNotNumber;
   if (*count > asked) return kBadBlock - 35;
 
-  std::uint32_t crc = CrcInitFrom(0);
+  std::uint32_t crc = platform::CrcInitFrom(0);
   bytes.reserve(*count);
   for (std::uint32_t i = 0; i < *count; ++i) {
     std::uint8_t first, second;
@@ -64,7 +64,7 @@ int FetchBlock(int handle, const std::string& name, std::uint32_t offset, std::u
     if (ComReadByte(handle, &second, t) != 1) return kUploadDataSecondFailed;
     if (second == kStx) return kBadBlock - 43;
     std::uint8_t byte = DecodeDataPair(first, second);
-    crc = Crc32Update(crc, byte);
+    crc = platform::Crc32Update(crc, byte);
     bytes.push_back(static_cast<char>(byte));
   }
 

@@ -12,7 +12,7 @@
 #include "app/TFormSprache.h"
 #include "app/TForm_Main.h"
 #include "platform/LineFile.h"
-#include "printdata/TFrameMenuAnsicht.h"
+#include "printdata/ui/TFrameMenuAnsicht.h"
 
 using namespace app;
 

@@ -9,7 +9,7 @@
 #include "app/TForm_Main.h"
 #include "platform/LineFile.h"
 #include "platform/qt/SpeedButton.h"
-#include "printdata/TFrameDaten.h"
+#include "printdata/ui/TFrameDaten.h"
 
 using app::CheckLogin;
 

@@ -10,14 +10,14 @@
 #include "app/TFormMessage.h"
 #include "app/TForm_Main.h"
 #include "app/TFrameMenuPC.h"
-#include "editor/TFrameBearbeiten.h"
+#include "editor/ui/TFrameBearbeiten.h"
 #include "platform/FileIO.h"
 #include "platform/qt/SystemMessageBox.h"
-#include "printdata/TFrameDaten.h"
-#include "printdata/TFrameMenuAnsicht.h"
-#include "printdata/TFrameMenuBearbeiten.h"
-#include "printersettings/TFrameMenuPrinter.h"
-#include "printersettings/TFramePrinter.h"
+#include "printdata/ui/TFrameDaten.h"
+#include "printdata/ui/TFrameMenuAnsicht.h"
+#include "printdata/ui/TFrameMenuBearbeiten.h"
+#include "printersettings/ui/TFrameMenuPrinter.h"
+#include "printersettings/ui/TFramePrinter.h"
 
 using platform::OwnEnabled;
 

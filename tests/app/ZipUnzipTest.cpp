@@ -1,5 +1,5 @@
-// The archive service: its result codes per failing step, the locked
-// container format, and data sets exchanged with 7-Zip.
+// The archive service: its result codes per failing step, and data sets
+// in locked containers exchanged with 7-Zip.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "app/TForm_ZipUnzip.h"
-#include "printerlink/LinkChecksum.h"
+#include "platform/LinkChecksum.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -148,42 +148,6 @@ TEST_F(ZipUnzip, FirmwarePackage) {
   EXPECT_EQ(form.ExtractPackage(dir / "P.b23", buffer.data(), 0x100000, text, "falsch"), -21);
 }
 
-TEST_F(ZipUnzip, LockContainerFormat) {
-  Write(dir / "abc", "abc");
-  ASSERT_EQ(form.LockArchive(dir / "abc", dir / "abc.lock"), 0);
-  EXPECT_EQ(Read(dir / "abc.lock"), "LOCK_V0100 706DE9A8\x9E\x9D\x9C");
-  ASSERT_EQ(form.UnlockArchive(dir / "abc.lock", dir / "abc.out"), 0);
-  EXPECT_EQ(Read(dir / "abc.out"), "abc");
-  Write(dir / "empty", "");
-  ASSERT_EQ(form.LockArchive(dir / "empty", dir / "empty.lock"), 0);
-  EXPECT_EQ(Read(dir / "empty.lock"), "LOCK_V0100 FFFFFFFF");
-  ASSERT_EQ(form.UnlockArchive(dir / "empty.lock", dir / "empty.out"), 0);
-  EXPECT_EQ(Read(dir / "empty.out"), "");
-
-  struct Case {
-    const char* name;
-    std::string container;
-    int code;
-  } cases[] = {
-      {"lower-case digits", std::string("LOCK_V0100 706de9a8\x9E\x9D\x9C"), 0},
-      {"changed byte", std::string("LOCK_V0100 706DE9A8\x9E\x9D\x9D"), -30},
-      {"other word", std::string("LOCK_V0200 706DE9A8\x9E\x9D\x9C"), -21},
-      {"one field", std::string("LOCK_V0100"), -20},
-      {"nothing", std::string(""), -20},
-  };
-  for (const auto& c : cases) {
-    Write(dir / "c.lock", c.container);
-    Write(dir / "c.out", "stale");
-    EXPECT_EQ(form.UnlockArchive(dir / "c.lock", dir / "c.out"), c.code) << c.name;
-    EXPECT_EQ(fs::exists(dir / "c.out"), c.code == 0) << c.name;
-  }
-  EXPECT_EQ(form.LockArchive(dir / "missing", dir / "x.lock"), -1);
-  EXPECT_EQ(form.UnlockArchive(dir / "missing", dir / "x.out"), -1);
-  EXPECT_EQ(form.LockArchive(dir / "abc", dir / "no/folder/x.lock"), -10);
-  EXPECT_EQ(form.UnlockArchive(dir / "abc.lock", dir / "no/folder/x.out"), -10);
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 9);  // no temporary files left
-}
-
 TEST_F(ZipUnzip, DataSetsWithSevenZip) {
   ASSERT_EQ(Shell("command -v 7zz"), 0) << "7zz is missing: run scripts/install-deps.sh";
   // Ours: ZIP into a container; 7-Zip opens the payload with the password.
@@ -200,7 +164,7 @@ TEST_F(ZipUnzip, DataSetsWithSevenZip) {
   ASSERT_EQ(Shell("cd '" + dir.path() + "/data' && 7zz a -tzip -mx=9 -mem=AES256 -pplivet ../theirs.zip ."), 0);
   const std::string payload = Read(dir / "theirs.zip");
   std::uint32_t crc = 0xFFFFFFFF;
-  for (unsigned char b : payload) crc = printerlink::Crc32Update(crc, b);
+  for (unsigned char b : payload) crc = platform::Crc32Update(crc, b);
   char header[20];
   std::snprintf(header, sizeof header, "LOCK_V0100 %08X", crc);
   Write(dir / "theirs.zg23", std::string(header) + Invert(payload));

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/Cp1252.h"
-#include "platform/qt/TextCodec.h"
 
 using namespace platform;
 
@@ -13,7 +12,6 @@ TEST(Cp1252, EveryByteSurvivesTheRoundTripThroughUnicode) {
   std::string all;
   for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
   EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
-  EXPECT_EQ(FromQt(ToQt(all)), all);
 }
 
 TEST(Cp1252, MapsTheWindowsSpecificCharacters) {
@@ -27,7 +25,6 @@ TEST(Cp1252, MapsTheWindowsSpecificCharacters) {
 TEST(Cp1252, CharactersOutsideTheCodePageAreReplaced) {
   EXPECT_EQ(UnicodeToCp1252(U'Ω'), -1);
   EXPECT_EQ(Utf8ToCp1252("aΩb"), "a?b");
-  EXPECT_EQ(FromQt(QString::fromUtf8("Grüße Ω")), "Gr\xFC\xDF" "e ?");
   // Malformed UTF-8 never stalls the decoder.
   EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");
 }

@@ -144,7 +144,7 @@ TEST(Emulator, KeepsFilesForTheFileCommands) {
   LinkRig rig;
   rig.printer.PutFile("PC\\GP.g23", "00000009\r\n4\r\n3\r\n");
   EXPECT_EQ(Ask("TYPE PC\\GP.g23"), "00000009\r\n4\r\n3\r\n");
-  EXPECT_EQ(Ask("CRC pc\\gp.G23"), platform::Hex8(Crc32Chain(0, "00000009\r\n4\r\n3\r\n")));
+  EXPECT_EQ(Ask("CRC pc\\gp.G23"), platform::Hex8(platform::Crc32Chain(0, "00000009\r\n4\r\n3\r\n")));
   EXPECT_EQ(Ask("TYPE PC\\NONE"), "Fehler 1");
   EXPECT_EQ(Ask("CRC PC\\NONE"), "Fehler 1");
   rig.printer.PutFile("TMP\\KONFIG.SYS", "neu");

@@ -9,7 +9,7 @@
 #include "printerlink/ControlBytes.h"
 #include "printerlink/DataCharacters.h"
 #include "printerlink/HexText.h"
-#include "printerlink/LinkChecksum.h"
+#include "platform/LinkChecksum.h"
 #include "printerlink/TransferCommand.h"
 
 namespace printeremu {
@@ -410,7 +410,7 @@ std::string PrinterEmulator::Execute(const std::string& command, bool& enterBoot
   }
   if (keyword == "CRC" && words.size() == 2) {
     auto it = files_.find(fileName(1));
-    return it == files_.end() ? "Fehler 1" : Hex8(printerlink::Crc32Chain(0, it->second));
+    return it == files_.end() ? "Fehler 1" : Hex8(platform::Crc32Chain(0, it->second));
   }
   if (keyword == "TYPE" && words.size() == 2) {
     auto it = files_.find(fileName(1));
@@ -517,7 +517,7 @@ void PrinterEmulator::HandleDownload(Channel& line, const std::string& command) 
       bytes.push_back(static_cast<char>(printerlink::DecodeDataPair(first, second)));
     }
   }
-  if (reply.empty() && printerlink::Crc32Chain(0, bytes) != *blockSum) reply = "Fehler 4";
+  if (reply.empty() && platform::Crc32Chain(0, bytes) != *blockSum) reply = "Fehler 4";
   auto blockFault = TakeFault("DOWNLOADS", FaultPoint::BlockReply);
   if (reply.empty() && !(blockFault && blockFault->Refuses())) {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -567,7 +567,7 @@ void PrinterEmulator::HandleUpload(Channel& line, const std::string& command) {
   printerlink::AppendDataCharacters(characters, reinterpret_cast<const std::uint8_t*>(data.data()), data.size());
   Record(EntryKind::Data, characters);
   line.Write(characters);
-  std::uint32_t sum = printerlink::Crc32Chain(0, data);
+  std::uint32_t sum = platform::Crc32Chain(0, data);
   auto trailerFault = TakeFault("UPLOADS", FaultPoint::BlockReply);
   if (trailerFault && trailerFault->action == FaultAction::WrongChecksum) {
     sum ^= 1;

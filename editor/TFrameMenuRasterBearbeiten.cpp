@@ -1,3 +1,0 @@
-#include "editor/TFrameMenuRasterBearbeiten.h"
-
-TFrameMenuRasterBearbeiten::TFrameMenuRasterBearbeiten(QWidget* owner) : QWidget(owner) { hide(); }

@@ -1,6 +1,0 @@
-#include "editor/TFrameMenuZoomBearbeiten.h"
-
-TFrameMenuZoomBearbeiten::TFrameMenuZoomBearbeiten(QWidget* owner) : QWidget(owner) { hide(); }
-
-void TFrameMenuZoomBearbeiten::SpeedButtonZoomDownClick(QObject*) {}
-void TFrameMenuZoomBearbeiten::SpeedButtonZoomUpClick(QObject*) {}

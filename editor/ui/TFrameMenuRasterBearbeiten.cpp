@@ -1,0 +1,3 @@
+#include "editor/ui/TFrameMenuRasterBearbeiten.h"
+
+TFrameMenuRasterBearbeiten::TFrameMenuRasterBearbeiten(QWidget* owner) : QWidget(owner) { hide(); }

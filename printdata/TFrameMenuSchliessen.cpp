@@ -1,3 +1,0 @@
-#include "printdata/TFrameMenuSchliessen.h"
-
-TFrameMenuSchliessen::TFrameMenuSchliessen(QWidget* owner) : QWidget(owner) { hide(); }

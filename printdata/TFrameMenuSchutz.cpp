@@ -1,3 +1,0 @@
-#include "printdata/TFrameMenuSchutz.h"
-
-TFrameMenuSchutz::TFrameMenuSchutz(QWidget* owner) : QWidget(owner) { hide(); }

@@ -1,9 +1,0 @@
-#include "printdata/TFrameMenuSpeichern.h"
-
-TFrameMenuSpeichern::TFrameMenuSpeichern(QWidget* owner) : QWidget(owner) {
-  SpeedButtonSpeichern = platform::AddButtonPanel(this, QRect(8, 8, 88, 48), QStringLiteral("Speichern")).button;
-  resize(104, 64);
-  hide();
-}
-
-void TFrameMenuSpeichern::SpeedButtonSpeichernClick(QObject*) {}

@@ -1,0 +1,3 @@
+#include "printdata/ui/TFrameMenuSchliessen.h"
+
+TFrameMenuSchliessen::TFrameMenuSchliessen(QWidget* owner) : QWidget(owner) { hide(); }

@@ -1,0 +1,3 @@
+#include "printdata/ui/TFrameMenuSchutz.h"
+
+TFrameMenuSchutz::TFrameMenuSchutz(QWidget* owner) : QWidget(owner) { hide(); }
