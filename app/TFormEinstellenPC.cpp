@@ -4,6 +4,7 @@ TFormEinstellenPC* FormEinstellenPC = nullptr;
 
 TFormEinstellenPC::TFormEinstellenPC(QWidget* owner) : QDialog(owner) {
   FormEinstellenPC = this;
+  setObjectName(QStringLiteral("FormEinstellenPC"));
   setWindowTitle(QStringLiteral(" Einstellungen"));
 }
 

@@ -28,6 +28,7 @@
 #include "platform/sound/Sound.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/LanguageTexts.h"
 #include "platform/qt/SystemMessageBox.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
@@ -166,6 +167,7 @@ TForm_Main::~TForm_Main() {
 }
 
 void TForm_Main::BuildControls() {
+  setObjectName(QStringLiteral("Form_Main"));
   setFont(platform::VerdanaPx(11));
   platform::SetWindowColour(this, 13160660);
 
@@ -186,6 +188,9 @@ void TForm_Main::BuildControls() {
   side(272, QString(), kWhite, PanelR12, SpeedButtonR12);
   PanelR12->SetFontColor(kWhite);
   PanelR12->hide();
+  NAME_AFTER_MEMBER(SpeedButtonPrinter);
+  NAME_AFTER_MEMBER(SpeedButtonPC);
+  NAME_AFTER_MEMBER(SpeedButtonHilfe);
   // The connection state, under the printer button's caption.
   LabelPrinter = new QLabel(QStringLiteral("."), PanelPrinter);
   LabelPrinter->setGeometry(0, 28, 88, 16);
