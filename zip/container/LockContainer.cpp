@@ -138,4 +138,29 @@ UnlockResult Unlock(const std::string& inFile, const std::string& outFile) {
   return static_cast<UnlockResult>(files.Finish(result, kUnlockWriteFailed));
 }
 
+const char* ResultText(LockResult result) {
+  switch (result) {
+    case kLockDone: return "locked";
+    case kLockInputUnreadable: return "the file to lock cannot be read";
+    case kLockTargetUnusable: return "the container's folder is missing or the container's name is a folder";
+    case kLockTargetNotCreated: return "the container cannot be created";
+    case kLockHeaderNotWritten: return "the container's header cannot be written";
+    case kLockWriteFailed: return "the container cannot be written";
+  }
+  return "unknown result";
+}
+
+const char* ResultText(UnlockResult result) {
+  switch (result) {
+    case kUnlockDone: return "unlocked";
+    case kUnlockInputUnreadable: return "the container cannot be read";
+    case kUnlockTargetUnusable: return "the target's folder is missing, or the target is a folder or cannot be replaced";
+    case kUnlockWriteFailed: return "the unlocked file cannot be written";
+    case kUnlockNoHeader: return "the file has no container header";
+    case kUnlockWrongWord: return "the file is not a container of this version";
+    case kUnlockChecksumMismatch: return "the container is damaged: its checksum does not match";
+  }
+  return "unknown result";
+}
+
 }  // namespace zip::container
