@@ -1,12 +1,9 @@
 #include "app/TForm_ZipUnzip.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
 
+#include "platform/FileIO.h"
 #include "zip/CodePages.h"
 #include "zip/FileSystem.h"
 
@@ -18,15 +15,6 @@ namespace fs = std::filesystem;
 std::string DropTrailingSlash(std::string path) {
   if (!path.empty() && path.back() == '/') path.pop_back();
   return path;
-}
-
-// Deletes a file (never a folder). False only when something is there that
-// could not be removed.
-bool DeleteFileOnly(const std::string& path) {
-  struct stat st;
-  if (::lstat(path.c_str(), &st) != 0) return errno == ENOENT;
-  if (S_ISDIR(st.st_mode)) return false;
-  return ::unlink(path.c_str()) == 0;
 }
 
 }  // namespace
@@ -122,13 +110,13 @@ int TForm_ZipUnzip::ZipToArchive(std::string source, std::string zipFile, std::s
     if (failure.empty()) failure = e.what();
   }
   if (!failure.empty()) {
-    DeleteFileOnly(zipFile);
+    platform::DeleteFileOnly(zipFile);
     return Fail(kZipIncomplete, failure);
   }
   std::uint32_t attributes = zip::faArchive | ((flags & kZipReadOnly) ? zip::faReadOnly : 0) |
                              ((flags & kZipHidden) ? zip::faHidden : 0);
   if (!zip::WideFileSetAttr(zipFile, attributes)) {
-    DeleteFileOnly(zipFile);
+    platform::DeleteFileOnly(zipFile);
     return Fail(kZipFinalAttributes, "cannot set the attributes of " + zipFile);
   }
   return kZipDone;

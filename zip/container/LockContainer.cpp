@@ -1,9 +1,7 @@
 #include "zip/container/LockContainer.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -19,15 +17,6 @@
 namespace zip::container {
 namespace {
 namespace fs = std::filesystem;
-
-// Deletes a file (never a folder). False only when something is there that
-// could not be removed.
-bool DeleteFileOnly(const std::string& path) {
-  struct stat st;
-  if (::lstat(path.c_str(), &st) != 0) return errno == ENOENT;
-  if (S_ISDIR(st.st_mode)) return false;
-  return ::unlink(path.c_str()) == 0;
-}
 
 bool FolderOfExists(const std::string& path) {
   const fs::path folder = fs::path(path).parent_path();
@@ -95,7 +84,7 @@ struct ContainerFiles {
     if (!in) return -1;
     struct stat st;
     bool isFolder = ::stat(outFile.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-    if (!FolderOfExists(outFile) || isFolder || (deleteOld && !DeleteFileOnly(outFile))) return -10;
+    if (!FolderOfExists(outFile) || isFolder || (deleteOld && !platform::DeleteFileOnly(outFile))) return -10;
     out.emplace(outFile);
     return out->Open() ? 0 : -11;
   }
