@@ -144,7 +144,7 @@ TForm_Main::TForm_Main(QWidget* owner, const app::StartupEnvironment& env) : QWi
   try {
     const std::string startSound = SoundDir + "00.wav";
     if (std::filesystem::exists(startSound)) platform::PlaySoundAsync(startSound);
-  } catch (...) {
+  } catch (const std::exception&) {
     platform::Beep(platform::BeepKind::Stop);
   }
 
@@ -156,13 +156,10 @@ TForm_Main::TForm_Main(QWidget* owner, const app::StartupEnvironment& env) : QWi
 TForm_Main::~TForm_Main() {
   TimerTimeDate->stop();
   qApp->removeEventFilter(this);
-  try {
-    delete FrameDaten;
-    delete FrameBearbeiten;
-    delete FramePrinter;
-    for (QWidget* frame : MenuFrames()) delete frame;
-  } catch (...) {
-  }
+  delete FrameDaten;
+  delete FrameBearbeiten;
+  delete FramePrinter;
+  for (QWidget* frame : MenuFrames()) delete frame;
   if (Form_Main == this) Form_Main = nullptr;
 }
 
@@ -561,7 +558,7 @@ bool TForm_Main::FormClose() {
   try {
     const std::string closeSound = SoundDir + "01.wav";
     if (std::filesystem::exists(closeSound)) platform::PlaySoundSync(closeSound);
-  } catch (...) {
+  } catch (const std::exception&) {
     platform::Beep(platform::BeepKind::Stop);
   }
   InstanceMutex.Release();
