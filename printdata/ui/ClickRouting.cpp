@@ -1,5 +1,6 @@
 #include "printdata/ui/ClickRouting.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QMouseEvent>
 
@@ -47,7 +48,33 @@ class MouseRouter : public QObject {
   bool pressed_ = false;
 };
 
+class DisabledPass : public QObject {
+ public:
+  explicit DisabledPass(QWidget* button) : QObject(button), button_(button) { button->installEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != button_ || button_->isEnabled()) return false;
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+        type != QEvent::MouseButtonDblClick)
+      return false;
+    QWidget* under = button_->parentWidget();
+    if (!under) return false;
+    auto* e = static_cast<QMouseEvent*>(event);
+    QMouseEvent moved(type, button_->mapToParent(e->position()), e->scenePosition(), e->globalPosition(),
+                      e->button(), e->buttons(), e->modifiers(), e->pointingDevice());
+    QCoreApplication::sendEvent(under, &moved);
+    return true;
+  }
+
+ private:
+  QWidget* button_;
+};
+
 }  // namespace
+
+void PassClicksWhenDisabled(QWidget* button) { new DisabledPass(button); }
 
 void OnClick(QWidget* widget, std::function<void()> onClick) {
   new MouseRouter(widget, MouseHandlers{{}, std::move(onClick), {}});

@@ -18,4 +18,9 @@ struct MouseHandlers {
 };
 void OnMouse(QWidget* widget, MouseHandlers handlers);
 
+// While `button` is disabled its mouse events go to the widget it lies on
+// (a disabled button would otherwise swallow them), so that the panel under
+// it can answer a click on it.
+void PassClicksWhenDisabled(QWidget* button);
+
 }  // namespace printdata::ui

@@ -37,6 +37,9 @@ TFrameMenuBearbeiten::TFrameMenuBearbeiten(QWidget* owner) : QWidget(owner) {
   onClick(SpeedButtonKopieren, &TFrameMenuBearbeiten::SpeedButtonKopierenClick);
   onClick(SpeedButtonEinfuegen, &TFrameMenuBearbeiten::SpeedButtonEinfuegenClick);
   onClick(SpeedButtonEinfuegenErweitert, &TFrameMenuBearbeiten::SpeedButtonEinfuegenErweitertClick);
+  for (QWidget* b : {SpeedButtonNeu, SpeedButtonEntfernen, SpeedButtonAusschneiden, SpeedButtonEinfuegen,
+                     SpeedButtonEinfuegenErweitert})
+    printdata::ui::PassClicksWhenDisabled(b);
   auto onPanel = [this](platform::Panel* p, void (TFrameMenuBearbeiten::*handler)(QObject*)) {
     printdata::ui::OnClick(p, [this, p, handler] { (this->*handler)(p); });
   };

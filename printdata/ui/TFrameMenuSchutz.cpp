@@ -25,6 +25,7 @@ TFrameMenuSchutz::TFrameMenuSchutz(QWidget* owner) : QWidget(owner) {
           [this] { SpeedButtonNotizenClick(SpeedButtonNotizen); });
   connect(SpeedButtonEbenen, &QAbstractButton::clicked, this, [this] { SpeedButtonEbenenClick(SpeedButtonEbenen); });
   // The layers button is disabled, so a click on it reaches its panel.
+  printdata::ui::PassClicksWhenDisabled(SpeedButtonEbenen);
   printdata::ui::OnClick(PanelEbenen, [this] { PanelEbenenClick(PanelEbenen); });
   printdata::ui::OnClick(PanelMain, [this] { PanelMainClick(PanelMain); });
 
