@@ -318,7 +318,9 @@ void TFrameDaten::RenderRow(int index) {
   RowParameters[At(index)]->ShowValues(editor::RowParameters(work_.Parameters.X1));
   RowNotes[At(index)]->ShowNote(work_.Note);
   if (Refresher) Refresher->Decisions().RowDrawn(index, MomentOf(now));
-  if (!image->isHidden()) UpdateListExtent();
+  // A wider picture may widen the list; narrowing waits for the next layout.
+  const int right = image->x() + image->width() + kListMargin;
+  if (!image->isHidden() && right > list_->width()) list_->resize(right, list_->height());
 }
 
 int TFrameDaten::RowOf(const QWidget* control) const {

@@ -38,7 +38,7 @@ class DataView : public apptest::AppFixture {
     TFrameDaten& d = Daten();
     for (int i = 0; i < count; ++i) {
       printdata::PrintText& t = d.Group.Texts[static_cast<std::size_t>(i)];
-      t.Parameters.X1.Drucklaenge = 300 + 10 * (i % 40);
+      t.Parameters.X1.Drucklaenge = 500 + 10 * (i % 40);
       t.Parameters.X1.Anzahl = 1 + i % 3;
       t.Layers[0].Kind = printdata::kKindText;
       t.Layers[0].Text = "Charge " + std::to_string(1000 + i);
@@ -105,6 +105,22 @@ TEST_F(DataView, NinetyNineRowsAtZoomTwoWithAllColumnsAtTheSmallestSize) {
   EXPECT_GE(d.ScrollBoxMain->viewport()->width(), 44 + 668);
   EXPECT_EQ(d.RowLayers[0]->y(), 61);
   EXPECT_EQ(d.RowImages[1]->y() - d.RowImages[0]->y(), 258);
+
+  // The menus open inside the window, under their buttons.
+  d.SpeedButtonAnsichtDown->click();
+  Screenshot("dataview-menu-ansicht");
+  EXPECT_TRUE(Form_Main->rect().contains(Form_Main->FrameMenuAnsicht->geometry()));
+  d.SpeedButtonWerkzeug->click();
+  Screenshot("dataview-menu-werkzeug");
+  EXPECT_TRUE(Form_Main->rect().contains(Form_Main->FrameMenuBearbeiten->geometry()));
+  d.SpeedButtonSchutz->click();
+  Screenshot("dataview-menu-schutz");
+  d.SpeedButtonSchliessen->click();
+  Screenshot("dataview-menu-schliessen");
+  Form_Main->CloseMenusAndRefresh();
+  d.SelectRow(d.RowImages[50]);
+  Form_Main->resize(892, 673);
+  Screenshot("dataview-99-zoom2-row51");
 }
 
 TEST_F(DataView, KeysPressTheEditMenusButtonsWhileTheyMayBeUsed) {
