@@ -369,9 +369,7 @@ void TForm_Main::TimerTimeDateTimer() {
 app::DataViewState TForm_Main::DataViewSnapshot() const {
   using platform::OwnEnabled;
   app::DataViewState s;
-  // The paste dialog arrives with the data page's dialogs; until then it is
-  // never shown.
-  s.pasteDialogVisible = false;
+  s.pasteDialogVisible = DataViewLinks->PasteDialogVisible();
   s.topBarUsable = OwnEnabled(FrameDaten->PanelTop);
   s.ansicht = OwnEnabled(FrameDaten->SpeedButtonAnsichtDown);
   s.oeffnen = OwnEnabled(FrameDaten->SpeedButtonOeffnen);
