@@ -22,8 +22,7 @@ class DataViewLinks final : public DataViewHost, public DataViewEditor {
   bool MessageVisible() const override;
   QString CatalogueText(int number) const override;
   void ShowNotice(const QString& title, const QString& text, std::uint32_t colour) override;
-  void ShowNotice2(const QString& title, const QString& line1, const QString& line2,
-                   std::uint32_t colour) override;
+  void ShowNotice2(const QString& title, const QString& line1, const QString& line2, std::uint32_t colour) override;
   void ProcessMessages() override;
   bool PasteDialogVisible() const override;
   void ShowPasteDialog() override;

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QWidget>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>

@@ -43,7 +43,6 @@ using RowPlaces = std::array<RowPlace, kMaxPrintTexts>;
 
 // The places of all 99 rows for `count` print texts in use at `zoom`
 // (kept within 1..5) with the columns that `columns` switches on.
-RowPlaces LayOutRows(const PrintGroup& group, int count, int zoom,
-                     const std::array<bool, kRowColumnCount>& columns);
+RowPlaces LayOutRows(const PrintGroup& group, int count, int zoom, const std::array<bool, kRowColumnCount>& columns);
 
 }  // namespace printdata

@@ -25,7 +25,8 @@ class MouseRouter : public QObject {
       }
       case QEvent::MouseButtonRelease: {
         auto* e = static_cast<QMouseEvent*>(event);
-        const bool click = pressed_ && e->button() == Qt::LeftButton && widget_->rect().contains(e->position().toPoint());
+        const bool click =
+            pressed_ && e->button() == Qt::LeftButton && widget_->rect().contains(e->position().toPoint());
         pressed_ = false;
         if (click && h_.click) h_.click();
         return static_cast<bool>(h_.click);
@@ -56,14 +57,13 @@ class DisabledPass : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched != button_ || button_->isEnabled()) return false;
     const QEvent::Type type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
-        type != QEvent::MouseButtonDblClick)
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick)
       return false;
     QWidget* under = button_->parentWidget();
     if (!under) return false;
     auto* e = static_cast<QMouseEvent*>(event);
-    QMouseEvent moved(type, button_->mapToParent(e->position()), e->scenePosition(), e->globalPosition(),
-                      e->button(), e->buttons(), e->modifiers(), e->pointingDevice());
+    QMouseEvent moved(type, button_->mapToParent(e->position()), e->scenePosition(), e->globalPosition(), e->button(),
+                      e->buttons(), e->modifiers(), e->pointingDevice());
     QCoreApplication::sendEvent(under, &moved);
     return true;
   }

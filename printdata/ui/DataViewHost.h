@@ -29,8 +29,7 @@ class DataViewHost {
   virtual bool MessageVisible() const = 0;
   virtual QString CatalogueText(int number) const = 0;
   virtual void ShowNotice(const QString& title, const QString& text, std::uint32_t colour) = 0;
-  virtual void ShowNotice2(const QString& title, const QString& line1, const QString& line2,
-                           std::uint32_t colour) = 0;
+  virtual void ShowNotice2(const QString& title, const QString& line1, const QString& line2, std::uint32_t colour) = 0;
   // Lets pending window messages run (repaints, the notice's own events).
   virtual void ProcessMessages() = 0;
 

@@ -63,13 +63,13 @@ TFrameDatenEbenen::TFrameDatenEbenen(QWidget* parent) : QWidget(parent) {
     const std::size_t n = static_cast<std::size_t>(i);
     PanelEbene[n] = AddPanel(this, Numbered("PanelEbene", i + 1), QRect(0, 16 * i, printdata::kRowColumnWidth, 16));
     PanelEbene[n]->setCursor(Qt::PointingHandCursor);
-    PanelEbeneInner[n] = AddPanel(PanelEbene[n], Numbered("PanelEbene", (i + 1) * 10 + 1),
-                                  QRect(0, 0, printdata::kRowColumnWidth, 16));
+    PanelEbeneInner[n] =
+        AddPanel(PanelEbene[n], Numbered("PanelEbene", (i + 1) * 10 + 1), QRect(0, 0, printdata::kRowColumnWidth, 16));
     LetClicksThrough(PanelEbeneInner[n]);
     LabelTitelEbene[n] = AddLabel(PanelEbeneInner[n], Numbered("LabelTitelEbene", i + 1),
                                   QStringLiteral("Ebene %1:").arg(i + 1), 0, 0, 56);
-    LabelEbene[n] = AddValue(PanelEbeneInner[n], Numbered("LabelEbene", i + 1), 56, 0,
-                             printdata::kRowColumnWidth - 56, false);
+    LabelEbene[n] =
+        AddValue(PanelEbeneInner[n], Numbered("LabelEbene", i + 1), 56, 0, printdata::kRowColumnWidth - 56, false);
     LabelEbene[n]->setText(QStringLiteral("Kein"));
   }
 }

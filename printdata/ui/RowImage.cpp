@@ -12,7 +12,8 @@ RowImage::RowImage(QWidget* parent) : QWidget(parent) {
 
 void RowImage::SetPicture(const platform::Bitmap& bitmap) {
   const int w = bitmap.Width(), h = bitmap.Height();
-  if (picture_.width() != w || picture_.height() != h) picture_ = QImage(std::max(w, 1), std::max(h, 1), QImage::Format_RGB32);
+  if (picture_.width() != w || picture_.height() != h)
+    picture_ = QImage(std::max(w, 1), std::max(h, 1), QImage::Format_RGB32);
   picture_.fill(Qt::white);
   for (int y = 0; y < h; ++y) {
     auto* line = reinterpret_cast<QRgb*>(picture_.scanLine(y));

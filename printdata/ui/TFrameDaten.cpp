@@ -69,8 +69,8 @@ TFrameDaten::TFrameDaten(QWidget* owner) : QWidget(owner) {
       &TFrameDaten::SpeedButtonAnsichtDownClick);
   add(104, "PanelOeffnen", "SpeedButtonOeffnen", QStringLiteral("Öffnen"), PanelOeffnen, SpeedButtonOeffnen,
       &TFrameDaten::SpeedButtonOeffnenClick);
-  add(200, "PanelSpeichern", "SpeedButtonSpeichern", QStringLiteral("Speichern"), PanelSpeichern,
-      SpeedButtonSpeichern, &TFrameDaten::SpeedButtonSpeichernClick);
+  add(200, "PanelSpeichern", "SpeedButtonSpeichern", QStringLiteral("Speichern"), PanelSpeichern, SpeedButtonSpeichern,
+      &TFrameDaten::SpeedButtonSpeichernClick);
   add(296, "PanelSchliessen", "SpeedButtonSchliessen", QStringLiteral("Schliessen"), PanelSchliessen,
       SpeedButtonSchliessen, &TFrameDaten::SpeedButtonSchliessenClick);
   add(392, "PanelWerkzeug", "SpeedButtonWerkzeug", QStringLiteral("Werkzeug"), PanelWerkzeug, SpeedButtonWerkzeug,
@@ -201,8 +201,7 @@ void TFrameDaten::CreateRows() {
   const auto routeMouse = [this](QWidget* control) {
     control->setCursor(Qt::PointingHandCursor);
     printdata::ui::OnMouse(control, {[this, control](Qt::MouseButton b) { RowMouseDown(control, b); },
-                                     [this, control] { SelectRow(control); },
-                                     [this, control] { OpenRow(control); }});
+                                     [this, control] { SelectRow(control); }, [this, control] { OpenRow(control); }});
   };
   const printdata::RowPlaces places = printdata::LayOutRows(Group, 0, zoom, {false, false, false});
   for (int i = 0; i < kMaxPrintTexts; ++i)
@@ -274,7 +273,7 @@ void TFrameDaten::Repaint() {
         RowImages[At(i)]->setVisible(p.Shown);
         RowNumbers[At(i)]->setVisible(p.Shown);
         const std::array<QWidget*, printdata::kRowColumnCount> columns = {RowLayers[At(i)], RowParameters[At(i)],
-                                                                           RowNotes[At(i)]};
+                                                                          RowNotes[At(i)]};
         for (int c = 0; c < printdata::kRowColumnCount; ++c) {
           QWidget* frame = columns[At(c)];
           if (p.ColumnOn[At(c)]) {

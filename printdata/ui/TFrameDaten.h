@@ -77,8 +77,8 @@ class TFrameDaten : public QWidget {
 
   QString TitleNone = QStringLiteral("Daten");  // title while nothing is open
   QString TitleNew = QStringLiteral("Neu");     // title of new data never saved
-  int Count = 0;     // print texts in use, 0 (nothing open) to 99
-  int Selected = 0;  // the marked print text, 0 to 98
+  int Count = 0;                                // print texts in use, 0 (nothing open) to 99
+  int Selected = 0;                             // the marked print text, 0 to 98
   printdata::PrintText Clipboard;
   printdata::PrintGroup Group;
   std::array<QLabel*, printdata::kMaxPrintTexts> RowNumbers{};

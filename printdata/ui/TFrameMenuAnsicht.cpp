@@ -55,8 +55,7 @@ TFrameMenuAnsicht::TFrameMenuAnsicht(QWidget* owner) : QWidget(owner) {
   connect(SpeedButtonEbenen, &QAbstractButton::clicked, this, [this] { SpeedButtonEbenenClick(SpeedButtonEbenen); });
   connect(SpeedButtonParameter, &QAbstractButton::clicked, this,
           [this] { SpeedButtonParameterClick(SpeedButtonParameter); });
-  connect(SpeedButtonNotizen, &QAbstractButton::clicked, this,
-          [this] { SpeedButtonNotizenClick(SpeedButtonNotizen); });
+  connect(SpeedButtonNotizen, &QAbstractButton::clicked, this, [this] { SpeedButtonNotizenClick(SpeedButtonNotizen); });
   connect(SpeedButtonZoomDown, &QAbstractButton::clicked, this,
           [this] { SpeedButtonZoomDownClick(SpeedButtonZoomDown); });
   connect(SpeedButtonZoomUp, &QAbstractButton::clicked, this, [this] { SpeedButtonZoomUpClick(SpeedButtonZoomUp); });

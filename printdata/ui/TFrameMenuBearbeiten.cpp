@@ -1,5 +1,6 @@
 #include "printdata/ui/TFrameMenuBearbeiten.h"
 
+#include "platform/Beep.h"
 #include "platform/qt/NamedColours.h"
 #include "printdata/Copy.h"
 #include "printdata/Init.h"
@@ -24,8 +25,8 @@ TFrameMenuBearbeiten::TFrameMenuBearbeiten(QWidget* owner) : QWidget(owner) {
                 SpeedButtonKopieren);
   AddMenuButton(PanelMain3, "PanelEinfuegen", "SpeedButtonEinfuegen", QStringLiteral("Einfügen"), 8, 121,
                 PanelEinfuegen, SpeedButtonEinfuegen);
-  AddMenuButton(PanelMain3, "PanelEinfuegenErweitert", "SpeedButtonEinfuegenErweitert",
-                QStringLiteral("Einfügen..."), 8, 177, PanelEinfuegenErweitert, SpeedButtonEinfuegenErweitert);
+  AddMenuButton(PanelMain3, "PanelEinfuegenErweitert", "SpeedButtonEinfuegenErweitert", QStringLiteral("Einfügen..."),
+                8, 177, PanelEinfuegenErweitert, SpeedButtonEinfuegenErweitert);
 
   auto onClick = [this](platform::SpeedButton* b, void (TFrameMenuBearbeiten::*handler)(QObject*)) {
     connect(b, &QAbstractButton::clicked, this, [this, b, handler] { (this->*handler)(b); });
@@ -86,6 +87,25 @@ bool TFrameMenuBearbeiten::Begin(platform::SpeedButton* button) {
   return view_ != nullptr;
 }
 
+void TFrameMenuBearbeiten::Guarded(void (TFrameMenuBearbeiten::*work)()) {
+  try {
+    (this->*work)();
+  } catch (...) {
+    platform::Beep(platform::BeepKind::Stop);
+    if (view_) view_->ScrollBoxMain->setUpdatesEnabled(true);
+  }
+}
+
+void TFrameMenuBearbeiten::SpeedButtonBearbeitenClick(QObject*) { Guarded(&TFrameMenuBearbeiten::Bearbeiten); }
+void TFrameMenuBearbeiten::SpeedButtonNeuClick(QObject*) { Guarded(&TFrameMenuBearbeiten::Neu); }
+void TFrameMenuBearbeiten::SpeedButtonEntfernenClick(QObject*) { Guarded(&TFrameMenuBearbeiten::Entfernen); }
+void TFrameMenuBearbeiten::SpeedButtonAusschneidenClick(QObject*) { Guarded(&TFrameMenuBearbeiten::Ausschneiden); }
+void TFrameMenuBearbeiten::SpeedButtonKopierenClick(QObject*) { Guarded(&TFrameMenuBearbeiten::Kopieren); }
+void TFrameMenuBearbeiten::SpeedButtonEinfuegenClick(QObject*) { Guarded(&TFrameMenuBearbeiten::Einfuegen); }
+void TFrameMenuBearbeiten::SpeedButtonEinfuegenErweitertClick(QObject*) {
+  Guarded(&TFrameMenuBearbeiten::EinfuegenErweitert);
+}
+
 void TFrameMenuBearbeiten::ArmPaste() {
   for (platform::SpeedButton* b : {SpeedButtonEinfuegen, SpeedButtonEinfuegenErweitert}) {
     b->Tag = 1;
@@ -93,7 +113,7 @@ void TFrameMenuBearbeiten::ArmPaste() {
   }
 }
 
-void TFrameMenuBearbeiten::SpeedButtonBearbeitenClick(QObject*) {
+void TFrameMenuBearbeiten::Bearbeiten() {
   if (!Begin(SpeedButtonBearbeiten)) return;
   TFrameDaten& d = *view_;
   d.HidePage();
@@ -110,7 +130,7 @@ void TFrameMenuBearbeiten::SpeedButtonBearbeitenClick(QObject*) {
   IdleStep();
 }
 
-void TFrameMenuBearbeiten::SpeedButtonNeuClick(QObject*) {
+void TFrameMenuBearbeiten::Neu() {
   if (!Begin(SpeedButtonNeu)) return;
   TFrameDaten& d = *view_;
   const int c = d.Count, s = d.Selected;
@@ -130,7 +150,7 @@ void TFrameMenuBearbeiten::SpeedButtonNeuClick(QObject*) {
   IdleStep();
 }
 
-void TFrameMenuBearbeiten::SpeedButtonEntfernenClick(QObject*) {
+void TFrameMenuBearbeiten::Entfernen() {
   if (!Begin(SpeedButtonEntfernen)) return;
   TFrameDaten& d = *view_;
   const int c = d.Count, s = d.Selected;
@@ -148,7 +168,7 @@ void TFrameMenuBearbeiten::SpeedButtonEntfernenClick(QObject*) {
   IdleStep();
 }
 
-void TFrameMenuBearbeiten::SpeedButtonAusschneidenClick(QObject*) {
+void TFrameMenuBearbeiten::Ausschneiden() {
   if (!Begin(SpeedButtonAusschneiden)) return;
   TFrameDaten& d = *view_;
   const int s = d.Selected;
@@ -162,7 +182,7 @@ void TFrameMenuBearbeiten::SpeedButtonAusschneidenClick(QObject*) {
   d.Repaint();
 }
 
-void TFrameMenuBearbeiten::SpeedButtonKopierenClick(QObject*) {
+void TFrameMenuBearbeiten::Kopieren() {
   if (!Begin(SpeedButtonKopieren)) return;
   TFrameDaten& d = *view_;
   const int s = d.Selected;
@@ -171,7 +191,7 @@ void TFrameMenuBearbeiten::SpeedButtonKopierenClick(QObject*) {
   ArmPaste();
 }
 
-void TFrameMenuBearbeiten::SpeedButtonEinfuegenClick(QObject*) {
+void TFrameMenuBearbeiten::Einfuegen() {
   if (!Begin(SpeedButtonEinfuegen)) return;
   TFrameDaten& d = *view_;
   const int s = d.Selected;
@@ -183,7 +203,7 @@ void TFrameMenuBearbeiten::SpeedButtonEinfuegenClick(QObject*) {
   IdleStep();
 }
 
-void TFrameMenuBearbeiten::SpeedButtonEinfuegenErweitertClick(QObject*) {
+void TFrameMenuBearbeiten::EinfuegenErweitert() {
   if (!Begin(SpeedButtonEinfuegenErweitert)) return;
   if (view_->Host()) view_->Host()->ShowPasteDialog();
   IdleStep();
@@ -202,8 +222,6 @@ void TFrameMenuBearbeiten::PanelNeuClick(QObject*) { ProtectionNotice(SpeedButto
 void TFrameMenuBearbeiten::PanelEntfernenClick(QObject*) { ProtectionNotice(SpeedButtonEntfernen); }
 void TFrameMenuBearbeiten::PanelAusschneidenClick(QObject*) { ProtectionNotice(SpeedButtonAusschneiden); }
 void TFrameMenuBearbeiten::PanelEinfuegenClick(QObject*) { ProtectionNotice(SpeedButtonEinfuegen); }
-void TFrameMenuBearbeiten::PanelEinfuegenErweitertClick(QObject*) {
-  ProtectionNotice(SpeedButtonEinfuegenErweitert);
-}
+void TFrameMenuBearbeiten::PanelEinfuegenErweitertClick(QObject*) { ProtectionNotice(SpeedButtonEinfuegenErweitert); }
 
 void TFrameMenuBearbeiten::PanelMain1Click(QObject*) { IdleStep(); }

@@ -65,6 +65,16 @@ class TFrameMenuBearbeiten : public QWidget {
   // Repaints the button and runs the back-to-idle step; false when the menu
   // is not tied to a data view.
   bool Begin(platform::SpeedButton* button);
+  // Runs a handler's work; a failure sounds the stop beep and lets the list
+  // be drawn again, leaving the data as far as the work got.
+  void Guarded(void (TFrameMenuBearbeiten::*work)());
+  void Bearbeiten();
+  void Neu();
+  void Entfernen();
+  void Ausschneiden();
+  void Kopieren();
+  void Einfuegen();
+  void EinfuegenErweitert();
   void IdleStep();
   void ArmPaste();
   void ProtectionNotice(platform::SpeedButton* button);

@@ -15,14 +15,13 @@ TFrameMenuSchutz::TFrameMenuSchutz(QWidget* owner) : QWidget(owner) {
   PanelMain = printdata::ui::AddMenuBlock(this, "PanelMain", 0, 177);
   AddMenuButton(PanelMain, "PanelEbenen", "SpeedButtonEbenen", QStringLiteral("Ebenen"), 8, 8, PanelEbenen,
                 SpeedButtonEbenen);
-  AddMenuButton(PanelMain, "PanelParameter", "SpeedButtonParameter", QStringLiteral("Parameter"), 8, 64,
-                PanelParameter, SpeedButtonParameter);
+  AddMenuButton(PanelMain, "PanelParameter", "SpeedButtonParameter", QStringLiteral("Parameter"), 8, 64, PanelParameter,
+                SpeedButtonParameter);
   AddMenuButton(PanelMain, "PanelNotizen", "SpeedButtonNotizen", QStringLiteral("Notizen"), 8, 120, PanelNotizen,
                 SpeedButtonNotizen);
   connect(SpeedButtonParameter, &QAbstractButton::clicked, this,
           [this] { SpeedButtonParameterClick(SpeedButtonParameter); });
-  connect(SpeedButtonNotizen, &QAbstractButton::clicked, this,
-          [this] { SpeedButtonNotizenClick(SpeedButtonNotizen); });
+  connect(SpeedButtonNotizen, &QAbstractButton::clicked, this, [this] { SpeedButtonNotizenClick(SpeedButtonNotizen); });
   connect(SpeedButtonEbenen, &QAbstractButton::clicked, this, [this] { SpeedButtonEbenenClick(SpeedButtonEbenen); });
   // The layers button is disabled, so a click on it reaches its panel.
   printdata::ui::PassClicksWhenDisabled(SpeedButtonEbenen);
@@ -37,9 +36,7 @@ TFrameMenuSchutz::TFrameMenuSchutz(QWidget* owner) : QWidget(owner) {
   SpeedButtonEbenen->setEnabled(false);
 }
 
-bool TFrameMenuSchutz::UserMode() const {
-  return view_ && view_->Host() && view_->Host()->OperatingMode() == 0;
-}
+bool TFrameMenuSchutz::UserMode() const { return view_ && view_->Host() && view_->Host()->OperatingMode() == 0; }
 
 void TFrameMenuSchutz::ShowFlags(std::int32_t v) {
   SpeedButtonEbenen->Tag = 0;

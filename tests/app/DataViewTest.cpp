@@ -95,8 +95,8 @@ TEST_F(DataView, NinetyNineRowsAtZoomTwoWithAllColumnsAtTheSmallestSize) {
   Screenshot("dataview-99-zoom2-min");
   TFrameDaten& d = Daten();
   // The top bar's buttons lie side by side inside the page.
-  const QWidget* panels[] = {d.PanelAnsicht, d.PanelOeffnen,  d.PanelSpeichern, d.PanelSchliessen,
-                             d.PanelWerkzeug, d.PanelSchutz, d.PanelRapport,   d.PanelHilfe};
+  const QWidget* panels[] = {d.PanelAnsicht,  d.PanelOeffnen, d.PanelSpeichern, d.PanelSchliessen,
+                             d.PanelWerkzeug, d.PanelSchutz,  d.PanelRapport,   d.PanelHilfe};
   for (std::size_t i = 0; i + 1 < std::size(panels); ++i)
     EXPECT_LT(panels[i]->geometry().right(), panels[i + 1]->x()) << i;
   EXPECT_LE(d.PanelHilfe->geometry().right(), d.PanelTop->width() - 1);
@@ -227,7 +227,7 @@ TEST_F(DataView, MenusOpenUnderTheirButtons) {
   // Every menu fits into the smallest window.
   Form_Main->resize(852, 612);
   const QWidget* menus[] = {Form_Main->FrameMenuAnsicht, Form_Main->FrameMenuBearbeiten, Form_Main->FrameMenuSchutz,
-                           Form_Main->FrameMenuSchliessen};
+                            Form_Main->FrameMenuSchliessen};
   for (const QWidget* menu : menus)
     EXPECT_TRUE(Form_Main->rect().contains(menu->geometry())) << menu->objectName().toStdString();
 }

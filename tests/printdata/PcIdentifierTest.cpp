@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "printdata/PcIdentifier.h"
 #include "platform/FileIO.h"
+#include "printdata/PcIdentifier.h"
 #include "support/TempDir.h"
 
 using namespace printdata;
@@ -10,11 +10,9 @@ TEST(PcIdentifier, ComplementedAndReordered) {
   const struct {
     std::uint32_t serial, id;
   } cases[] = {
-      {0x12345678u, 0xCB87EDA9u},
-      {0x00000000u, 0xFFFFFFFFu},
-      {0xFFFFFFFFu, 0x00000000u},
-      {0x000000FFu, 0xFF00FFFFu},  // the lowest byte moves to the third place
-      {0xFF000000u, 0xFFFF00FFu},  // the highest to the second
+      {0x12345678u, 0xCB87EDA9u}, {0x00000000u, 0xFFFFFFFFu},
+      {0xFFFFFFFFu, 0x00000000u}, {0x000000FFu, 0xFF00FFFFu},  // the lowest byte moves to the third place
+      {0xFF000000u, 0xFFFF00FFu},                              // the highest to the second
   };
   for (const auto& c : cases) EXPECT_EQ(PcIdentifierFromSerial(c.serial), c.id) << std::hex << c.serial;
 }

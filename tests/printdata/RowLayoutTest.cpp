@@ -58,8 +58,8 @@ TEST(RowLayout, PrintLengthsFromFilesAreKeptWithinOneToOneHundredMillimetres) {
   const struct {
     std::int32_t tenths;
     int mm;
-  } cases[] = {{0, 1}, {9, 1}, {10, 1}, {-50, 1}, {INT32_MIN, 1}, {1000, 100}, {1009, 100},
-               {1010, 100}, {5000, 100}, {INT32_MAX, 100}, {555, 55}};
+  } cases[] = {{0, 1},      {9, 1},      {10, 1},     {-50, 1},         {INT32_MIN, 1}, {1000, 100},
+               {1009, 100}, {1010, 100}, {5000, 100}, {INT32_MAX, 100}, {555, 55}};
   auto g = Group();
   for (const auto& c : cases) {
     EXPECT_EQ(LayoutMillimetres(c.tenths), c.mm) << c.tenths;

@@ -32,11 +32,16 @@ int FakeHost::HideMenuFrames() {
 
 QString FakeHost::CatalogueText(int number) const {
   switch (number) {
-    case kMsgDeniedUser: return QStringLiteral("Kann von Benutzer nicht ausgeführt werden!");
-    case kMsgUserCannotChange: return QStringLiteral("Kann von Benutzer nicht verändert werden!");
-    case kMsgProtectionOn: return QStringLiteral("Schutz für Benutzer ist eingeschaltet!");
-    case kMsgRestart: return QStringLiteral("Bitte starten Sie das Programm neu.");
-    default: return QString();
+    case kMsgDeniedUser:
+      return QStringLiteral("Kann von Benutzer nicht ausgeführt werden!");
+    case kMsgUserCannotChange:
+      return QStringLiteral("Kann von Benutzer nicht verändert werden!");
+    case kMsgProtectionOn:
+      return QStringLiteral("Schutz für Benutzer ist eingeschaltet!");
+    case kMsgRestart:
+      return QStringLiteral("Bitte starten Sie das Programm neu.");
+    default:
+      return QString();
   }
 }
 
@@ -98,11 +103,9 @@ void DataPage::Click(QWidget* w, Qt::MouseButton button) {
 void DataPage::DoubleClick(QWidget* w) {
   Click(w);
   const QPointF at(w->width() / 2.0, w->height() / 2.0);
-  QMouseEvent dbl(QEvent::MouseButtonDblClick, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                  Qt::NoModifier);
+  QMouseEvent dbl(QEvent::MouseButtonDblClick, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(w, &dbl);
-  QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
-                      Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(w, &release);
 }
 

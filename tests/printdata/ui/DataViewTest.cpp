@@ -13,8 +13,8 @@
 #include "printdata/ui/TFrameMenuBearbeiten.h"
 #include "printdata/ui/TFrameMenuOeffnen.h"
 #include "printdata/ui/TFrameMenuSchliessen.h"
-#include "printdata/ui/TFrameMenuSpeichern.h"
 #include "printdata/ui/TFrameMenuSchutz.h"
+#include "printdata/ui/TFrameMenuSpeichern.h"
 #include "printdata/ui/Thread_Daten.h"
 
 using dataviewtest::DataPage;
@@ -256,8 +256,11 @@ TEST_F(DataView, DoubleClickOpensTheRowInTheEditorOnTheClickedView) {
   const struct {
     QWidget* control;
     int view;
-  } cases[] = {{d->RowLayers[11]->PanelEbene[2], 2}, {d->RowParameters[11], 5}, {d->RowNotes[11], 6},
-               {d->RowNumbers[11], DataViewEditor::kStartView}, {d->RowImages[11], DataViewEditor::kStartView}};
+  } cases[] = {{d->RowLayers[11]->PanelEbene[2], 2},
+               {d->RowParameters[11], 5},
+               {d->RowNotes[11], 6},
+               {d->RowNumbers[11], DataViewEditor::kStartView},
+               {d->RowImages[11], DataViewEditor::kStartView}};
   for (const auto& c : cases) {
     editor.opened.clear();
     DoubleClick(c.control);
@@ -340,8 +343,8 @@ TEST_F(DataView, TopBarTogglesItsMenus) {
   const struct {
     platform::SpeedButton* button;
     QWidget* menu;
-  } cases[] = {{d->SpeedButtonAnsichtDown, menus.Ansicht},  {d->SpeedButtonOeffnen, menus.Oeffnen},
-               {d->SpeedButtonSpeichern, menus.Speichern},  {d->SpeedButtonSchliessen, menus.Schliessen},
+  } cases[] = {{d->SpeedButtonAnsichtDown, menus.Ansicht}, {d->SpeedButtonOeffnen, menus.Oeffnen},
+               {d->SpeedButtonSpeichern, menus.Speichern}, {d->SpeedButtonSchliessen, menus.Schliessen},
                {d->SpeedButtonWerkzeug, menus.Bearbeiten}, {d->SpeedButtonSchutz, menus.Schutz}};
   for (const auto& c : cases) {
     c.button->click();
@@ -370,8 +373,8 @@ TEST_F(DataView, ReportAndQuickHelp) {
 TEST_F(DataView, NarrowPagesKeepTheTopBarApart) {
   for (int width : {784, 744, 700}) {
     d->resize(width, 600);
-    const QWidget* panels[] = {d->PanelAnsicht, d->PanelOeffnen,  d->PanelSpeichern, d->PanelSchliessen,
-                               d->PanelWerkzeug, d->PanelSchutz, d->PanelRapport,   d->PanelHilfe};
+    const QWidget* panels[] = {d->PanelAnsicht,  d->PanelOeffnen, d->PanelSpeichern, d->PanelSchliessen,
+                               d->PanelWerkzeug, d->PanelSchutz,  d->PanelRapport,   d->PanelHilfe};
     for (std::size_t i = 0; i + 1 < std::size(panels); ++i)
       EXPECT_LT(panels[i]->geometry().right(), panels[i + 1]->x()) << width;
     EXPECT_LT(d->PanelHilfe->geometry().right(), width) << width;
@@ -383,10 +386,10 @@ TEST_F(DataView, NarrowPagesKeepTheTopBarApart) {
 }
 
 TEST_F(DataView, ComponentsCarryTheirMemberNames) {
-  for (const char* name : {"PanelTitel", "PanelTop", "SpeedButtonAnsichtDown", "SpeedButtonOeffnen",
-                           "SpeedButtonSpeichern", "SpeedButtonSchliessen", "SpeedButtonWerkzeug",
-                           "SpeedButtonSchutz", "SpeedButtonRapport", "SpeedButtonHilfe", "ScrollBoxMain",
-                           "ShapeSelector", "PanelDumy1", "PanelDumy2"})
+  for (const char* name :
+       {"PanelTitel", "PanelTop", "SpeedButtonAnsichtDown", "SpeedButtonOeffnen", "SpeedButtonSpeichern",
+        "SpeedButtonSchliessen", "SpeedButtonWerkzeug", "SpeedButtonSchutz", "SpeedButtonRapport", "SpeedButtonHilfe",
+        "ScrollBoxMain", "ShapeSelector", "PanelDumy1", "PanelDumy2"})
     EXPECT_NE(d->findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
   EXPECT_EQ(menus.Ansicht->objectName(), QStringLiteral("FrameMenuAnsicht"));
   EXPECT_EQ(menus.Bearbeiten->objectName(), QStringLiteral("FrameMenuBearbeiten"));
@@ -410,6 +413,5 @@ TEST(DataViewProcess, RestartNoticeEndsTheProcess) {
         PrintingHost host;
         TerminateWithMessage(host);
       },
-      ::testing::ExitedWithCode(255),
-      "\\[Tarvik23 - Osmek AG\\|Bitte starten Sie das Programm neu\\.\\|C0C0C0\\]");
+      ::testing::ExitedWithCode(255), "\\[Tarvik23 - Osmek AG\\|Bitte starten Sie das Programm neu\\.\\|C0C0C0\\]");
 }

@@ -103,8 +103,7 @@ TEST_F(ProtectionMenu, ALoadedOneShowsNothingButStillLocksTheUser) {
   d->Group.Protection = "1";
   host.mode = 0;
   host.CloseMenusAndRefresh();
-  for (auto* b : {s()->SpeedButtonEbenen, s()->SpeedButtonParameter, s()->SpeedButtonNotizen})
-    EXPECT_EQ(b->Tag, 0);
+  for (auto* b : {s()->SpeedButtonEbenen, s()->SpeedButtonParameter, s()->SpeedButtonNotizen}) EXPECT_EQ(b->Tag, 0);
   EXPECT_FALSE(SchutzHighlighted());
   EXPECT_TRUE(d->AnyProtected());
   EXPECT_FALSE(OwnEnabled(menus.Bearbeiten->SpeedButtonNeu));

@@ -85,9 +85,7 @@ TEST_F(ViewMenu, ZoomStepsStopAtOneAndFive) {
 
 TEST_F(ViewMenu, StoredZoomOutsideTheRange) {
   TFrameMenuAnsicht* v = menus.Ansicht;
-  const struct {
-    int stored, shown;
-  } cases[] = {{9, 5}, {0, 1}, {-3, 1}, {3, 3}};
+  const struct { int stored, shown; } cases[] = {{9, 5}, {0, 1}, {-3, 1}, {3, 3}};
   for (const auto& c : cases) {
     v->LabelZoom->Tag = c.stored;
     v->ApplyZoom();
