@@ -7,6 +7,7 @@
 #include "zip/crypto/SecureWipe.h"
 
 #if defined(__x86_64__) || defined(__i386__)
+#include <cpuid.h>
 #include <immintrin.h>
 #endif
 
@@ -175,9 +176,18 @@ __attribute__((target("sha,sse4.1,ssse3"))) void HmacIterateShaNi(const std::uin
 
 bool gHardwareAllowed = true;
 
+// Asked of the processor itself: not every compiler knows "sha" as a
+// feature name of __builtin_cpu_supports.
+bool CpuHasShaExtensions() {
+  unsigned eax, ebx, ecx, edx;
+  if (!__get_cpuid(1, &eax, &ebx, &ecx, &edx)) return false;
+  const bool sse41 = ecx & (1u << 19), ssse3 = ecx & (1u << 9);
+  if (!__get_cpuid_count(7, 0, &eax, &ebx, &ecx, &edx)) return false;
+  return sse41 && ssse3 && (ebx & (1u << 29));
+}
+
 bool HardwareSha1() {
-  static const bool present =
-      __builtin_cpu_supports("sha") && __builtin_cpu_supports("sse4.1") && __builtin_cpu_supports("ssse3");
+  static const bool present = CpuHasShaExtensions();
   return present && gHardwareAllowed;
 }
 #endif
