@@ -146,6 +146,8 @@ class TUniStringList {
   std::vector<WideString>::const_iterator begin() const { return items_.begin(); }
   std::vector<WideString>::const_iterator end() const { return items_.end(); }
 
+  // Read by every comparison; a sorted list is switched through
+  // SetCaseSensitive, which sorts it again.
   bool CaseSensitive = false;
   TDuplicates Duplicates = dupIgnore;
   // The character set LoadFromFile found.

@@ -1,30 +1,19 @@
 // The string list's files and streams.
-#include <vector>
-
 #include "platform/FileIO.h"
 #include "zip/CodePages.h"
 #include "zip/FileSystem.h"
 #include "zip/Streams.h"
 #include "zip/UniStringList.h"
+#include "zip/Utf16Bytes.h"
 
 namespace zip {
 namespace {
 
-std::vector<std::uint8_t> ReadRest(TStream& stream) {
+std::string ReadRest(TStream& stream) {
   std::int64_t rest = stream.Size() - stream.Position();
-  std::vector<std::uint8_t> bytes(rest > 0 ? static_cast<std::size_t>(rest) : 0);
+  std::string bytes(rest > 0 ? static_cast<std::size_t>(rest) : 0, '\0');
   if (!bytes.empty()) bytes.resize(stream.Read(bytes.data(), bytes.size()));
   return bytes;
-}
-
-WideString Utf16FromBytes(const std::vector<std::uint8_t>& bytes, bool bigEndian) {
-  WideString text(bytes.size() / 2, u'\0');
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    unsigned lo = bytes[2 * i], hi = bytes[2 * i + 1];
-    if (bigEndian) std::swap(lo, hi);
-    text[i] = static_cast<char16_t>(lo | (hi << 8));
-  }
-  return text;
 }
 
 }  // namespace
@@ -46,20 +35,16 @@ TUniStreamCharSet AutoDetectCharacterSet(TStream& stream) {
 
 void TUniStringList::LoadFromStream_BOM(TStream& stream, bool withBOM) {
   const TUniStreamCharSet charSet = withBOM ? AutoDetectCharacterSet(stream) : csUnicode;
-  const std::vector<std::uint8_t> bytes = ReadRest(stream);
+  const std::string bytes = ReadRest(stream);
   WideString text;
   switch (charSet) {
     case csUnicode:
     case csUnicodeSwapped:
       // Every character is turned round, also behind a NUL character.
-      text = Utf16FromBytes(bytes, charSet == csUnicodeSwapped);
+      text = Utf16BytesToWide(bytes, charSet == csUnicodeSwapped);
       break;
-    case csUtf8:
-      text = Utf8ToWide(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-      break;
-    case csAnsi:
-      text = AnsiToWide(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-      break;
+    case csUtf8: text = Utf8ToWide(bytes); break;
+    case csAnsi: text = AnsiToWide(bytes); break;
   }
   SetTextStr(text);
 }
@@ -73,17 +58,7 @@ void TUniStringList::LoadFromFile(const std::string& fileName) {
 }
 
 void TUniStringList::SaveToStream_BOM(TStream& stream, bool withBOM) {
-  const WideString text = GetTextStr();
-  std::vector<std::uint8_t> bytes;
-  bytes.reserve(2 * text.size() + 2);
-  if (withBOM) {
-    bytes.push_back(0xFF);
-    bytes.push_back(0xFE);
-  }
-  for (char16_t c : text) {
-    bytes.push_back(static_cast<std::uint8_t>(c & 0xFF));
-    bytes.push_back(static_cast<std::uint8_t>(c >> 8));
-  }
+  const ByteString bytes = (withBOM ? ByteString("\xFF\xFE") : ByteString()) + WideToUtf16Bytes(GetTextStr());
   stream.WriteBuffer(bytes.data(), bytes.size());
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "zip/CodePages.h"
+#include "zip/Utf16Bytes.h"
 #include "zip/wide/Utf7.h"
 
 namespace zip {
@@ -65,23 +66,9 @@ bool Convert(const std::string& to, const std::string& from, std::string_view in
 
 }  // namespace
 
-WideString UCS2ToWideString(std::string_view bytes) {
-  WideString text(bytes.size() / 2, u'\0');
-  for (std::size_t i = 0; i < text.size(); ++i)
-    text[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                    (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
-  return text;
-}
+WideString UCS2ToWideString(std::string_view bytes) { return Utf16BytesToWide(bytes); }
 
-ByteString WideStringToUCS2(std::u16string_view text) {
-  ByteString bytes;
-  bytes.reserve(2 * text.size());
-  for (char16_t c : text) {
-    bytes += static_cast<char>(c & 0xFF);
-    bytes += static_cast<char>(c >> 8);
-  }
-  return bytes;
-}
+ByteString WideStringToUCS2(std::u16string_view text) { return WideToUtf16Bytes(text); }
 
 WideString StringToWideStringEx(std::string_view bytes, std::uint32_t codePage) {
   switch (codePage) {
