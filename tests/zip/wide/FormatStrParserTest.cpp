@@ -76,6 +76,11 @@ TEST(FormatStrParser, CompareFormats) {
   EXPECT_EQ(SpecError([] { CompareFormatStrings(u"%0:s %0:d", u"%s"); }),
             "Argument types for index 0 do not match. (%0:s <> %0:d)");
 
+  // The highest index decides the count, however high it is.
+  EXPECT_EQ(SpecError([] { CompareFormatStrings(u"%999999:s", u"%999999:d"); }),
+            "Argument types for index 999999 do not match. (%999999:s <> %999999:d)");
+  EXPECT_FALSE(FormatStringsAreCompatible(u"%999999:s", u"%999998:s"));
+
   EXPECT_TRUE(FormatStringsAreCompatible(u"%s %d", u"%1:d %0:s"));
   EXPECT_FALSE(FormatStringsAreCompatible(u"%s", u"%d"));
   EXPECT_FALSE(FormatStringsAreCompatible(u"%s", u"%s %s"));
