@@ -39,9 +39,6 @@ TForm_FileDialog* Form_FileDialog = nullptr;
 
 namespace {
 
-// The dialog is centred on the main window at its first show in the life
-// of the process only; later shows keep the place the user left it at.
-bool firstShow = true;
 // The place saved by the work-area toggle, shared by the process.
 QRect savedPlace;
 
@@ -419,8 +416,8 @@ void TForm_FileDialog::showEvent(QShowEvent* event) {
 }
 
 void TForm_FileDialog::FormShow() {
-  if (firstShow) {
-    firstShow = false;
+  if (FirstShow) {
+    FirstShow = false;
     const QRect main = Services.MainWindowFrame ? Services.MainWindowFrame() : QRect();
     const QSize own = frameGeometry().size();
     if (main.isValid()) {

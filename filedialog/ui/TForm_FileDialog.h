@@ -90,6 +90,9 @@ class TForm_FileDialog : public QDialog {
   std::array<QString, 5> ColumnCaptions;
 
   FileDialogServices Services = FileDialogServices::Defaults();
+  // Set for the process until the dialog is first shown: only that show
+  // centres it on the main window; later ones keep the user's place.
+  static inline bool FirstShow = true;
 
   // ---- State.
   filedialog::ShellNamespace Shell;

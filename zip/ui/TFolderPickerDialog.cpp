@@ -186,7 +186,10 @@ void TFolderPickerDialog::BuildBrowser(QDialog* browser) {
   QObject::connect(ok_, &QPushButton::clicked, browser, &QDialog::accept);
   QObject::connect(cancel, &QPushButton::clicked, browser, &QDialog::reject);
   QObject::connect(newFolder_, &QPushButton::clicked, this, [this] { NewFolderClicked(); });
-  QObject::connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { SelectionChanged(); });
+  // The selection, not the current item: the tree moves its current item
+  // to the first row by itself when it gets the focus, which is no choice
+  // of the user's.
+  QObject::connect(tree_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { SelectionChanged(); });
 }
 
 bool TFolderPickerDialog::Execute() {
@@ -206,7 +209,6 @@ bool TFolderPickerDialog::Execute() {
       browser.move(area.center() - QPoint(browser.width() / 2, browser.height() / 2));
     }
     // Nothing preselected: the root is the selection.
-    selected_ = RootFolderPath();
     SelectionChanged();
     if (!Folder.empty()) SetSelectionPath(&browser, Folder);
     if (OnInitialized) OnInitialized(this, &browser);
@@ -228,7 +230,7 @@ void TFolderPickerDialog::SetSelectionPath(QDialog* browser, const std::string& 
   if (browser != browser_ || !tree_) return;
   const QModelIndex index = model_->index(FromPath(path));
   if (!index.isValid()) return;
-  tree_->setCurrentIndex(index);
+  tree_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   tree_->scrollTo(index);
 }
 
@@ -238,8 +240,8 @@ void TFolderPickerDialog::EnableOK(QDialog* browser, bool enable) {
 
 void TFolderPickerDialog::SelectionChanged() {
   if (!tree_) return;
-  const QModelIndex current = tree_->currentIndex();
-  if (current.isValid()) selected_ = ToPath(model_->filePath(current));
+  const QModelIndexList chosen = tree_->selectionModel()->selectedIndexes();
+  selected_ = chosen.isEmpty() ? RootFolderPath() : ToPath(model_->filePath(chosen.first()));
   if (Flags & ShowPath) status_->setText(StatusText(selected_));
   validPath_ = !selected_.empty();
   EnableOK(browser_, (Flags & OnlyFileSystem) ? validPath_ : true);
