@@ -6,6 +6,7 @@
 #include "zip/EntryCrypto.h"
 #include "zip/FileSystem.h"
 #include "zip/ZipLock.h"
+#include "zip/ZipVolumes.h"
 
 namespace zip {
 
@@ -62,6 +63,9 @@ void TZipBaseArchiver::SetPassword(const ByteString& password) { Password = pass
 
 void TZipBaseArchiver::SetSpanningMode(TZipSpanningMode mode) {
   if (Active) throw std::runtime_error("Cannot set spanning mode on open archive");
+  // Spanning means changing removable disks that all hold a file of the
+  // same name; this system keeps volumes as numbered files (smSplitting).
+  if (mode == smSpanning) throw std::invalid_argument("Spanning onto removable disks is not supported; use smSplitting");
   SpanningMode = mode;
 }
 
@@ -81,6 +85,7 @@ void TZipBaseArchiver::OpenArchive() {
 
 void TZipBaseArchiver::OpenArchive(std::uint16_t mode) {
   TransactionDone = false;
+  overlapsKnown = false;
   if (!InMemory && WideExtractFileName(FileName).empty()) Raise(10);
   if (mode != fmCreate && !InMemory && !WideFileExists(FileName)) Raise(12, {FileName});
   if (mode != fmCreate && InMemory) Raise(28);
@@ -102,11 +107,14 @@ void TZipBaseArchiver::OpenArchive(std::uint16_t mode) {
     dirManager = std::make_unique<TZipDirManager>(archiveStream, this, false);
     try {
       if (!dirManager->HasCentralDirEnd()) Raise(48);
-      dirManager->LoadDir();
+      if (DetectSplitArchive()) OpenVolumeSet();
+      else dirManager->LoadDir();
     } catch (...) {
       dirManager.reset();
       ownedStream.reset();
       archiveStream = nullptr;
+      volumes = nullptr;
+      SpanningMode = smNone;
       throw;
     }
   }
@@ -153,6 +161,8 @@ void TZipBaseArchiver::CloseArchive() {
   Active = false;
   UpdateCount = 0;
   dirManager.reset();
+  volumes = nullptr;
+  overlapsKnown = false;
   std::unique_ptr<TStream> stream = std::move(ownedStream);
   archiveStream = nullptr;
   ExternalStream = false;
@@ -181,6 +191,7 @@ void TZipBaseArchiver::BeginUpdate() {
     TZipDirArray& dir = dirManager->CurrentDirectory;
     for (int i = 0; i < dir.GetCount(); ++i) dir.GetItemPtr(i)->IsPending = false;
     dirManager->RollbackDirectory.Assign(dir);
+    RollbackComment = dirManager->Comment;
   }
   ++UpdateCount;
 }
@@ -198,8 +209,9 @@ void TZipBaseArchiver::EndUpdate() {
 void TZipBaseArchiver::CancelUpdate() {
   // Entries added inside the bracket would otherwise stay listed without
   // data and reach the file with the next directory write.
-  if (UpdateCount > 0 && dirManager) dirManager->CurrentDirectory.Assign(dirManager->RollbackDirectory);
+  if (UpdateCount > 0 && dirManager) RestoreRollback();
   UpdateCount = 0;
+  overlapsKnown = false;
 }
 
 bool TZipBaseArchiver::GetEncrypted() {
@@ -226,10 +238,18 @@ int TZipBaseArchiver::GetFileCount() {
 void TZipBaseArchiver::SetFileComment(const ByteString& comment) {
   CheckInactive();
   CheckModifySpanning();
-  dirManager->Comment = comment;
-  if (!GetInUpdate() && SpanningMode == smNone) {
-    dirManager->SaveDir(false);
-    if (Options.FlushBuffers && !InMemory && !ExternalStream) archiveStream->Flush();
+  if (GetInUpdate() || SpanningMode != smNone) {
+    dirManager->Comment = comment;
+    return;
+  }
+  // The directory is written anew through a commit like any other change.
+  BeginUpdate();
+  try {
+    dirManager->Comment = comment;
+    EndUpdate();
+  } catch (...) {
+    CancelUpdate();
+    throw;
   }
 }
 
