@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "zip/ArchiveTarget.h"
 #include "zip/CodePages.h"
 #include "zip/EntryCrypto.h"
 #include "zip/FileSystem.h"
@@ -92,9 +93,18 @@ void TZipBaseArchiver::OpenArchive(std::uint16_t mode) {
   CloseArchive();
   ExternalStream = false;
   OpenMode = mode;
+  CommitFailed = false;
+  PendingCreate = false;
   if (mode == fmCreate) {
-    if (InMemory) ownedStream = std::make_unique<TMemoryStream>();
-    else ownedStream = std::make_unique<TUniFileStream>(FileName, fmCreate);
+    if (!InMemory) {
+      // The file is made now (or found writable), so that a folder that
+      // refuses it fails here; an archive already there keeps its bytes
+      // until the first commit puts the new one in its place.
+      if (WideFileExists(FileName)) TUniFileStream check(FileName, fmOpenWrite);
+      else TUniFileStream made(FileName, fmCreate);
+      PendingCreate = true;
+    }
+    ownedStream = std::make_unique<TMemoryStream>();
     archiveStream = ownedStream.get();
     VolumeFileName = FileName;
     dirManager = std::make_unique<TZipDirManager>(archiveStream, this, true);
@@ -151,9 +161,19 @@ void TZipBaseArchiver::CloseArchive() {
       // The commit has rolled the archive back already.
     }
     try {
-      if (archiveStream && dirManager && archiveStream->Size() == dirManager->PrefixSize) {
-        dirManager->SaveDir(false);
-        if (Options.FlushBuffers && !InMemory && !ExternalStream) archiveStream->Flush();
+      // A new archive that never got an entry is written as an empty one;
+      // one whose first commit failed leaves what was there.
+      if (archiveStream && dirManager && archiveStream->Size() == dirManager->PrefixSize && !CommitFailed) {
+        if (PendingCreate) {
+          TReplacementFile file(VolumeFileName, Options.FlushBuffers);
+          CopyStreamRange(*archiveStream, 0, dirManager->PrefixSize, file.Stream(),
+                          [](TStream& to, const std::uint8_t* d, std::size_t n) { return to.Write(d, n) == n; });
+          dirManager->WriteDirectory(file);
+          file.Commit();
+        } else {
+          dirManager->SaveDir(false);
+          if (Options.FlushBuffers && !InMemory && !ExternalStream) archiveStream->Flush();
+        }
       }
     } catch (...) {
     }
@@ -271,11 +291,10 @@ void TZipBaseArchiver::SetInMemory(bool value) {
     if (FileName.empty()) Raise(29);
     ForceUpdate();
     {
-      TUniFileStream file(FileName, fmCreate);
+      TReplacementFile file(FileName, Options.FlushBuffers);
       archiveStream->SetPosition(0);
-      file.CopyFrom(*archiveStream, -1);
-      if (Options.FlushBuffers) file.Flush();
-      file.Close();
+      file.Stream().CopyFrom(*archiveStream, -1);
+      file.Commit();
     }
     CloseArchive();
   } else {

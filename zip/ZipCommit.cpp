@@ -88,6 +88,7 @@ std::unique_ptr<TArchiveTarget> TZipBaseArchiver::MakeCommitTarget(std::int64_t 
 }
 
 void TZipBaseArchiver::AdoptTarget(TArchiveTarget& target) {
+  PendingCreate = false;
   if (auto* file = dynamic_cast<TReplacementFile*>(&target)) {
     ownedStream = file->TakeStream();
     archiveStream = ownedStream.get();
@@ -96,10 +97,9 @@ void TZipBaseArchiver::AdoptTarget(TArchiveTarget& target) {
     archiveStream = ownedStream.get();
   } else if (dynamic_cast<TInPlaceTarget*>(&target)) {
     // The caller's stream holds the new form already.
-  } else {
+  } else if (auto* set = dynamic_cast<TVolumeTarget*>(&target)) {
     // A new volume set: read it back as it now lies on disk.
-    ownedStream.reset();
-    archiveStream = nullptr;
+    VolumeInfo.LastNumber = static_cast<std::int32_t>(set->Volumes()) - 1;
     OpenVolumeSet();
     return;
   }
@@ -148,6 +148,7 @@ void TZipBaseArchiver::ForceUpdate() {
   DoOnOverallProgress(0, operation, ppStart, CancelRequested);
   if (CancelRequested) {
     RestoreRollback();
+    CommitFailed = true;
     return;
   }
   // Everything before P stays as it is and is copied in one piece.
@@ -163,6 +164,7 @@ void TZipBaseArchiver::ForceUpdate() {
     target = MakeCommitTarget(origin);
   } catch (...) {
     RestoreRollback();
+    CommitFailed = true;
     throw;
   }
   // Where kept entries are copied from: the old archive, or the old bytes
@@ -250,12 +252,14 @@ void TZipBaseArchiver::ForceUpdate() {
     target.reset();
     before.Restore(*dirManager);
     RestoreRollback();
+    CommitFailed = true;
     throw;
   }
   if (aborted || CancelRequested) {
     target.reset();
     before.Restore(*dirManager);
     RestoreRollback();
+    CommitFailed = true;
     // An entry that failed and was not let pass fails the whole commit.
     if (aborted && failure) std::rethrow_exception(failure);
     return;

@@ -59,11 +59,26 @@ void TZipBaseArchiver::MakeSFX(const std::string& newFileName) {
   };
   append(stub, stubSize);
   append(*archive, archiveSize);
-  // Read back, the directory finds the stub in front and moves the offsets
-  // by its size; written again, they are right for the new file.
+  // Read back, the directory finds the stub in front; every entry's offset
+  // moves by the stub's size (folder entries too, which loading leaves
+  // alone), and written again the directory is right for the new file.
   {
+    TZipDirManager source(archive, this, false);
+    source.LoadDir();
     TZipDirManager fixed(&out.Stream(), this, false);
     fixed.LoadDir();
+    for (int i = 0; i < fixed.CurrentDirectory.GetCount() && i < source.CurrentDirectory.GetCount(); ++i) {
+      TDirItem& item = *fixed.CurrentDirectory.GetItemPtr(i);
+      const std::uint64_t moved =
+          source.CurrentDirectory.GetItemPtr(i)->LocalHeaderOffset() + static_cast<std::uint64_t>(stubSize);
+      if (moved >= 0xFFFFFFFF || item.Header.LocalHeaderOffset == 0xFFFFFFFF) {
+        item.Header.LocalHeaderOffset = 0xFFFFFFFF;
+        item.NeedsZip64 = true;
+        item.Zip64Values.LocalHeaderOffset = moved;
+      } else {
+        item.Header.LocalHeaderOffset = static_cast<std::uint32_t>(moved);
+      }
+    }
     fixed.SaveDir(false);
   }
   struct stat st;

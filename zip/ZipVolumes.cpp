@@ -248,15 +248,16 @@ void TZipBaseArchiver::OpenVolumeSet() {
     files.push_back(name);
   }
   files.push_back(FileName);
-  dirManager.reset();
-  volumes = nullptr;
-  ownedStream.reset();
   auto set = std::make_unique<TVolumeSet>(files);
   volumes = set.get();
   ownedStream = std::move(set);
   archiveStream = ownedStream.get();
   SpanningMode = smSplitting;
-  dirManager = std::make_unique<TZipDirManager>(archiveStream, this, false);
+  // The manager stays (a commit holds on to its directory); it reads the
+  // set now.
+  if (!dirManager) dirManager = std::make_unique<TZipDirManager>(archiveStream, this, false);
+  dirManager->ArchiveStream = archiveStream;
+  dirManager->UsesForeignStream = false;
   if (!dirManager->HasCentralDirEnd()) Raise(48);
   dirManager->LoadDir();
 }
