@@ -280,9 +280,18 @@ bool TZipBaseArchiver::WriteEntry(int index, TArchiveTarget& target, std::option
   const bool fromFile = operation == poAdd || operation == poMove;
   const WideString eventName = fromFile && !entry.SourcePath.empty() ? W(entry.SourcePath) : entry.StoredName;
   // A volume set takes each entry whole once it is written: it goes to a
-  // spool first, where its header can be completed.
-  std::unique_ptr<TMemoryStream> spool;
-  if (!target.Seekable()) spool = std::make_unique<TMemoryStream>();
+  // spool first, where its header can be completed (a temporary file for a
+  // large one).
+  std::unique_ptr<TStream> spool;
+  if (!target.Seekable()) {
+    if (entry.UncompressedSize() > PackAhead::kLargestEntry) {
+      const std::string name = GetTempFileName();
+      spool = std::make_unique<TUniFileStream>(name, fmOpenReadWrite);
+      WideDeleteFile(name);  // gone with its last handle
+    } else {
+      spool = std::make_unique<TMemoryStream>();
+    }
+  }
   TStream& out = spool ? *spool : target.Stream();
   const std::int64_t start = out.Position();
   std::optional<PackedEntry> mine = std::move(packed);
@@ -593,8 +602,20 @@ void TZipBaseArchiver::PlaceRecord(TArchiveTarget& target, TStream& spool, std::
     entry.NeedsZip64 = true;
     entry.Zip64Values.DiskNumberStart = disk;
   }
-  const auto write = [this](TStream& s, const std::uint8_t* d, std::size_t n) { return WriteArchiveBytes(s, d, n); };
-  if (!CopyStreamRange(spool, 0, spool.Size(), target.Stream(), write)) CancelRequested = true;
+  // Into the volumes in pieces, with their own progress event.
+  const std::int64_t size = spool.Size();
+  constexpr std::int64_t kPiece = 1000000;
+  std::vector<std::uint8_t> piece(static_cast<std::size_t>(std::min(size, kPiece)));
+  DoOnCopyTempFileProgress(0, ppStart, CancelRequested);
+  spool.SetPosition(0);
+  for (std::int64_t done = 0; done < size && !CancelRequested;) {
+    const auto n = static_cast<std::size_t>(std::min(size - done, kPiece));
+    spool.ReadBuffer(piece.data(), n);
+    if (!WriteToStreamWithOnDiskFull(target.Stream(), piece.data(), n)) return;
+    done += static_cast<std::int64_t>(n);
+    DoOnCopyTempFileProgress(100.0 * static_cast<double>(done) / static_cast<double>(size), ppProcess, CancelRequested);
+  }
+  if (!CancelRequested) DoOnCopyTempFileProgress(100, ppEnd, CancelRequested);
 }
 
 void TZipBaseArchiver::DeleteMovedSources(const std::vector<std::string>& files, std::vector<std::string> folders) {

@@ -160,3 +160,36 @@ TEST(Volumes, AMissingVolumeIsAskedForAndCancelStopsTheOpening) {
   z.CloseArchive();
   EXPECT_THROW(z.SetSpanningMode(smSpanning), std::invalid_argument);
 }
+
+TEST(Volumes, AnOpenedSetTakesOneUpdateAndIsWrittenAnew) {
+  ASSERT_TRUE(HavePeer("7zz")) << "run scripts/install-deps.sh";
+  testsupport::TempDir dir;
+  MakeTree(dir / "src");
+  PackSplit(dir / "src", dir / "set.zip", "plivet", 65536);
+  TZipArchiver z("ZipArchiver");
+  z.FileName = dir / "set.zip";
+  z.SetPassword("plivet");
+  z.EncryptionMethod = caAES_256;
+  int copied = 0;
+  z.OnCopyTempFileProgress = [&](TZipBaseArchiver&, double, TZipProgressPhase phase, bool&) {
+    copied += phase == ppEnd;
+  };
+  z.OpenArchive(fmOpenReadWrite);
+  EXPECT_EQ(z.GetSpanningMode(), smSplitting);
+  EXPECT_EQ(NativeOf([&] { z.AddFromString(u"late.txt", "late"); }), 52);  // outside a bracket
+  z.BeginUpdate();
+  z.AddFromString(u"late.txt", "late");
+  z.DeleteFiles(u"b.bin");
+  z.EndUpdate();
+  EXPECT_EQ(copied, 1);  // the one entry packed; the others were copied as they were
+  EXPECT_EQ(NativeOf([&] { z.BeginUpdate(); }), 62);
+  ByteString text;
+  z.ExtractToString(u"late.txt", text);
+  EXPECT_EQ(text, "late");
+  z.CloseArchive();
+  EXPECT_EQ(SevenZipTestFailure(dir / "set.zip", "plivet"), "");
+  EXPECT_EQ(Unpack(dir / "set.zip", dir / "out", "plivet"), 0);
+  EXPECT_EQ(ReadFile(dir / "out/late.txt"), "late");
+  EXPECT_FALSE(Exists(dir / "out/b.bin"));
+  EXPECT_TRUE(ReadFile(dir / "out/a.txt") == ReadFile(dir / "src/a.txt"));
+}
