@@ -36,21 +36,16 @@ void SyncFolderOf(const std::string& path) {
 
 TReplacementFile::TReplacementFile(const std::string& path, bool flush) : target_(ResolveLinks(path)), flush_(flush) {
   static std::atomic<unsigned> serial{0};
-  mode_t mode = 0666 & ~[] {
-    mode_t m = ::umask(0);
-    ::umask(m);
-    return m;
-  }();
-  struct stat st;
-  if (::stat(target_.c_str(), &st) == 0) mode = st.st_mode & 07777;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
     temp_ = target_ + ".~" + std::to_string(::getpid()) + "." + std::to_string(serial.fetch_add(1)) + ".tmp";
-    fd = ::open(temp_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    fd = ::open(temp_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST) break;
   }
   if (fd < 0) throw EFCreateError("Datei " + temp_ + " kann nicht erstellt werden");
-  ::fchmod(fd, mode);
+  // The new file keeps the permissions of the one it replaces.
+  struct stat st;
+  if (::stat(target_.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
   stream_ = std::make_unique<TUniFileStream>(fd, temp_);
 }
 

@@ -100,8 +100,9 @@ void TZipBaseArchiver::OpenArchive(std::uint16_t mode) {
       // The file is made now (or found writable), so that a folder that
       // refuses it fails here; an archive already there keeps its bytes
       // until the first commit puts the new one in its place.
-      if (WideFileExists(FileName)) TUniFileStream check(FileName, fmOpenWrite);
-      else TUniFileStream made(FileName, fmCreate);
+      CreatedFile = !WideFileExists(FileName);
+      if (CreatedFile) TUniFileStream made(FileName, fmCreate);
+      else TUniFileStream check(FileName, fmOpenWrite);
       PendingCreate = true;
     }
     ownedStream = std::make_unique<TMemoryStream>();
@@ -162,8 +163,9 @@ void TZipBaseArchiver::CloseArchive() {
     }
     try {
       // A new archive that never got an entry is written as an empty one;
-      // one whose first commit failed leaves what was there.
-      if (archiveStream && dirManager && archiveStream->Size() == dirManager->PrefixSize && !CommitFailed) {
+      // one whose first commit failed leaves an archive that was there.
+      if (archiveStream && dirManager && archiveStream->Size() == dirManager->PrefixSize &&
+          (!CommitFailed || (PendingCreate && CreatedFile))) {
         if (PendingCreate) {
           TReplacementFile file(VolumeFileName, Options.FlushBuffers);
           CopyStreamRange(*archiveStream, 0, dirManager->PrefixSize, file.Stream(),

@@ -368,8 +368,10 @@ class TZipBaseArchiver {
   bool QuietPasswordTest = false;
   bool TransactionDone = false;
   bool MovingFiles = false;
-  // A new file archive still waits in memory for its first commit.
+  // A new file archive still waits in memory for its first commit; the
+  // file was not there before.
   bool PendingCreate = false;
+  bool CreatedFile = false;
   // A commit of this opening failed or was cancelled.
   bool CommitFailed = false;
   // A commit into another file than the archive's own (repairing): the
