@@ -193,3 +193,40 @@ TEST(Volumes, AnOpenedSetTakesOneUpdateAndIsWrittenAnew) {
   EXPECT_FALSE(Exists(dir / "out/b.bin"));
   EXPECT_TRUE(ReadFile(dir / "out/a.txt") == ReadFile(dir / "src/a.txt"));
 }
+
+TEST(Volumes, EachNewVolumeIsAnnouncedAndAFullDiskStopsTheSet) {
+  testsupport::TempDir dir;
+  MakeTree(dir / "src");
+  TZipArchiver z("ZipArchiver");
+  z.FileName = dir / "set.zip";
+  z.SetSpanningMode(smSplitting);
+  z.SpanningOptions.VolumeSize = vsCustom;
+  z.SpanningOptions.SetCustomVolumeSize(65536);
+  std::vector<int> numbers;
+  std::vector<std::string> names;
+  z.OnRequestBlankVolume = [&](TZipBaseArchiver&, int number, std::string& name, bool& cancel) {
+    numbers.push_back(number);
+    names.push_back(name.substr(name.rfind('/') + 1));
+    cancel = number == 3 && numbers.size() > 4;  // the second set gives up at its third volume
+  };
+  z.OpenArchive(fmCreate);
+  z.BaseDir = dir / "src";
+  z.AddFiles(dir / "src/*.*", faAnyFile, "");
+  z.CloseArchive();
+  EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3, 4}));
+  EXPECT_EQ(names, (std::vector<std::string>{"set.z01", "set.z02", "set.z03", "set.z04"}));
+  const std::string last = ReadFile(dir / "set.zip");
+
+  // Giving up at a new volume leaves the set that was there.
+  z.OnProcessFileFailure = [](TZipBaseArchiver&, const WideString&, TZipProcessOperation, int, int,
+                              const std::string&, TZipAction& action) { action = fxaAbort; };
+  z.OpenArchive(fmCreate);
+  z.BaseDir = dir / "src";
+  EXPECT_EQ(NativeOf([&] { z.AddFiles(dir / "src/*.*", faAnyFile, ""); }), 45);
+  z.CloseArchive();
+  EXPECT_EQ(ReadFile(dir / "set.zip"), last);
+  EXPECT_EQ(Unpack(dir / "set.zip", dir / "out", ""), 0);
+  ExpectSameTree(ReadTree(dir / "out"), ReadTree(dir / "src"));
+  for (const auto& e : fs::directory_iterator(dir.path()))
+    EXPECT_EQ(e.path().string().find(".tmp"), std::string::npos) << e.path();
+}
