@@ -102,6 +102,23 @@ TEST(Merge, EachOverwriteModeDecidesTheNamesBothHold) {
   }
 }
 
+TEST(Merge, NothingToTakeLeavesTheArchiveAsItWas) {
+  testsupport::TempDir dir;
+  WriteFile(dir / "s/a.txt", "alpha");
+  WriteFile(dir / "s/b.txt", "beta");
+  Pack(dir / "s", dir / "s/*.*", dir / "a.zip", "");
+  Pack(dir / "s", dir / "s/*.*", dir / "same.zip", "");
+  const std::string before = ReadFile(dir / "a.zip");
+  TZipArchiver z("ZipArchiver");
+  z.FileName = dir / "a.zip";
+  z.Options.OverwriteMode = omNever;
+  z.OpenArchive(fmOpenReadWrite);
+  z.MergeWith(dir / "same.zip");
+  z.CloseArchive();
+  // No data copied to lie unreferenced: the file is not even rewritten.
+  EXPECT_EQ(ReadFile(dir / "a.zip"), before);
+}
+
 TEST(Repair, EntriesThatReadWholeAreCopiedAndDamagedOnesLeftOut) {
   ASSERT_TRUE(HavePeer("7zz") && HavePeer("bsdtar")) << "run scripts/install-deps.sh";
   testsupport::TempDir dir;
