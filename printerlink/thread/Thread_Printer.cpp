@@ -163,12 +163,13 @@ void Thread_Printer::SimulationStep() {
         // port that the search cannot hand to anyone else.
         ClosePort();
         ResetDisplay();
-        PortLabelText = captions_->Simulation;
-        ShowPortLabel();
+        // In force before the label tells the windows that the demo runs.
         mirror_.LinkState = kLinkAnswering;
         mirror_.CliWord = kSimulatedCliWord;
         mirror_.MachineType = 0;
         lastSimulatedType_ = kUnknown;
+        PortLabelText = captions_->Simulation;
+        ShowPortLabel();
       }
       if (mirror_.MachineType == lastSimulatedType_) return;
       lastSimulatedType_ = mirror_.MachineType;
