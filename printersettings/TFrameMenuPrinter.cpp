@@ -11,6 +11,8 @@ TFrameMenuPrinter::TFrameMenuPrinter(QWidget* owner) : QWidget(owner) {
   PanelMain1 = new platform::Panel(this);
   PanelMain1->setObjectName(QStringLiteral("PanelMain1"));
   PanelMain1->setGeometry(0, 0, 192, 120);
+  PanelMain1->SetColor(platform::colours::kSilver);
+  PanelMain1->SetBevels(platform::BevelKind::Raised, platform::BevelKind::None);
   PanelMain1->installEventFilter(this);
   SpeedButtonOeffnenVonDrucker =
       platform::AddButtonPanel(PanelMain1, QRect(8, 8, 176, 48), QStringLiteral("Daten öffnen")).button;
