@@ -8,7 +8,9 @@
 //   several windows share);
 // - ShowPortLabel with the connection text ("" connected, the moving strip
 //   while searching, the simulation's caption).
-// A display reads the mirror only inside these calls.
+// A display reads the mirror only inside these calls. A setting form takes
+// its Printer fields from the mirror in both (ResetDisplay leaves the
+// power-on form's PrinterStartupState alone).
 #include <string>
 
 #include "printerlink/thread/PrinterCaptions.h"
