@@ -10,7 +10,9 @@
 #include "platform/Clock.h"
 #include "printerlink/PortState.h"
 #include "printerlink/thread/GuiCommand.h"
+#include "platform/FileIO.h"
 #include "support/FakeTime.h"
+#include "support/TempDir.h"
 
 using namespace printerthread;
 using threadtest::ThreadRig;
@@ -402,4 +404,30 @@ TEST(PrinterThread, PrintDataTransfersAreNotAvailableYet) {
   EXPECT_EQ(boxes[1].title, "Daten \xF6" "ffnen");
   Lines after = rig.CommandsFrom(asked);
   EXPECT_EQ(Count(after, "ENABLE 0"), 0u);  // nothing was sent for them
+}
+
+TEST(PrinterThread, TheOptionUnitSendsChangedDisplayLineFiles) {
+  testsupport::ScopedFakeTime time;
+  testsupport::TempDir tmp;
+  const std::string line0(352, 'A'), line1(352, 'B');
+  ASSERT_TRUE(platform::WriteFileAtomic(tmp / "D0216F0.SYS", line0));
+  ASSERT_TRUE(platform::WriteFileAtomic(tmp / "D0216F1.SYS", line1));
+  ThreadRig rig;
+  rig.env.tmpDir = tmp.path() + "/";
+  rig.printer->PutFile("SYSTEM\\D0216F1.SYS", line1);  // the second is there already
+  rig.Start();
+  ASSERT_TRUE(ThreadRig::Until([&] { return rig.display.refreshes > 0; }));
+  const std::size_t asked = rig.printer->Commands().size();
+  PanelOptionRequest option{{" Bedienteil Option"}, 3, 0, 1, 2, 0, {}, {}, {}};
+  rig.requests.PanelOption.Raise(option);
+  ASSERT_TRUE(ThreadRig::Until([&] { return Count(rig.CommandsFrom(asked), "RESET") == 1; }));
+  Lines words;
+  for (const auto& c : rig.CommandsFrom(asked)) words.push_back(c.substr(0, c.find(' ', c.find(' ') + 1)));
+  auto from = std::find(words.begin(), words.end(), "OPTION.D0216.MODUS 2");
+  ASSERT_NE(from, words.end());
+  EXPECT_EQ(Lines(from, from + 6), (Lines{"OPTION.D0216.MODUS 2", "CRC SYSTEM\\D0216F0.SYS",
+                                          "DOWNLOADS SYSTEM\\D0216F0.SYS", "DOWNLOADS SYSTEM\\D0216F0.SYS",
+                                          "CRC SYSTEM\\D0216F1.SYS", "OPTION.SIGNALUNIT.TYP 0"}));
+  EXPECT_EQ(rig.printer->File("SYSTEM\\D0216F0.SYS"), line0);
+  EXPECT_EQ(rig.printer->File("SYSTEM\\D0216F1.SYS"), line1);
 }
