@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPointer>
 
-#include "printerlink/thread/PrinterBox.h"
+#include "printerlink/thread/PrinterMessenger.h"
 #include "printerlink/thread/PrinterDisplay.h"
 
 namespace app {

@@ -12,6 +12,7 @@
 #include "platform/PortRegistry.h"
 #include "printerlink/SerialLink.h"
 #include "printerlink/thread/PollSchedule.h"
+#include "printerlink/thread/PortCommandLink.h"
 
 namespace {
 

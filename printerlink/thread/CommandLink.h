@@ -17,10 +17,4 @@ class CommandLink {
   virtual int Exchange(std::string_view command, std::string& reply, std::uint32_t t, std::size_t capacity) = 0;
 };
 
-// The open printer port, under the port lock for each single exchange.
-class PortCommandLink final : public CommandLink {
- public:
-  int Exchange(std::string_view command, std::string& reply, std::uint32_t t, std::size_t capacity) override;
-};
-
 }  // namespace printerthread

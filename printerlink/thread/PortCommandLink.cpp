@@ -1,4 +1,5 @@
-#include "printerlink/thread/CommandLink.h"
+#include "printerlink/thread/PortCommandLink.h"
+
 #include "printerlink/CommandExchange.h"
 #include "printerlink/PortState.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // The message boxes the printer thread shows through the program's message
-// window, and the window that shows them.
+// window.
 #include <optional>
 #include <string>
 
@@ -31,15 +31,6 @@ struct PrinterBox {
   std::string title;  // Windows-1252
   MessageText text;
   MessageText line2;  // NotSupported only
-};
-
-// Implemented by the program over its message window; runs in the GUI
-// thread. A modal box returns once the user has confirmed it.
-class PrinterMessenger {
- public:
-  virtual ~PrinterMessenger() = default;
-  virtual void ShowMessage(const PrinterBox& box) = 0;
-  virtual void CloseMessage() = 0;
 };
 
 }  // namespace printerthread

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "printerlink/thread/CommandLink.h"
-#include "printerlink/thread/PrinterBox.h"
+#include "printerlink/thread/PrinterMessenger.h"
 
 namespace printerthread {
 

@@ -203,8 +203,8 @@ void Thread_Printer::SimulationCycle() {
 
 void Thread_Printer::ServeRequests() {
   RequestBoard& b = *env_.requests;
-  GroupTransfer& transfer = env_.groupTransfer ? *env_.groupTransfer : noTransfer_;
-  ServiceSequences& services = env_.services ? *env_.services : noServices_;
+  GroupTransfer& transfer = env_.groupTransfer ? *env_.groupTransfer : static_cast<GroupTransfer&>(notAvailable_);
+  ServiceSequences& services = env_.services ? *env_.services : static_cast<ServiceSequences&>(notAvailable_);
   unsigned count = 0;
   // Each flag is taken with its values before its sequence runs; raised
   // again meanwhile, it is served on the next pass.

@@ -18,9 +18,9 @@
 #include <string>
 
 #include "platform/WorkerThread.h"
-#include "printerlink/thread/CommandLink.h"
+#include "printerlink/thread/PortCommandLink.h"
 #include "printerlink/thread/DisplayRegistry.h"
-#include "printerlink/thread/PluggedSequences.h"
+#include "printerlink/thread/NotAvailable.h"
 #include "printerlink/thread/PollSchedule.h"
 #include "printerlink/thread/PrinterMirror.h"
 #include "printerlink/thread/PrinterQueries.h"
@@ -66,8 +66,7 @@ class Thread_Printer : public platform::WorkerThread {
 
   printerthread::ThreadEnvironment env_;
   printerthread::PortCommandLink portLink_;
-  printerthread::UnavailableGroupTransfer noTransfer_;
-  printerthread::UnavailableServices noServices_;
+  printerthread::NotAvailable notAvailable_;
 
   printerthread::PrinterMirror mirror_;
   std::shared_ptr<const printerthread::PrinterCaptions> captions_;

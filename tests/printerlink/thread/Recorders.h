@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "printerlink/thread/PrinterBox.h"
+#include "printerlink/thread/PrinterMessenger.h"
 #include "printerlink/thread/PrinterDisplay.h"
 
 namespace threadtest {

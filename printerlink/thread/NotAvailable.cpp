@@ -1,4 +1,4 @@
-#include "printerlink/thread/PluggedSequences.h"
+#include "printerlink/thread/NotAvailable.h"
 
 namespace printerthread {
 
