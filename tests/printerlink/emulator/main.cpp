@@ -45,7 +45,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (!link.empty()) {
-    ::unlink(link.c_str());  // a link left by an emulator that was killed
+    // A link left by an emulator that was killed goes; a real device never.
+    struct stat st {};
+    if (::lstat(link.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) ::unlink(link.c_str());
     if (::symlink(printer.DevicePath().c_str(), link.c_str()) != 0) {
       std::perror(link.c_str());
       return 1;
