@@ -11,6 +11,7 @@
 
 #include "app/DataViewLinks.h"
 #include "app/Konfig.h"
+#include "app/PrinterThreadWindows.h"
 #include "app/ProgramFolders.h"
 #include "app/ShellFileOps.h"
 #include "app/TFormBedienungsmodus.h"
@@ -41,6 +42,8 @@
 #include "printersettings/ui/TFrameMenuPrinter.h"
 #include "printersettings/ui/TFramePrinter.h"
 #include "printerlink/SyncFiles.h"
+#include "printerlink/thread/DisplayRegistry.h"
+#include "printerlink/thread/Thread_Printer.h"
 
 TForm_Main* Form_Main = nullptr;
 
@@ -155,6 +158,13 @@ TForm_Main::TForm_Main(QWidget* owner, const app::StartupEnvironment& env) : QWi
 }
 
 TForm_Main::~TForm_Main() {
+  // The printer thread works with the windows below: it goes first.
+  try {
+    delete PrinterThread;
+  } catch (...) {
+  }
+  PrinterThread = nullptr;
+  if (printerWindows_) printerthread::PrinterDisplays().Remove(printerWindows_.get());
   TimerTimeDate->stop();
   qApp->removeEventFilter(this);
   delete FrameDaten;
@@ -250,6 +260,13 @@ void TForm_Main::CreateFrames() {
   under(FrameMenuRasterBearbeiten, FrameBearbeiten->PanelRaster);
   FrameMenuPrinter = new TFrameMenuPrinter(this);
   beside(FrameMenuPrinter, PanelPrinter);
+  FrameMenuPrinter->CloseMenusAndRefresh = [this] { CloseMenusAndRefresh(); };
+  FrameMenuPrinter->DataModified = [this] { return FrameDaten->IsModified(); };
+  FrameMenuPrinter->ShowRefusal = [](const QString& title, bool opening) {
+    if (FormMessage)
+      FormMessage->ShowNotice(title, opening ? FormMessage->MsgSaveOrCloseFirst : FormMessage->MsgSaveFirst,
+                              TFormMessage::kSilver, true);
+  };
   FrameMenuPC = new TFrameMenuPC(this);
   beside(FrameMenuPC, PanelPC);
   FrameMenuHilfe = new TFrameMenuHilfe(this);
@@ -542,6 +559,28 @@ bool TForm_Main::FormClose() {
   }
   InstanceMutex.Release();
   return true;
+}
+
+void TForm_Main::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!PrinterThread) FormShow();
+}
+
+void TForm_Main::FormShow() {
+  try {
+    printerWindows_ = std::make_unique<app::PrinterThreadWindows>(LabelPrinter);
+    printerthread::PrinterDisplays().Add(printerWindows_.get());
+    printerthread::ThreadEnvironment env;
+    env.useRs232Usb = [] { return !FormEinstellenPC || FormEinstellenPC->GetUseRS232USB() == 1; };
+    env.useBluetooth = [] { return FormEinstellenPC && FormEinstellenPC->GetUseBluetooth() == 1; };
+    env.simulation = [] { return FormEinstellenPC && FormEinstellenPC->GetSimulation() == 1; };
+    env.tmpDir = TmpDir;
+    env.messenger = printerWindows_.get();
+    PrinterThread = new Thread_Printer(env);
+    PrinterThread->Start();
+  } catch (...) {
+    std::exit(-1);  // no printer thread, no program
+  }
 }
 
 void TForm_Main::closeEvent(QCloseEvent* event) {

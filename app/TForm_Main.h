@@ -33,10 +33,12 @@ class TFrameMenuRasterBearbeiten;
 class TFrameMenuPrinter;
 class TFrameMenuPC;
 class TFrameMenuHilfe;
+class Thread_Printer;
 
 namespace app {
 
 class DataViewLinks;
+class PrinterThreadWindows;
 
 // Where the program starts and where it keeps its single-instance lock.
 // The program takes both from the process; tests give their own.
@@ -103,6 +105,11 @@ class TForm_Main : public QWidget {
   // the report.
   std::unique_ptr<app::DataViewLinks> DataViewLinks;
 
+  // The printer thread, started when the window is first shown and stopped
+  // before anything else goes.
+  Thread_Printer* PrinterThread = nullptr;
+  void FormShow();
+
   // The back-to-idle step that nearly every user action runs first and
   // last: hides the menus and sets what can be used on the page shown.
   void CloseMenusAndRefresh();
@@ -142,6 +149,7 @@ class TForm_Main : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
@@ -155,6 +163,8 @@ class TForm_Main : public QWidget {
   // it after the back-to-idle step when `mayOpen` agrees.
   bool ToggleMenu(platform::SpeedButton* button, QWidget* menu, const std::function<bool()>& mayOpen);
   void SelectDataRow(int row);
+
+  std::unique_ptr<app::PrinterThreadWindows> printerWindows_;
 
   // Key preview sees each event once, though Qt offers it to every parent.
   const QEvent* lastPreviewed_ = nullptr;

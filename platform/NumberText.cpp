@@ -31,6 +31,13 @@ std::optional<std::uint32_t> ParseHex(std::string_view text) {
   return ParseWhole<std::uint32_t>(text, 16);
 }
 
+std::string FixedText(double value, int decimals) {
+  char buffer[64];
+  auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  if (error != std::errc()) return "?";
+  return std::string(buffer, end);
+}
+
 std::string Hex8(std::uint32_t value) {
   char buffer[16];
   std::snprintf(buffer, sizeof buffer, "%08X", static_cast<unsigned>(value));

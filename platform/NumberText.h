@@ -14,5 +14,8 @@ std::optional<std::int32_t> ParseDecimal(std::string_view text);
 std::optional<std::uint32_t> ParseHex(std::string_view text);
 // Eight upper-case hexadecimal digits ("%08X"): version lines, checksums.
 std::string Hex8(std::uint32_t value);
+// A fraction with `decimals` digits after a '.' ("%.2f"), rounded to
+// nearest, whatever the process's locale says the separator is.
+std::string FixedText(double value, int decimals);
 
 }  // namespace platform

@@ -13,6 +13,9 @@ struct Pending {
   const std::function<void()>* step;
   std::exception_ptr error;
   bool done = false;
+  // A queued step owns its function and its record; nobody waits for it.
+  std::function<void()> owned;
+  bool queued = false;
 };
 
 std::mutex g_mutex;
@@ -47,7 +50,7 @@ void SetSynchronizeWakeHook(std::function<void()> hook) {
 
 void Synchronize(const std::function<void()>& step) {
   std::function<void()> wake;
-  Pending pending{&step, nullptr, false};
+  Pending pending{&step, nullptr, false, {}, false};
   {
     std::unique_lock lock(g_mutex);
     if (!g_hasGui || g_gui == std::this_thread::get_id()) {
@@ -65,6 +68,27 @@ void Synchronize(const std::function<void()>& step) {
   if (pending.error) std::rethrow_exception(pending.error);
 }
 
+void Queue(std::function<void()> step) {
+  std::function<void()> wake;
+  {
+    std::unique_lock lock(g_mutex);
+    if (!g_hasGui || g_gui == std::this_thread::get_id()) {
+      lock.unlock();
+      try {
+        step();
+      } catch (...) {
+      }
+      return;
+    }
+    auto* pending = new Pending{nullptr, nullptr, false, std::move(step), true};
+    pending->step = &pending->owned;
+    g_queue.push_back(pending);
+    wake = g_wake;
+  }
+  g_changed.notify_all();
+  if (wake) wake();
+}
+
 void CheckSynchronize() {
   for (;;) {
     Pending* p;
@@ -79,6 +103,10 @@ void CheckSynchronize() {
       (*p->step)();
     } catch (...) {
       error = std::current_exception();
+    }
+    if (p->queued) {
+      delete p;
+      continue;
     }
     {
       std::lock_guard lock(g_mutex);

@@ -16,6 +16,14 @@ namespace platform {
 // the step at once. An exception thrown by the step is rethrown here.
 void Synchronize(const std::function<void()>& step);
 
+// Runs `step` in the GUI thread later and returns at once: for progress a
+// worker reports while it holds something the GUI thread may want (the port
+// lock), so it never waits for the GUI. Steps run in the order queued,
+// together with the synchronised ones. On the GUI thread, or with no GUI
+// thread registered, it runs at once. An exception thrown by the step is
+// dropped.
+void Queue(std::function<void()> step);
+
 void SetGuiThread();  // the calling thread becomes the GUI thread
 bool IsGuiThread();
 bool HasGuiThread();

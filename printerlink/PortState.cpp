@@ -13,14 +13,28 @@ std::recursive_mutex& PortLock() {
   return lock;
 }
 
+// How often the calling thread holds the lock (it may take it again).
+thread_local int t_held = 0;
+
 }  // namespace
 
 int ComPortHandle = kNoPort;
 std::atomic<int> ComPortNumber{kNoPort};
 
 void ComLockCreate() { PortLock(); }
-void ComLock() { PortLock().lock(); }
-void ComUnlock() { PortLock().unlock(); }
-bool ComTryLock() { return PortLock().try_lock(); }
+void ComLock() {
+  PortLock().lock();
+  ++t_held;
+}
+void ComUnlock() {
+  --t_held;
+  PortLock().unlock();
+}
+bool ComTryLock() {
+  if (!PortLock().try_lock()) return false;
+  ++t_held;
+  return true;
+}
+bool ComLockHeldHere() { return t_held > 0; }
 
 }  // namespace printerlink

@@ -23,6 +23,9 @@ void ComUnlock();
 // Takes the lock only when it is free at once (for the GUI thread, which
 // must never wait on it).
 bool ComTryLock();
+// Whether the calling thread holds the lock: a step that would wait for the
+// GUI thread must not run under it.
+bool ComLockHeldHere();
 
 // Holds the port lock for a scope.
 class ComLockGuard {

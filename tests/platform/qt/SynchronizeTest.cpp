@@ -5,6 +5,7 @@
 #include <atomic>
 #include <stdexcept>
 #include <thread>
+#include <vector>
 
 #include "platform/Synchronize.h"
 #include "platform/WorkerThread.h"
@@ -71,4 +72,20 @@ TEST(WorkerThread, WaitingOnTheGuiThreadDoesNotDeadlockASynchronisingWorker) {
   worker.WaitFor();
   EXPECT_TRUE(worker.Finished());
   EXPECT_GT(worker.stepsOnGui.load(), 0);
+}
+
+TEST(Synchronize, QueuedStepsDoNotWaitAndRunInOrder) {
+  std::vector<int> order;
+  std::atomic<bool> queued{false};
+  std::thread worker([&] {
+    for (int i = 0; i < 3; ++i) Queue([&order, i] { order.push_back(i); });
+    queued = true;  // without the GUI thread having run anything
+  });
+  worker.join();
+  EXPECT_TRUE(queued);
+  EXPECT_TRUE(order.empty());
+  WaitWhilePumping([&] { return order.size() == 3; });
+  EXPECT_EQ(order, (std::vector<int>{0, 1, 2}));
+  Queue([&] { order.push_back(3); });  // on the GUI thread: at once
+  EXPECT_EQ(order.size(), 4u);
 }

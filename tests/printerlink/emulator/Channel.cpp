@@ -67,12 +67,20 @@ std::optional<std::uint8_t> Channel::Read(int timeoutMs) {
 }
 
 void Channel::SleepUntil(Clock::time_point when) {
+  // A sleep wakes some tens of microseconds late on a busy machine, which a
+  // paced line of short exchanges would show as pauses a real line does not
+  // have: the last stretch is waited out awake.
+  constexpr auto kAwake = std::chrono::microseconds(100);
   for (;;) {
     auto left = when - Clock::now();
     if (left <= Clock::duration::zero()) return;
-    if (left < std::chrono::milliseconds(1)) {
-      std::this_thread::sleep_for(left);
+    if (left <= kAwake) {
+      while (Clock::now() < when) std::this_thread::yield();
       return;
+    }
+    if (left < std::chrono::milliseconds(1)) {
+      std::this_thread::sleep_for(left - kAwake);
+      continue;
     }
     Pump(static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(left).count()));
   }
@@ -81,15 +89,17 @@ void Channel::SleepUntil(Clock::time_point when) {
 void Channel::Sleep(int ms) { SleepUntil(Clock::now() + std::chrono::milliseconds(ms)); }
 
 void Channel::Write(std::string_view bytes) {
-  // An answer cannot leave before its question has fully arrived.
-  if (charTime_ != Clock::duration::zero()) SleepUntil(inFree_);
   std::size_t done = 0;
   while (done < bytes.size()) {
     Pump(0);
     while (flowControl_ && heldByPc_) Pump(50);
     std::size_t chunk = std::min(kChunk, bytes.size() - done);
     if (charTime_ != Clock::duration::zero()) {
-      outFree_ = std::max(outFree_, Clock::now()) + charTime_ * static_cast<long>(chunk);
+      // The line carries one character after the other: an answer starts
+      // once its question has fully arrived and the line is free, and its
+      // last character arrives a character time per character later. One
+      // wait covers both, so the emulator adds no pause of its own.
+      outFree_ = std::max({outFree_, inFree_, Clock::now()}) + charTime_ * static_cast<long>(chunk);
       SleepUntil(outFree_);
     }
     std::size_t sent = 0;

@@ -99,6 +99,8 @@ std::vector<std::string> PrinterEmulator::FileNames() const {
 
 void PrinterEmulator::SetSetting(const std::string& key, const std::string& value) {
   std::lock_guard<std::mutex> lock(mutex_);
+  if (key == "RTC") clockFixed_ = true;
+  if (key == "OPTION.D0216.ZEILE 1") line1Fixed_ = true;
   settings_.Set(key, value);
 }
 
@@ -207,6 +209,32 @@ void PrinterEmulator::ApplyPendingLevel(bool poll) {
     state_ = pending_->target;
     pending_.reset();
   }
+}
+
+void PrinterEmulator::AdvanceCounter() {
+  // One print a second while printing.
+  const auto now = std::chrono::steady_clock::now();
+  if (state_ != 50) {
+    counted_ = now;
+    return;
+  }
+  const auto prints = std::chrono::duration_cast<std::chrono::seconds>(now - counted_).count();
+  if (prints <= 0) return;
+  counted_ += std::chrono::seconds(prints);
+  const auto fields = Words(settings_.Get("COUNTER").value_or("1 0"));
+  auto increment = fields.size() > 0 ? ParseUnsigned(fields[0]) : std::nullopt;
+  auto count = fields.size() > 1 ? ParseUnsigned(fields[1]) : std::nullopt;
+  if (!increment || !count) return;
+  settings_.SetField("COUNTER", 1, std::to_string(*count + *increment * static_cast<std::uint32_t>(prints)));
+}
+
+std::string PrinterEmulator::DisplayLine1() const {
+  static const char* const kNames[] = {"Aus", "Standby", "Aufstarten", "PC", "Stop", "Drucken", "Pause", "FL",
+                                       "Fehler"};
+  std::string name = state_ >= 0 && state_ <= 80 && state_ % 10 == 0 ? kNames[state_ / 10] : "?";
+  if (state_ == 80) name += " " + std::to_string(errorCode_);
+  name.resize(18, ' ');
+  return name;
 }
 
 void PrinterEmulator::AbortDownload() {
@@ -332,6 +360,10 @@ void PrinterEmulator::SendReply(Channel& line, const std::string& text, const st
 
 void PrinterEmulator::Handle(Channel& line, const std::string& command) {
   Record(EntryKind::Command, command);
+  if (silent_) {
+    Record(EntryKind::Fault, "silent");
+    return;
+  }
   const std::string keyword = Keyword(command);
   if (keyword == "DOWNLOADS") return HandleDownload(line, command);
   if (keyword == "UPLOADS") return HandleUpload(line, command);
@@ -349,6 +381,7 @@ std::string PrinterEmulator::Execute(const std::string& command, bool& enterBoot
   const std::string& keyword = words[0];
   std::lock_guard<std::mutex> lock(mutex_);
   auto fileName = [&](std::size_t i) { return UpperPrinterName(words[i]); };
+  AdvanceCounter();
 
   if (command == "INFO.SYSTEM") return std::to_string(options_.systemId);
   if (keyword == "STATUS") {
@@ -434,14 +467,22 @@ std::string PrinterEmulator::Execute(const std::string& command, bool& enterBoot
     return "";
   }
   if (keyword == "OPTION.D0216.BUTTON.PRESS" && words.size() == 2) return "";
+  if (command == "RTC" && !clockFixed_) return clock_.Text();
+  if (command == "OPTION.D0216.ZEILE 1" && !line1Fixed_) return DisplayLine1();
   if (keyword == "RTC.TIME" && words.size() == 2) {
-    settings_.SetField("RTC", 2, words[1]);
-    return "";
+    if (clockFixed_) {
+      settings_.SetField("RTC", 2, words[1]);
+      return "";
+    }
+    return clock_.SetTime(words[1]) ? "" : "Fehler 1";
   }
   if (keyword == "RTC.DATE" && words.size() == 3) {
-    settings_.SetField("RTC", 0, words[1]);
-    settings_.SetField("RTC", 1, words[2]);
-    return "";
+    if (clockFixed_) {
+      settings_.SetField("RTC", 0, words[1]);
+      settings_.SetField("RTC", 1, words[2]);
+      return "";
+    }
+    return clock_.SetDate(words[1]) ? "" : "Fehler 1";
   }
   if (keyword == "COUNTER" && words.size() == 4 && words[2] == "0" && words[3] == "ZAMFI") {
     settings_.Set("COUNTER", words[1] + " 0");

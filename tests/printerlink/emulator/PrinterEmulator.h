@@ -5,8 +5,10 @@
 // a settings store that answers the poll schedule, "KONFIG.SAVE", "RESET",
 // a file store behind "DOWNLOADS", "UPLOADS", "CRC", "TYPE", "DEL", "REN",
 // "MAXDT", "DT", and after "RESET.BOOTLOADER" (at state 70) the controller's
-// STM32 boot loader until its Go. It keeps a transcript and shows faults on
-// request.
+// STM32 boot loader until its Go. Its clock runs, its counter counts while it
+// prints, and its display unit's second line shows the state. It keeps a
+// transcript, shows faults on request, and can go silent like a printer
+// that was switched off or unplugged, and come back.
 //
 //   printeremu::PrinterEmulator printer;          // options as needed
 //   ASSERT_TRUE(printer.Start().ok());
@@ -26,6 +28,7 @@
 
 #include "BootLoader.h"
 #include "Faults.h"
+#include "PrinterClock.h"
 #include "Pty.h"
 #include "SettingsStore.h"
 #include "Transcript.h"
@@ -70,13 +73,20 @@ class PrinterEmulator {
   void RemoveFile(const std::string& name);
   std::vector<std::string> FileNames() const;
 
-  // Settings, by query word ("MASCHINE", "DPI.MODUS 3", ...).
+  // Settings, by query word ("MASCHINE", "DPI.MODUS 3", ...). Setting "RTC"
+  // or "OPTION.D0216.ZEILE 1" fixes the reply that otherwise follows the
+  // clock or the state.
   void SetSetting(const std::string& key, const std::string& value);
   std::optional<std::string> Setting(const std::string& key) const;
 
   int State() const;
   void SetState(int state, int errorCode = 0);
   bool InBootLoader() const { return inBootLoader_; }
+
+  // A silent printer takes every line and answers none, until it answers
+  // again.
+  void SetSilent(bool silent) { silent_ = silent; }
+  bool Silent() const { return silent_; }
 
   void AddFault(const Fault& fault);
   void AddBootFault(const BootFault& fault);
@@ -118,12 +128,15 @@ class PrinterEmulator {
   void Record(EntryKind kind, std::string text);
   void AbortDownload();
   void ApplyPendingLevel(bool poll);
+  void AdvanceCounter();
+  std::string DisplayLine1() const;
 
   EmulatorOptions options_;
   Pty pty_;
   int wake_[2] = {-1, -1};
   std::thread thread_;
   std::atomic<bool> inBootLoader_{false};
+  std::atomic<bool> silent_{false};
   BootLoader boot_;
 
   mutable std::mutex mutex_;
@@ -136,6 +149,10 @@ class PrinterEmulator {
   std::vector<BootFault> bootFaults_;
   std::vector<TranscriptEntry> transcript_;
   std::optional<Staged> staged_;
+  PrinterClock clock_;
+  bool clockFixed_ = false;
+  bool line1Fixed_ = false;
+  std::chrono::steady_clock::time_point counted_ = std::chrono::steady_clock::now();
 };
 
 }  // namespace printeremu

@@ -28,7 +28,8 @@ struct Default {
   bool writable;
 };
 
-// Replies of a machine of type 3 with a display unit option off.
+// Replies of a machine of type 3 with a display unit and a LAN module, so
+// that every query of the poll schedule is asked.
 constexpr Default kDefaults[] = {
     {"MASCHINE", "3", true},
     {"AUSRICHTUNG", "0", true},
@@ -57,7 +58,7 @@ constexpr Default kDefaults[] = {
     {"ZPOS.SPEED", "0 0", false},
     {"MMI", "1", true},
     {"MMI.REDADID.MODUS", "0", true},
-    {"OPTION", "0", true},
+    {"OPTION", "3", true},
     {"OPTION.REDADID.MODUS", "0", true},
     {"OPTION.D0216.MODUS", "0", true},
     {"OPTION.D0216.BUTTON", "0", true},
@@ -67,18 +68,18 @@ constexpr Default kDefaults[] = {
     {"OPTION.SIGNALUNIT.HORN", "0 0 0 0 0 0 0 0", true},
     {"OPTION.SIGNALUNIT.SIGNAL", "0 0 0 0 0 0 0 0", true},
     {"OPTION.D0216.ZEILE 0", "Tarvik23 Printer  ", false},
-    {"OPTION.D0216.ZEILE 1", "Stop              ", false},
-    {"RTC", "01.01.2026 Do 12:00:00", false},
+    {"OPTION.D0216.ZEILE 1", "Stop              ", false},  // follows the state unless set
+    {"RTC", "01.01.2026 Do 12:00:00", false},                 // the running clock unless set
     {"COUNTER", "1 0", true},
     {"HEAD.PULSDAUER", "50 20 10", true},
     {"HEAD.HEIZUNG", "5", true},
     {"HEAD.H600DPI", "0", true},
     {"INFO.DEVICE", "ZozaZade23 emulated", false},
     {"INFO.FIRMWARE", "V1.00 emulated", false},
-    {"ECOM.INFO.KIT", "00000000", false},
+    {"ECOM.INFO.KIT", "00000001", false},
     {"ECOM.LAN.NAME", "TARVIK23", false},
-    {"ECOM.LAN.MAC", "00:00:00:00:00:00", false},
-    {"ECOM.LAN.IP", "0.0.0.0", false},
+    {"ECOM.LAN.MAC", "02:00:5E:10:00:23", false},
+    {"ECOM.LAN.IP", "192.168.1.23", false},
     {"IO.BASIC", "00000000", false},
     {"AD", "24130 5020 0 1210 3050 41", false},
     {"DT", "1 0", true},

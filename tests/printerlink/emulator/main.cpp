@@ -1,8 +1,13 @@
-// The printer emulator as a program, for trying the link by hand:
+// The printer emulator as a program, for trying the link and the program by
+// hand:
 //   printer_emulator [--paced] [--boot-loader] [--link /dev/ttyUSB42]
 // prints the pseudo-terminal's path and answers until it is interrupted.
 // --link makes a symbolic link under a serial device name, so the program's
-// port search finds the emulator like a USB serial port.
+// port search finds the emulator like a USB serial port; the terminal is
+// then opened to every user, since making the link needs root but the
+// program runs as the operator. SIGUSR1 makes the printer go silent (as if
+// unplugged) and, sent again, answer again.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -14,7 +19,9 @@
 
 namespace {
 volatile std::sig_atomic_t g_stop = 0;
+volatile std::sig_atomic_t g_toggles = 0;
 void OnSignal(int) { g_stop = 1; }
+void OnToggle(int) { g_toggles = g_toggles + 1; }
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -37,15 +44,30 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", started.error().c_str());
     return 1;
   }
-  if (!link.empty() && ::symlink(printer.DevicePath().c_str(), link.c_str()) != 0) {
-    std::perror(link.c_str());
-    return 1;
+  if (!link.empty()) {
+    // A link left by an emulator that was killed goes; a real device never.
+    struct stat st {};
+    if (::lstat(link.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) ::unlink(link.c_str());
+    if (::symlink(printer.DevicePath().c_str(), link.c_str()) != 0) {
+      std::perror(link.c_str());
+      return 1;
+    }
+    ::chmod(printer.DevicePath().c_str(), 0666);
   }
   std::printf("%s\n", printer.DevicePath().c_str());
   std::fflush(stdout);
   std::signal(SIGINT, OnSignal);
   std::signal(SIGTERM, OnSignal);
-  while (!g_stop) ::pause();
+  std::signal(SIGUSR1, OnToggle);
+  int toggles = 0;
+  while (!g_stop) {
+    ::pause();
+    for (; toggles < g_toggles; ++toggles) {
+      printer.SetSilent(!printer.Silent());
+      std::printf("%s\n", printer.Silent() ? "silent" : "answering");
+      std::fflush(stdout);
+    }
+  }
   if (!link.empty()) ::unlink(link.c_str());
   return 0;
 }

@@ -1,0 +1,90 @@
+// One full pass of the printer thread's poll schedule (every item due, as
+// after a connection or a request) against the printer emulator paced at
+// the line's 115200 baud. The figure is the time the pass's own command and
+// reply characters need on the line, one after the other, as a fraction of
+// the time the pass took: 1.0 would be a line that never pauses.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "PrinterEmulator.h"
+#include "platform/PortRegistry.h"
+#include "printerlink/SerialLink.h"
+#include "printerlink/thread/PollSchedule.h"
+#include "printerlink/thread/PortCommandLink.h"
+
+namespace {
+
+constexpr double kCharSeconds = 10.0 / 115200;  // start, eight data bits, stop
+
+// Characters that crossed the line: commands with their CR, replies with
+// STX and ETX.
+std::size_t LineCharacters(const printeremu::PrinterEmulator& printer, std::size_t& exchanges) {
+  std::size_t n = 0;
+  exchanges = 0;
+  for (const auto& e : printer.Transcript()) {
+    if (e.kind == printeremu::EntryKind::Command) {
+      n += e.text.size() + 1;
+      ++exchanges;
+    }
+    if (e.kind == printeremu::EntryKind::Reply) n += e.text.size() + 2;
+  }
+  return n;
+}
+
+}  // namespace
+
+int main() {
+  using namespace printerlink;
+  using namespace printerthread;
+  printeremu::EmulatorOptions options;
+  options.pacedBaud = 115200;
+  printeremu::PrinterEmulator printer(options);
+  if (auto started = printer.Start(); !started) {
+    std::fprintf(stderr, "emulator: %s\n", started.error().c_str());
+    return 1;
+  }
+  platform::FixedPortRegistry ports({{1, printer.DevicePath(), platform::kPortKindUsb}});
+  platform::SetPortRegistry(&ports);
+  ComPortHandle = ComPortOpen(1);
+  if (ComPortHandle < 0 || ComPortSetup(ComPortHandle, kLinkBaud, false) != 0) {
+    std::fprintf(stderr, "cannot open the emulator's port\n");
+    return 1;
+  }
+
+  PortCommandLink link;
+  PrinterSession session(link, nullptr, [] { return false; });
+  PrinterMirror mirror;
+  PrinterWindowState windows;
+  PrinterQueries queries(session, mirror, {});
+  PollSchedule schedule(mirror, windows);
+
+  constexpr int kPasses = 7;
+  std::vector<double> fractions;
+  double seconds = 0, lineSeconds = 0;
+  std::size_t exchanges = 0;
+  bool ok = true;
+  for (int pass = 0; pass <= kPasses; ++pass) {
+    PollCounters counters;  // Cycle 0: every item is due
+    printer.ClearTranscript();
+    const auto start = std::chrono::steady_clock::now();
+    const auto end = schedule.RunPass(queries, counters, [] { return false; }, [] {});
+    const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    ok = ok && end == PollSchedule::PassEnd::Completed && counters.Changes == kPollItems;
+    const double line = LineCharacters(printer, exchanges) * kCharSeconds;
+    if (pass == 0) continue;  // the first pass warms up
+    fractions.push_back(line / took);
+    seconds = took;
+    lineSeconds = line;
+  }
+  (void)ComPortClose(&ComPortHandle);
+  platform::SetPortRegistry(nullptr);
+
+  std::sort(fractions.begin(), fractions.end());
+  std::printf("poll schedule, one full pass of %zu items (%zu exchanges) at 115200 baud\n", kPollItems, exchanges);
+  std::printf("  pass: %.1f ms, its characters on the line: %.1f ms\n", seconds * 1000, lineSeconds * 1000);
+  std::printf("  line time / pass time: median %.3f (worst %.3f, best %.3f)%s\n", fractions[fractions.size() / 2],
+              fractions.front(), fractions.back(), ok ? "" : "  FAILED");
+  return ok ? 0 : 1;
+}

@@ -1,0 +1,289 @@
+#include "printerlink/thread/Thread_Printer.h"
+
+#include "platform/Clock.h"
+#include "printerlink/PortControl.h"
+#include "printerlink/PortSearch.h"
+#include "printerlink/PortState.h"
+#include "printerlink/thread/CaptionTable.h"
+#include "printerlink/thread/SimulationDemo.h"
+
+using namespace printerthread;
+
+namespace {
+
+ThreadEnvironment WithDefaults(ThreadEnvironment env) {
+  if (!env.requests) env.requests = &PrinterRequests();
+  if (!env.captions) env.captions = &PrinterCaptionTable();
+  if (!env.windows) env.windows = &PrinterWindows();
+  if (!env.displays) env.displays = &PrinterDisplays();
+  if (!env.useRs232Usb) env.useRs232Usb = [] { return true; };
+  if (!env.useBluetooth) env.useBluetooth = [] { return false; };
+  if (!env.simulation) env.simulation = [] { return false; };
+  return env;
+}
+
+}  // namespace
+
+Thread_Printer::Thread_Printer(ThreadEnvironment env)
+    : platform::WorkerThread("Printer"),
+      env_(WithDefaults(std::move(env))),
+      captions_(env_.captions->Get()),
+      session_(env_.link ? *env_.link : portLink_, env_.messenger, [this] { return Terminated(); }),
+      queries_(session_, mirror_, env_.localNow),
+      writers_(session_, mirror_, *env_.windows, env_.localNow, env_.tmpDir),
+      schedule_(mirror_, *env_.windows) {}
+
+Thread_Printer::~Thread_Printer() {
+  // The loop must be gone before the members it uses.
+  Terminate();
+  WaitFor();
+  session_.Retire();
+}
+
+void Thread_Printer::Execute() {
+  try {
+    ResetDisplay();
+    ZeroCounters();
+    mirror_.LinkState = kUnknown;
+    Simulating = false;
+    searchPosition_ = 0;
+    for (;;) {
+      if (Terminated()) break;
+      if (closeRequested_.exchange(false)) ClosePort();
+      captions_ = env_.captions->Get();
+      queries_.SetCaptions(captions_);
+      SimulationStep();
+      queries_.SetSimulating(Simulating);
+      writers_.SetSimulating(Simulating);
+      if (Simulating) {
+        SimulationCycle();
+        continue;
+      }
+      if (mirror_.LinkState == kUnknown && !SearchAndOpen()) continue;
+      if ((counters_.Cycle == 0 || counters_.Errors != 0) && !Probe()) continue;
+      PollCycle();
+    }
+  } catch (...) {
+    // Whatever escaped the loop ends the thread; the port is closed below.
+  }
+  ClosePort();
+  Terminate();
+}
+
+void Thread_Printer::ZeroCounters() { counters_ = PollCounters{}; }
+
+// ---- connecting ----
+
+bool Thread_Printer::SearchAndOpen() {
+  const unsigned n = printerlink::ComPortFind(searchPosition_, env_.useRs232Usb(), env_.useBluetooth());
+  searchPosition_ = n;
+  if (n == 0) {
+    ShowSearching(10);
+    session_.Sleep(10);
+    return false;
+  }
+  if (OpenPort(n) != 0) {
+    ShowSearching(10);
+    ResetDisplay();
+    session_.Sleep(10);
+    return false;
+  }
+  ZeroCounters();  // so the probe follows at once
+  return true;
+}
+
+bool Thread_Printer::Probe() {
+  mirror_.LinkState = kUnknown;
+  if (!Terminated()) queries_.ProbeSystem();
+  if (mirror_.LinkState == kUnknown) {
+    ClosePort();
+    ShowSearching(10);
+    ResetDisplay();
+    session_.Sleep(10);
+    return false;
+  }
+  PortLabelText.clear();
+  ShowPortLabel();
+  counters_.Errors = 0;
+  return true;
+}
+
+int Thread_Printer::OpenPort(unsigned n) {
+  ClosePort();
+  printerlink::ComLockGuard lock;
+  try {
+    printerlink::ComPortHandle = printerlink::ComPortOpen(n);
+    if (printerlink::ComPortHandle == printerlink::kNoPort) return -2;
+    platform::SleepMs(10);
+    if (printerlink::ComPortSetup(printerlink::ComPortHandle, printerlink::kLinkBaud, false) != 0) {
+      (void)printerlink::ComPortClose(&printerlink::ComPortHandle);
+      return -3;
+    }
+    platform::SleepMs(10);
+    return 0;
+  } catch (...) {
+    (void)printerlink::ComPortClose(&printerlink::ComPortHandle);
+    return -4;
+  }
+}
+
+void Thread_Printer::ClosePort() {
+  try {
+    printerlink::ComLockGuard lock;
+    (void)printerlink::ComPortClose(&printerlink::ComPortHandle);
+  } catch (...) {
+  }
+}
+
+// ---- polling ----
+
+void Thread_Printer::PollCycle() {
+  const auto end = schedule_.RunPass(
+      queries_, counters_, [this] { return Terminated(); }, [this] { ServeRequests(); });
+  if (end != PollSchedule::PassEnd::Completed) return;
+  if (counters_.Changes != 0) {
+    counters_.Changes = 0;
+    if (!Terminated()) RefreshDisplay();
+  }
+  if (mirror_.LinkState == kUnknown) {
+    ZeroCounters();
+    return;
+  }
+  // The items' periods alone pace the exchanges.
+  session_.Sleep(1);
+  ++counters_.Cycle;
+}
+
+void Thread_Printer::SimulationStep() {
+  try {
+    if (env_.simulation()) {
+      if (!Simulating) {
+        Simulating = true;
+        // The demo needs no port, and a printer left connected would keep a
+        // port that the search cannot hand to anyone else.
+        ClosePort();
+        ResetDisplay();
+        // In force before the label tells the windows that the demo runs.
+        mirror_.LinkState = kLinkAnswering;
+        mirror_.CliWord = kSimulatedCliWord;
+        mirror_.MachineType = 0;
+        lastSimulatedType_ = kUnknown;
+        PortLabelText = captions_->Simulation;
+        ShowPortLabel();
+      }
+      if (mirror_.MachineType == lastSimulatedType_) return;
+      lastSimulatedType_ = mirror_.MachineType;
+      FillDemoValues(mirror_, *captions_);
+      return;
+    }
+    if (Simulating) {
+      ZeroCounters();
+      mirror_.LinkState = kUnknown;
+      PortLabelText.assign(1, '.');
+      ShowPortLabel();
+      // The demo values must not stay on show as if a printer had sent them.
+      ResetDisplay();
+    }
+    Simulating = false;
+  } catch (...) {
+  }
+}
+
+void Thread_Printer::SimulationCycle() {
+  const auto end = schedule_.RunSimulationPass(
+      queries_, counters_, [this] { return Terminated(); }, [this] { ServeRequests(); });
+  if (end != PollSchedule::PassEnd::Completed) return;
+  if (counters_.Changes != 0) {
+    counters_.Changes = 0;
+    RefreshDisplay();
+  }
+  session_.Sleep(100);
+  ++counters_.Cycle;
+}
+
+void Thread_Printer::ServeRequests() {
+  RequestBoard& b = *env_.requests;
+  GroupTransfer& transfer = env_.groupTransfer ? *env_.groupTransfer : static_cast<GroupTransfer&>(notAvailable_);
+  ServiceSequences& services = env_.services ? *env_.services : static_cast<ServiceSequences&>(notAvailable_);
+  unsigned count = 0;
+  // Each flag is taken with its values before its sequence runs; raised
+  // again meanwhile, it is served on the next pass.
+  auto serve = [&](auto& slot, auto&& run) {
+    auto request = slot.Take();
+    if (!request) return;
+    try {
+      run(*request);
+    } catch (...) {
+      // A failing sequence has reported what it could; the others still run.
+    }
+    ++count;
+  };
+  PrinterWriters& w = writers_;
+  PrinterSession& s = session_;
+  serve(b.MachineType, [&](const auto& r) { w.WriteMachineType(r); });
+  serve(b.Alignment, [&](const auto& r) { w.WriteAlignment(r); });
+  serve(b.Startup, [&](const auto& r) { w.WriteStartup(r); });
+  serve(b.Sleep, [&](const auto& r) { w.WriteSleep(r); });
+  serve(b.PrintModes, [&](const auto& r) { w.WritePrintModes(r); });
+  serve(b.StartMode, [&](const auto& r) { w.WriteStartMode(r); });
+  serve(b.StartShift, [&](const auto& r) { w.WriteStartShift(r); });
+  serve(b.InterfaceStart, [&](const auto& r) { w.WriteInterfaceStart(r); });
+  serve(b.Suppression, [&](const auto& r) { w.WriteSuppression(r); });
+  serve(b.SuppressionShift, [&](const auto& r) { w.WriteSuppressionShift(r); });
+  serve(b.RunOut, [&](const auto& r) { w.WriteRunOut(r); });
+  serve(b.ClockSource, [&](const auto& r) { w.WriteClockSource(r); });
+  serve(b.SpeedFactor, [&](const auto& r) { w.WriteSpeedFactor(r); });
+  serve(b.PanelType, [&](const auto& r) { w.WritePanelType(r); });
+  serve(b.PanelOption, [&](const auto& r) { w.WritePanelOption(r); });
+  serve(b.Programs, [&](const auto& r) { w.WritePrograms(r); });
+  serve(b.Clock, [&](const auto& r) { w.WriteClock(r); });
+  serve(b.Counter, [&](const auto& r) { w.WriteCounter(r); });
+  serve(b.PulseDuration, [&](const auto& r) { w.WritePulseDuration(r); });
+  serve(b.SelectDt, [&](const auto& r) { w.SelectDt(r); });
+  serve(b.RemoteDpi, [&](const auto& r) { w.WriteRemoteDpi(r); });
+  serve(b.Level, [&](const auto& r) { w.ChangeLevel(r); });
+  serve(b.DisplayButton, [&](const auto& r) { w.PressDisplayButton(r); });
+  serve(b.BackupConfig, [&](const auto& r) { services.BackupConfig(s, r); });
+  serve(b.RestoreConfig, [&](const auto& r) { services.RestoreConfig(s, r); });
+  serve(b.ConsoleCommand, [&](const auto& r) { services.RunConsoleCommand(s, r); });
+  serve(b.StoreConfig, [&](const auto& r) { services.StoreConfigFromEditor(s, r); });
+  serve(b.FetchConfig, [&](const auto& r) { services.FetchConfigForEditor(s, r); });
+  serve(b.FirmwareInstall, [&](const auto& r) { services.InstallFirmware(s, r); });
+  serve(b.DownloadGroup, [&](const auto& r) { transfer.DownloadGroup(s, r); });
+  serve(b.UploadGroup, [&](const auto& r) { transfer.UploadGroup(s, r); });
+  counters_.RoundRestart += count;
+}
+
+// ---- display steps ----
+
+void Thread_Printer::Sync(const std::function<void()>& step) { session_.Synchronize(step); }
+
+void Thread_Printer::ResetDisplay() {
+  mirror_ = PrinterMirror{};  // LinkState and CliWord -1, every value unknown
+  Sync([this] {
+    env_.windows->PrinterPrintText = kUnknown;
+    env_.windows->PrinterPrintMode = kUnknown;
+    const DisplayView view{mirror_, *captions_, *env_.requests, *env_.windows};
+    env_.displays->ForEach([&](PrinterDisplay& d) { d.ResetDisplay(view); });
+  });
+}
+
+void Thread_Printer::RefreshDisplay() {
+  Sync([this] {
+    env_.windows->PrinterPrintText = mirror_.DtValue;
+    env_.windows->PrinterPrintMode = mirror_.RemoteDpi;
+    const DisplayView view{mirror_, *captions_, *env_.requests, *env_.windows};
+    env_.displays->ForEach([&](PrinterDisplay& d) { d.RefreshDisplay(view); });
+  });
+}
+
+void Thread_Printer::ShowPortLabel() {
+  Sync([this] { env_.displays->ForEach([&](PrinterDisplay& d) { d.ShowPortLabel(PortLabelText); }); });
+}
+
+void Thread_Printer::ShowSearching(std::uint32_t interval) {
+  if (auto strip = strip_.Move(platform::TickCount(), interval)) {
+    PortLabelText = *strip;
+    ShowPortLabel();
+  }
+}
