@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "app/Konfig.h"
+#include "app/MainEditorHost.h"
 #include "app/ProgramFolders.h"
 #include "app/ShellFileOps.h"
 #include "app/TFormBedienungsmodus.h"
@@ -256,6 +257,10 @@ void TForm_Main::CreateFrames() {
   beside(FrameMenuPC, PanelPC);
   FrameMenuHilfe = new TFrameMenuHilfe(this);
   beside(FrameMenuHilfe, PanelHilfe);
+
+  editorHost_ = std::make_unique<app::MainEditorHost>(*this);
+  FrameBearbeiten->SetHost(editorHost_.get());
+  FrameBearbeiten->SetMenus(FrameMenuAnsichtBearbeiten, FrameMenuZoomBearbeiten, FrameMenuRasterBearbeiten);
 }
 
 void TForm_Main::resizeEvent(QResizeEvent*) {

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,8 @@ class TFrameMenuPC;
 class TFrameMenuHilfe;
 
 namespace app {
+
+class MainEditorHost;
 
 // Where the program starts and where it keeps its single-instance lock.
 // The program takes both from the process; tests give their own.
@@ -150,6 +153,8 @@ class TForm_Main : public QWidget {
   bool ToggleMenu(platform::SpeedButton* button, QWidget* menu, const std::function<bool()>& mayOpen);
   void SelectDataRow(int row);
 
+  // What the editor page reaches of this window.
+  std::unique_ptr<app::MainEditorHost> editorHost_;
   // Key preview sees each event once, though Qt offers it to every parent.
   const QEvent* lastPreviewed_ = nullptr;
   quint64 lastPreviewedStamp_ = 0;

@@ -24,11 +24,14 @@ int HoldBackDays(std::int32_t mask, int weekday);
 // The day number the layer prints when today is `today`.
 std::int64_t PrintedDay(const printdata::LayerObject& layer, const CivilDate& today);
 
+// The years a printed date can have; a date outside them prints "".
+inline constexpr std::int64_t kFirstYear = 1, kLastYear = 9999;
+
 // The layer's date code written out for day number `day`.
 std::string ExpandDateCode(const printdata::LayerObject& layer, std::int64_t day);
 
 // The date text of layer `layer` of the working copy at `now`; "" for a
-// layer outside 0..4.
+// layer outside 0..4 and for a date outside the years 1 to 9999.
 std::string FormatDate(const printdata::PrintText& work, unsigned layer, const LocalDateTime& now);
 
 // FormatDate for the present local date; "" for a layer outside 0..4 and on
