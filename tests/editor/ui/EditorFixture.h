@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <ostream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +22,9 @@
 #include "editor/ui/TFrameMenuZoomBearbeiten.h"
 #include "platform/Beep.h"
 #include "printdata/PrintText.h"
+
+// Readable failure messages for Qt's strings.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace editortest {
 
