@@ -283,8 +283,6 @@ void PositionFontPane::UpdatePositionY() {
   StorePane();
 }
 
-void PositionFontPane::ShowFontValue(Stepper& s, editor::StepRange range) { s.Control.ClampAndShow(range); }
-
 void PositionFontPane::UpdateFontWidth() {
   // A width that differs from the one shown is a change; a press without a
   // step leaves the height alone.
@@ -294,7 +292,7 @@ void PositionFontPane::UpdateFontWidth() {
   if (LabelSchriftProportional->Tag == 1 && changed) {
     LabelSchriftHoehe->Tag =
         editor::ClampStep(editor::ProportionalValue(width, ProportionalWidth, ProportionalHeight), editor::kFontHeightRange).Value;
-    ShowFontValue(height_, editor::kFontHeightRange);
+    height_.Control.ClampAndShow(editor::kFontHeightRange);
   }
   StorePane();
 }
@@ -306,7 +304,7 @@ void PositionFontPane::UpdateFontHeight() {
   if (LabelSchriftProportional->Tag == 1 && changed) {
     LabelSchriftBreite->Tag =
         editor::ClampStep(editor::ProportionalValue(height, ProportionalHeight, ProportionalWidth), editor::kFontWidthRange).Value;
-    ShowFontValue(width_, editor::kFontWidthRange);
+    width_.Control.ClampAndShow(editor::kFontWidthRange);
   }
   StorePane();
 }

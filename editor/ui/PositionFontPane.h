@@ -174,8 +174,4 @@ class PositionFontPane : public QWidget {
   TFrameBearbeiten* editor_;
   Stepper x_, y_, width_, height_, spacing_;
   editor::ui::ToggleControl align_, proportional_, fontKind_;
-
- private:
-  // Clamps the width or height after proportional sizing changed it.
-  void ShowFontValue(Stepper& s, editor::StepRange range);
 };

@@ -24,6 +24,7 @@ constexpr int kLabelWidth = 80;
 constexpr int kArea = 600;
 constexpr int kLayerRow = 34;
 constexpr int kWideRow = 40;
+constexpr int kMenuWidth = 8 + kLabelWidth + kArea + 16;
 
 void SetTextColour(QWidget* w, std::uint32_t colour) {
   QPalette pal = w->palette();
@@ -45,7 +46,7 @@ TFrameMenuAnsichtBearbeiten::TFrameMenuAnsichtBearbeiten(QWidget* owner) : QWidg
   setObjectName(QStringLiteral("FrameMenuAnsichtBearbeiten"));
   setFont(platform::VerdanaPx(11));
   platform::SetWindowColour(this, platform::colours::kSilver);
-  const int width = 8 + kLabelWidth + kArea + 16;
+  const int width = kMenuWidth;
   auto background = [this](const char* name) {
     auto* p = new platform::Panel(this);
     p->setObjectName(QString::fromLatin1(name));
@@ -57,10 +58,10 @@ TFrameMenuAnsichtBearbeiten::TFrameMenuAnsichtBearbeiten(QWidget* owner) : QWidg
   PanelMain2 = background("PanelMain2");
   PanelMain3 = background("PanelMain3");
 
-  auto row = [this, width](const QString& n, int top, int height, platform::Label** label, const QString& text) {
+  auto row = [this](const QString& n, int top, int height, platform::Label** label, const QString& text) {
     auto* panel = new platform::Panel(this);
     panel->setObjectName(QStringLiteral("Panel") + n);
-    panel->setGeometry(8, top, width - 16, height);
+    panel->setGeometry(8, top, kMenuWidth - 16, height);
     auto* l = new platform::Label(text, panel);
     l->setObjectName(QStringLiteral("Label") + n);
     l->setGeometry(8, 0, kLabelWidth - 8, height);

@@ -278,7 +278,9 @@ TEST_F(EditorFrame, ExportWritesTheLayerBlackOnWhite) {
       ASSERT_TRUE(c == qRgb(0, 0, 0) || c == qRgb(255, 255, 255)) << x << "," << y;
       black += c == qRgb(0, 0, 0);
       // Only layer 1's ink, which lies left of the date at column 60.
-      if (x >= 60) ASSERT_EQ(c, qRgb(255, 255, 255));
+      if (x >= 60) {
+        ASSERT_EQ(c, qRgb(255, 255, 255));
+      }
     }
   EXPECT_GT(black, 0);
 
