@@ -9,6 +9,7 @@
 #include "EditorFixture.h"
 #include "editor/ui/TFormBearbeitenDruckansicht.h"
 #include "editor/ui/TFrameBearbeitenDatum.h"
+#include "editor/ui/TFrameBearbeitenNotiz.h"
 #include "editor/ui/TFrameBearbeitenParameter.h"
 #include "editor/ui/TFrameBearbeitenText.h"
 #include "editor/ui/TFrameBearbeitenZeit.h"
@@ -121,7 +122,14 @@ TEST_F(EditorLayout, AnOperatorBuildsAPrintTextWithTextDateAndTime) {
   Shoot(editor->FormBearbeitenDruckansicht, "print-view");
 
   editor->FormBearbeitenDruckansicht->close();
+  editor->FrameBearbeitenParameter->SpeedButtonMoreLessClick(nullptr);
+  faults.clear();
+  CheckPlacement(editor, "FrameBearbeiten", faults);
+  for (const std::string& f : faults) ADD_FAILURE() << f;
+  Shoot(window.get(), "editor-parameters-extended");
   viewMenu->SpeedButtonNotizClick(nullptr);
+  editor->FrameBearbeitenNotiz->MemoNotiz->setPlainText(QStringLiteral("Charge 12\nnur f\u00fcr Kunde B"));
+  Shoot(window.get(), "editor-note");
   faults.clear();
   CheckPlacement(editor, "FrameBearbeiten", faults);
   for (const std::string& f : faults) ADD_FAILURE() << f;
