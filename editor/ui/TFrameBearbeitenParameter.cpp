@@ -24,12 +24,12 @@ namespace {
 constexpr int kBottomHeight = 64;
 constexpr int kRow[4] = {19, 75, 131, 187};
 
-struct Spec {
+struct ValuePanel {
   const char* panel;
   const char* title;
 };
 // The panels of the twenty values, in the order of ParameterIndex.
-constexpr Spec kSpecs[kParameterCount] = {
+constexpr ValuePanel kPanels[kParameterCount] = {
     {"PanelVorlauf", "Vorlauf"},           {"PanelDrucklaenge", "Drucklänge"}, {"PanelAnzahl", "Anzahl"},
     {"PanelAbstand", "Abstand"},           {"PanelAnzahl2", "Anzahl"},         {"PanelAbstand2", "Abstand"},
     {"PanelNachlauf", "Nachlauf"},         {"PanelLage", "Lage"},              {"PanelVorlaufX2", "Vorlauf"},
@@ -85,8 +85,8 @@ TFrameBearbeitenParameter::TFrameBearbeitenParameter(TFrameBearbeiten* editor, Q
 
   for (int i = 0; i < kParameterCount; ++i) {
     platform::Panel* set = i < kX2 ? PanelParameter : i < kVorlaufZ ? PanelParameterX2 : PanelParameterZ;
-    const QString panel = QString::fromLatin1(kSpecs[i].panel);
-    const QString title = QString::fromUtf8(kSpecs[i].title);
+    const QString panel = QString::fromLatin1(kPanels[i].panel);
+    const QString title = QString::fromUtf8(kPanels[i].title);
     StepControl& c = Values[static_cast<std::size_t>(i)];
     if (IsOrientation(i)) {
       const editor::ui::ToggleControl t = editor::ui::AddToggleControl(set, panel, title);
