@@ -12,6 +12,7 @@
 #include "app/DataViewLinks.h"
 #include "app/Konfig.h"
 #include "app/PrinterThreadWindows.h"
+#include "app/MainEditorHost.h"
 #include "app/ProgramFolders.h"
 #include "app/ShellFileOps.h"
 #include "app/TFormBedienungsmodus.h"
@@ -276,6 +277,9 @@ void TForm_Main::CreateFrames() {
   FrameDaten->Connect(DataViewLinks.get(), DataViewLinks.get(),
                       {FrameMenuAnsicht, FrameMenuOeffnen, FrameMenuSpeichern, FrameMenuSchliessen,
                        FrameMenuBearbeiten, FrameMenuSchutz});
+  editorHost_ = std::make_unique<app::MainEditorHost>(*this);
+  FrameBearbeiten->SetHost(editorHost_.get());
+  FrameBearbeiten->SetMenus(FrameMenuAnsichtBearbeiten, FrameMenuZoomBearbeiten, FrameMenuRasterBearbeiten);
 }
 
 void TForm_Main::resizeEvent(QResizeEvent*) {

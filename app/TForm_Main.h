@@ -39,6 +39,7 @@ namespace app {
 
 class DataViewLinks;
 class PrinterThreadWindows;
+class MainEditorHost;
 
 // Where the program starts and where it keeps its single-instance lock.
 // The program takes both from the process; tests give their own.
@@ -166,6 +167,9 @@ class TForm_Main : public QWidget {
 
   std::unique_ptr<app::PrinterThreadWindows> printerWindows_;
 
+
+  // What the editor page reaches of this window.
+  std::unique_ptr<app::MainEditorHost> editorHost_;
   // Key preview sees each event once, though Qt offers it to every parent.
   const QEvent* lastPreviewed_ = nullptr;
   quint64 lastPreviewedStamp_ = 0;

@@ -84,7 +84,13 @@ std::string ExpandDateCode(const printdata::LayerObject& layer, std::int64_t day
 std::string FormatDate(const printdata::PrintText& work, unsigned layer, const LocalDateTime& now) {
   if (layer >= static_cast<unsigned>(printdata::kLayerCount) || !IsValidDateTime(now)) return "";
   const printdata::LayerObject& l = work.Layers[layer];
-  return ExpandDateCode(l, PrintedDay(l, now.Date));
+  const std::int64_t day = PrintedDay(l, now.Date);
+  // A day offset from a file can carry the date out of the calendar the
+  // printer knows; such a date prints nothing rather than a year of six
+  // digits or a negative one.
+  const std::int64_t year = CivilFromDays(day).Year;
+  if (year < kFirstYear || year > kLastYear) return "";
+  return ExpandDateCode(l, day);
 }
 
 std::string RenderDateText(const printdata::PrintText& work, unsigned layer, const LocalDateTime& now) {

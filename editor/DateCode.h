@@ -24,12 +24,16 @@ int HoldBackDays(std::int32_t mask, int weekday);
 // The day number the layer prints when today is `today`.
 std::int64_t PrintedDay(const printdata::LayerObject& layer, const CivilDate& today);
 
+// The years a printed date can have; a date outside them prints "".
+inline constexpr std::int64_t kFirstYear = 1, kLastYear = 9999;
+
 // The layer's date code written out for day number `day`.
 std::string ExpandDateCode(const printdata::LayerObject& layer, std::int64_t day);
 
 // The date text of layer `layer` of the working copy at `now`; "" for a
-// layer outside 0..4 and for a `now` that is no date and time
-// (IsValidDateTime), such as a failed clock gives.
+// layer outside 0..4, for a date outside the years 1 to 9999 and for a
+// `now` that is no date and time (IsValidDateTime), such as a failed clock
+// gives.
 std::string FormatDate(const printdata::PrintText& work, unsigned layer, const LocalDateTime& now);
 
 // FormatDate for the present local date (or `now`); "" when the clock gives

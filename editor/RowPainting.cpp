@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "editor/DateFormats.h"
+#include "editor/ParameterValues.h"
 #include "editor/TimeFormats.h"
-#include "platform/DateTimeText.h"
 #include "printdata/PrintField.h"
 
 namespace editor {
@@ -20,14 +20,6 @@ std::string Trimmed(std::string_view s) {
 }
 
 std::string Millimetres(std::int32_t tenths) { return std::to_string(tenths / 10) + " mm"; }
-
-// Tenths as "12.3 mm" with the program's fixed decimal separator.
-std::string TenthsText(std::int32_t tenths) {
-  const std::int64_t v = tenths;
-  const std::int64_t magnitude = v < 0 ? -v : v;
-  return (v < 0 ? "-" : "") + std::to_string(magnitude / 10) + platform::kDecimalSeparator +
-         std::to_string(magnitude % 10) + " mm";
-}
 
 }  // namespace
 

@@ -1,9 +1,70 @@
 #include "editor/ui/TFrameMenuZoomBearbeiten.h"
 
+#include <algorithm>
+
+#include "editor/ui/PaneLook.h"
+#include "editor/ui/StepControl.h"
+#include "editor/ui/TFrameBearbeiten.h"
+#include "editor/ui/TFrameBearbeitenVorschau.h"
+#include "platform/qt/Fonts.h"
+#include "platform/qt/NamedColours.h"
+#include "printdata/PrintField.h"
+
 TFrameMenuZoomBearbeiten::TFrameMenuZoomBearbeiten(QWidget* owner) : QWidget(owner) {
   setObjectName(QStringLiteral("FrameMenuZoomBearbeiten"));
+  setFont(platform::VerdanaPx(11));
+  PanelMain = new platform::Panel(this);
+  PanelMain->setObjectName(QStringLiteral("PanelMain"));
+  PanelMain->SetColor(platform::colours::kSilver);
+  PanelMain->setGeometry(0, 0, 192, 64);
+  const editor::ui::StepControl c = editor::ui::AddStepControl(PanelMain, QStringLiteral("PanelZoom"),
+                                                               QStringLiteral("Zoom"), QStringLiteral("-"), QStringLiteral("+"));
+  c.Panel->SetColor(editor::ui::kEntryNormal);
+  c.Place(QRect(8, 8, 176, 48));
+  PanelZoom = c.Panel;
+  LabelZoomTitel = c.Title;
+  LabelZoom = c.Value;
+  SpeedButtonZoomDown = c.Down;
+  SpeedButtonZoomUp = c.Up;
+  LabelZoom->Tag = 4;
+  LabelZoom->setText(QStringLiteral("4x"));
+  connect(SpeedButtonZoomDown, &QAbstractButton::clicked, this, [this] { SpeedButtonZoomDownClick(SpeedButtonZoomDown); });
+  connect(SpeedButtonZoomUp, &QAbstractButton::clicked, this, [this] { SpeedButtonZoomUpClick(SpeedButtonZoomUp); });
+  resize(192, 64);
   hide();
 }
 
-void TFrameMenuZoomBearbeiten::SpeedButtonZoomDownClick(QObject*) {}
-void TFrameMenuZoomBearbeiten::SpeedButtonZoomUpClick(QObject*) {}
+void TFrameMenuZoomBearbeiten::mousePressEvent(QMouseEvent*) { PanelMainClick(PanelMain); }
+
+void TFrameMenuZoomBearbeiten::PanelMainClick(QObject*) {
+  if (editor_ && editor_->Host()) editor_->Host()->CloseMenusAndRefresh();
+}
+
+void TFrameMenuZoomBearbeiten::SpeedButtonZoomDownClick(QObject* sender) {
+  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
+  LabelZoom->Tag = LabelZoom->Tag - 1;
+  ApplyZoom();
+}
+
+void TFrameMenuZoomBearbeiten::SpeedButtonZoomUpClick(QObject* sender) {
+  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
+  LabelZoom->Tag = LabelZoom->Tag + 1;
+  ApplyZoom();
+}
+
+void TFrameMenuZoomBearbeiten::ApplyZoom() {
+  LabelZoom->Tag = std::clamp(LabelZoom->Tag, 1, 5);
+  const int zoom = LabelZoom->Tag;
+  SpeedButtonZoomDown->SetCaption(zoom == 1 ? QString() : editor::ui::DownCaption(QStringLiteral("-")));
+  SpeedButtonZoomUp->SetCaption(zoom == 5 ? QString() : editor::ui::UpCaption(QStringLiteral("+")));
+  LabelZoom->setText(QStringLiteral("%1x").arg(zoom));
+  if (!editor_) return;
+  editor_->LabelZoom->setText(LabelZoom->text());
+  TFrameBearbeitenVorschau* preview = editor_->FrameBearbeitenVorschau;
+  preview->ZoomBackground(preview->ImageHintergrund, zoom);
+  for (editor::ui::ImageControl* image : preview->ImageGross) preview->ZoomLayerImage(image, zoom);
+  preview->ZoomGrid(preview->ImageRaster, zoom);
+  editor_->PanelVorschau->resize(editor_->PanelVorschau->width(), printdata::kPrintFieldRows * zoom + 33);
+  editor_->LayoutPage();
+  if (editor_->Host()) editor_->Host()->CloseMenusAndRefresh();
+}

@@ -257,3 +257,21 @@ TEST(DateCode, TheClockCanBeReplaced) {
   SetLocalClock({});
   EXPECT_EQ(RenderDateText(work, 0).size(), 10u);
 }
+
+TEST(DateCode, ADateOutsideTheYearsOneTo9999PrintsNothing) {
+  PrintText work;
+  work.Layers[0].DayOffset = INT_MAX;  // year 5.8 million
+  EXPECT_EQ(RenderDateText(work, 0, On(2024, 3, 5)), "");
+  EXPECT_EQ(FormatDate(work, 0, On(2024, 3, 5)), "");
+  work.Layers[0].DayOffset = INT_MIN;
+  EXPECT_EQ(RenderDateText(work, 0, On(2024, 3, 5)), "");
+  // The last and first days of the range still print.
+  work.Layers[0].DayOffset = static_cast<std::int32_t>(DaysFromCivil({9999, 12, 31}) - DaysFromCivil({2024, 3, 5}));
+  EXPECT_EQ(RenderDateText(work, 0, On(2024, 3, 5)), "31.12.9999");
+  ++work.Layers[0].DayOffset;
+  EXPECT_EQ(RenderDateText(work, 0, On(2024, 3, 5)), "");
+  work.Layers[0].DayOffset = static_cast<std::int32_t>(DaysFromCivil({1, 1, 1}) - DaysFromCivil({2024, 3, 5}));
+  EXPECT_EQ(RenderDateText(work, 0, On(2024, 3, 5)), "01.01.0001");
+  --work.Layers[0].DayOffset;
+  EXPECT_EQ(RenderDateText(work, 0, On(2024, 3, 5)), "");
+}

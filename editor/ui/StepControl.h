@@ -1,0 +1,71 @@
+#pragma once
+// The controls the editor's panes are built of: a value panel with its
+// title on top and its value below, covered by a Down and an Up button
+// (a step control) or by one button (a toggle or a chooser). Every part is
+// named after the member that keeps it, so that the language file finds
+// the titles.
+#include <QRect>
+#include <QString>
+
+#include "editor/StepValue.h"
+#include "editor/ui/StepButton.h"
+#include "platform/qt/Label.h"
+#include "platform/qt/Panel.h"
+#include "platform/qt/SpeedButton.h"
+
+namespace editor::ui {
+
+struct StepControl {
+  platform::Panel* Panel = nullptr;
+  platform::Label* Title = nullptr;
+  platform::Label* Value = nullptr;
+  StepButton* Down = nullptr;
+  StepButton* Up = nullptr;
+  QString DownSign, UpSign;
+  // Signs padded to the outer edges; wide controls show them plain.
+  bool Padded = true;
+
+  // Moves the panel; the buttons share its width half and half.
+  void Place(const QRect& geometry) const;
+  // The limit markers: the button of a reached limit shows no sign.
+  void ShowLimits(bool atMin, bool atMax) const;
+  // Clamps the value held in the value label's Tag, marks the limits and
+  // shows the number; returns the clamped value.
+  int ClampAndShow(StepRange range) const;
+};
+
+struct ToggleControl {
+  platform::Panel* Panel = nullptr;
+  platform::Label* Title = nullptr;
+  platform::Label* Value = nullptr;
+  platform::SpeedButton* Button = nullptr;
+
+  void Place(const QRect& geometry) const;
+  // On: navy panel, white bold texts; off: light blue-grey, navy plain.
+  void ShowOn(bool on) const;
+};
+
+// A value panel named `name` ("PanelPositionX") with the title label
+// `name`.mid(5) + "Titel" ("LabelPositionXTitel"), the value label "Label" +
+// that ("LabelPositionX") and the buttons "SpeedButton" + that + "Down" /
+// "Up"; `upName` replaces the Up button's name where the form spells it
+// otherwise.
+StepControl AddStepControl(QWidget* parent, const QString& name, const QString& title, const QString& downSign,
+                           const QString& upSign, const QString& upName = {});
+// The same with one button "SpeedButton" + name.mid(5).
+ToggleControl AddToggleControl(QWidget* parent, const QString& name, const QString& title);
+
+// A row of a pane in the page's colour, its title at the top left and a
+// line along its top.
+platform::Panel* AddPaneRow(QWidget* parent, const QString& name, const QString& titleName, const QString& title,
+                            platform::Label** titleLabel);
+
+// Columns of the panes: five controls and their gaps fit into the pane's
+// width, at most 176 pixels each.
+int PaneColumnWidth(int paneWidth);
+inline int PaneColumnX(int column, int columnWidth) { return 8 + column * (columnWidth + 8); }
+inline constexpr int kControlHeight = 48;
+inline constexpr int kControlTop = 19;
+inline constexpr int kRowHeight = 75;
+
+}  // namespace editor::ui
