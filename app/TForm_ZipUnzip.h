@@ -37,6 +37,9 @@ class TForm_ZipUnzip : public QWidget {
 
  private:
   void SetUpArchiver(const std::string& zipFile, const std::string& password);
+  // Closes an archive opened for reading whose directory was missing or
+  // damaged; true when it did.
+  bool RefuseRebuiltDirectory();
 };
 
 // The single instance, created with the other windows at start-up.

@@ -100,6 +100,7 @@ void TZipDirManager::LoadDir() {
   InitCentralDirEnd();
   PrefixSize = 0;
   HasZip64 = false;
+  Rebuilt = false;
   std::int64_t endPosition;
   if (!FindEndRecord(endPosition)) {
     RebuildFromLocalHeaders();
@@ -319,6 +320,7 @@ TZipFileHeader TZipDirManager::ReadLocalHeader(std::int64_t position) {
 }
 
 void TZipDirManager::RebuildFromLocalHeaders() {
+  Rebuilt = true;
   CurrentDirectory.Clear();
   CurrentDirectory.SetCount(0);
   std::int64_t pos = FindLocalFileHeader(0);
