@@ -11,6 +11,7 @@
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/Fonts.h"
 #include "printdata/ui/TFrameDaten.h"
+#include "platform/qt/DialogFlags.h"
 
 TFormBedienungsmodus* FormBedienungsmodus = nullptr;
 
@@ -25,7 +26,7 @@ constexpr int kBottomHeight = 65;
 }  // namespace
 
 TFormBedienungsmodus::TFormBedienungsmodus(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : QDialog(owner, platform::FixedDialogFlags()) {
   FormBedienungsmodus = this;
   setWindowTitle(QStringLiteral(" Bedienungsmodus"));
   setFont(platform::VerdanaPx(11));
@@ -184,6 +185,8 @@ void TFormBedienungsmodus::SpeedButtonAbbrechenClick(QObject*) {
   SpeedButtonAbbrechen->repaint();
   done(7);
 }
+
+void TFormBedienungsmodus::reject() { done(7); }
 
 void TFormBedienungsmodus::keyPressEvent(QKeyEvent* event) {
   if (app::ShiftOf(event->modifiers(), QApplication::mouseButtons()) != app::Shift::None) return;

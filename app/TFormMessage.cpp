@@ -9,6 +9,7 @@
 #include "platform/Beep.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/DialogFlags.h"
 
 TFormMessage* FormMessage = nullptr;
 
@@ -20,7 +21,7 @@ constexpr std::uint32_t kShownSilver = platform::colours::kLightGrey;
 }  // namespace
 
 TFormMessage::TFormMessage(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
+    : QDialog(owner, platform::FixedDialogFlags(true)) {
   FormMessage = this;
   setFont(platform::VerdanaPx(11));
   platform::SetWindowColour(this, kShownSilver);

@@ -1,8 +1,9 @@
 #include "app/TFormSprache.h"
+#include "platform/qt/DialogFlags.h"
 
 TFormSprache* FormSprache = nullptr;
 
-TFormSprache::TFormSprache(QWidget* owner) : QDialog(owner) {
+TFormSprache::TFormSprache(QWidget* owner) : QDialog(owner, platform::FixedDialogFlags()) {
   FormSprache = this;
   setWindowTitle(QStringLiteral(" Sprache"));
 }
