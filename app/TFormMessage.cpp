@@ -9,6 +9,7 @@
 #include "platform/Beep.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/ShowPainted.h"
 #include "platform/qt/DialogFlags.h"
 
 TFormMessage* FormMessage = nullptr;
@@ -156,9 +157,8 @@ int TFormMessage::Present(Content c) {
     return exec();
   }
   setModal(false);
-  show();
+  platform::ShowPainted(this);
   raise();
-  repaint();
   return 0;
 }
 

@@ -1,0 +1,28 @@
+#include "platform/qt/ShowPainted.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QThread>
+#include <QWidget>
+#include <QWindow>
+
+namespace platform {
+
+void ShowPainted(QWidget* window, int limitMs) {
+  window->show();
+  // Mapping and exposing a window are answered by the window system later;
+  // until then a paint goes nowhere.
+  QElapsedTimer waited;
+  waited.start();
+  for (;;) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    const QWindow* handle = window->windowHandle();
+    if (!handle || handle->isExposed() || waited.elapsed() >= limitMs) break;
+    QThread::msleep(2);
+  }
+  window->repaint();
+  QGuiApplication::sync();
+}
+
+}  // namespace platform
