@@ -1,5 +1,7 @@
 #include "printdata/ui/TFrameDaten.h"
 
+#include <algorithm>
+
 #include "platform/Colours.h"
 #include "platform/qt/Fonts.h"
 
@@ -26,9 +28,21 @@ TFrameDaten::TFrameDaten(QWidget* owner) : QWidget(owner) {
 void TFrameDaten::resizeEvent(QResizeEvent*) {
   PanelTitel->setGeometry(0, 0, width(), 32);
   PanelTop->setGeometry(0, 32, width(), 64);
-  // "Rapport" and "?" keep their distance to the right edge.
-  PanelHilfe->move(width() - 96, 8);
-  PanelRapport->move(width() - 192, 8);
+  // "Rapport" and "?" keep their distance to the right edge while the page
+  // has room for them beside "Schutz"; a page too narrow for eight buttons of
+  // 88 px 8 px apart (the smallest window) shares its width among all eight.
+  constexpr int kGap = 8, kButton = 88, kPitch = kButton + kGap;
+  platform::Panel* const bar[] = {PanelAnsicht,  PanelOeffnen, PanelSpeichern, PanelSchliessen,
+                                  PanelWerkzeug, PanelSchutz,  PanelRapport,   PanelHilfe};
+  const int rapport = width() - 2 * kPitch;
+  if (rapport >= kGap + 6 * kPitch) {
+    for (int i = 0; i < 6; ++i) bar[i]->setGeometry(kGap + i * kPitch, 8, kButton, 48);
+    PanelRapport->setGeometry(rapport, 8, kButton, 48);
+    PanelHilfe->setGeometry(rapport + kPitch, 8, kButton, 48);
+  } else {
+    const int button = std::max(1, (width() - 9 * kGap) / 8);
+    for (int i = 0; i < 8; ++i) bar[i]->setGeometry(kGap + i * (button + kGap), 8, button, 48);
+  }
 }
 
 void TFrameDaten::CreateRows() {}
