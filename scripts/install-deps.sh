@@ -10,7 +10,7 @@ libfreetype-dev libfontconfig-dev zlib1g-dev libjpeg-dev libcurl4-openssl-dev
 libgtest-dev libssl-dev openssl
 libasound2-dev
 fonts-liberation2 fonts-dejavu-core
-xvfb xauth
+xvfb xauth openbox
 7zip libarchive-tools unzip zip stm32flash
 "
 

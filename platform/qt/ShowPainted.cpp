@@ -13,6 +13,12 @@ void ShowPainted(QWidget* window, int limitMs) {
   window->show();
   // Mapping and exposing a window are answered by the window system later;
   // until then a paint goes nowhere.
+  WaitUntilExposed(window, limitMs);
+  window->repaint();
+  QGuiApplication::sync();
+}
+
+void WaitUntilExposed(QWidget* window, int limitMs) {
   QElapsedTimer waited;
   waited.start();
   for (;;) {
@@ -21,8 +27,6 @@ void ShowPainted(QWidget* window, int limitMs) {
     if (!handle || handle->isExposed() || waited.elapsed() >= limitMs) break;
     QThread::msleep(2);
   }
-  window->repaint();
-  QGuiApplication::sync();
 }
 
 }  // namespace platform

@@ -10,4 +10,8 @@ namespace platform {
 // (at most `limitMs`, user input stays queued meanwhile) and paints it.
 void ShowPainted(QWidget* window, int limitMs = 1000);
 
+// Waits until the shown top-level `window` is exposed, at most `limitMs`.
+// From then on the window manager's frame around it is known.
+void WaitUntilExposed(QWidget* window, int limitMs = 1000);
+
 }  // namespace platform
