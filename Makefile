@@ -1,10 +1,12 @@
 # `make run` builds and starts the program, `make test` builds and runs every
-# test; both install missing Debian packages first.
+# test; both install missing Debian packages first. `make clang` builds and
+# tests the same tree with Clang in its own folder.
 BUILD   ?= build
+CLANG_BUILD ?= build-clang
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test run bench clean
+.PHONY: all deps configure build test clang run bench clean
 
 all: build
 
@@ -22,6 +24,11 @@ build: configure
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --timeout 300
 
+clang: deps
+	CC=clang CXX=clang++ cmake -S . -B $(CLANG_BUILD) -G Ninja $(CMAKE_FLAGS)
+	cmake --build $(CLANG_BUILD) -j $(JOBS)
+	ctest --test-dir $(CLANG_BUILD) --output-on-failure -j $(JOBS) --timeout 300
+
 # The program keeps its folder tree beside its start folder, so it starts
 # from a folder of its own: $(BUILD)/run/bin, tree in $(BUILD)/run.
 run: build
@@ -35,4 +42,4 @@ bench: configure
 	@for b in $(BUILD)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] && echo "== $$b" && "$$b"; done; true
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(CLANG_BUILD)

@@ -161,7 +161,7 @@ int ReadProgramConfig() {
     if (FormBedienungsmodus) t.startupMode = [](unsigned v) { FormBedienungsmodus->SetStartupMode(v); };
     ApplyProgramConfig(*lines, t);
     return 0;
-  } catch (...) {
+  } catch (const std::exception&) {  // a file too short, memory
     return -1;
   }
 }
@@ -245,7 +245,7 @@ int ReadWindowConfig() {
     view->LabelZoom->Tag = ConfigNumber(line(tags + 3), 2);
     view->ApplyZoom();
     return 0;
-  } catch (...) {
+  } catch (const std::exception&) {  // a file too short, memory
     return -1;
   }
 }

@@ -10,6 +10,7 @@
 #include "app/TForm_Main.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/LanguageTexts.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "platform/qt/DialogFlags.h"
 
@@ -28,6 +29,7 @@ constexpr int kBottomHeight = 65;
 TFormBedienungsmodus::TFormBedienungsmodus(QWidget* owner)
     : QDialog(owner, platform::FixedDialogFlags()) {
   FormBedienungsmodus = this;
+  setObjectName(QStringLiteral("FormBedienungsmodus"));
   setWindowTitle(QStringLiteral(" Bedienungsmodus"));
   setFont(platform::VerdanaPx(11));
   platform::SetWindowColour(this, kLightGrey);
@@ -66,6 +68,12 @@ TFormBedienungsmodus::TFormBedienungsmodus(QWidget* owner)
   platform::AddButtonPanel(PanelUnten, QRect(104, 9, 88, 48), QStringLiteral("Abbrechen"), PanelAbbrechen,
                            SpeedButtonAbbrechen);
   setFixedSize(kWidth, kMainShort + kBottomHeight);
+  NAME_AFTER_MEMBER(LabelPasswortTitel);
+  NAME_AFTER_MEMBER(SpeedButtonOK);
+  NAME_AFTER_MEMBER(SpeedButtonAbbrechen);
+  platform::RegisterText(this, "NameBenutzer", NameBenutzer);
+  platform::RegisterText(this, "NameAdministrator", NameAdministrator);
+  platform::RegisterText(this, "NameTechniker", NameTechniker);
 
   connect(SpeedButtonBenutzer, &QAbstractButton::clicked, this,
           [this] { SpeedButtonBenutzerClick(SpeedButtonBenutzer); });

@@ -5,6 +5,7 @@ TFormEinstellenPC* FormEinstellenPC = nullptr;
 
 TFormEinstellenPC::TFormEinstellenPC(QWidget* owner) : QDialog(owner, platform::FixedDialogFlags()) {
   FormEinstellenPC = this;
+  setObjectName(QStringLiteral("FormEinstellenPC"));
   setWindowTitle(QStringLiteral(" Einstellungen"));
 }
 

@@ -9,8 +9,9 @@
 #include "platform/Beep.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/Fonts.h"
-#include "platform/qt/ShowPainted.h"
 #include "platform/qt/DialogFlags.h"
+#include "platform/qt/LanguageTexts.h"
+#include "platform/qt/ShowPainted.h"
 
 TFormMessage* FormMessage = nullptr;
 
@@ -19,11 +20,24 @@ constexpr int kPanelHeight = 152;
 constexpr int kButtonRowHeight = 65;
 constexpr int kWidth = 593;
 constexpr std::uint32_t kShownSilver = platform::colours::kLightGrey;
+
+// The catalogue's member names, in catalogue order.
+const char* const kCatalogueNames[] = {
+    "MsgSaveOrCloseFirst", "MsgSaveFirst",        "MsgBackupNoOverwrite", "MsgDeniedUser",
+    "MsgDeniedUserAdmin",  "MsgRunning",          "MsgTransferring",      "MsgDoneOk",
+    "MsgNoData",           "MsgDoneFailed",       "MsgUnplugUsb",         "MsgStarting",
+    "MsgClosing",          "MsgNotAvailable",     "MsgPrinterNoSupport",  "MsgNoPrinter",
+    "MsgUserCannotChange", "MsgProtectionOn",     "MsgPrinterProtection", "MsgFirewall",
+    "MsgFixAndRestart",    "MsgServerDown",       "MsgTryLater",          "MsgNoInternet",
+    "MsgBrowserAccess",    "MsgYes",              "MsgNo",                "MsgRestart",
+    "MsgUpdateNewest",
+};
 }  // namespace
 
 TFormMessage::TFormMessage(QWidget* owner)
     : QDialog(owner, platform::FixedDialogFlags(true)) {
   FormMessage = this;
+  setObjectName(QStringLiteral("FormMessage"));
   setFont(platform::VerdanaPx(11));
   platform::SetWindowColour(this, kShownSilver);
 
@@ -83,6 +97,10 @@ TFormMessage::TFormMessage(QWidget* owner)
   MsgNo = QStringLiteral("Nein");
   MsgRestart = QStringLiteral("Bitte starten Sie das Programm neu.");
   MsgUpdateNewest = QStringLiteral("Bitte updaten Sie auf die neueste Version!");
+
+  NAME_AFTER_MEMBER(SpeedButtonInformationOK);
+  for (int n = 1; n <= static_cast<int>(std::size(kCatalogueNames)); ++n)
+    platform::RegisterText(this, kCatalogueNames[n - 1], *CatalogueEntry(n));
 }
 
 TFormMessage::~TFormMessage() {

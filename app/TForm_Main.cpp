@@ -28,6 +28,7 @@
 #include "platform/sound/Sound.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/LanguageTexts.h"
 #include "platform/qt/SystemMessageBox.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
@@ -143,7 +144,7 @@ TForm_Main::TForm_Main(QWidget* owner, const app::StartupEnvironment& env) : QWi
   try {
     const std::string startSound = SoundDir + "00.wav";
     if (std::filesystem::exists(startSound)) platform::PlaySoundAsync(startSound);
-  } catch (...) {
+  } catch (const std::exception&) {
     platform::Beep(platform::BeepKind::Stop);
   }
 
@@ -155,17 +156,15 @@ TForm_Main::TForm_Main(QWidget* owner, const app::StartupEnvironment& env) : QWi
 TForm_Main::~TForm_Main() {
   TimerTimeDate->stop();
   qApp->removeEventFilter(this);
-  try {
-    delete FrameDaten;
-    delete FrameBearbeiten;
-    delete FramePrinter;
-    for (QWidget* frame : MenuFrames()) delete frame;
-  } catch (...) {
-  }
+  delete FrameDaten;
+  delete FrameBearbeiten;
+  delete FramePrinter;
+  for (QWidget* frame : MenuFrames()) delete frame;
   if (Form_Main == this) Form_Main = nullptr;
 }
 
 void TForm_Main::BuildControls() {
+  setObjectName(QStringLiteral("Form_Main"));
   setFont(platform::VerdanaPx(11));
   platform::SetWindowColour(this, 13160660);
 
@@ -186,6 +185,9 @@ void TForm_Main::BuildControls() {
   side(272, QString(), kWhite, PanelR12, SpeedButtonR12);
   PanelR12->SetFontColor(kWhite);
   PanelR12->hide();
+  NAME_AFTER_MEMBER(SpeedButtonPrinter);
+  NAME_AFTER_MEMBER(SpeedButtonPC);
+  NAME_AFTER_MEMBER(SpeedButtonHilfe);
   // The connection state, under the printer button's caption.
   LabelPrinter = new QLabel(QStringLiteral("."), PanelPrinter);
   LabelPrinter->setGeometry(0, 28, 88, 16);
@@ -556,7 +558,7 @@ bool TForm_Main::FormClose() {
   try {
     const std::string closeSound = SoundDir + "01.wav";
     if (std::filesystem::exists(closeSound)) platform::PlaySoundSync(closeSound);
-  } catch (...) {
+  } catch (const std::exception&) {
     platform::Beep(platform::BeepKind::Stop);
   }
   InstanceMutex.Release();

@@ -1,15 +1,11 @@
 #include "app/TForm_ZipUnzip.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
 
+#include "platform/FileIO.h"
 #include "zip/CodePages.h"
 #include "zip/FileSystem.h"
-#include "zip/container/LockContainer.h"
 
 TForm_ZipUnzip* Form_ZipUnzip = nullptr;
 
@@ -19,15 +15,6 @@ namespace fs = std::filesystem;
 std::string DropTrailingSlash(std::string path) {
   if (!path.empty() && path.back() == '/') path.pop_back();
   return path;
-}
-
-// Deletes a file (never a folder). False only when something is there that
-// could not be removed.
-bool DeleteFileOnly(const std::string& path) {
-  struct stat st;
-  if (::lstat(path.c_str(), &st) != 0) return errno == ENOENT;
-  if (S_ISDIR(st.st_mode)) return false;
-  return ::unlink(path.c_str()) == 0;
 }
 
 }  // namespace
@@ -46,20 +33,27 @@ TForm_ZipUnzip::~TForm_ZipUnzip() {
   if (Form_ZipUnzip == this) Form_ZipUnzip = nullptr;
 }
 
+int TForm_ZipUnzip::Fail(int code, std::string text) {
+  LastErrorText = std::move(text);
+  return code;
+}
+
 int TForm_ZipUnzip::SetArchiveTempDir(std::string folder) {
-  if (folder.empty()) return -1;
+  LastErrorText.clear();
+  if (folder.empty()) return Fail(kTempDirNoName, "no work folder given");
   folder = DropTrailingSlash(folder);
-  if (folder.empty()) return -2;
+  if (folder.empty()) return Fail(kTempDirRoot, "the work folder cannot be the root folder");
   try {
-    if (!zip::WideForceDirectories(folder)) return -3;
-  } catch (const std::exception&) {
-    return -3;
+    if (!zip::WideForceDirectories(folder)) return Fail(kTempDirNotCreated, "cannot create " + folder);
+  } catch (const std::exception& e) {
+    return Fail(kTempDirNotCreated, e.what());
   }
   // Hidden and folder: nothing is hidden on this platform, the folder bit
   // is what it is.
-  if (!zip::WideFileSetAttr(folder, zip::faHidden | zip::faDirectory)) return -4;
+  if (!zip::WideFileSetAttr(folder, zip::faHidden | zip::faDirectory))
+    return Fail(kTempDirAttributes, "cannot set the attributes of " + folder);
   TempDir = folder + "/";
-  return 0;
+  return kTempDirSet;
 }
 
 void TForm_ZipUnzip::SetUpArchiver(const std::string& zipFile, const std::string& password) {
@@ -86,128 +80,142 @@ bool TForm_ZipUnzip::RefuseRebuiltDirectory() {
 
 int TForm_ZipUnzip::ZipToArchive(std::string source, std::string zipFile, std::string excludeMask,
                                  std::string password, int flags) {
+  LastErrorText.clear();
   source = DropTrailingSlash(source);
-  if (source.empty()) return -1;
+  if (source.empty()) return Fail(kZipNoSource, "nothing to pack");
   std::string base, mask;
   if (zip::WideDirectoryExists(source)) {
     base = fs::path(source).parent_path().string();
     mask = source + "/*.*";
   } else {
     std::string folder = fs::path(source).parent_path().string();
-    if (folder.empty() || !zip::WideDirectoryExists(folder)) return -2;
+    if (folder.empty() || !zip::WideDirectoryExists(folder))
+      return Fail(kZipSourceFolderMissing, "the folder of " + source + " does not exist");
     base = folder;
     mask = source;
   }
   if (base.empty()) base = "/";
   zipFile = DropTrailingSlash(zipFile);
-  if (zipFile.empty()) return -10;
+  if (zipFile.empty()) return Fail(kZipNoArchiveName, "no archive name given");
   const bool exists = zip::WideFileExists(zipFile);
-  if (exists && !zip::WideFileSetAttr(zipFile, 0)) return -11;
+  if (exists && !zip::WideFileSetAttr(zipFile, 0))
+    return Fail(kZipArchiveAttributes, "cannot clear the attributes of " + zipFile);
   try {
     SetUpArchiver(zipFile, password);
-    if (exists && (flags & 1)) ZipArchiver.OpenArchive(zip::fmOpenReadWrite);
+    if (exists && (flags & kZipAddToArchive)) ZipArchiver.OpenArchive(zip::fmOpenReadWrite);
     else ZipArchiver.OpenArchive(zip::fmCreate);
-  } catch (const std::exception&) {
-    return -20;
+  } catch (const std::exception& e) {
+    return Fail(kZipNotOpened, e.what());
   }
-  bool failed = false;
+  std::string failure;
   try {
     ZipArchiver.BaseDir = base;
     ZipArchiver.AddFiles(mask, 0x3F, excludeMask);
     // A file that a failure answer left out makes the archive incomplete.
-    failed = ZipArchiver.SkippedEntries() > 0;
-  } catch (const std::exception&) {
-    failed = true;
+    if (ZipArchiver.SkippedEntries() > 0)
+      failure = "files left out: " + std::to_string(ZipArchiver.SkippedEntries());
+  } catch (const std::exception& e) {
+    failure = e.what();
   }
   try {
     ZipArchiver.CloseArchive();
-  } catch (const std::exception&) {
-    failed = true;
+  } catch (const std::exception& e) {
+    if (failure.empty()) failure = e.what();
   }
-  if (failed) {
-    DeleteFileOnly(zipFile);
-    return -21;
+  if (!failure.empty()) {
+    platform::DeleteFileOnly(zipFile);
+    return Fail(kZipIncomplete, failure);
   }
-  std::uint32_t attributes = zip::faArchive | ((flags & 2) ? zip::faReadOnly : 0) | ((flags & 4) ? zip::faHidden : 0);
+  std::uint32_t attributes = zip::faArchive | ((flags & kZipReadOnly) ? zip::faReadOnly : 0) |
+                             ((flags & kZipHidden) ? zip::faHidden : 0);
   if (!zip::WideFileSetAttr(zipFile, attributes)) {
-    DeleteFileOnly(zipFile);
-    return -30;
+    platform::DeleteFileOnly(zipFile);
+    return Fail(kZipFinalAttributes, "cannot set the attributes of " + zipFile);
   }
-  return 0;
+  return kZipDone;
 }
 
 int TForm_ZipUnzip::UnzipArchive(std::string zipFile, std::string folder, std::string password) {
+  LastErrorText.clear();
   zipFile = DropTrailingSlash(zipFile);
-  if (zipFile.empty()) return -1;
-  if (!zip::WideFileExists(zipFile)) return -2;
+  if (zipFile.empty()) return Fail(kUnzipNoArchiveName, "no archive name given");
+  if (!zip::WideFileExists(zipFile)) return Fail(kUnzipArchiveMissing, zipFile + " does not exist");
   folder = DropTrailingSlash(folder);
-  if (folder.empty()) return -10;
+  if (folder.empty()) return Fail(kUnzipNoFolder, "no target folder given");
   try {
     SetUpArchiver(zipFile, password);
     ZipArchiver.OpenArchive(zip::fmOpenRead);
-  } catch (const std::exception&) {
-    return -20;
+  } catch (const std::exception& e) {
+    return Fail(kUnzipNotOpened, e.what());
   }
-  if (RefuseRebuiltDirectory()) return -21;
-  bool failed = false;
+  if (RefuseRebuiltDirectory()) return Fail(kUnzipIncomplete, "the archive's directory is missing or damaged");
+  std::string failure;
   try {
     ZipArchiver.BaseDir = folder;
     ZipArchiver.ExtractFiles(u"*.*", 0x28BF, u"");
     // Entries left out after a wrong password or a failure mean the folder
     // does not hold the archive: callers must not take it as complete.
-    failed = ZipArchiver.SkippedEntries() > 0;
-  } catch (const std::exception&) {
-    failed = true;
+    if (ZipArchiver.SkippedEntries() > 0)
+      failure = "entries left out: " + std::to_string(ZipArchiver.SkippedEntries());
+  } catch (const std::exception& e) {
+    failure = e.what();
   }
   try {
     ZipArchiver.CloseArchive();
   } catch (const std::exception&) {
+    // Read only: closing has nothing left to lose.
   }
-  return failed ? -21 : 0;
+  return failure.empty() ? kUnzipDone : Fail(kUnzipIncomplete, failure);
 }
 
 int TForm_ZipUnzip::ExtractPackage(std::string zipFile, std::uint8_t* buffer, int size, std::string& text,
                                    std::string password) {
+  LastErrorText.clear();
   zipFile = DropTrailingSlash(zipFile);
-  if (zipFile.empty()) return -1;
-  if (!zip::WideFileExists(zipFile)) return -2;
+  if (zipFile.empty()) return Fail(kPackageNoName, "no package name given");
+  if (!zip::WideFileExists(zipFile)) return Fail(kPackageMissing, zipFile + " does not exist");
   zip::WideString binName, txtName;
   try {
     fs::path name = fs::path(zipFile).filename();
-    if (name.stem().empty()) return -3;
+    if (name.stem().empty()) return Fail(kPackageNoStem, "the package " + zipFile + " has no name");
     binName = zip::W(fs::path(name).replace_extension(".BIN").string());
     txtName = zip::W(fs::path(name).replace_extension(".TXT").string());
-  } catch (const std::exception&) {
-    return -3;
+  } catch (const std::exception& e) {
+    return Fail(kPackageNoStem, e.what());
   }
   try {
     SetUpArchiver(zipFile, password);
     ZipArchiver.OpenArchive(zip::fmOpenRead);
-  } catch (const std::exception&) {
-    return -20;
+  } catch (const std::exception& e) {
+    return Fail(kPackageNotOpened, e.what());
   }
-  if (RefuseRebuiltDirectory()) return -21;
-  int result = 0;
+  if (RefuseRebuiltDirectory()) return Fail(kPackageIncomplete, "the package's directory is missing or damaged");
+  int result = kPackageDone;
   try {
     if (buffer && size > 0) std::fill(buffer, buffer + size, 0xFF);
     ZipArchiver.ExtractToBuffer(binName, buffer, size, 0);
     std::string description;
     ZipArchiver.ExtractToString(txtName, description);
     text = description;
-  } catch (const std::exception&) {
-    result = -21;
+  } catch (const std::exception& e) {
+    result = Fail(kPackageIncomplete, e.what());
   }
   try {
     ZipArchiver.CloseArchive();
   } catch (const std::exception&) {
+    // Read only: closing has nothing left to lose.
   }
   return result;
 }
 
 int TForm_ZipUnzip::LockArchive(std::string inFile, std::string outFile) {
-  return zip::container::Lock(inFile, outFile);
+  LastErrorText.clear();
+  const zip::container::LockResult result = zip::container::Lock(inFile, outFile);
+  return result == zip::container::kLockDone ? result : Fail(result, zip::container::ResultText(result));
 }
 
 int TForm_ZipUnzip::UnlockArchive(std::string inFile, std::string outFile) {
-  return zip::container::Unlock(inFile, outFile);
+  LastErrorText.clear();
+  const zip::container::UnlockResult result = zip::container::Unlock(inFile, outFile);
+  return result == zip::container::kUnlockDone ? result : Fail(result, zip::container::ResultText(result));
 }

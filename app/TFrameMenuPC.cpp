@@ -1,3 +1,56 @@
 #include "app/TFrameMenuPC.h"
 
-TFrameMenuPC::TFrameMenuPC(QWidget* owner) : QWidget(owner) { hide(); }
+#include "app/Konfig.h"
+#include "app/TFormSprache.h"
+#include "app/TForm_Main.h"
+#include "platform/Colours.h"
+#include "platform/qt/LanguageTexts.h"
+
+namespace {
+
+platform::Panel* Block(QWidget* frame, int top, int height) {
+  auto* panel = new platform::Panel(frame);
+  panel->setGeometry(0, top, 193, height);
+  panel->SetColor(platform::colours::kSilver);
+  panel->SetBevels(platform::BevelKind::Raised, platform::BevelKind::None);
+  return panel;
+}
+
+}  // namespace
+
+TFrameMenuPC::TFrameMenuPC(QWidget* owner) : QWidget(owner) {
+  setObjectName(QStringLiteral("FrameMenuPC"));
+  PanelMain1 = Block(this, 0, 120);
+  PanelMain2 = Block(this, 120, 120);
+  PanelMain3 = Block(this, 240, 64);
+  PanelMain4 = Block(this, 304, 65);
+  platform::AddButtonPanel(PanelMain1, QRect(8, 8, 176, 48), QStringLiteral("Bedienungsmodus"), PanelBedienungsmodus,
+                           SpeedButtonBedienungsmodus);
+  platform::AddButtonPanel(PanelMain1, QRect(8, 64, 176, 48), QStringLiteral("Sprache"), PanelSprache,
+                           SpeedButtonSprache);
+  platform::AddButtonPanel(PanelMain2, QRect(8, 8, 176, 48), QStringLiteral("Sichern"), PanelSichern,
+                           SpeedButtonSichern);
+  platform::AddButtonPanel(PanelMain2, QRect(8, 64, 176, 48), QStringLiteral("Herstellen"), PanelHerstellen,
+                           SpeedButtonHerstellen);
+  platform::AddButtonPanel(PanelMain3, QRect(9, 8, 176, 48), QStringLiteral("Einstellung"), PanelEinstellen,
+                           SpeedButtonEinstellen);
+  platform::AddButtonPanel(PanelMain4, QRect(9, 8, 176, 48), QStringLiteral("Update"), PanelUpdate,
+                           SpeedButtonUpdate);
+  NAME_AFTER_MEMBER(SpeedButtonBedienungsmodus);
+  NAME_AFTER_MEMBER(SpeedButtonSprache);
+  NAME_AFTER_MEMBER(SpeedButtonSichern);
+  NAME_AFTER_MEMBER(SpeedButtonHerstellen);
+  NAME_AFTER_MEMBER(SpeedButtonEinstellen);
+  NAME_AFTER_MEMBER(SpeedButtonUpdate);
+  connect(SpeedButtonSprache, &QAbstractButton::clicked, this, [this] { SpeedButtonSpracheClick(SpeedButtonSprache); });
+  resize(193, 369);
+  hide();
+}
+
+void TFrameMenuPC::SpeedButtonSpracheClick(QObject*) {
+  SpeedButtonSprache->repaint();
+  if (Form_Main) Form_Main->CloseMenusAndRefresh();
+  if (FormSprache && FormSprache->exec() == 6 && FormSprache->SetLanguage(FormSprache->GetChosenLanguage()) == 1)
+    (void)app::WriteProgramConfig();
+  if (Form_Main) Form_Main->CloseMenusAndRefresh();
+}

@@ -1,8 +1,34 @@
 #pragma once
-// The PC menu of the main window's side bar.
+// The PC menu of the main window's side bar: operating mode, language,
+// backup, restore, PC settings and update.
+#include <QObject>
 #include <QWidget>
+
+#include "platform/qt/Panel.h"
+#include "platform/qt/SpeedButton.h"
 
 class TFrameMenuPC : public QWidget {
  public:
   explicit TFrameMenuPC(QWidget* owner);
+
+  platform::Panel* PanelMain1;
+  platform::Panel* PanelMain2;
+  platform::Panel* PanelMain3;
+  platform::Panel* PanelMain4;
+  platform::Panel* PanelBedienungsmodus;
+  platform::SpeedButton* SpeedButtonBedienungsmodus;
+  platform::Panel* PanelSprache;
+  platform::SpeedButton* SpeedButtonSprache;
+  platform::Panel* PanelSichern;
+  platform::SpeedButton* SpeedButtonSichern;
+  platform::Panel* PanelHerstellen;
+  platform::SpeedButton* SpeedButtonHerstellen;
+  platform::Panel* PanelEinstellen;
+  platform::SpeedButton* SpeedButtonEinstellen;
+  platform::Panel* PanelUpdate;
+  platform::SpeedButton* SpeedButtonUpdate;
+
+  // The language dialog; after OK the chosen language is loaded and, when
+  // its file loaded, written to the program configuration.
+  void SpeedButtonSpracheClick(QObject* sender);
 };

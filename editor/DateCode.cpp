@@ -82,25 +82,17 @@ std::string ExpandDateCode(const printdata::LayerObject& layer, std::int64_t day
 }
 
 std::string FormatDate(const printdata::PrintText& work, unsigned layer, const LocalDateTime& now) {
-  if (layer >= static_cast<unsigned>(printdata::kLayerCount)) return "";
+  if (layer >= static_cast<unsigned>(printdata::kLayerCount) || !IsValidDateTime(now)) return "";
   const printdata::LayerObject& l = work.Layers[layer];
   return ExpandDateCode(l, PrintedDay(l, now.Date));
 }
 
 std::string RenderDateText(const printdata::PrintText& work, unsigned layer, const LocalDateTime& now) {
-  try {
-    return FormatDate(work, layer, now);
-  } catch (...) {
-    return "";
-  }
+  return FormatDate(work, layer, now);
 }
 
 std::string RenderDateText(const printdata::PrintText& work, unsigned layer) {
-  try {
-    return RenderDateText(work, layer, LocalNow());
-  } catch (...) {
-    return "";
-  }
+  return FormatDate(work, layer, LocalNow());
 }
 
 }  // namespace editor

@@ -28,11 +28,12 @@ std::int64_t PrintedDay(const printdata::LayerObject& layer, const CivilDate& to
 std::string ExpandDateCode(const printdata::LayerObject& layer, std::int64_t day);
 
 // The date text of layer `layer` of the working copy at `now`; "" for a
-// layer outside 0..4.
+// layer outside 0..4 and for a `now` that is no date and time
+// (IsValidDateTime), such as a failed clock gives.
 std::string FormatDate(const printdata::PrintText& work, unsigned layer, const LocalDateTime& now);
 
-// FormatDate for the present local date; "" for a layer outside 0..4 and on
-// any failure. Only reads, so the data view's refresher may call it on its
+// FormatDate for the present local date (or `now`); "" when the clock gives
+// no date. Only reads, so the data view's refresher may call it on its
 // own thread on a copy of the layer it holds.
 std::string RenderDateText(const printdata::PrintText& work, unsigned layer);
 std::string RenderDateText(const printdata::PrintText& work, unsigned layer, const LocalDateTime& now);

@@ -95,17 +95,13 @@ int FindDateFormat(std::string_view name) {
 void ApplyDateFormat(printdata::PrintText& work, unsigned layer, int entry, const LocalDateTime& now) {
   if (layer >= static_cast<unsigned>(printdata::kLayerCount)) return;
   if (entry < 0 || entry > kLastDateFormatIndex) return;
-  try {
-    const DateFormatEntry& e = DateFormats()[static_cast<std::size_t>(entry)];
-    printdata::LayerObject& l = work.Layers[layer];
-    l.DateFormat = e.Name;
-    l.DateCode = e.Code;
-    l.WeekdayNames = e.WeekdayNames;
-    l.MonthNames = e.MonthNames;
-    l.DatePreview = RenderDateText(work, layer, now);
-  } catch (...) {
-    // Nothing to report: the pane shows whatever the layer holds.
-  }
+  const DateFormatEntry& e = DateFormats()[static_cast<std::size_t>(entry)];
+  printdata::LayerObject& l = work.Layers[layer];
+  l.DateFormat = e.Name;
+  l.DateCode = e.Code;
+  l.WeekdayNames = e.WeekdayNames;
+  l.MonthNames = e.MonthNames;
+  l.DatePreview = RenderDateText(work, layer, now);
 }
 
 void ApplyDateFormat(printdata::PrintText& work, unsigned layer, int entry) {

@@ -18,6 +18,12 @@ struct LocalDateTime {
 
 using LocalClock = std::function<LocalDateTime()>;
 
+// Whether `t` is a date and time at all: month 1..12, a day its month has,
+// hour 0..23, minute 0..59, second 0..60 (a leap second), millisecond
+// 0..999 and a year within a million years of ours. A clock that fails
+// gives one that is not (month 0); no date or time text is formed from it.
+bool IsValidDateTime(const LocalDateTime& t);
+
 LocalDateTime LocalNow();
 // Installs a clock (an empty one restores the system's). Not for use while
 // other threads read the clock.

@@ -61,25 +61,17 @@ std::string ExpandTimeCode(const printdata::LayerObject& layer, const LocalDateT
 }
 
 std::string FormatTime(const printdata::PrintText& work, unsigned layer, const LocalDateTime& now) {
-  if (layer >= static_cast<unsigned>(printdata::kLayerCount)) return "";
+  if (layer >= static_cast<unsigned>(printdata::kLayerCount) || !IsValidDateTime(now)) return "";
   const printdata::LayerObject& l = work.Layers[layer];
   return ExpandTimeCode(l, PrintedTime(l, now));
 }
 
 std::string RenderTimeText(const printdata::PrintText& work, unsigned layer, const LocalDateTime& now) {
-  try {
-    return FormatTime(work, layer, now);
-  } catch (...) {
-    return "";
-  }
+  return FormatTime(work, layer, now);
 }
 
 std::string RenderTimeText(const printdata::PrintText& work, unsigned layer) {
-  try {
-    return RenderTimeText(work, layer, LocalNow());
-  } catch (...) {
-    return "";
-  }
+  return FormatTime(work, layer, LocalNow());
 }
 
 }  // namespace editor

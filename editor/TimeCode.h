@@ -21,11 +21,12 @@ LocalDateTime PrintedTime(const printdata::LayerObject& layer, const LocalDateTi
 std::string ExpandTimeCode(const printdata::LayerObject& layer, const LocalDateTime& time);
 
 // The time text of layer `layer` of the working copy at `now`; "" for a
-// layer outside 0..4.
+// layer outside 0..4 and for a `now` that is no date and time
+// (IsValidDateTime), such as a failed clock gives.
 std::string FormatTime(const printdata::PrintText& work, unsigned layer, const LocalDateTime& now);
 
-// FormatTime for the present local time; "" for a layer outside 0..4 and on
-// any failure. Only reads.
+// FormatTime for the present local time (or `now`); "" when the clock gives
+// no time. Only reads.
 std::string RenderTimeText(const printdata::PrintText& work, unsigned layer);
 std::string RenderTimeText(const printdata::PrintText& work, unsigned layer, const LocalDateTime& now);
 

@@ -46,18 +46,14 @@ int FindTimeFormat(std::string_view name) {
 void ApplyTimeFormat(printdata::PrintText& work, unsigned layer, int entry, const LocalDateTime& now) {
   if (layer >= static_cast<unsigned>(printdata::kLayerCount)) return;
   if (entry < 0 || entry > kLastTimeFormatIndex) return;
-  try {
-    const TimeFormatEntry& e = TimeFormats()[static_cast<std::size_t>(entry)];
-    printdata::LayerObject& l = work.Layers[layer];
-    l.TimeFormat = e.Name;
-    l.TimeCode = e.Code;
-    l.AmText = e.AmText;
-    l.PmText = e.PmText;
-    l.TimeStep = e.Step;
-    l.TimePreview = RenderTimeText(work, layer, now);
-  } catch (...) {
-    // Nothing to report: the pane shows whatever the layer holds.
-  }
+  const TimeFormatEntry& e = TimeFormats()[static_cast<std::size_t>(entry)];
+  printdata::LayerObject& l = work.Layers[layer];
+  l.TimeFormat = e.Name;
+  l.TimeCode = e.Code;
+  l.AmText = e.AmText;
+  l.PmText = e.PmText;
+  l.TimeStep = e.Step;
+  l.TimePreview = RenderTimeText(work, layer, now);
 }
 
 void ApplyTimeFormat(printdata::PrintText& work, unsigned layer, int entry) {

@@ -1,6 +1,7 @@
 #include "platform/FileIO.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -116,6 +117,13 @@ Status WriteFileDirect(const std::string& path, std::string_view bytes) {
   Status written = WriteAll(fd, bytes, path);
   if (::close(fd) != 0 && written) written = Status::Fail(ErrnoText("cannot write", path));
   return written;
+}
+
+bool DeleteFileOnly(const std::string& path) {
+  struct stat st;
+  if (::lstat(path.c_str(), &st) != 0) return errno == ENOENT;
+  if (S_ISDIR(st.st_mode)) return false;
+  return ::unlink(path.c_str()) == 0;
 }
 
 }  // namespace platform

@@ -44,4 +44,8 @@ Status WriteFileAtomic(const std::string& path, std::string_view bytes);
 // disk flush per file would only cost time.
 Status WriteFileDirect(const std::string& path, std::string_view bytes);
 
+// Deletes a file, never a folder. False only when something is at `path`
+// that could not be removed (a folder among them); nothing there is fine.
+bool DeleteFileOnly(const std::string& path);
+
 }  // namespace platform

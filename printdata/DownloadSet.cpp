@@ -24,9 +24,9 @@ struct CheckFailed {};
 bool EmptyFolder(const std::string& folder) {
   std::error_code error;
   if (fs::is_directory(folder, error)) {
-    for (const auto& entry : fs::directory_iterator(folder, error)) {
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
       std::error_code removeError;
-      fs::remove_all(entry.path(), removeError);
+      fs::remove_all(it->path(), removeError);
       if (removeError) return false;
     }
     return !error && fs::is_empty(folder, error) && !error;
@@ -65,7 +65,7 @@ int BuildPrintTextFiles(int index, const std::string& folderPath, const PrintGro
       Check(WriteTimeGlyphs(n, base + "T" + digit + ".r23", renderer));
     }
     return kBuildDone;
-  } catch (...) {
+  } catch (const std::exception&) {  // a file that failed, memory
     return kBuildFailed;
   }
 }
@@ -92,16 +92,11 @@ int BuildDownloadSet(const PrintGroup& group, int count, const std::string& titl
     }
   } catch (const CheckFailed&) {
     result = kBuildCheckFailed;
-  } catch (...) {
+  } catch (const std::exception&) {
     result = kBuildFailed;
   }
   // No partial set may stay behind for the transfer to pick up.
-  if (result != kBuildDone) {
-    try {
-      EmptyFolder(root);
-    } catch (...) {
-    }
-  }
+  if (result != kBuildDone) (void)EmptyFolder(root);
   return result;
 }
 

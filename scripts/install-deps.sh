@@ -4,7 +4,7 @@
 set -eu
 
 PACKAGES="
-cmake ninja-build g++ make pkg-config
+cmake ninja-build g++ clang make pkg-config
 qt6-base-dev libgl-dev
 libfreetype-dev libfontconfig-dev zlib1g-dev libjpeg-dev libcurl4-openssl-dev
 libgtest-dev libssl-dev openssl

@@ -5,6 +5,7 @@
 #include "platform/qt/SpeedButton.h"
 
 TFrameBearbeiten::TFrameBearbeiten(QWidget* owner) : QWidget(owner) {
+  setObjectName(QStringLiteral("FrameBearbeiten"));
   setFont(platform::VerdanaPx(11));
   PanelTitel = platform::AddTitleBar(this, QStringLiteral("Bearbeiten"));
   PanelTop = new platform::Panel(this);

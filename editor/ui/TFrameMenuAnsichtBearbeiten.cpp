@@ -1,6 +1,9 @@
 #include "editor/ui/TFrameMenuAnsichtBearbeiten.h"
 
-TFrameMenuAnsichtBearbeiten::TFrameMenuAnsichtBearbeiten(QWidget* owner) : QWidget(owner) { hide(); }
+TFrameMenuAnsichtBearbeiten::TFrameMenuAnsichtBearbeiten(QWidget* owner) : QWidget(owner) {
+  setObjectName(QStringLiteral("FrameMenuAnsichtBearbeiten"));
+  hide();
+}
 
 void TFrameMenuAnsichtBearbeiten::SpeedButtonEbene1Click(QObject*) {}
 void TFrameMenuAnsichtBearbeiten::SpeedButtonEbene2Click(QObject*) {}

@@ -1,3 +1,6 @@
 #include "editor/ui/TFrameMenuRasterBearbeiten.h"
 
-TFrameMenuRasterBearbeiten::TFrameMenuRasterBearbeiten(QWidget* owner) : QWidget(owner) { hide(); }
+TFrameMenuRasterBearbeiten::TFrameMenuRasterBearbeiten(QWidget* owner) : QWidget(owner) {
+  setObjectName(QStringLiteral("FrameMenuRasterBearbeiten"));
+  hide();
+}

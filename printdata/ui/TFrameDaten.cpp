@@ -4,8 +4,10 @@
 
 #include "platform/Colours.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/LanguageTexts.h"
 
 TFrameDaten::TFrameDaten(QWidget* owner) : QWidget(owner) {
+  setObjectName(QStringLiteral("FrameDaten"));
   setFont(platform::VerdanaPx(11));
   PanelTitel = platform::AddTitleBar(this, TitleNone);
   PanelTop = new platform::Panel(this);
@@ -23,6 +25,17 @@ TFrameDaten::TFrameDaten(QWidget* owner) : QWidget(owner) {
   add(488, QStringLiteral("Schutz"), PanelSchutz, SpeedButtonSchutz);
   add(608, QStringLiteral("Rapport"), PanelRapport, SpeedButtonRapport);
   add(704, QStringLiteral("?"), PanelHilfe, SpeedButtonHilfe);
+
+  NAME_AFTER_MEMBER(PanelTitel);
+  NAME_AFTER_MEMBER(SpeedButtonAnsichtDown);
+  NAME_AFTER_MEMBER(SpeedButtonOeffnen);
+  NAME_AFTER_MEMBER(SpeedButtonSpeichern);
+  NAME_AFTER_MEMBER(SpeedButtonSchliessen);
+  NAME_AFTER_MEMBER(SpeedButtonWerkzeug);
+  NAME_AFTER_MEMBER(SpeedButtonSchutz);
+  NAME_AFTER_MEMBER(SpeedButtonRapport);
+  platform::RegisterText(this, "TitleNone", TitleNone);
+  platform::RegisterText(this, "TitleNew", TitleNew);
 }
 
 void TFrameDaten::resizeEvent(QResizeEvent*) {

@@ -3,15 +3,20 @@
 #include <algorithm>
 
 #include "platform/Colours.h"
+#include "platform/qt/LanguageTexts.h"
 #include "platform/qt/Panel.h"
 
 TFrameMenuAnsicht::TFrameMenuAnsicht(QWidget* owner) : QWidget(owner) {
+  setObjectName(QStringLiteral("FrameMenuAnsicht"));
   auto add = [this](int top, const QString& caption) {
     return platform::AddButtonPanel(this, QRect(8, top, 88, 48), caption).button;
   };
   SpeedButtonEbenen = add(8, QStringLiteral("Ebenen"));
   SpeedButtonParameter = add(64, QStringLiteral("Parameter"));
   SpeedButtonNotizen = add(120, QStringLiteral("Notizen"));
+  NAME_AFTER_MEMBER(SpeedButtonEbenen);
+  NAME_AFTER_MEMBER(SpeedButtonParameter);
+  NAME_AFTER_MEMBER(SpeedButtonNotizen);
   SpeedButtonZoomDown = add(176, QStringLiteral("-"));
   SpeedButtonZoomUp = add(232, QStringLiteral("+"));
   LabelZoom = new platform::Label(this);

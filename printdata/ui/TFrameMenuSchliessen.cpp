@@ -1,3 +1,6 @@
 #include "printdata/ui/TFrameMenuSchliessen.h"
 
-TFrameMenuSchliessen::TFrameMenuSchliessen(QWidget* owner) : QWidget(owner) { hide(); }
+TFrameMenuSchliessen::TFrameMenuSchliessen(QWidget* owner) : QWidget(owner) {
+  setObjectName(QStringLiteral("FrameMenuSchliessen"));
+  hide();
+}

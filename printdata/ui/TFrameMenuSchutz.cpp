@@ -1,3 +1,6 @@
 #include "printdata/ui/TFrameMenuSchutz.h"
 
-TFrameMenuSchutz::TFrameMenuSchutz(QWidget* owner) : QWidget(owner) { hide(); }
+TFrameMenuSchutz::TFrameMenuSchutz(QWidget* owner) : QWidget(owner) {
+  setObjectName(QStringLiteral("FrameMenuSchutz"));
+  hide();
+}

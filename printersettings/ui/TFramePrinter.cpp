@@ -1,10 +1,13 @@
 #include "printersettings/ui/TFramePrinter.h"
 
 #include "platform/qt/Fonts.h"
+#include "platform/qt/LanguageTexts.h"
 
 TFramePrinter::TFramePrinter(QWidget* owner) : QWidget(owner) {
+  setObjectName(QStringLiteral("FramePrinter"));
   setFont(platform::VerdanaPx(11));
-  PanelTitel = platform::AddTitleBar(this, QStringLiteral("Printer"));
+  PanelTitel = platform::AddTitleBar(this, QStringLiteral("Einstellungen"));
+  NAME_AFTER_MEMBER(PanelTitel);
   hide();
 }
 

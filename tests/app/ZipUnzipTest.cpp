@@ -213,3 +213,20 @@ TEST_F(ZipUnzip, DataSetsWithSevenZip) {
   ASSERT_EQ(form.UnzipArchive(dir / "TMP/ZG01/theirs.zip", dir / "loaded", ArchivePassword), 0);
   EXPECT_EQ(Tree(dir / "loaded"), Tree(dir / "data"));
 }
+
+TEST_F(ZipUnzip, AFailureKeepsWhyForTheLog) {
+  Write(dir / "junk.zip", "no archive");
+  EXPECT_EQ(form.UnzipArchive(dir / "junk.zip", dir / "o", ArchivePassword), TForm_ZipUnzip::kUnzipNotOpened);
+  EXPECT_FALSE(form.LastErrorText.empty());
+  ASSERT_EQ(form.ZipToArchive(dir / "data", dir / "a.zip", "", ArchivePassword, 0), TForm_ZipUnzip::kZipDone);
+  EXPECT_EQ(form.LastErrorText, "");
+  EXPECT_EQ(form.UnzipArchive(dir / "a.zip", dir / "wrong", "falsch"), TForm_ZipUnzip::kUnzipIncomplete);
+  EXPECT_NE(form.LastErrorText.find("left out"), std::string::npos) << form.LastErrorText;
+  ASSERT_EQ(form.LockArchive(dir / "a.zip", dir / "a.zg23"), zip::container::kLockDone);
+  EXPECT_EQ(form.LastErrorText, "");
+  std::string container = Read(dir / "a.zg23");
+  container.back() ^= 1;
+  Write(dir / "bad.zg23", container);
+  EXPECT_EQ(form.UnlockArchive(dir / "bad.zg23", dir / "bad.zip"), zip::container::kUnlockChecksumMismatch);
+  EXPECT_NE(form.LastErrorText.find("checksum"), std::string::npos) << form.LastErrorText;
+}

@@ -224,6 +224,32 @@ TEST(DateCode, RenderDateTextUsesTheLayerAndGuardsTheIndex) {
   EXPECT_EQ(FormatDate(work, 5, On(2024, 3, 5)), "");
 }
 
+TEST(DateCode, NoTextIsFormedFromSomethingThatIsNoDate) {
+  PrintText work;
+  LocalDateTime failed;  // what the system clock gives when it has no local time
+  failed.Date.Month = 0;
+  struct Case { const char* what; LocalDateTime now; } cases[] = {
+      {"failed clock", failed},
+      {"30 February", On(2024, 2, 30)},
+      {"29 February 2023", On(2023, 2, 29)},
+      {"month 13", On(2024, 13, 1)},
+      {"day 0", On(2024, 3, 0)},
+      {"hour 24", testvalues::At(24, 0, 0)},
+      {"minute 60", testvalues::At(12, 60, 0)},
+      {"second -1", testvalues::At(12, 0, -1)},
+      {"year 10^12", testvalues::At(10, 0, 0, {1000000000000, 1, 1})},
+  };
+  for (const Case& c : cases) {
+    EXPECT_FALSE(IsValidDateTime(c.now)) << c.what;
+    EXPECT_EQ(RenderDateText(work, 0, c.now), "") << c.what;
+  }
+  EXPECT_TRUE(IsValidDateTime(On(2024, 2, 29)));
+  EXPECT_TRUE(IsValidDateTime(testvalues::At(23, 59, 60)));  // a leap second
+  SetLocalClock([failed] { return failed; });
+  EXPECT_EQ(RenderDateText(work, 0), "");
+  SetLocalClock({});
+}
+
 TEST(DateCode, TheClockCanBeReplaced) {
   SetLocalClock([] { return On(2030, 7, 1); });
   PrintText work;

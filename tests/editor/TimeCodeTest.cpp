@@ -160,3 +160,13 @@ TEST(TimeCode, RenderTimeTextGuardsTheIndex) {
   EXPECT_EQ(RenderTimeText(work, static_cast<unsigned>(-2), At(1, 2, 3)), "");
   EXPECT_EQ(FormatTime(work, 9, At(1, 2, 3)), "");
 }
+
+TEST(TimeCode, NoTextIsFormedFromSomethingThatIsNoTime) {
+  PrintText work;
+  for (const LocalDateTime& now : {At(24, 0, 0), At(-1, 0, 0), At(12, 61, 0), At(1, 2, 3, {2024, 2, 30})}) {
+    EXPECT_EQ(RenderTimeText(work, 0, now), "");
+  }
+  LocalDateTime failed;
+  failed.Date.Month = 0;
+  EXPECT_EQ(RenderTimeText(work, 0, failed), "");
+}

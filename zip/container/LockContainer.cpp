@@ -1,9 +1,7 @@
 #include "zip/container/LockContainer.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -19,15 +17,6 @@
 namespace zip::container {
 namespace {
 namespace fs = std::filesystem;
-
-// Deletes a file (never a folder). False only when something is there that
-// could not be removed.
-bool DeleteFileOnly(const std::string& path) {
-  struct stat st;
-  if (::lstat(path.c_str(), &st) != 0) return errno == ENOENT;
-  if (S_ISDIR(st.st_mode)) return false;
-  return ::unlink(path.c_str()) == 0;
-}
 
 bool FolderOfExists(const std::string& path) {
   const fs::path folder = fs::path(path).parent_path();
@@ -95,7 +84,7 @@ struct ContainerFiles {
     if (!in) return -1;
     struct stat st;
     bool isFolder = ::stat(outFile.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-    if (!FolderOfExists(outFile) || isFolder || (deleteOld && !DeleteFileOnly(outFile))) return -10;
+    if (!FolderOfExists(outFile) || isFolder || (deleteOld && !platform::DeleteFileOnly(outFile))) return -10;
     out.emplace(outFile);
     return out->Open() ? 0 : -11;
   }
@@ -136,6 +125,31 @@ UnlockResult Unlock(const std::string& inFile, const std::string& outFile) {
   if (result == kUnlockDone) result = CopyInverted(files.in, *files.out, false, crc, kUnlockWriteFailed);
   if (result == kUnlockDone && crc != stored) result = kUnlockChecksumMismatch;
   return static_cast<UnlockResult>(files.Finish(result, kUnlockWriteFailed));
+}
+
+const char* ResultText(LockResult result) {
+  switch (result) {
+    case kLockDone: return "locked";
+    case kLockInputUnreadable: return "the file to lock cannot be read";
+    case kLockTargetUnusable: return "the container's folder is missing or the container's name is a folder";
+    case kLockTargetNotCreated: return "the container cannot be created";
+    case kLockHeaderNotWritten: return "the container's header cannot be written";
+    case kLockWriteFailed: return "the container cannot be written";
+  }
+  return "unknown result";
+}
+
+const char* ResultText(UnlockResult result) {
+  switch (result) {
+    case kUnlockDone: return "unlocked";
+    case kUnlockInputUnreadable: return "the container cannot be read";
+    case kUnlockTargetUnusable: return "the target's folder is missing, or the target is a folder or cannot be replaced";
+    case kUnlockWriteFailed: return "the unlocked file cannot be written";
+    case kUnlockNoHeader: return "the file has no container header";
+    case kUnlockWrongWord: return "the file is not a container of this version";
+    case kUnlockChecksumMismatch: return "the container is damaged: its checksum does not match";
+  }
+  return "unknown result";
 }
 
 }  // namespace zip::container

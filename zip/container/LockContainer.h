@@ -40,4 +40,8 @@ LockResult Lock(const std::string& inFile, const std::string& outFile);
 // `outFile` is removed first, so a failure leaves none.
 UnlockResult Unlock(const std::string& inFile, const std::string& outFile);
 
+// What a result says, for the log.
+const char* ResultText(LockResult result);
+const char* ResultText(UnlockResult result);
+
 }  // namespace zip::container

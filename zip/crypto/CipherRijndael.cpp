@@ -24,6 +24,18 @@ constexpr std::uint8_t Mul(std::uint8_t a, std::uint8_t b) {
   return r;
 }
 
+// The multiplicative inverse in GF(2^8) as x^254 (0 for 0): a few dozen
+// steps per byte, where a search of all 255 candidates would exceed what
+// some compilers evaluate in a constant expression.
+constexpr std::uint8_t Inverse(std::uint8_t x) {
+  std::uint8_t result = 1, power = x;
+  for (unsigned e = 254; e; e >>= 1) {
+    if (e & 1) result = Mul(result, power);
+    power = Mul(power, power);
+  }
+  return result;
+}
+
 struct Tables {
   std::uint8_t S[256], Si[256];
   std::uint32_t Te[4][256], Td[4][256];
@@ -35,9 +47,7 @@ constexpr Tables MakeTables() {
   Tables t{};
   for (int x = 0; x < 256; ++x) {
     // Multiplicative inverse in GF(2^8), then the affine map.
-    std::uint8_t inv = 0;
-    for (int y = 1; y < 256 && x; ++y)
-      if (Mul(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y)) == 1) inv = static_cast<std::uint8_t>(y);
+    const std::uint8_t inv = Inverse(static_cast<std::uint8_t>(x));
     std::uint8_t s = inv;
     std::uint8_t r = inv;
     for (int k = 0; k < 4; ++k) {

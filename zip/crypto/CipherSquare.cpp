@@ -21,6 +21,16 @@ constexpr std::uint8_t Mul(unsigned a, unsigned b) {
   return static_cast<std::uint8_t>(r);
 }
 
+// The inverse in the field as x^254 (0 for 0); see CipherRijndael.cpp.
+constexpr unsigned Inverse(unsigned x) {
+  unsigned result = 1, power = x;
+  for (unsigned e = 254; e; e >>= 1) {
+    if (e & 1) result = Mul(result, power);
+    power = Mul(power, power);
+  }
+  return result;
+}
+
 struct Boxes {
   std::uint8_t S[256], Si[256];
 };
@@ -31,9 +41,7 @@ constexpr Boxes MakeBoxes() {
   constexpr std::uint8_t kAffine[8] = {0x01, 0x03, 0x05, 0x0F, 0x1F, 0x3D, 0x7B, 0xD6};
   Boxes b{};
   for (unsigned x = 0; x < 256; ++x) {
-    unsigned inv = 0;
-    for (unsigned y = 1; y < 256 && x; ++y)
-      if (Mul(x, y) == 1) inv = y;
+    const unsigned inv = Inverse(x);
     unsigned s = 0;
     for (int r = 0; r < 8; ++r) {
       unsigned bits = kAffine[r] & inv, parity = 0;
