@@ -8,6 +8,7 @@ cmake ninja-build g++ clang make pkg-config
 qt6-base-dev libgl-dev
 libfreetype-dev libfontconfig-dev zlib1g-dev libjpeg-dev libcurl4-openssl-dev
 libgtest-dev libssl-dev openssl
+libclang-rt-dev
 libasound2-dev
 fonts-liberation2 fonts-dejavu-core
 xvfb xauth openbox
