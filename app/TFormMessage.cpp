@@ -169,6 +169,11 @@ int TFormMessage::Present(Content c) {
 
   if (Kind != c.kind) platform::Beep(colour == kRed ? platform::BeepKind::Stop : platform::BeepKind::Exclamation);
   Kind = c.kind;
+  if (Kind == MessageKind::Busy) {
+    if (!busyBlock_) busyBlock_ = std::make_unique<platform::InputBlocker>(this);
+  } else {
+    busyBlock_.reset();
+  }
 
   if (c.modal) {
     setModal(true);
@@ -208,6 +213,7 @@ void TFormMessage::showEvent(QShowEvent* event) {
 void TFormMessage::hideEvent(QHideEvent* event) {
   if (!event->spontaneous()) {
     Kind = MessageKind::None;
+    busyBlock_.reset();
     RestoreMainPanels();
   }
   QDialog::hideEvent(event);

@@ -7,7 +7,9 @@
 #include <QLabel>
 #include <QString>
 #include <cstdint>
+#include <memory>
 
+#include "platform/qt/InputBlocker.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/Panel.h"
 #include "platform/qt/SpeedButton.h"
@@ -81,6 +83,9 @@ class TFormMessage : public QDialog {
   // What the main window's side bar and page area were before the first
   // message of a sequence disabled them.
   bool savedValid_ = false;
+  // Held while a busy message is shown: the user's input waits, so nothing
+  // changes the data under the running work.
+  std::unique_ptr<platform::InputBlocker> busyBlock_;
   bool savedLinks_ = true;
   bool savedMain_ = true;
 };

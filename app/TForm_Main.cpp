@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/DataViewLinks.h"
 #include "app/Konfig.h"
 #include "app/ProgramFolders.h"
 #include "app/ShellFileOps.h"
@@ -253,6 +254,11 @@ void TForm_Main::CreateFrames() {
   beside(FrameMenuPC, PanelPC);
   FrameMenuHilfe = new TFrameMenuHilfe(this);
   beside(FrameMenuHilfe, PanelHilfe);
+
+  DataViewLinks = std::make_unique<app::DataViewLinks>(*this);
+  FrameDaten->Connect(DataViewLinks.get(), DataViewLinks.get(),
+                      {FrameMenuAnsicht, FrameMenuOeffnen, FrameMenuSpeichern, FrameMenuSchliessen,
+                       FrameMenuBearbeiten, FrameMenuSchutz});
 }
 
 void TForm_Main::resizeEvent(QResizeEvent*) {
@@ -304,34 +310,9 @@ void TForm_Main::CloseMenusAndRefresh() {
   } else {
     for (QWidget* w : std::initializer_list<QWidget*>{PanelPrinter, PanelPC, PanelHilfe, PanelTimeDate})
       w->setEnabled(true);
-    const int count = FrameDaten->Count;
-    const bool data = count >= 1;
-    FrameDaten->SpeedButtonAnsichtDown->setEnabled(data);
-    FrameDaten->SpeedButtonOeffnen->setEnabled(true);
-    FrameDaten->SpeedButtonSpeichern->setEnabled(data);
-    FrameDaten->SpeedButtonSchliessen->setEnabled(data);
-    FrameDaten->SpeedButtonWerkzeug->setEnabled(data);
-    FrameDaten->SpeedButtonSchutz->setEnabled(data);
-    FrameDaten->SpeedButtonRapport->setEnabled(data);
-    FrameDaten->ShowProtection();
-
-    TFrameMenuBearbeiten* m = FrameMenuBearbeiten;
-    const bool locked = FormBedienungsmodus && FormBedienungsmodus->GetOperatingMode() == app::kModeUser &&
-                        FrameDaten->AnyProtected();
-    if (locked) {
-      for (QWidget* w : std::initializer_list<QWidget*>{m->SpeedButtonNeu, m->SpeedButtonEntfernen,
-                                                         m->SpeedButtonAusschneiden, m->SpeedButtonEinfuegen,
-                                                         m->SpeedButtonEinfuegenErweitert})
-        w->setEnabled(false);
-      m->SpeedButtonKopieren->setEnabled(true);
-    } else {
-      m->SpeedButtonNeu->setEnabled(count < 99);
-      m->SpeedButtonEntfernen->setEnabled(count >= 2);
-      m->SpeedButtonAusschneiden->setEnabled(true);
-      m->SpeedButtonKopieren->setEnabled(true);
-      m->SpeedButtonEinfuegen->setEnabled(m->SpeedButtonEinfuegen->Tag != 0);
-      m->SpeedButtonEinfuegenErweitert->setEnabled(m->SpeedButtonEinfuegenErweitert->Tag != 0);
-    }
+    const bool data = FrameDaten->Count >= 1;
+    // The top bar, the protection marks and the edit menu.
+    FrameDaten->ApplyIdleState();
     SpeedButtonPrinter->setEnabled(true);
     LabelPrinter->setEnabled(true);
     FrameMenuPrinter->SpeedButtonSpeichernAufDrucker->setEnabled(data);
@@ -390,9 +371,7 @@ void TForm_Main::TimerTimeDateTimer() {
 app::DataViewState TForm_Main::DataViewSnapshot() const {
   using platform::OwnEnabled;
   app::DataViewState s;
-  // The paste dialog arrives with the data page's dialogs; until then it is
-  // never shown.
-  s.pasteDialogVisible = false;
+  s.pasteDialogVisible = DataViewLinks->PasteDialogVisible();
   s.topBarUsable = OwnEnabled(FrameDaten->PanelTop);
   s.ansicht = OwnEnabled(FrameDaten->SpeedButtonAnsichtDown);
   s.oeffnen = OwnEnabled(FrameDaten->SpeedButtonOeffnen);
@@ -471,11 +450,11 @@ void TForm_Main::Carry(const app::Shortcut& s) {
       break;
     case A::EditorZoomDown: FrameMenuZoomBearbeiten->SpeedButtonZoomDownClick(nullptr); break;
     case A::EditorZoomUp: FrameMenuZoomBearbeiten->SpeedButtonZoomUpClick(nullptr); break;
-    // The paste dialog, hard copies, the report and the user guide arrive
-    // with their own windows.
+    // The paste dialog, hard copies and the user guide arrive with their
+    // own windows.
+    case A::Report: DataViewLinks->PrintReport(true, true, true, true, true); break;
     case A::PasteOk:
     case A::PasteCancel:
-    case A::Report:
     case A::Hardcopy:
     case A::PrinterSettingsHardcopy:
     case A::UserGuide:

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,8 @@ class TFrameMenuPC;
 class TFrameMenuHilfe;
 
 namespace app {
+
+class DataViewLinks;
 
 // Where the program starts and where it keeps its single-instance lock.
 // The program takes both from the process; tests give their own.
@@ -96,6 +99,9 @@ class TForm_Main : public QWidget {
   TFrameDaten* FrameDaten;
   TFrameBearbeiten* FrameBearbeiten;
   TFramePrinter* FramePrinter;
+  // How the data page reaches this window, the editor, the paste dialog and
+  // the report.
+  std::unique_ptr<app::DataViewLinks> DataViewLinks;
 
   // The back-to-idle step that nearly every user action runs first and
   // last: hides the menus and sets what can be used on the page shown.

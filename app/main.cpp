@@ -10,6 +10,7 @@
 #include "app/TForm_ZipUnzip.h"
 #include "zip/ui/TZipDialogsQt.h"
 #include "app/TForm_Main.h"
+#include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/Beep.h"
 #include "platform/sound/Sound.h"
 #include "platform/qt/GuiThread.h"
@@ -52,6 +53,11 @@ int main(int argc, char** argv) {
     new TForm_ZipUnzip(nullptr, Form_Main->TmpDir);
     new TFormMessage(nullptr);
     new TFormSprache(nullptr);
+    new TForm_FileDialog(nullptr);
+    // The file dialog centres on the main window and words its own
+    // messages in the UI language.
+    Form_FileDialog->Services.MainWindowFrame = [] { return Form_Main->frameGeometry(); };
+    Form_FileDialog->Services.LanguageId = [] { return FormSprache->GetLanguage(); };
 
     InstallZipDialogs();
     printdata::SetVersionNoticeSink(ShowVersionNotice);
@@ -69,6 +75,7 @@ int main(int argc, char** argv) {
   // The main window goes first: it stops the threads that work with the
   // other windows.
   delete Form_Main;
+  delete Form_FileDialog;
   delete FormSprache;
   delete FormMessage;
   delete Form_ZipUnzip;

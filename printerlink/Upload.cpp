@@ -23,11 +23,14 @@ constexpr int kBadBlock = -1000;
 
 // Reads off what the printer still sends of a bad block (its data can run
 // on after the link gave up on it), so that no part of it passes for the
-// next block's count. Ends after 20 ms of silence, or after t ms.
+// next block's count. Ends after 100 ms of silence, or after t ms: USB
+// serial adapters hand on their bytes in bursts up to some 16 ms apart, and
+// a busy machine can hold the sender back for longer than that.
 void DiscardRestOfBlock(int handle, std::uint32_t t) {
+  constexpr int kSilenceMs = 100;
   auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(t);
   std::uint8_t b;
-  while (std::chrono::steady_clock::now() < until && ComReadByte(handle, &b, 20) == 1) {
+  while (std::chrono::steady_clock::now() < until && ComReadByte(handle, &b, kSilenceMs) == 1) {
   }
 }
 

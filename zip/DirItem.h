@@ -2,6 +2,7 @@
 // One entry of an open archive in memory: the central header image and what
 // the archiver keeps beside it.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,8 @@
 #include "zip/ZipTypes.h"
 
 namespace zip {
+
+class TStream;
 
 struct TDirItem {
   TZipCentralDir Header;
@@ -23,6 +26,16 @@ struct TDirItem {
   ByteString EntryPassword;
   bool IsTagged = false;
   std::string SourcePath;  // file the entry is added from
+  // Stream the entry is added from (instead of a file): its bytes from
+  // SourceStreamStart on, SourceStreamCount of them. A stream the entry does
+  // not own belongs to the caller, who keeps it alive until the commit.
+  std::shared_ptr<TStream> SourceStream;
+  bool OwnsSourceStream = false;
+  std::int64_t SourceStreamStart = 0;
+  std::int64_t SourceStreamCount = 0;
+  // A kept entry whose bytes lie in another archive (merging): copied from
+  // there at the commit. None: this archive.
+  TStream* RawSource = nullptr;
   std::uint16_t ActualMethod = 0;
   std::uint8_t LevelCode = 0;
   std::uint8_t PendingOperation = poAdd;

@@ -63,9 +63,9 @@ class AesEncryptor : public EntryEncryptor {
     startBlock_ = transform_.GetFileStorageStartBlock();
   }
   std::vector<std::uint8_t> StartBlock() override { return startBlock_; }
-  void Encrypt(std::uint8_t* data, std::size_t count) override {
-    transform_.EncryptBuffer(data, 0, static_cast<std::int32_t>(count), data, 0);
-  }
+  void Encrypt(std::uint8_t* data, std::size_t count) override { transform_.ApplyKeyStream(data, count); }
+  void Authenticate(const std::uint8_t* data, std::size_t count) override { transform_.Authenticate(data, count); }
+  bool Authenticates() const override { return true; }
   std::vector<std::uint8_t> EndBlock() override { return transform_.GetFileStorageEndBlock(); }
 
  private:
@@ -106,9 +106,9 @@ class AesDecryptor : public EntryDecryptor {
     preparedPassword_ = password;
     prepared_ = true;
   }
-  void Decrypt(std::uint8_t* data, std::size_t count) override {
-    transform_->DecryptBuffer(data, 0, static_cast<std::int32_t>(count), data, 0);
-  }
+  void Decrypt(std::uint8_t* data, std::size_t count) override { transform_->ApplyKeyStream(data, count); }
+  void Authenticate(const std::uint8_t* data, std::size_t count) override { transform_->Authenticate(data, count); }
+  bool Authenticates() const override { return true; }
   bool Verify(TStream& stream) override {
     std::uint8_t code[10];
     stream.ReadBuffer(code, sizeof code);

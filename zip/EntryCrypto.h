@@ -1,6 +1,9 @@
 #pragma once
 // Per-entry encryption as the archiver drives it: the traditional PKWARE
 // cipher and WinZip AES behind one shape (start block, data, end block).
+// The cipher and the authentication code are separate calls, so that they
+// run as separate stages of an entry's chain (CipherStage.h); the code is
+// always taken over the cipher text.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -12,17 +15,26 @@
 
 namespace zip {
 
-class EntryEncryptor {
+class EntryAuthenticator {
  public:
-  virtual ~EntryEncryptor() = default;
-  virtual std::vector<std::uint8_t> StartBlock() = 0;  // written before the data
-  virtual void Encrypt(std::uint8_t* data, std::size_t count) = 0;
-  virtual std::vector<std::uint8_t> EndBlock() = 0;  // written after the data
+  virtual ~EntryAuthenticator() = default;
+  // Feeds cipher text to the authentication code; nothing for a cipher
+  // without one.
+  virtual void Authenticate(const std::uint8_t* data, std::size_t count) {}
 };
 
-class EntryDecryptor {
+class EntryEncryptor : public EntryAuthenticator {
  public:
-  virtual ~EntryDecryptor() = default;
+  virtual std::vector<std::uint8_t> StartBlock() = 0;  // written before the data
+  virtual void Encrypt(std::uint8_t* data, std::size_t count) = 0;
+  // Written after the data; finishes the authentication code.
+  virtual std::vector<std::uint8_t> EndBlock() = 0;
+  // Whether the cipher has an authentication code (a MAC stage is needed).
+  virtual bool Authenticates() const { return false; }
+};
+
+class EntryDecryptor : public EntryAuthenticator {
+ public:
   virtual std::size_t StartBlockSize() const = 0;
   virtual std::size_t EndBlockSize() const = 0;
   // Reads the start block at the stream's position and tells whether the
@@ -32,6 +44,7 @@ class EntryDecryptor {
   // Reads the end block at the stream's position; false when the data was
   // altered (always true for the traditional cipher, which has none).
   virtual bool Verify(TStream& stream) = 0;
+  virtual bool Authenticates() const { return false; }
   // Does the costly key work for this start block and password ahead of
   // time; LoadAndCheck with the same block and password then only reads.
   // Safe to call from another thread while nothing else uses the object.

@@ -10,6 +10,9 @@ class TZipArchiver : public TZipBaseArchiver {
   explicit TZipArchiver(std::string name = std::string());
   ~TZipArchiver() override;
   void SetPassword(const ByteString& password) override;
+  // Copies the entries of the archive `fileName` into this open archive;
+  // names both hold are settled by Options.OverwriteMode.
+  void MergeWith(const std::string& fileName);
 
  protected:
   void SetCompMethod() override;

@@ -2,10 +2,12 @@
 
 #include <stdexcept>
 
+#include "zip/ArchiveTarget.h"
 #include "zip/CodePages.h"
 #include "zip/EntryCrypto.h"
 #include "zip/FileSystem.h"
 #include "zip/ZipLock.h"
+#include "zip/ZipVolumes.h"
 
 namespace zip {
 
@@ -62,6 +64,9 @@ void TZipBaseArchiver::SetPassword(const ByteString& password) { Password = pass
 
 void TZipBaseArchiver::SetSpanningMode(TZipSpanningMode mode) {
   if (Active) throw std::runtime_error("Cannot set spanning mode on open archive");
+  // Spanning means changing removable disks that all hold a file of the
+  // same name; this system keeps volumes as numbered files (smSplitting).
+  if (mode == smSpanning) throw std::invalid_argument("Spanning onto removable disks is not supported; use smSplitting");
   SpanningMode = mode;
 }
 
@@ -81,15 +86,26 @@ void TZipBaseArchiver::OpenArchive() {
 
 void TZipBaseArchiver::OpenArchive(std::uint16_t mode) {
   TransactionDone = false;
+  overlapsKnown = false;
   if (!InMemory && WideExtractFileName(FileName).empty()) Raise(10);
   if (mode != fmCreate && !InMemory && !WideFileExists(FileName)) Raise(12, {FileName});
   if (mode != fmCreate && InMemory) Raise(28);
   CloseArchive();
   ExternalStream = false;
   OpenMode = mode;
+  CommitFailed = false;
+  PendingCreate = false;
   if (mode == fmCreate) {
-    if (InMemory) ownedStream = std::make_unique<TMemoryStream>();
-    else ownedStream = std::make_unique<TUniFileStream>(FileName, fmCreate);
+    if (!InMemory) {
+      // The file is made now (or found writable), so that a folder that
+      // refuses it fails here; an archive already there keeps its bytes
+      // until the first commit puts the new one in its place.
+      CreatedFile = !WideFileExists(FileName);
+      if (CreatedFile) TUniFileStream made(FileName, fmCreate);
+      else TUniFileStream check(FileName, fmOpenWrite);
+      PendingCreate = true;
+    }
+    ownedStream = std::make_unique<TMemoryStream>();
     archiveStream = ownedStream.get();
     VolumeFileName = FileName;
     dirManager = std::make_unique<TZipDirManager>(archiveStream, this, true);
@@ -102,11 +118,14 @@ void TZipBaseArchiver::OpenArchive(std::uint16_t mode) {
     dirManager = std::make_unique<TZipDirManager>(archiveStream, this, false);
     try {
       if (!dirManager->HasCentralDirEnd()) Raise(48);
-      dirManager->LoadDir();
+      if (DetectSplitArchive()) OpenVolumeSet();
+      else dirManager->LoadDir();
     } catch (...) {
       dirManager.reset();
       ownedStream.reset();
       archiveStream = nullptr;
+      volumes = nullptr;
+      SpanningMode = smNone;
       throw;
     }
   }
@@ -143,9 +162,20 @@ void TZipBaseArchiver::CloseArchive() {
       // The commit has rolled the archive back already.
     }
     try {
-      if (archiveStream && dirManager && archiveStream->Size() == dirManager->PrefixSize) {
-        dirManager->SaveDir(false);
-        if (Options.FlushBuffers && !InMemory && !ExternalStream) archiveStream->Flush();
+      // A new archive that never got an entry is written as an empty one;
+      // one whose first commit failed leaves an archive that was there.
+      if (archiveStream && dirManager && archiveStream->Size() == dirManager->PrefixSize &&
+          (!CommitFailed || (PendingCreate && CreatedFile))) {
+        if (PendingCreate) {
+          TReplacementFile file(VolumeFileName, Options.FlushBuffers);
+          CopyStreamRange(*archiveStream, 0, dirManager->PrefixSize, file.Stream(),
+                          [](TStream& to, const std::uint8_t* d, std::size_t n) { return to.Write(d, n) == n; });
+          dirManager->WriteDirectory(file);
+          file.Commit();
+        } else {
+          dirManager->SaveDir(false);
+          if (Options.FlushBuffers && !InMemory && !ExternalStream) archiveStream->Flush();
+        }
       }
     } catch (...) {
     }
@@ -153,6 +183,8 @@ void TZipBaseArchiver::CloseArchive() {
   Active = false;
   UpdateCount = 0;
   dirManager.reset();
+  volumes = nullptr;
+  overlapsKnown = false;
   std::unique_ptr<TStream> stream = std::move(ownedStream);
   archiveStream = nullptr;
   ExternalStream = false;
@@ -181,6 +213,7 @@ void TZipBaseArchiver::BeginUpdate() {
     TZipDirArray& dir = dirManager->CurrentDirectory;
     for (int i = 0; i < dir.GetCount(); ++i) dir.GetItemPtr(i)->IsPending = false;
     dirManager->RollbackDirectory.Assign(dir);
+    RollbackComment = dirManager->Comment;
   }
   ++UpdateCount;
 }
@@ -198,8 +231,9 @@ void TZipBaseArchiver::EndUpdate() {
 void TZipBaseArchiver::CancelUpdate() {
   // Entries added inside the bracket would otherwise stay listed without
   // data and reach the file with the next directory write.
-  if (UpdateCount > 0 && dirManager) dirManager->CurrentDirectory.Assign(dirManager->RollbackDirectory);
+  if (UpdateCount > 0 && dirManager) RestoreRollback();
   UpdateCount = 0;
+  overlapsKnown = false;
 }
 
 bool TZipBaseArchiver::GetEncrypted() {
@@ -228,10 +262,18 @@ int TZipBaseArchiver::GetFileCount() {
 void TZipBaseArchiver::SetFileComment(const ByteString& comment) {
   CheckInactive();
   CheckModifySpanning();
-  dirManager->Comment = comment;
-  if (!GetInUpdate() && SpanningMode == smNone) {
-    dirManager->SaveDir(false);
-    if (Options.FlushBuffers && !InMemory && !ExternalStream) archiveStream->Flush();
+  if (GetInUpdate() || SpanningMode != smNone) {
+    dirManager->Comment = comment;
+    return;
+  }
+  // The directory is written anew through a commit like any other change.
+  BeginUpdate();
+  try {
+    dirManager->Comment = comment;
+    EndUpdate();
+  } catch (...) {
+    CancelUpdate();
+    throw;
   }
 }
 
@@ -253,11 +295,10 @@ void TZipBaseArchiver::SetInMemory(bool value) {
     if (FileName.empty()) Raise(29);
     ForceUpdate();
     {
-      TUniFileStream file(FileName, fmCreate);
+      TReplacementFile file(FileName, Options.FlushBuffers);
       archiveStream->SetPosition(0);
-      file.CopyFrom(*archiveStream, -1);
-      if (Options.FlushBuffers) file.Flush();
-      file.Close();
+      file.Stream().CopyFrom(*archiveStream, -1);
+      file.Commit();
     }
     CloseArchive();
   } else {

@@ -4,10 +4,13 @@
 // TZipArchiver only selects the standard signatures and defaults.
 #include <cstdint>
 #include <exception>
+#include <ctime>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "zip/DirItem.h"
 #include "zip/Streams.h"
@@ -23,6 +26,11 @@ namespace zip {
 class TZipBaseArchiver;
 class EntryEncryptor;
 class EntryDecryptor;
+class TArchiveTarget;
+class TVolumeSet;
+struct PackedEntry;
+struct PackedSizes;
+struct PackRequest;
 
 using TZipFileProgressEvent = std::function<void(TZipBaseArchiver& sender, const WideString& fileName, double progress,
                                                  TZipProcessOperation operation, TZipProgressPhase phase, bool& cancel)>;
@@ -40,6 +48,14 @@ using TZipProcessFileFailureEvent =
                        int nativeError, int errorCode, const std::string& errorMessage, TZipAction& action)>;
 using TZipOnDiskFullEvent = std::function<void(TZipBaseArchiver& sender, int volumeNumber,
                                                const std::string& volumeFileName, bool& cancel)>;
+using TZipCopyTempFileProgressEvent =
+    std::function<void(TZipBaseArchiver& sender, double progress, TZipProgressPhase phase, bool& cancel)>;
+using TZipOnRequestBlankVolumeEvent =
+    std::function<void(TZipBaseArchiver& sender, int volumeNumber, std::string& volumeFileName, bool& cancel)>;
+using TZipOnRequestFirstVolumeEvent =
+    std::function<void(TZipBaseArchiver& sender, std::string& volumeFileName, bool& cancel)>;
+using TZipOnRequestLastVolumeEvent = TZipOnRequestFirstVolumeEvent;
+using TZipOnRequestMiddleVolumeEvent = TZipOnRequestBlankVolumeEvent;
 using TZipOnStoreFileEvent = std::function<void(TZipBaseArchiver& sender, WideString& fileName, std::int32_t& fileAttr,
                                                 ByteString& comment, const std::string& originalFileName)>;
 using TZipOnExtractFileEvent = std::function<void(TZipBaseArchiver& sender, WideString& fileName,
@@ -111,6 +127,11 @@ class TZipBaseArchiver {
   TZipOnDiskFullEvent OnDiskFull;
   TZipOnStoreFileEvent OnStoreFile;
   TZipOnExtractFileEvent OnExtractFile;
+  TZipCopyTempFileProgressEvent OnCopyTempFileProgress;
+  TZipOnRequestBlankVolumeEvent OnRequestBlankVolume;
+  TZipOnRequestFirstVolumeEvent OnRequestFirstVolume;
+  TZipOnRequestLastVolumeEvent OnRequestLastVolume;
+  TZipOnRequestMiddleVolumeEvent OnRequestMiddleVolume;
   // The default dialogs of this component; none: the process-wide ones.
   TZipDefaultDialogs* Dialogs = nullptr;
 
@@ -142,6 +163,54 @@ class TZipBaseArchiver {
   // --- Adding ---
   void AddFiles(const std::string& fileMask, std::int32_t searchAttr, const std::string& exclusionMask);
   void AddFiles();
+  // As AddFiles; the files (and then their emptied folders) are deleted
+  // after the commit.
+  void MoveFiles(const std::string& fileMask, std::int32_t searchAttr, const std::string& exclusionMask);
+  void MoveFiles();
+  // An entry named `fileName` from `count` bytes of `stream` at `position`
+  // (the whole stream from its start when count is 0). With copyToBuffer the
+  // bytes are copied now; without it the entry reads the stream when the
+  // commit runs, so the caller keeps it alive until then. `dateTime` 0: now.
+  void AddFromStream(const WideString& fileName, TStream& stream, bool copyToBuffer, std::int64_t position = 0,
+                     std::int64_t count = 0, std::uint32_t attr = faArchive, std::time_t dateTime = 0);
+  void AddFromBuffer(const WideString& fileName, const void* buffer, std::size_t count,
+                     std::uint32_t attr = faArchive, std::time_t dateTime = 0);
+  void AddFromString(const WideString& fileName, const ByteString& text, std::uint32_t attr = faArchive,
+                     std::time_t dateTime = 0);
+
+  // --- Changing entries ---
+  void DeleteFiles();
+  void DeleteFiles(const WideString& fileMask, std::int32_t searchAttr = kDefaultSearchAttr,
+                   const WideString& exclusionMask = WideString());
+  // Freshens the entries from the files below BaseDir.
+  void UpdateFiles();
+  void UpdateFiles(const WideString& fileMask, std::int32_t searchAttr = kDefaultSearchAttr,
+                   const WideString& exclusionMask = WideString());
+  // Renames an entry; a folder entry takes every entry below it along.
+  void RenameFile(const WideString& oldName, const WideString& newName);
+  void ChangeFilesAttr(const WideString& fileMask, std::uint32_t attr);
+  void ChangeFilesIntAttr(const WideString& fileMask, std::uint16_t attr);
+  void ChangeFilesComment(const WideString& fileMask, const ByteString& comment);
+  // The single-entry steps of the batches; inside an update bracket only.
+  void UpdateItem(int index, const std::string& path);
+  void DeleteItem(int index);
+
+  // --- Checking and repairing ---
+  void TestFiles();
+  void TestFiles(const WideString& fileMask, std::int32_t searchAttr = kDefaultSearchAttr,
+                 const WideString& exclusionMask = WideString());
+  // Whether `password` opens the entry; raises no password event.
+  bool IsFilePasswordValid(const WideString& fileName, const ByteString& password);
+  bool IsValidArchiveFile();
+  // Writes the entries of the (closed) archive at FileName that pass their
+  // checks into `newFileName`, or in place of FileName when it is empty.
+  void RepairArchive(const std::string& newFileName = std::string());
+  // `newFileName` := the SFXStub program followed by the archive.
+  void MakeSFX(const std::string& newFileName);
+
+  // --- Volumes ---
+  // The file of volume `volume` (0 the first, -1 the last) of FileName.
+  std::string MakeDefaultVolumeName(int volume, bool checkExists);
 
   // --- Finding and extracting ---
   bool FindFirst();
@@ -163,6 +232,9 @@ class TZipBaseArchiver {
   // Entries of the last batch that a password or failure answer left out
   // (skipped, ignored). A caller that must have every entry checks it.
   int SkippedEntries() const { return SkippedCount; }
+  // Threads that pack the entries of a commit, the writer included; 0: one
+  // per core. The archive's bytes do not depend on it.
+  unsigned PackThreads = 0;
   // The directory of the open archive (none when closed).
   TZipDirManager* DirManager() { return dirManager.get(); }
   // The open archive's directory was missing or damaged and has been rebuilt
@@ -185,7 +257,16 @@ class TZipBaseArchiver {
   virtual void DoOnStoreFile(WideString& fileName, std::int32_t& fileAttr, ByteString& comment,
                              const std::string& originalFileName);
   virtual void DoOnExtractFile(WideString& fileName, std::uint32_t& fileAttr, const ByteString& comment);
+  virtual void DoOnCopyTempFileProgress(double progress, TZipProgressPhase phase, bool& cancel);
+  virtual void DoOnRequestBlankVolume(int volumeNumber, std::string& volumeFileName, bool& cancel);
+  virtual void DoOnRequestFirstVolume(std::string& volumeFileName, bool& cancel);
+  virtual void DoOnRequestLastVolume(std::string& volumeFileName, bool& cancel);
+  virtual void DoOnRequestMiddleVolume(int volumeNumber, std::string& volumeFileName, bool& cancel);
   virtual void SetCompMethod();
+
+  // Copies the entries of the open archive `other` into this one, by
+  // Options.OverwriteMode for names both have (TZipArchiver::MergeWith).
+  void MergeFrom(TZipBaseArchiver& other);
 
   bool UsePkSignatures = false;
   std::uint16_t NewEntryMethod = 0xFFFF;
@@ -204,22 +285,56 @@ class TZipBaseArchiver {
   void WriteBufferToStream(TStream& stream, const void* buffer, std::size_t count);
 
   // Adding (see ZipAddFiles.cpp).
+  void AddOrMoveFiles(const TUniStringList& masks, std::int32_t searchAttr, const TUniStringList& exclusions,
+                      bool moving);
   void InternalAddFiles(const TUniStringList& masks, std::int32_t searchAttr, bool recurse,
                         const TUniStringList& exclusions);
   void ScanMask(const std::string& fullMask, std::int32_t searchAttr, bool recurse, const TUniStringList& exclusions);
   bool TakeFoundItem(const std::string& path, std::uint32_t attr, std::int64_t size, std::int32_t time,
                      const TUniStringList& exclusions);
-  int AddFileInit(const std::string& sourcePath, std::int32_t time, std::uint32_t attributes, std::int64_t size);
+  // `storedName` given: an entry from a stream under that name (no file).
+  int AddFileInit(const std::string& sourcePath, std::int32_t time, std::uint32_t attributes, std::int64_t size,
+                  const WideString* storedName = nullptr);
   void FillDirItem(TDirItem& item, const std::string& path, std::int32_t time, std::uint32_t attributes,
                    std::int64_t size);
   bool IsExcluded(const std::string& path, const TUniStringList& exclusions) const;
   std::string GetFullMask(const std::string& mask) const;
-  bool InternalCompressFile(TStream& source, TStream& destination, TDirItem& entry);
-  bool WriteEntry(int index, TZipAction& action, std::exception_ptr& failure);
-  void CopyEntry(int index, TStream* temp, std::int64_t rewriteOrigin);
-  void RollBack(std::unique_ptr<TUniFileStream>& temp, const std::string& tempName, std::int64_t rewriteOrigin);
-  std::string GetTempFileName();
   std::uint16_t VersionFor(bool zip64) const;
+  void AddFromOwnedStream(const WideString& fileName, std::shared_ptr<TStream> stream, bool owned,
+                          std::int64_t start, std::int64_t count, std::uint32_t attr, std::time_t dateTime);
+
+  // The commit (see ZipCommit.cpp).
+  std::unique_ptr<TArchiveTarget> MakeCommitTarget(std::int64_t origin);
+  void AdoptTarget(TArchiveTarget& target);
+  void RestoreRollback();
+  bool WriteEntry(int index, TArchiveTarget& target, std::optional<PackedEntry>& packed, TZipAction& action,
+                  std::exception_ptr& failure);
+  bool InternalCompressFile(TStream& source, std::int64_t size, TStream& destination, TDirItem& entry,
+                            const PackRequest& request);
+  bool WritePackedEntry(PackedEntry& packed, TStream& destination, TDirItem& entry);
+  bool ApplyPackedSizes(TDirItem& entry, const PackedSizes& sizes, std::int64_t size, bool cancelled);
+  void CopyEntry(int index, TArchiveTarget& target);
+  void PlaceRecord(TArchiveTarget& target, TStream& spool, std::uint64_t headerLength, TDirItem& entry);
+  void DeleteMovedSources(const std::vector<std::string>& files, std::vector<std::string> folders);
+  std::string GetTempFileName();
+  // Where an entry's local header lies in the archive stream (a volume set
+  // counts its volumes one after the other).
+  std::int64_t EntryPosition(const TDirItem& entry) const;
+  bool WriteArchiveBytes(TStream& stream, const std::uint8_t* data, std::size_t count) {
+    return WriteToStreamWithOnDiskFull(stream, data, count);
+  }
+
+  // Other operations (see ZipOperations.cpp).
+  void TagAndProcess(const WideString* fileMask, std::int32_t searchAttr, const WideString& exclusionMask,
+                     TZipProcessOperation operation);
+  void UpdateTaggedFile(int index, const WideString& name, const std::string& root);
+  void TestTaggedFile(int index);
+  void RenameEntry(int index, const WideString& newName);
+  int ChangeFound(const WideString& fileMask, const std::function<void(TDirItem&)>& change,
+                  TZipProcessOperation operation);
+  // Entries whose data shares bytes with another entry's (see ZipOverlap.cpp).
+  std::vector<bool> FindOverlaps();
+  void CheckNotOverlapping(int index);
 
   // Extracting (see ZipExtractFiles.cpp).
   bool InternalFind(TZipArchiveItem& item);
@@ -230,8 +345,12 @@ class TZipBaseArchiver {
                               TDirItem& entry);
   void CheckExtractNames();
   void PrepareDecryption(const std::vector<int>& work);
-  void PrepareEncryption(int first);
   int SingleEntryIndex(const WideString& fileName);
+
+  // Volumes (see ZipVolumes.cpp).
+  void OpenVolumeSet();
+  std::unique_ptr<TArchiveTarget> MakeVolumeTarget();
+  bool DetectSplitArchive();
 
   std::string WorkingFolder;
   std::int32_t UpdateCount = 0;
@@ -252,7 +371,29 @@ class TZipBaseArchiver {
   bool RebuildDamagedDirectory = true;
   bool QuietPasswordTest = false;
   bool TransactionDone = false;
+  bool MovingFiles = false;
+  // A new file archive still waits in memory for its first commit; the
+  // file was not there before.
+  bool PendingCreate = false;
+  bool CreatedFile = false;
+  // A commit of this opening failed or was cancelled.
+  bool CommitFailed = false;
+  // A commit into another file than the archive's own (repairing): the
+  // archive is written whole there.
+  std::string CommitPath;
+  // During a commit: where kept entries are read from, and by how much
+  // their positions there are less than in the archive.
+  TStream* copySource = nullptr;
+  std::int64_t copyShift = 0;
+  // Repairing tests entries one by one and settles overlaps itself.
+  bool CheckOverlaps = true;
   int SkippedCount = 0;
+  ByteString RollbackComment;
+  // Entries that share data with another (computed once per batch).
+  std::vector<bool> overlapping;
+  bool overlapsKnown = false;
+  // The volumes of an open multi-volume archive (owned as ownedStream).
+  TVolumeSet* volumes = nullptr;
   std::unique_ptr<TZipDirManager> dirManager;
   std::uint8_t CompressionMode = 1;
   TZipCompressionLevel CompressionLevel = clFastest;
@@ -263,9 +404,8 @@ class TZipBaseArchiver {
   bool InMemory = false;
   TZipArchiveItem searchItem;  // FindFirst() with the component's masks
   // AES keys derived ahead for the entries of the running batch, by local
-  // header offset (reading) or source path (writing).
+  // header position.
   std::map<std::uint64_t, std::unique_ptr<EntryDecryptor>> preparedDecryptors;
-  std::map<std::string, std::unique_ptr<EntryEncryptor>> preparedEncryptors;
   // Whether the devices that the running batch extracts onto are removable,
   // by device number: each is looked up once.
   std::map<std::uint64_t, bool> removableDevices;

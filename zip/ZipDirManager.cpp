@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
+#include "zip/ArchiveTarget.h"
 #include "zip/CodePages.h"
 #include "zip/ZipBaseArchiver.h"
 #include "zip/ZipErrors.h"
+#include "zip/ZipVolumes.h"
 #include "zip/crypto/Crc32.h"
 
 namespace zip {
@@ -34,7 +36,25 @@ TZipDirManager::TZipDirManager(TStream* stream, TZipBaseArchiver* archiver, bool
     : ArchiveStream(stream), IsNewArchive(isNew), Owner(archiver) {
   UsesForeignStream = stream != archiver->archiveStream;
   InitCentralDirEnd();
-  if (isNew) archiver->VolumeInfo.SetFirstVolume(true);
+  if (isNew) {
+    archiver->VolumeInfo.SetFirstVolume(true);
+    if (!archiver->SFXStub.empty()) SaveSFXStub();
+  }
+}
+
+void TZipDirManager::SaveSFXStub() {
+  TUniFileStream stub(Owner->SFXStub, fmOpenRead | fmShareDenyNone);
+  const std::int64_t size = stub.Size();
+  if (Owner->SpanningMode != smNone) {
+    TZipVolumeNumberInfo first;
+    first.SetFirstVolume(true);
+    const std::int64_t limit = Owner->SpanningOptions.GetVolumeSize(first);
+    if (limit != -1 && limit < size) throw EZipException(47);
+  }
+  ArchiveStream->SetSize(0);
+  ArchiveStream->SetPosition(0);
+  ArchiveStream->CopyFrom(stub, size);
+  PrefixSize = size;
 }
 
 std::uint32_t TZipDirManager::EndSignature() const {
@@ -119,10 +139,15 @@ void TZipDirManager::LoadDir() {
       HasZip64 = true;
       work -= static_cast<std::int64_t>(sizeof raw);
       bool ok = false;
+      // In a volume set the record's place is counted in its own volume.
+      const std::uint64_t recordAt =
+          Owner->volumes ? static_cast<std::uint64_t>(Owner->volumes->Position(
+                               locator.EndRecordDisk, static_cast<std::int64_t>(locator.EndRecordOffset)))
+                         : locator.EndRecordOffset;
       if (work > static_cast<std::int64_t>(TZip64CentralDirEnd::kSize) &&
-          locator.EndRecordOffset <= static_cast<std::uint64_t>(size) - TZip64CentralDirEnd::kSize) {
+          recordAt <= static_cast<std::uint64_t>(size) - TZip64CentralDirEnd::kSize) {
         std::uint8_t record[TZip64CentralDirEnd::kSize];
-        ArchiveStream->SetPosition(static_cast<std::int64_t>(locator.EndRecordOffset));
+        ArchiveStream->SetPosition(static_cast<std::int64_t>(recordAt));
         ArchiveStream->ReadBuffer(record, sizeof record);
         Zip64EndRecord.Unpack(record);
         ok = Zip64EndRecord.Signature == kZip64EndRecordSig;
@@ -140,6 +165,14 @@ void TZipDirManager::LoadDir() {
   try {
     if (dirSize > static_cast<std::uint64_t>(work)) throw EZipException(57);
     std::int64_t start = work - static_cast<std::int64_t>(dirSize);
+    if (Owner->volumes) {
+      // Volumes: the directory lies where the records say, in its volume.
+      const std::uint32_t disk = HasZip64 ? Zip64EndRecord.StartDisk : EndRecord.StartDisk;
+      const std::int64_t offset = HasZip64 ? static_cast<std::int64_t>(Zip64EndRecord.DirectoryOffset)
+                                           : static_cast<std::int64_t>(EndRecord.DirectoryOffset);
+      start = Owner->volumes->Position(disk, offset);
+      if (start < 0 || start + static_cast<std::int64_t>(dirSize) > size) throw EZipException(57);
+    }
     DirectoryOffset = start;
     ReadEntries(start, dirSize, count);
   } catch (const std::exception&) {
@@ -147,6 +180,7 @@ void TZipDirManager::LoadDir() {
     RebuildFromLocalHeaders();
     return;
   }
+  if (Owner->volumes) return;
   if (!Owner->RebuildDamagedDirectory) {
     std::uint64_t total = 0;
     for (int i = 0; i < CurrentDirectory.GetCount(); ++i) total += CurrentDirectory.GetItemPtr(i)->CompressedSize();
@@ -323,6 +357,7 @@ void TZipDirManager::RebuildFromLocalHeaders() {
   Rebuilt = true;
   CurrentDirectory.Clear();
   CurrentDirectory.SetCount(0);
+  if (Owner->volumes) throw EZipException(44);
   std::int64_t pos = FindLocalFileHeader(0);
   if (pos < 0) throw EZipException(35);
   const std::int64_t size = ArchiveStream->Size();
@@ -461,12 +496,22 @@ void TZipDirManager::SaveDir(bool append, TStream* stream) {
   Comment = keptComment;
   ArchiveStream->SetSize(writePos);
   ArchiveStream->SetPosition(writePos);
-  DirectoryOffset = writePos;
-  EndRecord.StartDisk = 0;
+  TStreamTarget target(*ArchiveStream);
+  WriteDirectory(target);
+}
+
+void TZipDirManager::WriteDirectory(TArchiveTarget& target) {
+  TStream& stream = target.Stream();
+  const std::uint32_t startDisk = target.Disk();
+  const std::int64_t writePos = target.Offset();
+  DirectoryOffset = stream.Position();
   if (EndRecord.Signature != kEndRecordSig && EndRecord.Signature != kAltEndRecordSig)
     EndRecord.Signature = Owner->UsePkSignatures ? kEndRecordSig : kAltEndRecordSig;
 
+  // One buffer for the whole directory, with the end of each record noted,
+  // so that a volume set can keep every record in one volume.
   std::vector<std::uint8_t> out;
+  std::vector<std::size_t> recordEnds;
   const int count = CurrentDirectory.GetCount();
   for (int i = 0; i < count; ++i) {
     TDirItem& item = *CurrentDirectory.GetItemPtr(i);
@@ -510,25 +555,46 @@ void TZipDirManager::SaveDir(bool append, TStream* stream) {
       out.insert(out.end(), b.Data.begin(), b.Data.end());
     }
     out.insert(out.end(), item.EntryComment.begin(), item.EntryComment.end());
+    recordEnds.push_back(out.size());
   }
-  Owner->WriteBufferToStream(*ArchiveStream, out.data(), out.size());
-  std::int64_t after = writePos + static_cast<std::int64_t>(out.size());
+  if (target.Seekable()) {
+    Owner->WriteBufferToStream(stream, out.data(), out.size());
+  } else {
+    std::size_t from = 0;
+    for (std::size_t end : recordEnds) {
+      target.KeepTogether(end - from);
+      Owner->WriteBufferToStream(target.Stream(), out.data() + from, end - from);
+      from = end;
+    }
+  }
   std::uint64_t dirSize = out.size();
+  const std::int64_t after = writePos + static_cast<std::int64_t>(dirSize);
   if (Comment.size() > 0xFFFF) Comment.resize(0xFFFF);
-  EndRecord.DiskNumber = 0;
-  EndRecord.StartDisk = 0;
+  std::vector<std::uint8_t> tail;
+  const bool zip64End = after >= 0xFFFFFFFF || count >= 0xFFFF;
+  const std::size_t tailSize = (zip64End ? TZip64CentralDirEnd::kSize + TZip64CentralDirEndLocator::kSize : 0) +
+                               TZipCentralDirEnd::kSize + Comment.size();
+  target.KeepTogether(tailSize);
+  const std::uint32_t lastDisk = target.Disk();
+  EndRecord.DiskNumber = static_cast<std::uint16_t>(std::min<std::uint32_t>(lastDisk, 0xFFFF));
+  EndRecord.StartDisk = static_cast<std::uint16_t>(std::min<std::uint32_t>(startDisk, 0xFFFF));
+  // Entries on this disk: the library counts the whole directory here, as
+  // every tool it meets expects.
   EndRecord.EntriesOnDisk = EndRecord.TotalEntries = static_cast<std::uint16_t>(std::min(count, 0xFFFF));
   EndRecord.DirectorySize = static_cast<std::uint32_t>(std::min<std::uint64_t>(dirSize, 0xFFFFFFFF));
   EndRecord.DirectoryOffset = static_cast<std::uint32_t>(std::min<std::int64_t>(writePos, 0xFFFFFFFF));
   EndRecord.CommentLength = static_cast<std::uint16_t>(Comment.size());
-  std::vector<std::uint8_t> tail;
-  if (after >= 0xFFFFFFFF || count >= 0xFFFF) {
+  if (zip64End) {
     Zip64EndRecord = TZip64CentralDirEnd();
+    Zip64EndRecord.DiskNumber = lastDisk;
+    Zip64EndRecord.StartDisk = startDisk;
     Zip64EndRecord.EntriesOnDisk = Zip64EndRecord.TotalEntries = static_cast<std::uint64_t>(count);
     Zip64EndRecord.DirectorySize = dirSize;
     Zip64EndRecord.DirectoryOffset = static_cast<std::uint64_t>(writePos);
     Zip64Locator = TZip64CentralDirEndLocator();
-    Zip64Locator.EndRecordOffset = static_cast<std::uint64_t>(after);
+    Zip64Locator.EndRecordDisk = lastDisk;
+    Zip64Locator.EndRecordOffset = static_cast<std::uint64_t>(target.Offset());
+    Zip64Locator.TotalDisks = lastDisk + 1;
     tail.resize(TZip64CentralDirEnd::kSize + TZip64CentralDirEndLocator::kSize);
     Zip64EndRecord.Pack(tail.data());
     Zip64Locator.Pack(tail.data() + TZip64CentralDirEnd::kSize);
@@ -538,7 +604,7 @@ void TZipDirManager::SaveDir(bool append, TStream* stream) {
   tail.resize(at + TZipCentralDirEnd::kSize);
   EndRecord.Pack(&tail[at]);
   tail.insert(tail.end(), Comment.begin(), Comment.end());
-  Owner->WriteBufferToStream(*ArchiveStream, tail.data(), tail.size());
+  Owner->WriteBufferToStream(target.Stream(), tail.data(), tail.size());
 }
 
 void TZipDirManager::MergeWith(TZipDirManager& other) {

@@ -12,6 +12,7 @@
 namespace zip {
 
 class TZipBaseArchiver;
+class TArchiveTarget;
 
 class TZipDirManager {
  public:
@@ -20,10 +21,15 @@ class TZipDirManager {
   TZipDirManager& operator=(const TZipDirManager&) = delete;
 
   void InitCentralDirEnd();
+  // Writes the SFXStub program at the start of a new archive.
+  void SaveSFXStub();
   bool GetCentralDirEnd(TZipCentralDirEnd& record, std::int64_t& position, std::uint32_t signature);
   bool HasCentralDirEnd();
   void LoadDir();
   void SaveDir(bool append, TStream* stream = nullptr);
+  // Writes the central directory and the end records at the target's
+  // position (SaveDir's work once its place is chosen).
+  void WriteDirectory(TArchiveTarget& target);
   void CalculateStubSize(std::int64_t endPosition);
   void ApplyStubOffset();
   bool IsSFXArchive();

@@ -1,6 +1,7 @@
 // The archiver's events and their default answers. File names reach handlers
 // with "/" separators, the local separator of this platform.
 #include "zip/CodePages.h"
+#include "zip/FileSystem.h"
 #include "zip/ZipBaseArchiver.h"
 
 namespace zip {
@@ -107,6 +108,50 @@ void TZipBaseArchiver::DoOnStoreFile(WideString& fileName, std::int32_t& fileAtt
 
 void TZipBaseArchiver::DoOnExtractFile(WideString& fileName, std::uint32_t& fileAttr, const ByteString& comment) {
   if (OnExtractFile) OnExtractFile(*this, fileName, fileAttr, comment);
+}
+
+}  // namespace zip
+
+namespace zip {
+
+void TZipBaseArchiver::DoOnCopyTempFileProgress(double progress, TZipProgressPhase phase, bool& cancel) {
+  cancel = false;
+  if (OnCopyTempFileProgress) OnCopyTempFileProgress(*this, progress, phase, cancel);
+}
+
+// Volumes are files in a folder here, never disks to change: without a
+// handler nobody is asked to insert anything, and a volume that is not
+// there cancels.
+void TZipBaseArchiver::DoOnRequestBlankVolume(int volumeNumber, std::string& volumeFileName, bool& cancel) {
+  if (volumeNumber < 0) volumeNumber = 0;
+  volumeFileName = MakeDefaultVolumeName(volumeNumber, false);
+  cancel = false;
+  if (OnRequestBlankVolume) OnRequestBlankVolume(*this, volumeNumber + 1, volumeFileName, cancel);
+}
+
+void TZipBaseArchiver::DoOnRequestFirstVolume(std::string& volumeFileName, bool& cancel) {
+  volumeFileName = MakeDefaultVolumeName(0, !OnRequestFirstVolume);
+  cancel = false;
+  if (OnRequestFirstVolume) OnRequestFirstVolume(*this, volumeFileName, cancel);
+  else cancel = !WideFileExists(volumeFileName) && OpenMode != fmCreate;
+}
+
+void TZipBaseArchiver::DoOnRequestLastVolume(std::string& volumeFileName, bool& cancel) {
+  volumeFileName = MakeDefaultVolumeName(-1, true);
+  cancel = false;
+  if (OnRequestLastVolume) OnRequestLastVolume(*this, volumeFileName, cancel);
+  else cancel = !WideFileExists(volumeFileName);
+}
+
+void TZipBaseArchiver::DoOnRequestMiddleVolume(int volumeNumber, std::string& volumeFileName, bool& cancel) {
+  volumeFileName = MakeDefaultVolumeName(volumeNumber, !OnRequestMiddleVolume);
+  cancel = false;
+  if (OnRequestMiddleVolume) {
+    OnRequestMiddleVolume(*this, volumeNumber + 1, volumeFileName, cancel);
+    return;
+  }
+  cancel = !WideFileExists(volumeFileName);
+  if (!cancel) volumeFileName = MakeDefaultVolumeName(volumeNumber, true);
 }
 
 }  // namespace zip

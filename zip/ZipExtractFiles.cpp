@@ -15,6 +15,9 @@
 
 #include "zip/CodePages.h"
 #include "zip/EntryCrypto.h"
+#include "zip/EntryPipeline.h"
+#include "zip/StreamStage.h"
+#include "zip/ZipVolumes.h"
 #include "zip/FileSystem.h"
 #include "zip/WildcardMatch.h"
 #include "zip/ZipBaseArchiver.h"
@@ -25,8 +28,6 @@
 
 namespace zip {
 namespace {
-
-constexpr std::size_t kReadChunk = 0x100000;
 
 WideString Slashed(WideString s) {
   std::replace(s.begin(), s.end(), u'\\', u'/');
@@ -271,36 +272,39 @@ void TZipBaseArchiver::ProcessTaggedFiles(TZipProcessOperation operation, int it
   ReportProgress = true;
   SkippedCount = 0;
   removableDevices.clear();
-  std::vector<int> work;
   if (itemNo != -1) {
     if (itemNo < 0 || itemNo >= dir.GetCount()) Raise(16);
-    work.push_back(itemNo);
-  } else {
-    for (int i = 0; i < dir.GetCount(); ++i)
-      if (dir.GetItemPtr(i)->IsTagged) work.push_back(i);
+    dir.ClearTags();
+    dir.GetItemPtr(itemNo)->IsTagged = true;
   }
+  std::vector<int> work;
+  for (int i = 0; i < dir.GetCount(); ++i)
+    if (dir.GetItemPtr(i)->IsTagged) work.push_back(i);
   TotalFiles = static_cast<std::int64_t>(work.size());
-  if (operation == poExtract) {
-    if (itemNo != -1) {
-      dir.ClearTags();
-      dir.GetItemPtr(itemNo)->IsTagged = true;
-    }
-    CheckExtractNames();
-  }
+  if (operation == poExtract) CheckExtractNames();
   struct ForgetPrepared {
     std::map<std::uint64_t, std::unique_ptr<EntryDecryptor>>& prepared;
     ~ForgetPrepared() { prepared.clear(); }
   } forget{preparedDecryptors};
-  if (operation == poExtract || operation == poTest) PrepareDecryption(work);
-  const bool reports = operation == poExtract || operation == poTest;
-  if (reports) DoOnOverallProgress(0, operation, ppStart, CancelRequested);
+  const bool reads = operation == poExtract || operation == poTest;
+  if (reads) {
+    overlapsKnown = false;
+    PrepareDecryption(work);
+  }
+  if (reads) DoOnOverallProgress(0, operation, ppStart, CancelRequested);
   bool aborted = false;
   std::exception_ptr failure;
-  for (int index : work) {
-    if (CancelRequested) break;
-    TDirItem& entry = *dir.GetItemPtr(index);
-    entry.PendingOperation = operation;
-    const WideString name = entry.StoredName;
+  // Deleting moves the next entry into the index of the one removed, so the
+  // walk goes by index over what is tagged.
+  int index = 0;
+  while (index < dir.GetCount() && !CancelRequested) {
+    if (!dir.GetItemPtr(index)->IsTagged) {
+      ++index;
+      continue;
+    }
+    dir.GetItemPtr(index)->PendingOperation = operation;
+    const WideString name = dir.GetItemPtr(index)->StoredName;
+    bool removed = false;
     TZipAction action;
     do {
       action = fxaIgnore;
@@ -309,31 +313,34 @@ void TZipBaseArchiver::ProcessTaggedFiles(TZipProcessOperation operation, int it
       if (!confirm) break;
       if (WorkingFolder.empty()) WorkingFolder = WideGetCurrentDir();
       const std::string root = AddTrailingBackslash(BaseDir.empty() ? WorkingFolder : BaseDir);
-      if (reports) {
+      if (reads) {
         DoOnFileProgress(name, 0, operation, ppStart, CancelRequested);
         if (CancelRequested) break;
       }
       try {
-        if (operation == poExtract) {
-          ExtractTaggedFile(index, name, root);
-        } else if (operation == poTest) {
-          TNullStream sink;
-          SkipCurrentFile = false;
-          ExtractItem(index, sink, 0, 0);
-          if (SkipCurrentFile) ++SkippedCount;
+        switch (operation) {
+          case poExtract: ExtractTaggedFile(index, name, root); break;
+          case poTest: TestTaggedFile(index); break;
+          case poDelete:
+            DeleteItem(index);
+            removed = true;
+            break;
+          case poUpdate: UpdateTaggedFile(index, name, root); break;
+          default: break;
         }
       } catch (const EZipException& e) {
         DoOnProcessFileFailure(name, operation, e.NativeCode, e.MessageIndex, e.what(), action);
         if (action == fxaIgnore) ++SkippedCount;
         if (action == fxaAbort) failure = std::current_exception();
       }
-      if (reports) DoOnFileProgress(name, 100, operation, ppEnd, CancelRequested);
+      if (reads) DoOnFileProgress(name, 100, operation, ppEnd, CancelRequested);
     } while (action == fxaRetry && !CancelRequested);
     if (action == fxaAbort) aborted = true;
     if (aborted || CancelRequested) break;
     ++ProcessedFiles;
+    if (!removed) ++index;
   }
-  if (reports) DoOnOverallProgress(100, operation, ppEnd, CancelRequested);
+  if (reads) DoOnOverallProgress(100, operation, ppEnd, CancelRequested);
   if (aborted || CancelRequested) CancelUpdate();
   // An entry that failed without being let pass fails the batch.
   if (aborted && failure) std::rethrow_exception(failure);
@@ -351,7 +358,7 @@ void TZipBaseArchiver::PrepareDecryption(const std::vector<int>& work) {
     std::vector<std::uint8_t> block(static_cast<std::size_t>(bits / 16 + 2));
     try {
       std::uint8_t raw[TZipFileHeader::kSize];
-      archiveStream->SetPosition(static_cast<std::int64_t>(e.LocalHeaderOffset()));
+      archiveStream->SetPosition(EntryPosition(e));
       archiveStream->ReadBuffer(raw, sizeof raw);
       TZipFileHeader local;
       local.Unpack(raw);
@@ -362,7 +369,7 @@ void TZipBaseArchiver::PrepareDecryption(const std::vector<int>& work) {
     }
     auto cipher = MakeAesDecryptor(bits, e.ActualMethod);
     EntryDecryptor* target = cipher.get();
-    preparedDecryptors[e.LocalHeaderOffset()] = std::move(cipher);
+    preparedDecryptors[static_cast<std::uint64_t>(EntryPosition(e))] = std::move(cipher);
     jobs.push_back([target, block, password = Password] {
       try {
         target->Prepare(block, password);
@@ -481,6 +488,7 @@ int TZipBaseArchiver::SingleEntryIndex(const WideString& fileName) {
 void TZipBaseArchiver::ExtractToStream(const WideString& fileName, TStream& stream) {
   CheckInactive();
   CheckInUpdate();
+  overlapsKnown = false;
   ReportProgress = true;
   CancelRequested = false;
   DoOnOverallProgress(0, poExtract, ppStart, CancelRequested);
@@ -497,6 +505,7 @@ void TZipBaseArchiver::ExtractToBuffer(const WideString& fileName, void* buffer,
                                        std::int64_t offset) {
   CheckInactive();
   CheckInUpdate();
+  overlapsKnown = false;
   ReportProgress = false;
   CancelRequested = false;
   const int index = SingleEntryIndex(fileName);
@@ -510,6 +519,7 @@ void TZipBaseArchiver::ExtractToBuffer(const WideString& fileName, void* buffer,
 void TZipBaseArchiver::ExtractToString(const WideString& fileName, ByteString& text) {
   CheckInactive();
   CheckInUpdate();
+  overlapsKnown = false;
   ReportProgress = false;
   CancelRequested = false;
   const int index = SingleEntryIndex(fileName);
@@ -522,6 +532,7 @@ void TZipBaseArchiver::ExtractItem(int index, TStream& target, std::int64_t offs
   TZipDirArray& dir = dirManager->CurrentDirectory;
   if (index < 0 || index >= dir.GetCount()) Raise(16);
   TDirItem& entry = *dir.GetItemPtr(index);
+  CheckNotOverlapping(index);
   SkipCurrentFile = false;
   bool ok;
   if (count > 0 || offset > 0) {
@@ -546,7 +557,7 @@ bool TZipBaseArchiver::InternalDecompressFile(TStream& archive, TStream& target,
   const std::uint64_t expected = entry.UncompressedSize();
   const auto operation = static_cast<TZipProcessOperation>(entry.PendingOperation);
   try {
-    const std::int64_t headerAt = static_cast<std::int64_t>(entry.LocalHeaderOffset());
+    const std::int64_t headerAt = EntryPosition(entry);
     if (headerAt < 0 || headerAt > archiveSize - static_cast<std::int64_t>(TZipFileHeader::kSize)) return false;
     std::uint8_t raw[TZipFileHeader::kSize];
     archive.SetPosition(headerAt);
@@ -567,7 +578,7 @@ bool TZipBaseArchiver::InternalDecompressFile(TStream& archive, TStream& target,
 
     std::unique_ptr<EntryDecryptor> cipher;
     if (encrypted) {
-      auto prepared = preparedDecryptors.find(entry.LocalHeaderOffset());
+      auto prepared = preparedDecryptors.find(static_cast<std::uint64_t>(headerAt));
       if (aes && prepared != preparedDecryptors.end()) {
         cipher = std::move(prepared->second);
         preparedDecryptors.erase(prepared);
@@ -600,83 +611,32 @@ bool TZipBaseArchiver::InternalDecompressFile(TStream& archive, TStream& target,
       }
     }
 
-    z_stream zs{};
-    const bool deflated = method == 8;
-    if (deflated) DCheck(inflateInit2(&zs, -MAX_WBITS));
-    struct EndInflate {
-      z_stream* zs;
-      bool active;
-      ~EndInflate() {
-        if (active) inflateEnd(zs);
-      }
-    } endInflate{&zs, deflated};
-
-    // Work buffers are written before they are read: no zero fill.
-    const std::size_t inSize = static_cast<std::size_t>(std::min<std::uint64_t>(kReadChunk, std::max<std::uint64_t>(compressed, 1)));
-    const std::size_t outSize = deflated ? kReadChunk : 0;
-    auto in = std::make_unique_for_overwrite<std::uint8_t[]>(inSize);
-    auto out = std::make_unique_for_overwrite<std::uint8_t[]>(outSize);
-    std::uint32_t crc = 0xFFFFFFFF;
-    std::uint64_t produced = 0;
-    std::uint64_t consumed = 0;
+    // archive -> MAC -> cipher -> inflate -> CRC -> progress -> target
     const double progressSize = expected ? static_cast<double>(expected) : 2.0;
-    bool streamEnded = false;
-    auto emit = [&](const std::uint8_t* data, std::size_t n) {
-      // Stop at once when the entry yields more than it declared.
-      if (produced + n > expected) return false;
-      if (!WriteToStreamWithOnDiskFull(target, data, n)) return false;
-      crc = UpdateCrc32(crc, data, static_cast<std::int64_t>(n));
-      produced += n;
-      return true;
-    };
-    auto progress = [&]() {
-      if (!ReportProgress) return;
-      double file = 100.0 * static_cast<double>(produced) / progressSize;
-      DoOnFileProgress(entry.StoredName, file, operation, ppProcess, CancelRequested);
-      double all = TotalFiles ? (static_cast<double>(produced) / progressSize + static_cast<double>(ProcessedFiles)) /
-                                    static_cast<double>(TotalFiles) * 100
-                              : file;
-      DoOnOverallProgress(all, operation, ppProcess, CancelRequested);
-    };
-    while (consumed < compressed && !streamEnded) {
-      std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(inSize, compressed - consumed));
-      if (archive.Read(in.get(), n) != n) return false;  // the archive is cut short
-      consumed += n;
-      if (cipher) cipher->Decrypt(in.get(), n);
-      if (deflated) {
-        zs.next_in = in.get();
-        zs.avail_in = static_cast<uInt>(n);
-        for (;;) {
-          progress();
-          if (CancelRequested) return false;
-          zs.next_out = out.get();
-          zs.avail_out = static_cast<uInt>(outSize);
-          int r = inflate(&zs, Z_NO_FLUSH);
-          if (r == Z_BUF_ERROR && zs.avail_in == 0) break;
-          if (r < 0 || r == Z_NEED_DICT) return false;
-          std::size_t have = outSize - zs.avail_out;
-          if (have && !emit(out.get(), have)) return false;
-          if (r == Z_STREAM_END) {
-            streamEnded = true;
-            break;
-          }
-          if (zs.avail_in == 0 && zs.avail_out != 0) break;
-        }
-      } else {
-        for (std::size_t at = 0; at < n; at += 65535) {
-          progress();
-          if (CancelRequested) return false;
-          if (!emit(in.get() + at, std::min<std::size_t>(65535, n - at))) return false;
-        }
+    StreamStage sink(target, [this](TStream& s, const std::uint8_t* d, std::size_t n) {
+      return WriteToStreamWithOnDiskFull(s, d, n);
+    });
+    WatchStage watch(&sink, [&](std::uint64_t produced) {
+      if (ReportProgress) {
+        double file = 100.0 * static_cast<double>(produced) / progressSize;
+        DoOnFileProgress(entry.StoredName, file, operation, ppProcess, CancelRequested);
+        double all = TotalFiles ? (static_cast<double>(produced) / progressSize + static_cast<double>(ProcessedFiles)) /
+                                      static_cast<double>(TotalFiles) * 100
+                                : file;
+        DoOnOverallProgress(all, operation, ppProcess, CancelRequested);
       }
-    }
-    if (CancelRequested) return false;
-    if (produced != expected) return false;
-    if (aes) {
-      archive.SetPosition(dataStart + static_cast<std::int64_t>(cipher->StartBlockSize() + compressed));
-      return cipher->Verify(archive);
-    }
-    return ~crc == entry.Header.Crc32;
+      return !CancelRequested;
+    });
+    UnpackSettings settings;
+    settings.method = method;
+    settings.dataSize = compressed;
+    settings.expected = expected;
+    settings.cipher = cipher.get();
+    UnpackedData data = UnpackEntryData(archive, settings, watch);
+    if (!data.complete || CancelRequested) return false;
+    if (data.produced != expected) return false;
+    if (aes) return cipher->Verify(archive);
+    return data.crc == entry.Header.Crc32;
   } catch (const EReadError&) {
     return false;  // a short read: the archive is cut short
   } catch (const EZlibError&) {

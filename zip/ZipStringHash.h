@@ -48,6 +48,14 @@ class TZipHashedStringList : public TUniStringList {
   // How many buckets the value table has (0 when there is none).
   std::uint32_t ValueBuckets() const { return ValueLookup ? ValueLookup->BucketCount() : 0; }
 
+ protected:
+  // Inserts, exchanges and sorting of the base list move positions: both
+  // tables are rebuilt at the next lookup.
+  void PositionsChanged() override {
+    ValueLookupValid = false;
+    NameLookupValid = false;
+  }
+
  private:
   WideString KeyOf(const WideString& s) const;
   void UpdateValueHash();

@@ -2,65 +2,118 @@
 
 #include <algorithm>
 
-#include "platform/Colours.h"
-#include "platform/qt/LanguageTexts.h"
-#include "platform/qt/Panel.h"
+#include "platform/qt/NamedColours.h"
+#include "printdata/RowLayout.h"
+#include "printdata/ui/ClickRouting.h"
+#include "printdata/ui/MenuFrame.h"
+#include "printdata/ui/TFrameDaten.h"
+#include "printdata/ui/ToggleLook.h"
+
+namespace {
+
+// The minus sign sits at the left edge of the zoom field, the plus sign at
+// the right edge, the zoom between them.
+const QString kZoomDownCaption = QStringLiteral("-") + QString(20, QChar(' '));
+const QString kZoomUpCaption = QString(20, QChar(' ')) + QStringLiteral("+");
+
+}  // namespace
 
 TFrameMenuAnsicht::TFrameMenuAnsicht(QWidget* owner) : QWidget(owner) {
-  setObjectName(QStringLiteral("FrameMenuAnsicht"));
-  auto add = [this](int top, const QString& caption) {
-    return platform::AddButtonPanel(this, QRect(8, top, 88, 48), caption).button;
+  using printdata::ui::AddMenuButton;
+  PanelEingang = printdata::ui::SetUpMenuFrame(this, "FrameMenuAnsicht");
+  PanelMain1 = printdata::ui::AddMenuBlock(this, "PanelMain1", 0, 176);
+  AddMenuButton(PanelMain1, "PanelEbenen", "SpeedButtonEbenen", QStringLiteral("Ebenen"), 8, 8, PanelEbenen,
+                SpeedButtonEbenen);
+  AddMenuButton(PanelMain1, "PanelParameter", "SpeedButtonParameter", QStringLiteral("Parameter"), 8, 64,
+                PanelParameter, SpeedButtonParameter);
+  AddMenuButton(PanelMain1, "PanelNotizen", "SpeedButtonNotizen", QStringLiteral("Notizen"), 8, 120, PanelNotizen,
+                SpeedButtonNotizen);
+  PanelMain2 = printdata::ui::AddMenuBlock(this, "PanelMain2", 176, 65);
+  PanelZoom = new platform::Panel(PanelMain2);
+  PanelZoom->setObjectName(QStringLiteral("PanelZoom"));
+  PanelZoom->setGeometry(8, 8, 176, 48);
+  PanelZoom->SetColor(platform::colours::kLightGrey);
+  AddMenuButton(PanelZoom, "PanelZoomDown", "SpeedButtonZoomDown", kZoomDownCaption, 0, 0, PanelZoomDown,
+                SpeedButtonZoomDown, QSize(88, 48));
+  AddMenuButton(PanelZoom, "PanelZoomUp", "SpeedButtonZoomUp", kZoomUpCaption, 88, 0, PanelZoomUp, SpeedButtonZoomUp,
+                QSize(88, 48));
+  auto label = [this](const char* name, int top) {
+    auto* l = new platform::Label(PanelZoom);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(0, top, 176, 14);
+    l->setAlignment(Qt::AlignCenter);
+    l->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, platform::VclColor(platform::colours::kNavy));
+    l->setPalette(pal);
+    return l;
   };
-  SpeedButtonEbenen = add(8, QStringLiteral("Ebenen"));
-  SpeedButtonParameter = add(64, QStringLiteral("Parameter"));
-  SpeedButtonNotizen = add(120, QStringLiteral("Notizen"));
-  NAME_AFTER_MEMBER(SpeedButtonEbenen);
-  NAME_AFTER_MEMBER(SpeedButtonParameter);
-  NAME_AFTER_MEMBER(SpeedButtonNotizen);
-  SpeedButtonZoomDown = add(176, QStringLiteral("-"));
-  SpeedButtonZoomUp = add(232, QStringLiteral("+"));
-  LabelZoom = new platform::Label(this);
-  LabelZoom->setGeometry(8, 288, 88, 16);
-  LabelZoom->setAlignment(Qt::AlignCenter);
-  LabelZoom->Tag = 2;
-  resize(104, 312);
+  LabelZoomTitel = label("LabelZoomTitel", 8);
+  LabelZoomTitel->setText(QStringLiteral("Zoom"));
+  LabelZoom = label("LabelZoom", 26);
+
+  connect(SpeedButtonEbenen, &QAbstractButton::clicked, this, [this] { SpeedButtonEbenenClick(SpeedButtonEbenen); });
+  connect(SpeedButtonParameter, &QAbstractButton::clicked, this,
+          [this] { SpeedButtonParameterClick(SpeedButtonParameter); });
+  connect(SpeedButtonNotizen, &QAbstractButton::clicked, this, [this] { SpeedButtonNotizenClick(SpeedButtonNotizen); });
+  connect(SpeedButtonZoomDown, &QAbstractButton::clicked, this,
+          [this] { SpeedButtonZoomDownClick(SpeedButtonZoomDown); });
+  connect(SpeedButtonZoomUp, &QAbstractButton::clicked, this, [this] { SpeedButtonZoomUpClick(SpeedButtonZoomUp); });
+  printdata::ui::OnClick(PanelMain1, [this] { PanelMain1Click(PanelMain1); });
+  printdata::ui::OnClick(PanelMain2, [this] { PanelMain1Click(PanelMain2); });
+
+  resize(printdata::ui::kMenuWidth, 176 + 65);
   hide();
-  ApplyZoom();
+  LabelZoom->Tag = 2;
+  ShowZoom();
 }
 
-void TFrameMenuAnsicht::SpeedButtonEbenenClick(QObject*) {
-  SpeedButtonEbenen->Tag = SpeedButtonEbenen->Tag ? 0 : 1;
+void TFrameMenuAnsicht::IdleStep() {
+  if (view_ && view_->Host()) view_->Host()->CloseMenusAndRefresh();
+}
+
+void TFrameMenuAnsicht::Toggle(platform::SpeedButton* button) {
+  button->repaint();
+  IdleStep();
+  button->Tag = button->Tag == 1 ? 0 : 1;
   ApplyColumns();
 }
 
-void TFrameMenuAnsicht::SpeedButtonParameterClick(QObject*) {
-  SpeedButtonParameter->Tag = SpeedButtonParameter->Tag ? 0 : 1;
-  ApplyColumns();
-}
-
-void TFrameMenuAnsicht::SpeedButtonNotizenClick(QObject*) {
-  SpeedButtonNotizen->Tag = SpeedButtonNotizen->Tag ? 0 : 1;
-  ApplyColumns();
-}
-
-void TFrameMenuAnsicht::SpeedButtonZoomDownClick(QObject*) {
-  --LabelZoom->Tag;
-  ApplyZoom();
-}
-
-void TFrameMenuAnsicht::SpeedButtonZoomUpClick(QObject*) {
-  ++LabelZoom->Tag;
-  ApplyZoom();
-}
+void TFrameMenuAnsicht::SpeedButtonEbenenClick(QObject*) { Toggle(SpeedButtonEbenen); }
+void TFrameMenuAnsicht::SpeedButtonParameterClick(QObject*) { Toggle(SpeedButtonParameter); }
+void TFrameMenuAnsicht::SpeedButtonNotizenClick(QObject*) { Toggle(SpeedButtonNotizen); }
 
 void TFrameMenuAnsicht::ApplyColumns() {
-  for (platform::SpeedButton* b : {SpeedButtonEbenen, SpeedButtonParameter, SpeedButtonNotizen})
-    static_cast<platform::Panel*>(b->parentWidget())->SetColor(b->Tag ? platform::colours::kNavy : platform::colours::kLightGrey);
+  printdata::ui::SetToggleLook(PanelEbenen, SpeedButtonEbenen, SpeedButtonEbenen->Tag == 1);
+  printdata::ui::SetToggleLook(PanelParameter, SpeedButtonParameter, SpeedButtonParameter->Tag == 1);
+  printdata::ui::SetToggleLook(PanelNotizen, SpeedButtonNotizen, SpeedButtonNotizen->Tag == 1);
+  if (view_) view_->Repaint();
+  IdleStep();
+}
+
+void TFrameMenuAnsicht::StepZoom(platform::SpeedButton* button, int step) {
+  button->repaint();
+  IdleStep();
+  LabelZoom->Tag += step;
+  ApplyZoom();
+}
+
+void TFrameMenuAnsicht::SpeedButtonZoomDownClick(QObject*) { StepZoom(SpeedButtonZoomDown, -1); }
+void TFrameMenuAnsicht::SpeedButtonZoomUpClick(QObject*) { StepZoom(SpeedButtonZoomUp, +1); }
+
+void TFrameMenuAnsicht::ShowZoom() {
+  // At a limit the half that would pass it shows no sign; it stays
+  // clickable and clamps back to the same zoom.
+  LabelZoom->Tag = std::clamp(LabelZoom->Tag, printdata::kMinZoom, printdata::kMaxZoom);
+  SpeedButtonZoomDown->SetCaption(LabelZoom->Tag <= printdata::kMinZoom ? QString() : kZoomDownCaption);
+  SpeedButtonZoomUp->SetCaption(LabelZoom->Tag >= printdata::kMaxZoom ? QString() : kZoomUpCaption);
+  LabelZoom->setText(QString::number(LabelZoom->Tag) + QStringLiteral("x"));
 }
 
 void TFrameMenuAnsicht::ApplyZoom() {
-  LabelZoom->Tag = std::clamp(LabelZoom->Tag, 1, 5);
-  SpeedButtonZoomDown->setVisible(LabelZoom->Tag > 1);
-  SpeedButtonZoomUp->setVisible(LabelZoom->Tag < 5);
-  LabelZoom->setText(QString::number(LabelZoom->Tag) + QStringLiteral("x"));
+  ShowZoom();
+  if (view_) view_->Repaint();
+  IdleStep();
 }
+
+void TFrameMenuAnsicht::PanelMain1Click(QObject*) { IdleStep(); }

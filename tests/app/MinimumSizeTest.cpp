@@ -33,7 +33,7 @@ TEST_F(MainWindowSize, NothingOverlapsOrIsCutOff) {
     for (std::size_t i = 0; i < bar.size(); ++i) {
       const QRect r = InWindow(bar[i]);
       EXPECT_TRUE(top.contains(r)) << client.width() << " button " << i;
-      EXPECT_GE(r.width(), 80) << client.width() << " button " << i;
+      EXPECT_GE(r.width(), 40) << client.width() << " button " << i;
       EXPECT_EQ(r.height(), 48);
       // Apart by at least a few pixels, in their order.
       if (i > 0) EXPECT_GE(r.left(), InWindow(bar[i - 1]).right() + 4) << client.width() << " button " << i;

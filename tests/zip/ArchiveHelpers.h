@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 
 #include "zip/ZipArchiver.h"
 
@@ -21,6 +22,16 @@ inline void Pack(const std::string& baseDir, const std::string& mask, const std:
   z.BaseDir = baseDir;
   z.AddFiles(mask, zip::faAnyFile, "");
   z.CloseArchive();
+}
+
+// The native code of the EZipException that `action` raises; 0 for none.
+inline int NativeOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const zip::EZipException& e) {
+    return e.NativeCode;
+  }
+  return 0;
 }
 
 // Extracts everything; returns the entries left out.

@@ -97,6 +97,27 @@ std::string Quote(const std::string& s) {
   return out + "'";
 }
 
+std::string SevenZipTestFailure(const std::string& zipFile, const std::string& password) {
+  // An archive without encrypted entries ignores the password; one with
+  // them must never wait for one to be typed.
+  RunResult r = Run("7zz t -p" + Quote(password.empty() ? std::string("none") : password) + " " + Quote(zipFile));
+  if (r.exitCode == 0 && r.output.find("Everything is Ok") != std::string::npos) return std::string();
+  return r.output.empty() ? std::string("7zz failed") : r.output;
+}
+
+std::vector<std::string> BsdtarNames(const std::string& zipFile) {
+  RunResult r = Run("LC_ALL=C.UTF-8 bsdtar -tf " + Quote(zipFile));
+  std::vector<std::string> names;
+  if (r.exitCode != 0) {
+    names.push_back("bsdtar failed: " + r.output);
+    return names;
+  }
+  std::istringstream lines(r.output);
+  for (std::string line; std::getline(lines, line);)
+    if (!line.empty()) names.push_back(line);
+  return names;
+}
+
 namespace {
 void Put16(std::string& s, unsigned v) {
   s += static_cast<char>(v & 0xFF);

@@ -31,6 +31,11 @@ RunResult Run(const std::string& command);
 // Peers come from scripts/install-deps.sh; a missing one fails the test.
 bool HavePeer(const std::string& program);
 std::string Quote(const std::string& s);
+// What the peers make of one of our archives: 7-Zip's test of every entry
+// ("" when it finds everything right, else its output) and the names
+// bsdtar lists, in archive order.
+std::string SevenZipTestFailure(const std::string& zipFile, const std::string& password = std::string());
+std::vector<std::string> BsdtarNames(const std::string& zipFile);
 
 // A hand-made archive for cases that our writer never produces: stored or
 // deflated entries with any name, flags, sizes and CRC.

@@ -1,5 +1,6 @@
 #include "zip/crypto/AESCryptoTransform.h"
 
+#include <algorithm>
 #include <cstring>
 #include <istream>
 #include <stdexcept>
@@ -135,6 +136,26 @@ std::int32_t TAESCryptoTransform::DecryptBuffer(const std::uint8_t* source, std:
   std::memmove(out, source + sourceIndex, static_cast<std::size_t>(count));
   cipher_->DecodeBuffer(out, out, count);
   return count;
+}
+
+void TAESCryptoTransform::ApplyKeyStream(std::uint8_t* data, std::size_t count) {
+  DeriveDueKeys();
+  if (!cipher_) throw std::logic_error("AES transform used before GenerateKey");
+  // The cipher takes 32-bit counts; the counter runs on across the pieces.
+  for (std::size_t done = 0; done < count;) {
+    auto n = static_cast<std::int32_t>(std::min<std::size_t>(count - done, 0x40000000));
+    cipher_->EncodeBuffer(data + done, data + done, n);
+    done += static_cast<std::size_t>(n);
+  }
+}
+
+void TAESCryptoTransform::Authenticate(const std::uint8_t* cipherText, std::size_t count) {
+  DeriveDueKeys();
+  for (std::size_t done = 0; done < count;) {
+    auto n = static_cast<std::int32_t>(std::min<std::size_t>(count - done, 0x40000000));
+    hmac_updateXL(hmac_, cipherText + done, n);
+    done += static_cast<std::size_t>(n);
+  }
 }
 
 std::vector<std::uint8_t> TAESCryptoTransform::GetFileStorageStartBlock() {

@@ -58,6 +58,13 @@ class TAESCryptoTransform : public TZipCryptoTransform {
   bool IsDirItemCorrupted(const TDirItem* item, std::uint32_t crc32) override;
   void GetExtraFieldData(TZipExtraFieldDataBlock& block) override;
 
+  // The two halves of EncryptBuffer and DecryptBuffer, for callers that run
+  // the cipher and the authentication code as steps of their own: the
+  // counter-mode key stream XORed into the data (the same both ways), and
+  // the HMAC fed with cipher text.
+  void ApplyKeyStream(std::uint8_t* data, std::size_t count);
+  void Authenticate(const std::uint8_t* cipherText, std::size_t count);
+
   // Puts encryption key, HMAC key and verifier of the password and the
   // current salt in force; restarts the counter and the HMAC. The costly
   // derivation itself waits until something uses the keys: reading an entry

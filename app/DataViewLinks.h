@@ -1,0 +1,52 @@
+#pragma once
+// How the data page reaches the main window and the windows around it: the
+// back-to-idle step, the message window, the operating mode, and the editor,
+// paste dialog, report and quick help. The editor, the paste dialog, the
+// report and the quick help are not built yet; until they are, their calls
+// are counted here and change nothing on screen.
+#include <array>
+
+#include "printdata/ui/DataViewHost.h"
+
+class TForm_Main;
+
+namespace app {
+
+class DataViewLinks final : public DataViewHost, public DataViewEditor {
+ public:
+  explicit DataViewLinks(TForm_Main& main) : main_(main) {}
+
+  void CloseMenusAndRefresh() override;
+  int HideMenuFrames() override;
+  int OperatingMode() const override;
+  bool MessageVisible() const override;
+  QString CatalogueText(int number) const override;
+  void ShowNotice(const QString& title, const QString& text, std::uint32_t colour) override;
+  void ShowNotice2(const QString& title, const QString& line1, const QString& line2, std::uint32_t colour) override;
+  void ProcessMessages() override;
+  bool PasteDialogVisible() const override;
+  void ShowPasteDialog() override;
+  void PrintReport(bool askOptions, bool layers, bool parameters, bool notes, bool info) override;
+  void ShowQuickHelp() override;
+
+  bool OpenInEditor(const printdata::PrintText& text, const QString& title, int view) override;
+  bool EditorVisible() const override;
+
+  // What was asked of the parts still to come.
+  struct Requests {
+    int editor = 0;
+    QString editorTitle;
+    int editorView = 0;
+    int pasteDialog = 0;
+    int report = 0;
+    std::array<bool, 5> reportFlags{};  // askOptions, layers, parameters, notes, info
+    int quickHelp = 0;
+  };
+  const Requests& Asked() const { return asked_; }
+
+ private:
+  TForm_Main& main_;
+  Requests asked_;
+};
+
+}  // namespace app

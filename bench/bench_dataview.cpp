@@ -1,0 +1,161 @@
+// The data view: its 99 rows created, then a full data set of 99 print texts
+// rendered into them. Peers measured in the same run: the same rendering
+// without rows (the layer rendering and the row picture only), and Qt
+// creating as many plain labels as the rows hold widgets.
+#include <QApplication>
+#include <QLabel>
+#include <QWidget>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "editor/DateFormats.h"
+#include "editor/LayerRendering.h"
+#include "editor/RowPainting.h"
+#include "editor/TimeFormats.h"
+#include "printdata/ui/TFrameDaten.h"
+#include "printdata/ui/TFrameMenuAnsicht.h"
+#include "printdata/ui/TFrameMenuBearbeiten.h"
+#include "printdata/ui/TFrameMenuSchutz.h"
+#include "printdata/ui/Thread_Daten.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+// The windows around the data page, doing nothing.
+class QuietHost final : public DataViewHost {
+ public:
+  void CloseMenusAndRefresh() override {}
+  int HideMenuFrames() override { return 0; }
+  int OperatingMode() const override { return 1; }
+  bool MessageVisible() const override { return false; }
+  QString CatalogueText(int) const override { return {}; }
+  void ShowNotice(const QString&, const QString&, std::uint32_t) override {}
+  void ShowNotice2(const QString&, const QString&, const QString&, std::uint32_t) override {}
+  void ProcessMessages() override {}
+  bool PasteDialogVisible() const override { return false; }
+  void ShowPasteDialog() override {}
+  void PrintReport(bool, bool, bool, bool, bool) override {}
+  void ShowQuickHelp() override {}
+};
+
+void Fill(printdata::PrintGroup& group) {
+  for (int i = 0; i < printdata::kMaxPrintTexts; ++i) {
+    printdata::PrintText& t = group.Texts[static_cast<std::size_t>(i)];
+    t.Parameters.X1.Drucklaenge = 600 + 4 * i;
+    t.Layers[0].Kind = printdata::kKindText;
+    t.Layers[0].Text = "Charge " + std::to_string(1000 + i);
+    t.Layers[1].Kind = printdata::kKindDate;
+    editor::ApplyDateFormat(t, 1, i % 39);
+    t.Layers[1].PosX = 120;
+    t.Layers[2].Kind = printdata::kKindTime;
+    editor::ApplyTimeFormat(t, 2, i % 12);
+    t.Layers[2].PosX = 300;
+    t.Layers[3].Kind = printdata::kKindGraphic;
+    t.Layers[3].PosX = 400;
+    t.Layers[4].Kind = printdata::kKindText;
+    t.Layers[4].Text = "Kl. A";
+    t.Layers[4].PosX = 460;
+    t.Note = "Notiz " + std::to_string(i + 1);
+  }
+}
+
+int CountWidgets(const QWidget* w) {
+  int n = 0;
+  for (const QObject* o : w->children())
+    if (const auto* c = qobject_cast<const QWidget*>(o)) n += 1 + CountWidgets(c);
+  return n;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  const int rounds = 5;
+  QuietHost host;
+  DataViewEditor noEditor;
+
+  // Warm the font cache, as the program's start does.
+  {
+    auto group = std::make_unique<printdata::PrintGroup>();
+    Fill(*group);
+    printdata::PrintText work;
+    editor::PreviewImages images;
+    for (const auto& t : group->Texts) editor::LoadAndRender(&t, work, images);
+  }
+
+  double createMs = 0, renderMs = 0;
+  int rowWidgets = 0;
+  for (int r = 0; r < rounds; ++r) {
+    QWidget main;
+    main.resize(892, 673);
+    auto* view = new TFrameDaten(&main);
+    view->setGeometry(106, 2, 784, 669);
+    DataPageMenus menus;
+    menus.Ansicht = new TFrameMenuAnsicht(&main);
+    menus.Bearbeiten = new TFrameMenuBearbeiten(&main);
+    menus.Schutz = new TFrameMenuSchutz(&main);
+    view->Connect(&host, &noEditor, menus);
+    menus.Ansicht->SpeedButtonEbenen->Tag = 1;
+    menus.Ansicht->SpeedButtonParameter->Tag = 1;
+    menus.Ansicht->SpeedButtonNotizen->Tag = 1;
+    const int before = CountWidgets(view);
+
+    auto start = Clock::now();
+    view->CreateRows();
+    createMs += Ms(Clock::now() - start);
+    view->Refresher->Terminate();
+    rowWidgets = CountWidgets(view) - before;
+
+    // The program's event loop runs between start-up and loading data.
+    QApplication::processEvents();
+    Fill(view->Group);
+    start = Clock::now();
+    view->Count = printdata::kMaxPrintTexts;
+    for (int i = 0; i < printdata::kMaxPrintTexts; ++i) view->RenderRow(i);
+    view->Repaint();
+    renderMs += Ms(Clock::now() - start);
+  }
+  createMs /= rounds;
+  renderMs /= rounds;
+
+  // Peer 1: the same rendering without rows.
+  auto group = std::make_unique<printdata::PrintGroup>();
+  Fill(*group);
+  printdata::PrintText work;
+  editor::PreviewImages images;
+  auto start = Clock::now();
+  for (int r = 0; r < rounds; ++r)
+    for (const auto& t : group->Texts) {
+      editor::LoadAndRender(&t, work, images);
+      volatile int keep = editor::ComposeRowImage(images, work).Width();
+      (void)keep;
+    }
+  const double bareMs = Ms(Clock::now() - start) / rounds;
+
+  // Peer 2: Qt creating as many labels as the rows hold widgets.
+  start = Clock::now();
+  for (int r = 0; r < rounds; ++r) {
+    QWidget parent;
+    for (int i = 0; i < rowWidgets; ++i) {
+      auto* l = new QLabel(QStringLiteral("Ebene 1:"), &parent);
+      l->setGeometry(0, i, 56, 16);
+      l->hide();
+    }
+  }
+  const double labelsMs = Ms(Clock::now() - start) / rounds;
+
+  std::printf("create 99 rows (%d widgets):       %8.2f ms\n", rowWidgets, createMs);
+  std::printf("render 99 print texts into rows:    %8.2f ms\n", renderMs);
+  std::printf("both:                               %8.2f ms\n", createMs + renderMs);
+  std::printf("peer: same rendering without rows:  %8.2f ms  (rows / bare %.2f)\n", bareMs, renderMs / bareMs);
+  std::printf("peer: Qt creates %d labels:       %8.2f ms  (rows / labels %.2f)\n", rowWidgets, labelsMs,
+              createMs / labelsMs);
+  return 0;
+}

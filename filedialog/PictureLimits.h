@@ -1,0 +1,25 @@
+#pragma once
+// Bounds for decoding pictures from outside: a damaged or hostile file
+// must fail instead of making the decoder allocate without end.
+#include <cstdint>
+
+namespace filedialog {
+
+struct PictureLimits {
+  std::uint64_t maxPixels = std::uint64_t{1} << 25;  // 33.5 million: a 128 MiB bitmap
+  std::uint32_t maxSide = 65535;
+  // The most a decoder's own work memory may take (libjpeg's buffers of
+  // progressive pictures).
+  std::uint64_t maxWorkBytes = std::uint64_t{256} << 20;
+  // The most scans of a progressive JPEG: more are only there to waste time.
+  int maxScans = 1000;
+
+  // The largest file worth reading: an uncompressed 32-bit picture of the
+  // largest size, plus headers.
+  std::uint64_t MaxFileBytes() const { return maxPixels * 4 + (std::uint64_t{1} << 20); }
+  bool Allows(std::uint64_t width, std::uint64_t height) const {
+    return width > 0 && height > 0 && width <= maxSide && height <= maxSide && width * height <= maxPixels;
+  }
+};
+
+}  // namespace filedialog

@@ -1,0 +1,44 @@
+#include "filedialog/ui/FileDialogServices.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QWidget>
+
+#include "zip/ui/TFolderPickerDialog.h"
+
+FileDialogServices FileDialogServices::Defaults() {
+  FileDialogServices s;
+  s.MainWindowFrame = [] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == QLatin1String("Form_Main") && w->isVisible()) return w->frameGeometry();
+    return QRect();
+  };
+  s.PrintHardcopy = [](QWidget*) {};
+  s.UserGuide = [] {};
+  s.ShowError = [](QWidget* dialog, const QString& title, const QString& text) {
+    QMessageBox::warning(dialog, title, text);
+  };
+  s.Confirm = [](QWidget* dialog, const QString& question) {
+    return QMessageBox::question(dialog, QApplication::applicationName(), question,
+                                 QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
+  };
+  s.AskText = [](QWidget* dialog, const QString& title, const QString& prompt,
+                 const QString& proposal) -> std::optional<QString> {
+    bool ok = false;
+    const QString text = QInputDialog::getText(dialog, title, prompt, QLineEdit::Normal, proposal, &ok);
+    if (!ok) return std::nullopt;
+    return text;
+  };
+  s.PickFolder = [](QWidget* dialog, const std::string& root) -> std::optional<std::string> {
+    TFolderPickerDialog picker;
+    picker.ParentWindow = dialog;
+    picker.RootPath = root;
+    picker.SetLabelCaptions({});
+    picker.Flags = TFolderPickerDialog::OnlyFileSystem | TFolderPickerDialog::ShowPath;
+    if (!picker.Execute()) return std::nullopt;
+    return picker.Folder;
+  };
+  s.LanguageId = [] { return 0; };
+  return s;
+}

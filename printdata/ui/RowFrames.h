@@ -1,0 +1,55 @@
+#pragma once
+// The three optional columns of a data-view row: the layers, the parameters
+// and the note of its print text. Their values are written when the row is
+// drawn; a click anywhere on a layer line reaches that line's panel, a click
+// on the parameters or the note reaches the frame itself.
+#include <QLabel>
+#include <QWidget>
+#include <array>
+
+#include "platform/qt/Panel.h"
+
+namespace editor {
+struct RowParameterTexts;
+}
+
+// Background of the row columns (a system colour number).
+inline constexpr std::uint32_t kRowColumnColour = 13149858;
+
+class TFrameDatenEbenen : public QWidget {
+ public:
+  explicit TFrameDatenEbenen(QWidget* parent);
+
+  // Line n (0 to 4) of layer n + 1: the outer panel takes the clicks, the
+  // inner one holds the title ("Ebene 1:") and the value ("Kein").
+  std::array<platform::Panel*, 5> PanelEbene{};       // PanelEbene1 .. PanelEbene5
+  std::array<platform::Panel*, 5> PanelEbeneInner{};  // PanelEbene11 .. PanelEbene51
+  std::array<QLabel*, 5> LabelTitelEbene{};           // LabelTitelEbene1 .. 5
+  std::array<QLabel*, 5> LabelEbene{};                // LabelEbene1 .. 5
+};
+
+class TFrameDatenParameter : public QWidget {
+ public:
+  explicit TFrameDatenParameter(QWidget* parent);
+
+  platform::Panel* PanelParameter;
+  QLabel *LabelTitelVorlauf, *LabelTitelDrucklaenge, *LabelTitelAnzahl, *LabelTitelNachlauf, *LabelTitelLage,
+      *LabelTitelAbstand, *LabelTitelAnzahl2, *LabelTitelAbstand2;
+  QLabel *LabelVorlauf, *LabelDrucklaenge, *LabelAnzahl, *LabelNachlauf, *LabelLage, *LabelAbstand, *LabelAnzahl2,
+      *LabelAbstand2;
+
+  // Writes the values; the distance within a group and the group values
+  // show only where the layout has them.
+  void ShowValues(const editor::RowParameterTexts& texts);
+};
+
+class TFrameDatenNotiz : public QWidget {
+ public:
+  explicit TFrameDatenNotiz(QWidget* parent);
+
+  platform::Panel* PanelNotiz;
+  QLabel* MemoNotiz;
+
+  // The note's lines (CR LF between them, Windows-1252).
+  void ShowNote(const std::string& note);
+};

@@ -1,0 +1,302 @@
+// The data page inside the main window: its place among the main window's
+// controls, keys and wheel, the report and the message window's hold on
+// input. The page's own behaviour is tested in tests/printdata/ui.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QWheelEvent>
+#include <QWindow>
+#include <cstdlib>
+
+#include "AppFixture.h"
+#include "app/DataViewLinks.h"
+#include "app/TFormBedienungsmodus.h"
+#include "app/TFormMessage.h"
+#include "app/TForm_Main.h"
+#include "editor/DateFormats.h"
+#include "editor/TimeFormats.h"
+#include "printdata/ui/TFrameDaten.h"
+#include "printdata/ui/TFrameMenuAnsicht.h"
+#include "printdata/ui/TFrameMenuBearbeiten.h"
+#include "printdata/ui/TFrameMenuSchliessen.h"
+#include "printdata/ui/TFrameMenuSchutz.h"
+
+using apptest::PressKey;
+using platform::OwnEnabled;
+
+namespace {
+
+class DataView : public apptest::AppFixture {
+ protected:
+  TFrameDaten& Daten() { return *Form_Main->FrameDaten; }
+
+  // A data set of `count` print texts with every kind of layer and a note.
+  void Open(int count) {
+    TFrameDaten& d = Daten();
+    for (int i = 0; i < count; ++i) {
+      printdata::PrintText& t = d.Group.Texts[static_cast<std::size_t>(i)];
+      t.Parameters.X1.Drucklaenge = 500 + 10 * (i % 40);
+      t.Parameters.X1.Anzahl = 1 + i % 3;
+      t.Layers[0].Kind = printdata::kKindText;
+      t.Layers[0].Text = "Charge " + std::to_string(1000 + i);
+      t.Layers[1].Kind = printdata::kKindDate;
+      editor::ApplyDateFormat(t, 1, i % 39);
+      t.Layers[1].PosX = 110;
+      t.Layers[2].Kind = printdata::kKindTime;
+      editor::ApplyTimeFormat(t, 2, i % 12);
+      t.Layers[2].PosX = 200;
+      t.Layers[3].Kind = printdata::kKindGraphic;
+      t.Layers[3].PosX = 260;
+      t.Layers[3].GraphicWidth = 12;
+      t.Layers[3].GraphicHeight = 12;
+      t.Layers[3].Pixels = std::string(144, '1');
+      t.Note = "Notiz " + std::to_string(i + 1) + "\r\nzweite Zeile";
+    }
+    d.Count = count;
+    d.Selected = 0;
+    d.PanelTitel->SetCaption(QStringLiteral("Eier"));
+    for (int i = 0; i < count; ++i) d.RenderRow(i);
+    d.Repaint();
+    Form_Main->CloseMenusAndRefresh();
+  }
+
+  void AllColumns() {
+    TFrameMenuAnsicht* v = Form_Main->FrameMenuAnsicht;
+    v->SpeedButtonEbenen->Tag = 1;
+    v->SpeedButtonParameter->Tag = 1;
+    v->SpeedButtonNotizen->Tag = 1;
+    v->ApplyColumns();
+  }
+
+  // With TARVIK_SCREENSHOT_DIR set, the main window as the screen shows it.
+  void Screenshot(const char* name) {
+    const char* dir = std::getenv("TARVIK_SCREENSHOT_DIR");
+    if (!dir) return;
+    QApplication::processEvents();
+    QPixmap shot;
+    if (QScreen* screen = Form_Main->windowHandle() ? Form_Main->windowHandle()->screen() : nullptr)
+      shot = screen->grabWindow(Form_Main->winId());
+    if (shot.isNull()) shot = Form_Main->grab();
+    shot.save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
+  }
+};
+
+}  // namespace
+
+TEST_F(DataView, NinetyNineRowsAtZoomTwoWithAllColumnsAtTheSmallestSize) {
+  Form_Main->show();
+  Form_Main->resize(852, 612);
+  Open(99);
+  AllColumns();
+  QApplication::processEvents();
+  Screenshot("dataview-99-zoom2-min");
+  TFrameDaten& d = Daten();
+  // The top bar's buttons lie side by side inside the page.
+  const QWidget* panels[] = {d.PanelAnsicht,  d.PanelOeffnen, d.PanelSpeichern, d.PanelSchliessen,
+                             d.PanelWerkzeug, d.PanelSchutz,  d.PanelRapport,   d.PanelHilfe};
+  for (std::size_t i = 0; i + 1 < std::size(panels); ++i)
+    EXPECT_LT(panels[i]->geometry().right(), panels[i + 1]->x()) << i;
+  EXPECT_LE(d.PanelHilfe->geometry().right(), d.PanelTop->width() - 1);
+  EXPECT_EQ(d.PanelSchutz->x(), 488);
+  // The columns fit beside the vertical scroll bar.
+  EXPECT_GE(d.ScrollBoxMain->viewport()->width(), 44 + 668);
+  EXPECT_EQ(d.RowLayers[0]->y(), 61);
+  EXPECT_EQ(d.RowImages[1]->y() - d.RowImages[0]->y(), 258);
+
+  // The menus open inside the window, under their buttons.
+  d.SpeedButtonAnsichtDown->click();
+  Screenshot("dataview-menu-ansicht");
+  EXPECT_TRUE(Form_Main->rect().contains(Form_Main->FrameMenuAnsicht->geometry()));
+  d.SpeedButtonWerkzeug->click();
+  Screenshot("dataview-menu-werkzeug");
+  EXPECT_TRUE(Form_Main->rect().contains(Form_Main->FrameMenuBearbeiten->geometry()));
+  d.SpeedButtonSchutz->click();
+  Screenshot("dataview-menu-schutz");
+  d.SpeedButtonSchliessen->click();
+  Screenshot("dataview-menu-schliessen");
+  Form_Main->CloseMenusAndRefresh();
+  d.SelectRow(d.RowImages[50]);
+  Form_Main->resize(892, 673);
+  Screenshot("dataview-99-zoom2-row51");
+}
+
+TEST_F(DataView, KeysPressTheEditMenusButtonsWhileTheyMayBeUsed) {
+  Form_Main->show();
+  FormBedienungsmodus->SetOperatingMode(1);
+  Open(99);
+  TFrameDaten& d = Daten();
+  // 99 print texts: no new one by key.
+  PressKey(Form_Main, Qt::Key_Insert);
+  PressKey(Form_Main, Qt::Key_N, Qt::ControlModifier);
+  EXPECT_EQ(d.Count, 99);
+  EXPECT_FALSE(d.IsModified());
+  // Nothing cut or copied yet: Ctrl+V does nothing.
+  PressKey(Form_Main, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_FALSE(d.IsModified());
+  PressKey(Form_Main, Qt::Key_End);
+  EXPECT_EQ(d.Selected, 98);
+  PressKey(Form_Main, Qt::Key_Delete);
+  EXPECT_EQ(d.Count, 98);
+  EXPECT_EQ(d.Selected, 97);
+  PressKey(Form_Main, Qt::Key_Home);
+  PressKey(Form_Main, Qt::Key_Down);
+  EXPECT_EQ(d.Selected, 1);
+  PressKey(Form_Main, Qt::Key_C, Qt::ControlModifier);
+  PressKey(Form_Main, Qt::Key_Up);
+  PressKey(Form_Main, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(d.Group.Texts[0].Layers[0].Text, "Charge 1001");
+  PressKey(Form_Main, Qt::Key_Insert);
+  EXPECT_EQ(d.Count, 99);
+  EXPECT_EQ(d.Selected, 1);
+}
+
+TEST_F(DataView, ProtectedDataInTheUserModeRefusesTheChangingKeys) {
+  Form_Main->show();
+  FormBedienungsmodus->SetOperatingMode(0);
+  Open(3);
+  TFrameDaten& d = Daten();
+  d.Group.Protection = "2";
+  Form_Main->CloseMenusAndRefresh();
+  PressKey(Form_Main, Qt::Key_X, Qt::ControlModifier);
+  PressKey(Form_Main, Qt::Key_Delete);
+  EXPECT_EQ(d.Count, 3);
+  EXPECT_FALSE(d.IsModified());
+  EXPECT_EQ(d.Group.Texts[0].Layers[0].Text, "Charge 1000");
+  // Copying and opening the editor stay.
+  PressKey(Form_Main, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(d.Clipboard.Layers[0].Text, "Charge 1000");
+  PressKey(Form_Main, Qt::Key_E, Qt::ControlModifier);
+  EXPECT_EQ(Form_Main->DataViewLinks->Asked().editor, 1);
+  EXPECT_EQ(Form_Main->DataViewLinks->Asked().editorTitle, QStringLiteral("Bearbeiten - Eier [1]"));
+  // The editor is still to come: the list stays.
+  EXPECT_FALSE(d.isHidden());
+}
+
+TEST_F(DataView, ColumnKeysWorkWithoutDataAndShowWhenDataOpens) {
+  Form_Main->show();
+  PressKey(Form_Main, Qt::Key_6, Qt::ControlModifier);
+  EXPECT_EQ(Form_Main->FrameMenuAnsicht->SpeedButtonParameter->Tag, 1);
+  EXPECT_FALSE(OwnEnabled(Daten().SpeedButtonAnsichtDown));
+  Open(2);
+  EXPECT_FALSE(Daten().RowParameters[1]->isHidden());
+  EXPECT_EQ(Daten().RowParameters[0]->y(), 61);
+}
+
+TEST_F(DataView, WheelSelectsAndZooms) {
+  Form_Main->show();
+  Open(3);
+  TFrameDaten& d = Daten();
+  auto wheel = [&](int delta, Qt::KeyboardModifiers mods) {
+    QWheelEvent e(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, delta), Qt::NoButton, mods, Qt::NoScrollPhase,
+                  false);
+    QApplication::sendEvent(d.RowImages[0], &e);
+  };
+  wheel(-120, Qt::NoModifier);
+  wheel(-120, Qt::NoModifier);
+  wheel(-120, Qt::NoModifier);
+  EXPECT_EQ(d.Selected, 2);
+  wheel(120, Qt::NoModifier);
+  EXPECT_EQ(d.Selected, 1);
+  wheel(120, Qt::ControlModifier);
+  EXPECT_EQ(d.Zoom(), 3);
+  EXPECT_EQ(d.RowImages[0]->height(), 75);
+}
+
+TEST_F(DataView, ReportByButtonAndKey) {
+  Form_Main->show();
+  PressKey(Form_Main, Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_EQ(Form_Main->DataViewLinks->Asked().report, 0);  // no data, no report
+  Open(1);
+  Daten().SpeedButtonRapport->click();
+  PressKey(Form_Main, Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_EQ(Form_Main->DataViewLinks->Asked().report, 2);
+  EXPECT_EQ(Form_Main->DataViewLinks->Asked().reportFlags, (std::array<bool, 5>{true, true, true, true, true}));
+}
+
+TEST_F(DataView, MenusOpenUnderTheirButtons) {
+  Form_Main->show();
+  Open(1);
+  TFrameDaten& d = Daten();
+  d.SpeedButtonSchutz->click();
+  const QPoint button = d.PanelSchutz->mapTo(Form_Main, QPoint());
+  EXPECT_EQ(Form_Main->FrameMenuSchutz->pos(), QPoint(button.x(), button.y() + 50));
+  EXPECT_FALSE(Form_Main->FrameMenuSchutz->isHidden());
+  // Every menu fits into the smallest window.
+  Form_Main->resize(852, 612);
+  const QWidget* menus[] = {Form_Main->FrameMenuAnsicht, Form_Main->FrameMenuBearbeiten, Form_Main->FrameMenuSchutz,
+                            Form_Main->FrameMenuSchliessen};
+  for (const QWidget* menu : menus)
+    EXPECT_TRUE(Form_Main->rect().contains(menu->geometry())) << menu->objectName().toStdString();
+}
+
+namespace {
+
+// Counts the paints it gets.
+class PaintCounter : public QWidget {
+ public:
+  using QWidget::QWidget;
+  int paints = 0;
+
+ protected:
+  void paintEvent(QPaintEvent*) override { ++paints; }
+};
+
+}  // namespace
+
+TEST_F(DataView, ABusyMessageHoldsTheUsersInputButNotThePainting) {
+  Form_Main->show();
+  FormBedienungsmodus->SetOperatingMode(1);
+  Open(4);
+  TFrameDaten& d = Daten();
+  auto* canvas = new PaintCounter(Form_Main);
+  canvas->setGeometry(0, 0, 10, 10);
+  canvas->show();
+  QApplication::processEvents();
+
+  FormMessage->ShowBusy(QStringLiteral("Öffnen"), FormMessage->MsgRunning, TFormMessage::kYellow, false);
+  // Keys, clicks and the wheel of the user go nowhere.
+  PressKey(Form_Main, Qt::Key_Delete);
+  PressKey(Form_Main, Qt::Key_End);
+  PressKey(Form_Main, Qt::Key_6, Qt::ControlModifier);
+  EXPECT_EQ(d.Count, 4);
+  EXPECT_EQ(d.Selected, 0);
+  EXPECT_EQ(Form_Main->FrameMenuAnsicht->SpeedButtonParameter->Tag, 0);
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(d.SpeedButtonSchliessen, &press);
+  QApplication::sendEvent(d.SpeedButtonSchliessen, &release);
+  EXPECT_TRUE(Form_Main->FrameMenuSchliessen->isHidden());
+  QApplication::sendEvent(d.RowImages[2], &press);
+  QApplication::sendEvent(d.RowImages[2], &release);
+  EXPECT_EQ(d.Selected, 0);
+  // Painting goes on.
+  const int paints = canvas->paints;
+  canvas->update();
+  QElapsedTimer waited;
+  waited.start();
+  while (canvas->paints == paints && waited.elapsed() < 2000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  EXPECT_GT(canvas->paints, paints);
+  // The program's own work goes on as well.
+  d.SelectRow(d.RowImages[3]);
+  EXPECT_EQ(d.Selected, 3);
+
+  // A question during the work is answered as usual.
+  apptest::WhenModal([] { PressKey(QApplication::activeModalWidget(), Qt::Key_Escape); });
+  EXPECT_EQ(FormMessage->AskYesNo(QStringLiteral("t"), QStringLiteral("a"), QStringLiteral("b"), FormMessage->MsgYes,
+                                  FormMessage->MsgNo, TFormMessage::kSilver),
+            TFormMessage::kNo);
+  // With the message gone, input counts again.
+  FormMessage->close();
+  PressKey(Form_Main, Qt::Key_Home);
+  EXPECT_EQ(d.Selected, 0);
+
+  FormMessage->ShowBusy(QStringLiteral("Öffnen"), FormMessage->MsgRunning, TFormMessage::kYellow, false);
+  FormMessage->close();
+  PressKey(Form_Main, Qt::Key_End);
+  EXPECT_EQ(d.Selected, 3);
+}

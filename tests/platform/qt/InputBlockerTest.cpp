@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+#include "platform/qt/InputBlocker.h"
+
+namespace {
+
+// Counts the input it gets.
+class Target : public QWidget {
+ public:
+  int keys = 0, presses = 0, wheels = 0;
+
+ protected:
+  void keyPressEvent(QKeyEvent*) override { ++keys; }
+  void mousePressEvent(QMouseEvent*) override { ++presses; }
+  void wheelEvent(QWheelEvent*) override { ++wheels; }
+};
+
+void Input(QWidget* to) {
+  QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
+  QApplication::sendEvent(to, &key);
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(to, &press);
+  QWheelEvent wheel(QPointF(1, 1), QPointF(1, 1), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(to, &wheel);
+}
+
+}  // namespace
+
+TEST(InputBlocker, HoldsInputToEveryWindowButTheExemptOne) {
+  Target window, message;
+  auto* child = new Target;
+  child->setParent(&window);
+  {
+    platform::InputBlocker block(&message);
+    Input(&window);
+    Input(child);
+    Input(&message);
+    EXPECT_EQ(window.keys + window.presses + window.wheels, 0);
+    EXPECT_EQ(child->keys + child->presses + child->wheels, 0);
+    EXPECT_EQ(message.keys, 1);
+    EXPECT_EQ(message.presses, 1);
+  }
+  Input(child);
+  EXPECT_EQ(child->keys, 1);
+  EXPECT_EQ(child->presses, 1);
+  EXPECT_EQ(child->wheels, 1);
+}
+
+TEST(InputBlocker, AModalDialogOpenedMeanwhileIsAnswered) {
+  Target window;
+  platform::InputBlocker block;
+  QDialog dialog;
+  int result = -1;
+  QTimer::singleShot(0, [&] {
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&dialog, &esc);
+  });
+  result = dialog.exec();
+  EXPECT_EQ(result, QDialog::Rejected);
+  Input(&window);
+  EXPECT_EQ(window.keys, 0);
+}

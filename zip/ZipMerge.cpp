@@ -1,0 +1,79 @@
+// Merging another archive into this one: its entries are copied as they
+// are (no repacking) behind this archive's, or in place of this archive's
+// entries of the same name when the overwrite mode says so. The commit
+// writes the merged archive as a new file, so a failure or a cancel merges
+// nothing.
+#include "zip/CodePages.h"
+#include "zip/FileSystem.h"
+#include "zip/ZipArchiver.h"
+
+namespace zip {
+
+void TZipBaseArchiver::MergeFrom(TZipBaseArchiver& other) {
+  CheckInactive();
+  CheckInUpdate();
+  ReportProgress = true;
+  BeginUpdate();
+  try {
+    TZipDirArray& dir = dirManager->CurrentDirectory;
+    TZipDirArray& theirs = other.dirManager->CurrentDirectory;
+    for (int k = 0; k < theirs.GetCount(); ++k) {
+      TDirItem item = *theirs.GetItemPtr(k);
+      // Its bytes are read from the other archive, where they start here.
+      const std::int64_t at = other.EntryPosition(item);
+      item.RawSource = other.archiveStream;
+      item.Header.DiskNumberStart = 0;
+      item.Zip64Values.DiskNumberStart = 0;
+      if (at >= 0xFFFFFFFFLL) {
+        item.Header.LocalHeaderOffset = 0xFFFFFFFF;
+        item.Zip64Values.LocalHeaderOffset = static_cast<std::uint64_t>(at);
+        item.NeedsZip64 = true;
+      } else {
+        item.Header.LocalHeaderOffset = static_cast<std::uint32_t>(at);
+      }
+      item.IsPending = true;
+      item.PendingOperation = poMerge;
+      item.IsTagged = false;
+      int index = -1;
+      if (!dir.FileExists(item.StoredName, index)) {
+        index = dir.GetCount();
+        dir.SetCount(index + 1);
+        dir.SetItem(index, item);
+        continue;
+      }
+      const TDirItem& mine = *dir.GetItemPtr(index);
+      const std::uint32_t mineTime = (static_cast<std::uint32_t>(mine.Header.Date) << 16) | mine.Header.Time;
+      const std::uint32_t theirTime = (static_cast<std::uint32_t>(item.Header.Date) << 16) | item.Header.Time;
+      bool take = false;
+      switch (Options.OverwriteMode) {
+        case omPrompt: {
+          WideString dest = W(FileName) + u"/" + mine.StoredName;
+          DoOnConfirmOverwrite(W(other.FileName) + u"/" + item.StoredName, dest, take);
+          break;
+        }
+        case omAlways: take = true; break;
+        case omNever: break;
+        case omIfNewer: take = theirTime > mineTime; break;
+        case omIfOlder: take = theirTime < mineTime; break;
+      }
+      if (take) dir.SetItem(index, item);
+    }
+    EndUpdate();
+  } catch (...) {
+    CancelUpdate();
+    throw;
+  }
+}
+
+void TZipArchiver::MergeWith(const std::string& fileName) {
+  if (!GetActive()) throw EZipException(13, Name);
+  if (GetInUpdate()) throw EZipException(26, Name);
+  TZipArchiver other(Name);
+  other.FileName = fileName;
+  other.Options.OverwriteMode = Options.OverwriteMode;
+  other.OpenArchive(fmOpenRead | fmShareDenyNone);
+  MergeFrom(other);
+  other.CloseArchive();
+}
+
+}  // namespace zip
