@@ -41,5 +41,18 @@ bench: configure
 	cmake --build $(BUILD) --target bench -j $(JOBS)
 	@for b in $(BUILD)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] && echo "== $$b" && "$$b"; done; true
 
+# Builds every fuzz target (fuzz/*.cpp) with Clang and libFuzzer in
+# $(FUZZ_BUILD) and runs each for FUZZ_SECONDS; FUZZ_TARGETS picks some.
+# New inputs collect in $(FUZZ_BUILD)/corpus/<name>, findings in
+# $(FUZZ_BUILD)/findings/<name>.
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?=
+
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DTARVIK_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) --target fuzz -j $(JOBS)
+	./scripts/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 clean:
-	rm -rf $(BUILD) $(CLANG_BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(CLANG_BUILD)

@@ -13,6 +13,7 @@
 #include "app/TForm_Main.h"
 #include "platform/LineFile.h"
 #include "platform/NumberText.h"
+#include "platform/qt/ShowPainted.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
 
 namespace app {
@@ -34,24 +35,71 @@ struct MissingLine : std::runtime_error {
   MissingLine() : std::runtime_error("configuration file too short") {}
 };
 
-// Outer bounds of a top-level window, as the file keeps them.
-void SetLeft(QWidget* w, int left) { w->move(left, w->frameGeometry().top()); }
-void SetTop(QWidget* w, int top) { w->move(w->frameGeometry().left(), top); }
-void SetWidth(QWidget* w, int width) { w->resize(width - (w->frameGeometry().width() - w->width()), w->height()); }
-void SetHeight(QWidget* w, int height) {
-  w->resize(w->width(), height - (w->frameGeometry().height() - w->height()));
-}
-
 QRect Desktop() {
   QScreen* screen = QGuiApplication::primaryScreen();
   return screen ? screen->virtualGeometry() : QRect(0, 0, 1024, 768);
+}
+
+// The screen area without panels where a frame would mostly lie.
+QRect Available(const QRect& frame) {
+  QScreen* screen = QGuiApplication::screenAt(frame.center());
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry() : Desktop();
+}
+
+// The file keeps the outer place and size of a window, frame included; Qt
+// places and sizes the client area. The frame is known only once the window
+// manager has put it around the shown window.
+QMargins FrameMargins(const QWidget* w) {
+  const QRect f = w->frameGeometry();
+  const QRect g = w->geometry();
+  return {g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom()};
+}
+
+void PlaceMainWindow(QWidget* main, const StoredPlace& stored, bool olderRules, const QRect& desk) {
+  platform::WaitUntilExposed(main);
+  const QMargins margins = FrameMargins(main);
+  const QSize minimum = main->minimumSize().grownBy(margins);
+  QRect frame = PlaceMainFrame(stored, olderRules, main->frameGeometry().size(), minimum, desk,
+                               Available(QRect(stored.left, stored.top, stored.width, stored.height)));
+  main->setGeometry(frame.marginsRemoved(margins));
 }
 
 // A place off every monitor (or too close to the right or bottom edge to be
 // grabbed) becomes 0.
 int OnDesktop(int value, int start, int extent) { return value < start || value > start + extent - 100 ? 0 : value; }
 
+// Pulls a span [start, start + extent) inside [areaStart, areaStart + area)
+// when it fits there.
+int Inside(int start, int extent, int areaStart, int area) {
+  if (extent > area) return start;
+  return std::clamp(start, areaStart, areaStart + area - extent);
+}
+
 }  // namespace
+
+QRect PlaceMainFrame(const StoredPlace& stored, bool olderRules, const QSize& current, const QSize& minimum,
+                     const QRect& desk, const QRect& available) {
+  QRect frame(QPoint(0, 0), current);
+  if (olderRules) {
+    frame.moveTo(stored.left, stored.top);
+    if (stored.width <= desk.width()) frame.setWidth(stored.width);
+    if (stored.height <= desk.height()) frame.setHeight(stored.height);
+    frame.setSize(frame.size().expandedTo(minimum));
+    if (frame.left() < desk.left()) frame.moveLeft(desk.width() / 2 - frame.width() / 2);
+    if (frame.top() < desk.top()) frame.moveTop(desk.height() / 2 - frame.height() / 2);
+  } else {
+    frame.moveTo(OnDesktop(stored.left, desk.left(), desk.width()), OnDesktop(stored.top, desk.top(), desk.height()));
+    frame.setSize(QSize(std::min(stored.width, desk.width()), std::min(stored.height, desk.height())));
+  }
+  // Whole on the usable part of its screen, so that nothing of the window
+  // (the date button at the bottom of the side bar) ends up out of reach.
+  frame.setWidth(std::max(std::min(frame.width(), available.width()), minimum.width()));
+  frame.setHeight(std::max(std::min(frame.height(), available.height()), minimum.height()));
+  frame.moveTo(Inside(frame.left(), frame.width(), available.left(), available.width()),
+               Inside(frame.top(), frame.height(), available.top(), available.height()));
+  return frame;
+}
 
 std::string& IntToStrInto(int value, std::string& text) { return text = std::to_string(value); }
 
@@ -163,21 +211,14 @@ int ReadWindowConfig() {
       main->setWindowState(Qt::WindowMaximized);
     } else {
       main->setWindowState(Qt::WindowNoState);
-      if (state == 0 && !v2) {
-        SetLeft(main, OnDesktop(ConfigNumber(line(3), 0), desk.left(), desk.width()));
-        SetTop(main, OnDesktop(ConfigNumber(line(4), 0), desk.top(), desk.height()));
-        SetWidth(main, std::min(ConfigNumber(line(5), main->frameGeometry().width()), desk.width()));
-        SetHeight(main, std::min(ConfigNumber(line(6), main->frameGeometry().height()), desk.height()));
-      } else if (state == 0) {
-        SetLeft(main, ConfigNumber(line(3), 0));
-        SetTop(main, ConfigNumber(line(4), 0));
-        const int width = ConfigNumber(line(5), main->frameGeometry().width());
-        if (width <= desk.width()) SetWidth(main, width);
-        const int height = ConfigNumber(line(6), main->frameGeometry().height());
-        if (height <= desk.height()) SetHeight(main, height);
-        const QRect f = main->frameGeometry();
-        if (f.left() < desk.left()) SetLeft(main, desk.width() / 2 - f.width() / 2);
-        if (f.top() < desk.top()) SetTop(main, desk.height() / 2 - f.height() / 2);
+      if (state == 0) {
+        const QSize current = main->frameGeometry().size();
+        StoredPlace stored;
+        stored.left = ConfigNumber(line(3), 0);
+        stored.top = ConfigNumber(line(4), 0);
+        stored.width = ConfigNumber(line(5), current.width());
+        stored.height = ConfigNumber(line(6), current.height());
+        PlaceMainWindow(main, stored, v2, desk);
       }
     }
 

@@ -3,6 +3,8 @@
 // kinds, start-up operating mode) and Window23.ini (window places, the data
 // view's columns and zoom). Both are read once at start-up after every
 // window exists; each is replaced whole when written.
+#include <QRect>
+#include <QSize>
 #include <functional>
 #include <string>
 #include <vector>
@@ -51,5 +53,18 @@ struct WindowConfig {
   int layers = 0, parameters = 0, notes = 0, zoom = 2;
 };
 std::vector<std::string> WindowConfigLines(const WindowConfig& config);
+
+// The main window's outer place and size from a stored one, as the file
+// keeps it (frame included). Layouts "V03.00" and "V04.00": a left or top off
+// the desktop (or within 100 px of its far edge) becomes 0, a width or height
+// beyond the desktop is cut to it. "V02.00" (`olderRules`): a width or height
+// beyond the desktop keeps `current`'s, a place left of or above the desktop
+// is centred on it. Then, in both, the window is kept whole on `available`
+// (the screen without its panels) where it fits, never below `minimum`.
+struct StoredPlace {
+  int left = 0, top = 0, width = 0, height = 0;
+};
+QRect PlaceMainFrame(const StoredPlace& stored, bool olderRules, const QSize& current, const QSize& minimum,
+                     const QRect& desktop, const QRect& available);
 
 }  // namespace app

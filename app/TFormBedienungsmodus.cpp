@@ -12,6 +12,7 @@
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
 #include "printdata/ui/TFrameDaten.h"
+#include "platform/qt/DialogFlags.h"
 
 TFormBedienungsmodus* FormBedienungsmodus = nullptr;
 
@@ -26,7 +27,7 @@ constexpr int kBottomHeight = 65;
 }  // namespace
 
 TFormBedienungsmodus::TFormBedienungsmodus(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : QDialog(owner, platform::FixedDialogFlags()) {
   FormBedienungsmodus = this;
   setObjectName(QStringLiteral("FormBedienungsmodus"));
   setWindowTitle(QStringLiteral(" Bedienungsmodus"));
@@ -192,6 +193,8 @@ void TFormBedienungsmodus::SpeedButtonAbbrechenClick(QObject*) {
   SpeedButtonAbbrechen->repaint();
   done(7);
 }
+
+void TFormBedienungsmodus::reject() { done(7); }
 
 void TFormBedienungsmodus::keyPressEvent(QKeyEvent* event) {
   if (app::ShiftOf(event->modifiers(), QApplication::mouseButtons()) != app::Shift::None) return;

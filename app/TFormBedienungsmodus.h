@@ -57,6 +57,8 @@ class TFormBedienungsmodus : public QDialog {
   void SpeedButtonServiceClick(QObject* sender);
   void SpeedButtonOKClick(QObject* sender);
   void SpeedButtonAbbrechenClick(QObject* sender);
+  // Closing through the window manager is "Abbrechen" (7).
+  void reject() override;
 
  protected:
   void showEvent(QShowEvent* event) override;

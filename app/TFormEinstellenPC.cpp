@@ -1,8 +1,9 @@
 #include "app/TFormEinstellenPC.h"
+#include "platform/qt/DialogFlags.h"
 
 TFormEinstellenPC* FormEinstellenPC = nullptr;
 
-TFormEinstellenPC::TFormEinstellenPC(QWidget* owner) : QDialog(owner) {
+TFormEinstellenPC::TFormEinstellenPC(QWidget* owner) : QDialog(owner, platform::FixedDialogFlags()) {
   FormEinstellenPC = this;
   setObjectName(QStringLiteral("FormEinstellenPC"));
   setWindowTitle(QStringLiteral(" Einstellungen"));

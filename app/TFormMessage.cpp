@@ -9,7 +9,9 @@
 #include "platform/Beep.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/DialogFlags.h"
 #include "platform/qt/LanguageTexts.h"
+#include "platform/qt/ShowPainted.h"
 
 TFormMessage* FormMessage = nullptr;
 
@@ -33,7 +35,7 @@ const char* const kCatalogueNames[] = {
 }  // namespace
 
 TFormMessage::TFormMessage(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
+    : QDialog(owner, platform::FixedDialogFlags(true)) {
   FormMessage = this;
   setObjectName(QStringLiteral("FormMessage"));
   setFont(platform::VerdanaPx(11));
@@ -178,9 +180,8 @@ int TFormMessage::Present(Content c) {
     return exec();
   }
   setModal(false);
-  show();
+  platform::ShowPainted(this);
   raise();
-  repaint();
   return 0;
 }
 

@@ -9,6 +9,7 @@
 #include "app/Shortcuts.h"
 #include "app/TFormBedienungsmodus.h"
 #include "app/TForm_Main.h"
+#include "platform/qt/DialogFlags.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
@@ -39,8 +40,7 @@ void SetFieldColour(QLineEdit* field, std::uint32_t colour) {
 
 std::string TFormSprache::FileName(int id) { return kFiles[ValidLanguage(id)]; }
 
-TFormSprache::TFormSprache(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+TFormSprache::TFormSprache(QWidget* owner) : QDialog(owner, platform::FixedDialogFlags()) {
   FormSprache = this;
   setObjectName(QStringLiteral("FormSprache"));
   setWindowTitle(QStringLiteral(" Sprache"));

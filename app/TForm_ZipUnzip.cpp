@@ -65,6 +65,19 @@ void TForm_ZipUnzip::SetUpArchiver(const std::string& zipFile, const std::string
   ZipArchiver.SetCompressionLevel(zip::clMax);
 }
 
+bool TForm_ZipUnzip::RefuseRebuiltDirectory() {
+  // A directory that had to be rebuilt from the local headers may lack the
+  // entries behind a cut or a damaged spot: a data set, a backup or a
+  // firmware package read from it would be silently incomplete.
+  if (!ZipArchiver.DirectoryRebuilt()) return false;
+  try {
+    ZipArchiver.CloseArchive();
+  } catch (const std::exception&) {
+    // Read only: closing has nothing left to lose.
+  }
+  return true;
+}
+
 int TForm_ZipUnzip::ZipToArchive(std::string source, std::string zipFile, std::string excludeMask,
                                  std::string password, int flags) {
   LastErrorText.clear();
@@ -135,6 +148,7 @@ int TForm_ZipUnzip::UnzipArchive(std::string zipFile, std::string folder, std::s
   } catch (const std::exception& e) {
     return Fail(kUnzipNotOpened, e.what());
   }
+  if (RefuseRebuiltDirectory()) return Fail(kUnzipIncomplete, "the archive's directory is missing or damaged");
   std::string failure;
   try {
     ZipArchiver.BaseDir = folder;
@@ -175,6 +189,7 @@ int TForm_ZipUnzip::ExtractPackage(std::string zipFile, std::uint8_t* buffer, in
   } catch (const std::exception& e) {
     return Fail(kPackageNotOpened, e.what());
   }
+  if (RefuseRebuiltDirectory()) return Fail(kPackageIncomplete, "the package's directory is missing or damaged");
   int result = kPackageDone;
   try {
     if (buffer && size > 0) std::fill(buffer, buffer + size, 0xFF);

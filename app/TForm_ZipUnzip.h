@@ -59,7 +59,8 @@ class TForm_ZipUnzip : public QWidget {
     kUnzipArchiveMissing = -2,
     kUnzipNoFolder = -10,
     kUnzipNotOpened = -20,
-    kUnzipIncomplete = -21,  // an entry was left out (wrong password, damage, a name outside the folder)
+    kUnzipIncomplete = -21,  // an entry was or may be left out (wrong password, damage, a name outside
+                             // the folder, a directory missing or damaged)
   };
   // Results of ExtractPackage.
   enum PackageResult : int {
@@ -68,7 +69,7 @@ class TForm_ZipUnzip : public QWidget {
     kPackageMissing = -2,
     kPackageNoStem = -3,     // no name to look for the ".BIN" and ".TXT" entries by
     kPackageNotOpened = -20,
-    kPackageIncomplete = -21,
+    kPackageIncomplete = -21,  // an entry missing, short or unreadable, or the directory damaged
   };
   // LockArchive and UnlockArchive return zip::container::LockResult and
   // UnlockResult.
@@ -91,6 +92,9 @@ class TForm_ZipUnzip : public QWidget {
   void SetUpArchiver(const std::string& zipFile, const std::string& password);
   // Returns `code` with `text` kept in LastErrorText.
   int Fail(int code, std::string text);
+  // Closes an archive opened for reading whose directory was missing or
+  // damaged; true when it did.
+  bool RefuseRebuiltDirectory();
 };
 
 // The single instance, created with the other windows at start-up.

@@ -1,3 +1,4 @@
+// Libraries: filedialog
 // Fuzz target of the file dialog's bitmap preview decoder: any input must
 // decode or fail cleanly, within the picture limits.
 #include <cstddef>

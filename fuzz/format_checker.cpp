@@ -1,3 +1,4 @@
+// Libraries: zip_wide
 // The format-string checker on any text (UTF-8; a first line break splits
 // two formats): parsing succeeds or raises EFormatSpecError; a canonical
 // form is its own canonical form and takes the same arguments as the

@@ -1,3 +1,4 @@
+// Libraries: zip_wide
 // The string list's readers on any bytes: the stream loader (byte-order
 // marks, UTF-16 either way, UTF-8, Windows-1252), the code-page loader of
 // the 8-bit view, and the delimited-text reader. Whatever they read, the

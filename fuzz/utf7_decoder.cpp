@@ -1,3 +1,4 @@
+// Libraries: zip_wide
 // The UTF-7 decoder on any bytes: it decodes or refuses with "Invalid UTF7",
 // and what it decodes, encoded again, decodes to the same text. The encoder
 // takes any UTF-16 text (the input read as code units) and writes 7-bit

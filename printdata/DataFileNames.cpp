@@ -11,7 +11,8 @@ platform::Result<DataFileNames> SplitDataPath(std::string_view path) {
     return platform::Status::Fail("no folder in \"" + std::string(path) + "\"");
   const std::string_view name = path.substr(slash + 1);
   const std::size_t dot = name.rfind('.');
-  if (name.empty() || dot == std::string_view::npos || dot == 0)
+  // A name ending in its dot ("GP.") has no extension.
+  if (name.empty() || dot == std::string_view::npos || dot == 0 || dot + 1 == name.size())
     return platform::Status::Fail("no file name with an extension in \"" + std::string(path) + "\"");
   DataFileNames names;
   names.Path = std::string(path);

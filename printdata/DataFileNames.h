@@ -14,10 +14,11 @@ struct DataFileNames {
   std::string Path;       // P without a trailing "/"
   std::string Folder;     // F, ending in "/"
   std::string Base;       // B, the file name without its extension
-  std::string Extension;  // E, with its dot
+  std::string Extension;  // E, with its dot and at least one character after it
 };
 
-// Fails when the folder, the file name, the base name or the extension is empty.
+// Fails when the folder, the file name, the base name or the extension is
+// empty; a lone dot at the end is no extension.
 platform::Result<DataFileNames> SplitDataPath(std::string_view path);
 
 std::string GroupFilePath(const DataFileNames& names);

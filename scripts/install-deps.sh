@@ -8,9 +8,10 @@ cmake ninja-build g++ clang make pkg-config
 qt6-base-dev libgl-dev
 libfreetype-dev libfontconfig-dev zlib1g-dev libjpeg-dev libcurl4-openssl-dev
 libgtest-dev libssl-dev openssl
+libclang-rt-dev
 libasound2-dev
 fonts-liberation2 fonts-dejavu-core
-xvfb xauth
+xvfb xauth openbox
 7zip libarchive-tools unzip zip stm32flash
 locales
 "

@@ -132,7 +132,8 @@ void TUniFileStream::Close() {
 }
 
 std::size_t TMemoryStream::Read(void* buffer, std::size_t count) {
-  if (pos_ >= Size()) return 0;
+  // An empty read may come with no buffer at all (an empty vector's data()).
+  if (count == 0 || pos_ >= Size()) return 0;
   std::size_t n = std::min<std::size_t>(count, data_.size() - static_cast<std::size_t>(pos_));
   std::memcpy(buffer, data_.data() + pos_, n);
   pos_ += static_cast<std::int64_t>(n);

@@ -241,6 +241,8 @@ bool TZipBaseArchiver::GetEncrypted() {
   return !Password.empty();
 }
 
+bool TZipBaseArchiver::DirectoryRebuilt() const { return Active && dirManager && dirManager->Rebuilt; }
+
 bool TZipBaseArchiver::GetExists() const { return WideFileExists(FileName); }
 
 std::int64_t TZipBaseArchiver::GetArchiveSize() {

@@ -237,6 +237,10 @@ class TZipBaseArchiver {
   unsigned PackThreads = 0;
   // The directory of the open archive (none when closed).
   TZipDirManager* DirManager() { return dirManager.get(); }
+  // The open archive's directory was missing or damaged and has been rebuilt
+  // from the local headers: entries may be missing. Callers that need the
+  // whole archive refuse it.
+  bool DirectoryRebuilt() const;
 
  protected:
   // Event operations; without a handler they give the default answer.

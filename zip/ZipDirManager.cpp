@@ -120,6 +120,7 @@ void TZipDirManager::LoadDir() {
   InitCentralDirEnd();
   PrefixSize = 0;
   HasZip64 = false;
+  Rebuilt = false;
   std::int64_t endPosition;
   if (!FindEndRecord(endPosition)) {
     RebuildFromLocalHeaders();
@@ -353,6 +354,7 @@ TZipFileHeader TZipDirManager::ReadLocalHeader(std::int64_t position) {
 }
 
 void TZipDirManager::RebuildFromLocalHeaders() {
+  Rebuilt = true;
   CurrentDirectory.Clear();
   CurrentDirectory.SetCount(0);
   if (Owner->volumes) throw EZipException(44);

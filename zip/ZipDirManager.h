@@ -51,6 +51,9 @@ class TZipDirManager {
   std::int64_t PrefixSize = 0;
   bool HasZip64 = false;
   std::int64_t DirectoryOffset = 0;
+  // The last LoadDir found no usable central directory and rebuilt it from
+  // the local headers; entries after a cut or a damaged spot may be missing.
+  bool Rebuilt = false;
 
  private:
   std::uint32_t LocalSignature() const;

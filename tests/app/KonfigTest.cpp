@@ -51,6 +51,36 @@ TEST(ProgramConfigFile, KeysAreAppliedInFileOrder) {
   EXPECT_EQ(applied, (std::vector<std::string>{"mode 2", "lang 0", "usb 1", "bt 0", "lang 4"}));
 }
 
+TEST(MainWindowPlace, OuterPlaceComesBackAsStoredAndStaysOnTheScreen) {
+  const QRect desk(0, 0, 1280, 1024);
+  const QRect screen(0, 0, 1280, 1024);
+  const QRect belowPanel(0, 0, 1280, 994);  // a 30 px panel at the bottom
+  const QSize current(894, 698), minimum(854, 637);
+  const struct {
+    const char* what;
+    StoredPlace stored;
+    bool older;
+    QRect available;
+    QRect expected;
+  } cases[] = {
+      {"a place on the screen stays as it is", {193, 163, 894, 698}, false, screen, {193, 163, 894, 698}},
+      {"as large as the desktop", {0, 0, 1280, 1024}, false, screen, {0, 0, 1280, 1024}},
+      {"as large as the desktop, above a panel", {0, 0, 1280, 1024}, false, belowPanel, {0, 0, 1280, 994}},
+      {"larger than the desktop", {0, 0, 99999, 99999}, false, belowPanel, {0, 0, 1280, 994}},
+      {"partly off the right and bottom edges", {1000, 900, 894, 698}, false, screen, {386, 326, 894, 698}},
+      {"off every monitor", {-5000, -5000, 894, 698}, false, screen, {0, 0, 894, 698}},
+      {"within 100 px of the far edges", {1181, 925, 894, 698}, false, screen, {0, 0, 894, 698}},
+      {"never below the smallest size", {10, 20, 100, 100}, false, screen, {10, 20, 854, 637}},
+      {"older layout: off the desktop is centred", {-5000, -5000, 860, 660}, true, screen, {210, 182, 860, 660}},
+      {"older layout: a size beyond the desktop is ignored", {5, 6, 2000, 600}, true, screen, {5, 6, 894, 637}},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(PlaceMainFrame(c.stored, c.older, current, minimum, desk, c.available), c.expected) << c.what;
+  // A screen smaller than the smallest window: the window keeps its place.
+  EXPECT_EQ(PlaceMainFrame({10, 20, 900, 700}, false, current, minimum, QRect(0, 0, 800, 600), QRect(0, 0, 800, 600)),
+            QRect(10, 20, 854, 637));
+}
+
 namespace {
 
 class KonfigFiles : public apptest::AppFixture {

@@ -160,6 +160,18 @@ TEST_F(LoginDialog, WrongPasswordOrCancelChangesNothing) {
   });
 }
 
+TEST_F(LoginDialog, ClosingThroughTheWindowManagerIsCancel) {
+  EXPECT_EQ(Run([this] {
+              D()->SpeedButtonAdministrator->click();
+              D()->EditEingabe->setText(QStringLiteral("tolmu*"));
+              D()->close();  // what the title bar's close button does
+            }),
+            7);
+  EXPECT_EQ(D()->GetOperatingMode(), 0u);
+  EXPECT_EQ(D()->GetStartupMode(), 0u);
+  EXPECT_FALSE(std::filesystem::exists(IniPath()));
+}
+
 TEST_F(LoginDialog, StoredValuesAboveThreeReadAsUser) {
   D()->CurrentMode = 7;
   D()->StartupMode = 9;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QWindow>
 
 #include "AppFixture.h"
 #include "app/TFormMessage.h"
@@ -13,6 +14,19 @@ namespace {
 
 using MessageWindow = apptest::AppFixture;
 using apptest::PressKey;
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
 
 }  // namespace
 
@@ -94,6 +108,23 @@ TEST_F(MessageWindow, BusyMessageLook) {
   EXPECT_NE(FormMessage->PanelMain->cursor().shape(), Qt::WaitCursor);
   FormMessage->close();
   EXPECT_EQ(FormMessage->Kind, MessageKind::None);
+}
+
+TEST_F(MessageWindow, BusyMessageIsOnTheScreenBeforeTheWorkStarts) {
+  // The caller blocks right after a busy message (the closing wait, an
+  // archive, a transfer): the message must be painted by then, not when the
+  // event loop runs again.
+  Form_Main->show();
+  PaintCounter panel(FormMessage->PanelMain);
+  FormMessage->ShowBusy(QStringLiteral("T"), FormMessage->MsgClosing, TFormMessage::kYellow, false);
+  ASSERT_NE(FormMessage->windowHandle(), nullptr);
+  EXPECT_TRUE(FormMessage->windowHandle()->isExposed());
+  EXPECT_GE(panel.paints, 1);
+  // Replacing the text of a message that is up paints the new one as well.
+  panel.paints = 0;
+  FormMessage->ShowBusy(QStringLiteral("T"), FormMessage->MsgRunning, TFormMessage::kYellow, false);
+  EXPECT_GE(panel.paints, 1);
+  FormMessage->close();
 }
 
 TEST_F(MessageWindow, BeepsWhenTheKindChanges) {

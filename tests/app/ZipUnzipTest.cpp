@@ -125,6 +125,40 @@ TEST_F(ZipUnzip, UnzipCodes) {
   EXPECT_FALSE(fs::exists(dir / "t/x"));
 }
 
+TEST_F(ZipUnzip, ArchiveWithoutItsWholeDirectoryIsRefused) {
+  ASSERT_EQ(form.ZipToArchive(dir / "data/*.*", dir / "a.zip", "", ArchivePassword, 0), 0);
+  const std::string whole = Read(dir / "a.zip");
+  const std::size_t second = whole.find("PK\x03\x04", 4);
+  const std::size_t directory = whole.find("PK\x01\x02");
+  const std::size_t end = whole.rfind("PK\x05\x06");
+  ASSERT_NE(second, std::string::npos);
+  ASSERT_NE(directory, std::string::npos);
+  ASSERT_NE(end, std::string::npos);
+  std::string badEnd = whole;
+  badEnd[end + 2] = 'X';
+  std::string badEntry = whole;
+  badEntry.replace(directory, 4, "PK\x01\x09");
+  const struct {
+    const char* what;
+    std::string bytes;
+  } cases[] = {
+      {"cut after the first entry", whole.substr(0, second)},
+      {"cut before the directory", whole.substr(0, directory)},
+      {"end record damaged", badEnd},
+      {"directory entry damaged", badEntry},
+  };
+  for (const auto& c : cases) {
+    Write(dir / "cut.zip", c.bytes);
+    // Unpacking what the local headers still show would lose the rest
+    // without a word: the archive is refused and nothing is written.
+    EXPECT_EQ(form.UnzipArchive(dir / "cut.zip", dir / "out", ArchivePassword), -21) << c.what;
+    EXPECT_FALSE(fs::exists(dir / "out")) << c.what;
+    EXPECT_FALSE(form.ZipArchiver.GetActive()) << c.what;
+  }
+  ASSERT_EQ(form.UnzipArchive(dir / "a.zip", dir / "out", ArchivePassword), 0);
+  EXPECT_EQ(Tree(dir / "out"), Tree(dir / "data"));
+}
+
 TEST_F(ZipUnzip, FirmwarePackage) {
   std::string image(0x100000 + 10, '\0');
   for (std::size_t i = 0; i < image.size(); ++i) image[i] = static_cast<char>(i * 7 + (i >> 9));
@@ -146,6 +180,13 @@ TEST_F(ZipUnzip, FirmwarePackage) {
   EXPECT_EQ(form.ExtractPackage(dir / "S.b23", buffer.data(), 0x100000, text, ArchivePassword), -21);
   EXPECT_EQ(text, "kept");
   EXPECT_EQ(form.ExtractPackage(dir / "P.b23", buffer.data(), 0x100000, text, "falsch"), -21);
+  // A package whose directory is gone is refused although both entries
+  // could still be found from their local headers.
+  const std::string package = Read(dir / "P.b23");
+  Write(dir / "cut/P.b23", package.substr(0, package.find("PK\x01\x02")));
+  text = "kept";
+  EXPECT_EQ(form.ExtractPackage(dir / "cut/P.b23", buffer.data(), 0x100000, text, ArchivePassword), -21);
+  EXPECT_EQ(text, "kept");
 }
 
 TEST_F(ZipUnzip, DataSetsWithSevenZip) {

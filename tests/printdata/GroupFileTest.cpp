@@ -51,7 +51,6 @@ TEST(DataFileNames, SplitsFolderBaseAndExtension) {
       {"/d/GP.g23/", "/d/", "GP", ".g23"},
       {"/d/Eier 2024.zg23", "/d/", "Eier 2024", ".zg23"},
       {"/d/a.b.c", "/d/", "a.b", ".c"},
-      {"/GP.", "/", "GP", "."},
   };
   for (const auto& c : cases) {
     auto names = SplitDataPath(c.path);
@@ -60,7 +59,7 @@ TEST(DataFileNames, SplitsFolderBaseAndExtension) {
     EXPECT_EQ(names->Base, c.base);
     EXPECT_EQ(names->Extension, c.extension);
   }
-  for (const char* bad : {"GP.g23", "/d/GP", "/d/.g23", "/d/", "", "/d.x/GP"})
+  for (const char* bad : {"GP.g23", "/d/GP", "/d/.g23", "/d/", "", "/d.x/GP", "/d/GP.", "/GP.", "/d/GP./"})
     EXPECT_FALSE(SplitDataPath(bad)) << bad;
   auto names = SplitDataPath("/d/GP.zg23");
   EXPECT_EQ(GroupFilePath(*names), "/d/GP.g23");
@@ -127,6 +126,7 @@ TEST_F(GroupFile, SaveThatCannotStartDeletesNothing) {
   } cases[] = {
       {"no folder", 1, "GP.g23", nullptr},
       {"no extension", 1, Path("GP"), nullptr},
+      {"a dot but no extension", 1, Path("GP."), nullptr},
       {"count 100", 100, Path("GP.g23"), nullptr},
       {"count -1", -1, Path("GP.g23"), nullptr},
       {"graphic too large", 2, Path("GP.g23"),

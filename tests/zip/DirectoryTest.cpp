@@ -164,6 +164,8 @@ TEST(Directory, RebuildFromLocalHeadersWhenTheEndIsMissing) {
   TZipArchiver z("ZipArchiver");
   z.FileName = dir / "cut.zip";
   z.OpenArchive(fmOpenRead);
+  // The rebuild stays available, and says that it happened.
+  EXPECT_TRUE(z.DirectoryRebuilt());
   TZipDirArray& entries = z.DirManager()->CurrentDirectory;
   ASSERT_EQ(entries.GetCount(), 3);
   EXPECT_EQ(entries.GetItemPtr(1)->Header.ExternalAttributes, faArchive);  // an empty file stays a file
@@ -173,4 +175,11 @@ TEST(Directory, RebuildFromLocalHeadersWhenTheEndIsMissing) {
   z.CloseArchive();
   EXPECT_EQ(ReadFile(dir / "out/a.txt"), "alpha");
   EXPECT_TRUE(Exists(dir / "out/empty.txt"));
+  EXPECT_FALSE(z.DirectoryRebuilt());  // closed
+
+  WriteFile(dir / "whole.zip", BuildZip({{"a.txt", "alpha", 8}}));
+  z.FileName = dir / "whole.zip";
+  z.OpenArchive(fmOpenRead);
+  EXPECT_FALSE(z.DirectoryRebuilt());
+  z.CloseArchive();
 }

@@ -1,5 +1,6 @@
-// libFuzzer entry: language files as they might arrive, checked by the
-// loader's own check. Built with -DTARVIK_FUZZ=ON under Clang.
+// Libraries: app
+// Language files as they might arrive, checked by the loader's own check:
+// a file it takes whole has every line it promises.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
