@@ -21,6 +21,7 @@
 #include "app/TForm_Main.h"
 #include "fuzz/support/Scratch.h"
 #include "platform/Beep.h"
+#include "platform/PortRegistry.h"
 #include "platform/qt/GuiThread.h"
 #include "platform/qt/SystemMessageBox.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
@@ -35,6 +36,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   // Kept to the end of the process, as the program's windows are.
   new QApplication(qtArgc, qtArgv);
   platform::InstallGuiThread();
+  // The printer thread searches no real serial port of this machine.
+  static platform::FixedPortRegistry noPorts;
+  platform::SetPortRegistry(&noPorts);
   platform::SetBeepSink([](platform::BeepKind) {});
   platform::SetSystemBoxSink([](const QString&, const QString&, platform::SystemBoxIcon) {});
   app::StartupEnvironment env;
@@ -50,6 +54,10 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   Form_Main->show();
   Form_Main->showMaximized();
   QCoreApplication::processEvents();
+  // The first show also started the printer thread (over no ports); the main
+  // window stops it when it goes, which must happen before the process takes
+  // down the statics the thread uses (all made by now).
+  std::atexit([] { delete Form_Main; });
   return 0;
 }
 

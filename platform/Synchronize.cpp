@@ -18,61 +18,71 @@ struct Pending {
   bool queued = false;
 };
 
-std::mutex g_mutex;
-std::condition_variable g_changed;  // a step was queued or finished
-std::deque<Pending*> g_queue;
-std::thread::id g_gui;
-bool g_hasGui = false;
-std::function<void()> g_wake;
+struct State {
+  std::mutex mutex;
+  std::condition_variable changed;  // a step was queued or finished
+  std::deque<Pending*> queue;
+  std::thread::id gui;
+  bool hasGui = false;
+  std::function<void()> wake;
+};
+
+// Never destroyed: a worker may still wait in Synchronize while the process
+// ends through exit(), and destroying the condition variable under it would
+// hang the exit.
+State& S() {
+  static State* state = new State;
+  return *state;
+}
 
 }  // namespace
 
 void SetGuiThread() {
-  std::lock_guard lock(g_mutex);
-  g_gui = std::this_thread::get_id();
-  g_hasGui = true;
+  std::lock_guard lock(S().mutex);
+  S().gui = std::this_thread::get_id();
+  S().hasGui = true;
 }
 
 bool IsGuiThread() {
-  std::lock_guard lock(g_mutex);
-  return g_hasGui && g_gui == std::this_thread::get_id();
+  std::lock_guard lock(S().mutex);
+  return S().hasGui && S().gui == std::this_thread::get_id();
 }
 
 bool HasGuiThread() {
-  std::lock_guard lock(g_mutex);
-  return g_hasGui;
+  std::lock_guard lock(S().mutex);
+  return S().hasGui;
 }
 
 void SetSynchronizeWakeHook(std::function<void()> hook) {
-  std::lock_guard lock(g_mutex);
-  g_wake = std::move(hook);
+  std::lock_guard lock(S().mutex);
+  S().wake = std::move(hook);
 }
 
 void Synchronize(const std::function<void()>& step) {
   std::function<void()> wake;
   Pending pending{&step, nullptr, false, {}, false};
   {
-    std::unique_lock lock(g_mutex);
-    if (!g_hasGui || g_gui == std::this_thread::get_id()) {
+    std::unique_lock lock(S().mutex);
+    if (!S().hasGui || S().gui == std::this_thread::get_id()) {
       lock.unlock();
       step();
       return;
     }
-    g_queue.push_back(&pending);
-    wake = g_wake;
+    S().queue.push_back(&pending);
+    wake = S().wake;
   }
-  g_changed.notify_all();
+  S().changed.notify_all();
   if (wake) wake();
-  std::unique_lock lock(g_mutex);
-  g_changed.wait(lock, [&] { return pending.done; });
+  std::unique_lock lock(S().mutex);
+  S().changed.wait(lock, [&] { return pending.done; });
   if (pending.error) std::rethrow_exception(pending.error);
 }
 
 void Queue(std::function<void()> step) {
   std::function<void()> wake;
   {
-    std::unique_lock lock(g_mutex);
-    if (!g_hasGui || g_gui == std::this_thread::get_id()) {
+    std::unique_lock lock(S().mutex);
+    if (!S().hasGui || S().gui == std::this_thread::get_id()) {
       lock.unlock();
       try {
         step();
@@ -82,10 +92,10 @@ void Queue(std::function<void()> step) {
     }
     auto* pending = new Pending{nullptr, nullptr, false, std::move(step), true};
     pending->step = &pending->owned;
-    g_queue.push_back(pending);
-    wake = g_wake;
+    S().queue.push_back(pending);
+    wake = S().wake;
   }
-  g_changed.notify_all();
+  S().changed.notify_all();
   if (wake) wake();
 }
 
@@ -93,10 +103,10 @@ void CheckSynchronize() {
   for (;;) {
     Pending* p;
     {
-      std::lock_guard lock(g_mutex);
-      if (g_queue.empty()) return;
-      p = g_queue.front();
-      g_queue.pop_front();
+      std::lock_guard lock(S().mutex);
+      if (S().queue.empty()) return;
+      p = S().queue.front();
+      S().queue.pop_front();
     }
     std::exception_ptr error;
     try {
@@ -109,11 +119,11 @@ void CheckSynchronize() {
       continue;
     }
     {
-      std::lock_guard lock(g_mutex);
+      std::lock_guard lock(S().mutex);
       p->error = error;
       p->done = true;
     }
-    g_changed.notify_all();
+    S().changed.notify_all();
   }
 }
 
@@ -121,8 +131,8 @@ void WaitWhilePumping(const std::function<bool()>& done, std::chrono::millisecon
   const bool gui = IsGuiThread();
   while (!done()) {
     if (gui) CheckSynchronize();
-    std::unique_lock lock(g_mutex);
-    g_changed.wait_for(lock, poll, [&] { return gui && !g_queue.empty(); });
+    std::unique_lock lock(S().mutex);
+    S().changed.wait_for(lock, poll, [&] { return gui && !S().queue.empty(); });
   }
 }
 

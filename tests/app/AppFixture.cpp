@@ -17,6 +17,9 @@ namespace apptest {
 
 void AppFixture::SetUp() {
   std::filesystem::create_directories(StartDir());
+  // The printer thread the main window starts searches no real serial port
+  // of the machine the tests run on.
+  platform::SetPortRegistry(&noPorts_);
   platform::SetBeepSink([this](platform::BeepKind k) { beeps_.push_back(k); });
   platform::SetSystemBoxSink(
       [this](const QString& title, const QString& text, platform::SystemBoxIcon) { boxes_.push_back({title, text}); });
@@ -38,6 +41,7 @@ void AppFixture::TearDown() {
   delete FormBedienungsmodus;
   platform::SetSystemBoxSink(nullptr);
   platform::SetBeepSink(nullptr);
+  platform::SetPortRegistry(nullptr);
 }
 
 std::string AppFixture::ConfigFile(const char* name) const { return Form_Main->ConfigDir + name; }

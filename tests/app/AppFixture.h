@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/Beep.h"
+#include "platform/PortRegistry.h"
 #include "support/FakeTime.h"
 #include "support/TempDir.h"
 
@@ -35,6 +36,7 @@ class AppFixture : public ::testing::Test {
   testsupport::ScopedFakeTime time_;
   std::vector<platform::BeepKind> beeps_;
   std::vector<SystemBox> boxes_;
+  platform::FixedPortRegistry noPorts_;
 };
 
 // Runs `step` once the next modal dialog has started its own event loop.
