@@ -18,6 +18,7 @@
 #include "app/TForm_Main.h"
 #include "editor/DateFormats.h"
 #include "editor/TimeFormats.h"
+#include "editor/ui/TFrameBearbeiten.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
 #include "printdata/ui/TFrameMenuBearbeiten.h"
@@ -169,10 +170,8 @@ TEST_F(DataView, ProtectedDataInTheUserModeRefusesTheChangingKeys) {
   PressKey(Form_Main, Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(d.Clipboard.Layers[0].Text, "Charge 1000");
   PressKey(Form_Main, Qt::Key_E, Qt::ControlModifier);
-  EXPECT_EQ(Form_Main->DataViewLinks->Asked().editor, 1);
-  EXPECT_EQ(Form_Main->DataViewLinks->Asked().editorTitle, QStringLiteral("Bearbeiten - Eier [1]"));
-  // The editor is still to come: the list stays.
-  EXPECT_FALSE(d.isHidden());
+  EXPECT_EQ(Form_Main->ShownPage(), app::Page::Editor);
+  EXPECT_EQ(Form_Main->FrameBearbeiten->PanelTitel->Caption(), QStringLiteral("Bearbeiten - Eier [1]"));
 }
 
 TEST_F(DataView, ColumnKeysWorkWithoutDataAndShowWhenDataOpens) {
