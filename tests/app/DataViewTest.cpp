@@ -6,10 +6,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QWheelEvent>
-#include <QWindow>
-#include <cstdlib>
 
 #include "AppFixture.h"
 #include "app/DataViewLinks.h"
@@ -73,16 +70,7 @@ class DataView : public apptest::AppFixture {
   }
 
   // With TARVIK_SCREENSHOT_DIR set, the main window as the screen shows it.
-  void Screenshot(const char* name) {
-    const char* dir = std::getenv("TARVIK_SCREENSHOT_DIR");
-    if (!dir) return;
-    QApplication::processEvents();
-    QPixmap shot;
-    if (QScreen* screen = Form_Main->windowHandle() ? Form_Main->windowHandle()->screen() : nullptr)
-      shot = screen->grabWindow(Form_Main->winId());
-    if (shot.isNull()) shot = Form_Main->grab();
-    shot.save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
-  }
+  void Screenshot(const char* name) { apptest::Screenshot(Form_Main, name); }
 };
 
 }  // namespace
