@@ -5,7 +5,6 @@
 #include "app/TFormBedienungsmodus.h"
 #include "app/TFormMessage.h"
 #include "app/TForm_Main.h"
-#include "editor/ui/TFrameBearbeiten.h"
 
 namespace app {
 
@@ -45,14 +44,5 @@ void DataViewLinks::PrintReport(bool askOptions, bool layers, bool parameters, b
 }
 
 void DataViewLinks::ShowQuickHelp() { ++asked_.quickHelp; }
-
-bool DataViewLinks::OpenInEditor(const printdata::PrintText&, const QString& title, int view) {
-  ++asked_.editor;
-  asked_.editorTitle = title;
-  asked_.editorView = view;
-  return false;
-}
-
-bool DataViewLinks::EditorVisible() const { return main_.FrameBearbeiten && !main_.FrameBearbeiten->isHidden(); }
 
 }  // namespace app

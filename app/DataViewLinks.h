@@ -1,9 +1,9 @@
 #pragma once
 // How the data page reaches the main window and the windows around it: the
-// back-to-idle step, the message window, the operating mode, and the editor,
-// paste dialog, report and quick help. The editor, the paste dialog, the
-// report and the quick help are not built yet; until they are, their calls
-// are counted here and change nothing on screen.
+// back-to-idle step, the message window, the operating mode, the paste
+// dialog, report and quick help (the editor is app/EditorDataLink's). The
+// paste dialog, the report and the quick help are not built yet; until they
+// are, their calls are counted here and change nothing on screen.
 #include <array>
 
 #include "printdata/ui/DataViewHost.h"
@@ -12,7 +12,7 @@ class TForm_Main;
 
 namespace app {
 
-class DataViewLinks final : public DataViewHost, public DataViewEditor {
+class DataViewLinks final : public DataViewHost {
  public:
   explicit DataViewLinks(TForm_Main& main) : main_(main) {}
 
@@ -29,14 +29,8 @@ class DataViewLinks final : public DataViewHost, public DataViewEditor {
   void PrintReport(bool askOptions, bool layers, bool parameters, bool notes, bool info) override;
   void ShowQuickHelp() override;
 
-  bool OpenInEditor(const printdata::PrintText& text, const QString& title, int view) override;
-  bool EditorVisible() const override;
-
   // What was asked of the parts still to come.
   struct Requests {
-    int editor = 0;
-    QString editorTitle;
-    int editorView = 0;
     int pasteDialog = 0;
     int report = 0;
     std::array<bool, 5> reportFlags{};  // askOptions, layers, parameters, notes, info

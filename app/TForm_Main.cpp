@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "app/DataViewLinks.h"
+#include "app/EditorDataLink.h"
 #include "app/Konfig.h"
 #include "app/PrinterThreadWindows.h"
 #include "app/MainEditorHost.h"
@@ -274,12 +275,14 @@ void TForm_Main::CreateFrames() {
   beside(FrameMenuHilfe, PanelHilfe);
 
   DataViewLinks = std::make_unique<app::DataViewLinks>(*this);
-  FrameDaten->Connect(DataViewLinks.get(), DataViewLinks.get(),
+  EditorDataLink = std::make_unique<app::EditorDataLink>(*FrameDaten, *FrameBearbeiten);
+  FrameDaten->Connect(DataViewLinks.get(), EditorDataLink.get(),
                       {FrameMenuAnsicht, FrameMenuOeffnen, FrameMenuSpeichern, FrameMenuSchliessen,
                        FrameMenuBearbeiten, FrameMenuSchutz});
   editorHost_ = std::make_unique<app::MainEditorHost>(*this);
   FrameBearbeiten->SetHost(editorHost_.get());
   FrameBearbeiten->SetMenus(FrameMenuAnsichtBearbeiten, FrameMenuZoomBearbeiten, FrameMenuRasterBearbeiten);
+  FrameBearbeiten->SetDataView(EditorDataLink.get());
 }
 
 void TForm_Main::resizeEvent(QResizeEvent*) {

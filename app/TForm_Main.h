@@ -38,6 +38,7 @@ class Thread_Printer;
 namespace app {
 
 class DataViewLinks;
+class EditorDataLink;
 class PrinterThreadWindows;
 class MainEditorHost;
 
@@ -105,6 +106,8 @@ class TForm_Main : public QWidget {
   // How the data page reaches this window, the editor, the paste dialog and
   // the report.
   std::unique_ptr<app::DataViewLinks> DataViewLinks;
+  // How the data page and the editor page reach each other.
+  std::unique_ptr<app::EditorDataLink> EditorDataLink;
 
   // The printer thread, started when the window is first shown and stopped
   // before anything else goes.

@@ -35,6 +35,18 @@ struct LayerSummaryTexts {
                                                 "1 Stunde",   "12 Stunden",  "Nie"};
 };
 
+// Every word a data-view row is labelled with, as the editor's panes and
+// view menu show them in the chosen language: the summaries' words, the
+// layer titles and the parameter titles (Vorlauf, Drucklänge, Lage, Anzahl,
+// Abstand, Anzahl2, Abstand2, Nachlauf). The row adds the ":".
+struct RowWords {
+  LayerSummaryTexts Summaries;
+  std::array<std::string, printdata::kLayerCount> LayerTitles = {"Ebene 1", "Ebene 2", "Ebene 3", "Ebene 4",
+                                                                 "Ebene 5"};
+  std::array<std::string, 8> ParameterTitles = {"Vorlauf", "Druckl\xE4nge", "Lage",    "Anzahl",
+                                                "Abstand", "Anzahl",        "Abstand", "Nachlauf"};
+};
+
 // "Text ABC", "Datum, Offset 0, Wechsel Täglich, Format dd.mm.yyyy",
 // "Zeit, Offset 01:30, Wechsel Nie, Format hh:mm", "Grafik", or "-" for a
 // layer of kind none or an unknown kind.

@@ -76,4 +76,6 @@ void DateTimeRefresh::EditorLayerDrawn(int layer, const LocalMoment& at) {
   if (layer >= 0 && layer < kLayerCount) layerDrawn_[static_cast<std::size_t>(layer)] = at.Seconds();
 }
 
+void DateTimeRefresh::EditorOpened() { layerDrawn_.fill(std::nullopt); }
+
 }  // namespace printdata

@@ -49,6 +49,10 @@ class DateTimeRefresh {
   // Every redraw of a row and of an editor layer is reported here.
   void RowDrawn(int row, const LocalMoment& at);
   void EditorLayerDrawn(int layer, const LocalMoment& at);
+  // The editor took another print text: its layers show the texts that
+  // print text was stored with, so the next editor pass redraws every
+  // dynamic layer, whatever was drawn for the one before.
+  void EditorOpened();
 
   bool EditorWasShown() const { return editorWasShown_; }
   std::int64_t LastDate() const { return lastDate_; }

@@ -6,8 +6,6 @@
 #include "editor/BmpFile.h"
 #include "editor/LayerRendering.h"
 #include "editor/LayerText.h"
-#include "editor/RowPainting.h"
-#include "editor/WorkCopyRefresh.h"
 #include "editor/ui/EditorRenderer.h"
 #include "editor/ui/PaneLook.h"
 #include "editor/ui/TFormBearbeitenDruckansicht.h"
@@ -67,11 +65,6 @@ TFrameBearbeiten::TFrameBearbeiten(QWidget* owner)
   FrameBearbeitenNotiz = new TFrameBearbeitenNotiz(this, PanelMain);
   FormBearbeitenDruckansicht = new TFormBearbeitenDruckansicht(this);
   printdata::PrintTextInit(WorkText);
-
-  TimerRefresh = new QTimer(this);
-  TimerRefresh->setObjectName(QStringLiteral("TimerRefresh"));
-  TimerRefresh->setInterval(500);
-  connect(TimerRefresh, &QTimer::timeout, this, [this] { TimerRefreshTimer(); });
   LayoutPage();
 }
 
@@ -333,16 +326,6 @@ void TFrameBearbeiten::CloseEditor() {
   if (host_) host_->ShowDataPage();
 }
 
-void TFrameBearbeiten::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  TimerRefresh->start();
-}
-
-void TFrameBearbeiten::hideEvent(QHideEvent* event) {
-  QWidget::hideEvent(event);
-  TimerRefresh->stop();
-}
-
 bool TFrameBearbeiten::PrintViewShown() const {
   return FormBearbeitenDruckansicht && !FormBearbeitenDruckansicht->isHidden();
 }
@@ -426,30 +409,9 @@ void TFrameBearbeiten::LoadAndRender(const printdata::PrintText* source) {
   for (unsigned n = 0; n < static_cast<unsigned>(printdata::kLayerCount); ++n) RenderLayer(n, kLayerBlack);
 }
 
-void TFrameBearbeiten::LoadPrintText(const printdata::PrintText* source, int index) {
-  const printdata::PrintText copied = source ? *source : printdata::PrintText{};
-  CurrentLayer = -1;
-  Loading = 1;
-  printdata::PrintTextInit(WorkText);
-  Loading = 0;
-  if (index < 0 || index > 98) return;
-  if (source) printdata::PrintTextCopy(copied, WorkText);
-  LoadParameterTags();
-  LabelAnsicht->Tag = 0;
-  if (zoomMenu_) zoomMenu_->LabelZoom->Tag = 1;
-  LabelRaster->Tag = 0;
-  if (viewMenu_) viewMenu_->ApplyView();
-  editor::RefreshDynamicTexts(WorkText, editor::LocalNow());
-  for (unsigned n = 0; n < static_cast<unsigned>(printdata::kLayerCount); ++n) RenderLayer(n, kLayerBlack);
-  if (dataView_) dataView_->PaintRow(index, MakeRow(false), false);
-}
-
-editor::ui::EditorRow TFrameBearbeiten::MakeRow(bool paneCaptions) const {
-  editor::ui::EditorRow row;
-  row.Picture = editor::ComposeRowImage(FrameBearbeitenVorschau->Images, WorkText);
-  row.ControlWidth = editor::RowImageControlWidth(WorkText, dataView_ ? dataView_->Zoom() : 1);
-
-  editor::LayerSummaryTexts texts;
+editor::RowWords TFrameBearbeiten::RowWords() const {
+  editor::RowWords words;
+  editor::LayerSummaryTexts& texts = words.Summaries;
   for (std::size_t k = 0; k < KindNames.size(); ++k) texts.KindNames[k] = platform::FromQt(KindNames[k]);
   const TFrameBearbeitenDatum* date = FrameBearbeitenDatum;
   texts.DateOffsetTitle = platform::FromQt(date->LabelDatumOffsetTitel->text());
@@ -463,58 +425,17 @@ editor::ui::EditorRow TFrameBearbeiten::MakeRow(bool paneCaptions) const {
   texts.TimeFormatTitle = platform::FromQt(time->LabelZeitFormatTitel->text());
   for (std::size_t i = 0; i < texts.TimeChangeTexts.size(); ++i)
     texts.TimeChangeTexts[i] = platform::FromQt(time->ChangeTexts[i]);
-  for (std::size_t n = 0; n < printdata::kLayerCount; ++n) {
-    const QString title = viewMenu_ ? viewMenu_->LabelEbene[n]->text() : QStringLiteral("Ebene %1").arg(n + 1);
-    row.LayerTitles[n] = title + QStringLiteral(":");
-    row.LayerSummaries[n] = platform::ToQt(editor::LayerSummary(WorkText.Layers[n], texts));
-  }
-
+  if (viewMenu_)
+    for (std::size_t n = 0; n < printdata::kLayerCount; ++n)
+      words.LayerTitles[n] = platform::FromQt(viewMenu_->LabelEbene[n]->text());
   // Vorlauf, Drucklänge, Lage, Anzahl, Abstand, Anzahl2, Abstand2, Nachlauf.
-  const int order[8] = {editor::kVorlauf, editor::kDrucklaenge, editor::kLage,    editor::kAnzahl,
+  const int order[8] = {editor::kVorlauf, editor::kDrucklaenge, editor::kLage,     editor::kAnzahl,
                         editor::kAbstand, editor::kAnzahl2,     editor::kAbstand2, editor::kNachlauf};
-  const editor::RowParameterTexts stored = editor::RowParameters(WorkText.Parameters.X1);
-  const std::string storedValues[8] = {stored.Vorlauf, stored.Drucklaenge, stored.Lage,     stored.Anzahl,
-                                       stored.Abstand, stored.Anzahl2,     stored.Abstand2, stored.Nachlauf};
-  const TFrameBearbeitenParameter* p = FrameBearbeitenParameter;
-  for (int i = 0; i < 8; ++i) {
-    const editor::ui::StepControl& c = p->Values[static_cast<std::size_t>(order[i])];
-    row.Parameters[static_cast<std::size_t>(i)].Title = c.Title->text() + QStringLiteral(":");
-    row.Parameters[static_cast<std::size_t>(i)].Value =
-        paneCaptions ? c.Value->text() : platform::ToQt(storedValues[i]);
-  }
-  const QString one = QStringLiteral("1");
-  const bool distance = row.Parameters[3].Value != one;
-  const bool groups = distance && row.Parameters[5].Value != one;
-  row.Parameters[4].Visible = distance;
-  row.Parameters[5].Visible = groups;
-  row.Parameters[6].Visible = groups;
-  row.Note = platform::ToQt(WorkText.Note);
-  return row;
+  for (std::size_t i = 0; i < 8; ++i)
+    words.ParameterTitles[i] =
+        platform::FromQt(FrameBearbeitenParameter->Values[static_cast<std::size_t>(order[i])].Title->text());
+  return words;
 }
-
-bool TFrameBearbeiten::RefreshDynamicLayers() {
-  if (isHidden()) return false;
-  try {
-    const auto changed = editor::RefreshChangedTexts(WorkText, editor::LocalNow());
-    bool any = false;
-    const bool menuShown = viewMenu_ && !viewMenu_->isHidden();
-    for (unsigned n = 0; n < changed.size(); ++n) {
-      if (!changed[n]) continue;
-      any = true;
-      RenderLayer(n, static_cast<int>(n) == EditorView() ? kLayerRed : kLayerBlack);
-      if (menuShown) viewMenu_->UpdateThumbnail(n);
-    }
-    if (any) {
-      if (menuShown) viewMenu_->UpdateThumbnail(5);
-      if (PrintViewShown()) FormBearbeitenDruckansicht->DrawPrintView();
-    }
-    return any;
-  } catch (...) {
-    return false;
-  }
-}
-
-void TFrameBearbeiten::TimerRefreshTimer() { RefreshDynamicLayers(); }
 
 // --- Page buttons ---------------------------------------------------------
 
@@ -591,8 +512,8 @@ void TFrameBearbeiten::SpeedButtonOKClick(QObject* sender) {
   // One reading of the clock for every layer.
   editor::RefreshDynamicTexts(WorkText, editor::LocalNow());
   for (unsigned n = 0; n < static_cast<unsigned>(printdata::kLayerCount); ++n) RenderLayer(n, kLayerBlack);
+  // The data view draws the row from what it stores, as it draws every row.
   dataView_->StorePrintText(i, WorkText);
-  dataView_->PaintRow(i, MakeRow(true), true);
   dataView_->SetModified(true);
   ClosePrintView();
   CloseEditor();

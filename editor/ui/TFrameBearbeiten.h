@@ -4,15 +4,18 @@
 // text into it, the panes write into its current layer, OK copies it back
 // into the data at the data view's selected row and Abbrechen drops it. The
 // same working copy and the preview's layer images are the scratch record
-// through which every data-view row and every printer file is rendered, so
-// any load overwrites them; loads come only while the editor is hidden.
+// through which every printer file is rendered, so any load overwrites
+// them; loads come only while the editor is hidden.
+//
+// The dates and times of the working copy are kept current from outside
+// while the editor is shown (the data view's refresher, through RenderLayer
+// and the view menu's thumbnails); the editor runs no refresh of its own.
 //
 // Hooks: the main window (EditorHost), the data view (EditorDataView), the
 // font chooser (EditorFontChooser) and the graphic pane (EditorGraphicPane)
 // are installed with the Set... functions; the editor works without the
 // data view, the chooser and the graphic pane.
 #include <QString>
-#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -20,7 +23,7 @@
 #include <string>
 #include <string_view>
 
-#include "editor/LocalClock.h"
+#include "editor/RowPainting.h"
 #include "editor/ui/EditorDataView.h"
 #include "editor/ui/EditorFontChooser.h"
 #include "editor/ui/EditorGraphicPane.h"
@@ -125,9 +128,6 @@ class TFrameBearbeiten : public QWidget {
   printdata::PrintText WorkText;
   std::uint8_t Loading = 0;
   std::int32_t CurrentLayer = -1;
-  // Keeps the dates and times of the working copy current while the editor
-  // is shown (twice a second, so that no second of the clock is missed).
-  QTimer* TimerRefresh;
 
   // --- Called from outside ------------------------------------------------
   void ResetEditor();
@@ -138,18 +138,15 @@ class TFrameBearbeiten : public QWidget {
   // Renders `source` (or the defaults) into the working copy and the layer
   // images, black, at one pixel per dot; the printer file set reads them.
   void LoadAndRender(const printdata::PrintText* source);
-  // The same, then paints data-view row `index` (0..98; another index
-  // resets the working copy and paints nothing).
-  void LoadPrintText(const printdata::PrintText* source, int index);
   // Redraws layer `layer` (0..4) of the working copy into its image in
   // `colour` (0 black, 255 red); another layer does nothing.
   void RenderLayer(unsigned layer, std::uint32_t colour);
   // The width of `text` in the font of layer `fontLayer` of the working
   // copy, plus spacing x (characters - 1); 0 for an empty text.
   std::int32_t MeasureText(unsigned fontLayer, std::string_view text, std::int32_t spacing) const;
-  // One refresh pass of the dynamic dates and times (the timer's); true
-  // when a layer was redrawn.
-  bool RefreshDynamicLayers();
+  // The words the data view labels its rows with, as the panes and the view
+  // menu show them now (in the chosen language).
+  editor::RowWords RowWords() const;
 
   // --- Used inside the editor ---------------------------------------------
   void SelectLayer();
@@ -185,16 +182,9 @@ class TFrameBearbeiten : public QWidget {
   void SpeedButtonAbbrechenClick(QObject* sender);
   void SpeedButtonExportDrucktextBMPClick(QObject* sender);
   void SpeedButtonExportEbeneBMPClick(QObject* sender);
-  void TimerRefreshTimer();
-
-  // The row the data view shows for the working copy as rendered now; on
-  // OK the parameter values are the parameter pane's captions.
-  editor::ui::EditorRow MakeRow(bool paneCaptions) const;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
-  void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
 
  private:
   void BuildForm();

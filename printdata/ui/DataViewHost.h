@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "editor/RowPainting.h"
 #include "printdata/PrintText.h"
 
 // The main window and its services: the back-to-idle step, the menus, the
@@ -66,6 +67,9 @@ class DataViewEditor {
     (void)text, (void)title, (void)view;
     return false;
   }
+  // The words the rows are labelled with, as the editor's panes name them in
+  // the chosen language.
+  virtual editor::RowWords RowWords() const { return {}; }
 
   virtual bool EditorVisible() const { return false; }
   // The editor's working copy while it is shown; the refresher stores the

@@ -79,22 +79,22 @@ TFrameDatenParameter::TFrameDatenParameter(QWidget* parent) : QWidget(parent) {
   PanelParameter = AddPanel(this, QStringLiteral("PanelParameter"), rect());
   LetClicksThrough(PanelParameter);
   QWidget* p = PanelParameter;
-  LabelTitelVorlauf = AddLabel(p, QStringLiteral("LabelTitelVorlauf"), QStringLiteral("Vorlauf"), 0, 0, 56);
+  LabelTitelVorlauf = AddLabel(p, QStringLiteral("LabelTitelVorlauf"), QStringLiteral("Vorlauf:"), 0, 0, 56);
   LabelVorlauf = AddValue(p, QStringLiteral("LabelVorlauf"), 56, 0, 72, true);
   LabelTitelDrucklaenge =
-      AddLabel(p, QStringLiteral("LabelTitelDrucklaenge"), QStringLiteral("Drucklänge"), 136, 0, 80);
+      AddLabel(p, QStringLiteral("LabelTitelDrucklaenge"), QStringLiteral("Drucklänge:"), 136, 0, 80);
   LabelDrucklaenge = AddValue(p, QStringLiteral("LabelDrucklaenge"), 216, 0, 72, true);
-  LabelTitelAnzahl = AddLabel(p, QStringLiteral("LabelTitelAnzahl"), QStringLiteral("Anzahl"), 296, 0, 56);
+  LabelTitelAnzahl = AddLabel(p, QStringLiteral("LabelTitelAnzahl"), QStringLiteral("Anzahl:"), 296, 0, 56);
   LabelAnzahl = AddValue(p, QStringLiteral("LabelAnzahl"), 352, 0, 64, true);
-  LabelTitelNachlauf = AddLabel(p, QStringLiteral("LabelTitelNachlauf"), QStringLiteral("Nachlauf"), 424, 0, 64);
+  LabelTitelNachlauf = AddLabel(p, QStringLiteral("LabelTitelNachlauf"), QStringLiteral("Nachlauf:"), 424, 0, 64);
   LabelNachlauf = AddValue(p, QStringLiteral("LabelNachlauf"), 488, 0, 72, true);
-  LabelTitelLage = AddLabel(p, QStringLiteral("LabelTitelLage"), QStringLiteral("Lage"), 136, 16, 80);
+  LabelTitelLage = AddLabel(p, QStringLiteral("LabelTitelLage"), QStringLiteral("Lage:"), 136, 16, 80);
   LabelLage = AddValue(p, QStringLiteral("LabelLage"), 216, 16, 72, true);
-  LabelTitelAbstand = AddLabel(p, QStringLiteral("LabelTitelAbstand"), QStringLiteral("Abstand"), 296, 16, 56);
+  LabelTitelAbstand = AddLabel(p, QStringLiteral("LabelTitelAbstand"), QStringLiteral("Abstand:"), 296, 16, 56);
   LabelAbstand = AddValue(p, QStringLiteral("LabelAbstand"), 352, 16, 64, true);
-  LabelTitelAnzahl2 = AddLabel(p, QStringLiteral("LabelTitelAnzahl2"), QStringLiteral("Anzahl"), 136, 40, 80);
+  LabelTitelAnzahl2 = AddLabel(p, QStringLiteral("LabelTitelAnzahl2"), QStringLiteral("Anzahl:"), 136, 40, 80);
   LabelAnzahl2 = AddValue(p, QStringLiteral("LabelAnzahl2"), 216, 40, 72, true);
-  LabelTitelAbstand2 = AddLabel(p, QStringLiteral("LabelTitelAbstand2"), QStringLiteral("Abstand"), 296, 40, 56);
+  LabelTitelAbstand2 = AddLabel(p, QStringLiteral("LabelTitelAbstand2"), QStringLiteral("Abstand:"), 296, 40, 56);
   LabelAbstand2 = AddValue(p, QStringLiteral("LabelAbstand2"), 352, 40, 64, true);
 }
 
@@ -111,6 +111,13 @@ void TFrameDatenParameter::ShowValues(const editor::RowParameterTexts& t) {
   for (QWidget* w : {static_cast<QWidget*>(LabelTitelAbstand), static_cast<QWidget*>(LabelAbstand)})
     w->setVisible(t.ShowAbstand);
   for (QWidget* w : {LabelTitelAnzahl2, LabelAnzahl2, LabelTitelAbstand2, LabelAbstand2}) w->setVisible(t.ShowGroups);
+}
+
+void TFrameDatenParameter::ShowTitles(const std::array<std::string, 8>& titles) {
+  const std::array<QLabel*, 8> labels = {LabelTitelVorlauf, LabelTitelDrucklaenge, LabelTitelLage,
+                                         LabelTitelAnzahl,  LabelTitelAbstand,     LabelTitelAnzahl2,
+                                         LabelTitelAbstand2, LabelTitelNachlauf};
+  for (std::size_t i = 0; i < labels.size(); ++i) labels[i]->setText(platform::ToQt(titles[i]) + QStringLiteral(":"));
 }
 
 TFrameDatenNotiz::TFrameDatenNotiz(QWidget* parent) : QWidget(parent) {

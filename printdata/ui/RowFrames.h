@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QWidget>
 #include <array>
+#include <string>
 
 #include "platform/qt/Panel.h"
 
@@ -41,6 +42,9 @@ class TFrameDatenParameter : public QWidget {
   // Writes the values; the distance within a group and the group values
   // show only where the layout has them.
   void ShowValues(const editor::RowParameterTexts& texts);
+  // The titles in the order Vorlauf, Drucklänge, Lage, Anzahl, Abstand,
+  // Anzahl2, Abstand2, Nachlauf (Windows-1252), each followed by ":".
+  void ShowTitles(const std::array<std::string, 8>& titles);
 };
 
 class TFrameDatenNotiz : public QWidget {

@@ -10,6 +10,7 @@
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/TextCodec.h"
+#include "printdata/Copy.h"
 #include "printdata/Init.h"
 #include "printdata/PrintField.h"
 #include "printdata/Protection.h"
@@ -314,9 +315,13 @@ void TFrameDaten::RenderRow(int index) {
   printdata::ui::RowImage* image = RowImages[At(index)];
   image->SetPicture(editor::ComposeRowImage(images_, work_));
   image->resize(editor::RowImageControlWidth(work_, Zoom()), printdata::kPrintFieldRows * Zoom());
+  const editor::RowWords words = editor_ ? editor_->RowWords() : editor::RowWords{};
   TFrameDatenEbenen* layers = RowLayers[At(index)];
-  for (int n = 0; n < printdata::kLayerCount; ++n)
-    layers->LabelEbene[At(n)]->setText(platform::ToQt(editor::LayerSummary(work_.Layers[At(n)], SummaryTexts)));
+  for (int n = 0; n < printdata::kLayerCount; ++n) {
+    layers->LabelTitelEbene[At(n)]->setText(platform::ToQt(words.LayerTitles[At(n)]) + QStringLiteral(":"));
+    layers->LabelEbene[At(n)]->setText(platform::ToQt(editor::LayerSummary(work_.Layers[At(n)], words.Summaries)));
+  }
+  RowParameters[At(index)]->ShowTitles(words.ParameterTitles);
   RowParameters[At(index)]->ShowValues(editor::RowParameters(work_.Parameters.X1));
   RowNotes[At(index)]->ShowNote(work_.Note);
   if (Refresher) Refresher->Decisions().RowDrawn(index, MomentOf(now));
@@ -394,19 +399,38 @@ void TFrameDaten::OpenRow(QWidget* control) {
     if (host_) host_->HideMenuFrames();
     SelectRow(control);
     if (host_ && host_->PasteDialogVisible()) return;
-    const QString editCaption =
-        menus_.Bearbeiten ? menus_.Bearbeiten->SpeedButtonBearbeiten->Caption() : QStringLiteral("Bearbeiten");
-    const QString title = QStringLiteral("%1 - %2 [%3]").arg(editCaption, PanelTitel->Caption()).arg(Selected + 1);
     const int view = ViewOf(control);
     IdleStep();
-    HidePage();
-    const bool opened = Selected >= 0 && Selected < kMaxPrintTexts && editor_ &&
-                        editor_->OpenInEditor(Group.Texts[At(Selected)], title, view);
-    if (!opened) ShowPage();
+    OpenInEditor(view);
     IdleStep();
   } catch (...) {
     ErrorBeep();
   }
+}
+
+bool TFrameDaten::OpenInEditor(int view) {
+  HidePage();
+  bool opened = false;
+  if (Selected >= 0 && Selected < kMaxPrintTexts && editor_) {
+    const QString editCaption =
+        menus_.Bearbeiten ? menus_.Bearbeiten->SpeedButtonBearbeiten->Caption() : QStringLiteral("Bearbeiten");
+    const QString title = QStringLiteral("%1 - %2 [%3]").arg(editCaption, PanelTitel->Caption()).arg(Selected + 1);
+    opened = editor_->OpenInEditor(Group.Texts[At(Selected)], title, view);
+  }
+  if (!opened) {
+    ShowPage();
+    return false;
+  }
+  if (Refresher) Refresher->Decisions().EditorOpened();
+  return true;
+}
+
+void TFrameDaten::StoreEditedText(int index, const printdata::PrintText& text) {
+  if (index < 0 || index >= kMaxPrintTexts) return;
+  printdata::PrintTextCopy(text, Group.Texts[At(index)]);
+  RenderRow(index);
+  // After the drawing, so that the marker takes the picture's new width.
+  SelectRow(RowImages[At(index)]);
 }
 
 void TFrameDaten::RowMouseDown(QWidget* control, Qt::MouseButton button) {

@@ -87,9 +87,6 @@ class TFrameDaten : public QWidget {
   std::array<TFrameDatenParameter*, printdata::kMaxPrintTexts> RowParameters{};
   std::array<TFrameDatenNotiz*, printdata::kMaxPrintTexts> RowNotes{};
   std::unique_ptr<Thread_Daten> Refresher;
-  // The words of the layer summaries, as the editor's panes name them in the
-  // chosen language.
-  editor::LayerSummaryTexts SummaryTexts;
 
   // Ties the page to its menus and the windows around; before CreateRows.
   void Connect(DataViewHost* host, DataViewEditor* editor, const DataPageMenus& menus);
@@ -104,8 +101,18 @@ class TFrameDaten : public QWidget {
   void Repaint();
   // Draws row `index` from Group print text `index`: its picture (rendered
   // through the editor's layer rendering), layer summaries, parameters and
-  // note. Neither the group, the mark nor the modified state changes.
+  // note. Neither the group, the mark nor the modified state changes. This
+  // is the one place a row is drawn.
   void RenderRow(int index);
+
+  // Hides the page and opens the marked print text in the editor on `view`
+  // (DataViewEditor::kStartView: the editor's start view), titled
+  // "Bearbeiten - <title> [<row>]"; the page shows again when the editor
+  // could not take it. True when the editor opened.
+  bool OpenInEditor(int view);
+  // The editor's OK: `text` replaces Group print text `index` (0 to 98),
+  // whose row is drawn anew and marked. The caller marks the data modified.
+  void StoreEditedText(int index, const printdata::PrintText& text);
 
   // Row events; the control is any control of a row.
   void SelectRow(QWidget* control);

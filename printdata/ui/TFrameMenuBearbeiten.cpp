@@ -115,18 +115,7 @@ void TFrameMenuBearbeiten::ArmPaste() {
 
 void TFrameMenuBearbeiten::Bearbeiten() {
   if (!Begin(SpeedButtonBearbeiten)) return;
-  TFrameDaten& d = *view_;
-  d.HidePage();
-  bool opened = false;
-  if (d.Selected >= 0 && d.Selected < printdata::kMaxPrintTexts) {
-    const QString title = QStringLiteral("%1 - %2 [%3]")
-                              .arg(SpeedButtonBearbeiten->Caption(), d.PanelTitel->Caption())
-                              .arg(d.Selected + 1);
-    opened = d.Editor() && d.Editor()->OpenInEditor(d.Group.Texts[static_cast<std::size_t>(d.Selected)], title,
-                                                    DataViewEditor::kStartView);
-  }
-  // An editor that could not take the print text leaves the list shown.
-  if (!opened) d.ShowPage();
+  view_->OpenInEditor(DataViewEditor::kStartView);
   IdleStep();
 }
 

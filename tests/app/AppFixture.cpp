@@ -2,6 +2,11 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QScreen>
+#include <QWindow>
+#include <cstdlib>
 #include <QTimer>
 #include <filesystem>
 
@@ -63,6 +68,28 @@ void WhenModal(std::function<void()> step) {
 void PressKey(QWidget* to, int key, Qt::KeyboardModifiers mods) {
   QKeyEvent press(QEvent::KeyPress, key, mods);
   QApplication::sendEvent(to, &press);
+}
+
+void DoubleClick(QWidget* w) {
+  const QPointF at(w->width() / 2.0, w->height() / 2.0);
+  const QPointF global = w->mapToGlobal(at);
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                            QEvent::MouseButtonRelease}) {
+    const bool down = type != QEvent::MouseButtonRelease;
+    QMouseEvent e(type, at, global, Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+  }
+}
+
+void Screenshot(QWidget* window, const char* name) {
+  const char* dir = std::getenv("TARVIK_SCREENSHOT_DIR");
+  if (!dir) return;
+  QApplication::processEvents();
+  QPixmap shot;
+  if (QScreen* screen = window->windowHandle() ? window->windowHandle()->screen() : nullptr)
+    shot = screen->grabWindow(window->winId());
+  if (shot.isNull()) shot = window->grab();
+  shot.save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
 }
 
 }  // namespace apptest

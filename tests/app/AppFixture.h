@@ -45,4 +45,12 @@ void WhenModal(std::function<void()> step);
 // Sends a key press straight to `to`.
 void PressKey(QWidget* to, int key, Qt::KeyboardModifiers mods = Qt::NoModifier);
 
+// A double click with the left button in the middle of `w`, as the window
+// system delivers it (press, release, double click, release).
+void DoubleClick(QWidget* w);
+
+// With TARVIK_SCREENSHOT_DIR set, saves `window` as the screen shows it
+// (as Qt draws it where no screen can be read) to <dir>/<name>.png.
+void Screenshot(QWidget* window, const char* name);
+
 }  // namespace apptest

@@ -6,10 +6,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QWheelEvent>
-#include <QWindow>
-#include <cstdlib>
 
 #include "AppFixture.h"
 #include "app/DataViewLinks.h"
@@ -18,6 +15,7 @@
 #include "app/TForm_Main.h"
 #include "editor/DateFormats.h"
 #include "editor/TimeFormats.h"
+#include "editor/ui/TFrameBearbeiten.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
 #include "printdata/ui/TFrameMenuBearbeiten.h"
@@ -72,16 +70,7 @@ class DataView : public apptest::AppFixture {
   }
 
   // With TARVIK_SCREENSHOT_DIR set, the main window as the screen shows it.
-  void Screenshot(const char* name) {
-    const char* dir = std::getenv("TARVIK_SCREENSHOT_DIR");
-    if (!dir) return;
-    QApplication::processEvents();
-    QPixmap shot;
-    if (QScreen* screen = Form_Main->windowHandle() ? Form_Main->windowHandle()->screen() : nullptr)
-      shot = screen->grabWindow(Form_Main->winId());
-    if (shot.isNull()) shot = Form_Main->grab();
-    shot.save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
-  }
+  void Screenshot(const char* name) { apptest::Screenshot(Form_Main, name); }
 };
 
 }  // namespace
@@ -169,10 +158,8 @@ TEST_F(DataView, ProtectedDataInTheUserModeRefusesTheChangingKeys) {
   PressKey(Form_Main, Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(d.Clipboard.Layers[0].Text, "Charge 1000");
   PressKey(Form_Main, Qt::Key_E, Qt::ControlModifier);
-  EXPECT_EQ(Form_Main->DataViewLinks->Asked().editor, 1);
-  EXPECT_EQ(Form_Main->DataViewLinks->Asked().editorTitle, QStringLiteral("Bearbeiten - Eier [1]"));
-  // The editor is still to come: the list stays.
-  EXPECT_FALSE(d.isHidden());
+  EXPECT_EQ(Form_Main->ShownPage(), app::Page::Editor);
+  EXPECT_EQ(Form_Main->FrameBearbeiten->PanelTitel->Caption(), QStringLiteral("Bearbeiten - Eier [1]"));
 }
 
 TEST_F(DataView, ColumnKeysWorkWithoutDataAndShowWhenDataOpens) {

@@ -14,6 +14,7 @@
 #include "editor/ui/TFrameMenuAnsichtBearbeiten.h"
 #include "editor/ui/TFrameMenuZoomBearbeiten.h"
 #include "printdata/ui/TFrameDaten.h"
+#include "printdata/ui/Thread_Daten.h"
 #include "printersettings/ui/TFramePrinter.h"
 
 using platform::OwnEnabled;
@@ -96,8 +97,8 @@ TEST_F(MainEditor, AtTheSmallestSizeThePageFitsTheWindow) {
   const printdata::PrintText text = Sample();
   e->OpenInEditor(&text, QStringLiteral("Bearbeiten - Neu [1]"));
   e->ShowEditorView(0);
-  // The refresh pass that follows the opening within half a second.
-  EXPECT_TRUE(e->RefreshDynamicLayers());
+  // The refresh pass that follows the opening within a second.
+  Form_Main->FrameDaten->Refresher->Refresh();
   QApplication::processEvents();
   EXPECT_TRUE(Form_Main->PanelMain->rect().contains(e->geometry()));
   EXPECT_LE(e->PanelUnten->geometry().bottom(), e->height() - 1);

@@ -182,6 +182,13 @@ TEST(DateTimeRefresh, EditorPassesRedrawEveryDateAndDueTimes) {
   const auto group = std::make_unique<PrintGroup>();
   r.DataViewPass(*group, 0, At(10, 1, 2));
   EXPECT_EQ(pass(At(10, 1, 3)), 0b10111u);
+
+  // Another print text opened before any data-view pass came between: its
+  // minute time is drawn in the next pass all the same.
+  EXPECT_EQ(pass(At(10, 1, 4)), 0b10011u);
+  r.EditorOpened();
+  EXPECT_EQ(pass(At(10, 1, 5)), 0b10111u);
+  EXPECT_EQ(pass(At(10, 1, 6)), 0b10011u);
 }
 
 TEST(DateTimeRefresh, StepBucketsOfEarlyMoments) {

@@ -69,27 +69,16 @@ class FakeHost : public editor::ui::EditorHost {
 class FakeDataView : public editor::ui::EditorDataView {
  public:
   int SelectedRow = 0;
-  int ZoomFactor = 2;
   bool ParametersLocked = false;
   bool NotesLocked = false;
   std::vector<std::pair<int, printdata::PrintText>> Stored;
-  struct Painted {
-    int index;
-    editor::ui::EditorRow row;
-    bool select;
-  };
-  std::vector<Painted> Rows;
   std::vector<bool> Modified;
 
   int Selected() const override { return SelectedRow; }
-  int Zoom() const override { return ZoomFactor; }
   QString DataTitle() const override { return QStringLiteral("Eier"); }
   bool ParametersProtected() const override { return ParametersLocked; }
   bool NotesProtected() const override { return NotesLocked; }
   void StorePrintText(int index, const printdata::PrintText& text) override { Stored.emplace_back(index, text); }
-  void PaintRow(int index, const editor::ui::EditorRow& row, bool select) override {
-    Rows.push_back({index, row, select});
-  }
   void SetModified(bool modified) override { Modified.push_back(modified); }
 };
 

@@ -1,6 +1,6 @@
 // The editor page: opening, layer selection and kinds, OK and Abbrechen,
-// the bitmap export, and the renderings for data-view rows and printer
-// files.
+// the words of the data-view rows, the bitmap export, and the rendering
+// for printer files.
 #include <QImage>
 #include <filesystem>
 
@@ -128,7 +128,7 @@ TEST_F(EditorFrame, RetypingKeepsTheLayersOtherFields) {
   EXPECT_TRUE(LayerHas(0, 255));
 }
 
-TEST_F(EditorFrame, OkStoresTheWorkingCopyAtTheSelectedRowAndPaintsIt) {
+TEST_F(EditorFrame, OkStoresTheWorkingCopyAtTheSelectedRow) {
   data.SelectedRow = 4;
   const printdata::PrintText text = ThreeLayers();
   Open(&text, 0);
@@ -144,38 +144,35 @@ TEST_F(EditorFrame, OkStoresTheWorkingCopyAtTheSelectedRowAndPaintsIt) {
   EXPECT_EQ(stored.Layers[0].Text, "NEU");
   EXPECT_EQ(stored.Layers[1].DatePreview, "06.03.2024");  // recomputed on OK
   EXPECT_EQ(stored.Layers[2].TimePreview, "09:00:00");    // static: kept
-  EXPECT_EQ(stored.Parameters.X1.Drucklaenge, 300);
+  EXPECT_EQ(stored.Parameters.X1.Drucklaenge, 300);       // as the parameters pane keeps it
   EXPECT_EQ(stored.Note, "Zeile 1\r\nZeile 2");
-  ASSERT_EQ(data.Rows.size(), 1u);
-  const editor::ui::EditorRow& row = data.Rows[0].row;
-  EXPECT_EQ(data.Rows[0].index, 4);
-  EXPECT_TRUE(data.Rows[0].select);
-  EXPECT_EQ(row.Picture.Width(), 180);
-  EXPECT_EQ(row.ControlWidth, 360);
-  EXPECT_EQ(row.LayerTitles[0], QStringLiteral("Ebene 1:"));
-  EXPECT_EQ(row.LayerSummaries[0], QStringLiteral("Text NEU"));
-  EXPECT_EQ(row.LayerSummaries[1],
-            QStringLiteral("Datum, Offset 0, Wechsel T\u00e4glich, Format dd.mm.yyyy"));
-  EXPECT_EQ(row.LayerSummaries[2], QStringLiteral("Zeit, Offset 01:30, Wechsel Nie, Format hh:mm:ss"));
-  EXPECT_EQ(row.LayerSummaries[3], QStringLiteral("-"));
-  EXPECT_EQ(row.Parameters[1].Title, QStringLiteral("Drucklänge:"));
-  EXPECT_EQ(row.Parameters[1].Value, QStringLiteral("30 mm"));
-  EXPECT_EQ(row.Parameters[4].Value, QStringLiteral("10.0 mm"));
-  EXPECT_TRUE(row.Parameters[4].Visible);   // Anzahl 2: the distance shows
-  EXPECT_FALSE(row.Parameters[5].Visible);  // one group
-  EXPECT_EQ(row.Note, QStringLiteral("Zeile 1\r\nZeile 2"));
-  // The row picture is black on white: the red of the edited layer too.
-  bool black = false;
-  for (int x = 0; x < row.Picture.Width(); ++x)
-    for (int y = 0; y < 25; ++y) {
-      ASSERT_NE(row.Picture.Pixel(x, y), 255u);
-      black = black || row.Picture.Pixel(x, y) == 0;
-    }
-  EXPECT_TRUE(black);
+  EXPECT_EQ(stored, editor->WorkText);
+  // The layer images show what was stored, black on white: the red of the
+  // edited layer too.
+  for (int n = 0; n < 5; ++n) EXPECT_FALSE(LayerHas(n, 255)) << n;
+  EXPECT_TRUE(LayerHas(0, 0));
   EXPECT_EQ(data.Modified, std::vector<bool>{true});
   EXPECT_FALSE(editor->PrintViewShown());
   EXPECT_TRUE(editor->isHidden());
   EXPECT_TRUE(host.DataPageShown);
+}
+
+TEST_F(EditorFrame, TheRowWordsAreThoseThePanesShow) {
+  editor->KindNames[1] = QStringLiteral("Texte");
+  editor->FrameBearbeitenDatum->LabelDatumOffsetTitel->setText(QStringLiteral("D\u00e9calage"));
+  editor->FrameBearbeitenZeit->ChangeTexts[5] = QStringLiteral("Jamais");
+  viewMenu->LabelEbene[2]->setText(QStringLiteral("Couche 3"));
+  editor->FrameBearbeitenParameter->Values[editor::kNachlauf].Title->setText(QStringLiteral("Fin"));
+  const editor::RowWords w = editor->RowWords();
+  EXPECT_EQ(w.Summaries.KindNames[1], "Texte");
+  EXPECT_EQ(w.Summaries.KindNames[5], "Grafik");
+  EXPECT_EQ(w.Summaries.DateOffsetTitle, "D\xE9" "calage");
+  EXPECT_EQ(w.Summaries.DateChangeTexts[0], "T\xE4glich");
+  EXPECT_EQ(w.Summaries.TimeChangeTexts[5], "Jamais");
+  EXPECT_EQ(w.LayerTitles[0], "Ebene 1");
+  EXPECT_EQ(w.LayerTitles[2], "Couche 3");
+  EXPECT_EQ(w.ParameterTitles[1], "Druckl\xE4nge");
+  EXPECT_EQ(w.ParameterTitles[7], "Fin");
 }
 
 TEST_F(EditorFrame, OkWithoutAValidRowAndAbbrechenStoreNothing) {
@@ -192,30 +189,7 @@ TEST_F(EditorFrame, OkWithoutAValidRowAndAbbrechenStoreNothing) {
   editor->SpeedButtonAbbrechenClick(nullptr);
   EXPECT_TRUE(editor->isHidden());
   EXPECT_TRUE(data.Stored.empty());
-  EXPECT_TRUE(data.Rows.empty());
   EXPECT_TRUE(data.Modified.empty());
-}
-
-TEST_F(EditorFrame, LoadPrintTextPaintsTheRowFromTheStoredValues) {
-  printdata::PrintText text = ThreeLayers();
-  text.Parameters.X1.Lage = 90;
-  text.Parameters.X1.Anzahl2 = 3;
-  editor->LoadPrintText(&text, 7);
-  ASSERT_EQ(data.Rows.size(), 1u);
-  const editor::ui::EditorRow& row = data.Rows[0].row;
-  EXPECT_EQ(data.Rows[0].index, 7);
-  EXPECT_FALSE(data.Rows[0].select);
-  EXPECT_EQ(row.Parameters[2].Value, QStringLiteral("180 \u00b0"));  // any orientation but 0
-  EXPECT_TRUE(row.Parameters[5].Visible);
-  EXPECT_TRUE(row.Parameters[6].Visible);
-  EXPECT_EQ(editor->CurrentLayer, 0);
-  EXPECT_EQ(editor->EditorZoom(), 1);
-  EXPECT_EQ(editor->GridMode(), 0);
-  for (int n = 0; n < 5; ++n) EXPECT_FALSE(LayerHas(n, 255)) << n;
-  // An index outside the rows resets the working copy and paints nothing.
-  editor->LoadPrintText(&text, 99);
-  EXPECT_EQ(data.Rows.size(), 1u);
-  EXPECT_EQ(editor->WorkText, printdata::PrintText{});
 }
 
 TEST_F(EditorFrame, EveryLayerOfARenderingShowsTheSameDay) {
@@ -228,9 +202,6 @@ TEST_F(EditorFrame, EveryLayerOfARenderingShowsTheSameDay) {
   });
   printdata::PrintText text;
   for (int n = 0; n < 5; ++n) text.Layers[static_cast<std::size_t>(n)].Kind = printdata::kKindDate;
-  editor->LoadPrintText(&text, 0);
-  for (int n = 1; n < 5; ++n) EXPECT_EQ(Layer(n).DatePreview, Layer(0).DatePreview) << n;
-  reads = 0;
   editor->LoadAndRender(&text);
   EXPECT_EQ(reads, 1);
   for (int n = 1; n < 5; ++n) EXPECT_EQ(Layer(n).DatePreview, Layer(0).DatePreview) << n;
@@ -309,42 +280,6 @@ TEST_F(EditorFrame, ACancelledExportOrOneOfNoLayerWritesNothing) {
   host.BitmapFile = dir.path() + "/missing/folder/x.bmp";
   editor->SpeedButtonExportDrucktextBMPClick(nullptr);
   EXPECT_EQ(beeps, std::vector<platform::BeepKind>{platform::BeepKind::Stop});
-}
-
-TEST_F(EditorFrame, TheRefreshKeepsDatesAndTimesCurrentWhileShown) {
-  printdata::PrintText text;
-  text.Layers[0].Kind = printdata::kKindTime;
-  text.Layers[1].Kind = printdata::kKindDate;
-  text.Layers[2].Kind = printdata::kKindTime;
-  text.Layers[2].TimeStep = 60;
-  text.Layers[2].TimeCode = "\xD2:\xB2";
-  text.Layers[2].TimePreview = "13:04";
-  Open(&text, 0);
-  EXPECT_TRUE(editor->TimerRefresh->isActive());
-  EXPECT_EQ(Layer(0).TimePreview, "13:05:09");
-  now.Second = 10;
-  EXPECT_TRUE(editor->RefreshDynamicLayers());
-  EXPECT_EQ(Layer(0).TimePreview, "13:05:10");
-  EXPECT_TRUE(LayerHas(0, 255));  // the viewed layer stays red
-  EXPECT_EQ(Layer(2).TimePreview, "13:04");
-  // A layer with a step of a minute moves on only at whole minutes.
-  now.Minute = 6;
-  now.Second = 1;
-  editor->RefreshDynamicLayers();
-  EXPECT_EQ(Layer(2).TimePreview, "13:04");
-  now.Second = 0;
-  editor->RefreshDynamicLayers();
-  EXPECT_EQ(Layer(2).TimePreview, "13:06");
-  EXPECT_FALSE(LayerHas(2, 255));
-  // Past midnight the date follows.
-  now = FixedNow();
-  now.Date = {2024, 3, 6};
-  editor->RefreshDynamicLayers();
-  EXPECT_EQ(Layer(1).DatePreview, "06.03.2024");
-  EXPECT_FALSE(editor->RefreshDynamicLayers());
-  editor->SpeedButtonAbbrechenClick(nullptr);
-  EXPECT_FALSE(editor->TimerRefresh->isActive());
-  EXPECT_FALSE(editor->RefreshDynamicLayers());
 }
 
 TEST_F(EditorFrame, PageButtonsOpenAndCloseTheirMenus) {

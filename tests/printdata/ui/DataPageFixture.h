@@ -67,11 +67,13 @@ class FakeEditor final : public DataViewEditor {
   std::vector<std::pair<int, std::uint32_t>> rendered;  // layer, colour
   std::vector<int> thumbnails;
   int printViews = 0;
+  editor::RowWords words;
 
   bool OpenInEditor(const printdata::PrintText& text, const QString& title, int view) override {
     opened.push_back({text, title, view});
     return accepts;
   }
+  editor::RowWords RowWords() const override { return words; }
   bool EditorVisible() const override { return visible; }
   printdata::PrintText* WorkText() override { return &work; }
   int ViewedLayer() const override { return viewed; }

@@ -187,6 +187,48 @@ TEST_F(DataView, ARowShowsItsPrintText) {
   d->RenderRow(-1);
 }
 
+TEST_F(DataView, TheRowsWordsAreTheEditorsInTheChosenLanguage) {
+  Open(1);
+  editor.words.Summaries.KindNames[1] = "Text:";
+  editor.words.LayerTitles[0] = "Layer 1";
+  editor.words.ParameterTitles[1] = "Print length";
+  editor.words.ParameterTitles[7] = "Run-out";
+  d->RenderRow(0);
+  EXPECT_EQ(d->RowLayers[0]->LabelTitelEbene[0]->text(), QStringLiteral("Layer 1:"));
+  EXPECT_EQ(d->RowLayers[0]->LabelTitelEbene[1]->text(), QStringLiteral("Ebene 2:"));
+  EXPECT_EQ(d->RowLayers[0]->LabelEbene[0]->text(), QStringLiteral("Text: Text 1"));
+  EXPECT_EQ(d->RowParameters[0]->LabelTitelDrucklaenge->text(), QStringLiteral("Print length:"));
+  EXPECT_EQ(d->RowParameters[0]->LabelTitelNachlauf->text(), QStringLiteral("Run-out:"));
+  EXPECT_EQ(d->RowParameters[0]->LabelTitelVorlauf->text(), QStringLiteral("Vorlauf:"));
+}
+
+TEST_F(DataView, TheEditorsOkReplacesThePrintTextAndRedrawsItsRowMarked) {
+  Open(3);
+  d->SetModified(false);
+  printdata::PrintText edited = d->Group.Texts[1];
+  edited.Layers[0].Text = "NEU";
+  edited.Parameters.X1.Drucklaenge = 600;
+  edited.Note = "neu";
+  const printdata::PrintText before0 = d->Group.Texts[0], before2 = d->Group.Texts[2];
+  d->StoreEditedText(1, edited);
+  EXPECT_EQ(d->Group.Texts[1], edited);
+  EXPECT_EQ(d->Group.Texts[0], before0);
+  EXPECT_EQ(d->Group.Texts[2], before2);
+  EXPECT_EQ(d->RowImages[1]->Picture(), Expected(edited));
+  EXPECT_EQ(d->RowImages[1]->width(), 60 * 6 * 2);
+  EXPECT_EQ(d->RowLayers[1]->LabelEbene[0]->text(), QStringLiteral("Text NEU"));
+  EXPECT_EQ(d->RowNotes[1]->MemoNotiz->text(), QStringLiteral("neu"));
+  // The row is marked; the marker takes the picture's new width.
+  EXPECT_EQ(d->Selected, 1);
+  EXPECT_EQ(d->ShapeSelector->geometry(), d->RowImages[1]->geometry().adjusted(-3, -3, 3, 3));
+  // The modified mark is the caller's.
+  EXPECT_FALSE(d->IsModified());
+  // No row outside the list.
+  d->StoreEditedText(99, edited);
+  d->StoreEditedText(-1, edited);
+  EXPECT_EQ(d->Selected, 1);
+}
+
 TEST_F(DataView, SelectionMarksTheRowAndScrollsItIntoView) {
   Open(20);
   SetColumns(menus.Ansicht, 1, 1, 0);

@@ -204,6 +204,30 @@ TEST_F(Refresher, EditorLayersThumbnailsAndPrintView) {
   EXPECT_EQ(editor.printViews, 2);
 }
 
+TEST_F(Refresher, EveryOpeningOfTheEditorHasItsDynamicLayersDrawnInTheNextPass) {
+  GiveTime(1, 60);
+  d->Selected = 1;
+  ASSERT_TRUE(d->OpenInEditor(DataViewEditor::kStartView));
+  editor.visible = true;
+  editor.work = d->Group.Texts[1];
+  SetClock(9, 0, 10);
+  d->Refresher->Refresh();
+  EXPECT_EQ(editor.rendered, (std::vector<std::pair<int, std::uint32_t>>{{1, 0}}));
+  editor.rendered.clear();
+  SetClock(9, 0, 11);
+  d->Refresher->Refresh();
+  EXPECT_TRUE(editor.rendered.empty());
+  // OK, and the same print text opened again before the data view's next
+  // pass: its minute, stored with the print text, is drawn afresh at once.
+  editor.visible = false;
+  d->ShowPage();
+  ASSERT_TRUE(d->OpenInEditor(DataViewEditor::kStartView));
+  editor.visible = true;
+  SetClock(9, 0, 12);
+  d->Refresher->Refresh();
+  EXPECT_EQ(editor.rendered, (std::vector<std::pair<int, std::uint32_t>>{{1, 0}}));
+}
+
 TEST_F(Refresher, TheTimerRunsPassesInTheGuiThread) {
   GiveTime(0, 0);
   DrawAll();
