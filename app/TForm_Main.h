@@ -35,10 +35,15 @@ class TFrameMenuPC;
 class TFrameMenuHilfe;
 class Thread_Printer;
 
+namespace printerthread {
+class PrintDataTransfer;
+}
+
 namespace app {
 
 class DataViewLinks;
 class PrinterThreadWindows;
+class TransferDesk;
 
 // Where the program starts and where it keeps its single-instance lock.
 // The program takes both from the process; tests give their own.
@@ -165,6 +170,9 @@ class TForm_Main : public QWidget {
   void SelectDataRow(int row);
 
   std::unique_ptr<app::PrinterThreadWindows> printerWindows_;
+  // The print-data transfer the thread runs; kept until the thread is gone.
+  std::unique_ptr<app::TransferDesk> transferDesk_;
+  std::unique_ptr<printerthread::PrintDataTransfer> printDataTransfer_;
 
   // Key preview sees each event once, though Qt offers it to every parent.
   const QEvent* lastPreviewed_ = nullptr;
