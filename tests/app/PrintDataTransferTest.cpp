@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTimer>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 
 #include "AppFixture.h"
@@ -140,6 +142,23 @@ class PrintDataTransfer : public apptest::AppFixture {
     return {};
   }
 
+  // With TARVIK_SCREENSHOT_DIR set: the busy box once its progress has
+  // passed `percent`, and the main window behind it.
+  static void ShootBusyBox(int percent, const char* name) {
+    const char* dir = std::getenv("TARVIK_SCREENSHOT_DIR");
+    if (!dir) return;
+    QTimer::singleShot(0, [=] {
+      const QString text = FormMessage->PanelMain->Caption();
+      const int shown = text.section(' ', -2, -2).toInt();
+      if (!FormMessage->isVisible() || FormMessage->Kind != MessageKind::Busy || shown < percent) {
+        ShootBusyBox(percent, name);
+        return;
+      }
+      FormMessage->grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
+      Form_Main->grab().save(QString::fromLocal8Bit(dir) + "/" + name + "-main.png");
+    });
+  }
+
   printeremu::PrinterEmulator printer_;
   platform::FixedPortRegistry registry_;
 };
@@ -159,6 +178,7 @@ TEST_F(PrintDataTransfer, NinetyNinePrintTextsGoToThePrinterAndComeBackEqual) {
   }
   Connect();
 
+  ShootBusyBox(40, "transfer-download-busy");
   Box box = Run(true);
   EXPECT_EQ(box.title, QStringLiteral(" Printer - Daten speichern"));
   EXPECT_EQ(box.text, FormMessage->MsgDoneOk);
