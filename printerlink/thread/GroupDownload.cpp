@@ -29,24 +29,17 @@ bool IsFile(const std::string& path) {
   return fs::is_regular_file(path, ec);
 }
 
-struct GroupHeader {
-  std::uint32_t version;
-  int protection;
-};
+}  // namespace
 
-// The first three lines of a group file ("%08X %u %u": version, protection,
-// count); nothing unless all three read.
-std::optional<GroupHeader> ScanGroupHeader(std::string_view text) {
+std::optional<GroupFileHeader> ScanGroupFileHeader(std::string_view text) {
   std::size_t pos = 0;
   auto version = ScanHex(text, pos);
   if (!version) return std::nullopt;
   auto protection = ScanDecimal(text, pos);
   if (!protection) return std::nullopt;
   if (!ScanDecimal(text, pos)) return std::nullopt;
-  return GroupHeader{*version, *protection};
+  return GroupFileHeader{*version, *protection};
 }
-
-}  // namespace
 
 GroupDownload::GroupDownload(PrinterSession& session, PrintDataDesk& desk, std::string tmpDir)
     : session_(session), desk_(desk), tmpDir_(std::move(tmpDir)) {}
@@ -139,7 +132,7 @@ int GroupDownload::CheckDownloadAllowed(const OpenDataFacts& facts) {
     if (asked < 0) return -1;
     if (asked == 0) return kDownloadAllowed;  // no group file on the printer
     // Group files before version 8 hold no protection value.
-    auto header = ScanGroupHeader(reply);
+    auto header = ScanGroupFileHeader(reply);
     if (header && header->version >= 8 && header->protection != 0) return kDownloadProtected;
     return kDownloadAllowed;
   } catch (...) {

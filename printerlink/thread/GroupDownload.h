@@ -11,7 +11,10 @@
 // the archives) runs in the GUI thread through the desk; the files travel
 // from the printer thread, each under the port lock. Every ending leaves
 // the printer at level 40.
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "printerlink/thread/PrintDataDesk.h"
 #include "printerlink/thread/PrinterSession.h"
@@ -23,6 +26,15 @@ inline constexpr int kDownloadAllowed = 1;
 inline constexpr int kDownloadProtected = 999;
 inline constexpr std::uint32_t kTypeMs = 5000;
 inline constexpr std::uint32_t kMaxDtMs = 2000;
+
+// The first three lines of a group file as "TYPE PC\GP.g23" returns them
+// ("%08X %u %u": version, protection value, count); nothing unless all
+// three read.
+struct GroupFileHeader {
+  std::uint32_t version = 0;
+  int protection = 0;
+};
+std::optional<GroupFileHeader> ScanGroupFileHeader(std::string_view text);
 
 class GroupDownload {
  public:

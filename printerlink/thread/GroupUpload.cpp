@@ -144,16 +144,17 @@ int GroupUpload::QueryGroupFileVersion() {
   }
 }
 
-std::optional<std::string> GroupUpload::LocalBaseName() const {
-  if (PrinterGroupVersion == 8 || PrinterGroupVersion == 9) return std::string("GP");
-  if (PrinterGroupVersion != 6 && PrinterGroupVersion != 7) return std::nullopt;
-  // Older data names its files after its title. The title comes from the
-  // printer: it becomes part of a path only as one plain name, and the
-  // longest name made of it must fit as well.
-  const std::string name = platform::Cp1252ToUtf8(Title);
+std::optional<std::string> UploadBaseName(int version, std::string_view title) {
+  if (version == 8 || version == 9) return std::string("GP");
+  if (version != 6 && version != 7) return std::nullopt;
+  // The title comes from the printer: it becomes part of a path only as one
+  // plain name.
+  const std::string name = platform::Cp1252ToUtf8(title);
   if (!platform::IsPlainFileName(name) || !platform::IsPlainFileName(name + "_099.z23")) return std::nullopt;
   return name;
 }
+
+std::optional<std::string> GroupUpload::LocalBaseName() const { return UploadBaseName(PrinterGroupVersion, Title); }
 
 int GroupUpload::UploadGroupFiles(int n) {
   try {

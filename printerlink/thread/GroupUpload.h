@@ -12,12 +12,19 @@
 // thread through the desk.
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "printerlink/thread/PrintDataDesk.h"
 #include "printerlink/thread/PrinterSession.h"
 #include "printerlink/thread/Requests.h"
 
 namespace printerthread {
+
+// The local base name of the files fetched for a printer group file of
+// `version`: "GP" for 8 and 9; for 6 and 7, whose files are named after
+// the data's title, the title (Windows-1252) as UTF-8, when it is a plain
+// file name and the longest name made of it fits; nothing otherwise.
+std::optional<std::string> UploadBaseName(int version, std::string_view title);
 
 class GroupUpload {
  public:
