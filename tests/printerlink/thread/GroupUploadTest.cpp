@@ -88,12 +88,15 @@ TEST(GroupUpload, OlderGroupFilesNameTheirFilesAfterTheTitle) {
 }
 
 TEST(GroupUpload, ATitleOnlyShownMayHoldAnything) {
-  // Version 9 names nothing after the title: the caption keeps it whole.
-  TransferRig rig;
-  PutPrinterData(rig, 9, "../Eier/\x01", {"A"});
-  rig.Upload();
-  EXPECT_EQ(rig.desk.titles, std::vector<std::string>{"../Eier/\x01"});
-  EXPECT_EQ(rig.Boxes().back().kind, BoxKind::Success);
+  // Version 9 names nothing after the title: the caption keeps it whole,
+  // also when it is empty.
+  for (const std::string title : {"../Eier/\x01", ""}) {
+    TransferRig rig;
+    PutPrinterData(rig, 9, title, {"A"});
+    rig.Upload();
+    EXPECT_EQ(rig.desk.titles, std::vector<std::string>{title});
+    EXPECT_EQ(rig.Boxes().back().kind, BoxKind::Success);
+  }
 }
 
 TEST(GroupUpload, NothingOnThePrinterKeepsThePcsData) {
