@@ -70,8 +70,14 @@ void GroupUpload::UploadGroup(const UploadGroupRequest& request) {
   session_.Synchronize([&] { caption = desk_.PrinterCaption(); });
   session_.BoxTitle = caption + " - " + request.Title;
   // Asked now rather than taken from the last poll, which may be a minute
-  // old: a download just before would not be counted yet.
-  DtCount = AskDtCount();
+  // old: a download just before would not be counted yet. A printer that
+  // does not answer has not said that it holds nothing.
+  const std::optional<int> asked = AskDtCount();
+  if (!asked) {
+    FailureEnding();
+    return;
+  }
+  DtCount = *asked;
   const int n = DtCount;
   if (n < 1) {
     NoDataEnding();  // the PC's data stays open
@@ -87,8 +93,8 @@ void GroupUpload::UploadGroup(const UploadGroupRequest& request) {
   session_.ShowBusyMessage();
   session_.Sleep(1000);
   Progress();
-  // Closed before the printer is asked anything, and closed it stays
-  // whatever happens later.
+  // Closed before the printer is raised to the settings level, and closed
+  // it stays whatever happens later.
   session_.Synchronize([&] { desk_.CloseOpenData(); });
 
   if (session_.SendChecked("ENABLE 0", kCommandMs) != 1) return;
@@ -121,11 +127,12 @@ void GroupUpload::UploadGroup(const UploadGroupRequest& request) {
   session_.ShowSuccess();
 }
 
-int GroupUpload::AskDtCount() {
+std::optional<int> GroupUpload::AskDtCount() {
   const Reply reply = session_.Query("DT");
-  if (!reply.ok()) return -1;
+  if (!reply.ok()) return std::nullopt;
   auto values = ScanIntegers<2>(reply.text);
-  return values ? (*values)[1] : -1;
+  if (!values) return std::nullopt;
+  return (*values)[1];
 }
 
 int GroupUpload::QueryGroupFileVersion() {

@@ -34,8 +34,8 @@ class GroupUpload {
   void UploadGroup(const UploadGroupRequest& request);
 
   // The steps. The number of print texts on the printer, the second
-  // number of "DT"; -1 unknown.
-  int AskDtCount();
+  // number of "DT"; nothing when the printer gave no readable answer.
+  std::optional<int> AskDtCount();
   // 1 read; 0 the printer has no group file ("Fehler"); -1 no link or an
   // unreadable reply; -2 any other failure. Sets PrinterGroupVersion.
   int QueryGroupFileVersion();
@@ -48,7 +48,7 @@ class GroupUpload {
   // for a title that is no plain file name.
   std::optional<std::string> LocalBaseName() const;
 
-  int DtCount = -1;
+  int DtCount = -1;  // -1 unknown
   int UploadTotal = 0;  // progress steps: 2 per print text and 3
   int UploadDone = 0;
   int UploadResult = 0;

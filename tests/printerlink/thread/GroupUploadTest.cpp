@@ -126,6 +126,13 @@ TEST(GroupUpload, EveryFailureEndsRedWithThePrinterAtLevel40) {
   };
   const Case cases[] = {
       {"more than 99 print texts", [](TransferRig& r) { r.printer.SetSetting("DT", "1 100"); }, false},
+      {"no answer to \"DT\"",
+       [](TransferRig& r) {
+         r.printer.AddFault(printeremu::ActionFault("DT", FaultPoint::CommandReply, printeremu::FaultAction::Silence));
+       },
+       false},
+      {"\"DT\" refused", [](TransferRig& r) { r.printer.AddFault(printeremu::ReplyFault("DT", FaultPoint::CommandReply, "Fehler 1")); },
+       false},
       {"group file version 5",
        [](TransferRig& r) { r.printer.PutFile("PC\\GP.G23", GroupHeader(5, 0, 2)); }, true},
       {"group file version 10",
