@@ -18,17 +18,17 @@ class FakeDesk final : public printerthread::PrintDataDesk {
  public:
   // The open data.
   std::string Title = "Eier";
-  std::vector<std::string> Texts;     // the print-text files' contents; Count is their number
-  std::set<int> DatedTexts;           // 1-based: these get D2.pam and D2.r23
+  std::vector<std::string> Texts;  // the print-text files' contents; Count is their number
+  std::set<int> DatedTexts;        // 1-based: these get D2.pam and D2.r23
   int OperatingMode = 0;
   bool Protected = false;
-  int BuildResult = 1;                // what the file set's build reports
-  std::set<std::string> LeaveOut;     // set files not written, "002/BS.u23"
+  int BuildResult = 1;             // what the file set's build reports
+  std::set<std::string> LeaveOut;  // set files not written, "002/BS.u23"
   int PackResult = 0;
   std::string Caption = "Printer";
 
   // What was asked.
-  std::vector<std::string> calls;     // "block", "unblock", "facts", "write", "pack", "close", "title", "unpack", "load"
+  std::vector<std::string> calls;  // "block", "unblock", "facts", "write", "pack", "close", "title", "unpack", "load"
   std::vector<std::string> titles;
   std::string loadedFrom;
   std::vector<std::string> loadedTexts;  // the print texts the load found

@@ -1,10 +1,10 @@
 // Saving the open print data to the printer, against the emulator.
 #include <gtest/gtest.h>
 
+#include "ThreadRig.h"
 #include "TransferRig.h"
 #include "platform/FileIO.h"
 #include "printerlink/thread/PrintDataTransfer.h"
-#include "ThreadRig.h"
 
 using namespace printerthread;
 using threadtest::TransferRig;
@@ -31,14 +31,12 @@ TEST(GroupDownload, SendsEachPrintTextsArchiveThenItsFilesThenTheGroupFiles) {
   rig.desk.DatedTexts = {2};
   auto download = rig.Download();
 
-  EXPECT_EQ(PlainCommands(rig.Commands()), (std::vector<std::string>{"ENABLE 0", "STATUS 30 ZAMFI",
-                                                                      "TYPE PC\\GP.g23", "MAXDT 0", "MAXDT 3",
-                                                                      "STATUS 40 ZAMFI"}));
-  EXPECT_EQ(rig.FilesSent(),
-            (std::vector<std::string>{"PC\\001.Z23", "001\\BS.R23", "001\\BS.U23", "001\\DT.PAM",
-                                      "PC\\002.Z23", "002\\BS.R23", "002\\BS.U23", "002\\DT.PAM", "002\\D2.PAM",
-                                      "002\\D2.R23", "PC\\003.Z23", "003\\BS.R23", "003\\BS.U23", "003\\DT.PAM",
-                                      "PC\\GP.G23", "PC\\GP.N23"}));
+  EXPECT_EQ(PlainCommands(rig.Commands()), (std::vector<std::string>{"ENABLE 0", "STATUS 30 ZAMFI", "TYPE PC\\GP.g23",
+                                                                     "MAXDT 0", "MAXDT 3", "STATUS 40 ZAMFI"}));
+  EXPECT_EQ(rig.FilesSent(), (std::vector<std::string>{"PC\\001.Z23", "001\\BS.R23", "001\\BS.U23", "001\\DT.PAM",
+                                                       "PC\\002.Z23", "002\\BS.R23", "002\\BS.U23", "002\\DT.PAM",
+                                                       "002\\D2.PAM", "002\\D2.R23", "PC\\003.Z23", "003\\BS.R23",
+                                                       "003\\BS.U23", "003\\DT.PAM", "PC\\GP.G23", "PC\\GP.N23"}));
   // Each arrived whole.
   EXPECT_EQ(rig.PrinterFile("PC\\002.Z23"), Read(rig.Local("DOWNLOAD/002/DT.z23")));
   EXPECT_EQ(rig.PrinterFile("002\\D2.R23"), "glyphs of Text B");
@@ -171,17 +169,20 @@ TEST(GroupDownload, EveryFailureEndsWithItsMessageAndThePrinterAtLevel40) {
       {"an archive cannot be packed", [](TransferRig& r) { r.desk.PackResult = -21; }, BoxKind::Failure,
        CatalogueText::DoneFailed, true},
       {"the printer refuses a file",
-       [](TransferRig& r) { r.printer.AddFault(printeremu::ReplyFault("DOWNLOADS", FaultPoint::CommandReply,
-                                                                      "Fehler 1", 3)); },
+       [](TransferRig& r) {
+         r.printer.AddFault(printeremu::ReplyFault("DOWNLOADS", FaultPoint::CommandReply, "Fehler 1", 3));
+       },
        BoxKind::Failure, CatalogueText::DoneFailed, true},
       {"no reply to the protection check",
        [](TransferRig& r) {
-         r.printer.AddFault(printeremu::ActionFault("TYPE", FaultPoint::CommandReply,
-                                                    printeremu::FaultAction::Silence));
+         r.printer.AddFault(
+             printeremu::ActionFault("TYPE", FaultPoint::CommandReply, printeremu::FaultAction::Silence));
        },
        BoxKind::Failure, CatalogueText::DoneFailed, false},
       {"\"MAXDT 0\" refused",
-       [](TransferRig& r) { r.printer.AddFault(printeremu::ReplyFault("MAXDT", FaultPoint::CommandReply, "Fehler 1")); },
+       [](TransferRig& r) {
+         r.printer.AddFault(printeremu::ReplyFault("MAXDT", FaultPoint::CommandReply, "Fehler 1"));
+       },
        BoxKind::NotSupported, CatalogueText::DoneFailed, true},
       {"\"STATUS 30 ZAMFI\" refused",
        [](TransferRig& r) {
@@ -252,10 +253,12 @@ TEST(GroupDownload, ThePrinterThreadRunsTheTransferItIsGiven) {
   thread.Start();
   ASSERT_TRUE(threadtest::ThreadRig::Until([&] { return thread.Connected(); }));
   thread.requests.DownloadGroup.Raise({"Daten speichern"});
-  ASSERT_TRUE(threadtest::ThreadRig::Until([&] {
-    auto boxes = thread.messenger.Boxes();
-    return !boxes.empty() && boxes.back().kind == BoxKind::Success;
-  }, 30000));
+  ASSERT_TRUE(threadtest::ThreadRig::Until(
+      [&] {
+        auto boxes = thread.messenger.Boxes();
+        return !boxes.empty() && boxes.back().kind == BoxKind::Success;
+      },
+      30000));
   EXPECT_EQ(thread.messenger.Boxes().back().title, kTitle);
   EXPECT_EQ(thread.printer->File("PC\\GP.N23").value_or(""), "Eier\n");
   EXPECT_EQ(thread.printer->Setting("DT"), "1 2");

@@ -14,7 +14,7 @@ using threadtest::TransferRig;
 
 namespace {
 
-const std::string kTitle = "Printer - Daten \xF6" "ffnen";
+const std::string kTitle = "Printer - Daten \366ffnen";  // Windows-1252
 
 bool Exists(const std::string& path) { return std::filesystem::exists(path); }
 
@@ -50,9 +50,10 @@ TEST(GroupUpload, FetchesUnpacksAndOpensThePrintersDataAsNewData) {
   EXPECT_EQ(upload.UploadDone, 9);
   for (const char* name : {"GP.n23", "GP_001.z23", "GP_002.z23", "GP_003.z23", "GP.g23", "GP_003.j23"})
     EXPECT_TRUE(Exists(rig.Local(std::string("UPLOAD/") + name))) << name;
-  // Closed before the printer is asked anything; loaded as the last step.
-  EXPECT_EQ(rig.desk.calls, (std::vector<std::string>{"block", "close", "title", "unpack", "unpack", "unpack",
-                                                      "load", "unblock"}));
+  // Closed before the printer is raised to the settings level; loaded as
+  // the last step.
+  EXPECT_EQ(rig.desk.calls,
+            (std::vector<std::string>{"block", "close", "title", "unpack", "unpack", "unpack", "load", "unblock"}));
   EXPECT_EQ(rig.desk.titles, std::vector<std::string>{"Eier"});
   EXPECT_EQ(rig.desk.loadedFrom, rig.Local("UPLOAD/GP.g23"));
   EXPECT_EQ(rig.desk.loadedTexts, (std::vector<std::string>{"Text A", "Text B", "Text C"}));
@@ -131,12 +132,11 @@ TEST(GroupUpload, EveryFailureEndsRedWithThePrinterAtLevel40) {
          r.printer.AddFault(printeremu::ActionFault("DT", FaultPoint::CommandReply, printeremu::FaultAction::Silence));
        },
        false},
-      {"\"DT\" refused", [](TransferRig& r) { r.printer.AddFault(printeremu::ReplyFault("DT", FaultPoint::CommandReply, "Fehler 1")); },
+      {"\"DT\" refused",
+       [](TransferRig& r) { r.printer.AddFault(printeremu::ReplyFault("DT", FaultPoint::CommandReply, "Fehler 1")); },
        false},
-      {"group file version 5",
-       [](TransferRig& r) { r.printer.PutFile("PC\\GP.G23", GroupHeader(5, 0, 2)); }, true},
-      {"group file version 10",
-       [](TransferRig& r) { r.printer.PutFile("PC\\GP.G23", GroupHeader(10, 0, 2)); }, true},
+      {"group file version 5", [](TransferRig& r) { r.printer.PutFile("PC\\GP.G23", GroupHeader(5, 0, 2)); }, true},
+      {"group file version 10", [](TransferRig& r) { r.printer.PutFile("PC\\GP.G23", GroupHeader(10, 0, 2)); }, true},
       {"no group file", [](TransferRig& r) { r.printer.RemoveFile("PC\\GP.G23"); }, true},
       {"the title file cannot be fetched",
        [](TransferRig& r) {
@@ -155,16 +155,28 @@ TEST(GroupUpload, EveryFailureEndsRedWithThePrinterAtLevel40) {
        },
        true},
       {"older data whose title is a path",
-       [](TransferRig& r) { PutPrinterData(r, 7, "../Eier", {"A", "B"}); }, true},
-      {"older data without a title", [](TransferRig& r) { PutPrinterData(r, 6, "", {"A", "B"}); }, true},
+       [](TransferRig& r) {
+         PutPrinterData(r, 7, "../Eier", {"A", "B"});
+       },
+       true},
+      {"older data without a title",
+       [](TransferRig& r) {
+         PutPrinterData(r, 6, "", {"A", "B"});
+       },
+       true},
       {"older data whose title holds a control character",
-       [](TransferRig& r) { PutPrinterData(r, 7, "Eier\x81", {"A", "B"}); }, true},
+       [](TransferRig& r) {
+         PutPrinterData(r, 7, "Eier\x81", {"A", "B"});
+       },
+       true},
       {"older data whose title is too long for a file name",
-       [](TransferRig& r) { PutPrinterData(r, 7, std::string(250, 'E'), {"A", "B"}); }, true},
-      {"the group cannot be read",
-       [](TransferRig& r) { r.desk.loadEnd = GroupLoadEnd::Failed; }, true},
-      {"print texts of the group cannot be read",
-       [](TransferRig& r) { r.desk.loadEnd = GroupLoadEnd::Incomplete; }, true},
+       [](TransferRig& r) {
+         PutPrinterData(r, 7, std::string(250, 'E'), {"A", "B"});
+       },
+       true},
+      {"the group cannot be read", [](TransferRig& r) { r.desk.loadEnd = GroupLoadEnd::Failed; }, true},
+      {"print texts of the group cannot be read", [](TransferRig& r) { r.desk.loadEnd = GroupLoadEnd::Incomplete; },
+       true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
