@@ -42,9 +42,8 @@ printerthread::OpenDataFacts TransferDesk::Facts() {
 
 int TransferDesk::WriteDownloadFiles(int count, const std::string& tmpDir) {
   TFrameDaten& d = *main_.FrameDaten;
-  const int result =
-      printdata::BuildDownloadSet(d.Group, count, platform::FromQt(d.PanelTitel->Caption()), tmpDir, renderer_,
-                                  [] { QCoreApplication::processEvents(); });
+  const int result = printdata::BuildDownloadSet(d.Group, count, platform::FromQt(d.PanelTitel->Caption()), tmpDir,
+                                                 renderer_, [] { QCoreApplication::processEvents(); });
   // The group's copy is written whatever became of the set; the result is
   // the set's.
   try {
@@ -83,8 +82,7 @@ void TransferDesk::ShowTitle(const std::string& title) {
   main_.FrameDaten->PanelTitel->SetCaption(platform::ToQt(title));
 }
 
-printerthread::GroupLoadEnd TransferDesk::LoadGroup(const std::string& groupFile,
-                                                    const std::function<void()>& step) {
+printerthread::GroupLoadEnd TransferDesk::LoadGroup(const std::string& groupFile, const std::function<void()>& step) {
   using printerthread::GroupLoadEnd;
   TFrameDaten& d = *main_.FrameDaten;
   try {

@@ -8,7 +8,6 @@
 // and the time of every character that crossed the line, as fractions of
 // the time measured.
 #include <QApplication>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -129,7 +128,7 @@ struct Line {
   std::size_t characters = 0;  // both ways: commands with CR, replies with STX and ETX, data
   std::size_t dataBytes = 0;   // the files' bytes sent
   std::size_t files = 0;
-  std::size_t questions = 0;   // "CRC" checksum questions
+  std::size_t questions = 0;  // "CRC" checksum questions
 };
 
 Line LineOf(const printeremu::PrinterEmulator& printer) {
@@ -194,12 +193,12 @@ int main(int argc, char** argv) {
     const bool ok = download.DownloadDone == download.DownloadTotal && printer.Setting("DT") == "1 99";
     const double ceiling = static_cast<double>(line.dataBytes) / kBytesPerSecond;
     const double characters = static_cast<double>(line.characters) / kCharactersPerSecond;
-    std::printf("%s: %zu files, %zu bytes, %zu checksum questions in %.2f s (the sequence's pauses left out)%s\n",
-                what, line.files, line.dataBytes, line.questions, seconds, ok ? "" : "  FAILED");
+    std::printf("%s: %zu files, %zu bytes, %zu checksum questions in %.2f s (the sequence's pauses left out)%s\n", what,
+                line.files, line.dataBytes, line.questions, seconds, ok ? "" : "  FAILED");
     std::printf("  of which building the file set, the group copy and the archives: %.2f s\n", desk.building);
     if (line.dataBytes > 0)
-      std::printf("  the bytes sent at the protocol's ceiling (%.0f bytes/s): %.2f s, ratio %.2f\n",
-                  kBytesPerSecond, ceiling, ceiling / seconds);
+      std::printf("  the bytes sent at the protocol's ceiling (%.0f bytes/s): %.2f s, ratio %.2f\n", kBytesPerSecond,
+                  ceiling, ceiling / seconds);
     std::printf("  every character on the line (commands, replies, data) at %.0f/s: %.2f s, ratio %.2f\n",
                 kCharactersPerSecond, characters, characters / seconds);
     return ok;

@@ -1,10 +1,10 @@
 #include "printerlink/thread/ArchiveStamp.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 
 #include "platform/FileIO.h"
 #include "platform/LinkChecksum.h"
@@ -13,7 +13,7 @@
 namespace printerthread {
 namespace {
 
-constexpr long long kStampBase = 946684800;  // 2000-01-01 00:00:00 UTC
+constexpr long long kStampBase = 946684800;       // 2000-01-01 00:00:00 UTC
 constexpr std::uint32_t kStampMask = 0x3FFFFFFF;  // 2^30 steps of 2 s: up to 2068, inside the archive's range
 
 }  // namespace

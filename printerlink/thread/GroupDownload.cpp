@@ -16,7 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kMaxTexts = 99;
-constexpr int kStepsPerText = 24;   // the archive and its 23 files
+constexpr int kStepsPerText = 24;  // the archive and its 23 files
 constexpr int kFilesPerText = 23;
 
 bool IsFolder(const std::string& path) {
@@ -143,9 +143,7 @@ int GroupDownload::CheckDownloadAllowed(const OpenDataFacts& facts) {
 int GroupDownload::WriteDownloadGroupFile(int count) {
   int result = -2;
   try {
-    session_.Synchronize([&] {
-      result = desk_.WriteDownloadFiles(count, tmpDir_);
-    });
+    session_.Synchronize([&] { result = desk_.WriteDownloadFiles(count, tmpDir_); });
   } catch (...) {
     return -2;
   }

@@ -52,7 +52,7 @@ class GroupDownload {
   // failed; -2 any other failure.
   int DownloadGroupFiles(int count);
 
-  int DownloadTotal = 0;   // progress steps: 24 per print text and 5
+  int DownloadTotal = 0;  // progress steps: 24 per print text and 5
   int DownloadDone = 0;
   int DownloadResult = 0;  // of the step that ran last
 

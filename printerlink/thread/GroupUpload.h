@@ -48,7 +48,7 @@ class GroupUpload {
   // for a title that is no plain file name.
   std::optional<std::string> LocalBaseName() const;
 
-  int DtCount = -1;  // -1 unknown
+  int DtCount = -1;     // -1 unknown
   int UploadTotal = 0;  // progress steps: 2 per print text and 3
   int UploadDone = 0;
   int UploadResult = 0;

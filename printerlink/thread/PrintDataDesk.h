@@ -12,10 +12,10 @@ namespace printerthread {
 
 // The open data as a download starts.
 struct OpenDataFacts {
-  int Count = 0;                // print texts in use; 0 when nothing is open
-  int OperatingMode = -1;       // 0 user to 3; -1 unknown (binds like any mode but 0)
-  bool Protected = false;       // the open group protects its layers, parameters or notes
-  std::string PrinterCaption;   // the main window's printer button, which titles the boxes
+  int Count = 0;               // print texts in use; 0 when nothing is open
+  int OperatingMode = -1;      // 0 user to 3; -1 unknown (binds like any mode but 0)
+  bool Protected = false;      // the open group protects its layers, parameters or notes
+  std::string PrinterCaption;  // the main window's printer button, which titles the boxes
 };
 
 // How loading the fetched group ended.

@@ -29,8 +29,8 @@ struct PrintTextFile {
 std::vector<PrintTextFile> PrintTextFiles(int number);
 
 // Local folders below the program's temporary folder (`tmpDir` ends in "/").
-std::string DownloadDir(const std::string& tmpDir);     // the printer file set, "DOWNLOAD/"
+std::string DownloadDir(const std::string& tmpDir);       // the printer file set, "DOWNLOAD/"
 std::string DownloadGroupDir(const std::string& tmpDir);  // the group's copy, "DOWNLOAD_GP/"
-std::string UploadDir(const std::string& tmpDir);       // what comes from the printer, "UPLOAD/"
+std::string UploadDir(const std::string& tmpDir);         // what comes from the printer, "UPLOAD/"
 
 }  // namespace printerthread

@@ -41,7 +41,7 @@ printerthread::GroupDownload TransferRig::Download() {
 
 printerthread::GroupUpload TransferRig::Upload() {
   printerthread::GroupUpload upload(*session, desk, Tmp());
-  upload.UploadGroup({"Daten \xF6" "ffnen"});
+  upload.UploadGroup({"Daten \366ffnen"});
   return upload;
 }
 
