@@ -8,17 +8,24 @@
 namespace app {
 namespace {
 
-QString Text(const printerthread::MessageText& t) {
+QString CatalogueEntry(printerthread::CatalogueText c) {
   using printerthread::CatalogueText;
-  if (!t.catalogue) return platform::ToQt(t.text);
-  switch (*t.catalogue) {
+  switch (c) {
     case CatalogueText::Transferring: return FormMessage->MsgTransferring;
     case CatalogueText::DoneOk: return FormMessage->MsgDoneOk;
     case CatalogueText::DoneFailed: return FormMessage->MsgDoneFailed;
     case CatalogueText::PrinterNoSupport: return FormMessage->MsgPrinterNoSupport;
     case CatalogueText::NotAvailable: return FormMessage->MsgNotAvailable;
+    case CatalogueText::Running: return FormMessage->MsgRunning;
+    case CatalogueText::NoData: return FormMessage->MsgNoData;
+    case CatalogueText::PrinterProtection: return FormMessage->MsgPrinterProtection;
   }
   return QString();
+}
+
+QString Text(const printerthread::MessageText& t) {
+  if (!t.catalogue) return platform::ToQt(t.text);
+  return CatalogueEntry(*t.catalogue) + platform::ToQt(t.suffix);
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "app/TFormMessage.h"
 #include "app/TFrameMenuHilfe.h"
 #include "app/TFrameMenuPC.h"
+#include "app/TransferDesk.h"
 #include "editor/ui/TFrameBearbeiten.h"
 #include "editor/ui/TFrameMenuAnsichtBearbeiten.h"
 #include "editor/ui/TFrameMenuRasterBearbeiten.h"
@@ -45,6 +46,7 @@
 #include "printersettings/ui/TFramePrinter.h"
 #include "printerlink/SyncFiles.h"
 #include "printerlink/thread/DisplayRegistry.h"
+#include "printerlink/thread/PrintDataTransfer.h"
 #include "printerlink/thread/Thread_Printer.h"
 
 TForm_Main* Form_Main = nullptr;
@@ -583,6 +585,9 @@ void TForm_Main::FormShow() {
     env.simulation = [] { return FormEinstellenPC && FormEinstellenPC->GetSimulation() == 1; };
     env.tmpDir = TmpDir;
     env.messenger = printerWindows_.get();
+    transferDesk_ = std::make_unique<app::TransferDesk>(*this);
+    printDataTransfer_ = std::make_unique<printerthread::PrintDataTransfer>(*transferDesk_, TmpDir);
+    env.groupTransfer = printDataTransfer_.get();
     PrinterThread = new Thread_Printer(env);
     PrinterThread->Start();
   } catch (...) {

@@ -35,12 +35,17 @@ class TFrameMenuPC;
 class TFrameMenuHilfe;
 class Thread_Printer;
 
+namespace printerthread {
+class PrintDataTransfer;
+}
+
 namespace app {
 
 class DataViewLinks;
 class EditorDataLink;
 class PrinterThreadWindows;
 class MainEditorHost;
+class TransferDesk;
 
 // Where the program starts and where it keeps its single-instance lock.
 // The program takes both from the process; tests give their own.
@@ -169,6 +174,9 @@ class TForm_Main : public QWidget {
   void SelectDataRow(int row);
 
   std::unique_ptr<app::PrinterThreadWindows> printerWindows_;
+  // The print-data transfer the thread runs; kept until the thread is gone.
+  std::unique_ptr<app::TransferDesk> transferDesk_;
+  std::unique_ptr<printerthread::PrintDataTransfer> printDataTransfer_;
 
 
   // What the editor page reaches of this window.

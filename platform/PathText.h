@@ -2,6 +2,7 @@
 // Local folder paths as text: "/" separates, and a folder path may come
 // with or without a final "/".
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -15,6 +16,25 @@ inline std::string WithoutTrailingSlash(std::string path) {
 inline std::string WithTrailingSlash(std::string path) {
   if (path.empty() || path.back() != '/') path += '/';
   return path;
+}
+
+}  // namespace platform
+
+namespace platform {
+
+// Whether `name` (UTF-8) can stand as one file name inside a folder: not
+// empty, not "." or "..", no "/" or "\" (the printer's and Windows'
+// separator), no control characters, at most 255 bytes. Names from outside
+// (a printer, an archive) must pass before they become part of a path.
+inline bool IsPlainFileName(std::string_view name) {
+  if (name.empty() || name.size() > 255 || name == "." || name == "..") return false;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const auto c = static_cast<unsigned char>(name[i]);
+    if (c < 0x20 || c == 0x7F || c == '/' || c == '\\') return false;
+    // U+0080 to U+009F, the C1 controls, are C2 80 to C2 9F.
+    if (c == 0xC2 && i + 1 < name.size() && static_cast<unsigned char>(name[i + 1]) <= 0x9F) return false;
+  }
+  return true;
 }
 
 }  // namespace platform

@@ -7,14 +7,24 @@
 namespace printerthread {
 
 // Texts of the message window's catalogue (they follow the UI language).
-enum class CatalogueText { Transferring, DoneOk, DoneFailed, PrinterNoSupport, NotAvailable };
+enum class CatalogueText {
+  Transferring,
+  DoneOk,
+  DoneFailed,
+  PrinterNoSupport,
+  NotAvailable,
+  Running,            // the busy text of long work
+  NoData,             // nothing to fetch
+  PrinterProtection,  // the printer holds data protected for the user
+};
 
 struct MessageText {
   std::optional<CatalogueText> catalogue;  // set: the catalogue's text
   std::string text;                        // else this, Windows-1252
+  std::string suffix;                      // after the catalogue's text (a progress figure)
 
-  static MessageText Of(CatalogueText c) { return {c, {}}; }
-  static MessageText Fixed(std::string t) { return {std::nullopt, std::move(t)}; }
+  static MessageText Of(CatalogueText c, std::string suffix = {}) { return {c, {}, std::move(suffix)}; }
+  static MessageText Fixed(std::string t) { return {std::nullopt, std::move(t), {}}; }
   bool operator==(const MessageText&) const = default;
 };
 

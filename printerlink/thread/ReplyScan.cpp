@@ -1,5 +1,6 @@
 #include "printerlink/thread/ReplyScan.h"
 
+#include <cctype>
 #include <charconv>
 
 #include "platform/NumberText.h"
@@ -48,6 +49,17 @@ std::optional<double> ScanFraction(std::string_view text, std::size_t& pos) {
 }
 
 std::optional<std::uint32_t> ScanHexWord(std::string_view text) { return printerlink::ParseHex32(text); }
+
+std::optional<std::uint32_t> ScanHex(std::string_view text, std::size_t& pos) {
+  SkipBlanks(text, pos);
+  std::size_t end = pos;
+  while (end < text.size() && end - pos < 8 && std::isxdigit(static_cast<unsigned char>(text[end]))) ++end;
+  if (end == pos) return std::nullopt;
+  auto value = printerlink::ParseHex32(text.substr(pos, end - pos));
+  if (!value) return std::nullopt;
+  pos = end;
+  return value;
+}
 
 std::vector<std::string> ScanWords(std::string_view text, std::size_t limit) {
   std::vector<std::string> words;

@@ -46,6 +46,8 @@ std::optional<std::array<double, N>> ScanFractions(std::string_view text) {
 
 // One hexadecimal word ("%08X").
 std::optional<std::uint32_t> ScanHexWord(std::string_view text);
+// The same from `pos` on (advanced past its one to eight digits).
+std::optional<std::uint32_t> ScanHex(std::string_view text, std::size_t& pos);
 
 // The blank-separated words of `text` ("%s %s ..."), at most `limit`.
 std::vector<std::string> ScanWords(std::string_view text, std::size_t limit);

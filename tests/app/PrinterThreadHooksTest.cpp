@@ -106,10 +106,13 @@ TEST_F(PrinterHooks, TheThreadsBoxesShowInTheMessageWindow) {
   FormEinstellenPC->UseSimulation = 1;
   Form_Main->show();
   ASSERT_TRUE(Until([] { return Form_Main->LabelPrinter->text() == QStringLiteral("Simulation"); }));
+  // Saving to the printer with no data open ends at once with the red box,
+  // titled with the printer button's caption and the request's.
   bool shown = false;
   apptest::WhenModal([&] {
-    shown = FormMessage->PanelMain->Caption() == FormMessage->MsgNotAvailable &&
-            FormMessage->windowTitle() == QStringLiteral(" Daten speichern");
+    shown = FormMessage->PanelMain->Caption() == FormMessage->MsgDoneFailed &&
+            FormMessage->PanelMain->Color() == TFormMessage::kRed &&
+            FormMessage->windowTitle() == QStringLiteral(" Printer - Daten speichern");
     FormMessage->SpeedButtonInformationOK->click();
   });
   printerthread::PrinterRequests().DownloadGroup.Raise({"Daten speichern"});

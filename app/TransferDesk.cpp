@@ -1,0 +1,124 @@
+#include "app/TransferDesk.h"
+
+#include <QCoreApplication>
+
+#include "app/ArchivePassword.h"
+#include "app/DataViewLinks.h"
+#include "app/TFormMessage.h"
+#include "app/TForm_Main.h"
+#include "app/TForm_ZipUnzip.h"
+#include "platform/qt/TextCodec.h"
+#include "printdata/DownloadSet.h"
+#include "printdata/GroupFile.h"
+#include "printdata/Init.h"
+#include "printdata/ui/TFrameDaten.h"
+#include "printdata/ui/TFrameMenuSchliessen.h"
+#include "printerlink/thread/PrintDataFiles.h"
+
+namespace app {
+
+TransferDesk::TransferDesk(TForm_Main& main) : main_(main) {}
+
+TransferDesk::~TransferDesk() = default;
+
+void TransferDesk::BlockInput(bool on) {
+  if (on && !blocker_)
+    blocker_ = std::make_unique<platform::InputBlocker>(FormMessage);
+  else if (!on)
+    blocker_.reset();
+}
+
+std::string TransferDesk::PrinterCaption() { return platform::FromQt(main_.SpeedButtonPrinter->Caption()); }
+
+printerthread::OpenDataFacts TransferDesk::Facts() {
+  printerthread::OpenDataFacts facts;
+  const TFrameDaten& d = *main_.FrameDaten;
+  facts.Count = d.Count;
+  facts.OperatingMode = main_.DataViewLinks ? main_.DataViewLinks->OperatingMode() : -1;
+  facts.Protected = d.LayersProtected() == 1 || d.ParametersProtected() == 1 || d.NotesProtected() == 1;
+  facts.PrinterCaption = PrinterCaption();
+  return facts;
+}
+
+int TransferDesk::WriteDownloadFiles(int count, const std::string& tmpDir) {
+  TFrameDaten& d = *main_.FrameDaten;
+  const int result = printdata::BuildDownloadSet(d.Group, count, platform::FromQt(d.PanelTitel->Caption()), tmpDir,
+                                                 renderer_, [] { QCoreApplication::processEvents(); });
+  // The group's copy is written whatever became of the set; the result is
+  // the set's.
+  try {
+    const std::string groupDir = printerthread::DownloadGroupDir(tmpDir);
+    (void)main_.ShellDeletePath(groupDir, false);
+    // Saving fills in graphic sizes; the open data stays as it is.
+    printdata::PrintGroup copy = d.Group;
+    (void)printdata::GroupSave(copy, count, groupDir + "GP.g23");
+  } catch (...) {
+  }
+  return result;
+}
+
+std::string TransferDesk::ArchiveWorkDir() const { return main_.TmpDir + "Zxx"; }
+
+int TransferDesk::PackArchive(const std::string& file, const std::string& archive) {
+  if (!Form_ZipUnzip) return TForm_ZipUnzip::kZipNotOpened;
+  (void)Form_ZipUnzip->SetArchiveTempDir(ArchiveWorkDir());
+  return Form_ZipUnzip->ZipToArchive(file, archive, "", "", 0);
+}
+
+int TransferDesk::UnpackArchive(const std::string& archive, const std::string& folder) {
+  if (!Form_ZipUnzip) return TForm_ZipUnzip::kUnzipNotOpened;
+  (void)Form_ZipUnzip->SetArchiveTempDir(ArchiveWorkDir());
+  // The extraction writes nothing outside `folder` and fails when it had
+  // to leave an entry out.
+  return Form_ZipUnzip->UnzipArchive(archive, folder, ArchivePassword);
+}
+
+void TransferDesk::CloseOpenData() {
+  TFrameMenuSchliessen* close = main_.FrameMenuSchliessen;
+  close->SpeedButtonSchliessenJaClick(close->SpeedButtonSchliessenJa);
+}
+
+void TransferDesk::ShowTitle(const std::string& title) {
+  main_.FrameDaten->PanelTitel->SetCaption(platform::ToQt(title));
+}
+
+printerthread::GroupLoadEnd TransferDesk::LoadGroup(const std::string& groupFile, const std::function<void()>& step) {
+  using printerthread::GroupLoadEnd;
+  TFrameDaten& d = *main_.FrameDaten;
+  try {
+    // New data: no file on the PC yet.
+    d.PanelTitel->SetHint(QString());
+    d.FreezeList();
+    d.Selected = 0;
+    d.Count = 0;
+    printdata::GroupInit(d.Group);
+    int count = 0;
+    auto loaded = printdata::GroupLoad(groupFile, d.Group, count);
+    if (!loaded) {
+      CloseOpenData();
+      return GroupLoadEnd::Failed;
+    }
+    d.Count = count;
+    for (int i = 0; i < count; ++i) {
+      if (step) step();
+      d.RenderRow(i);
+      d.SelectRow(d.RowImages[static_cast<std::size_t>(i)]);
+    }
+    if (count <= 0) {
+      CloseOpenData();
+      return GroupLoadEnd::Loaded;
+    }
+    d.PanelTitel->SetHint(QString());
+    d.SetModified(true);
+    d.SelectRow(d.RowImages[0]);
+    d.Repaint();
+    main_.CloseMenusAndRefresh();
+    return loaded->Complete() ? GroupLoadEnd::Loaded : GroupLoadEnd::Incomplete;
+  } catch (...) {
+    // What was reached stays; the list must not stay frozen.
+    d.Repaint();
+    return GroupLoadEnd::Failed;
+  }
+}
+
+}  // namespace app

@@ -1,0 +1,216 @@
+// Saving 99 print texts to the printer: the printer thread's download
+// sequence (printer file set, group copy, one archive per print text, every
+// file behind its checksum question) to the printer emulator paced at the
+// line's 115200 baud. The ceiling is the protocol's: every data byte travels
+// as two characters of ten bits, 5760 bytes per second, so the bytes sent
+// cannot go faster than bytes / 5760 s; the commands, checksums and replies
+// around them cost line time on top. The figures are that ceiling's time,
+// and the time of every character that crossed the line, as fractions of
+// the time measured.
+#include <QApplication>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "PrinterEmulator.h"
+#include "app/TForm_ZipUnzip.h"
+#include "editor/DateFormats.h"
+#include "editor/PreviewImages.h"
+#include "editor/TimeFormats.h"
+#include "editor/WorkCopyRenderer.h"
+#include "platform/Clock.h"
+#include "platform/PortRegistry.h"
+#include "printdata/DownloadSet.h"
+#include "printdata/GroupFile.h"
+#include "printerlink/SerialLink.h"
+#include "printerlink/thread/GroupDownload.h"
+#include "printerlink/thread/PortCommandLink.h"
+#include "printerlink/thread/PrintDataFiles.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr double kCharactersPerSecond = 115200.0 / 10;
+constexpr double kBytesPerSecond = kCharactersPerSecond / 2;
+
+double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
+
+// The real clock, keeping count of the sequence's own pauses (the busy
+// box's second), which are no transfer time.
+class CountingTime final : public platform::TimeSource {
+ public:
+  std::uint32_t TickCount() override { return platform::SystemTime().TickCount(); }
+  void Sleep(std::uint32_t ms) override {
+    platform::SystemTime().Sleep(ms);
+    slept += ms;
+  }
+  std::uint64_t slept = 0;
+};
+
+std::unique_ptr<printdata::PrintGroup> MakeGroup() {
+  auto group = std::make_unique<printdata::PrintGroup>();
+  for (int i = 0; i < printdata::kMaxPrintTexts; ++i) {
+    printdata::PrintText& t = group->Texts[static_cast<std::size_t>(i)];
+    t.Parameters.X1.Drucklaenge = 600 + 4 * i;  // 60..99 mm
+    t.Layers[0].Kind = printdata::kKindText;
+    t.Layers[0].Text = "Charge " + std::to_string(1000 + i);
+    t.Layers[1].Kind = printdata::kKindDate;  // dynamic: date files
+    editor::ApplyDateFormat(t, 1, i % 39);
+    t.Layers[1].PosX = 120;
+    t.Layers[2].Kind = printdata::kKindTime;  // dynamic: time files
+    editor::ApplyTimeFormat(t, 2, i % 12);
+    t.Layers[2].PosX = 300;
+    t.Layers[3].Kind = printdata::kKindGraphic;
+    t.Layers[3].PosX = 400;
+    t.Layers[4].Kind = printdata::kKindDate;  // static date
+    t.Layers[4].WeekdayMask = 0;
+    editor::ApplyDateFormat(t, 4, 31);
+    t.Layers[4].PosX = 460;
+    t.Note = "Notiz " + std::to_string(i + 1);
+  }
+  return group;
+}
+
+// The program's side of the download without its windows: the same file
+// set, group copy and archive service.
+class BenchDesk final : public printerthread::PrintDataDesk {
+ public:
+  BenchDesk(printdata::PrintGroup& group, TForm_ZipUnzip& zip, std::string tmpDir)
+      : group_(group), zip_(zip), tmpDir_(std::move(tmpDir)) {}
+
+  void BlockInput(bool) override {}
+  std::string PrinterCaption() override { return "Printer"; }
+  printerthread::OpenDataFacts Facts() override { return {printdata::kMaxPrintTexts, 0, false, "Printer"}; }
+  int WriteDownloadFiles(int count, const std::string& tmpDir) override {
+    const Timed timed(building);
+    const int result = printdata::BuildDownloadSet(group_, count, "Eier", tmpDir, renderer_);
+    const std::string groupDir = printerthread::DownloadGroupDir(tmpDir);
+    std::filesystem::remove_all(groupDir);
+    printdata::PrintGroup copy = group_;
+    (void)printdata::GroupSave(copy, count, groupDir + "GP.g23");
+    return result;
+  }
+  int PackArchive(const std::string& file, const std::string& archive) override {
+    const Timed timed(building);
+    (void)zip_.SetArchiveTempDir(tmpDir_ + "Zxx");
+    return zip_.ZipToArchive(file, archive, "", "", 0);
+  }
+  void CloseOpenData() override {}
+  void ShowTitle(const std::string&) override {}
+  int UnpackArchive(const std::string&, const std::string&) override { return -1; }
+  printerthread::GroupLoadEnd LoadGroup(const std::string&, const std::function<void()>&) override {
+    return printerthread::GroupLoadEnd::Failed;
+  }
+
+  // Time spent building the file set, the group copy and the archives.
+  double building = 0;
+
+ private:
+  struct Timed {
+    explicit Timed(double& total) : total_(total), start_(Clock::now()) {}
+    ~Timed() { total_ += Seconds(Clock::now() - start_); }
+    double& total_;
+    Clock::time_point start_;
+  };
+
+  printdata::PrintGroup& group_;
+  TForm_ZipUnzip& zip_;
+  std::string tmpDir_;
+  printdata::PrintText work_;
+  editor::PreviewImages images_;
+  editor::WorkCopyRenderer renderer_{work_, images_};
+};
+
+struct Line {
+  std::size_t characters = 0;  // both ways: commands with CR, replies with STX and ETX, data
+  std::size_t dataBytes = 0;   // the files' bytes sent
+  std::size_t files = 0;
+  std::size_t questions = 0;  // "CRC" checksum questions
+};
+
+Line LineOf(const printeremu::PrinterEmulator& printer) {
+  Line line;
+  for (const auto& e : printer.Transcript()) {
+    if (e.kind == printeremu::EntryKind::Command) {
+      line.characters += e.text.size() + 1;
+      if (e.text.rfind("CRC ", 0) == 0) ++line.questions;
+      if (e.text.rfind("DOWNLOADS ", 0) == 0 && e.text.find(" 0 ", 10) == e.text.find(' ', 10)) ++line.files;
+    }
+    if (e.kind == printeremu::EntryKind::Reply) line.characters += e.text.size() + 2;
+    if (e.kind == printeremu::EntryKind::Data) {
+      line.characters += e.text.size();
+      line.dataBytes += e.text.size() / 2;
+    }
+  }
+  return line;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  char pattern[] = "/tmp/bench_transfer_XXXXXX";
+  if (!::mkdtemp(pattern)) return 1;
+  const std::string tmp = std::string(pattern) + "/";
+
+  printeremu::EmulatorOptions options;
+  options.pacedBaud = 115200;
+  printeremu::PrinterEmulator printer(options);
+  if (auto started = printer.Start(); !started) {
+    std::fprintf(stderr, "emulator: %s\n", started.error().c_str());
+    return 1;
+  }
+  platform::FixedPortRegistry ports({{1, printer.DevicePath(), platform::kPortKindUsb}});
+  platform::SetPortRegistry(&ports);
+  printerlink::ComPortHandle = printerlink::ComPortOpen(1);
+  if (printerlink::ComPortHandle < 0 ||
+      printerlink::ComPortSetup(printerlink::ComPortHandle, printerlink::kLinkBaud, false) != 0) {
+    std::fprintf(stderr, "cannot open the emulator's port\n");
+    return 1;
+  }
+  CountingTime time;
+  platform::SetTimeSource(&time);
+
+  auto group = MakeGroup();
+  TForm_ZipUnzip zip(nullptr, tmp + "ZipWork");
+  BenchDesk desk(*group, zip, tmp);
+  printerthread::PortCommandLink link;
+  printerthread::PrinterSession session(link, nullptr, [] { return false; });
+
+  auto run = [&](const char* what) {
+    printer.ClearTranscript();
+    time.slept = 0;
+    desk.building = 0;
+    printerthread::GroupDownload download(session, desk, tmp);
+    const auto start = Clock::now();
+    download.DownloadGroup({"Daten speichern"});
+    const double seconds = Seconds(Clock::now() - start) - static_cast<double>(time.slept) / 1000;
+    const Line line = LineOf(printer);
+    const bool ok = download.DownloadDone == download.DownloadTotal && printer.Setting("DT") == "1 99";
+    const double ceiling = static_cast<double>(line.dataBytes) / kBytesPerSecond;
+    const double characters = static_cast<double>(line.characters) / kCharactersPerSecond;
+    std::printf("%s: %zu files, %zu bytes, %zu checksum questions in %.2f s (the sequence's pauses left out)%s\n", what,
+                line.files, line.dataBytes, line.questions, seconds, ok ? "" : "  FAILED");
+    std::printf("  of which building the file set, the group copy and the archives: %.2f s\n", desk.building);
+    if (line.dataBytes > 0)
+      std::printf("  the bytes sent at the protocol's ceiling (%.0f bytes/s): %.2f s, ratio %.2f\n", kBytesPerSecond,
+                  ceiling, ceiling / seconds);
+    std::printf("  every character on the line (commands, replies, data) at %.0f/s: %.2f s, ratio %.2f\n",
+                kCharactersPerSecond, characters, characters / seconds);
+    return ok;
+  };
+  std::printf("99 print texts to the printer at 115200 baud\n");
+  const bool first = run("first download");
+  const bool second = run("again, nothing changed");
+
+  platform::SetTimeSource(nullptr);
+  (void)printerlink::ComPortClose(&printerlink::ComPortHandle);
+  platform::SetPortRegistry(nullptr);
+  printer.Stop();
+  std::filesystem::remove_all(pattern);
+  return first && second ? 0 : 1;
+}

@@ -1,0 +1,265 @@
+// The print data to the printer and back through the printer menu: the
+// program's data view, printer file set and archive service, the printer
+// thread, and the printer emulator on a pseudo-terminal.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTimer>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+
+#include "AppFixture.h"
+#include "PrinterEmulator.h"
+#include "app/TFormMessage.h"
+#include "app/TForm_Main.h"
+#include "app/TForm_ZipUnzip.h"
+#include "app/TransferDesk.h"
+#include "editor/DateFormats.h"
+#include "editor/TimeFormats.h"
+#include "platform/PortRegistry.h"
+#include "platform/Synchronize.h"
+#include "printdata/GroupFile.h"
+#include "printdata/Init.h"
+#include "printdata/ui/TFrameDaten.h"
+#include "printersettings/ui/TFrameMenuPrinter.h"
+#include "support/TempDir.h"
+#include "zip/ZipTestUtil.h"
+
+namespace {
+
+constexpr unsigned kPort = 33;  // a USB serial port
+
+struct Box {
+  QString title, text;
+  std::uint32_t colour = 0;
+};
+
+class PrintDataTransfer : public apptest::AppFixture {
+ protected:
+  void SetUp() override {
+    AppFixture::SetUp();
+    new TForm_ZipUnzip(nullptr, temp_.path() + "/ZipWork");
+    auto started = printer_.Start();
+    ASSERT_TRUE(started.ok()) << started.error();
+    registry_ = platform::FixedPortRegistry({{kPort, printer_.DevicePath(), platform::kPortKindUsb}});
+    platform::SetPortRegistry(&registry_);
+  }
+  void TearDown() override {
+    AppFixture::TearDown();  // the printer thread ends with the main window
+    delete Form_ZipUnzip;
+    platform::SetPortRegistry(nullptr);
+    printer_.Stop();
+  }
+
+  static bool Until(const std::function<bool()>& condition, int seconds = 60) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    bool met = false;
+    platform::WaitWhilePumping([&] {
+      QApplication::processEvents();
+      met = condition();
+      return met || std::chrono::steady_clock::now() > until;
+    });
+    return met;
+  }
+
+  TFrameDaten& Daten() { return *Form_Main->FrameDaten; }
+
+  // Open data of `count` print texts with every kind of layer: static and
+  // dynamic dates and times, graphics, notes.
+  void Open(int count) {
+    TFrameDaten& d = Daten();
+    printdata::GroupInit(d.Group);
+    d.Group.Note = "Gruppe";
+    for (int i = 0; i < count; ++i) {
+      printdata::PrintText& t = d.Group.Texts[static_cast<std::size_t>(i)];
+      t.Parameters.X1.Drucklaenge = 300 + 10 * (i % 20);
+      t.Layers[0].Kind = printdata::kKindText;
+      t.Layers[0].Text = "Charge " + std::to_string(1000 + i);
+      t.Layers[1].Kind = printdata::kKindDate;
+      editor::ApplyDateFormat(t, 1, i % 39);
+      if (i % 3 == 0) t.Layers[1].WeekdayMask = 0;  // printed as fixed content
+      t.Layers[1].PosX = 110;
+      t.Layers[2].Kind = printdata::kKindTime;
+      editor::ApplyTimeFormat(t, 2, i % 12);
+      t.Layers[2].PosX = 200;
+      t.Layers[3].Kind = printdata::kKindGraphic;
+      t.Layers[3].PosX = 260;
+      t.Layers[3].GraphicWidth = 12;
+      t.Layers[3].GraphicHeight = 12;
+      t.Layers[3].Pixels = std::string(144, i % 2 ? '1' : '0');
+      t.Note = "Notiz " + std::to_string(i + 1);
+    }
+    d.Count = count;
+    d.Selected = 0;
+    d.PanelTitel->SetCaption(QStringLiteral("Eier"));
+    d.PanelTitel->SetHint(QStringLiteral("/somewhere/Eier.zg23"));
+    for (int i = 0; i < count; ++i) d.RenderRow(i);
+    d.Repaint();
+    d.SetModified(false);
+    Form_Main->CloseMenusAndRefresh();
+  }
+
+  void Connect() {
+    Form_Main->show();
+    ASSERT_TRUE(Until([] { return Form_Main->LabelPrinter->text().isEmpty(); })) << "no printer found";
+  }
+
+  // Runs an entry of the printer menu and answers the box it ends with.
+  Box Run(bool download) {
+    Box seen;
+    bool answered = false;
+    apptest::WhenModal([&] {
+      seen = {FormMessage->windowTitle(), FormMessage->PanelMain->Caption(), FormMessage->PanelMain->Color()};
+      answered = true;
+      FormMessage->SpeedButtonInformationOK->click();
+    });
+    TFrameMenuPrinter* menu = Form_Main->FrameMenuPrinter;
+    if (download)
+      menu->SpeedButtonSpeichernAufDruckerClick(menu->SpeedButtonSpeichernAufDrucker);
+    else
+      menu->SpeedButtonOeffnenVonDruckerClick(menu->SpeedButtonOeffnenVonDrucker);
+    EXPECT_TRUE(Until([&] { return answered; }, 300)) << "no box";
+    return seen;
+  }
+
+  // The files whose first block went to the printer since the transcript was cleared.
+  std::vector<std::string> FilesSent() const {
+    std::vector<std::string> files;
+    for (const std::string& c : printer_.Commands()) {
+      if (c.rfind("DOWNLOADS ", 0) != 0) continue;
+      const std::size_t nameEnd = c.find(' ', 10);
+      if (c.compare(nameEnd + 1, 2, "0 ") == 0) files.push_back(c.substr(10, nameEnd - 10));
+    }
+    return files;
+  }
+
+  // The last command the printer got that is not a poll.
+  std::string LastPrivilegedCommand() const {
+    const auto commands = printer_.Commands();
+    for (auto c = commands.rbegin(); c != commands.rend(); ++c)
+      if (c->find("ZAMFI") != std::string::npos) return *c;
+    return {};
+  }
+
+  // With TARVIK_SCREENSHOT_DIR set: the busy box once its progress has
+  // passed `percent`, and the main window behind it.
+  static void ShootBusyBox(int percent, const char* name) {
+    const char* dir = std::getenv("TARVIK_SCREENSHOT_DIR");
+    if (!dir) return;
+    QTimer::singleShot(0, [=] {
+      const QString text = FormMessage->PanelMain->Caption();
+      const int shown = text.section(' ', -2, -2).toInt();
+      if (!FormMessage->isVisible() || FormMessage->Kind != MessageKind::Busy || shown < percent) {
+        ShootBusyBox(percent, name);
+        return;
+      }
+      FormMessage->grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
+      Form_Main->grab().save(QString::fromLocal8Bit(dir) + "/" + name + "-main.png");
+    });
+  }
+
+  printeremu::PrinterEmulator printer_;
+  platform::FixedPortRegistry registry_;
+};
+
+}  // namespace
+
+TEST_F(PrintDataTransfer, NinetyNinePrintTextsGoToThePrinterAndComeBackEqual) {
+  Open(99);
+  // What the printer must give back: the group as its files hold it.
+  printdata::PrintGroup expected = Daten().Group;
+  {
+    testsupport::TempDir scratch;
+    ASSERT_TRUE(printdata::GroupSave(expected, 99, scratch / "GP.g23"));
+    printdata::GroupInit(expected);
+    int count = 0;
+    ASSERT_TRUE(printdata::GroupLoad(scratch / "GP.g23", expected, count));
+  }
+  Connect();
+
+  ShootBusyBox(40, "transfer-download-busy");
+  Box box = Run(true);
+  EXPECT_EQ(box.title, QStringLiteral(" Printer - Daten speichern"));
+  EXPECT_EQ(box.text, FormMessage->MsgDoneOk);
+  EXPECT_EQ(box.colour, TFormMessage::kGreen);
+  EXPECT_EQ(printer_.Setting("DT"), "1 99");
+  EXPECT_EQ(LastPrivilegedCommand(), "STATUS 40 ZAMFI");
+  // Every file of the set, each archive and the group file, once.
+  std::size_t setFiles = 0;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(Form_Main->TmpDir + "DOWNLOAD"))
+    setFiles += entry.is_regular_file();
+  EXPECT_EQ(FilesSent().size(), setFiles + 1);
+  EXPECT_EQ(FilesSent().front(), "PC\\001.Z23");
+  EXPECT_EQ(FilesSent().back(), "PC\\GP.N23");
+
+  // Nothing changed: nothing is sent again.
+  printer_.ClearTranscript();
+  box = Run(true);
+  EXPECT_EQ(box.text, FormMessage->MsgDoneOk);
+  EXPECT_TRUE(FilesSent().empty());
+  EXPECT_EQ(LastPrivilegedCommand(), "STATUS 40 ZAMFI");
+
+  // Back from the printer: new data with the printer's title, no path,
+  // marked changed.
+  Daten().Group.Texts[0].Note = "not what the printer has";
+  box = Run(false);
+  EXPECT_EQ(box.title, QStringLiteral(" Printer - Daten öffnen"));
+  EXPECT_EQ(box.text, FormMessage->MsgDoneOk);
+  EXPECT_EQ(box.colour, TFormMessage::kGreen);
+  TFrameDaten& d = Daten();
+  EXPECT_EQ(d.Count, 99);
+  for (int i = 0; i < 99; ++i)
+    EXPECT_EQ(d.Group.Texts[static_cast<std::size_t>(i)], expected.Texts[static_cast<std::size_t>(i)]) << i;
+  EXPECT_EQ(d.Group.Note, "Gruppe");
+  EXPECT_EQ(d.PanelTitel->Caption(), QStringLiteral("Eier"));
+  EXPECT_EQ(d.PanelTitel->Hint(), QString());
+  EXPECT_TRUE(d.IsModified());
+  EXPECT_EQ(d.Selected, 0);
+  EXPECT_FALSE(d.RowImages[98]->isHidden());
+  EXPECT_EQ(LastPrivilegedCommand(), "STATUS 40 ZAMFI");
+}
+
+TEST_F(PrintDataTransfer, AChangedPrintTextGoesAlone) {
+  Open(3);
+  Connect();
+  ASSERT_EQ(Run(true).text, FormMessage->MsgDoneOk);
+  Daten().Group.Texts[1].Layers[0].Text = "Charge 7777";
+  printer_.ClearTranscript();
+  ASSERT_EQ(Run(true).text, FormMessage->MsgDoneOk);
+  // Its archive and its bitmap; its parameters and layer list are the same.
+  EXPECT_EQ(FilesSent(), (std::vector<std::string>{"PC\\002.Z23", "002\\BS.R23"}));
+}
+
+TEST_F(PrintDataTransfer, AnArchiveReachingOutOfItsFolderFailsTheUpload) {
+  Open(2);
+  Connect();
+  ASSERT_EQ(Run(true).text, FormMessage->MsgDoneOk);
+  printer_.PutFile("PC\\002.Z23", ziptest::BuildZip({{"../GP_002.j23", "outside"}}));
+  const Box box = Run(false);
+  EXPECT_EQ(box.text, FormMessage->MsgDoneFailed);
+  EXPECT_EQ(box.colour, TFormMessage::kRed);
+  EXPECT_FALSE(std::filesystem::exists(Form_Main->TmpDir + "GP_002.j23"));
+  EXPECT_EQ(Daten().Count, 0);  // closed, and closed it stays
+  EXPECT_EQ(LastPrivilegedCommand(), "STATUS 40 ZAMFI");
+}
+
+TEST_F(PrintDataTransfer, TheUsersInputWaitsWhileTheDeskHoldsIt) {
+  Open(3);
+  app::TransferDesk desk(*Form_Main);
+  desk.BlockInput(true);
+  apptest::PressKey(Form_Main, Qt::Key_End);
+  EXPECT_EQ(Daten().Selected, 0);
+  desk.BlockInput(false);
+  apptest::PressKey(Form_Main, Qt::Key_End);
+  EXPECT_EQ(Daten().Selected, 2);
+
+  // Let go when the desk goes, also when the printer thread ended before
+  // it could say so.
+  {
+    app::TransferDesk other(*Form_Main);
+    other.BlockInput(true);
+  }
+  apptest::PressKey(Form_Main, Qt::Key_Home);
+  EXPECT_EQ(Daten().Selected, 0);
+}
