@@ -12,7 +12,6 @@ namespace editor::ui {
 
 FontSample::FontSample(QWidget* parent) : platform::Panel(parent) {
   SetColor(platform::colours::kWhite);
-  SetBevels(platform::BevelKind::Lowered, platform::BevelKind::None);
 }
 
 void FontSample::SetSampleFont(const platform::FontDescription& font) {
@@ -29,7 +28,8 @@ void FontSample::SetText(const std::string& cp1252) {
 void FontSample::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), Qt::white);
-  platform::DrawBevel(p, rect().adjusted(0, 0, -1, -1), platform::BevelKind::Lowered);
+  p.setPen(QColor(128, 128, 128));
+  p.drawRect(rect().adjusted(0, 0, -1, -1));
   auto font = platform::FontRenderer::Instance().CreateFont(font_);
   if (!font) return;
   const QRect inner = rect().adjusted(2, 2, -2, -2);

@@ -51,11 +51,13 @@ void Bucket(QPainter& p) {
   p.drawPath(drop);
 }
 
+// Two dotted frames, the copy beside its original.
 void Selection(QPainter& p, QColor colour) {
-  QPen dots(colour, 1, Qt::DotLine);
-  p.setPen(dots);
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.setPen(QPen(colour, 2, Qt::DotLine));
   p.setBrush(Qt::NoBrush);
-  p.drawRect(3, 3, 17, 17);
+  p.drawRect(3, 3, 11, 11);
+  p.drawRect(10, 10, 11, 11);
 }
 
 void Scissors(QPainter& p) {
@@ -167,7 +169,7 @@ QPixmap PaintGlyphPixmap(PaintGlyph glyph) {
       p.drawEllipse(3, 5, 18, 14);
       break;
     case PaintGlyph::Fuellen: Bucket(p); break;
-    case PaintGlyph::Kopieren: Selection(p, QColor(0xA6, 0xCA, 0xF0).darker(150)); break;
+    case PaintGlyph::Kopieren: Selection(p, QColor(0, 0, 128)); break;
     case PaintGlyph::Ausschneiden: Scissors(p); break;
     case PaintGlyph::Einfuegen: Clipboard(p); break;
     case PaintGlyph::SchwarzWeiss: Halves(p, Qt::black, Qt::white); break;
