@@ -66,6 +66,7 @@ platform::Panel* AddPanel(QWidget* parent, const char* name, std::uint32_t colou
   panel->setObjectName(QString::fromLatin1(name));
   panel->SetColor(colour);
   panel->SetBevels(platform::BevelKind::Raised, platform::BevelKind::None);
+  panel->SetShowHint(true);
   return panel;
 }
 

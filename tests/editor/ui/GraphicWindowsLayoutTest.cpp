@@ -1,6 +1,6 @@
 // The graphic pane, the painter and the font chooser at their smallest:
 // every control inside its parent, no two controls of a bar on top of each
-// other, every caption wide enough for its text. With TARVIK_SCREENSHOT_DIR
+// other, every caption wide enough for its text. With TARVIK_SCREENSHOTS
 // set, each window is also saved there as a PNG to look at.
 #include <gtest/gtest.h>
 
@@ -38,7 +38,7 @@ class OneLayer : public editor::ui::GraphicPaneEditor {
 };
 
 void Save(QWidget* w, const char* name) {
-  const char* dir = std::getenv("TARVIK_SCREENSHOT_DIR");
+  const char* dir = std::getenv("TARVIK_SCREENSHOTS");
   if (!dir) return;
   QApplication::processEvents();
   EXPECT_TRUE(w->grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png"));
