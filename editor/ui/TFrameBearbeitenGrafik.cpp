@@ -1,0 +1,556 @@
+#include "editor/ui/TFrameBearbeitenGrafik.h"
+
+#include <QResizeEvent>
+#include <algorithm>
+#include <limits>
+#include <new>
+
+#include "editor/GraphicBitmap.h"
+#include "editor/GraphicPicture.h"
+#include "editor/GraphicSize.h"
+#include "editor/GraphicStops.h"
+#include "editor/ui/TForm_Paint.h"
+#include "filedialog/ui/TForm_FileDialog.h"
+#include "platform/Beep.h"
+#include "platform/qt/Fonts.h"
+#include "platform/qt/LanguageTexts.h"
+
+using editor::ui::grafik::AddBand;
+using editor::ui::grafik::AddRow;
+using editor::ui::grafik::AddStepControl;
+using editor::ui::grafik::AddToggleControl;
+using editor::ui::grafik::RepeatTimer;
+
+namespace {
+
+constexpr int kMinX = -600, kMaxX = 600;
+constexpr int kMinY = -50, kMaxY = 50;
+constexpr int kRepeatDelayMs = 500;
+constexpr int kRepeatMs = 25;
+constexpr std::uint32_t kRed = 255;
+
+// The signs sit at the outer ends of the two halves: the triangles of the
+// position buttons (left, right, down, up) after or before 15 blanks, the
+// size buttons' "-" and "+" after or before 20.
+const QString kPad15(15, QLatin1Char(' '));
+const QString kPad20(20, QLatin1Char(' '));
+const QString kLeft = QStringLiteral("\u25C4") + kPad15;
+const QString kRight = kPad15 + QStringLiteral("\u25BA");
+const QString kDown = QStringLiteral("\u25BC") + kPad15;
+const QString kUp = kPad15 + QStringLiteral("\u25B2");
+const QString kMinus = QStringLiteral("-") + kPad20;
+const QString kPlus = kPad20 + QStringLiteral("+");
+
+void Repaint(QObject* sender) {
+  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
+}
+
+int ToTag(long long v) {
+  return static_cast<int>(std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+}  // namespace
+
+TFrameBearbeitenGrafik::TFrameBearbeitenGrafik(editor::ui::GraphicPaneEditor* editor, QWidget* parent)
+    : QWidget(parent), editor_(editor) {
+  setObjectName(QStringLiteral("FrameBearbeitenGrafik"));
+  setFont(platform::VerdanaPx(11));
+  AlignTexts = {QStringLiteral("Frei"), QStringLiteral("Fix")};
+  ProportionalTexts = {QStringLiteral("Aus"), QStringLiteral("Ein")};
+  platform::RegisterTexts(this, "AlignTexts", AlignTexts);
+  platform::RegisterTexts(this, "ProportionalTexts", ProportionalTexts);
+  BuildForm();
+  Wire();
+
+  LabelAusrichten->setText(AlignTexts[0]);
+  LabelGrafikProportional->setText(ProportionalTexts[0]);
+  align_.ShowOn(false);
+  proportional_.ShowOn(false);
+  LabelGrafikBreite->Tag = 50;
+  LabelGrafikHoehe->Tag = 25;
+  x_.ClampAndShow(kMinX, kMaxX);
+  y_.ClampAndShow(kMinY, kMaxY);
+  width_.ClampAndShow(editor::kGraphicMinSize, editor::kGraphicMaxSize);
+  height_.ClampAndShow(editor::kGraphicMinSize, editor::kGraphicMaxSize);
+
+  Services.ChooseFile = [this](const QString& title, std::uint8_t mode) -> std::optional<std::string> {
+    if (!Form_FileDialog) return std::nullopt;
+    return editor::ui::ChooseGraphicFile(*Form_FileDialog, Folders, title, mode);
+  };
+  Services.Paint = [](const platform::Bitmap& picture) {
+    PaintOutcome outcome;
+    if (!Form_Paint) return outcome;
+    outcome.Result = Form_Paint->SetBitmap(picture);
+    if (outcome.Result != 0) return outcome;
+    outcome.Result = Form_Paint->ShowModal();
+    if (outcome.Result == 1) outcome.Picture = Form_Paint->Picture();
+    return outcome;
+  };
+  resize(928, 3 * editor::ui::grafik::kRowHeight);
+  hide();
+}
+
+void TFrameBearbeitenGrafik::BuildForm() {
+  PanelPosition = AddRow(this, QStringLiteral("PanelPosition"), QStringLiteral("LabelPositionTitel"),
+                         QStringLiteral("Position"), LabelPositionTitel);
+  PanelAusrichtenShow = AddBand(PanelPosition, QStringLiteral("PanelAusrichtenShow"));
+  align_ = AddToggleControl(PanelPosition, QStringLiteral("PanelAusrichten"), QStringLiteral("Ausrichten"), 0);
+  x_ = AddStepControl(PanelPosition, QStringLiteral("PanelPositionX"), QStringLiteral("Horizontal"), kLeft, kRight, 1);
+  y_ = AddStepControl(PanelPosition, QStringLiteral("PanelPositionY"), QStringLiteral("Vertikal"), kDown, kUp, 2);
+
+  PanelGrafik = AddRow(this, QStringLiteral("PanelGrafik"), QStringLiteral("LabelGrafikTitel"),
+                       QStringLiteral("Gr\u00f6sse"), LabelGrafikTitel);
+  PanelGrafikProportionalShow = AddBand(PanelGrafik, QStringLiteral("PanelGrafikProportionalShow"));
+  proportional_ =
+      AddToggleControl(PanelGrafik, QStringLiteral("PanelGrafikProportional"), QStringLiteral("Proportional"), 0);
+  width_ = AddStepControl(PanelGrafik, QStringLiteral("PanelGrafikBreite"), QStringLiteral("Breite"), kMinus, kPlus, 1);
+  height_ = AddStepControl(PanelGrafik, QStringLiteral("PanelGrafikHoehe"), QStringLiteral("H\u00f6he"), kMinus, kPlus, 2);
+
+  PanelWerkzeug = AddRow(this, QStringLiteral("PanelWerkzeug"), QStringLiteral("LabelWerkzeugTitel"),
+                         QStringLiteral("Grafik"), LabelWerkzeugTitel);
+  auto tool = [this](int column, const char* panelName, const char* buttonName, const QString& caption,
+                     platform::Panel*& panel, platform::SpeedButton*& button) {
+    platform::AddButtonPanel(PanelWerkzeug,
+                             QRect(editor::ui::grafik::ColumnX(column), editor::ui::grafik::kControlTop,
+                                   editor::ui::grafik::kControlWidth, editor::ui::grafik::kControlHeight),
+                             caption, panel, button);
+    panel->setObjectName(QString::fromLatin1(panelName));
+    button->setObjectName(QString::fromLatin1(buttonName));
+    button->setFont(platform::VerdanaPx(12, true));
+  };
+  tool(0, "PanelWerkzeugRuskavel", "SpeedButtonWerkzeugRuskavel", QStringLiteral("Bearbeiten"), PanelWerkzeugRuskavel,
+       SpeedButtonWerkzeugRuskavel);
+  tool(1, "PanelWerkzeugImportieren", "SpeedButtonWerkzeugImportieren", QStringLiteral("Importieren"),
+       PanelWerkzeugImportieren, SpeedButtonWerkzeugImportieren);
+  tool(2, "PanelWerkzeugExportieren", "SpeedButtonWerkzeugExportieren", QStringLiteral("Exportieren"),
+       PanelWerkzeugExportieren, SpeedButtonWerkzeugExportieren);
+
+  PanelAusrichten = align_.Panel;
+  SpeedButtonAusrichten = align_.Button;
+  LabelAusrichtenTitel = align_.Title;
+  LabelAusrichten = align_.Value;
+  PanelPositionX = x_.Panel;
+  LabelPositionXTitel = x_.Title;
+  LabelPositionX = x_.Value;
+  SpeedButtonPositionXDown = x_.Down;
+  SpeedButtonPositionXUp = x_.Up;
+  PanelPositionY = y_.Panel;
+  LabelPositionYTitel = y_.Title;
+  LabelPositionY = y_.Value;
+  SpeedButtonPositionYDown = y_.Down;
+  SpeedButtonPositionYUp = y_.Up;
+  PanelGrafikProportional = proportional_.Panel;
+  SpeedButtonGrafikProportional = proportional_.Button;
+  LabelGrafikProportionalTitel = proportional_.Title;
+  LabelGrafikProportional = proportional_.Value;
+  PanelGrafikBreite = width_.Panel;
+  LabelGrafikBreiteTitel = width_.Title;
+  LabelGrafikBreite = width_.Value;
+  SpeedButtonGrafikBreiteDown = width_.Down;
+  SpeedButtonGrafikBreiteUp = width_.Up;
+  PanelGrafikHoehe = height_.Panel;
+  LabelGrafikHoeheTitel = height_.Title;
+  LabelGrafikHoehe = height_.Value;
+  SpeedButtonGrafikHoeheDown = height_.Down;
+  SpeedButtonGrafikHoeheUp = height_.Up;
+
+  auto timer = [this](const char* name) {
+    auto* t = new RepeatTimer(this);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setInterval(kRepeatDelayMs);
+    return t;
+  };
+  TimerHorizontal = timer("TimerHorizontal");
+  TimerVertikal = timer("TimerVertikal");
+  TimerBreite = timer("TimerBreite");
+  TimerHoehe = timer("TimerHoehe");
+}
+
+void TFrameBearbeitenGrafik::Wire() {
+  using G = TFrameBearbeitenGrafik;
+  auto on = [this](QAbstractButton* b, void (G::*click)(QObject*), void (G::*down)(QObject*), void (G::*up)(QObject*)) {
+    connect(b, &QAbstractButton::clicked, this, [this, b, click] { (this->*click)(b); });
+    if (down) connect(b, &QAbstractButton::pressed, this, [this, b, down] { (this->*down)(b); });
+    if (up) connect(b, &QAbstractButton::released, this, [this, b, up] { (this->*up)(b); });
+  };
+  on(SpeedButtonPositionXDown, &G::SpeedButtonPositionXDownClick, &G::SpeedButtonPositionXDownMouseDown,
+     &G::SpeedButtonPositionXDownMouseUp);
+  on(SpeedButtonPositionXUp, &G::SpeedButtonPositionXUpClick, &G::SpeedButtonPositionXUpMouseDown,
+     &G::SpeedButtonPositionXUpMouseUp);
+  on(SpeedButtonPositionYDown, &G::SpeedButtonPositionYDownClick, &G::SpeedButtonPositionYDownMouseDown,
+     &G::SpeedButtonPositionYDownMouseUp);
+  on(SpeedButtonPositionYUp, &G::SpeedButtonPositionYUpClick, &G::SpeedButtonPositionYUpMouseDown,
+     &G::SpeedButtonPositionYUpMouseUp);
+  on(SpeedButtonGrafikBreiteDown, &G::SpeedButtonGrafikBreiteDownClick, &G::SpeedButtonGrafikBreiteDownMouseDown,
+     &G::SpeedButtonGrafikBreiteDownMouseUp);
+  on(SpeedButtonGrafikBreiteUp, &G::SpeedButtonGrafikBreiteUpClick, &G::SpeedButtonGrafikBreiteUpMouseDown,
+     &G::SpeedButtonGrafikBreiteUpMouseUp);
+  on(SpeedButtonGrafikHoeheDown, &G::SpeedButtonGrafikHoeheDownClick, &G::SpeedButtonGrafikHoeheDownMouseDown,
+     &G::SpeedButtonGrafikHoeheDownMouseUp);
+  on(SpeedButtonGrafikHoeheUp, &G::SpeedButtonGrafikHoeheUpClick, &G::SpeedButtonGrafikHoeheUpMouseDown,
+     &G::SpeedButtonGrafikHoeheUpMouseUp);
+  on(SpeedButtonAusrichten, &G::SpeedButtonAusrichtenClick, nullptr, nullptr);
+  on(SpeedButtonGrafikProportional, &G::SpeedButtonGrafikProportionalClick, nullptr, nullptr);
+  on(SpeedButtonWerkzeugRuskavel, &G::SpeedButtonWerkzeugRuskavelClick, nullptr, nullptr);
+  on(SpeedButtonWerkzeugImportieren, &G::SpeedButtonWerkzeugImportierenClick, nullptr, nullptr);
+  on(SpeedButtonWerkzeugExportieren, &G::SpeedButtonWerkzeugExportierenClick, nullptr, nullptr);
+  connect(TimerHorizontal, &QTimer::timeout, this, [this] { TimerHorizontalTimer(); });
+  connect(TimerVertikal, &QTimer::timeout, this, [this] { TimerVertikalTimer(); });
+  connect(TimerBreite, &QTimer::timeout, this, [this] { TimerBreiteTimer(); });
+  connect(TimerHoehe, &QTimer::timeout, this, [this] { TimerHoeheTimer(); });
+}
+
+void TFrameBearbeitenGrafik::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const int w = width();
+  const int h = editor::ui::grafik::kRowHeight;
+  PanelPosition->setGeometry(0, 0, w, h);
+  PanelGrafik->setGeometry(0, h, w, h);
+  PanelWerkzeug->setGeometry(0, 2 * h, w, h);
+}
+
+// ---- Filling and storing ----------------------------------------------------
+
+void TFrameBearbeitenGrafik::FillFromLayer(int layer) {
+  const printdata::LayerObject* l = editor_->WorkLayer(layer);
+  if (!l) return;
+  LabelPositionX->Tag = l->PosX;
+  LabelPositionY->Tag = l->PosY;
+  // The numbers are shown as the layer holds them; the limits only mark
+  // the buttons.
+  x_.ClampAndShow(std::min(kMinX, LabelPositionX->Tag), std::max(kMaxX, LabelPositionX->Tag));
+  y_.ClampAndShow(std::min(kMinY, LabelPositionY->Tag), std::max(kMaxY, LabelPositionY->Tag));
+  LabelAusrichten->Tag = 0;
+  SpeedButtonAusrichtenClick(SpeedButtonAusrichten);
+  LabelGrafikBreite->Tag = l->GraphicWidth;
+  LabelGrafikHoehe->Tag = l->GraphicHeight;
+  width_.ClampAndShow(std::min(editor::kGraphicMinSize, l->GraphicWidth), std::max(editor::kGraphicMaxSize, l->GraphicWidth));
+  height_.ClampAndShow(std::min(editor::kGraphicMinSize, l->GraphicHeight),
+                       std::max(editor::kGraphicMaxSize, l->GraphicHeight));
+  LabelGrafikProportional->Tag = 0;
+  SpeedButtonGrafikProportionalClick(SpeedButtonGrafikProportional);
+  LoadBitmap(layer);
+}
+
+void TFrameBearbeitenGrafik::SetPosition(long long x, long long y) {
+  LabelPositionX->Tag = ToTag(x);
+  LabelPositionY->Tag = ToTag(y);
+  ApplyPositionX();
+  ApplyPositionY();
+}
+
+void TFrameBearbeitenGrafik::StoreLayer() {
+  if (editor_->Loading()) return;
+  const int current = editor_->CurrentLayer();
+  printdata::LayerObject* l = editor_->WorkLayer(current);
+  if (!l) return;
+  l->PosX = LabelPositionX->Tag;
+  l->PosY = LabelPositionY->Tag;
+  l->GraphicHeight = LabelGrafikHoehe->Tag;
+  l->GraphicWidth = LabelGrafikBreite->Tag;
+  editor_->RenderLayer(current, kRed);
+}
+
+void TFrameBearbeitenGrafik::ShowPositionNumbers(bool shown) {
+  LabelPositionX->setVisible(shown);
+  LabelPositionY->setVisible(shown);
+}
+
+void TFrameBearbeitenGrafik::LoadBitmap(int layer) {
+  if (layer < 0 || layer > 4) return;
+  const printdata::LayerObject* l = editor_->WorkLayer(layer);
+  if (!l) return;
+  Image_Bearbeiten = editor::PixelsToBitmap(l->GraphicWidth, l->GraphicHeight, l->Pixels);
+  Image_BearbeitenMonochrome = false;
+  Image_Bearbeiten1 = Image_Bearbeiten;
+}
+
+void TFrameBearbeitenGrafik::StoreBitmap(int layer) {
+  if (layer < 0 || layer > 4) return;
+  printdata::LayerObject* l = editor_->WorkLayer(layer);
+  if (!l) return;
+  l->GraphicWidth = Image_Bearbeiten1.Width();
+  l->GraphicHeight = Image_Bearbeiten1.Height();
+  l->Pixels = editor::BitmapToPixels(Image_Bearbeiten1);
+}
+
+// ---- Position ------------------------------------------------------------------
+
+void TFrameBearbeitenGrafik::ApplyPositionX() {
+  x_.ClampAndShow(kMinX, kMaxX);
+  StoreLayer();
+}
+
+void TFrameBearbeitenGrafik::ApplyPositionY() {
+  y_.ClampAndShow(kMinY, kMaxY);
+  StoreLayer();
+}
+
+void TFrameBearbeitenGrafik::StepX(bool up) {
+  std::int64_t x = LabelPositionX->Tag;
+  if (FixedStops())
+    x = editor::NextStopX(x, up, editor::StopsX(editor_->PrintFieldDots(), LabelGrafikBreite->Tag));
+  else
+    x += up ? 1 : -1;
+  LabelPositionX->Tag = ToTag(x);
+  ApplyPositionX();
+}
+
+void TFrameBearbeitenGrafik::StepY(bool up) {
+  std::int64_t y = LabelPositionY->Tag;
+  if (FixedStops())
+    y = editor::NextStopY(y, up, editor::StopsY(LabelGrafikHoehe->Tag));
+  else
+    y += up ? 1 : -1;
+  LabelPositionY->Tag = ToTag(y);
+  ApplyPositionY();
+}
+
+// ---- Size ------------------------------------------------------------------------
+
+void TFrameBearbeitenGrafik::ApplyWidth() {
+  width_.ClampAndShow(editor::kGraphicMinSize, editor::kGraphicMaxSize);
+  if (Proportional()) {
+    LabelGrafikHoehe->Tag = editor::ProportionalSide(LabelGrafikBreite->Tag, RefWidth, RefHeight);
+    height_.ClampAndShow(editor::kGraphicMinSize, editor::kGraphicMaxSize);
+  }
+  Rescale();
+}
+
+void TFrameBearbeitenGrafik::ApplyHeight() {
+  height_.ClampAndShow(editor::kGraphicMinSize, editor::kGraphicMaxSize);
+  if (Proportional()) {
+    LabelGrafikBreite->Tag = editor::ProportionalSide(LabelGrafikHoehe->Tag, RefHeight, RefWidth);
+    width_.ClampAndShow(editor::kGraphicMinSize, editor::kGraphicMaxSize);
+  }
+  Rescale();
+}
+
+// The scaled bitmap is drawn anew from the unscaled one, so repeated size
+// steps lose no detail; then the layer takes it.
+void TFrameBearbeitenGrafik::Rescale() {
+  try {
+    Image_Bearbeiten1 = editor::StretchBitmap(Image_Bearbeiten, LabelGrafikBreite->Tag, LabelGrafikHoehe->Tag,
+                                              Image_BearbeitenMonochrome);
+  } catch (const std::bad_alloc&) {
+    // The layer keeps its size and pixels; the numbers follow the bitmap.
+    platform::Beep(platform::BeepKind::Error);
+    LabelGrafikBreite->Tag = Image_Bearbeiten1.Width();
+    LabelGrafikHoehe->Tag = Image_Bearbeiten1.Height();
+    width_.ClampAndShow(editor::kGraphicMinSize, editor::kGraphicMaxSize);
+    height_.ClampAndShow(editor::kGraphicMinSize, editor::kGraphicMaxSize);
+    return;
+  }
+  StoreBitmap(editor_->EditorView());
+  StoreLayer();
+}
+
+// ---- Step buttons ---------------------------------------------------------------
+
+void TFrameBearbeitenGrafik::HideMenus() { editor_->HideMenuFrames(); }
+
+void TFrameBearbeitenGrafik::StartRepeat(RepeatTimer* timer, int direction, bool position,
+                                         void (TFrameBearbeitenGrafik::*apply)()) {
+  // Fixed stops do not repeat: holding a position button moves one stop.
+  if (position && FixedStops()) return;
+  timer->Tag = direction;
+  timer->setInterval(kRepeatDelayMs);
+  timer->start();
+  (this->*apply)();
+}
+
+void TFrameBearbeitenGrafik::StopRepeat(RepeatTimer* timer) {
+  timer->setInterval(kRepeatDelayMs);
+  timer->stop();
+}
+
+void TFrameBearbeitenGrafik::SpeedButtonPositionXDownClick(QObject* sender) {
+  Repaint(sender);
+  HideMenus();
+  StepX(false);
+}
+void TFrameBearbeitenGrafik::SpeedButtonPositionXUpClick(QObject* sender) {
+  Repaint(sender);
+  HideMenus();
+  StepX(true);
+}
+void TFrameBearbeitenGrafik::SpeedButtonPositionXDownMouseDown(QObject*) {
+  StartRepeat(TimerHorizontal, -1, true, &TFrameBearbeitenGrafik::ApplyPositionX);
+}
+void TFrameBearbeitenGrafik::SpeedButtonPositionXUpMouseDown(QObject*) {
+  StartRepeat(TimerHorizontal, 1, true, &TFrameBearbeitenGrafik::ApplyPositionX);
+}
+void TFrameBearbeitenGrafik::SpeedButtonPositionXDownMouseUp(QObject*) { StopRepeat(TimerHorizontal); }
+void TFrameBearbeitenGrafik::SpeedButtonPositionXUpMouseUp(QObject*) { StopRepeat(TimerHorizontal); }
+
+void TFrameBearbeitenGrafik::SpeedButtonPositionYDownClick(QObject* sender) {
+  Repaint(sender);
+  HideMenus();
+  StepY(false);
+}
+void TFrameBearbeitenGrafik::SpeedButtonPositionYUpClick(QObject* sender) {
+  Repaint(sender);
+  HideMenus();
+  StepY(true);
+}
+void TFrameBearbeitenGrafik::SpeedButtonPositionYDownMouseDown(QObject*) {
+  StartRepeat(TimerVertikal, -1, true, &TFrameBearbeitenGrafik::ApplyPositionY);
+}
+void TFrameBearbeitenGrafik::SpeedButtonPositionYUpMouseDown(QObject*) {
+  StartRepeat(TimerVertikal, 1, true, &TFrameBearbeitenGrafik::ApplyPositionY);
+}
+void TFrameBearbeitenGrafik::SpeedButtonPositionYDownMouseUp(QObject*) { StopRepeat(TimerVertikal); }
+void TFrameBearbeitenGrafik::SpeedButtonPositionYUpMouseUp(QObject*) { StopRepeat(TimerVertikal); }
+
+void TFrameBearbeitenGrafik::SpeedButtonGrafikBreiteDownClick(QObject* sender) {
+  Repaint(sender);
+  HideMenus();
+  LabelGrafikBreite->Tag = ToTag(static_cast<long long>(LabelGrafikBreite->Tag) - 1);
+  ApplyWidth();
+}
+void TFrameBearbeitenGrafik::SpeedButtonGrafikBreiteUpClick(QObject* sender) {
+  Repaint(sender);
+  HideMenus();
+  LabelGrafikBreite->Tag = ToTag(static_cast<long long>(LabelGrafikBreite->Tag) + 1);
+  ApplyWidth();
+}
+void TFrameBearbeitenGrafik::SpeedButtonGrafikBreiteDownMouseDown(QObject*) {
+  StartRepeat(TimerBreite, -1, false, &TFrameBearbeitenGrafik::ApplyWidth);
+}
+void TFrameBearbeitenGrafik::SpeedButtonGrafikBreiteUpMouseDown(QObject*) {
+  StartRepeat(TimerBreite, 1, false, &TFrameBearbeitenGrafik::ApplyWidth);
+}
+void TFrameBearbeitenGrafik::SpeedButtonGrafikBreiteDownMouseUp(QObject*) { StopRepeat(TimerBreite); }
+void TFrameBearbeitenGrafik::SpeedButtonGrafikBreiteUpMouseUp(QObject*) { StopRepeat(TimerBreite); }
+
+void TFrameBearbeitenGrafik::SpeedButtonGrafikHoeheDownClick(QObject* sender) {
+  Repaint(sender);
+  HideMenus();
+  LabelGrafikHoehe->Tag = ToTag(static_cast<long long>(LabelGrafikHoehe->Tag) - 1);
+  ApplyHeight();
+}
+void TFrameBearbeitenGrafik::SpeedButtonGrafikHoeheUpClick(QObject* sender) {
+  Repaint(sender);
+  HideMenus();
+  LabelGrafikHoehe->Tag = ToTag(static_cast<long long>(LabelGrafikHoehe->Tag) + 1);
+  ApplyHeight();
+}
+void TFrameBearbeitenGrafik::SpeedButtonGrafikHoeheDownMouseDown(QObject*) {
+  StartRepeat(TimerHoehe, -1, false, &TFrameBearbeitenGrafik::ApplyHeight);
+}
+void TFrameBearbeitenGrafik::SpeedButtonGrafikHoeheUpMouseDown(QObject*) {
+  StartRepeat(TimerHoehe, 1, false, &TFrameBearbeitenGrafik::ApplyHeight);
+}
+void TFrameBearbeitenGrafik::SpeedButtonGrafikHoeheDownMouseUp(QObject*) { StopRepeat(TimerHoehe); }
+void TFrameBearbeitenGrafik::SpeedButtonGrafikHoeheUpMouseUp(QObject*) { StopRepeat(TimerHoehe); }
+
+void TFrameBearbeitenGrafik::TimerHorizontalTimer() {
+  TimerHorizontal->setInterval(kRepeatMs);
+  LabelPositionX->Tag = ToTag(static_cast<long long>(LabelPositionX->Tag) + TimerHorizontal->Tag);
+  ApplyPositionX();
+}
+void TFrameBearbeitenGrafik::TimerVertikalTimer() {
+  TimerVertikal->setInterval(kRepeatMs);
+  LabelPositionY->Tag = ToTag(static_cast<long long>(LabelPositionY->Tag) + TimerVertikal->Tag);
+  ApplyPositionY();
+}
+void TFrameBearbeitenGrafik::TimerBreiteTimer() {
+  TimerBreite->setInterval(kRepeatMs);
+  LabelGrafikBreite->Tag = ToTag(static_cast<long long>(LabelGrafikBreite->Tag) + TimerBreite->Tag);
+  ApplyWidth();
+}
+void TFrameBearbeitenGrafik::TimerHoeheTimer() {
+  TimerHoehe->setInterval(kRepeatMs);
+  LabelGrafikHoehe->Tag = ToTag(static_cast<long long>(LabelGrafikHoehe->Tag) + TimerHoehe->Tag);
+  ApplyHeight();
+}
+
+// ---- Toggles ------------------------------------------------------------------------
+
+void TFrameBearbeitenGrafik::SpeedButtonAusrichtenClick(QObject* sender) {
+  Repaint(sender);
+  const bool on = LabelAusrichten->Tag == 0;
+  LabelAusrichten->Tag = on ? 1 : 0;
+  LabelAusrichten->setText(AlignTexts[on ? 1 : 0]);
+  align_.ShowOn(on);
+  PanelAusrichtenShow->setVisible(on);
+}
+
+void TFrameBearbeitenGrafik::SpeedButtonGrafikProportionalClick(QObject* sender) {
+  Repaint(sender);
+  const bool on = LabelGrafikProportional->Tag == 0;
+  LabelGrafikProportional->Tag = on ? 1 : 0;
+  LabelGrafikProportional->setText(ProportionalTexts[on ? 1 : 0]);
+  proportional_.ShowOn(on);
+  PanelGrafikProportionalShow->setVisible(on);
+  if (on) {
+    RefWidth = LabelGrafikBreite->Tag;
+    RefHeight = LabelGrafikHoehe->Tag;
+  }
+}
+
+// ---- Tools -------------------------------------------------------------------------------
+
+QString TFrameBearbeitenGrafik::ToolDialogTitle(const platform::SpeedButton* button) const {
+  return QStringLiteral("%1 - %2").arg(LabelWerkzeugTitel->text(), button->Caption());
+}
+
+void TFrameBearbeitenGrafik::SpeedButtonWerkzeugRuskavelClick(QObject* sender) {
+  Repaint(sender);
+  HideMenus();
+  if (!Services.Paint) return;
+  PaintOutcome outcome = Services.Paint(Image_Bearbeiten1);
+  if (outcome.Result < 0) {
+    platform::Beep(platform::BeepKind::Error);
+    return;
+  }
+  if (outcome.Result != 1 || outcome.Picture.Width() <= 0 || outcome.Picture.Height() <= 0) return;
+  // Painting fixes the present size: the painted bitmap becomes the
+  // unscaled one as well.
+  Image_Bearbeiten = std::move(outcome.Picture);
+  Image_BearbeitenMonochrome = false;
+  Image_Bearbeiten1 = Image_Bearbeiten;
+  LabelGrafikBreite->Tag = Image_Bearbeiten1.Width();
+  LabelGrafikHoehe->Tag = Image_Bearbeiten1.Height();
+  width_.ClampAndShow(editor::kGraphicMinSize, editor::kGraphicMaxSize);
+  height_.ClampAndShow(editor::kGraphicMinSize, editor::kGraphicMaxSize);
+  StoreBitmap(editor_->EditorView());
+  StoreLayer();
+}
+
+void TFrameBearbeitenGrafik::SpeedButtonWerkzeugImportierenClick(QObject* sender) {
+  Repaint(sender);
+  HideMenus();
+  if (!Services.ChooseFile) return;
+  const std::optional<std::string> file = Services.ChooseFile(ToolDialogTitle(SpeedButtonWerkzeugImportieren), 0);
+  if (!file) return;
+  platform::Result<editor::GraphicPicture> read = editor::ReadGraphicPicture(*file);
+  if (!read) {
+    // A file that cannot be read changes nothing.
+    platform::Beep(platform::BeepKind::Error);
+    return;
+  }
+  // A picture larger than a graphic can be is taken in at the largest size
+  // with its sides' ratio; the unscaled bitmap keeps all of it.
+  const editor::GraphicSize size = editor::FitGraphicSize(read->Picture.Width(), read->Picture.Height());
+  Image_Bearbeiten = std::move(read->Picture);
+  Image_BearbeitenMonochrome = read->Monochrome;
+  Image_Bearbeiten1 = editor::StretchBitmap(Image_Bearbeiten, size.Width, size.Height, Image_BearbeitenMonochrome);
+  LabelGrafikBreite->Tag = size.Width;
+  LabelGrafikHoehe->Tag = size.Height;
+  width_.ClampAndShow(editor::kGraphicMinSize, editor::kGraphicMaxSize);
+  height_.ClampAndShow(editor::kGraphicMinSize, editor::kGraphicMaxSize);
+  StoreBitmap(editor_->EditorView());
+  StoreLayer();
+  LabelGrafikProportional->Tag = 0;
+  SpeedButtonGrafikProportionalClick(SpeedButtonGrafikProportional);
+}
+
+void TFrameBearbeitenGrafik::SpeedButtonWerkzeugExportierenClick(QObject* sender) {
+  Repaint(sender);
+  HideMenus();
+  if (!Services.ChooseFile) return;
+  const std::optional<std::string> file = Services.ChooseFile(ToolDialogTitle(SpeedButtonWerkzeugExportieren), 1);
+  if (!file) return;
+  if (!editor::WriteGraphicPicture(*file, Image_Bearbeiten)) platform::Beep(platform::BeepKind::Error);
+}
