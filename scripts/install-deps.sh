@@ -12,6 +12,7 @@ libasound2-dev
 fonts-liberation2 fonts-dejavu-core
 xvfb xauth
 7zip libarchive-tools unzip zip stm32flash
+python3-pyftpdlib
 "
 
 missing=""
