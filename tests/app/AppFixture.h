@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/fetch/FetchSettings.h"
 #include "platform/Beep.h"
 #include "support/FakeTime.h"
 #include "support/TempDir.h"
@@ -36,6 +37,10 @@ class AppFixture : public ::testing::Test {
   std::vector<platform::BeepKind> beeps_;
   std::vector<SystemBox> boxes_;
 };
+
+// Fetch settings that reach nothing: a closed loopback port, no host names.
+// The program's windows run their fetch threads on these in the tests.
+app::FetchSettings OfflineFetchSettings();
 
 // Runs `step` once the next modal dialog has started its own event loop.
 void WhenModal(std::function<void()> step);
