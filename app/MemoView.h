@@ -1,39 +1,35 @@
 #pragma once
-// A memo as the info and quick-help windows show it: lines of text on the
-// panel's colour, no border, no scrolling, not editable. It keeps its
-// colours when its panel is disabled (the panel is, so that the text takes
-// no input).
-#include <QPlainTextEdit>
+// Lines of text as the info and quick-help windows show them: on the
+// background colour, no border, no scrolling, nothing to edit. A line
+// follows every font height + 2 pixels, the step of Courier New for which
+// the windows' heights are made (a 16-pixel font, 24 lines in 432 pixels),
+// whatever face stands in for it here.
 #include <QStringList>
+#include <QWidget>
 #include <cstdint>
-
-#include "platform/qt/Colour.h"
 
 namespace app {
 
-inline QPlainTextEdit* MakeMemo(QWidget* parent, const QFont& font, std::uint32_t textColour,
-                                std::uint32_t background) {
-  auto* memo = new QPlainTextEdit(parent);
-  memo->setReadOnly(true);
-  memo->setFrameShape(QFrame::NoFrame);
-  memo->setFocusPolicy(Qt::NoFocus);
-  memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-  memo->setTextInteractionFlags(Qt::NoTextInteraction);
-  memo->document()->setDocumentMargin(0);
-  memo->setFont(font);
-  QPalette pal = memo->palette();
-  for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    pal.setColor(g, QPalette::Base, platform::VclColor(background));
-    pal.setColor(g, QPalette::Text, platform::VclColor(textColour));
-  }
-  memo->setPalette(pal);
-  return memo;
-}
+class MemoView : public QWidget {
+  Q_OBJECT
 
-inline QStringList MemoLines(const QPlainTextEdit* memo) {
-  return memo->toPlainText().split(QLatin1Char('\n'));
-}
+ public:
+  MemoView(QWidget* parent, const QFont& font, std::uint32_t textColour, std::uint32_t background);
+
+  void SetLines(const QStringList& lines);
+  const QStringList& Lines() const { return lines_; }
+  // Pixels from one line to the next.
+  int LineStep() const;
+  // The room the lines take.
+  QSize TextSize() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QStringList lines_;
+  std::uint32_t textColour_;
+  std::uint32_t background_;
+};
 
 }  // namespace app

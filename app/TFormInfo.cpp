@@ -43,7 +43,7 @@ TFormInfo::TFormInfo(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::Customize
   PanelMain->setGeometry(0, 0, kWidth, kMainHeight);
   // The text takes no input.
   PanelMain->setEnabled(false);
-  Memo = app::MakeMemo(PanelMain, CourierNewPx(15), kTeal, kLightGrey);
+  Memo = new app::MemoView(PanelMain, CourierNewPx(15), kTeal, kLightGrey);
   Memo->setGeometry(8, 8, kWidth - 16, kMainHeight - 16);
   NAME_AFTER_MEMBER(Memo);
 
@@ -80,7 +80,7 @@ TFormInfo::~TFormInfo() {
 }
 
 void TFormInfo::FillMemo(int language) {
-  Memo->setPlainText(app::InfoLines(language, platform::PcIdentifier()).join(QLatin1Char('\n')));
+  Memo->SetLines(app::InfoLines(language, platform::PcIdentifier()));
 }
 
 void TFormInfo::showEvent(QShowEvent* event) {

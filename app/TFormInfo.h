@@ -4,8 +4,8 @@
 // maker's e-mail contact, home pages and support page. The help menu shows
 // it and acts on the button that closed it.
 #include <QDialog>
-#include <QPlainTextEdit>
 
+#include "app/MemoView.h"
 #include "platform/qt/Panel.h"
 #include "platform/qt/SpeedButton.h"
 
@@ -21,7 +21,7 @@ class TFormInfo : public QDialog {
   ~TFormInfo() override;
 
   platform::Panel* PanelMain;
-  QPlainTextEdit* Memo;
+  app::MemoView* Memo;
   platform::Panel* PanelUnten;
   platform::Panel* PanelEmail;
   platform::SpeedButton* SpeedButtonEmail;

@@ -106,7 +106,7 @@ TFormSchnellhilfe::TFormSchnellhilfe(QWidget* owner)
   PanelMain = new platform::Panel(this);
   PanelMain->SetColor(kLightGrey);
   PanelMain->setEnabled(false);
-  Memo = app::MakeMemo(PanelMain, CourierNewPx(16), kNavy, kLightGrey);
+  Memo = new app::MemoView(PanelMain, CourierNewPx(16), kNavy, kLightGrey);
   NAME_AFTER_MEMBER(Memo);
   PanelUnten = platform::AddButtonRow(this, QRect(0, 288, kWidth, kBottomHeight));
   platform::AddButtonPanel(PanelUnten, QRect(153, 9, 88, 48), QStringLiteral("Abbrechen"), PanelOK, SpeedButtonOK);
@@ -131,7 +131,7 @@ void TFormSchnellhilfe::Fill(const std::array<QString, 50>& list, int entries, i
   setWindowTitle(list[0]);
   QStringList lines;
   for (int i = 1; i < entries - 1; ++i) lines << list[static_cast<std::size_t>(i)];
-  Memo->setPlainText(lines.join(QLatin1Char('\n')));
+  Memo->SetLines(lines);
   SpeedButtonOK->SetCaption(list[static_cast<std::size_t>(entries - 1)]);
   PanelMain->setGeometry(0, 0, kWidth, mainHeight);
   Memo->setGeometry(8, 8, kWidth - 16, mainHeight - 15);

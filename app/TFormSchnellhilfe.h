@@ -3,10 +3,10 @@
 // view, editor or printer settings). Each page's "?" button shows it
 // modally (FormSchnellhilfe->exec()).
 #include <QDialog>
-#include <QPlainTextEdit>
 #include <QString>
 #include <array>
 
+#include "app/MemoView.h"
 #include "platform/qt/Panel.h"
 #include "platform/qt/SpeedButton.h"
 
@@ -16,7 +16,7 @@ class TFormSchnellhilfe : public QDialog {
   ~TFormSchnellhilfe() override;
 
   platform::Panel* PanelMain;
-  QPlainTextEdit* Memo;
+  app::MemoView* Memo;
   platform::Panel* PanelUnten;
   platform::Panel* PanelOK;
   platform::SpeedButton* SpeedButtonOK;

@@ -186,11 +186,11 @@ TEST(InfoText, LabelsPerLanguageAndTheIdentifier) {
 
 TEST_F(Help, InfoWindowShowsTheCurrentLanguage) {
   const QString id = QStringLiteral("%1").arg(platform::PcIdentifier(), 8, 16, QLatin1Char('0')).toUpper();
-  EXPECT_EQ(app::MemoLines(FormInfo->Memo)[2], QStringLiteral("ID:      ") + id) << "German until first shown";
+  EXPECT_EQ(FormInfo->Memo->Lines()[2], QStringLiteral("ID:      ") + id) << "German until first shown";
   Language(3);
   apptest::WhenModal([] { FormInfo->SpeedButtonAbbrechen->click(); });
   FormInfo->exec();
-  EXPECT_EQ(app::MemoLines(FormInfo->Memo), app::InfoLines(3, platform::PcIdentifier()));
+  EXPECT_EQ(FormInfo->Memo->Lines(), app::InfoLines(3, platform::PcIdentifier()));
 }
 
 TEST_F(Help, QuickHelpOfThePageShown) {
@@ -209,7 +209,7 @@ TEST_F(Help, QuickHelpOfThePageShown) {
       p->setVisible(p == c.page);
     apptest::WhenModal([&c] {
       EXPECT_EQ(FormSchnellhilfe->windowTitle(), c.caption);
-      EXPECT_EQ(app::MemoLines(FormSchnellhilfe->Memo).size(), static_cast<qsizetype>(c.lines));
+      EXPECT_EQ(FormSchnellhilfe->Memo->Lines().size(), static_cast<qsizetype>(c.lines));
       EXPECT_EQ(FormSchnellhilfe->height(), c.height);
       EXPECT_EQ(FormSchnellhilfe->SpeedButtonOK->Caption(), QStringLiteral("Abbrechen"));
       apptest::PressKey(FormSchnellhilfe, Qt::Key_Return);
@@ -219,7 +219,7 @@ TEST_F(Help, QuickHelpOfThePageShown) {
     FormSchnellhilfe->exec();
     EXPECT_FALSE(FormSchnellhilfe->isVisible());
   }
-  EXPECT_EQ(app::MemoLines(FormSchnellhilfe->Memo).last(), QStringLiteral("Benutzerhandbuch ............. F1"));
+  EXPECT_EQ(FormSchnellhilfe->Memo->Lines().last(), QStringLiteral("Benutzerhandbuch ............. F1"));
   // With no page shown it keeps what it showed last.
   Form_Main->FrameDaten->hide();
   apptest::WhenModal([] { FormSchnellhilfe->SpeedButtonOK->click(); });
