@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <chrono>
+#include <fstream>
 #include <filesystem>
 #include <functional>
 #include <thread>
@@ -76,6 +80,32 @@ class UpdateWindow : public apptest::AppFixture {
   };
   std::vector<Launched> launches_;
 };
+
+// Without room for another thread's stack the update thread cannot be
+// created, and the program ends with exit code -1.
+TEST_F(UpdateWindow, ThreadThatCannotBeCreatedEndsTheProgram) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the address sanitizer reserves memory beyond any limit";
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+  GTEST_SKIP() << "the address sanitizer reserves memory beyond any limit";
+#endif
+#endif
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  auto withoutRoom = [] {
+    // The fixture's own update thread first finishes its cycle, so that it
+    // waits on nothing the exit takes down.
+    PumpUntil([] { return Form_Update->UpdateThread->CyclesDone() >= 1; });
+    long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    const rlim_t now = static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE));
+    rlimit limit{};
+    limit.rlim_cur = limit.rlim_max = now + (1u << 20);
+    ::setrlimit(RLIMIT_AS, &limit);
+    new TForm_Update(nullptr, apptest::OfflineFetchSettings());
+  };
+  EXPECT_EXIT(withoutRoom(), ::testing::ExitedWithCode(255), "");
+}
 
 TEST_F(UpdateWindow, ReadyStateFollowsTheUpdateThread) {
   testsupport::LoopbackFtpServer server;
