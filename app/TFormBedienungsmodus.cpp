@@ -8,9 +8,10 @@
 #include "app/Konfig.h"
 #include "app/Shortcuts.h"
 #include "app/TForm_Main.h"
-#include "platform/qt/NamedColours.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
+#include "platform/qt/NamedColours.h"
+#include "platform/qt/UserGuide.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "platform/qt/DialogFlags.h"
 
@@ -197,6 +198,7 @@ void TFormBedienungsmodus::SpeedButtonAbbrechenClick(QObject*) {
 void TFormBedienungsmodus::reject() { done(7); }
 
 void TFormBedienungsmodus::keyPressEvent(QKeyEvent* event) {
+  if (platform::HandleUserGuideKey(event)) return;
   if (app::ShiftOf(event->modifiers(), QApplication::mouseButtons()) != app::Shift::None) return;
   switch (event->key()) {
     case Qt::Key_Return:

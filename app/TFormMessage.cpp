@@ -7,11 +7,12 @@
 #include "app/Shortcuts.h"
 #include "app/TForm_Main.h"
 #include "platform/Beep.h"
-#include "platform/qt/NamedColours.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/DialogFlags.h"
 #include "platform/qt/LanguageTexts.h"
+#include "platform/qt/NamedColours.h"
 #include "platform/qt/ShowPainted.h"
+#include "platform/qt/UserGuide.h"
 
 TFormMessage* FormMessage = nullptr;
 
@@ -220,6 +221,7 @@ void TFormMessage::hideEvent(QHideEvent* event) {
 }
 
 void TFormMessage::keyPressEvent(QKeyEvent* event) {
+  if (platform::HandleUserGuideKey(event)) return;
   if (app::ShiftOf(event->modifiers(), QApplication::mouseButtons()) != app::Shift::None) return;
   const bool okRow = !PanelUnten1->isHidden();
   const bool questionRow = !PanelUnten2->isHidden();

@@ -13,6 +13,7 @@
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
+#include "platform/qt/UserGuide.h"
 
 TFormSprache* FormSprache = nullptr;
 
@@ -172,6 +173,7 @@ void TFormSprache::SpeedButtonAbbrechenClick(QObject*) {
 }
 
 void TFormSprache::keyPressEvent(QKeyEvent* event) {
+  if (platform::HandleUserGuideKey(event)) return;
   if (app::ShiftOf(event->modifiers(), QApplication::mouseButtons()) != app::Shift::None) return;
   switch (event->key()) {
     case Qt::Key_Return:

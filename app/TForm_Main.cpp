@@ -2,15 +2,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QKeyEvent>
-#include <QUrl>
 #include <QWheelEvent>
 #include <cstdlib>
 #include <filesystem>
 
 #include "app/DataViewLinks.h"
 #include "app/EditorDataLink.h"
+#include "app/DesktopLauncher.h"
 #include "app/Konfig.h"
 #include "app/PrinterThreadWindows.h"
 #include "app/MainEditorHost.h"
@@ -19,6 +18,8 @@
 #include "app/TFormBedienungsmodus.h"
 #include "app/TFormEinstellenPC.h"
 #include "app/TFormMessage.h"
+#include "app/TForm_Browser.h"
+#include "app/TForm_Update.h"
 #include "app/TFrameMenuHilfe.h"
 #include "app/TFrameMenuPC.h"
 #include "app/TransferDesk.h"
@@ -35,6 +36,7 @@
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/SystemMessageBox.h"
+#include "platform/qt/UserGuide.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
 #include "printdata/ui/TFrameMenuBearbeiten.h"
@@ -97,7 +99,7 @@ void ReportFoldersNotCreated(const std::vector<std::string>& folders) {
 }
 
 void OpenPage(const QString& url) {
-  if (!QDesktopServices::openUrl(QUrl(url))) platform::Beep(platform::BeepKind::Stop);
+  if (!app::OpenWebPage(url)) platform::Beep(platform::BeepKind::Stop);
 }
 
 }  // namespace
@@ -476,14 +478,13 @@ void TForm_Main::Carry(const app::Shortcut& s) {
       break;
     case A::EditorZoomDown: FrameMenuZoomBearbeiten->SpeedButtonZoomDownClick(nullptr); break;
     case A::EditorZoomUp: FrameMenuZoomBearbeiten->SpeedButtonZoomUpClick(nullptr); break;
-    // The paste dialog, hard copies and the user guide arrive with their
-    // own windows.
+    case A::UserGuide: platform::OpenUserGuide(); break;
     case A::Report: DataViewLinks->PrintReport(true, true, true, true, true); break;
+    // The paste dialog and hard copies arrive with their own windows.
     case A::PasteOk:
     case A::PasteCancel:
     case A::Hardcopy:
     case A::PrinterSettingsHardcopy:
-    case A::UserGuide:
     case A::None: break;
   }
 }
@@ -527,6 +528,16 @@ void TForm_Main::OpenMakerHomePages() {
   for (const char* page : kHomePages) OpenPage(QString::fromLatin1(page));
 }
 
+void TForm_Main::RunPendingUpdate() {
+  try {
+    if (!Form_Update) return;
+    if (Form_Update->AcceptedFlag == 0) Form_Update->AskUpdate();
+    if (Form_Update->AcceptedFlag == 1) close();
+  } catch (...) {
+    platform::Beep(platform::BeepKind::Stop);
+  }
+}
+
 int TForm_Main::ShellDeletePath(const std::string& path, bool filesOnly) {
   return app::ShellDeletePath(path, filesOnly, {RootDir, StartDir});
 }
@@ -558,6 +569,8 @@ bool TForm_Main::FormClose() {
   QCoreApplication::processEvents();
   if (FormMessage) FormMessage->ShowBusy(app::kProgramTitle, FormMessage->MsgClosing, TFormMessage::kYellow, false);
   platform::SleepMs(1000);
+  if (Form_Update && Form_Update->ReadyFlag == 1 && Form_Update->AcceptedFlag == 0) Form_Update->AskUpdate();
+  if (Form_Browser) Form_Browser->close();
   hide();
   if (FormMessage) FormMessage->close();
   try {
@@ -567,6 +580,9 @@ bool TForm_Main::FormClose() {
     platform::Beep(platform::BeepKind::Stop);
   }
   InstanceMutex.Release();
+  // Last: the accepted update's installer, once this program no longer
+  // holds its lock and its fetch threads have stopped.
+  if (Form_Update && Form_Update->AcceptedFlag == 1) Form_Update->StartInstaller();
   return true;
 }
 

@@ -138,6 +138,10 @@ class TForm_Main : public QWidget {
   void OpenSupportContactPage();
   void OpenProductSupportPage();
   void OpenMakerHomePages();
+  // The PC menu's update action: the update question unless it was
+  // accepted already; once accepted the window closes, and the close
+  // starts the installer at its end.
+  void RunPendingUpdate();
 
   // See app/ShellFileOps.h; the program's root and start folders are never
   // deleted or emptied.

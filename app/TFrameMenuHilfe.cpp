@@ -1,7 +1,48 @@
 #include "app/TFrameMenuHilfe.h"
 
+#include <QApplication>
+#include <filesystem>
+
+#include "app/DesktopLauncher.h"
+#include "app/PanelEvents.h"
+#include "app/TFormInfo.h"
+#include "app/TFormMessage.h"
+#include "app/TFormSprache.h"
+#include "app/TForm_Main.h"
+#include "platform/Beep.h"
+#include "platform/Clock.h"
 #include "platform/Colours.h"
 #include "platform/qt/LanguageTexts.h"
+#include "platform/qt/UserGuide.h"
+
+namespace {
+
+bool IsFile(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(path, ec);
+}
+
+void Repaint(QObject* sender) {
+  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
+}
+
+void BackToIdle() {
+  if (Form_Main) Form_Main->CloseMenusAndRefresh();
+}
+
+// The busy message while the desktop starts something, shown for 2 s.
+void ShowStarting(const QString& title) {
+  QApplication::processEvents();
+  if (FormMessage) FormMessage->ShowBusy(title, FormMessage->MsgStarting, TFormMessage::kYellow, false);
+}
+
+void EndStarting() {
+  platform::SleepMs(2000);
+  QApplication::processEvents();
+  if (FormMessage) FormMessage->close();
+}
+
+}  // namespace
 
 TFrameMenuHilfe::TFrameMenuHilfe(QWidget* owner) : QWidget(owner) {
   setObjectName(QStringLiteral("FrameMenuHilfe"));
@@ -27,4 +68,81 @@ TFrameMenuHilfe::TFrameMenuHilfe(QWidget* owner) : QWidget(owner) {
   NAME_AFTER_MEMBER(SpeedButtonInfo);
   resize(193, 241);
   hide();
+
+  const std::string helpDir = Form_Main ? Form_Main->HelpDir : std::string();
+  const std::string teamViewerDir = Form_Main ? Form_Main->TeamViewerDir : std::string();
+  GuidePathDE = helpDir + "Benutzerhandbuch Tarvik23.pdf";
+  GuidePathEN = helpDir + "User Guide Tarvik23.pdf";
+  RemoteSupportPath = teamViewerDir + "TeamViewerQS.exe";
+  SpeedButtonBenutzerhandbuch->setEnabled(IsFile(GuidePathDE) || IsFile(GuidePathEN));
+  SpeedButtonFernsteuerung->setEnabled(IsFile(RemoteSupportPath));
+
+  connect(SpeedButtonBenutzerhandbuch, &QAbstractButton::clicked, this,
+          [this] { SpeedButtonBenutzerhandbuchClick(SpeedButtonBenutzerhandbuch); });
+  connect(SpeedButtonFernsteuerung, &QAbstractButton::clicked, this,
+          [this] { SpeedButtonFernsteuerungClick(SpeedButtonFernsteuerung); });
+  connect(SpeedButtonEmail, &QAbstractButton::clicked, this, [this] { SpeedButtonEmailClick(SpeedButtonEmail); });
+  connect(SpeedButtonInfo, &QAbstractButton::clicked, this, [this] { SpeedButtonInfoClick(SpeedButtonInfo); });
+  app::OnPanelClick(PanelMain1, [this] { PanelMain1Click(PanelMain1); });
+  app::OnPanelClick(PanelMain2, [this] { PanelMain1Click(PanelMain2); });
+
+  // F1 in every window.
+  platform::SetUserGuideAction([this] { SpeedButtonBenutzerhandbuchClick(SpeedButtonBenutzerhandbuch); });
 }
+
+TFrameMenuHilfe::~TFrameMenuHilfe() { platform::SetUserGuideAction(nullptr); }
+
+void TFrameMenuHilfe::SpeedButtonBenutzerhandbuchClick(QObject* sender) {
+  Repaint(sender);
+  BackToIdle();
+  ShowStarting(SpeedButtonBenutzerhandbuch->Caption());
+  const int language = FormSprache ? FormSprache->GetLanguage() : 0;
+  const bool englishFirst = language >= 1 && language <= 4;
+  const std::string& first = englishFirst ? GuidePathEN : GuidePathDE;
+  const std::string& second = englishFirst ? GuidePathDE : GuidePathEN;
+  try {
+    if (IsFile(first)) {
+      if (!app::OpenDocument(first)) platform::Beep(platform::BeepKind::Stop);
+    } else if (IsFile(second)) {
+      if (!app::OpenDocument(second)) platform::Beep(platform::BeepKind::Stop);
+    } else if (Form_Main) {
+      Form_Main->OpenProductSupportPage();
+    }
+  } catch (...) {
+    platform::Beep(platform::BeepKind::Stop);
+  }
+  EndStarting();
+}
+
+void TFrameMenuHilfe::SpeedButtonFernsteuerungClick(QObject* sender) {
+  Repaint(sender);
+  BackToIdle();
+  ShowStarting(SpeedButtonFernsteuerung->Caption());
+  try {
+    if (IsFile(RemoteSupportPath) && !app::StartProgram(RemoteSupportPath, "/"))
+      platform::Beep(platform::BeepKind::Stop);
+  } catch (...) {
+    platform::Beep(platform::BeepKind::Stop);
+  }
+  EndStarting();
+}
+
+void TFrameMenuHilfe::SpeedButtonEmailClick(QObject* sender) {
+  Repaint(sender);
+  BackToIdle();
+  if (Form_Main) Form_Main->OpenSupportContactPage();
+}
+
+void TFrameMenuHilfe::SpeedButtonInfoClick(QObject* sender) {
+  Repaint(sender);
+  BackToIdle();
+  if (!FormInfo || !Form_Main) return;
+  switch (FormInfo->exec()) {
+    case TFormInfo::kEmail: Form_Main->OpenSupportContactPage(); break;
+    case TFormInfo::kInternet: Form_Main->OpenMakerHomePages(); break;
+    case TFormInfo::kSupport: Form_Main->OpenProductSupportPage(); break;
+    default: break;
+  }
+}
+
+void TFrameMenuHilfe::PanelMain1Click(QObject*) { BackToIdle(); }

@@ -1,8 +1,15 @@
 #include "app/TFrameMenuPC.h"
 
+#include <QApplication>
+
+#include "app/ComPortClose.h"
 #include "app/Konfig.h"
+#include "app/PanelEvents.h"
+#include "app/TFormEinstellenPC.h"
+#include "app/TFormMessage.h"
 #include "app/TFormSprache.h"
 #include "app/TForm_Main.h"
+#include "printdata/ui/TFrameDaten.h"
 #include "platform/Colours.h"
 #include "platform/qt/LanguageTexts.h"
 
@@ -43,6 +50,11 @@ TFrameMenuPC::TFrameMenuPC(QWidget* owner) : QWidget(owner) {
   NAME_AFTER_MEMBER(SpeedButtonEinstellen);
   NAME_AFTER_MEMBER(SpeedButtonUpdate);
   connect(SpeedButtonSprache, &QAbstractButton::clicked, this, [this] { SpeedButtonSpracheClick(SpeedButtonSprache); });
+  connect(SpeedButtonEinstellen, &QAbstractButton::clicked, this,
+          [this] { SpeedButtonEinstellenClick(SpeedButtonEinstellen); });
+  connect(SpeedButtonUpdate, &QAbstractButton::clicked, this, [this] { SpeedButtonUpdateClick(SpeedButtonUpdate); });
+  for (platform::Panel* p : {PanelMain1, PanelMain2, PanelMain3, PanelMain4})
+    app::OnPanelClick(p, [this, p] { PanelMain1Click(p); });
   resize(193, 369);
   hide();
 }
@@ -52,5 +64,34 @@ void TFrameMenuPC::SpeedButtonSpracheClick(QObject*) {
   if (Form_Main) Form_Main->CloseMenusAndRefresh();
   if (FormSprache && FormSprache->exec() == 6 && FormSprache->SetLanguage(FormSprache->GetChosenLanguage()) == 1)
     (void)app::WriteProgramConfig();
+  if (Form_Main) Form_Main->CloseMenusAndRefresh();
+}
+
+void TFrameMenuPC::SpeedButtonEinstellenClick(QObject*) {
+  SpeedButtonEinstellen->repaint();
+  if (Form_Main) Form_Main->CloseMenusAndRefresh();
+  if (FormEinstellenPC && FormEinstellenPC->exec() == 6) {
+    // Written and closed on every OK, changed or not; a failed write does
+    // not keep the port open.
+    (void)app::WriteProgramConfig();
+    app::CloseComPortFromGui();
+  }
+  if (Form_Main) Form_Main->CloseMenusAndRefresh();
+}
+
+void TFrameMenuPC::SpeedButtonUpdateClick(QObject*) {
+  SpeedButtonUpdate->repaint();
+  if (Form_Main) Form_Main->CloseMenusAndRefresh();
+  if (Form_Main && Form_Main->FrameDaten->IsModified()) {
+    QApplication::processEvents();
+    if (FormMessage)
+      FormMessage->ShowNotice(SpeedButtonUpdate->Caption(), FormMessage->MsgSaveOrCloseFirst, TFormMessage::kSilver,
+                              true);
+    return;
+  }
+  if (Form_Main) Form_Main->RunPendingUpdate();
+}
+
+void TFrameMenuPC::PanelMain1Click(QObject*) {
   if (Form_Main) Form_Main->CloseMenusAndRefresh();
 }

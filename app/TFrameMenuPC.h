@@ -31,4 +31,14 @@ class TFrameMenuPC : public QWidget {
   // The language dialog; after OK the chosen language is loaded and, when
   // its file loaded, written to the program configuration.
   void SpeedButtonSpracheClick(QObject* sender);
+  // The PC settings; after OK they are written to the program
+  // configuration and the printer port is closed, so that the printer
+  // thread searches again with the link kinds now in force.
+  void SpeedButtonEinstellenClick(QObject* sender);
+  // Refused while the open data has unsaved changes; otherwise the update
+  // question, and the program closes when the update is accepted. Enabled
+  // only while an update is ready.
+  void SpeedButtonUpdateClick(QObject* sender);
+  // A click on the background closes the menu.
+  void PanelMain1Click(QObject* sender);
 };

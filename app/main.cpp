@@ -5,8 +5,12 @@
 #include "app/ReleaseIdentity.h"
 #include "app/TFormBedienungsmodus.h"
 #include "app/TFormEinstellenPC.h"
+#include "app/TFormInfo.h"
 #include "app/TFormMessage.h"
+#include "app/TFormSchnellhilfe.h"
 #include "app/TFormSprache.h"
+#include "app/TForm_Browser.h"
+#include "app/TForm_Update.h"
 #include "app/TForm_ZipUnzip.h"
 #include "zip/ui/TZipDialogsQt.h"
 #include "app/TForm_Main.h"
@@ -48,10 +52,15 @@ int main(int argc, char** argv) {
     // The language and configuration are applied only after the last one
     // exists, because they write into all of them.
     new TForm_Main(nullptr);
+    new TFormInfo(nullptr);
     new TFormBedienungsmodus(nullptr);
     new TFormEinstellenPC(nullptr);
     new TForm_ZipUnzip(nullptr, Form_Main->TmpDir);
     new TFormMessage(nullptr);
+    new TFormSchnellhilfe(nullptr);
+    // The news and update fetch start their threads here.
+    new TForm_Browser(nullptr);
+    new TForm_Update(nullptr);
     new TFormSprache(nullptr);
     new TForm_FileDialog(nullptr);
     // The file dialog centres on the main window and words its own
@@ -72,11 +81,16 @@ int main(int argc, char** argv) {
     ShowUncaught(QString());
   }
 
-  // The main window goes first: it stops the threads that work with the
-  // other windows.
+  // The fetch threads end first (they have usually ended with the close),
+  // then the main window, which stops the threads that work with the other
+  // windows.
+  delete Form_Update;
+  delete Form_Browser;
   delete Form_Main;
   delete Form_FileDialog;
   delete FormSprache;
+  delete FormSchnellhilfe;
+  delete FormInfo;
   delete FormMessage;
   delete Form_ZipUnzip;
   delete FormEinstellenPC;

@@ -14,6 +14,7 @@ fonts-liberation2 fonts-dejavu-core
 xvfb xauth openbox
 7zip libarchive-tools unzip zip stm32flash
 locales
+python3-pyftpdlib
 "
 
 missing=""

@@ -12,9 +12,13 @@
 
 #include "app/TFormBedienungsmodus.h"
 #include "app/TFormEinstellenPC.h"
+#include "app/TFormInfo.h"
 #include "app/TFormMessage.h"
+#include "app/TFormSchnellhilfe.h"
 #include "app/TFormSprache.h"
+#include "app/TForm_Browser.h"
 #include "app/TForm_Main.h"
+#include "app/TForm_Update.h"
 #include "platform/FileIO.h"
 #include "platform/qt/SystemMessageBox.h"
 
@@ -32,14 +36,22 @@ void AppFixture::SetUp() {
   env.startDir = StartDir();
   env.lockDir = temp_.path();
   new TForm_Main(nullptr, env);
+  new TFormInfo(nullptr);
   new TFormBedienungsmodus(nullptr);
   new TFormEinstellenPC(nullptr);
   new TFormMessage(nullptr);
+  new TFormSchnellhilfe(nullptr);
+  new TForm_Browser(nullptr, OfflineFetchSettings());
+  new TForm_Update(nullptr, OfflineFetchSettings());
   new TFormSprache(nullptr);
 }
 
 void AppFixture::TearDown() {
+  delete Form_Update;
+  delete Form_Browser;
   delete Form_Main;
+  delete FormSchnellhilfe;
+  delete FormInfo;
   delete FormSprache;
   delete FormMessage;
   delete FormEinstellenPC;
@@ -53,6 +65,15 @@ std::string AppFixture::ConfigFile(const char* name) const { return Form_Main->C
 
 void AppFixture::WriteFile(const std::string& path, const std::string& bytes) const {
   ASSERT_TRUE(platform::WriteFileAtomic(path, bytes));
+}
+
+app::FetchSettings OfflineFetchSettings() {
+  app::FetchSettings s;
+  s.host = "127.0.0.1";
+  s.port = 1;  // nothing listens there: connections are refused at once
+  s.makerWebHost.clear();
+  s.publicWebHost.clear();
+  return s;
 }
 
 void WhenModal(std::function<void()> step) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/fetch/FetchSettings.h"
 #include "platform/Beep.h"
 #include "platform/PortRegistry.h"
 #include "support/FakeTime.h"
@@ -38,6 +39,10 @@ class AppFixture : public ::testing::Test {
   std::vector<SystemBox> boxes_;
   platform::FixedPortRegistry noPorts_;
 };
+
+// Fetch settings that reach nothing: a closed loopback port, no host names.
+// The program's windows run their fetch threads on these in the tests.
+app::FetchSettings OfflineFetchSettings();
 
 // Runs `step` once the next modal dialog has started its own event loop.
 void WhenModal(std::function<void()> step);

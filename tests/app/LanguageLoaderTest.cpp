@@ -18,6 +18,7 @@
 #include "app/LanguageSections.h"
 #include "app/LanguageTargets.h"
 #include "app/TFormBedienungsmodus.h"
+#include "app/TFormSchnellhilfe.h"
 #include "app/TFormSprache.h"
 #include "app/TForm_Main.h"
 #include "app/TFrameMenuPC.h"
@@ -284,10 +285,8 @@ TEST_F(Languages, LaterWindowsRegisterInOneLineEach) {
   std::array<QString, 17> nameTexts;
   platform::RegisterTexts(&remote, "NameTexts", nameTexts);
 
-  QWidget quickHelp;
-  quickHelp.setObjectName(QStringLiteral("FormSchnellhilfe"));
-  QString dataHelp[50];
-  platform::RegisterTexts(&quickHelp, "DataHelp", dataHelp);
+  // The quick help's lists, one line per entry.
+  const std::array<QString, 50>& dataHelp = FormSchnellhilfe->DataHelp;
 
   ASSERT_EQ(FormSprache->SetLanguage(0), 1);
   EXPECT_EQ(back->toolTip(), QStringLiteral("Zur\u00fcck"));

@@ -1,0 +1,99 @@
+#include "app/fetch/NewsFetch.h"
+
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+#include "platform/FileIO.h"
+
+namespace app {
+
+NewsFetcher::NewsFetcher(std::string browserDir, const FetchSettings& settings, std::recursive_mutex& fileLock,
+                         HostResolver resolve)
+    : UrlPath(browserDir + kNewsFileName),
+      RemoteUrlPath("/" + settings.folder + "/" + kNewsFileName),
+      settings_(settings),
+      fileLock_(fileLock),
+      resolve_(std::move(resolve)),
+      client_(settings.NewsAccount(), settings.limits) {
+  if (!resolve_) resolve_ = [this](const std::string& host) { return ResolveHost(host, &stopped_); };
+}
+
+void NewsFetcher::Stop() {
+  stopped_.store(true);
+  client_.Stop();
+}
+
+void NewsFetcher::DeleteNewsFile() {
+  std::lock_guard lock(fileLock_);
+  (void)platform::DeleteFileOnly(UrlPath);
+}
+
+int NewsFetcher::ProbeInternet() {
+  return app::ProbeInternet(resolve_, settings_.makerWebHost, settings_.publicWebHost);
+}
+
+int NewsFetcher::Fail(int code) {
+  if (client_.Connected() && !client_.Quit()) client_.Abort();
+  return code;
+}
+
+int NewsFetcher::Classify(int code) {
+  switch (ProbeInternet()) {
+    case 0: return Fail(kNewsNoInternet);
+    case 1: return Fail(kNewsNoMakerHost);
+    default: return Fail(code);
+  }
+}
+
+platform::Status NewsFetcher::FetchFile(std::int64_t size) {
+  const std::string temp = UrlPath + "TMP";
+  (void)platform::DeleteFileOnly(temp);
+  platform::Result<std::int64_t> got = client_.Get(RemoteUrlPath, temp);
+  platform::Status result = platform::Status::Ok();
+  if (!got) {
+    result = got.status();
+  } else if (*got != size) {
+    result = platform::Status::Fail(RemoteUrlPath + ": " + std::to_string(*got) + " bytes instead of " +
+                                    std::to_string(size));
+  } else {
+    // The previous copy is replaced in one step; readers holding the lock
+    // see the old file or the new one.
+    std::lock_guard lock(fileLock_);
+    std::error_code ec;
+    std::filesystem::rename(temp, UrlPath, ec);
+    if (ec) result = platform::Status::Fail(UrlPath + ": " + ec.message());
+  }
+  (void)platform::DeleteFileOnly(temp);
+  return result;
+}
+
+int NewsFetcher::RunCycle() {
+  try {
+    return Cycle();
+  } catch (...) {
+    client_.Abort();
+    return kNewsOtherFailure;
+  }
+}
+
+int NewsFetcher::Cycle() {
+  switch (ProbeInternet()) {
+    case 2: break;
+    case 1: return Fail(kNewsNoMakerHost);
+    default: return Fail(kNewsNoInternet);
+  }
+  if (!client_.Connected() && !client_.Connect()) return Classify(kNewsConnectFailed);
+  platform::Result<std::int64_t> size = client_.Size(RemoteUrlPath);
+  if (!size) return Classify(kNewsSizeFailed);
+  if (*size <= 0) return Fail(kNewsNoFile);
+  {
+    // Held from before the download until the file is in place.
+    std::lock_guard lock(fileLock_);
+    if (!FetchFile(*size)) return Classify(kNewsFetchFailed);
+  }
+  if (client_.Connected() && !client_.Quit()) return Classify(kNewsQuitFailed);
+  return kNewsFetched;
+}
+
+}  // namespace app

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QPixmap>
+#include <QScreen>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "AppFixture.h"
+#include "LanguageFixtures.h"
+#include "app/MemoView.h"
+#include "app/TFormEinstellenPC.h"
+#include "app/TFormInfo.h"
+#include "app/TFormSchnellhilfe.h"
+#include "app/TFormSprache.h"
+#include "app/TForm_Main.h"
+#include "editor/ui/TFrameBearbeiten.h"
+#include "platform/qt/SpeedButton.h"
+#include "printdata/ui/TFrameDaten.h"
+#include "printersettings/ui/TFramePrinter.h"
+
+namespace {
+
+// What does not fit in `window`: captions larger than their buttons, memo
+// lines wider or more than the memo, controls outside their parents.
+std::vector<std::string> CutOff(QWidget* window) {
+  std::vector<std::string> problems;
+  for (auto* b : window->findChildren<platform::SpeedButton*>()) {
+    if (b->isHidden() || b->text().isEmpty()) continue;
+    const QRect room = b->rect().adjusted(2, 2, -2, -2);
+    const QRect needed = QFontMetrics(b->font()).boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, b->text());
+    if (!room.contains(needed))
+      problems.push_back(b->objectName().toStdString() + " \"" + b->text().toStdString() + "\"");
+  }
+  for (auto* memo : window->findChildren<app::MemoView*>()) {
+    const QSize text = memo->TextSize();
+    if (text.width() > memo->width() || text.height() > memo->height())
+      problems.push_back("memo text of " + std::to_string(text.width()) + " x " + std::to_string(text.height()) +
+                         " in " + std::to_string(memo->width()) + " x " + std::to_string(memo->height()) + ", " +
+                         QFontInfo(memo->font()).family().toStdString());
+  }
+  for (auto* w : window->findChildren<QWidget*>()) {
+    if (w->isHidden() || !w->parentWidget()) continue;
+    if (!w->parentWidget()->rect().contains(w->geometry()))
+      problems.push_back(w->objectName().toStdString() + " outside its parent");
+  }
+  return problems;
+}
+
+class PcWindowsLayout : public apptest::AppFixture {
+ protected:
+  void SetUp() override {
+    AppFixture::SetUp();
+    apptest::InstallLanguageFiles(Form_Main->LanguageDir);
+  }
+  void ShowPage(QWidget* page) {
+    for (QWidget* p : {static_cast<QWidget*>(Form_Main->FrameDaten), static_cast<QWidget*>(Form_Main->FrameBearbeiten),
+                       static_cast<QWidget*>(Form_Main->FramePrinter)})
+      p->setVisible(p == page);
+  }
+  // Shows `window` (not modally), checks it and, when TARVIK_SCREENSHOT_DIR
+  // is set, saves what the screen shows of it.
+  void Check(QWidget* window, const std::string& name, int language) {
+    window->show();
+    QApplication::processEvents();
+    EXPECT_EQ(CutOff(window), std::vector<std::string>()) << name << " in language " << language;
+    if (const char* dir = std::getenv("TARVIK_SCREENSHOT_DIR")) {
+      QApplication::processEvents();
+      QPixmap shot = window->screen()->grabWindow(window->winId());
+      if (shot.isNull()) shot = window->grab();
+      shot.save(QString::fromLocal8Bit(dir) + "/" + QString::fromStdString(name) + "-" +
+                QString::number(language) + ".png");
+    }
+    window->hide();
+  }
+};
+
+TEST_F(PcWindowsLayout, NothingIsCutOffInAnyLanguage) {
+  Form_Main->show();
+  for (int language = 0; language <= 4; ++language) {
+    ASSERT_EQ(FormSprache->SetLanguage(language), 1);
+    Check(FormEinstellenPC, "pc-settings", language);
+    Check(FormInfo, "info", language);
+    ShowPage(Form_Main->FrameDaten);
+    Check(FormSchnellhilfe, "quick-help-data", language);
+    ShowPage(Form_Main->FrameBearbeiten);
+    Check(FormSchnellhilfe, "quick-help-editor", language);
+    ShowPage(Form_Main->FramePrinter);
+    Check(FormSchnellhilfe, "quick-help-printer", language);
+  }
+}
+
+}  // namespace
