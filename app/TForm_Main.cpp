@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/DataSetLinks.h"
 #include "app/DataViewLinks.h"
 #include "app/Konfig.h"
 #include "app/ProgramFolders.h"
@@ -259,6 +260,9 @@ void TForm_Main::CreateFrames() {
   FrameDaten->Connect(DataViewLinks.get(), DataViewLinks.get(),
                       {FrameMenuAnsicht, FrameMenuOeffnen, FrameMenuSpeichern, FrameMenuSchliessen,
                        FrameMenuBearbeiten, FrameMenuSchutz});
+  DataSetLinks = std::make_unique<app::DataSetLinks>(*this);
+  FrameMenuOeffnen->SetHost(DataSetLinks.get());
+  FrameMenuSpeichern->SetHost(DataSetLinks.get());
 }
 
 void TForm_Main::resizeEvent(QResizeEvent*) {

@@ -37,6 +37,7 @@ class TFrameMenuHilfe;
 namespace app {
 
 class DataViewLinks;
+class DataSetLinks;
 
 // Where the program starts and where it keeps its single-instance lock.
 // The program takes both from the process; tests give their own.
@@ -102,6 +103,9 @@ class TForm_Main : public QWidget {
   // How the data page reaches this window, the editor, the paste dialog and
   // the report.
   std::unique_ptr<app::DataViewLinks> DataViewLinks;
+  // How the open and save menus and the slot dialogs reach the folders, the
+  // archive service, the messages and the file dialog.
+  std::unique_ptr<app::DataSetLinks> DataSetLinks;
 
   // The back-to-idle step that nearly every user action runs first and
   // last: hides the menus and sets what can be used on the page shown.

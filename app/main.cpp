@@ -16,6 +16,8 @@
 #include "platform/qt/GuiThread.h"
 #include "platform/qt/SystemMessageBox.h"
 #include "printdata/VersionNotice.h"
+#include "printdata/ui/TFormOeffnen.h"
+#include "printdata/ui/TFormSpeichern.h"
 
 namespace {
 
@@ -54,6 +56,8 @@ int main(int argc, char** argv) {
     new TFormMessage(nullptr);
     new TFormSprache(nullptr);
     new TForm_FileDialog(nullptr);
+    new TFormOeffnen(nullptr);
+    new TFormSpeichern(nullptr);
     // The file dialog centres on the main window and words its own
     // messages in the UI language.
     Form_FileDialog->Services.MainWindowFrame = [] { return Form_Main->frameGeometry(); };
@@ -75,6 +79,8 @@ int main(int argc, char** argv) {
   // The main window goes first: it stops the threads that work with the
   // other windows.
   delete Form_Main;
+  delete FormSpeichern;
+  delete FormOeffnen;
   delete Form_FileDialog;
   delete FormSprache;
   delete FormMessage;
