@@ -6,7 +6,7 @@
 
 namespace app {
 
-class ArchiveServiceTools final : public printdata::ArchiveTools {
+class ArchiveServiceTools : public printdata::ArchiveTools {
  public:
   std::string ArchivePassword() const override;
   int SetArchiveTempDir(const std::string& folder) override;

@@ -43,6 +43,9 @@ TFrameMenuPC::TFrameMenuPC(QWidget* owner) : QWidget(owner) {
   NAME_AFTER_MEMBER(SpeedButtonEinstellen);
   NAME_AFTER_MEMBER(SpeedButtonUpdate);
   connect(SpeedButtonSprache, &QAbstractButton::clicked, this, [this] { SpeedButtonSpracheClick(SpeedButtonSprache); });
+  connect(SpeedButtonSichern, &QAbstractButton::clicked, this, [this] { SpeedButtonSichernClick(SpeedButtonSichern); });
+  connect(SpeedButtonHerstellen, &QAbstractButton::clicked, this,
+          [this] { SpeedButtonHerstellenClick(SpeedButtonHerstellen); });
   resize(193, 369);
   hide();
 }

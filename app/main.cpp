@@ -5,6 +5,7 @@
 #include "app/ReleaseIdentity.h"
 #include "app/TFormBedienungsmodus.h"
 #include "app/TFormEinstellenPC.h"
+#include "app/TFormHerstellen.h"
 #include "app/TFormMessage.h"
 #include "app/TFormSprache.h"
 #include "app/TForm_ZipUnzip.h"
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
     new TForm_ZipUnzip(nullptr, Form_Main->TmpDir);
     new TFormMessage(nullptr);
     new TFormSprache(nullptr);
+    new TFormHerstellen(nullptr);
     new TForm_FileDialog(nullptr);
     new TFormOeffnen(nullptr);
     new TFormSpeichern(nullptr);
@@ -82,6 +84,7 @@ int main(int argc, char** argv) {
   delete FormSpeichern;
   delete FormOeffnen;
   delete Form_FileDialog;
+  delete FormHerstellen;
   delete FormSprache;
   delete FormMessage;
   delete Form_ZipUnzip;

@@ -58,6 +58,8 @@ Status SaveDataSetArchive(ArchiveTools& tools, const std::string& tmpDir, PrintG
   if (int r = tools.ZipToArchive(staging + "*.*", zip, "", tools.ArchivePassword(), 0); r != 0)
     return ToolFailed(tools, "packing the data set", r);
   if (hook) hook(SaveStep::Zipped);
+  // What a save killed while writing left beside the target goes now.
+  RemoveEntriesStartingWith(FolderOf(target), FileNameOf(target) + ".~");
   if (int r = tools.LockArchive(zip, target); r != 0) return ToolFailed(tools, "writing " + target, r);
   if (hook) hook(SaveStep::Locked);
   return Status::Ok();

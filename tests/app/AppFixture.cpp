@@ -7,11 +7,14 @@
 
 #include "app/TFormBedienungsmodus.h"
 #include "app/TFormEinstellenPC.h"
+#include "app/TFormHerstellen.h"
 #include "app/TFormMessage.h"
 #include "app/TFormSprache.h"
 #include "app/TForm_Main.h"
 #include "platform/FileIO.h"
 #include "platform/qt/SystemMessageBox.h"
+#include "printdata/ui/TFormOeffnen.h"
+#include "printdata/ui/TFormSpeichern.h"
 
 namespace apptest {
 
@@ -28,9 +31,15 @@ void AppFixture::SetUp() {
   new TFormEinstellenPC(nullptr);
   new TFormMessage(nullptr);
   new TFormSprache(nullptr);
+  new TFormHerstellen(nullptr);
+  new TFormOeffnen(nullptr);
+  new TFormSpeichern(nullptr);
 }
 
 void AppFixture::TearDown() {
+  delete FormSpeichern;
+  delete FormOeffnen;
+  delete FormHerstellen;
   delete Form_Main;
   delete FormSprache;
   delete FormMessage;
