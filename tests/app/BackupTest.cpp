@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <filesystem>
 #include <map>
@@ -308,6 +310,33 @@ TEST_F(Backup, TheChoiceOfPartsAndItsRefusalToTheUser) {
   });
   EXPECT_EQ(FormHerstellen->ShowModal(), 7);
   EXPECT_EQ(notices_, std::vector<QString>{QStringLiteral("OK: Kann von Benutzer nicht ausgeführt werden!")});
+}
+
+TEST_F(Backup, TheChoiceOfPartsShowsEverythingUncut) {
+  SetMode(1);
+  Then(FormHerstellen, [] {
+    TFormHerstellen* h = FormHerstellen;
+    EXPECT_EQ(h->size(), QSize(201, 257));
+    for (QWidget* panel : {static_cast<QWidget*>(h->PanelMain), static_cast<QWidget*>(h->PanelUnten)}) {
+      EXPECT_TRUE(h->rect().contains(panel->geometry()));
+      for (QWidget* c : panel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        EXPECT_TRUE(panel->rect().contains(c->geometry())) << c->objectName().toStdString();
+        for (QWidget* o : panel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+          if (o != c) EXPECT_FALSE(o->geometry().intersects(c->geometry())) << c->objectName().toStdString();
+      }
+    }
+    for (platform::SpeedButton* b : {h->SpeedButtonDaten, h->SpeedButtonBilder, h->SpeedButtonEinstellungen,
+                                     h->SpeedButtonOK, h->SpeedButtonAbbrechen})
+      EXPECT_LE(QFontMetrics(b->font()).horizontalAdvance(b->Caption()), b->width() - 4);
+    h->SpeedButtonBilder->click();
+    if (const char* folder = std::getenv("TARVIK_SCREENSHOTS"); folder && *folder) {
+      QDir().mkpath(QString::fromLocal8Bit(folder));
+      QApplication::processEvents();
+      h->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/FormHerstellen.png"));
+    }
+    h->SpeedButtonAbbrechen->click();
+  });
+  EXPECT_EQ(FormHerstellen->ShowModal(), 7);
 }
 
 TEST_F(Backup, ARestoreOfTheSettingsEndsTheProgram) {
