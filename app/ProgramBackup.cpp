@@ -47,6 +47,8 @@ Status ToolFailed(const printdata::ArchiveTools& tools, const std::string& step,
 platform::Result<std::string> StageBeside(const std::string& from, const std::string& target) {
   const std::string parent = fs::path(WithoutTrailingSlash(target)).parent_path().string();
   const std::string name = fs::path(WithoutTrailingSlash(target)).filename().string();
+  // What an interrupted restore left goes first.
+  printdata::RemoveEntriesStartingWith(parent, "." + name + ".restore.");
   auto staged = printdata::MakeUniqueFolder(parent, "." + name + ".restore.");
   if (!staged) return staged.status();
   if (::rename(WithoutTrailingSlash(from).c_str(), staged->c_str()) == 0) return *staged;

@@ -26,6 +26,8 @@ bool IsFolder(const std::string& path) {
 Status ReplaceWithCheckedCopy(const std::string& dataEasyDir, const std::string& from, const std::string& target) {
   if (!IsFolder(from)) return Status::Fail("\"" + from + "\" is no folder");
   const std::string name = fs::path(WithoutTrailingSlash(target)).filename().string();
+  // What an interrupted run left goes first.
+  RemoveEntriesStartingWith(dataEasyDir, "." + name + ".new.");
   auto staged = MakeUniqueFolder(dataEasyDir, "." + name + ".new.");
   if (!staged) return staged.status();
   Status done = CopyFolderContent(from, *staged);

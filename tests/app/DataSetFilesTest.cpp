@@ -81,8 +81,19 @@ TEST_F(DataSetFiles, ADataSetSavedAndOpenedAgainIsIdentical) {
   EXPECT_EQ(d->PanelTitel->Hint(), QString::fromStdString(slot + "Eier 5.zg23"));
   EXPECT_FALSE(d->IsModified());
   // A file of the container format around an AES-256 ZIP.
-  const std::string bytes = *platform::ReadWholeFile(slot + "Eier 5.zg23");
+  std::string bytes = *platform::ReadWholeFile(slot + "Eier 5.zg23");
   EXPECT_EQ(bytes.substr(0, 11), "LOCK_V0100 ");
+
+  // One changed byte: the checksum no longer matches, the data is closed
+  // and TMP keeps nothing of the attempt.
+  bytes[bytes.size() / 2] ^= 0x20;
+  ASSERT_TRUE(platform::WriteFileAtomic(slot + "Kaputt.zg23", bytes));
+  EXPECT_EQ(Form_Main->FrameMenuOeffnen->LoadArchive(slot + "Kaputt.zg23"), -1);
+  EXPECT_EQ(d->Count, 0);
+  EXPECT_EQ(d->PanelTitel->Caption(), d->TitleNone);
+  EXPECT_EQ(d->PanelTitel->Hint(), QString());
+  for (const auto& e : fs::directory_iterator(Form_Main->TmpDir))
+    EXPECT_NE(e.path().filename().string().rfind("LADENZG23", 0), 0u) << e.path();
 }
 
 TEST_F(DataSetFiles, OursOpenIn7ZipAndTheirsOpenHere) {
