@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/DataSetLinks.h"
 #include "app/DataViewLinks.h"
 #include "app/EditorDataLink.h"
 #include "app/DesktopLauncher.h"
@@ -287,6 +288,9 @@ void TForm_Main::CreateFrames() {
   FrameBearbeiten->SetHost(editorHost_.get());
   FrameBearbeiten->SetMenus(FrameMenuAnsichtBearbeiten, FrameMenuZoomBearbeiten, FrameMenuRasterBearbeiten);
   FrameBearbeiten->SetDataView(EditorDataLink.get());
+  DataSetLinks = std::make_unique<app::DataSetLinks>(*this);
+  FrameMenuOeffnen->SetHost(DataSetLinks.get());
+  FrameMenuSpeichern->SetHost(DataSetLinks.get());
 }
 
 void TForm_Main::resizeEvent(QResizeEvent*) {

@@ -46,6 +46,7 @@ class EditorDataLink;
 class PrinterThreadWindows;
 class MainEditorHost;
 class TransferDesk;
+class DataSetLinks;
 
 // Where the program starts and where it keeps its single-instance lock.
 // The program takes both from the process; tests give their own.
@@ -118,6 +119,9 @@ class TForm_Main : public QWidget {
   // before anything else goes.
   Thread_Printer* PrinterThread = nullptr;
   void FormShow();
+  // How the open and save menus and the slot dialogs reach the folders, the
+  // archive service, the messages and the file dialog.
+  std::unique_ptr<app::DataSetLinks> DataSetLinks;
 
   // The back-to-idle step that nearly every user action runs first and
   // last: hides the menus and sets what can be used on the page shown.

@@ -55,6 +55,9 @@ TFrameMenuPC::TFrameMenuPC(QWidget* owner) : QWidget(owner) {
   connect(SpeedButtonUpdate, &QAbstractButton::clicked, this, [this] { SpeedButtonUpdateClick(SpeedButtonUpdate); });
   for (platform::Panel* p : {PanelMain1, PanelMain2, PanelMain3, PanelMain4})
     app::OnPanelClick(p, [this, p] { PanelMain1Click(p); });
+  connect(SpeedButtonSichern, &QAbstractButton::clicked, this, [this] { SpeedButtonSichernClick(SpeedButtonSichern); });
+  connect(SpeedButtonHerstellen, &QAbstractButton::clicked, this,
+          [this] { SpeedButtonHerstellenClick(SpeedButtonHerstellen); });
   resize(193, 369);
   hide();
 }

@@ -3,6 +3,7 @@
 // backup, restore, PC settings and update.
 #include <QObject>
 #include <QWidget>
+#include <cstdint>
 
 #include "platform/qt/Panel.h"
 #include "platform/qt/SpeedButton.h"
@@ -41,4 +42,10 @@ class TFrameMenuPC : public QWidget {
   void SpeedButtonUpdateClick(QObject* sender);
   // A click on the background closes the menu.
   void PanelMain1Click(QObject* sender);
+
+  // Backup and restore of the program's data and settings (bak23 files).
+  // FileDialogActive is 1 from the file dialog of either until it ends.
+  std::uint8_t FileDialogActive = 0;
+  void SpeedButtonSichernClick(QObject* sender);
+  void SpeedButtonHerstellenClick(QObject* sender);
 };

@@ -6,6 +6,7 @@
 #include "app/TFormBedienungsmodus.h"
 #include "app/TFormEinstellenPC.h"
 #include "app/TFormInfo.h"
+#include "app/TFormHerstellen.h"
 #include "app/TFormMessage.h"
 #include "app/TFormSchnellhilfe.h"
 #include "app/TFormSprache.h"
@@ -20,6 +21,8 @@
 #include "platform/qt/GuiThread.h"
 #include "platform/qt/SystemMessageBox.h"
 #include "printdata/VersionNotice.h"
+#include "printdata/ui/TFormOeffnen.h"
+#include "printdata/ui/TFormSpeichern.h"
 
 namespace {
 
@@ -62,7 +65,10 @@ int main(int argc, char** argv) {
     new TForm_Browser(nullptr);
     new TForm_Update(nullptr);
     new TFormSprache(nullptr);
+    new TFormHerstellen(nullptr);
     new TForm_FileDialog(nullptr);
+    new TFormOeffnen(nullptr);
+    new TFormSpeichern(nullptr);
     // The file dialog centres on the main window and words its own
     // messages in the UI language.
     Form_FileDialog->Services.MainWindowFrame = [] { return Form_Main->frameGeometry(); };
@@ -87,7 +93,10 @@ int main(int argc, char** argv) {
   delete Form_Update;
   delete Form_Browser;
   delete Form_Main;
+  delete FormSpeichern;
+  delete FormOeffnen;
   delete Form_FileDialog;
+  delete FormHerstellen;
   delete FormSprache;
   delete FormSchnellhilfe;
   delete FormInfo;

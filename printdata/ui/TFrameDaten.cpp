@@ -153,6 +153,8 @@ void TFrameDaten::Connect(DataViewHost* host, DataViewEditor* editor, const Data
   if (menus_.Bearbeiten) menus_.Bearbeiten->Attach(this);
   if (menus_.Schutz) menus_.Schutz->Attach(this);
   if (menus_.Schliessen) menus_.Schliessen->Attach(this);
+  if (menus_.Oeffnen) menus_.Oeffnen->Attach(this);
+  if (menus_.Speichern) menus_.Speichern->Attach(this);
 }
 
 void TFrameDaten::resizeEvent(QResizeEvent*) {

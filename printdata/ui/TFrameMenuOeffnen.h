@@ -1,15 +1,85 @@
 #pragma once
-// The data page's open menu.
+// The data page's open menu: "Neu" starts new data with one print text,
+// "Öffnen" loads the data set chosen in the slot dialog (a slot, or a file
+// below DATA), "Importieren" loads a data archive from anywhere as new,
+// unsaved data. It also holds the loads other parts of the program use.
+//
+// A load replaces the open data (the callers refuse while it has unsaved
+// changes). Print texts whose files could not be read are listed in
+// UnreadTexts; the data is then marked changed, because it is not what was
+// saved, and ReportUnreadTexts tells the user which.
 #include <QObject>
+#include <QString>
 #include <QWidget>
+#include <string>
+#include <vector>
 
+#include "platform/qt/Panel.h"
 #include "platform/qt/SpeedButton.h"
+
+class TFrameDaten;
+class TFormOeffnen;
+class DataSetHost;
 
 class TFrameMenuOeffnen : public QWidget {
  public:
   explicit TFrameMenuOeffnen(QWidget* owner);
 
+  platform::Panel* PanelEingang;
+  platform::Panel* PanelMain1;
+  platform::Panel* PanelMain2;
+  platform::Panel* PanelMain3;
+  platform::Panel* PanelNeu;
+  platform::Panel* PanelOeffnen;
+  platform::Panel* PanelImportieren;
+  platform::SpeedButton* SpeedButtonNeu;
   platform::SpeedButton* SpeedButtonOeffnen;
+  platform::SpeedButton* SpeedButtonImportieren;
 
+  // The slot dialog; FormOeffnen unless set.
+  TFormOeffnen* Dialog = nullptr;
+  // Print texts (0-based) of the last load that could not be read.
+  std::vector<int> UnreadTexts;
+
+  // The data view it loads into; set by TFrameDaten::Connect.
+  void Attach(TFrameDaten* view) { view_ = view; }
+  void SetHost(DataSetHost* host) { host_ = host; }
+
+  void PanelMain1Click(QObject* sender);
+  void SpeedButtonNeuClick(QObject* sender);
   void SpeedButtonOeffnenClick(QObject* sender);
+  void SpeedButtonImportierenClick(QObject* sender);
+
+  // How loaded data is marked: as the file it came from (its path kept, not
+  // changed), or as new data without a path, marked changed (an import,
+  // data fetched from the printer).
+  enum class LoadAs { Saved, Changed };
+
+  // Closes the open data and loads the data archive `path` into the data
+  // view, titled with the archive's name. 1 on success, -1 on any failure
+  // (the data is then closed).
+  int LoadArchive(const std::string& path, LoadAs as = LoadAs::Saved);
+  // The same for the group file `path` with its print-text files beside it,
+  // titled `title`.
+  int LoadGroupFile(const std::string& path, const QString& title, LoadAs as = LoadAs::Saved);
+  // When the last load left print texts unread: the red notice naming
+  // them, titled `title`.
+  void ReportUnreadTexts(const QString& title);
+
+  // The first plain file (not hidden, no folder) matching "folder/*.ext",
+  // extension without case; "" when none.
+  static std::string FindFirstFile(const std::string& mask);
+
+ private:
+  void IdleStep();
+  void CloseData();
+  // After a load into the group: rows, title, path and mark.
+  void ShowLoaded(int count, const std::vector<int>& unread, const QString& title, const std::string& path,
+                  LoadAs as);
+  bool RefuseWhileModified(const QString& title);
+  void ShowFailure(const QString& title);
+  void StartBusy(const QString& title);
+
+  TFrameDaten* view_ = nullptr;
+  DataSetHost* host_ = nullptr;
 };

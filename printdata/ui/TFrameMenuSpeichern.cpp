@@ -1,13 +1,181 @@
 #include "printdata/ui/TFrameMenuSpeichern.h"
 
-#include "platform/qt/LanguageTexts.h"
+#include <filesystem>
+#include <system_error>
+
+#include "filedialog/ui/TForm_FileDialog.h"
+#include "platform/Beep.h"
+#include "platform/Clock.h"
+#include "platform/qt/NamedColours.h"
+#include "printdata/DataSetArchive.h"
+#include "printdata/DataSetNames.h"
+#include "printdata/SlotStore.h"
+#include "printdata/ui/ClickRouting.h"
+#include "printdata/ui/ComputerPlaces.h"
+#include "printdata/ui/DataSetHost.h"
+#include "printdata/ui/MenuFrame.h"
+#include "printdata/ui/TFormSpeichern.h"
+#include "printdata/ui/TFrameDaten.h"
+
+namespace {
+
+using namespace platform::colours;
+
+bool IsFile(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && std::filesystem::is_regular_file(path, ec);
+}
+
+}  // namespace
 
 TFrameMenuSpeichern::TFrameMenuSpeichern(QWidget* owner) : QWidget(owner) {
-  setObjectName(QStringLiteral("FrameMenuSpeichern"));
-  SpeedButtonSpeichern = platform::AddButtonPanel(this, QRect(8, 8, 88, 48), QStringLiteral("Speichern")).button;
-  NAME_AFTER_MEMBER(SpeedButtonSpeichern);
-  resize(104, 64);
+  using printdata::ui::AddMenuButton;
+  PanelEingang = printdata::ui::SetUpMenuFrame(this, "FrameMenuSpeichern");
+  PanelMain1 = printdata::ui::AddMenuBlock(this, "PanelMain1", 0, 120);
+  AddMenuButton(PanelMain1, "PanelSpeichern", "SpeedButtonSpeichern", QStringLiteral("Speichern"), 8, 8,
+                PanelSpeichern, SpeedButtonSpeichern);
+  AddMenuButton(PanelMain1, "PanelSpeichernUnter", "SpeedButtonSpeichernUnter", QStringLiteral("Speichern unter..."),
+                8, 64, PanelSpeichernUnter, SpeedButtonSpeichernUnter);
+  PanelMain2 = printdata::ui::AddMenuBlock(this, "PanelMain2", 120, 64);
+  AddMenuButton(PanelMain2, "PanelExportieren", "SpeedButtonExportieren", QStringLiteral("Exportieren"), 8, 8,
+                PanelExportieren, SpeedButtonExportieren);
+  PanelEingang->raise();
+
+  auto onClick = [this](platform::SpeedButton* b, void (TFrameMenuSpeichern::*handler)(QObject*)) {
+    connect(b, &QAbstractButton::clicked, this, [this, b, handler] { (this->*handler)(b); });
+  };
+  onClick(SpeedButtonSpeichern, &TFrameMenuSpeichern::SpeedButtonSpeichernClick);
+  onClick(SpeedButtonSpeichernUnter, &TFrameMenuSpeichern::SpeedButtonSpeichernUnterClick);
+  onClick(SpeedButtonExportieren, &TFrameMenuSpeichern::SpeedButtonExportierenClick);
+  for (platform::Panel* p : {PanelMain1, PanelMain2}) printdata::ui::OnClick(p, [this, p] { PanelMain1Click(p); });
+
+  resize(printdata::ui::kMenuWidth, 184);
   hide();
 }
 
-void TFrameMenuSpeichern::SpeedButtonSpeichernClick(QObject*) {}
+void TFrameMenuSpeichern::IdleStep() {
+  if (view_ && view_->Host()) view_->Host()->CloseMenusAndRefresh();
+}
+
+void TFrameMenuSpeichern::PanelMain1Click(QObject*) { IdleStep(); }
+
+void TFrameMenuSpeichern::StartBusy(const QString& title) {
+  if (DataViewHost* h = view_->Host()) {
+    h->ProcessMessages();
+    host_->ShowBusy(title, h->CatalogueText(DataSetHost::kMsgRunning));
+  }
+  platform::SleepMs(1000);
+}
+
+void TFrameMenuSpeichern::EndBusy() {
+  if (view_->Host()) view_->Host()->ProcessMessages();
+  host_->CloseMessage();
+}
+
+void TFrameMenuSpeichern::ShowFailure(const QString& title) {
+  if (DataViewHost* h = view_->Host()) {
+    h->ProcessMessages();
+    h->ShowNotice(title, h->CatalogueText(DataSetHost::kMsgDoneFailed), kRed);
+  }
+}
+
+int TFrameMenuSpeichern::SaveArchive(const std::string& folder, const std::string& name) {
+  if (!view_ || !host_) return -1;
+  try {
+    const std::string target = printdata::ArchivePathFor(folder, name);
+    return printdata::SaveDataSetArchive(host_->Archives(), host_->TmpDir(), view_->Group, view_->Count, target)
+               ? 1
+               : -1;
+  } catch (...) {
+    return -1;
+  }
+}
+
+void TFrameMenuSpeichern::SpeedButtonSpeichernClick(QObject*) {
+  SpeedButtonSpeichern->repaint();
+  IdleStep();
+  if (!view_ || !host_) return;
+  const std::string path = view_->PanelTitel->Hint().toStdString();
+  if (!IsFile(path)) {
+    // New, imported or vanished data has no file to go back to.
+    SpeedButtonSpeichernUnterClick(SpeedButtonSpeichern);
+    return;
+  }
+  const QString title = SpeedButtonSpeichern->Caption();
+  StartBusy(title);
+  if (SaveArchive(printdata::FolderOf(path), printdata::FileNameOf(path)) == 1) {
+    view_->SetModified(false);
+    EndBusy();
+  } else {
+    view_->SetModified(true);
+    ShowFailure(title);
+  }
+  IdleStep();
+}
+
+void TFrameMenuSpeichern::SpeedButtonSpeichernUnterClick(QObject* sender) {
+  // "Speichern" of data without a file comes here with its own button.
+  platform::SpeedButton* pressed =
+      sender == SpeedButtonSpeichern ? SpeedButtonSpeichern : SpeedButtonSpeichernUnter;
+  pressed->repaint();
+  IdleStep();
+  if (!view_ || !host_) return;
+  TFormSpeichern* dialog = Dialog ? Dialog : FormSpeichern;
+  if (!dialog) return;
+  dialog->Connect(view_, host_);
+  if (dialog->ShowModal() != 6) {
+    IdleStep();
+    return;
+  }
+  const QString title = pressed->Caption();
+  StartBusy(title);
+  const std::string path = printdata::ArchivePathFor(dialog->SelectedFolder, dialog->SelectedFile);
+  if (SaveArchive(printdata::FolderOf(path), printdata::FileNameOf(path)) == 1) {
+    // The slot's earlier content goes only now that the new data set is
+    // there; a failed save leaves the slot as it was.
+    if (dialog->SlotChosen && !printdata::KeepOnly(dialog->SelectedFolder, printdata::FileNameOf(path)))
+      platform::Beep(platform::BeepKind::Error);
+    view_->SetModified(false);
+    view_->PanelTitel->SetCaption(QString::fromStdString(printdata::WithoutExtension(printdata::FileNameOf(path))));
+    view_->PanelTitel->SetHint(QString::fromStdString(path));
+    EndBusy();
+  } else {
+    view_->SetModified(true);
+    ShowFailure(title);
+  }
+  IdleStep();
+}
+
+void TFrameMenuSpeichern::SpeedButtonExportierenClick(QObject*) {
+  SpeedButtonExportieren->repaint();
+  IdleStep();
+  if (!view_ || !host_) return;
+  const QString title = SpeedButtonExportieren->Caption();
+  if (view_->IsModified()) {
+    if (DataViewHost* h = view_->Host()) {
+      h->ProcessMessages();
+      h->ShowNotice(title, h->CatalogueText(DataSetHost::kMsgSaveFirst), kSilver);
+    }
+    return;
+  }
+  TForm_FileDialog* files = host_->FileDialog();
+  if (!files) return;
+  printdata::ui::SetUpComputerPlaces(*files);
+  files->ClearShownExtensions();
+  files->ClearExtraExtensions();
+  files->ClearHiddenExtensions();
+  files->Setup(title, printdata::kArchiveExtension, 0x60, -1, 0x3FF7F, 1, view_->PanelTitel->Caption().toStdString(),
+               2);
+  (void)files->SetClipboardFolder(host_->TmpDir() + "ZG12");
+  if (files->ShowModal() != 1) {
+    IdleStep();
+    return;
+  }
+  StartBusy(title);
+  const std::string path = files->GetFileName();
+  if (SaveArchive(printdata::FolderOf(path), printdata::FileNameOf(path)) == 1)
+    EndBusy();
+  else
+    ShowFailure(title);
+  IdleStep();
+}

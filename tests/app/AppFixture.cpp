@@ -13,6 +13,7 @@
 #include "app/TFormBedienungsmodus.h"
 #include "app/TFormEinstellenPC.h"
 #include "app/TFormInfo.h"
+#include "app/TFormHerstellen.h"
 #include "app/TFormMessage.h"
 #include "app/TFormSchnellhilfe.h"
 #include "app/TFormSprache.h"
@@ -21,6 +22,8 @@
 #include "app/TForm_Update.h"
 #include "platform/FileIO.h"
 #include "platform/qt/SystemMessageBox.h"
+#include "printdata/ui/TFormOeffnen.h"
+#include "printdata/ui/TFormSpeichern.h"
 
 namespace apptest {
 
@@ -44,11 +47,17 @@ void AppFixture::SetUp() {
   new TForm_Browser(nullptr, OfflineFetchSettings());
   new TForm_Update(nullptr, OfflineFetchSettings());
   new TFormSprache(nullptr);
+  new TFormHerstellen(nullptr);
+  new TFormOeffnen(nullptr);
+  new TFormSpeichern(nullptr);
 }
 
 void AppFixture::TearDown() {
   delete Form_Update;
   delete Form_Browser;
+  delete FormSpeichern;
+  delete FormOeffnen;
+  delete FormHerstellen;
   delete Form_Main;
   delete FormSchnellhilfe;
   delete FormInfo;

@@ -31,6 +31,7 @@ int FakeHost::HideMenuFrames() {
 }
 
 QString FakeHost::CatalogueText(int number) const {
+  if (auto it = catalogue.find(number); it != catalogue.end()) return it->second;
   switch (number) {
     case kMsgDeniedUser:
       return QStringLiteral("Kann von Benutzer nicht ausgeführt werden!");

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,6 +32,8 @@ class FakeHost : public DataViewHost {
   int idleSteps = 0, pasteDialogs = 0, quickHelps = 0;
   std::vector<std::array<bool, 5>> reports;
   std::vector<Notice> notices;
+  // Further catalogue texts by number.
+  std::map<int, QString> catalogue;
 
   void CloseMenusAndRefresh() override;
   int HideMenuFrames() override;

@@ -1,0 +1,37 @@
+#pragma once
+// How the data-set menus and the slot dialogs reach the main window's
+// folders, the archive service, the message window and the file dialog.
+// Window hard copies and the user guide are not part of the program yet;
+// until they are, their calls are counted here.
+#include "app/ArchiveServiceTools.h"
+#include "printdata/ui/DataSetHost.h"
+
+class TForm_Main;
+
+namespace app {
+
+class DataSetLinks final : public DataSetHost {
+ public:
+  explicit DataSetLinks(TForm_Main& main) : main_(main) {}
+
+  std::string DataDir() const override;
+  std::string DataEasyDir() const override;
+  std::string TmpDir() const override;
+  int LanguageId() const override;
+  QRect MainWindowFrame() const override;
+  printdata::ArchiveTools& Archives() override { return tools_; }
+  TForm_FileDialog* FileDialog() override;
+  void ShowBusy(const QString& title, const QString& text) override;
+  void CloseMessage() override;
+  void PrintFormHardcopy(QWidget* form) override;
+  void ShowUserGuide() override;
+
+  int hardcopiesAsked = 0;
+  int userGuidesAsked = 0;
+
+ private:
+  TForm_Main& main_;
+  ArchiveServiceTools tools_;
+};
+
+}  // namespace app
