@@ -4,6 +4,7 @@
 #include "app/TFormSprache.h"
 #include "app/TForm_Main.h"
 #include "filedialog/ui/TForm_FileDialog.h"
+#include "platform/qt/UserGuide.h"
 
 namespace app {
 
@@ -27,6 +28,9 @@ void DataSetLinks::CloseMessage() {
 
 void DataSetLinks::PrintFormHardcopy(QWidget*) { ++hardcopiesAsked; }
 
-void DataSetLinks::ShowUserGuide() { ++userGuidesAsked; }
+void DataSetLinks::ShowUserGuide() {
+  ++userGuidesAsked;
+  platform::OpenUserGuide();
+}
 
 }  // namespace app

@@ -8,6 +8,7 @@
 
 #include "platform/qt/Panel.h"
 #include "platform/qt/SpeedButton.h"
+#include "platform/qt/UserGuide.h"
 
 class TFormHerstellen : public QDialog {
  public:
@@ -43,7 +44,7 @@ class TFormHerstellen : public QDialog {
   // Ctrl+P and F1 of the dialog; nothing until printing and the user guide
   // are part of the program.
   std::function<void(QWidget*)> PrintHardcopy = [](QWidget*) {};
-  std::function<void()> UserGuide = [] {};
+  std::function<void()> UserGuide = [] { platform::OpenUserGuide(); };
 
  protected:
   void showEvent(QShowEvent* event) override;
