@@ -5,7 +5,6 @@
 #include "editor/FixAlignment.h"
 #include "editor/ProportionalSize.h"
 #include "editor/StepValue.h"
-#include "editor/ui/PaneLook.h"
 #include "editor/ui/TFrameBearbeiten.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
@@ -14,7 +13,6 @@
 using editor::ui::AddPaneRow;
 using editor::ui::AddStepControl;
 using editor::ui::AddToggleControl;
-using editor::ui::PaneColumnX;
 
 namespace {
 
@@ -38,20 +36,14 @@ PositionFontPane::PositionFontPane(TFrameBearbeiten* editor, QWidget* parent, co
 
   PanelPosition = AddPaneRow(this, QStringLiteral("PanelPosition"), QStringLiteral("LabelPositionTitel"),
                              QStringLiteral("Position"), &LabelPositionTitel);
-  PanelAusrichtenShow = new platform::Panel(PanelPosition);
-  PanelAusrichtenShow->setObjectName(QStringLiteral("PanelAusrichtenShow"));
-  PanelAusrichtenShow->SetColor(editor::ui::kBand);
-  PanelAusrichtenShow->hide();
+  PanelAusrichtenShow = editor::ui::AddPaneBand(PanelPosition, QStringLiteral("PanelAusrichtenShow"));
   align_ = AddToggleControl(PanelPosition, QStringLiteral("PanelAusrichten"), QStringLiteral("Ausrichten"));
   x_.Control = AddStepControl(PanelPosition, QStringLiteral("PanelPositionX"), QStringLiteral("Horizontal"), kLeft, kRight);
   y_.Control = AddStepControl(PanelPosition, QStringLiteral("PanelPositionY"), QStringLiteral("Vertikal"), kDown, kUp);
 
   PanelSchrift = AddPaneRow(this, QStringLiteral("PanelSchrift"), QStringLiteral("LabelSchriftTitel"),
                             QStringLiteral("Schrift"), &LabelSchriftTitel);
-  PanelSchriftProportionalShow = new platform::Panel(PanelSchrift);
-  PanelSchriftProportionalShow->setObjectName(QStringLiteral("PanelSchriftProportionalShow"));
-  PanelSchriftProportionalShow->SetColor(editor::ui::kBand);
-  PanelSchriftProportionalShow->hide();
+  PanelSchriftProportionalShow = editor::ui::AddPaneBand(PanelSchrift, QStringLiteral("PanelSchriftProportionalShow"));
   proportional_ = AddToggleControl(PanelSchrift, QStringLiteral("PanelSchriftProportional"), QStringLiteral("Proportional"));
   const QString minus = QStringLiteral("-"), plus = QStringLiteral("+");
   width_.Control = AddStepControl(PanelSchrift, QStringLiteral("PanelSchriftBreite"), QStringLiteral("Breite"), minus, plus);
@@ -399,10 +391,8 @@ void PositionFontPane::LayoutSharedRows(int cw) {
   const int w = width();
   PanelPosition->setGeometry(0, 0, w, editor::ui::kRowHeight);
   PanelSchrift->setGeometry(0, editor::ui::kRowHeight, w, editor::ui::kRowHeight);
-  auto at = [cw](int column) {
-    return QRect(PaneColumnX(column, cw), editor::ui::kControlTop, cw, editor::ui::kControlHeight);
-  };
-  const QRect band(4, editor::ui::kControlTop - 4, PaneColumnX(3, cw) - 8, editor::ui::kControlHeight + 8);
+  auto at = [cw](int column) { return editor::ui::PaneControlRect(column, cw); };
+  const QRect band = editor::ui::PaneBandRect(cw);
   PanelAusrichtenShow->setGeometry(band);
   PanelSchriftProportionalShow->setGeometry(band);
   align_.Place(at(0));

@@ -49,8 +49,8 @@ void StepControl::Place(const QRect& geometry) const {
 }
 
 void StepControl::ShowLimits(bool atMin, bool atMax) const {
-  Down->SetCaption(atMin ? QString() : Padded ? DownCaption(DownSign) : DownSign);
-  Up->SetCaption(atMax ? QString() : Padded ? UpCaption(UpSign) : UpSign);
+  Down->SetCaption(atMin ? QString() : Padded ? DownCaption(DownSign, Padding) : DownSign);
+  Up->SetCaption(atMax ? QString() : Padded ? UpCaption(UpSign, Padding) : UpSign);
 }
 
 int StepControl::ClampAndShow(StepRange range) const {
@@ -119,6 +119,22 @@ platform::Panel* AddPaneRow(QWidget* parent, const QString& name, const QString&
   label->setGeometry(8, 3, 300, 15);
   if (titleLabel) *titleLabel = label;
   return row;
+}
+
+platform::Panel* AddPaneBand(QWidget* row, const QString& name) {
+  auto* band = new platform::Panel(row);
+  band->setObjectName(name);
+  band->SetColor(kBand);
+  band->hide();
+  return band;
+}
+
+QRect PaneBandRect(int columnWidth) {
+  return QRect(4, kControlTop - 4, PaneColumnX(3, columnWidth) - 8, kControlHeight + 8);
+}
+
+QRect PaneControlRect(int column, int columnWidth) {
+  return QRect(PaneColumnX(column, columnWidth), kControlTop, columnWidth, kControlHeight);
 }
 
 int PaneColumnWidth(int paneWidth) { return std::clamp((paneWidth - 48) / 5, 120, 176); }

@@ -24,6 +24,7 @@ struct StepControl {
   QString DownSign, UpSign;
   // Signs padded to the outer edges; wide controls show them plain.
   bool Padded = true;
+  int Padding = kStepPadding;
 
   // Moves the panel; the buttons share its width half and half.
   void Place(const QRect& geometry) const;
@@ -60,10 +61,17 @@ ToggleControl AddToggleControl(QWidget* parent, const QString& name, const QStri
 platform::Panel* AddPaneRow(QWidget* parent, const QString& name, const QString& titleName, const QString& title,
                             platform::Label** titleLabel);
 
+// The light band behind the first three controls of a row, shown while
+// its toggle (Fix, proportional) is on; hidden at first.
+platform::Panel* AddPaneBand(QWidget* row, const QString& name);
+QRect PaneBandRect(int columnWidth);
+
 // Columns of the panes: five controls and their gaps fit into the pane's
 // width, at most 176 pixels each.
 int PaneColumnWidth(int paneWidth);
 inline int PaneColumnX(int column, int columnWidth) { return 8 + column * (columnWidth + 8); }
+// The place of a control in column `column` of a row.
+QRect PaneControlRect(int column, int columnWidth);
 inline constexpr int kControlHeight = 48;
 inline constexpr int kControlTop = 19;
 inline constexpr int kRowHeight = 75;
