@@ -24,6 +24,7 @@
 #include "app/TFrameMenuPC.h"
 #include "app/TransferDesk.h"
 #include "editor/ui/TFrameBearbeiten.h"
+#include "editor/ui/TFrameBearbeitenGrafik.h"
 #include "editor/ui/TFrameMenuAnsichtBearbeiten.h"
 #include "editor/ui/TFrameMenuRasterBearbeiten.h"
 #include "editor/ui/TFrameMenuZoomBearbeiten.h"
@@ -287,6 +288,13 @@ void TForm_Main::CreateFrames() {
   FrameBearbeiten->SetHost(editorHost_.get());
   FrameBearbeiten->SetMenus(FrameMenuAnsichtBearbeiten, FrameMenuZoomBearbeiten, FrameMenuRasterBearbeiten);
   FrameBearbeiten->SetDataView(EditorDataLink.get());
+  auto* grafik = new TFrameBearbeitenGrafik(&FrameBearbeiten->GraphicPaneHost());
+  grafik->Folders = GraphicFolders();
+  FrameBearbeiten->SetGraphicPane(grafik);
+}
+
+editor::ui::GraphicFolders TForm_Main::GraphicFolders() const {
+  return {BmpDir, TarvikBmpDir, Tarvik12BmpDir, Tarvik20BmpDir, Tarvik50BmpDir, Quandrix45BmpDir, TmpDir};
 }
 
 void TForm_Main::resizeEvent(QResizeEvent*) {

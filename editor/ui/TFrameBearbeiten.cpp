@@ -7,6 +7,7 @@
 #include "editor/LayerRendering.h"
 #include "editor/LayerText.h"
 #include "editor/ui/EditorRenderer.h"
+#include "editor/ui/FrameGraphicPaneEditor.h"
 #include "editor/ui/PaneLook.h"
 #include "editor/ui/TFormBearbeitenDruckansicht.h"
 #include "editor/ui/TFrameBearbeitenDatum.h"
@@ -72,6 +73,10 @@ TFrameBearbeiten::~TFrameBearbeiten() {
   // The print view is a window of its own.
   delete FormBearbeitenDruckansicht;
   FormBearbeitenDruckansicht = nullptr;
+  // The graphic pane calls back into this frame: it goes while the frame is
+  // still whole.
+  if (FrameBearbeitenGrafik) delete FrameBearbeitenGrafik->Pane();
+  FrameBearbeitenGrafik = nullptr;
 }
 
 void TFrameBearbeiten::BuildForm() {
@@ -192,6 +197,11 @@ void TFrameBearbeiten::SetGraphicPane(editor::ui::EditorGraphicPane* pane) {
   pane->Pane()->setParent(PanelMain);
   pane->Pane()->hide();
   LayoutPage();
+}
+
+editor::ui::GraphicPaneEditor& TFrameBearbeiten::GraphicPaneHost() {
+  if (!graphicPaneHost_) graphicPaneHost_ = std::make_unique<editor::ui::FrameGraphicPaneEditor>(*this);
+  return *graphicPaneHost_;
 }
 
 printdata::PrintTextRenderer& TFrameBearbeiten::Renderer() {
