@@ -2,11 +2,11 @@
 
 #include "app/TFormSprache.h"
 #include "app/TForm_Main.h"
-#include "editor/ui/EditorDialogServices.h"
 #include "editor/ui/TForm_Font.h"
 #include "editor/ui/TForm_Paint.h"
 #include "editor/ui/TFrameBearbeiten.h"
 #include "filedialog/ui/TForm_FileDialog.h"
+#include "platform/qt/DialogServices.h"
 #include "platform/qt/UserGuide.h"
 
 namespace app {
@@ -16,8 +16,7 @@ QRect MainWindowFrame() { return Form_Main ? Form_Main->frameGeometry() : QRect(
 
 int LanguageId() { return FormSprache ? FormSprache->GetLanguage() : 0; }
 
-template <class Services>
-void Connect(Services& services) {
+void Connect(platform::DialogServices& services) {
   services.MainWindowFrame = MainWindowFrame;
   services.LanguageId = LanguageId;
   services.UserGuide = platform::OpenUserGuide;
