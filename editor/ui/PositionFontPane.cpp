@@ -89,12 +89,7 @@ PositionFontPane::PositionFontPane(TFrameBearbeiten* editor, QWidget* parent, co
   LabelSchriftArt = fontKind_.Value;
   SpeedButtonSchriftArt = fontKind_.Button;
 
-  auto timer = [this](const char* name) {
-    auto* t = new editor::ui::TagTimer(this);
-    t->setObjectName(QString::fromLatin1(name));
-    t->setInterval(editor::kRepeatDelayMs);
-    return t;
-  };
+  auto timer = [this](const char* name) { return editor::ui::AddRepeatTimer(this, name); };
   TimerHorizontal = timer("TimerHorizontal");
   TimerVertikal = timer("TimerVertikal");
   TimerBreite = timer("TimerBreite");

@@ -288,7 +288,7 @@ void TFrameBearbeiten::ResetEditor() {
 
 void TFrameBearbeiten::LoadParameterTags() { FrameBearbeitenParameter->LoadValues(WorkText.Parameters); }
 
-void TFrameBearbeiten::OpenInEditor(const printdata::PrintText* source, const QString& title) {
+void TFrameBearbeiten::LoadWorkCopy(const printdata::PrintText* source) {
   // The source may be the working copy itself.
   const printdata::PrintText copied = source ? *source : printdata::PrintText{};
   CurrentLayer = -1;
@@ -297,6 +297,10 @@ void TFrameBearbeiten::OpenInEditor(const printdata::PrintText* source, const QS
   Loading = 0;
   if (source) printdata::PrintTextCopy(copied, WorkText);
   LoadParameterTags();
+}
+
+void TFrameBearbeiten::OpenInEditor(const printdata::PrintText* source, const QString& title) {
+  LoadWorkCopy(source);
   Loading = 1;
   try {
     FrameBearbeitenNotiz->MemoNotiz->clear();
@@ -403,13 +407,7 @@ std::int32_t TFrameBearbeiten::MeasureText(unsigned fontLayer, std::string_view 
 // --- Rendering for rows and printer files ---------------------------------
 
 void TFrameBearbeiten::LoadAndRender(const printdata::PrintText* source) {
-  const printdata::PrintText copied = source ? *source : printdata::PrintText{};
-  CurrentLayer = -1;
-  Loading = 1;
-  printdata::PrintTextInit(WorkText);
-  Loading = 0;
-  if (source) printdata::PrintTextCopy(copied, WorkText);
-  LoadParameterTags();
+  LoadWorkCopy(source);
   LabelAnsicht->Tag = 6;
   if (zoomMenu_) zoomMenu_->LabelZoom->Tag = 1;
   LabelRaster->Tag = 0;

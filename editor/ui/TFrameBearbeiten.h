@@ -193,6 +193,10 @@ class TFrameBearbeiten : public QWidget {
  private:
   void BuildForm();
   void LoadParameterTags();
+  // The start of every open and load: no current layer, the working copy
+  // the defaults and then a copy of `source` (nullptr: the defaults), the
+  // parameter pane's values from it.
+  void LoadWorkCopy(const printdata::PrintText* source);
   void Export(bool wholeText);
   void CloseMenus();
   void HideMenus();

@@ -41,9 +41,7 @@ TFrameBearbeitenDatum::TFrameBearbeitenDatum(TFrameBearbeiten* editor, QWidget* 
   SpeedButtonDatumFormatDown = format_.Down;
   SpeedButtonDatumFormatUp = format_.Up;
 
-  TimerOffset = new editor::ui::TagTimer(this);
-  TimerOffset->setObjectName(QStringLiteral("TimerOffset"));
-  TimerOffset->setInterval(editor::kRepeatDelayMs);
+  TimerOffset = editor::ui::AddRepeatTimer(this, "TimerOffset");
   offset_.Timer = TimerOffset;
   offset_.RepeatMs = editor::kOffsetRepeatMs;
   offset_.Update = [this] { UpdateDayOffset(); };

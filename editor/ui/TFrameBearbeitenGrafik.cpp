@@ -147,12 +147,7 @@ void TFrameBearbeitenGrafik::BuildForm() {
   SpeedButtonGrafikHoeheDown = height_.Down;
   SpeedButtonGrafikHoeheUp = height_.Up;
 
-  auto timer = [this](const char* name) {
-    auto* t = new TagTimer(this);
-    t->setObjectName(QString::fromLatin1(name));
-    t->setInterval(editor::kRepeatDelayMs);
-    return t;
-  };
+  auto timer = [this](const char* name) { return editor::ui::AddRepeatTimer(this, name); };
   TimerHorizontal = timer("TimerHorizontal");
   TimerVertikal = timer("TimerVertikal");
   TimerBreite = timer("TimerBreite");

@@ -39,9 +39,7 @@ TFrameBearbeitenZeit::TFrameBearbeitenZeit(TFrameBearbeiten* editor, QWidget* pa
   SpeedButtonZeitFormatDown = format_.Down;
   SpeedButtonZeitFormatUp = format_.Up;
 
-  TimerOffset = new editor::ui::TagTimer(this);
-  TimerOffset->setObjectName(QStringLiteral("TimerOffset"));
-  TimerOffset->setInterval(editor::kRepeatDelayMs);
+  TimerOffset = editor::ui::AddRepeatTimer(this, "TimerOffset");
   offset_.Timer = TimerOffset;
   offset_.Step = editor::kTimeOffsetStep;
   offset_.RepeatMs = editor::kOffsetRepeatMs;

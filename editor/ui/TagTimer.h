@@ -1,7 +1,10 @@
 #pragma once
 // A timer that carries a number, as the step controls' repeat timers keep
 // the direction of the running repeat (+1 up, -1 down).
+#include <QString>
 #include <QTimer>
+
+#include "editor/StepValue.h"
 
 namespace editor::ui {
 
@@ -10,5 +13,14 @@ class TagTimer : public QTimer {
   using QTimer::QTimer;
   int Tag = 0;
 };
+
+// A step control's repeat timer named `name`, stopped, its first repeat
+// due 500 ms after a press.
+inline TagTimer* AddRepeatTimer(QObject* parent, const char* name) {
+  auto* t = new TagTimer(parent);
+  t->setObjectName(QString::fromLatin1(name));
+  t->setInterval(kRepeatDelayMs);
+  return t;
+}
 
 }  // namespace editor::ui
