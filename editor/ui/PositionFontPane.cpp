@@ -305,21 +305,12 @@ void PositionFontPane::UpdateSpacing() {
 
 void PositionFontPane::SpeedButtonAusrichtenClick(QObject* sender) {
   Repaint(sender);
-  LabelAusrichten->Tag = LabelAusrichten->Tag == 0 ? 1 : 0;
-  const bool on = LabelAusrichten->Tag == 1;
-  align_.ShowOn(on);
-  LabelAusrichten->setText(AlignTexts[on ? 1 : 0]);
-  PanelAusrichtenShow->setVisible(on);
+  align_.Toggle(AlignTexts, PanelAusrichtenShow);
 }
 
 void PositionFontPane::SpeedButtonSchriftProportionalClick(QObject* sender) {
   Repaint(sender);
-  LabelSchriftProportional->Tag = LabelSchriftProportional->Tag == 0 ? 1 : 0;
-  const bool on = LabelSchriftProportional->Tag == 1;
-  proportional_.ShowOn(on);
-  LabelSchriftProportional->setText(ProportionalTexts[on ? 1 : 0]);
-  PanelSchriftProportionalShow->setVisible(on);
-  if (on) {
+  if (proportional_.Toggle(ProportionalTexts, PanelSchriftProportionalShow)) {
     // Recorded within the controls' range: a layer from a file may carry a
     // width or height of 0, which would be divided by.
     ProportionalWidth = editor::ClampStep(LabelSchriftBreite->Tag, editor::kFontWidthRange).Value;

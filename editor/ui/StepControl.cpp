@@ -76,6 +76,15 @@ void ToggleControl::ShowOn(bool on) const {
   }
 }
 
+bool ToggleControl::Toggle(const std::array<QString, 2>& words, QWidget* band) const {
+  const bool on = Value->Tag == 0;
+  Value->Tag = on ? 1 : 0;
+  Value->setText(words[on ? 1 : 0]);
+  ShowOn(on);
+  band->setVisible(on);
+  return on;
+}
+
 StepControl AddStepControl(QWidget* parent, const QString& name, const QString& title, const QString& downSign,
                            const QString& upSign, const QString& upName) {
   const QString stem = name.mid(5);  // "PanelPositionX" -> "PositionX"

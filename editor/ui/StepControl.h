@@ -6,6 +6,7 @@
 // the titles.
 #include <QRect>
 #include <QString>
+#include <array>
 
 #include "editor/StepValue.h"
 #include "editor/ui/StepButton.h"
@@ -44,6 +45,10 @@ struct ToggleControl {
   void Place(const QRect& geometry) const;
   // On: navy panel, white bold texts; off: light blue-grey, navy plain.
   void ShowOn(bool on) const;
+  // The toggle's click: the value's Tag 0 becomes 1 (on), any other 0
+  // (off); the value shows words[Tag] and `band` shows while on. Whether it
+  // is on now.
+  bool Toggle(const std::array<QString, 2>& words, QWidget* band) const;
 };
 
 // A value panel named `name` ("PanelPositionX") with the title label

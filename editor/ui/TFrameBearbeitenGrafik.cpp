@@ -459,21 +459,12 @@ void TFrameBearbeitenGrafik::TimerHoeheTimer() { Tick(TimerHoehe, LabelGrafikHoe
 
 void TFrameBearbeitenGrafik::SpeedButtonAusrichtenClick(QObject* sender) {
   Repaint(sender);
-  const bool on = LabelAusrichten->Tag == 0;
-  LabelAusrichten->Tag = on ? 1 : 0;
-  LabelAusrichten->setText(AlignTexts[on ? 1 : 0]);
-  align_.ShowOn(on);
-  PanelAusrichtenShow->setVisible(on);
+  align_.Toggle(AlignTexts, PanelAusrichtenShow);
 }
 
 void TFrameBearbeitenGrafik::SpeedButtonGrafikProportionalClick(QObject* sender) {
   Repaint(sender);
-  const bool on = LabelGrafikProportional->Tag == 0;
-  LabelGrafikProportional->Tag = on ? 1 : 0;
-  LabelGrafikProportional->setText(ProportionalTexts[on ? 1 : 0]);
-  proportional_.ShowOn(on);
-  PanelGrafikProportionalShow->setVisible(on);
-  if (on) {
+  if (proportional_.Toggle(ProportionalTexts, PanelGrafikProportionalShow)) {
     RefWidth = LabelGrafikBreite->Tag;
     RefHeight = LabelGrafikHoehe->Tag;
   }
