@@ -222,6 +222,14 @@ void PositionFontPane::ClickStep(Stepper& s, int direction, QObject* sender) {
   s.Update();
 }
 
+void PositionFontPane::StepChoice(editor::ui::StepControl& c, int direction, QObject* sender,
+                                  const std::function<void()>& update) {
+  Repaint(sender);
+  HideMenus();
+  c.Value->Tag = editor::Stepped(c.Value->Tag, direction);
+  update();
+}
+
 void PositionFontPane::SpeedButtonPositionXDownClick(QObject* s) { ClickStep(x_, -1, s); }
 void PositionFontPane::SpeedButtonPositionXUpClick(QObject* s) { ClickStep(x_, 1, s); }
 void PositionFontPane::SpeedButtonPositionXDownMouseDown(QObject*) { PressStep(x_, -1); }

@@ -54,10 +54,14 @@ void StepControl::ShowLimits(bool atMin, bool atMax) const {
 }
 
 int StepControl::ClampAndShow(StepRange range) const {
+  return ClampAndShowAs(range, [](std::int32_t v) { return QString::number(v); });
+}
+
+int StepControl::ClampAndShowAs(StepRange range, const std::function<QString(std::int32_t)>& text) const {
   const ClampedStep c = ClampStep(Value->Tag, range);
   Value->Tag = c.Value;
   ShowLimits(c.AtMin, c.AtMax);
-  Value->setText(QString::number(c.Value));
+  Value->setText(text(c.Value));
   return c.Value;
 }
 

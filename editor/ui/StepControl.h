@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QString>
 #include <array>
+#include <cstdint>
+#include <functional>
 
 #include "editor/StepValue.h"
 #include "editor/ui/StepButton.h"
@@ -34,6 +36,9 @@ struct StepControl {
   // Clamps the value held in the value label's Tag, marks the limits and
   // shows the number; returns the clamped value.
   int ClampAndShow(StepRange range) const;
+  // The same for a value shown as a text of its own (a choice's name, an
+  // offset as a time).
+  int ClampAndShowAs(StepRange range, const std::function<QString(std::int32_t)>& text) const;
 };
 
 struct ToggleControl {
