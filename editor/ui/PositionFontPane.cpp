@@ -345,19 +345,14 @@ void PositionFontPane::TakeFontChoice() {
 // --- Fill and store -------------------------------------------------------
 
 void PositionFontPane::FillPositionAndFont(const printdata::LayerObject& layer) {
-  auto show = [](const editor::ui::StepControl& c, std::int32_t value, editor::StepRange range) {
-    c.Value->Tag = value;
-    c.Value->setText(QString::number(value));
-    c.ShowLimits(value <= range.Min, value >= range.Max);
-  };
-  show(x_.Control, layer.PosX, editor::kPositionXRange);
-  show(y_.Control, layer.PosY, editor::kPositionYRange);
+  x_.Control.ShowUnclamped(layer.PosX, editor::kPositionXRange);
+  y_.Control.ShowUnclamped(layer.PosY, editor::kPositionYRange);
   LabelAusrichten->Tag = 0;
   SpeedButtonAusrichtenClick(nullptr);
-  show(width_.Control, layer.Width, editor::kFontWidthRange);
-  show(height_.Control, layer.Height, editor::kFontHeightRange);
+  width_.Control.ShowUnclamped(layer.Width, editor::kFontWidthRange);
+  height_.Control.ShowUnclamped(layer.Height, editor::kFontHeightRange);
   LabelSchriftArt->setText(platform::ToQt(layer.FontName));
-  show(spacing_.Control, layer.Spacing, editor::kSpacingRange);
+  spacing_.Control.ShowUnclamped(layer.Spacing, editor::kSpacingRange);
   editor_->FontChooser().SetNameAndStyle(layer.FontName, layer.FontStyle);
   LabelSchriftProportional->Tag = 0;
   SpeedButtonSchriftProportionalClick(nullptr);

@@ -57,6 +57,12 @@ int StepControl::ClampAndShow(StepRange range) const {
   return ClampAndShowAs(range, [](std::int32_t v) { return QString::number(v); });
 }
 
+void StepControl::ShowUnclamped(std::int32_t value, StepRange range) const {
+  Value->Tag = value;
+  Value->setText(QString::number(value));
+  ShowLimits(value <= range.Min, value >= range.Max);
+}
+
 int StepControl::ClampAndShowAs(StepRange range, const std::function<QString(std::int32_t)>& text) const {
   const ClampedStep c = ClampStep(Value->Tag, range);
   Value->Tag = c.Value;

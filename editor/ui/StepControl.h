@@ -36,7 +36,10 @@ struct StepControl {
   // Clamps the value held in the value label's Tag, marks the limits and
   // shows the number; returns the clamped value.
   int ClampAndShow(StepRange range) const;
-  // The same for a value shown as a text of its own (a choice's name, an
+  // Shows `value` as it is (a layer read from a file may hold any); the
+  // limits of `range` only mark the buttons.
+  void ShowUnclamped(std::int32_t value, StepRange range) const;
+  // ClampAndShow for a value shown as a text of its own (a choice's name, an
   // offset as a time).
   int ClampAndShowAs(StepRange range, const std::function<QString(std::int32_t)>& text) const;
 };

@@ -33,13 +33,6 @@ void Repaint(QObject* sender) {
   if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
 }
 
-// Shows `value` as it is; the limits only mark the buttons.
-void ShowUnclamped(const editor::ui::StepControl& c, std::int32_t value, editor::StepRange range) {
-  c.Value->Tag = value;
-  c.Value->setText(QString::number(value));
-  c.ShowLimits(value <= range.Min, value >= range.Max);
-}
-
 }  // namespace
 
 TFrameBearbeitenGrafik::TFrameBearbeitenGrafik(editor::ui::GraphicPaneEditor* editor, QWidget* parent)
@@ -217,12 +210,12 @@ void TFrameBearbeitenGrafik::FillFromLayer(int layer) {
   const printdata::LayerObject* l = editor_->WorkLayer(layer);
   if (!l) return;
   // The numbers are shown as the layer holds them.
-  ShowUnclamped(x_, l->PosX, editor::kPositionXRange);
-  ShowUnclamped(y_, l->PosY, editor::kPositionYRange);
+  x_.ShowUnclamped(l->PosX, editor::kPositionXRange);
+  y_.ShowUnclamped(l->PosY, editor::kPositionYRange);
   LabelAusrichten->Tag = 0;
   SpeedButtonAusrichtenClick(SpeedButtonAusrichten);
-  ShowUnclamped(width_, l->GraphicWidth, kSizeRange);
-  ShowUnclamped(height_, l->GraphicHeight, kSizeRange);
+  width_.ShowUnclamped(l->GraphicWidth, kSizeRange);
+  height_.ShowUnclamped(l->GraphicHeight, kSizeRange);
   LabelGrafikProportional->Tag = 0;
   SpeedButtonGrafikProportionalClick(SpeedButtonGrafikProportional);
   LoadBitmap(layer);
