@@ -178,21 +178,16 @@ void PositionFontPane::HideMenus() const {
 void PositionFontPane::PressStep(Stepper& s, int direction) {
   // While Fix is on the position buttons walk anchors and do not repeat.
   if (s.Axis != 0 && LabelAusrichten->Tag == 1) return;
-  s.Timer->Tag = direction;
-  s.Timer->setInterval(editor::kRepeatDelayMs);
-  s.Timer->start();
+  s.Timer->Press(direction);
   s.Update();
 }
 
-void PositionFontPane::ReleaseStep(Stepper& s) {
-  s.Timer->setInterval(editor::kRepeatDelayMs);
-  s.Timer->stop();
-}
+void PositionFontPane::ReleaseStep(Stepper& s) { s.Timer->Release(); }
 
 void PositionFontPane::TickStep(Stepper& s) {
-  s.Timer->setInterval(s.RepeatMs);
+  const int direction = s.Timer->Tick(s.RepeatMs);
   platform::Label* value = s.Control.Value;
-  value->Tag = editor::Stepped(value->Tag, static_cast<std::int64_t>(s.Timer->Tag) * s.Step);
+  value->Tag = editor::Stepped(value->Tag, static_cast<std::int64_t>(direction) * s.Step);
   if (!s.TickUpdatesOnlyWhenShown || !isHidden()) s.Update();
 }
 

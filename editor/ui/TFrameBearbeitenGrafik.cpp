@@ -342,20 +342,14 @@ void TFrameBearbeitenGrafik::StartRepeat(TagTimer* timer, int direction, bool po
                                          void (TFrameBearbeitenGrafik::*apply)()) {
   // Fixed stops do not repeat: holding a position button moves one stop.
   if (position && FixedStops()) return;
-  timer->Tag = direction;
-  timer->setInterval(editor::kRepeatDelayMs);
-  timer->start();
+  timer->Press(direction);
   (this->*apply)();
 }
 
-void TFrameBearbeitenGrafik::StopRepeat(TagTimer* timer) {
-  timer->setInterval(editor::kRepeatDelayMs);
-  timer->stop();
-}
+void TFrameBearbeitenGrafik::StopRepeat(TagTimer* timer) { timer->Release(); }
 
 void TFrameBearbeitenGrafik::Tick(TagTimer* timer, platform::Label* value, void (TFrameBearbeitenGrafik::*apply)()) {
-  timer->setInterval(editor::kGraphicRepeatMs);
-  value->Tag = editor::Stepped(value->Tag, timer->Tag);
+  value->Tag = editor::Stepped(value->Tag, timer->Tick(editor::kGraphicRepeatMs));
   (this->*apply)();
 }
 

@@ -12,6 +12,25 @@ class TagTimer : public QTimer {
  public:
   using QTimer::QTimer;
   int Tag = 0;
+
+  // A step button pressed: the repeat runs in `direction`, its first tick
+  // 500 ms on.
+  void Press(int direction) {
+    Tag = direction;
+    setInterval(kRepeatDelayMs);
+    start();
+  }
+  // A tick: the following ones come every `periodMs`. The repeat's
+  // direction.
+  int Tick(int periodMs) {
+    setInterval(periodMs);
+    return Tag;
+  }
+  // The button released: stopped, ready for the next press.
+  void Release() {
+    setInterval(kRepeatDelayMs);
+    stop();
+  }
 };
 
 // A step control's repeat timer named `name`, stopped, its first repeat
