@@ -7,16 +7,16 @@
 // goes at once into the current layer of the editor's working copy, which
 // is then drawn red.
 //
-// Plugging it in: the editor frame implements GraphicPaneEditor (its
-// working copy, Loading, CurrentLayer, view, RenderLayer, print field,
-// HideMenuFrames) and creates the pane with itself,
-//     auto* grafik = new TFrameBearbeitenGrafik(editorAsGraphicPaneEditor, PanelMain);
-//     grafik->Folders = {BmpDir, TarvikBmpDir, ..., TmpDir};   // TForm_Main's paths
-//     SetGraphicPane(grafik);                                   // EditorGraphicPane
-// It fills the pane for a graphic layer with FillFromLayer(layer), moves it
-// by the preview's drag through SetPosition and StoreLayer, and shows the
-// position numbers in the highest operating mode only. The import and
-// export run the program's file dialog (Form_FileDialog), the painter
+// Plugging it in: the pane reaches the editor frame through
+// GraphicPaneEditor (TFrameBearbeiten::GraphicPaneHost()); the main window
+// creates it with its picture folders and hands it to the frame,
+//     auto* grafik = new TFrameBearbeitenGrafik(&FrameBearbeiten->GraphicPaneHost());
+//     grafik->Folders = GraphicFolders();        // TForm_Main's paths
+//     FrameBearbeiten->SetGraphicPane(grafik);   // EditorGraphicPane
+// The frame fills the pane for a graphic layer with FillFromLayer(layer),
+// moves it by the preview's drag through SetPosition and StoreLayer, and
+// shows the position numbers in the highest operating mode only. The import
+// and export run the program's file dialog (Form_FileDialog), the painter
 // button the painter (Form_Paint); tests replace both through Services.
 #include <QString>
 #include <QWidget>
