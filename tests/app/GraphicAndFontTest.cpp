@@ -177,11 +177,21 @@ TEST_F(GraphicAndFont, AGraphicLayerImportsAPictureThroughTheFileDialogAndOkStor
   Form_Main->show();
   apptest::Screenshot(Form_Main, "editor-graphic-pane");
 
+  // Dragging in the preview moves the graphic through the pane: 40 pixels
+  // right at zoom 4 are 10 dots.
+  TFrameBearbeitenVorschau* preview = Editor().FrameBearbeitenVorschau;
+  preview->ImageRasterMouseDown(true, 100, 40);
+  preview->ImageRasterMouseMove(true, 140, 40);
+  preview->ImageRasterMouseUp(true, 140, 40);
+  EXPECT_EQ(Pane()->LabelPositionX->Tag, 110);
+  EXPECT_EQ(work.PosX, 110);
+  EXPECT_TRUE(ShowsLogo(preview->Images.Layers[3], 110, 0, platform::colours::kRed));
+
   Editor().SpeedButtonOK->click();
   ASSERT_EQ(Form_Main->ShownPage(), app::Page::Data);
   const printdata::LayerObject& stored = Daten().Group.Texts[0].Layers[3];
   EXPECT_EQ(stored.Pixels, work.Pixels);
-  EXPECT_EQ(stored.PosX, 100);
+  EXPECT_EQ(stored.PosX, 110);
   EXPECT_TRUE(Daten().IsModified());
   EXPECT_TRUE(Daten().RowLayers[0]->LabelEbene[3]->text().startsWith(QStringLiteral("Grafik")))
       << Daten().RowLayers[0]->LabelEbene[3]->text().toStdString();
@@ -189,7 +199,7 @@ TEST_F(GraphicAndFont, AGraphicLayerImportsAPictureThroughTheFileDialogAndOkStor
   const QImage& row = Daten().RowImages[0]->Picture();
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 6; ++x)
-      EXPECT_EQ(row.pixel(100 + x, y), kLogoRows[y][x] == '1' ? qRgb(0, 0, 0) : qRgb(255, 255, 255)) << x << ", " << y;
+      EXPECT_EQ(row.pixel(110 + x, y), kLogoRows[y][x] == '1' ? qRgb(0, 0, 0) : qRgb(255, 255, 255)) << x << ", " << y;
 }
 
 TEST_F(GraphicAndFont, TheEditorsBitmapExportSavesThroughTheProgramsFileDialog) {
