@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 
@@ -176,6 +177,17 @@ TEST_F(GraphicAndFont, AGraphicLayerImportsAPictureThroughTheFileDialogAndOkStor
   EXPECT_TRUE(ShowsLogo(Editor().FrameBearbeitenVorschau->Images.Layers[3], 100, 0, platform::colours::kRed));
   Form_Main->show();
   apptest::Screenshot(Form_Main, "editor-graphic-pane");
+  // At the main window's smallest size every control of the pane lies
+  // within its row and every caption fits.
+  Form_Main->resize(852, 612);
+  apptest::Screenshot(Form_Main, "editor-graphic-pane-smallest");
+  EXPECT_TRUE(Editor().PanelMain->rect().contains(Pane()->geometry()));
+  for (const QWidget* w : Pane()->findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(Pane())) continue;
+    EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << w->objectName().toStdString();
+    if (const auto* label = qobject_cast<const QLabel*>(w))
+      EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << w->objectName().toStdString();
+  }
 
   // Dragging in the preview moves the graphic through the pane: 40 pixels
   // right at zoom 4 are 10 dots.
