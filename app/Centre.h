@@ -4,10 +4,8 @@
 
 namespace app {
 
-// top = main top + main height / 2 - own height / 2, left likewise, halves
-// truncated toward zero.
-QPoint CentredOn(const QRect& mainFrame, const QSize& ownFrame);
-// Moves `dialog` there; does nothing while there is no main window.
+// Moves `dialog` so that it is centred on the main window
+// (platform::CentredOn); does nothing while there is no main window.
 void CentreOnMainWindow(QWidget* dialog);
 
 }  // namespace app

@@ -4,6 +4,7 @@
 
 #include "app/TFormBedienungsmodus.h"
 #include "app/TFormMessage.h"
+#include "app/TFormSchnellhilfe.h"
 #include "app/TForm_Main.h"
 
 namespace app {
@@ -43,6 +44,8 @@ void DataViewLinks::PrintReport(bool askOptions, bool layers, bool parameters, b
   asked_.reportFlags = {askOptions, layers, parameters, notes, info};
 }
 
-void DataViewLinks::ShowQuickHelp() { ++asked_.quickHelp; }
+void DataViewLinks::ShowQuickHelp() {
+  if (FormSchnellhilfe) FormSchnellhilfe->exec();
+}
 
 }  // namespace app

@@ -2,8 +2,8 @@
 // How the data page reaches the main window and the windows around it: the
 // back-to-idle step, the message window, the operating mode, the paste
 // dialog, report and quick help (the editor is app/EditorDataLink's). The
-// paste dialog, the report and the quick help are not built yet; until they
-// are, their calls are counted here and change nothing on screen.
+// paste dialog and the report are not built yet; until they are, their calls
+// are counted here and change nothing on screen.
 #include <array>
 
 #include "printdata/ui/DataViewHost.h"
@@ -34,7 +34,6 @@ class DataViewLinks final : public DataViewHost {
     int pasteDialog = 0;
     int report = 0;
     std::array<bool, 5> reportFlags{};  // askOptions, layers, parameters, notes, info
-    int quickHelp = 0;
   };
   const Requests& Asked() const { return asked_; }
 

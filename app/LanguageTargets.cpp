@@ -74,7 +74,17 @@ bool SetHint(QObject* o, const QString& text) {
   return true;
 }
 
+// A list of the program's own making shows its columns through the item
+// view inside it.
+template <class Object>
+Object* ColumnView(Object* o) {
+  if (qobject_cast<const QAbstractItemView*>(o) || !o->isWidgetType()) return o;
+  if (QAbstractItemView* view = o->template findChild<QAbstractItemView*>()) return view;
+  return o;
+}
+
 std::optional<QString> ColumnOf(const QObject* o, int column) {
+  o = ColumnView(o);
   if (const auto* tree = qobject_cast<const QTreeWidget*>(o)) {
     if (column >= tree->columnCount()) return std::nullopt;
     return tree->headerItem()->text(column);
@@ -87,6 +97,7 @@ std::optional<QString> ColumnOf(const QObject* o, int column) {
 }
 
 bool SetColumn(QObject* o, int column, const QString& text) {
+  o = ColumnView(o);
   if (auto* tree = qobject_cast<QTreeWidget*>(o)) {
     if (column >= tree->columnCount()) return false;
     tree->headerItem()->setText(column, text);

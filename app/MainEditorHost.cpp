@@ -1,10 +1,12 @@
 #include "app/MainEditorHost.h"
 
-#include <QFileDialog>
-
 #include "app/TFormBedienungsmodus.h"
 #include "app/TFormMessage.h"
+#include "app/TFormSchnellhilfe.h"
 #include "app/TForm_Main.h"
+#include "editor/ui/GraphicFileDialog.h"
+#include "filedialog/ui/TForm_FileDialog.h"
+#include "platform/qt/UserGuide.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printersettings/ui/TFramePrinter.h"
 
@@ -31,20 +33,18 @@ void MainEditorHost::HideOtherPages() {
 
 void MainEditorHost::ShowDataPage() { main_.FrameDaten->ShowPage(); }
 
-// The quick help, the hard copy and the user guide arrive with the help
-// menu and the printing; until then these keys and buttons do nothing.
-void MainEditorHost::ShowQuickHelp() {}
+void MainEditorHost::ShowQuickHelp() {
+  if (FormSchnellhilfe) FormSchnellhilfe->exec();
+}
+
+// Hard copies arrive with the printing; until then Ctrl+P does nothing.
 void MainEditorHost::PrintHardcopy(QWidget*) {}
-void MainEditorHost::ShowUserGuide() {}
+
+void MainEditorHost::ShowUserGuide() { platform::OpenUserGuide(); }
 
 std::optional<std::string> MainEditorHost::ChooseBitmapFile(const QString& title) {
-  // Qt's own save dialog stands in for the program's file dialog.
-  QString file = QFileDialog::getSaveFileName(&main_, title, QString::fromStdString(main_.BmpDir),
-                                              QStringLiteral("Bitmap (*.bmp)"), nullptr,
-                                              QFileDialog::DontUseNativeDialog);
-  if (file.isEmpty()) return std::nullopt;
-  if (!file.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)) file += QStringLiteral(".bmp");
-  return file.toStdString();
+  if (!Form_FileDialog) return std::nullopt;
+  return editor::ui::ChooseGraphicFile(*Form_FileDialog, main_.GraphicFolders(), title, 1);
 }
 
 }  // namespace app

@@ -1,17 +1,15 @@
 #include "app/TFormBedienungsmodus.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 
 #include "app/Centre.h"
+#include "app/DialogKeys.h"
 #include "app/Konfig.h"
-#include "app/Shortcuts.h"
 #include "app/TForm_Main.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
-#include "platform/qt/UserGuide.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "platform/qt/DialogFlags.h"
 
@@ -198,17 +196,7 @@ void TFormBedienungsmodus::SpeedButtonAbbrechenClick(QObject*) {
 void TFormBedienungsmodus::reject() { done(7); }
 
 void TFormBedienungsmodus::keyPressEvent(QKeyEvent* event) {
-  if (platform::HandleUserGuideKey(event)) return;
-  if (app::ShiftOf(event->modifiers(), QApplication::mouseButtons()) != app::Shift::None) return;
-  switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (platform::OwnEnabled(SpeedButtonOK)) SpeedButtonOKClick(SpeedButtonOK);
-      break;
-    case Qt::Key_Escape:
-      SpeedButtonAbbrechenClick(SpeedButtonAbbrechen);
-      break;
-    default:
-      break;
-  }
+  app::HandleOkCancelKeys(
+      event, SpeedButtonOK, [this] { SpeedButtonOKClick(SpeedButtonOK); },
+      [this] { SpeedButtonAbbrechenClick(SpeedButtonAbbrechen); });
 }

@@ -1,15 +1,14 @@
 #include "app/TFormEinstellenPC.h"
 #include "platform/qt/DialogFlags.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <filesystem>
 
 #include "app/Centre.h"
+#include "app/DialogKeys.h"
 #include "app/DesktopLauncher.h"
 #include "app/PanelEvents.h"
 #include "app/PortListText.h"
-#include "app/Shortcuts.h"
 #include "app/TFormMessage.h"
 #include "app/TFormSprache.h"
 #include "app/TForm_Main.h"
@@ -19,7 +18,6 @@
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/SystemMessageBox.h"
-#include "platform/qt/UserGuide.h"
 #include "printerlink/PortState.h"
 
 TFormEinstellenPC* FormEinstellenPC = nullptr;
@@ -199,17 +197,7 @@ void TFormEinstellenPC::Panel0DblClick(QObject*) {
 void TFormEinstellenPC::Panel1DblClick(QObject* sender) { Panel0DblClick(sender); }
 
 void TFormEinstellenPC::keyPressEvent(QKeyEvent* event) {
-  if (platform::HandleUserGuideKey(event)) return;
-  if (app::ShiftOf(event->modifiers(), QApplication::mouseButtons()) != app::Shift::None) return;
-  switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (platform::OwnEnabled(SpeedButtonOK)) SpeedButtonOKClick(SpeedButtonOK);
-      break;
-    case Qt::Key_Escape:
-      SpeedButtonAbbrechenClick(SpeedButtonAbbrechen);
-      break;
-    default:
-      break;
-  }
+  app::HandleOkCancelKeys(
+      event, SpeedButtonOK, [this] { SpeedButtonOKClick(SpeedButtonOK); },
+      [this] { SpeedButtonAbbrechenClick(SpeedButtonAbbrechen); });
 }

@@ -21,14 +21,6 @@ using namespace platform::colours;
 constexpr int kWidth = 393;
 constexpr int kMainHeight = 327;
 constexpr int kBottomHeight = 65;
-
-QFont CourierNewPx(int pixels) {
-  QFont f(QStringLiteral("Courier New"));
-  f.setStyleHint(QFont::Monospace);
-  f.setFixedPitch(true);
-  f.setPixelSize(pixels);
-  return f;
-}
 }  // namespace
 
 TFormInfo::TFormInfo(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
@@ -43,7 +35,7 @@ TFormInfo::TFormInfo(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::Customize
   PanelMain->setGeometry(0, 0, kWidth, kMainHeight);
   // The text takes no input.
   PanelMain->setEnabled(false);
-  Memo = new app::MemoView(PanelMain, CourierNewPx(15), kTeal, kLightGrey);
+  Memo = new app::MemoView(PanelMain, platform::CourierNewPx(15), kTeal, kLightGrey);
   Memo->setGeometry(8, 8, kWidth - 16, kMainHeight - 16);
   NAME_AFTER_MEMBER(Memo);
 

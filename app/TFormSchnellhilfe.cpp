@@ -23,14 +23,6 @@ constexpr int kDataHeight = 450;
 constexpr int kEditorHeight = 306;
 constexpr int kPrinterHeight = 90;
 
-QFont CourierNewPx(int pixels) {
-  QFont f(QStringLiteral("Courier New"));
-  f.setStyleHint(QFont::Monospace);
-  f.setFixedPitch(true);
-  f.setPixelSize(pixels);
-  return f;
-}
-
 template <std::size_t N>
 void Set(std::array<QString, 50>& list, const char* const (&texts)[N]) {
   for (std::size_t i = 0; i < N; ++i) list[i] = QString::fromUtf8(texts[i]);
@@ -106,7 +98,7 @@ TFormSchnellhilfe::TFormSchnellhilfe(QWidget* owner)
   PanelMain = new platform::Panel(this);
   PanelMain->SetColor(kLightGrey);
   PanelMain->setEnabled(false);
-  Memo = new app::MemoView(PanelMain, CourierNewPx(16), kNavy, kLightGrey);
+  Memo = new app::MemoView(PanelMain, platform::CourierNewPx(16), kNavy, kLightGrey);
   NAME_AFTER_MEMBER(Memo);
   PanelUnten = platform::AddButtonRow(this, QRect(0, 288, kWidth, kBottomHeight));
   platform::AddButtonPanel(PanelUnten, QRect(153, 9, 88, 48), QStringLiteral("Abbrechen"), PanelOK, SpeedButtonOK);

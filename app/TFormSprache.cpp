@@ -1,19 +1,17 @@
 #include "app/TFormSprache.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <filesystem>
 
 #include "app/Centre.h"
+#include "app/DialogKeys.h"
 #include "app/LanguageLoader.h"
-#include "app/Shortcuts.h"
 #include "app/TFormBedienungsmodus.h"
 #include "app/TForm_Main.h"
 #include "platform/qt/DialogFlags.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
-#include "platform/qt/UserGuide.h"
 
 TFormSprache* FormSprache = nullptr;
 
@@ -173,17 +171,7 @@ void TFormSprache::SpeedButtonAbbrechenClick(QObject*) {
 }
 
 void TFormSprache::keyPressEvent(QKeyEvent* event) {
-  if (platform::HandleUserGuideKey(event)) return;
-  if (app::ShiftOf(event->modifiers(), QApplication::mouseButtons()) != app::Shift::None) return;
-  switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (platform::OwnEnabled(SpeedButtonOK)) SpeedButtonOKClick(SpeedButtonOK);
-      break;
-    case Qt::Key_Escape:
-      SpeedButtonAbbrechenClick(SpeedButtonAbbrechen);
-      break;
-    default:
-      break;
-  }
+  app::HandleOkCancelKeys(
+      event, SpeedButtonOK, [this] { SpeedButtonOKClick(SpeedButtonOK); },
+      [this] { SpeedButtonAbbrechenClick(SpeedButtonAbbrechen); });
 }

@@ -25,6 +25,7 @@
 #include "app/TFrameMenuPC.h"
 #include "app/TransferDesk.h"
 #include "editor/ui/TFrameBearbeiten.h"
+#include "editor/ui/TFrameBearbeitenGrafik.h"
 #include "editor/ui/TFrameMenuAnsichtBearbeiten.h"
 #include "editor/ui/TFrameMenuRasterBearbeiten.h"
 #include "editor/ui/TFrameMenuZoomBearbeiten.h"
@@ -291,6 +292,13 @@ void TForm_Main::CreateFrames() {
   DataSetLinks = std::make_unique<app::DataSetLinks>(*this);
   FrameMenuOeffnen->SetHost(DataSetLinks.get());
   FrameMenuSpeichern->SetHost(DataSetLinks.get());
+  auto* grafik = new TFrameBearbeitenGrafik(&FrameBearbeiten->GraphicPaneHost());
+  grafik->Folders = GraphicFolders();
+  FrameBearbeiten->SetGraphicPane(grafik);
+}
+
+editor::ui::GraphicFolders TForm_Main::GraphicFolders() const {
+  return {BmpDir, TarvikBmpDir, Tarvik12BmpDir, Tarvik20BmpDir, Tarvik50BmpDir, Quandrix45BmpDir, TmpDir};
 }
 
 void TForm_Main::resizeEvent(QResizeEvent*) {

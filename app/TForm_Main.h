@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/Shortcuts.h"
+#include "editor/ui/GraphicFileDialog.h"
 #include "platform/SingleInstance.h"
 #include "platform/qt/Panel.h"
 #include "platform/qt/SpeedButton.h"
@@ -75,6 +76,8 @@ class TForm_Main : public QWidget {
       Quandrix45BmpDir, Tarvik50BmpDir, UpdateDir, BrowserDir;
   // Program folders that could not be created at start.
   std::vector<std::string> FoldersNotCreated;
+  // The folders the pictures of graphics are opened from and saved to.
+  editor::ui::GraphicFolders GraphicFolders() const;
 
   // Controls.
   platform::Panel* PanelLinks;

@@ -2,6 +2,7 @@
 #include <exception>
 
 #include "app/Konfig.h"
+#include "app/ProgramDialogs.h"
 #include "app/ReleaseIdentity.h"
 #include "app/TFormBedienungsmodus.h"
 #include "app/TFormEinstellenPC.h"
@@ -15,6 +16,8 @@
 #include "app/TForm_ZipUnzip.h"
 #include "zip/ui/TZipDialogsQt.h"
 #include "app/TForm_Main.h"
+#include "editor/ui/TForm_Font.h"
+#include "editor/ui/TForm_Paint.h"
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/Beep.h"
 #include "platform/sound/Sound.h"
@@ -58,21 +61,23 @@ int main(int argc, char** argv) {
     new TFormInfo(nullptr);
     new TFormBedienungsmodus(nullptr);
     new TFormEinstellenPC(nullptr);
+    new TForm_FileDialog(nullptr);
     new TForm_ZipUnzip(nullptr, Form_Main->TmpDir);
     new TFormMessage(nullptr);
     new TFormSchnellhilfe(nullptr);
+    new TForm_Font(nullptr);
+    new TForm_Paint(nullptr);
     // The news and update fetch start their threads here.
     new TForm_Browser(nullptr);
     new TForm_Update(nullptr);
     new TFormSprache(nullptr);
     new TFormHerstellen(nullptr);
-    new TForm_FileDialog(nullptr);
     new TFormOeffnen(nullptr);
     new TFormSpeichern(nullptr);
-    // The file dialog centres on the main window and words its own
-    // messages in the UI language.
-    Form_FileDialog->Services.MainWindowFrame = [] { return Form_Main->frameGeometry(); };
-    Form_FileDialog->Services.LanguageId = [] { return FormSprache->GetLanguage(); };
+    // The file dialog, the font chooser and the painter centre on the main
+    // window, word their own messages in the UI language and open the user
+    // guide on F1; the editor chooses fonts with the font chooser.
+    app::ConnectProgramDialogs();
 
     InstallZipDialogs();
     printdata::SetVersionNoticeSink(ShowVersionNotice);
@@ -95,6 +100,8 @@ int main(int argc, char** argv) {
   delete Form_Main;
   delete FormSpeichern;
   delete FormOeffnen;
+  delete Form_Paint;
+  delete Form_Font;
   delete Form_FileDialog;
   delete FormHerstellen;
   delete FormSprache;

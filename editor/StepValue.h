@@ -46,5 +46,7 @@ inline constexpr int kRepeatDelayMs = 500;
 inline constexpr int kPositionRepeatMs = 25;
 inline constexpr int kFontRepeatMs = 125;
 inline constexpr int kOffsetRepeatMs = 25;
+// The graphic pane repeats its position and its size at one pace.
+inline constexpr int kGraphicRepeatMs = 25;
 
 }  // namespace editor

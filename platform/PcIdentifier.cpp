@@ -27,7 +27,8 @@ std::optional<std::uint32_t> VolumeSerial(const std::string& root, const std::st
   }
   Result<std::string> machineId = ReadWholeFile(machineIdPath);
   if (machineId && machineId->size() >= 8) {
-    if (std::optional<std::uint32_t> v = ParseHex(std::string_view(*machineId).substr(0, 8))) return v;
+    const std::optional<std::uint32_t> v = ParseHex(std::string_view(*machineId).substr(0, 8));
+    if (v && *v != 0) return v;
   }
   return std::nullopt;
 }

@@ -14,8 +14,8 @@ namespace platform {
 std::uint32_t ScrambleVolumeSerial(std::uint32_t serial);
 
 // The serial of the volume at `root`: its file system identifier, else the
-// first eight hexadecimal digits of `machineIdPath`; nothing when neither
-// can be read.
+// first eight hexadecimal digits of `machineIdPath` (an all-zero machine id
+// is no id); nothing when neither can be read.
 std::optional<std::uint32_t> VolumeSerial(const std::string& root = "/",
                                           const std::string& machineIdPath = "/etc/machine-id");
 

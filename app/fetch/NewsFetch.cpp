@@ -1,9 +1,8 @@
 #include "app/fetch/NewsFetch.h"
 
-#include <filesystem>
-#include <system_error>
 #include <utility>
 
+#include "app/fetch/FetchWhole.h"
 #include "platform/FileIO.h"
 
 namespace app {
@@ -47,25 +46,7 @@ int NewsFetcher::Classify(int code) {
 }
 
 platform::Status NewsFetcher::FetchFile(std::int64_t size) {
-  const std::string temp = UrlPath + "TMP";
-  (void)platform::DeleteFileOnly(temp);
-  platform::Result<std::int64_t> got = client_.Get(RemoteUrlPath, temp);
-  platform::Status result = platform::Status::Ok();
-  if (!got) {
-    result = got.status();
-  } else if (*got != size) {
-    result = platform::Status::Fail(RemoteUrlPath + ": " + std::to_string(*got) + " bytes instead of " +
-                                    std::to_string(size));
-  } else {
-    // The previous copy is replaced in one step; readers holding the lock
-    // see the old file or the new one.
-    std::lock_guard lock(fileLock_);
-    std::error_code ec;
-    std::filesystem::rename(temp, UrlPath, ec);
-    if (ec) result = platform::Status::Fail(UrlPath + ": " + ec.message());
-  }
-  (void)platform::DeleteFileOnly(temp);
-  return result;
+  return FetchWhole(client_, RemoteUrlPath, UrlPath + "TMP", UrlPath, size, &fileLock_);
 }
 
 int NewsFetcher::RunCycle() {

@@ -4,6 +4,7 @@
 #include <system_error>
 #include <utility>
 
+#include "app/fetch/FetchWhole.h"
 #include "app/fetch/UpdateDescription.h"
 #include "platform/FileIO.h"
 #include "platform/LineFile.h"
@@ -43,22 +44,7 @@ UpdateFetcher::UpdateFetcher(std::string updateDir, const FetchSettings& setting
 
 platform::Status UpdateFetcher::FetchFile(const std::string& remotePath, const std::string& localPath,
                                           std::int64_t size) {
-  (void)platform::DeleteFileOnly(TempPath);
-  platform::Result<std::int64_t> got = client_.Get(remotePath, TempPath);
-  platform::Status result = platform::Status::Ok();
-  if (!got) {
-    result = got.status();
-  } else if (*got != size) {
-    // Cut short, or changed on the server since it told the size.
-    result = platform::Status::Fail(remotePath + ": " + std::to_string(*got) + " bytes instead of " +
-                                    std::to_string(size));
-  } else {
-    std::error_code ec;
-    std::filesystem::rename(TempPath, localPath, ec);
-    if (ec) result = platform::Status::Fail(localPath + ": " + ec.message());
-  }
-  (void)platform::DeleteFileOnly(TempPath);
-  return result;
+  return FetchWhole(client_, remotePath, TempPath, localPath, size);
 }
 
 UpdateStep UpdateFetcher::FetchStep() {

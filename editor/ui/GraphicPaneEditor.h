@@ -2,9 +2,10 @@
 // What the graphic pane (TFrameBearbeitenGrafik) needs of the editor frame
 // that holds it: the working copy's layers, the loading flag, the current
 // layer and view, the red redraw, the print field's length and the menu
-// frames. The editor frame implements it (over TFrameBearbeiten::WorkText,
-// Loading, CurrentLayer, LabelAnsicht's Tag, RenderLayer, PrintFieldDots
-// and TForm_Main::HideMenuFrames); tests give their own.
+// frames. FrameGraphicPaneEditor gives it over the editor frame
+// (TFrameBearbeiten::WorkText, Loading, CurrentLayer, LabelAnsicht's Tag,
+// RenderLayer, PrintFieldDots and the host's HideMenuFrames); tests give
+// their own.
 #include <cstdint>
 
 #include "printdata/LayerObject.h"

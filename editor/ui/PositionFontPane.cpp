@@ -5,7 +5,6 @@
 #include "editor/FixAlignment.h"
 #include "editor/ProportionalSize.h"
 #include "editor/StepValue.h"
-#include "editor/ui/PaneLook.h"
 #include "editor/ui/TFrameBearbeiten.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
@@ -14,7 +13,6 @@
 using editor::ui::AddPaneRow;
 using editor::ui::AddStepControl;
 using editor::ui::AddToggleControl;
-using editor::ui::PaneColumnX;
 
 namespace {
 
@@ -38,20 +36,14 @@ PositionFontPane::PositionFontPane(TFrameBearbeiten* editor, QWidget* parent, co
 
   PanelPosition = AddPaneRow(this, QStringLiteral("PanelPosition"), QStringLiteral("LabelPositionTitel"),
                              QStringLiteral("Position"), &LabelPositionTitel);
-  PanelAusrichtenShow = new platform::Panel(PanelPosition);
-  PanelAusrichtenShow->setObjectName(QStringLiteral("PanelAusrichtenShow"));
-  PanelAusrichtenShow->SetColor(editor::ui::kBand);
-  PanelAusrichtenShow->hide();
+  PanelAusrichtenShow = editor::ui::AddPaneBand(PanelPosition, QStringLiteral("PanelAusrichtenShow"));
   align_ = AddToggleControl(PanelPosition, QStringLiteral("PanelAusrichten"), QStringLiteral("Ausrichten"));
   x_.Control = AddStepControl(PanelPosition, QStringLiteral("PanelPositionX"), QStringLiteral("Horizontal"), kLeft, kRight);
   y_.Control = AddStepControl(PanelPosition, QStringLiteral("PanelPositionY"), QStringLiteral("Vertikal"), kDown, kUp);
 
   PanelSchrift = AddPaneRow(this, QStringLiteral("PanelSchrift"), QStringLiteral("LabelSchriftTitel"),
                             QStringLiteral("Schrift"), &LabelSchriftTitel);
-  PanelSchriftProportionalShow = new platform::Panel(PanelSchrift);
-  PanelSchriftProportionalShow->setObjectName(QStringLiteral("PanelSchriftProportionalShow"));
-  PanelSchriftProportionalShow->SetColor(editor::ui::kBand);
-  PanelSchriftProportionalShow->hide();
+  PanelSchriftProportionalShow = editor::ui::AddPaneBand(PanelSchrift, QStringLiteral("PanelSchriftProportionalShow"));
   proportional_ = AddToggleControl(PanelSchrift, QStringLiteral("PanelSchriftProportional"), QStringLiteral("Proportional"));
   const QString minus = QStringLiteral("-"), plus = QStringLiteral("+");
   width_.Control = AddStepControl(PanelSchrift, QStringLiteral("PanelSchriftBreite"), QStringLiteral("Breite"), minus, plus);
@@ -97,12 +89,7 @@ PositionFontPane::PositionFontPane(TFrameBearbeiten* editor, QWidget* parent, co
   LabelSchriftArt = fontKind_.Value;
   SpeedButtonSchriftArt = fontKind_.Button;
 
-  auto timer = [this](const char* name) {
-    auto* t = new editor::ui::TagTimer(this);
-    t->setObjectName(QString::fromLatin1(name));
-    t->setInterval(editor::kRepeatDelayMs);
-    return t;
-  };
+  auto timer = [this](const char* name) { return editor::ui::AddRepeatTimer(this, name); };
   TimerHorizontal = timer("TimerHorizontal");
   TimerVertikal = timer("TimerVertikal");
   TimerBreite = timer("TimerBreite");
@@ -191,21 +178,16 @@ void PositionFontPane::HideMenus() const {
 void PositionFontPane::PressStep(Stepper& s, int direction) {
   // While Fix is on the position buttons walk anchors and do not repeat.
   if (s.Axis != 0 && LabelAusrichten->Tag == 1) return;
-  s.Timer->Tag = direction;
-  s.Timer->setInterval(editor::kRepeatDelayMs);
-  s.Timer->start();
+  s.Timer->Press(direction);
   s.Update();
 }
 
-void PositionFontPane::ReleaseStep(Stepper& s) {
-  s.Timer->setInterval(editor::kRepeatDelayMs);
-  s.Timer->stop();
-}
+void PositionFontPane::ReleaseStep(Stepper& s) { s.Timer->Release(); }
 
 void PositionFontPane::TickStep(Stepper& s) {
-  s.Timer->setInterval(s.RepeatMs);
+  const int direction = s.Timer->Tick(s.RepeatMs);
   platform::Label* value = s.Control.Value;
-  value->Tag = editor::Stepped(value->Tag, static_cast<std::int64_t>(s.Timer->Tag) * s.Step);
+  value->Tag = editor::Stepped(value->Tag, static_cast<std::int64_t>(direction) * s.Step);
   if (!s.TickUpdatesOnlyWhenShown || !isHidden()) s.Update();
 }
 
@@ -233,6 +215,14 @@ void PositionFontPane::ClickStep(Stepper& s, int direction, QObject* sender) {
   HideMenus();
   value->Tag = editor::Stepped(value->Tag, static_cast<std::int64_t>(direction) * s.Step);
   s.Update();
+}
+
+void PositionFontPane::StepChoice(editor::ui::StepControl& c, int direction, QObject* sender,
+                                  const std::function<void()>& update) {
+  Repaint(sender);
+  HideMenus();
+  c.Value->Tag = editor::Stepped(c.Value->Tag, direction);
+  update();
 }
 
 void PositionFontPane::SpeedButtonPositionXDownClick(QObject* s) { ClickStep(x_, -1, s); }
@@ -318,21 +308,12 @@ void PositionFontPane::UpdateSpacing() {
 
 void PositionFontPane::SpeedButtonAusrichtenClick(QObject* sender) {
   Repaint(sender);
-  LabelAusrichten->Tag = LabelAusrichten->Tag == 0 ? 1 : 0;
-  const bool on = LabelAusrichten->Tag == 1;
-  align_.ShowOn(on);
-  LabelAusrichten->setText(AlignTexts[on ? 1 : 0]);
-  PanelAusrichtenShow->setVisible(on);
+  align_.Toggle(AlignTexts, PanelAusrichtenShow);
 }
 
 void PositionFontPane::SpeedButtonSchriftProportionalClick(QObject* sender) {
   Repaint(sender);
-  LabelSchriftProportional->Tag = LabelSchriftProportional->Tag == 0 ? 1 : 0;
-  const bool on = LabelSchriftProportional->Tag == 1;
-  proportional_.ShowOn(on);
-  LabelSchriftProportional->setText(ProportionalTexts[on ? 1 : 0]);
-  PanelSchriftProportionalShow->setVisible(on);
-  if (on) {
+  if (proportional_.Toggle(ProportionalTexts, PanelSchriftProportionalShow)) {
     // Recorded within the controls' range: a layer from a file may carry a
     // width or height of 0, which would be divided by.
     ProportionalWidth = editor::ClampStep(LabelSchriftBreite->Tag, editor::kFontWidthRange).Value;
@@ -359,19 +340,14 @@ void PositionFontPane::TakeFontChoice() {
 // --- Fill and store -------------------------------------------------------
 
 void PositionFontPane::FillPositionAndFont(const printdata::LayerObject& layer) {
-  auto show = [](const editor::ui::StepControl& c, std::int32_t value, editor::StepRange range) {
-    c.Value->Tag = value;
-    c.Value->setText(QString::number(value));
-    c.ShowLimits(value <= range.Min, value >= range.Max);
-  };
-  show(x_.Control, layer.PosX, editor::kPositionXRange);
-  show(y_.Control, layer.PosY, editor::kPositionYRange);
+  x_.Control.ShowUnclamped(layer.PosX, editor::kPositionXRange);
+  y_.Control.ShowUnclamped(layer.PosY, editor::kPositionYRange);
   LabelAusrichten->Tag = 0;
   SpeedButtonAusrichtenClick(nullptr);
-  show(width_.Control, layer.Width, editor::kFontWidthRange);
-  show(height_.Control, layer.Height, editor::kFontHeightRange);
+  width_.Control.ShowUnclamped(layer.Width, editor::kFontWidthRange);
+  height_.Control.ShowUnclamped(layer.Height, editor::kFontHeightRange);
   LabelSchriftArt->setText(platform::ToQt(layer.FontName));
-  show(spacing_.Control, layer.Spacing, editor::kSpacingRange);
+  spacing_.Control.ShowUnclamped(layer.Spacing, editor::kSpacingRange);
   editor_->FontChooser().SetNameAndStyle(layer.FontName, layer.FontStyle);
   LabelSchriftProportional->Tag = 0;
   SpeedButtonSchriftProportionalClick(nullptr);
@@ -399,10 +375,8 @@ void PositionFontPane::LayoutSharedRows(int cw) {
   const int w = width();
   PanelPosition->setGeometry(0, 0, w, editor::ui::kRowHeight);
   PanelSchrift->setGeometry(0, editor::ui::kRowHeight, w, editor::ui::kRowHeight);
-  auto at = [cw](int column) {
-    return QRect(PaneColumnX(column, cw), editor::ui::kControlTop, cw, editor::ui::kControlHeight);
-  };
-  const QRect band(4, editor::ui::kControlTop - 4, PaneColumnX(3, cw) - 8, editor::ui::kControlHeight + 8);
+  auto at = [cw](int column) { return editor::ui::PaneControlRect(column, cw); };
+  const QRect band = editor::ui::PaneBandRect(cw);
   PanelAusrichtenShow->setGeometry(band);
   PanelSchriftProportionalShow->setGeometry(band);
   align_.Place(at(0));

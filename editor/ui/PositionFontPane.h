@@ -159,6 +159,9 @@ class PositionFontPane : public QWidget {
   void ReleaseStep(Stepper& s);
   void TickStep(Stepper& s);
   void ClickStep(Stepper& s, int direction, QObject* sender);
+  // A click on a choice's button (a step control without repeat): one step
+  // in `direction`, then `update`.
+  void StepChoice(editor::ui::StepControl& c, int direction, QObject* sender, const std::function<void()>& update);
   // Connects the control's buttons and timer to the handlers given.
   using Handler = std::function<void(QObject*)>;
   void Wire(Stepper& s, Handler downClick, Handler upClick, Handler downPress, Handler upPress, Handler downRelease,

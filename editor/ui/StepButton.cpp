@@ -8,12 +8,8 @@
 
 namespace editor::ui {
 
-namespace {
-const QString kPadding(20, QLatin1Char(' '));
-}
-
-QString DownCaption(const QString& sign) { return sign + kPadding; }
-QString UpCaption(const QString& sign) { return kPadding + sign; }
+QString DownCaption(const QString& sign, int blanks) { return sign + QString(blanks, QLatin1Char(' ')); }
+QString UpCaption(const QString& sign, int blanks) { return QString(blanks, QLatin1Char(' ')) + sign; }
 
 StepButton::StepButton(QWidget* parent, const QRect& geometry) : platform::SpeedButton(parent) {
   setGeometry(geometry);

@@ -1,16 +1,19 @@
 #pragma once
 // A half of a step control: a flat button whose caption is a sign padded
-// with blanks ("-" and 20 blanks, or 20 blanks and "+"), so the sign sits at
-// the outer edge of the control. An empty caption marks the limit.
+// with blanks ("-" and 20 blanks, or 20 blanks and "+"; the graphic pane's
+// triangles take 15), so the sign sits at the outer edge of the control. An
+// empty caption marks the limit.
 #include <QString>
 
 #include "platform/qt/SpeedButton.h"
 
 namespace editor::ui {
 
+inline constexpr int kStepPadding = 20;
+
 // "-" followed by 20 blanks, and 20 blanks followed by "+".
-QString DownCaption(const QString& sign);
-QString UpCaption(const QString& sign);
+QString DownCaption(const QString& sign, int blanks = kStepPadding);
+QString UpCaption(const QString& sign, int blanks = kStepPadding);
 
 class StepButton : public platform::SpeedButton {
  public:

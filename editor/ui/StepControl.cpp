@@ -49,15 +49,25 @@ void StepControl::Place(const QRect& geometry) const {
 }
 
 void StepControl::ShowLimits(bool atMin, bool atMax) const {
-  Down->SetCaption(atMin ? QString() : Padded ? DownCaption(DownSign) : DownSign);
-  Up->SetCaption(atMax ? QString() : Padded ? UpCaption(UpSign) : UpSign);
+  Down->SetCaption(atMin ? QString() : Padded ? DownCaption(DownSign, Padding) : DownSign);
+  Up->SetCaption(atMax ? QString() : Padded ? UpCaption(UpSign, Padding) : UpSign);
 }
 
 int StepControl::ClampAndShow(StepRange range) const {
+  return ClampAndShowAs(range, [](std::int32_t v) { return QString::number(v); });
+}
+
+void StepControl::ShowUnclamped(std::int32_t value, StepRange range) const {
+  Value->Tag = value;
+  Value->setText(QString::number(value));
+  ShowLimits(value <= range.Min, value >= range.Max);
+}
+
+int StepControl::ClampAndShowAs(StepRange range, const std::function<QString(std::int32_t)>& text) const {
   const ClampedStep c = ClampStep(Value->Tag, range);
   Value->Tag = c.Value;
   ShowLimits(c.AtMin, c.AtMax);
-  Value->setText(QString::number(c.Value));
+  Value->setText(text(c.Value));
   return c.Value;
 }
 
@@ -74,6 +84,15 @@ void ToggleControl::ShowOn(bool on) const {
     f.setBold(l == Value || on);
     l->setFont(f);
   }
+}
+
+bool ToggleControl::Toggle(const std::array<QString, 2>& words, QWidget* band) const {
+  const bool on = Value->Tag == 0;
+  Value->Tag = on ? 1 : 0;
+  Value->setText(words[on ? 1 : 0]);
+  ShowOn(on);
+  band->setVisible(on);
+  return on;
 }
 
 StepControl AddStepControl(QWidget* parent, const QString& name, const QString& title, const QString& downSign,
@@ -119,6 +138,22 @@ platform::Panel* AddPaneRow(QWidget* parent, const QString& name, const QString&
   label->setGeometry(8, 3, 300, 15);
   if (titleLabel) *titleLabel = label;
   return row;
+}
+
+platform::Panel* AddPaneBand(QWidget* row, const QString& name) {
+  auto* band = new platform::Panel(row);
+  band->setObjectName(name);
+  band->SetColor(kBand);
+  band->hide();
+  return band;
+}
+
+QRect PaneBandRect(int columnWidth) {
+  return QRect(4, kControlTop - 4, PaneColumnX(3, columnWidth) - 8, kControlHeight + 8);
+}
+
+QRect PaneControlRect(int column, int columnWidth) {
+  return QRect(PaneColumnX(column, columnWidth), kControlTop, columnWidth, kControlHeight);
 }
 
 int PaneColumnWidth(int paneWidth) { return std::clamp((paneWidth - 48) / 5, 120, 176); }

@@ -6,6 +6,9 @@
 // the titles.
 #include <QRect>
 #include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
 
 #include "editor/StepValue.h"
 #include "editor/ui/StepButton.h"
@@ -24,6 +27,7 @@ struct StepControl {
   QString DownSign, UpSign;
   // Signs padded to the outer edges; wide controls show them plain.
   bool Padded = true;
+  int Padding = kStepPadding;
 
   // Moves the panel; the buttons share its width half and half.
   void Place(const QRect& geometry) const;
@@ -32,6 +36,12 @@ struct StepControl {
   // Clamps the value held in the value label's Tag, marks the limits and
   // shows the number; returns the clamped value.
   int ClampAndShow(StepRange range) const;
+  // Shows `value` as it is (a layer read from a file may hold any); the
+  // limits of `range` only mark the buttons.
+  void ShowUnclamped(std::int32_t value, StepRange range) const;
+  // ClampAndShow for a value shown as a text of its own (a choice's name, an
+  // offset as a time).
+  int ClampAndShowAs(StepRange range, const std::function<QString(std::int32_t)>& text) const;
 };
 
 struct ToggleControl {
@@ -43,6 +53,10 @@ struct ToggleControl {
   void Place(const QRect& geometry) const;
   // On: navy panel, white bold texts; off: light blue-grey, navy plain.
   void ShowOn(bool on) const;
+  // The toggle's click: the value's Tag 0 becomes 1 (on), any other 0
+  // (off); the value shows words[Tag] and `band` shows while on. Whether it
+  // is on now.
+  bool Toggle(const std::array<QString, 2>& words, QWidget* band) const;
 };
 
 // A value panel named `name` ("PanelPositionX") with the title label
@@ -60,10 +74,17 @@ ToggleControl AddToggleControl(QWidget* parent, const QString& name, const QStri
 platform::Panel* AddPaneRow(QWidget* parent, const QString& name, const QString& titleName, const QString& title,
                             platform::Label** titleLabel);
 
+// The light band behind the first three controls of a row, shown while
+// its toggle (Fix, proportional) is on; hidden at first.
+platform::Panel* AddPaneBand(QWidget* row, const QString& name);
+QRect PaneBandRect(int columnWidth);
+
 // Columns of the panes: five controls and their gaps fit into the pane's
 // width, at most 176 pixels each.
 int PaneColumnWidth(int paneWidth);
 inline int PaneColumnX(int column, int columnWidth) { return 8 + column * (columnWidth + 8); }
+// The place of a control in column `column` of a row.
+QRect PaneControlRect(int column, int columnWidth);
 inline constexpr int kControlHeight = 48;
 inline constexpr int kControlTop = 19;
 inline constexpr int kRowHeight = 75;

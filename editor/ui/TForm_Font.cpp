@@ -12,6 +12,7 @@
 
 #include "editor/InstalledFonts.h"
 #include "editor/ui/PaintGlyphs.h"
+#include "editor/ui/WindowSizing.h"
 #include "platform/Colours.h"
 #include "platform/font/FontRenderer.h"
 #include "platform/qt/Colour.h"
@@ -428,11 +429,7 @@ bool TForm_Font::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
 
 // ---- Window size -------------------------------------------------------------------------------
 
-QSize TForm_Font::LimitSize(QSize proposed) const {
-  QSize most = maximumSize();
-  if (QScreen* s = screen()) most = most.boundedTo(s->availableGeometry().size());
-  return proposed.expandedTo(kMinimumSize).boundedTo(most.expandedTo(kMinimumSize));
-}
+QSize TForm_Font::LimitSize(QSize proposed) const { return editor::ui::LimitWindowSize(this, kMinimumSize, proposed); }
 
 void TForm_Font::BottomPanelMouseDown(const QPoint& globalPosition) {
   sizingStart_ = globalPosition;
@@ -452,19 +449,7 @@ void TForm_Font::BottomPanelMouseUp() {
   unsetCursor();
 }
 
-void TForm_Font::BottomPanelDblClick() {
-  QScreen* s = screen();
-  if (!s) return;
-  const QRect area = s->availableGeometry();
-  if (frameGeometry() == area) {
-    if (RestoreBounds.isValid()) setGeometry(RestoreBounds);
-    return;
-  }
-  RestoreBounds = geometry();
-  const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
-                       frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
-  setGeometry(area.marginsRemoved(frame));
-}
+void TForm_Font::BottomPanelDblClick() { editor::ui::ToggleWorkArea(this, RestoreBounds); }
 
 bool TForm_Font::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {

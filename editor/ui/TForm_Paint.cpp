@@ -12,6 +12,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "editor/ui/WindowSizing.h"
 #include "platform/Beep.h"
 #include "platform/Colours.h"
 #include "platform/qt/Colour.h"
@@ -568,11 +569,7 @@ void TForm_Paint::FormMouseWheelUp(Qt::KeyboardModifiers modifiers) {
 
 // ---- Window size -------------------------------------------------------------------------------
 
-QSize TForm_Paint::LimitSize(QSize proposed) const {
-  QSize most = maximumSize();
-  if (QScreen* s = screen()) most = most.boundedTo(s->availableGeometry().size());
-  return proposed.expandedTo(kMinimumSize).boundedTo(most.expandedTo(kMinimumSize));
-}
+QSize TForm_Paint::LimitSize(QSize proposed) const { return editor::ui::LimitWindowSize(this, kMinimumSize, proposed); }
 
 void TForm_Paint::Panel_UntenMouseDown(const QPoint& globalPosition) {
   resizeStart_ = globalPosition;
@@ -592,21 +589,7 @@ void TForm_Paint::Panel_UntenMouseUp() {
   unsetCursor();
 }
 
-void TForm_Paint::Panel_UntenDblClick() {
-  QScreen* s = screen();
-  if (!s) return;
-  const QRect area = s->availableGeometry();
-  if (frameGeometry() == area) {
-    if (restoreBounds_.isValid()) setGeometry(restoreBounds_);
-    return;
-  }
-  restoreBounds_ = geometry();
-  // The frame covers the work area: the client area is the work area less
-  // the frame's margins.
-  const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
-                       frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
-  setGeometry(area.marginsRemoved(frame));
-}
+void TForm_Paint::Panel_UntenDblClick() { editor::ui::ToggleWorkArea(this, restoreBounds_); }
 
 bool TForm_Paint::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {

@@ -7,6 +7,7 @@
 #include "editor/LayerRendering.h"
 #include "editor/LayerText.h"
 #include "editor/ui/EditorRenderer.h"
+#include "editor/ui/FrameGraphicPaneEditor.h"
 #include "editor/ui/PaneLook.h"
 #include "editor/ui/TFormBearbeitenDruckansicht.h"
 #include "editor/ui/TFrameBearbeitenDatum.h"
@@ -72,6 +73,10 @@ TFrameBearbeiten::~TFrameBearbeiten() {
   // The print view is a window of its own.
   delete FormBearbeitenDruckansicht;
   FormBearbeitenDruckansicht = nullptr;
+  // The graphic pane calls back into this frame: it goes while the frame is
+  // still whole.
+  if (FrameBearbeitenGrafik) delete FrameBearbeitenGrafik->Pane();
+  FrameBearbeitenGrafik = nullptr;
 }
 
 void TFrameBearbeiten::BuildForm() {
@@ -194,6 +199,11 @@ void TFrameBearbeiten::SetGraphicPane(editor::ui::EditorGraphicPane* pane) {
   LayoutPage();
 }
 
+editor::ui::GraphicPaneEditor& TFrameBearbeiten::GraphicPaneHost() {
+  if (!graphicPaneHost_) graphicPaneHost_ = std::make_unique<editor::ui::FrameGraphicPaneEditor>(*this);
+  return *graphicPaneHost_;
+}
+
 printdata::PrintTextRenderer& TFrameBearbeiten::Renderer() {
   if (!renderer_) renderer_ = std::make_unique<editor::ui::EditorRenderer>(*this);
   return *renderer_;
@@ -278,7 +288,7 @@ void TFrameBearbeiten::ResetEditor() {
 
 void TFrameBearbeiten::LoadParameterTags() { FrameBearbeitenParameter->LoadValues(WorkText.Parameters); }
 
-void TFrameBearbeiten::OpenInEditor(const printdata::PrintText* source, const QString& title) {
+void TFrameBearbeiten::LoadWorkCopy(const printdata::PrintText* source) {
   // The source may be the working copy itself.
   const printdata::PrintText copied = source ? *source : printdata::PrintText{};
   CurrentLayer = -1;
@@ -287,6 +297,10 @@ void TFrameBearbeiten::OpenInEditor(const printdata::PrintText* source, const QS
   Loading = 0;
   if (source) printdata::PrintTextCopy(copied, WorkText);
   LoadParameterTags();
+}
+
+void TFrameBearbeiten::OpenInEditor(const printdata::PrintText* source, const QString& title) {
+  LoadWorkCopy(source);
   Loading = 1;
   try {
     FrameBearbeitenNotiz->MemoNotiz->clear();
@@ -393,13 +407,7 @@ std::int32_t TFrameBearbeiten::MeasureText(unsigned fontLayer, std::string_view 
 // --- Rendering for rows and printer files ---------------------------------
 
 void TFrameBearbeiten::LoadAndRender(const printdata::PrintText* source) {
-  const printdata::PrintText copied = source ? *source : printdata::PrintText{};
-  CurrentLayer = -1;
-  Loading = 1;
-  printdata::PrintTextInit(WorkText);
-  Loading = 0;
-  if (source) printdata::PrintTextCopy(copied, WorkText);
-  LoadParameterTags();
+  LoadWorkCopy(source);
   LabelAnsicht->Tag = 6;
   if (zoomMenu_) zoomMenu_->LabelZoom->Tag = 1;
   LabelRaster->Tag = 0;

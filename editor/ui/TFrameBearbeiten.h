@@ -27,6 +27,7 @@
 #include "editor/ui/EditorDataView.h"
 #include "editor/ui/EditorFontChooser.h"
 #include "editor/ui/EditorGraphicPane.h"
+#include "editor/ui/GraphicPaneEditor.h"
 #include "editor/ui/EditorHost.h"
 #include "editor/ui/KeptFont.h"
 #include "editor/ui/StepControl.h"
@@ -59,9 +60,12 @@ class TFrameBearbeiten : public QWidget {
   void SetDataView(editor::ui::EditorDataView* dataView) { dataView_ = dataView; }
   // nullptr: the kept font (no chooser).
   void SetFontChooser(editor::ui::EditorFontChooser* chooser);
-  // Gives the pane PanelMain as parent and hides it; nullptr: graphic
-  // layers show no pane.
+  // Gives the pane PanelMain as parent (the frame owns it from then on) and
+  // hides it; nullptr: graphic layers show no pane.
   void SetGraphicPane(editor::ui::EditorGraphicPane* pane);
+  // What a graphic pane is created with: this frame's working copy, loading
+  // flag, layers, print field and the host's menu frames.
+  editor::ui::GraphicPaneEditor& GraphicPaneHost();
 
   editor::ui::EditorHost* Host() const { return host_; }
   editor::ui::EditorDataView* DataView() const { return dataView_; }
@@ -189,6 +193,10 @@ class TFrameBearbeiten : public QWidget {
  private:
   void BuildForm();
   void LoadParameterTags();
+  // The start of every open and load: no current layer, the working copy
+  // the defaults and then a copy of `source` (nullptr: the defaults), the
+  // parameter pane's values from it.
+  void LoadWorkCopy(const printdata::PrintText* source);
   void Export(bool wholeText);
   void CloseMenus();
   void HideMenus();
@@ -202,4 +210,5 @@ class TFrameBearbeiten : public QWidget {
   editor::ui::KeptFont keptFont_;
   editor::ui::EditorFontChooser* fontChooser_ = &keptFont_;
   std::unique_ptr<printdata::PrintTextRenderer> renderer_;
+  std::unique_ptr<editor::ui::GraphicPaneEditor> graphicPaneHost_;
 };

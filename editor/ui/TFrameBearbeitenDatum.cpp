@@ -41,9 +41,7 @@ TFrameBearbeitenDatum::TFrameBearbeitenDatum(TFrameBearbeiten* editor, QWidget* 
   SpeedButtonDatumFormatDown = format_.Down;
   SpeedButtonDatumFormatUp = format_.Up;
 
-  TimerOffset = new editor::ui::TagTimer(this);
-  TimerOffset->setObjectName(QStringLiteral("TimerOffset"));
-  TimerOffset->setInterval(editor::kRepeatDelayMs);
+  TimerOffset = editor::ui::AddRepeatTimer(this, "TimerOffset");
   offset_.Timer = TimerOffset;
   offset_.RepeatMs = editor::kOffsetRepeatMs;
   offset_.Update = [this] { UpdateDayOffset(); };
@@ -115,27 +113,15 @@ void TFrameBearbeitenDatum::UpdateDayOffset() {
 }
 
 void TFrameBearbeitenDatum::UpdateDateChange() {
-  const editor::ClampedStep c = editor::ClampStep(LabelDatumWechsel->Tag, kChangeRange);
-  LabelDatumWechsel->Tag = c.Value;
-  change_.ShowLimits(c.AtMin, c.AtMax);
-  LabelDatumWechsel->setText(ChangeTexts[static_cast<std::size_t>(c.Value)]);
+  change_.ClampAndShowAs(kChangeRange, [this](std::int32_t v) { return ChangeTexts[static_cast<std::size_t>(v)]; });
   if (!isHidden()) StoreLayer(1);
 }
 
 void TFrameBearbeitenDatum::UpdateDateFormat() {
-  const editor::ClampedStep c = editor::ClampStep(LabelDatumFormat->Tag, {0, LastFormatIndex});
-  LabelDatumFormat->Tag = c.Value;
-  format_.ShowLimits(c.AtMin, c.AtMax);
-  LabelDatumFormat->setText(platform::ToQt(DateFormatTable[static_cast<std::size_t>(c.Value)].Name));
+  format_.ClampAndShowAs({0, LastFormatIndex}, [this](std::int32_t v) {
+    return platform::ToQt(DateFormatTable[static_cast<std::size_t>(v)].Name);
+  });
   if (!isHidden()) StoreLayer(1);
-}
-
-void TFrameBearbeitenDatum::StepChoice(editor::ui::StepControl& c, int direction, QObject* sender,
-                                       void (TFrameBearbeitenDatum::*update)()) {
-  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
-  HideMenus();
-  c.Value->Tag = editor::Stepped(c.Value->Tag, direction);
-  (this->*update)();
 }
 
 void TFrameBearbeitenDatum::SpeedButtonDatumOffsetDownClick(QObject* s) { ClickStep(offset_, -1, s); }
@@ -146,16 +132,16 @@ void TFrameBearbeitenDatum::SpeedButtonDatumOffsetDownMouseUp(QObject*) { Releas
 void TFrameBearbeitenDatum::SpeedButtonDatumOffsetUpMouseUp(QObject*) { ReleaseStep(offset_); }
 void TFrameBearbeitenDatum::TimerOffsetTimer() { TickStep(offset_); }
 void TFrameBearbeitenDatum::SpeedButtonDatumWechselDownClick(QObject* s) {
-  StepChoice(change_, -1, s, &TFrameBearbeitenDatum::UpdateDateChange);
+  StepChoice(change_, -1, s, [this] { UpdateDateChange(); });
 }
 void TFrameBearbeitenDatum::SpeedButtonDatumWechselUpClick(QObject* s) {
-  StepChoice(change_, 1, s, &TFrameBearbeitenDatum::UpdateDateChange);
+  StepChoice(change_, 1, s, [this] { UpdateDateChange(); });
 }
 void TFrameBearbeitenDatum::SpeedButtonDatumFormatDownClick(QObject* s) {
-  StepChoice(format_, -1, s, &TFrameBearbeitenDatum::UpdateDateFormat);
+  StepChoice(format_, -1, s, [this] { UpdateDateFormat(); });
 }
 void TFrameBearbeitenDatum::SpeedButtonDatumFormatUpClick(QObject* s) {
-  StepChoice(format_, 1, s, &TFrameBearbeitenDatum::UpdateDateFormat);
+  StepChoice(format_, 1, s, [this] { UpdateDateFormat(); });
 }
 
 void TFrameBearbeitenDatum::FillDate(int n) {

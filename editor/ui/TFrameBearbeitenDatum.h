@@ -75,7 +75,6 @@ class TFrameBearbeitenDatum : public PositionFontPane {
   void LayoutThirdRow(int columnWidth) override;
 
  private:
-  void StepChoice(editor::ui::StepControl& c, int direction, QObject* sender, void (TFrameBearbeitenDatum::*update)());
   Stepper offset_;
   editor::ui::StepControl change_, format_;
 };

@@ -2,51 +2,35 @@
 
 #include <QResizeEvent>
 #include <algorithm>
-#include <limits>
 #include <new>
 
 #include "editor/GraphicBitmap.h"
 #include "editor/GraphicPicture.h"
 #include "editor/GraphicSize.h"
 #include "editor/GraphicStops.h"
+#include "editor/StepValue.h"
 #include "editor/ui/TForm_Paint.h"
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/Beep.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
 
-using editor::ui::grafik::AddBand;
-using editor::ui::grafik::AddRow;
-using editor::ui::grafik::AddStepControl;
-using editor::ui::grafik::AddToggleControl;
-using editor::ui::grafik::RepeatTimer;
+using editor::ui::AddPaneBand;
+using editor::ui::AddPaneRow;
+using editor::ui::AddStepControl;
+using editor::ui::AddToggleControl;
+using editor::ui::TagTimer;
 
 namespace {
 
-constexpr int kMinX = -600, kMaxX = 600;
-constexpr int kMinY = -50, kMaxY = 50;
-constexpr int kRepeatDelayMs = 500;
-constexpr int kRepeatMs = 25;
+constexpr editor::StepRange kSizeRange{editor::kGraphicMinSize, editor::kGraphicMaxSize};
 constexpr std::uint32_t kRed = 255;
-
-// The signs sit at the outer ends of the two halves: the triangles of the
-// position buttons (left, right, down, up) after or before 15 blanks, the
-// size buttons' "-" and "+" after or before 20.
-const QString kPad15(15, QLatin1Char(' '));
-const QString kPad20(20, QLatin1Char(' '));
-const QString kLeft = QStringLiteral("\u25C4") + kPad15;
-const QString kRight = kPad15 + QStringLiteral("\u25BA");
-const QString kDown = QStringLiteral("\u25BC") + kPad15;
-const QString kUp = kPad15 + QStringLiteral("\u25B2");
-const QString kMinus = QStringLiteral("-") + kPad20;
-const QString kPlus = kPad20 + QStringLiteral("+");
+// The position buttons' triangles sit after or before 15 blanks, the size
+// buttons' "-" and "+" after or before the usual 20.
+constexpr int kTrianglePadding = 15;
 
 void Repaint(QObject* sender) {
   if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
-}
-
-int ToTag(long long v) {
-  return static_cast<int>(std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 }  // namespace
@@ -68,10 +52,10 @@ TFrameBearbeitenGrafik::TFrameBearbeitenGrafik(editor::ui::GraphicPaneEditor* ed
   proportional_.ShowOn(false);
   LabelGrafikBreite->Tag = 50;
   LabelGrafikHoehe->Tag = 25;
-  x_.ClampAndShow(kMinX, kMaxX);
-  y_.ClampAndShow(kMinY, kMaxY);
-  width_.ClampAndShow(editor::kGraphicMinSize, editor::kGraphicMaxSize);
-  height_.ClampAndShow(editor::kGraphicMinSize, editor::kGraphicMaxSize);
+  x_.ClampAndShow(editor::kPositionXRange);
+  y_.ClampAndShow(editor::kPositionYRange);
+  width_.ClampAndShow(kSizeRange);
+  height_.ClampAndShow(kSizeRange);
 
   Services.ChooseFile = [this](const QString& title, std::uint8_t mode) -> std::optional<std::string> {
     if (!Form_FileDialog) return std::nullopt;
@@ -86,34 +70,36 @@ TFrameBearbeitenGrafik::TFrameBearbeitenGrafik(editor::ui::GraphicPaneEditor* ed
     if (outcome.Result == 1) outcome.Picture = Form_Paint->Picture();
     return outcome;
   };
-  resize(928, 3 * editor::ui::grafik::kRowHeight);
+  resize(928, 3 * editor::ui::kRowHeight);
   hide();
 }
 
 void TFrameBearbeitenGrafik::BuildForm() {
-  PanelPosition = AddRow(this, QStringLiteral("PanelPosition"), QStringLiteral("LabelPositionTitel"),
-                         QStringLiteral("Position"), LabelPositionTitel);
-  PanelAusrichtenShow = AddBand(PanelPosition, QStringLiteral("PanelAusrichtenShow"));
-  align_ = AddToggleControl(PanelPosition, QStringLiteral("PanelAusrichten"), QStringLiteral("Ausrichten"), 0);
-  x_ = AddStepControl(PanelPosition, QStringLiteral("PanelPositionX"), QStringLiteral("Horizontal"), kLeft, kRight, 1);
-  y_ = AddStepControl(PanelPosition, QStringLiteral("PanelPositionY"), QStringLiteral("Vertikal"), kDown, kUp, 2);
+  PanelPosition = AddPaneRow(this, QStringLiteral("PanelPosition"), QStringLiteral("LabelPositionTitel"),
+                             QStringLiteral("Position"), &LabelPositionTitel);
+  PanelAusrichtenShow = AddPaneBand(PanelPosition, QStringLiteral("PanelAusrichtenShow"));
+  align_ = AddToggleControl(PanelPosition, QStringLiteral("PanelAusrichten"), QStringLiteral("Ausrichten"));
+  x_ = AddStepControl(PanelPosition, QStringLiteral("PanelPositionX"), QStringLiteral("Horizontal"),
+                      QStringLiteral("\u25C4"), QStringLiteral("\u25BA"));
+  y_ = AddStepControl(PanelPosition, QStringLiteral("PanelPositionY"), QStringLiteral("Vertikal"),
+                      QStringLiteral("\u25BC"), QStringLiteral("\u25B2"));
+  x_.Padding = y_.Padding = kTrianglePadding;
 
-  PanelGrafik = AddRow(this, QStringLiteral("PanelGrafik"), QStringLiteral("LabelGrafikTitel"),
-                       QStringLiteral("Gr\u00f6sse"), LabelGrafikTitel);
-  PanelGrafikProportionalShow = AddBand(PanelGrafik, QStringLiteral("PanelGrafikProportionalShow"));
+  PanelGrafik = AddPaneRow(this, QStringLiteral("PanelGrafik"), QStringLiteral("LabelGrafikTitel"),
+                           QStringLiteral("Gr\u00f6sse"), &LabelGrafikTitel);
+  PanelGrafikProportionalShow = AddPaneBand(PanelGrafik, QStringLiteral("PanelGrafikProportionalShow"));
   proportional_ =
-      AddToggleControl(PanelGrafik, QStringLiteral("PanelGrafikProportional"), QStringLiteral("Proportional"), 0);
-  width_ = AddStepControl(PanelGrafik, QStringLiteral("PanelGrafikBreite"), QStringLiteral("Breite"), kMinus, kPlus, 1);
-  height_ = AddStepControl(PanelGrafik, QStringLiteral("PanelGrafikHoehe"), QStringLiteral("H\u00f6he"), kMinus, kPlus, 2);
+      AddToggleControl(PanelGrafik, QStringLiteral("PanelGrafikProportional"), QStringLiteral("Proportional"));
+  width_ = AddStepControl(PanelGrafik, QStringLiteral("PanelGrafikBreite"), QStringLiteral("Breite"),
+                          QStringLiteral("-"), QStringLiteral("+"));
+  height_ = AddStepControl(PanelGrafik, QStringLiteral("PanelGrafikHoehe"), QStringLiteral("H\u00f6he"),
+                           QStringLiteral("-"), QStringLiteral("+"));
 
-  PanelWerkzeug = AddRow(this, QStringLiteral("PanelWerkzeug"), QStringLiteral("LabelWerkzeugTitel"),
-                         QStringLiteral("Grafik"), LabelWerkzeugTitel);
+  PanelWerkzeug = AddPaneRow(this, QStringLiteral("PanelWerkzeug"), QStringLiteral("LabelWerkzeugTitel"),
+                             QStringLiteral("Grafik"), &LabelWerkzeugTitel);
   auto tool = [this](int column, const char* panelName, const char* buttonName, const QString& caption,
                      platform::Panel*& panel, platform::SpeedButton*& button) {
-    platform::AddButtonPanel(PanelWerkzeug,
-                             QRect(editor::ui::grafik::ColumnX(column), editor::ui::grafik::kControlTop,
-                                   editor::ui::grafik::kControlWidth, editor::ui::grafik::kControlHeight),
-                             caption, panel, button);
+    platform::AddButtonPanel(PanelWerkzeug, editor::ui::PaneControlRect(column, 176), caption, panel, button);
     panel->setObjectName(QString::fromLatin1(panelName));
     button->setObjectName(QString::fromLatin1(buttonName));
     button->setFont(platform::VerdanaPx(12, true));
@@ -154,12 +140,7 @@ void TFrameBearbeitenGrafik::BuildForm() {
   SpeedButtonGrafikHoeheDown = height_.Down;
   SpeedButtonGrafikHoeheUp = height_.Up;
 
-  auto timer = [this](const char* name) {
-    auto* t = new RepeatTimer(this);
-    t->setObjectName(QString::fromLatin1(name));
-    t->setInterval(kRepeatDelayMs);
-    return t;
-  };
+  auto timer = [this](const char* name) { return editor::ui::AddRepeatTimer(this, name); };
   TimerHorizontal = timer("TimerHorizontal");
   TimerVertikal = timer("TimerVertikal");
   TimerBreite = timer("TimerBreite");
@@ -200,13 +181,27 @@ void TFrameBearbeitenGrafik::Wire() {
   connect(TimerHoehe, &QTimer::timeout, this, [this] { TimerHoeheTimer(); });
 }
 
+// The columns follow the pane's width as in the other object panes.
 void TFrameBearbeitenGrafik::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   const int w = width();
-  const int h = editor::ui::grafik::kRowHeight;
+  const int h = editor::ui::kRowHeight;
   PanelPosition->setGeometry(0, 0, w, h);
   PanelGrafik->setGeometry(0, h, w, h);
   PanelWerkzeug->setGeometry(0, 2 * h, w, h);
+  const int cw = editor::ui::PaneColumnWidth(w);
+  auto at = [cw](int column) { return editor::ui::PaneControlRect(column, cw); };
+  PanelAusrichtenShow->setGeometry(editor::ui::PaneBandRect(cw));
+  PanelGrafikProportionalShow->setGeometry(editor::ui::PaneBandRect(cw));
+  align_.Place(at(0));
+  x_.Place(at(1));
+  y_.Place(at(2));
+  proportional_.Place(at(0));
+  width_.Place(at(1));
+  height_.Place(at(2));
+  PanelWerkzeugRuskavel->setGeometry(at(0));
+  PanelWerkzeugImportieren->setGeometry(at(1));
+  PanelWerkzeugExportieren->setGeometry(at(2));
 }
 
 // ---- Filling and storing ----------------------------------------------------
@@ -214,27 +209,21 @@ void TFrameBearbeitenGrafik::resizeEvent(QResizeEvent* event) {
 void TFrameBearbeitenGrafik::FillFromLayer(int layer) {
   const printdata::LayerObject* l = editor_->WorkLayer(layer);
   if (!l) return;
-  LabelPositionX->Tag = l->PosX;
-  LabelPositionY->Tag = l->PosY;
-  // The numbers are shown as the layer holds them; the limits only mark
-  // the buttons.
-  x_.ClampAndShow(std::min(kMinX, LabelPositionX->Tag), std::max(kMaxX, LabelPositionX->Tag));
-  y_.ClampAndShow(std::min(kMinY, LabelPositionY->Tag), std::max(kMaxY, LabelPositionY->Tag));
+  // The numbers are shown as the layer holds them.
+  x_.ShowUnclamped(l->PosX, editor::kPositionXRange);
+  y_.ShowUnclamped(l->PosY, editor::kPositionYRange);
   LabelAusrichten->Tag = 0;
   SpeedButtonAusrichtenClick(SpeedButtonAusrichten);
-  LabelGrafikBreite->Tag = l->GraphicWidth;
-  LabelGrafikHoehe->Tag = l->GraphicHeight;
-  width_.ClampAndShow(std::min(editor::kGraphicMinSize, l->GraphicWidth), std::max(editor::kGraphicMaxSize, l->GraphicWidth));
-  height_.ClampAndShow(std::min(editor::kGraphicMinSize, l->GraphicHeight),
-                       std::max(editor::kGraphicMaxSize, l->GraphicHeight));
+  width_.ShowUnclamped(l->GraphicWidth, kSizeRange);
+  height_.ShowUnclamped(l->GraphicHeight, kSizeRange);
   LabelGrafikProportional->Tag = 0;
   SpeedButtonGrafikProportionalClick(SpeedButtonGrafikProportional);
   LoadBitmap(layer);
 }
 
 void TFrameBearbeitenGrafik::SetPosition(long long x, long long y) {
-  LabelPositionX->Tag = ToTag(x);
-  LabelPositionY->Tag = ToTag(y);
+  LabelPositionX->Tag = editor::Stepped(x, 0);
+  LabelPositionY->Tag = editor::Stepped(y, 0);
   ApplyPositionX();
   ApplyPositionY();
 }
@@ -277,12 +266,12 @@ void TFrameBearbeitenGrafik::StoreBitmap(int layer) {
 // ---- Position ------------------------------------------------------------------
 
 void TFrameBearbeitenGrafik::ApplyPositionX() {
-  x_.ClampAndShow(kMinX, kMaxX);
+  x_.ClampAndShow(editor::kPositionXRange);
   StoreLayer();
 }
 
 void TFrameBearbeitenGrafik::ApplyPositionY() {
-  y_.ClampAndShow(kMinY, kMaxY);
+  y_.ClampAndShow(editor::kPositionYRange);
   StoreLayer();
 }
 
@@ -292,7 +281,7 @@ void TFrameBearbeitenGrafik::StepX(bool up) {
     x = editor::NextStopX(x, up, editor::StopsX(editor_->PrintFieldDots(), LabelGrafikBreite->Tag));
   else
     x += up ? 1 : -1;
-  LabelPositionX->Tag = ToTag(x);
+  LabelPositionX->Tag = editor::Stepped(x, 0);
   ApplyPositionX();
 }
 
@@ -302,26 +291,26 @@ void TFrameBearbeitenGrafik::StepY(bool up) {
     y = editor::NextStopY(y, up, editor::StopsY(LabelGrafikHoehe->Tag));
   else
     y += up ? 1 : -1;
-  LabelPositionY->Tag = ToTag(y);
+  LabelPositionY->Tag = editor::Stepped(y, 0);
   ApplyPositionY();
 }
 
 // ---- Size ------------------------------------------------------------------------
 
 void TFrameBearbeitenGrafik::ApplyWidth() {
-  width_.ClampAndShow(editor::kGraphicMinSize, editor::kGraphicMaxSize);
+  width_.ClampAndShow(kSizeRange);
   if (Proportional()) {
     LabelGrafikHoehe->Tag = editor::ProportionalSide(LabelGrafikBreite->Tag, RefWidth, RefHeight);
-    height_.ClampAndShow(editor::kGraphicMinSize, editor::kGraphicMaxSize);
+    height_.ClampAndShow(kSizeRange);
   }
   Rescale();
 }
 
 void TFrameBearbeitenGrafik::ApplyHeight() {
-  height_.ClampAndShow(editor::kGraphicMinSize, editor::kGraphicMaxSize);
+  height_.ClampAndShow(kSizeRange);
   if (Proportional()) {
     LabelGrafikBreite->Tag = editor::ProportionalSide(LabelGrafikHoehe->Tag, RefHeight, RefWidth);
-    width_.ClampAndShow(editor::kGraphicMinSize, editor::kGraphicMaxSize);
+    width_.ClampAndShow(kSizeRange);
   }
   Rescale();
 }
@@ -337,8 +326,8 @@ void TFrameBearbeitenGrafik::Rescale() {
     platform::Beep(platform::BeepKind::Error);
     LabelGrafikBreite->Tag = Image_Bearbeiten1.Width();
     LabelGrafikHoehe->Tag = Image_Bearbeiten1.Height();
-    width_.ClampAndShow(editor::kGraphicMinSize, editor::kGraphicMaxSize);
-    height_.ClampAndShow(editor::kGraphicMinSize, editor::kGraphicMaxSize);
+    width_.ClampAndShow(kSizeRange);
+    height_.ClampAndShow(kSizeRange);
     return;
   }
   StoreBitmap(editor_->EditorView());
@@ -349,19 +338,19 @@ void TFrameBearbeitenGrafik::Rescale() {
 
 void TFrameBearbeitenGrafik::HideMenus() { editor_->HideMenuFrames(); }
 
-void TFrameBearbeitenGrafik::StartRepeat(RepeatTimer* timer, int direction, bool position,
+void TFrameBearbeitenGrafik::StartRepeat(TagTimer* timer, int direction, bool position,
                                          void (TFrameBearbeitenGrafik::*apply)()) {
   // Fixed stops do not repeat: holding a position button moves one stop.
   if (position && FixedStops()) return;
-  timer->Tag = direction;
-  timer->setInterval(kRepeatDelayMs);
-  timer->start();
+  timer->Press(direction);
   (this->*apply)();
 }
 
-void TFrameBearbeitenGrafik::StopRepeat(RepeatTimer* timer) {
-  timer->setInterval(kRepeatDelayMs);
-  timer->stop();
+void TFrameBearbeitenGrafik::StopRepeat(TagTimer* timer) { timer->Release(); }
+
+void TFrameBearbeitenGrafik::Tick(TagTimer* timer, platform::Label* value, void (TFrameBearbeitenGrafik::*apply)()) {
+  value->Tag = editor::Stepped(value->Tag, timer->Tick(editor::kGraphicRepeatMs));
+  (this->*apply)();
 }
 
 void TFrameBearbeitenGrafik::SpeedButtonPositionXDownClick(QObject* sender) {
@@ -405,13 +394,13 @@ void TFrameBearbeitenGrafik::SpeedButtonPositionYUpMouseUp(QObject*) { StopRepea
 void TFrameBearbeitenGrafik::SpeedButtonGrafikBreiteDownClick(QObject* sender) {
   Repaint(sender);
   HideMenus();
-  LabelGrafikBreite->Tag = ToTag(static_cast<long long>(LabelGrafikBreite->Tag) - 1);
+  LabelGrafikBreite->Tag = editor::Stepped(LabelGrafikBreite->Tag, -1);
   ApplyWidth();
 }
 void TFrameBearbeitenGrafik::SpeedButtonGrafikBreiteUpClick(QObject* sender) {
   Repaint(sender);
   HideMenus();
-  LabelGrafikBreite->Tag = ToTag(static_cast<long long>(LabelGrafikBreite->Tag) + 1);
+  LabelGrafikBreite->Tag = editor::Stepped(LabelGrafikBreite->Tag, 1);
   ApplyWidth();
 }
 void TFrameBearbeitenGrafik::SpeedButtonGrafikBreiteDownMouseDown(QObject*) {
@@ -426,13 +415,13 @@ void TFrameBearbeitenGrafik::SpeedButtonGrafikBreiteUpMouseUp(QObject*) { StopRe
 void TFrameBearbeitenGrafik::SpeedButtonGrafikHoeheDownClick(QObject* sender) {
   Repaint(sender);
   HideMenus();
-  LabelGrafikHoehe->Tag = ToTag(static_cast<long long>(LabelGrafikHoehe->Tag) - 1);
+  LabelGrafikHoehe->Tag = editor::Stepped(LabelGrafikHoehe->Tag, -1);
   ApplyHeight();
 }
 void TFrameBearbeitenGrafik::SpeedButtonGrafikHoeheUpClick(QObject* sender) {
   Repaint(sender);
   HideMenus();
-  LabelGrafikHoehe->Tag = ToTag(static_cast<long long>(LabelGrafikHoehe->Tag) + 1);
+  LabelGrafikHoehe->Tag = editor::Stepped(LabelGrafikHoehe->Tag, 1);
   ApplyHeight();
 }
 void TFrameBearbeitenGrafik::SpeedButtonGrafikHoeheDownMouseDown(QObject*) {
@@ -445,45 +434,24 @@ void TFrameBearbeitenGrafik::SpeedButtonGrafikHoeheDownMouseUp(QObject*) { StopR
 void TFrameBearbeitenGrafik::SpeedButtonGrafikHoeheUpMouseUp(QObject*) { StopRepeat(TimerHoehe); }
 
 void TFrameBearbeitenGrafik::TimerHorizontalTimer() {
-  TimerHorizontal->setInterval(kRepeatMs);
-  LabelPositionX->Tag = ToTag(static_cast<long long>(LabelPositionX->Tag) + TimerHorizontal->Tag);
-  ApplyPositionX();
+  Tick(TimerHorizontal, LabelPositionX, &TFrameBearbeitenGrafik::ApplyPositionX);
 }
 void TFrameBearbeitenGrafik::TimerVertikalTimer() {
-  TimerVertikal->setInterval(kRepeatMs);
-  LabelPositionY->Tag = ToTag(static_cast<long long>(LabelPositionY->Tag) + TimerVertikal->Tag);
-  ApplyPositionY();
+  Tick(TimerVertikal, LabelPositionY, &TFrameBearbeitenGrafik::ApplyPositionY);
 }
-void TFrameBearbeitenGrafik::TimerBreiteTimer() {
-  TimerBreite->setInterval(kRepeatMs);
-  LabelGrafikBreite->Tag = ToTag(static_cast<long long>(LabelGrafikBreite->Tag) + TimerBreite->Tag);
-  ApplyWidth();
-}
-void TFrameBearbeitenGrafik::TimerHoeheTimer() {
-  TimerHoehe->setInterval(kRepeatMs);
-  LabelGrafikHoehe->Tag = ToTag(static_cast<long long>(LabelGrafikHoehe->Tag) + TimerHoehe->Tag);
-  ApplyHeight();
-}
+void TFrameBearbeitenGrafik::TimerBreiteTimer() { Tick(TimerBreite, LabelGrafikBreite, &TFrameBearbeitenGrafik::ApplyWidth); }
+void TFrameBearbeitenGrafik::TimerHoeheTimer() { Tick(TimerHoehe, LabelGrafikHoehe, &TFrameBearbeitenGrafik::ApplyHeight); }
 
 // ---- Toggles ------------------------------------------------------------------------
 
 void TFrameBearbeitenGrafik::SpeedButtonAusrichtenClick(QObject* sender) {
   Repaint(sender);
-  const bool on = LabelAusrichten->Tag == 0;
-  LabelAusrichten->Tag = on ? 1 : 0;
-  LabelAusrichten->setText(AlignTexts[on ? 1 : 0]);
-  align_.ShowOn(on);
-  PanelAusrichtenShow->setVisible(on);
+  align_.Toggle(AlignTexts, PanelAusrichtenShow);
 }
 
 void TFrameBearbeitenGrafik::SpeedButtonGrafikProportionalClick(QObject* sender) {
   Repaint(sender);
-  const bool on = LabelGrafikProportional->Tag == 0;
-  LabelGrafikProportional->Tag = on ? 1 : 0;
-  LabelGrafikProportional->setText(ProportionalTexts[on ? 1 : 0]);
-  proportional_.ShowOn(on);
-  PanelGrafikProportionalShow->setVisible(on);
-  if (on) {
+  if (proportional_.Toggle(ProportionalTexts, PanelGrafikProportionalShow)) {
     RefWidth = LabelGrafikBreite->Tag;
     RefHeight = LabelGrafikHoehe->Tag;
   }
@@ -512,8 +480,8 @@ void TFrameBearbeitenGrafik::SpeedButtonWerkzeugRuskavelClick(QObject* sender) {
   Image_Bearbeiten1 = Image_Bearbeiten;
   LabelGrafikBreite->Tag = Image_Bearbeiten1.Width();
   LabelGrafikHoehe->Tag = Image_Bearbeiten1.Height();
-  width_.ClampAndShow(editor::kGraphicMinSize, editor::kGraphicMaxSize);
-  height_.ClampAndShow(editor::kGraphicMinSize, editor::kGraphicMaxSize);
+  width_.ClampAndShow(kSizeRange);
+  height_.ClampAndShow(kSizeRange);
   StoreBitmap(editor_->EditorView());
   StoreLayer();
 }
@@ -538,8 +506,8 @@ void TFrameBearbeitenGrafik::SpeedButtonWerkzeugImportierenClick(QObject* sender
   Image_Bearbeiten1 = editor::StretchBitmap(Image_Bearbeiten, size.Width, size.Height, Image_BearbeitenMonochrome);
   LabelGrafikBreite->Tag = size.Width;
   LabelGrafikHoehe->Tag = size.Height;
-  width_.ClampAndShow(editor::kGraphicMinSize, editor::kGraphicMaxSize);
-  height_.ClampAndShow(editor::kGraphicMinSize, editor::kGraphicMaxSize);
+  width_.ClampAndShow(kSizeRange);
+  height_.ClampAndShow(kSizeRange);
   StoreBitmap(editor_->EditorView());
   StoreLayer();
   LabelGrafikProportional->Tag = 0;

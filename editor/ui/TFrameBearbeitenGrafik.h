@@ -7,16 +7,16 @@
 // goes at once into the current layer of the editor's working copy, which
 // is then drawn red.
 //
-// Plugging it in: the editor frame implements GraphicPaneEditor (its
-// working copy, Loading, CurrentLayer, view, RenderLayer, print field,
-// HideMenuFrames) and creates the pane with itself,
-//     auto* grafik = new TFrameBearbeitenGrafik(editorAsGraphicPaneEditor, PanelMain);
-//     grafik->Folders = {BmpDir, TarvikBmpDir, ..., TmpDir};   // TForm_Main's paths
-//     SetGraphicPane(grafik);                                   // EditorGraphicPane
-// It fills the pane for a graphic layer with FillFromLayer(layer), moves it
-// by the preview's drag through SetPosition and StoreLayer, and shows the
-// position numbers in the highest operating mode only. The import and
-// export run the program's file dialog (Form_FileDialog), the painter
+// Plugging it in: the pane reaches the editor frame through
+// GraphicPaneEditor (TFrameBearbeiten::GraphicPaneHost()); the main window
+// creates it with its picture folders and hands it to the frame,
+//     auto* grafik = new TFrameBearbeitenGrafik(&FrameBearbeiten->GraphicPaneHost());
+//     grafik->Folders = GraphicFolders();        // TForm_Main's paths
+//     FrameBearbeiten->SetGraphicPane(grafik);   // EditorGraphicPane
+// The frame fills the pane for a graphic layer with FillFromLayer(layer),
+// moves it by the preview's drag through SetPosition and StoreLayer, and
+// shows the position numbers in the highest operating mode only. The import
+// and export run the program's file dialog (Form_FileDialog), the painter
 // button the painter (Form_Paint); tests replace both through Services.
 #include <QString>
 #include <QWidget>
@@ -28,8 +28,9 @@
 
 #include "editor/ui/EditorGraphicPane.h"
 #include "editor/ui/GraphicFileDialog.h"
-#include "editor/ui/GraphicPaneControls.h"
 #include "editor/ui/GraphicPaneEditor.h"
+#include "editor/ui/StepControl.h"
+#include "editor/ui/TagTimer.h"
 #include "platform/Bitmap.h"
 #include "platform/qt/Label.h"
 #include "platform/qt/Panel.h"
@@ -80,13 +81,13 @@ class TFrameBearbeitenGrafik : public QWidget, public editor::ui::EditorGraphicP
   platform::Panel* PanelPositionX;
   platform::Label* LabelPositionXTitel;
   platform::Label* LabelPositionX;  // Tag: X, -600..600
-  editor::ui::grafik::StepButton* SpeedButtonPositionXDown;
-  editor::ui::grafik::StepButton* SpeedButtonPositionXUp;
+  editor::ui::StepButton* SpeedButtonPositionXDown;
+  editor::ui::StepButton* SpeedButtonPositionXUp;
   platform::Panel* PanelPositionY;
   platform::Label* LabelPositionYTitel;
   platform::Label* LabelPositionY;  // Tag: Y, -50..50
-  editor::ui::grafik::StepButton* SpeedButtonPositionYDown;
-  editor::ui::grafik::StepButton* SpeedButtonPositionYUp;
+  editor::ui::StepButton* SpeedButtonPositionYDown;
+  editor::ui::StepButton* SpeedButtonPositionYUp;
 
   platform::Panel* PanelGrafik;
   platform::Label* LabelGrafikTitel;
@@ -98,13 +99,13 @@ class TFrameBearbeitenGrafik : public QWidget, public editor::ui::EditorGraphicP
   platform::Panel* PanelGrafikBreite;
   platform::Label* LabelGrafikBreiteTitel;
   platform::Label* LabelGrafikBreite;  // Tag: W, 1..1000
-  editor::ui::grafik::StepButton* SpeedButtonGrafikBreiteDown;
-  editor::ui::grafik::StepButton* SpeedButtonGrafikBreiteUp;
+  editor::ui::StepButton* SpeedButtonGrafikBreiteDown;
+  editor::ui::StepButton* SpeedButtonGrafikBreiteUp;
   platform::Panel* PanelGrafikHoehe;
   platform::Label* LabelGrafikHoeheTitel;
   platform::Label* LabelGrafikHoehe;  // Tag: H, 1..1000
-  editor::ui::grafik::StepButton* SpeedButtonGrafikHoeheDown;
-  editor::ui::grafik::StepButton* SpeedButtonGrafikHoeheUp;
+  editor::ui::StepButton* SpeedButtonGrafikHoeheDown;
+  editor::ui::StepButton* SpeedButtonGrafikHoeheUp;
 
   platform::Panel* PanelWerkzeug;
   platform::Label* LabelWerkzeugTitel;
@@ -115,10 +116,10 @@ class TFrameBearbeitenGrafik : public QWidget, public editor::ui::EditorGraphicP
   platform::Panel* PanelWerkzeugExportieren;
   platform::SpeedButton* SpeedButtonWerkzeugExportieren;
 
-  editor::ui::grafik::RepeatTimer* TimerHorizontal;
-  editor::ui::grafik::RepeatTimer* TimerVertikal;
-  editor::ui::grafik::RepeatTimer* TimerBreite;
-  editor::ui::grafik::RepeatTimer* TimerHoehe;
+  editor::ui::TagTimer* TimerHorizontal;
+  editor::ui::TagTimer* TimerVertikal;
+  editor::ui::TagTimer* TimerBreite;
+  editor::ui::TagTimer* TimerHoehe;
 
   // --- Members ------------------------------------------------------------------
   std::array<QString, 2> AlignTexts;         // "Frei", "Fix"
@@ -190,14 +191,16 @@ class TFrameBearbeitenGrafik : public QWidget, public editor::ui::EditorGraphicP
   void StepY(bool up);
   // Press and release of a repeating button; `position` buttons repeat
   // only in free mode.
-  void StartRepeat(editor::ui::grafik::RepeatTimer* timer, int direction, bool position,
+  void StartRepeat(editor::ui::TagTimer* timer, int direction, bool position,
                    void (TFrameBearbeitenGrafik::*apply)());
-  void StopRepeat(editor::ui::grafik::RepeatTimer* timer);
+  void StopRepeat(editor::ui::TagTimer* timer);
+  // A repeat tick: `value` moves one step in the timer's direction.
+  void Tick(editor::ui::TagTimer* timer, platform::Label* value, void (TFrameBearbeitenGrafik::*apply)());
   void Rescale();
   QString ToolDialogTitle(const platform::SpeedButton* button) const;
   void HideMenus();
 
   editor::ui::GraphicPaneEditor* editor_;
-  editor::ui::grafik::StepControl x_, y_, width_, height_;
-  editor::ui::grafik::ToggleControl align_, proportional_;
+  editor::ui::StepControl x_, y_, width_, height_;
+  editor::ui::ToggleControl align_, proportional_;
 };

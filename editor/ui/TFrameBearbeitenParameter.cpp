@@ -154,9 +154,7 @@ TFrameBearbeitenParameter::TFrameBearbeitenParameter(TFrameBearbeiten* editor, Q
     connect(*b.button, &QAbstractButton::clicked, this, [this, b] { (this->*b.click)(*b.button); });
   }
 
-  TimerFast = new editor::ui::TagTimer(this);
-  TimerFast->setObjectName(QStringLiteral("TimerFast"));
-  TimerFast->setInterval(500);
+  TimerFast = editor::ui::AddRepeatTimer(this, "TimerFast");
   connect(TimerFast, &QTimer::timeout, this, [this] { TimerFastTimer(); });
 
   platform::RegisterText(this, "TitleSingle", TitleSingle);

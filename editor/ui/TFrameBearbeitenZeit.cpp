@@ -39,9 +39,7 @@ TFrameBearbeitenZeit::TFrameBearbeitenZeit(TFrameBearbeiten* editor, QWidget* pa
   SpeedButtonZeitFormatDown = format_.Down;
   SpeedButtonZeitFormatUp = format_.Up;
 
-  TimerOffset = new editor::ui::TagTimer(this);
-  TimerOffset->setObjectName(QStringLiteral("TimerOffset"));
-  TimerOffset->setInterval(editor::kRepeatDelayMs);
+  TimerOffset = editor::ui::AddRepeatTimer(this, "TimerOffset");
   offset_.Timer = TimerOffset;
   offset_.Step = editor::kTimeOffsetStep;
   offset_.RepeatMs = editor::kOffsetRepeatMs;
@@ -108,35 +106,21 @@ void TFrameBearbeitenZeit::StoreLayer(int apply) {
 }
 
 void TFrameBearbeitenZeit::UpdateTimeOffset() {
-  const editor::ClampedStep c = editor::ClampStep(LabelZeitOffset->Tag, editor::kTimeOffsetRange);
-  LabelZeitOffset->Tag = c.Value;
-  offset_.Control.ShowLimits(c.AtMin, c.AtMax);
-  LabelZeitOffset->setText(QString::fromStdString(editor::TimeOffsetText(c.Value)));
+  offset_.Control.ClampAndShowAs(editor::kTimeOffsetRange,
+                                 [](std::int32_t v) { return QString::fromStdString(editor::TimeOffsetText(v)); });
   if (!isHidden()) StoreLayer(1);
 }
 
 void TFrameBearbeitenZeit::UpdateTimeChange() {
-  const editor::ClampedStep c = editor::ClampStep(LabelZeitWechsel->Tag, kChangeRange);
-  LabelZeitWechsel->Tag = c.Value;
-  change_.ShowLimits(c.AtMin, c.AtMax);
-  LabelZeitWechsel->setText(ChangeTexts[static_cast<std::size_t>(c.Value)]);
+  change_.ClampAndShowAs(kChangeRange, [this](std::int32_t v) { return ChangeTexts[static_cast<std::size_t>(v)]; });
   if (!isHidden()) StoreLayer(1);
 }
 
 void TFrameBearbeitenZeit::UpdateTimeFormat() {
-  const editor::ClampedStep c = editor::ClampStep(LabelZeitFormat->Tag, {0, LastFormatIndex});
-  LabelZeitFormat->Tag = c.Value;
-  format_.ShowLimits(c.AtMin, c.AtMax);
-  LabelZeitFormat->setText(platform::ToQt(TimeFormatTable[static_cast<std::size_t>(c.Value)].Name));
+  format_.ClampAndShowAs({0, LastFormatIndex}, [this](std::int32_t v) {
+    return platform::ToQt(TimeFormatTable[static_cast<std::size_t>(v)].Name);
+  });
   if (!isHidden()) StoreLayer(1);
-}
-
-void TFrameBearbeitenZeit::StepChoice(editor::ui::StepControl& c, int direction, QObject* sender,
-                                      void (TFrameBearbeitenZeit::*update)()) {
-  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
-  HideMenus();
-  c.Value->Tag = editor::Stepped(c.Value->Tag, direction);
-  (this->*update)();
 }
 
 void TFrameBearbeitenZeit::SpeedButtonZeitOffsetDownClick(QObject* s) { ClickStep(offset_, -1, s); }
@@ -147,16 +131,16 @@ void TFrameBearbeitenZeit::SpeedButtonZeitOffsetDownMouseUp(QObject*) { ReleaseS
 void TFrameBearbeitenZeit::SpeedButtonZeitOffsetUpMouseUp(QObject*) { ReleaseStep(offset_); }
 void TFrameBearbeitenZeit::TimerOffsetTimer() { TickStep(offset_); }
 void TFrameBearbeitenZeit::SpeedButtonZeitWechselDownClick(QObject* s) {
-  StepChoice(change_, -1, s, &TFrameBearbeitenZeit::UpdateTimeChange);
+  StepChoice(change_, -1, s, [this] { UpdateTimeChange(); });
 }
 void TFrameBearbeitenZeit::SpeedButtonZeitWechselUpClick(QObject* s) {
-  StepChoice(change_, 1, s, &TFrameBearbeitenZeit::UpdateTimeChange);
+  StepChoice(change_, 1, s, [this] { UpdateTimeChange(); });
 }
 void TFrameBearbeitenZeit::SpeedButtonZeitFormatDownClick(QObject* s) {
-  StepChoice(format_, -1, s, &TFrameBearbeitenZeit::UpdateTimeFormat);
+  StepChoice(format_, -1, s, [this] { UpdateTimeFormat(); });
 }
 void TFrameBearbeitenZeit::SpeedButtonZeitFormatUpClick(QObject* s) {
-  StepChoice(format_, 1, s, &TFrameBearbeitenZeit::UpdateTimeFormat);
+  StepChoice(format_, 1, s, [this] { UpdateTimeFormat(); });
 }
 
 void TFrameBearbeitenZeit::FillTime(int n) {

@@ -72,7 +72,6 @@ class TFrameBearbeitenZeit : public PositionFontPane {
   void LayoutThirdRow(int columnWidth) override;
 
  private:
-  void StepChoice(editor::ui::StepControl& c, int direction, QObject* sender, void (TFrameBearbeitenZeit::*update)());
   Stepper offset_;
   editor::ui::StepControl change_, format_;
 };

@@ -9,13 +9,7 @@
 
 FileDialogServices FileDialogServices::Defaults() {
   FileDialogServices s;
-  s.MainWindowFrame = [] {
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (w->objectName() == QLatin1String("Form_Main") && w->isVisible()) return w->frameGeometry();
-    return QRect();
-  };
-  s.PrintHardcopy = [](QWidget*) {};
-  s.UserGuide = [] {};
+  static_cast<platform::DialogServices&>(s) = platform::DialogServices::Defaults();
   s.ShowError = [](QWidget* dialog, const QString& title, const QString& text) {
     QMessageBox::warning(dialog, title, text);
   };
@@ -39,6 +33,5 @@ FileDialogServices FileDialogServices::Defaults() {
     if (!picker.Execute()) return std::nullopt;
     return picker.Folder;
   };
-  s.LanguageId = [] { return 0; };
   return s;
 }

@@ -14,7 +14,7 @@ namespace {
 constexpr std::uint32_t kGreyName = 0xC0C0C0;
 }
 
-ShellListModel::ShellListModel(filedialog::FolderListing& listing, const std::array<QString, 5>& captions,
+ShellListModel::ShellListModel(filedialog::FolderListing& listing, std::array<QString, 5>& captions,
                                QObject* parent)
     : QAbstractTableModel(parent), listing_(listing), captions_(captions) {
   QStyle* style = QApplication::style();
@@ -103,4 +103,12 @@ QVariant ShellListModel::headerData(int section, Qt::Orientation orientation, in
   if (role == Qt::TextAlignmentRole)
     return int((section == 1 || section == 4 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
   return {};
+}
+
+bool ShellListModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant& value, int role) {
+  if (orientation != Qt::Horizontal || section < 0 || section >= 5) return false;
+  if (role != Qt::EditRole && role != Qt::DisplayRole) return false;
+  captions_[static_cast<std::size_t>(section)] = value.toString();
+  emit headerDataChanged(orientation, section, section);
+  return true;
 }

@@ -13,12 +13,14 @@
 
 class ShellListModel : public QAbstractTableModel {
  public:
-  ShellListModel(filedialog::FolderListing& listing, const std::array<QString, 5>& captions, QObject* parent);
+  ShellListModel(filedialog::FolderListing& listing, std::array<QString, 5>& captions, QObject* parent);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  // A column's caption, as the language file gives it.
+  bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value, int role = Qt::EditRole) override;
 
   // The listing changed as a whole.
   void Reset();
@@ -31,7 +33,7 @@ class ShellListModel : public QAbstractTableModel {
 
  private:
   filedialog::FolderListing& listing_;
-  const std::array<QString, 5>& captions_;
+  std::array<QString, 5>& captions_;
   std::array<QIcon, 5> icons_;
   bool large_ = false;
 };

@@ -24,6 +24,7 @@
 #include "filedialog/ui/VirtualListView.h"
 #include "platform/qt/Colour.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/Panel.h"
 #include "platform/qt/SpeedButton.h"
@@ -69,6 +70,9 @@ TForm_FileDialog::TForm_FileDialog(QWidget* owner, ShellEnvironment environment)
                  QStringLiteral("Umbenennen"),   QStringLiteral("Neuer Name:")};
   ColumnCaptions = {QStringLiteral("Name"), QStringLiteral("Grösse"), QStringLiteral("Typ"),
                     QStringLiteral("Geändert am"), QStringLiteral("Attribute")};
+  // The language loader replaces the texts (the columns through the list's
+  // model).
+  platform::RegisterTexts(this, "DialogTexts", DialogTexts);
   BuildControls();
   setMinimumSize(look::kMinClient);
   resize(look::kMinClient);
@@ -418,14 +422,7 @@ void TForm_FileDialog::showEvent(QShowEvent* event) {
 void TForm_FileDialog::FormShow() {
   if (FirstShow) {
     FirstShow = false;
-    const QRect main = Services.MainWindowFrame ? Services.MainWindowFrame() : QRect();
-    const QSize own = frameGeometry().size();
-    if (main.isValid()) {
-      move(main.left() + main.width() / 2 - own.width() / 2, main.top() + main.height() / 2 - own.height() / 2);
-    } else if (QScreen* s = screen()) {
-      const QRect area = s->availableGeometry();
-      move(area.left() + area.width() / 2 - own.width() / 2, area.top() + area.height() / 2 - own.height() / 2);
-    }
+    platform::CentreOnMainWindow(this, Services);
   }
   if (QScreen* s = screen()) setMaximumSize(LimitSize(s->availableGeometry().size() * 2));
   if (LoadClipboardIndex() && OptionSet(FileDialogOptions::kPaste)) SpeedButton_Insert->setEnabled(true);

@@ -6,6 +6,7 @@
 #include "editor/LayerRendering.h"
 #include "editor/LocalClock.h"
 #include "platform/Beep.h"
+#include "platform/PcIdentifier.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
@@ -518,6 +519,8 @@ void TFrameDaten::SpeedButtonHilfeClick(QObject*) {
   IdleStep();
   if (host_) host_->ShowQuickHelp();
 }
+
+std::uint32_t TFrameDaten::PcIdentifier() { return platform::PcIdentifier(); }
 
 void TerminateWithMessage(DataViewHost& host) {
   host.ProcessMessages();

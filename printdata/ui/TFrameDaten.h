@@ -119,6 +119,9 @@ class TFrameDaten : public QWidget {
   void OpenRow(QWidget* control);
   void RowMouseDown(QWidget* control, Qt::MouseButton button);
 
+  // The PC number the info window shows (platform::PcIdentifier).
+  static std::uint32_t PcIdentifier();
+
   // The unsaved-changes mark; the colours of "Speichern" show it.
   void SetModified(bool modified);
   bool IsModified() const { return modified_; }

@@ -50,17 +50,9 @@ void GroupDownload::Progress() {
   session_.ShowBusyMessage();
 }
 
-void GroupDownload::FailureEnding() {
-  session_.SendQuiet("STATUS 40 ZAMFI");
-  session_.BoxText = MessageText::Of(CatalogueText::DoneFailed);
-  session_.ShowFailure();
-}
+void GroupDownload::FailureEnding() { session_.EndTransfer(CatalogueText::DoneFailed); }
 
-void GroupDownload::ProtectionEnding() {
-  session_.SendQuiet("STATUS 40 ZAMFI");
-  session_.BoxText = MessageText::Of(CatalogueText::PrinterProtection);
-  session_.ShowFailure();
-}
+void GroupDownload::ProtectionEnding() { session_.EndTransfer(CatalogueText::PrinterProtection); }
 
 int GroupDownload::SendFile(const std::string& local, const std::string& printerName) {
   try {

@@ -43,17 +43,10 @@ void GroupUpload::Progress() {
   session_.ShowBusyMessage();
 }
 
-void GroupUpload::FailureEnding() {
-  session_.SendQuiet("STATUS 40 ZAMFI");
-  session_.BoxText = MessageText::Of(CatalogueText::DoneFailed);
-  session_.ShowFailure();
-}
+void GroupUpload::FailureEnding() { session_.EndTransfer(CatalogueText::DoneFailed); }
 
-void GroupUpload::NoDataEnding() {
-  session_.SendQuiet("STATUS 40 ZAMFI");
-  session_.BoxText = MessageText::Of(CatalogueText::NoData);
-  session_.ShowSuccess();
-}
+// No data on the printer is no fault: the box is green.
+void GroupUpload::NoDataEnding() { session_.EndTransfer(CatalogueText::NoData, false); }
 
 int GroupUpload::FetchFile(const std::string& local, const std::string& printerName) {
   try {

@@ -59,6 +59,15 @@ void PrinterSession::SendQuiet(std::string_view command) {
   Exchange(command, reply, kCommandMs, printerlink::kLargeReplyBufferSize);
 }
 
+void PrinterSession::EndTransfer(CatalogueText text, bool failed) {
+  SendQuiet("STATUS 40 ZAMFI");
+  BoxText = MessageText::Of(text);
+  if (failed)
+    ShowFailure();
+  else
+    ShowSuccess();
+}
+
 int PrinterSession::WaitForLevel(int level, std::uint32_t limit) {
   int result = 0;
   for (std::uint32_t i = 0;; ++i) {

@@ -75,6 +75,10 @@ class PrinterSession {
   int SendChecked(std::string_view command, std::uint32_t t);
   // One exchange with 1000 ms; the result and the reply are dropped.
   void SendQuiet(std::string_view command);
+  // The end of a transfer that did not complete: the printer back to
+  // printing ("STATUS 40 ZAMFI", its answer dropped), then `text` in the red
+  // box, or the green one where the end is no fault.
+  void EndTransfer(CatalogueText text, bool failed = true);
   // Asks "STATUS" every 100 ms until the printer reports `level`: 1 reached;
   // 0 not within `limit` ms; -1 "STATUS" failed or unreadable. On 0 and -1
   // it has sent "STATUS 40 ZAMFI" and shown the red box.

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <filesystem>
 
+#include "app/ProgramDialogs.h"
 #include "app/TFormBedienungsmodus.h"
 #include "app/TFormEinstellenPC.h"
 #include "app/TFormInfo.h"
@@ -20,6 +21,9 @@
 #include "app/TForm_Browser.h"
 #include "app/TForm_Main.h"
 #include "app/TForm_Update.h"
+#include "editor/ui/TForm_Font.h"
+#include "editor/ui/TForm_Paint.h"
+#include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/FileIO.h"
 #include "platform/qt/SystemMessageBox.h"
 #include "printdata/ui/TFormOeffnen.h"
@@ -42,14 +46,21 @@ void AppFixture::SetUp() {
   new TFormInfo(nullptr);
   new TFormBedienungsmodus(nullptr);
   new TFormEinstellenPC(nullptr);
+  filedialog::ShellEnvironment shell;
+  shell.home = temp_.path() + "/home";
+  shell.volumeFolders.clear();
+  new TForm_FileDialog(nullptr, shell);
   new TFormMessage(nullptr);
   new TFormSchnellhilfe(nullptr);
+  new TForm_Font(nullptr);
+  new TForm_Paint(nullptr);
   new TForm_Browser(nullptr, OfflineFetchSettings());
   new TForm_Update(nullptr, OfflineFetchSettings());
   new TFormSprache(nullptr);
   new TFormHerstellen(nullptr);
   new TFormOeffnen(nullptr);
   new TFormSpeichern(nullptr);
+  app::ConnectProgramDialogs();
 }
 
 void AppFixture::TearDown() {
@@ -59,6 +70,9 @@ void AppFixture::TearDown() {
   delete FormOeffnen;
   delete FormHerstellen;
   delete Form_Main;
+  delete Form_Paint;
+  delete Form_Font;
+  delete Form_FileDialog;
   delete FormSchnellhilfe;
   delete FormInfo;
   delete FormSprache;

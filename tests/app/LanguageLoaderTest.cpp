@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <cstdio>
 #include <filesystem>
@@ -22,6 +23,8 @@
 #include "app/TFormSprache.h"
 #include "app/TForm_Main.h"
 #include "app/TFrameMenuPC.h"
+#include "filedialog/ui/TForm_FileDialog.h"
+#include "filedialog/ui/VirtualListView.h"
 #include "platform/LineFile.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/TextCodec.h"
@@ -251,22 +254,17 @@ TEST_F(Languages, DataTitleFollowsOnlyWhileItShowsNoOrNewData) {
 }
 
 TEST_F(Languages, LaterWindowsRegisterInOneLineEach) {
+  // The file dialog of another library: hints, menu entries, its list's
+  // columns and its own texts.
+  TForm_FileDialog& fileDialog = *Form_FileDialog;
+  const QWidget* back = fileDialog.SpeedButton_Back;
+  const QAction* clearList = fileDialog.InsertListeLoeschen;
+  const QAbstractItemModel* list = fileDialog.lstvwVirtualList->ActiveView()->model();
+  auto column = [list](int n) { return list->headerData(n, Qt::Horizontal).toString(); };
+  const std::array<QString, 8>& dialogTexts = fileDialog.DialogTexts;
+
   // Stand-ins for windows that other parts of the program build, registered
   // the way those windows do it.
-  QWidget fileDialog;
-  fileDialog.setObjectName(QStringLiteral("Form_FileDialog"));
-  auto* back = new platform::SpeedButton(&fileDialog);
-  back->setObjectName(QStringLiteral("SpeedButton_Back"));
-  auto* menu = new QMenu(&fileDialog);
-  menu->setObjectName(QStringLiteral("PopupMenu_Insert"));
-  QAction* clearList = menu->addAction(QStringLiteral("Liste l\u00f6schen"));
-  clearList->setObjectName(QStringLiteral("InsertListeLoeschen"));
-  auto* list = new QTreeWidget(&fileDialog);
-  list->setObjectName(QStringLiteral("lstvwVirtualList"));
-  list->setColumnCount(5);
-  std::string dialogTexts[8];
-  platform::RegisterTexts(&fileDialog, "DialogTexts", dialogTexts);
-
   QWidget option;
   option.setObjectName(QStringLiteral("FormPrinterBedienteilOption"));
   QString modeWord = QStringLiteral("Modus ");
@@ -291,12 +289,14 @@ TEST_F(Languages, LaterWindowsRegisterInOneLineEach) {
   ASSERT_EQ(FormSprache->SetLanguage(0), 1);
   EXPECT_EQ(back->toolTip(), QStringLiteral("Zur\u00fcck"));
   EXPECT_EQ(clearList->text(), QStringLiteral("Liste l\u00f6schen"));
-  EXPECT_EQ(list->headerItem()->text(1), QStringLiteral("Gr\u00f6sse"));
-  EXPECT_EQ(list->headerItem()->text(3), QStringLiteral("Ge\u00e4ndert am"));
+  EXPECT_EQ(column(1), QStringLiteral("Gr\u00f6sse"));
+  EXPECT_EQ(column(3), QStringLiteral("Ge\u00e4ndert am"));
   // The dialog's own texts, in its order: open, save, cancel, then the two
   // questions.
-  const std::string expectedDialog[8] = {"\xD6" "ffnen",   "Speichern",  "Abbrechen",  "Neuer Ordner",
-                                         "Ordnername:", "Neuer Ordner", "Umbenennen", "Neuer Name:"};
+  const QString expectedDialog[8] = {QStringLiteral("\u00d6ffnen"),    QStringLiteral("Speichern"),
+                                     QStringLiteral("Abbrechen"),       QStringLiteral("Neuer Ordner"),
+                                     QStringLiteral("Ordnername:"),     QStringLiteral("Neuer Ordner"),
+                                     QStringLiteral("Umbenennen"),      QStringLiteral("Neuer Name:")};
   for (int i = 0; i < 8; ++i) EXPECT_EQ(dialogTexts[i], expectedDialog[i]) << i;
   EXPECT_EQ(modeWord, QStringLiteral("Modus "));
   EXPECT_EQ(SpeedButtonOK->Caption(), QStringLiteral("OK"));
@@ -313,8 +313,9 @@ TEST_F(Languages, LaterWindowsRegisterInOneLineEach) {
 
   ASSERT_EQ(FormSprache->SetLanguage(1), 1);
   EXPECT_EQ(modeWord, QStringLiteral("Mode "));
-  EXPECT_EQ(dialogTexts[0], "Open");
-  EXPECT_EQ(list->headerItem()->text(0), QStringLiteral("Name"));
+  EXPECT_EQ(dialogTexts[0], QStringLiteral("Open"));
+  EXPECT_EQ(column(0), QStringLiteral("Name"));
+  EXPECT_EQ(column(1), QStringLiteral("Size"));
   EXPECT_EQ(nameTexts[0], QStringLiteral("Nozzle cleaning"));
   EXPECT_EQ(nameTexts[16], QStringLiteral("Error"));
 

@@ -9,6 +9,7 @@
 #include "editor/WorkCopyRenderer.h"
 #include "editor/ui/TFormBearbeitenDruckansicht.h"
 #include "editor/ui/TFrameBearbeitenDatum.h"
+#include "editor/ui/TFrameBearbeitenGrafik.h"
 #include "editor/ui/TFrameBearbeitenNotiz.h"
 #include "editor/ui/TFrameBearbeitenParameter.h"
 #include "editor/ui/TFrameBearbeitenText.h"
@@ -296,4 +297,41 @@ TEST_F(EditorFrame, PageButtonsOpenAndCloseTheirMenus) {
   editor->SpeedButtonHilfeClick(nullptr);
   EXPECT_TRUE(viewMenu->isHidden());
   EXPECT_EQ(host.QuickHelps, 1);
+}
+
+TEST_F(EditorFrame, AGraphicPaneSeesTheWorkingCopyThroughTheFrame) {
+  auto* pane = new TFrameBearbeitenGrafik(&editor->GraphicPaneHost());
+  editor->SetGraphicPane(pane);
+  EXPECT_EQ(pane->parentWidget(), editor->PanelMain);
+  printdata::PrintText text = ThreeLayers();
+  text.Layers[4].Kind = printdata::kKindGraphic;
+  text.Layers[4].GraphicWidth = 4;
+  text.Layers[4].GraphicHeight = 2;
+  text.Layers[4].Pixels = "10010110";
+  Open(&text, 4);
+  ASSERT_EQ(editor->CurrentLayer, 4);
+  EXPECT_TRUE(pane->isVisibleTo(editor));
+  EXPECT_EQ(pane->LabelGrafikBreite->text(), QStringLiteral("4"));
+
+  editor::ui::GraphicPaneEditor& host = editor->GraphicPaneHost();
+  EXPECT_EQ(host.WorkLayer(4), &Layer(4));
+  EXPECT_EQ(host.WorkLayer(-1), nullptr);
+  EXPECT_EQ(host.WorkLayer(5), nullptr);
+  EXPECT_EQ(host.CurrentLayer(), 4);
+  EXPECT_EQ(host.EditorView(), 4);
+  EXPECT_FALSE(host.Loading());
+  EXPECT_EQ(host.PrintFieldDots(), editor->PrintFieldDots());
+
+  // A step of the pane lands in the working copy, drawn red, and closes the
+  // host's menus.
+  viewMenu->show();
+  pane->SpeedButtonAusrichten->click();  // Frei
+  pane->SpeedButtonPositionXUp->click();
+  EXPECT_EQ(Layer(4).PosX, text.Layers[4].PosX + 1);
+  EXPECT_TRUE(LayerHas(4, 255));
+  EXPECT_TRUE(viewMenu->isHidden());
+
+  // Another layer's kind hides the pane.
+  Open(&text, 0);
+  EXPECT_FALSE(pane->isVisibleTo(editor));
 }

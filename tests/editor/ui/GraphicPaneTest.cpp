@@ -95,7 +95,10 @@ TEST_F(GraphicPane, FillingShowsTheLayerWithFixedStopsAndProportionalOnAndStores
   EXPECT_EQ(pane->LabelPositionX->Tag, -600);
   EXPECT_EQ(pane->LabelPositionX->text(), "-600");
   EXPECT_EQ(pane->SpeedButtonPositionXDown->Caption(), "");  // the limit marker
-  EXPECT_FALSE(pane->SpeedButtonPositionXUp->Caption().isEmpty());
+  // The triangles stand after or before 15 blanks, "-" and "+" after or
+  // before 20.
+  EXPECT_EQ(pane->SpeedButtonPositionXUp->Caption(), QString(15, ' ') + QStringLiteral("\u25BA"));
+  EXPECT_EQ(pane->SpeedButtonGrafikBreiteDown->Caption(), QStringLiteral("-") + QString(20, ' '));
   EXPECT_EQ(pane->LabelAusrichten->Tag, 1);
   EXPECT_EQ(pane->LabelAusrichten->text(), "Fix");
   EXPECT_TRUE(pane->PanelAusrichtenShow->isVisibleTo(pane.get()));

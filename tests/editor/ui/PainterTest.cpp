@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QScreen>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -199,5 +200,12 @@ TEST_F(Painter, TheWindowKeepsItsMinimumSize) {
     form->Panel_UntenMouseUp();
     EXPECT_FALSE(form->Resizing);
     EXPECT_EQ(form->size(), QSize(721, 553));
+    // A double click on the bar fills the work area, the next one gives the
+    // place back.
+    const QRect before = form->geometry();
+    form->Panel_UntenDblClick();
+    EXPECT_EQ(form->frameGeometry(), form->screen()->availableGeometry());
+    form->Panel_UntenDblClick();
+    EXPECT_EQ(form->geometry(), before);
   });
 }
