@@ -8,10 +8,7 @@ namespace app {
 
 void CloseComPortFromGui() {
   platform::WaitWhilePumping([] { return printerlink::ComTryLock(); });
-  try {
-    (void)printerlink::ComPortClose(&printerlink::ComPortHandle);
-  } catch (...) {
-  }
+  (void)printerlink::ComPortClose(&printerlink::ComPortHandle);
   printerlink::ComUnlock();
 }
 

@@ -150,16 +150,15 @@ void TFormEinstellenPC::SpeedButtonTreiberUSBClick(QObject*) {
   PanelTreiberUSB->repaint();
   // Once per showing of the dialog.
   SpeedButtonTreiberUSB->setEnabled(false);
-  try {
-    const std::string installer = DriverInstallerPath();
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(installer, ec)) throw std::runtime_error("no driver installer");
+  const std::string installer = DriverInstallerPath();
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(installer, ec)) {
+    platform::Beep(platform::BeepKind::Stop);
+  } else {
     if (FormMessage)
       FormMessage->ShowNotice(SpeedButtonTreiberUSB->Caption(), FormMessage->MsgUnplugUsb, TFormMessage::kSilver,
                               true);
-    if (!app::StartProgram(installer, "/")) throw std::runtime_error("driver installer not started");
-  } catch (...) {
-    platform::Beep(platform::BeepKind::Stop);
+    if (!app::StartProgram(installer, "/")) platform::Beep(platform::BeepKind::Stop);
   }
   PanelTreiberUSB->SetColor(kSilver);
   PanelTreiberUSB->repaint();

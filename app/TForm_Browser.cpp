@@ -56,11 +56,8 @@ TForm_Browser::TForm_Browser(QWidget* owner, const app::FetchSettings& settings,
 }
 
 TForm_Browser::~TForm_Browser() {
-  try {
-    StopThread();
-    NewsThread.reset();
-  } catch (...) {
-  }
+  StopThread();
+  NewsThread.reset();
   if (Form_Browser == this) Form_Browser = nullptr;
 }
 

@@ -167,10 +167,7 @@ TForm_Main::TForm_Main(QWidget* owner, const app::StartupEnvironment& env) : QWi
 
 TForm_Main::~TForm_Main() {
   // The printer thread works with the windows below: it goes first.
-  try {
-    delete PrinterThread;
-  } catch (...) {
-  }
+  delete PrinterThread;
   PrinterThread = nullptr;
   if (printerWindows_) printerthread::PrinterDisplays().Remove(printerWindows_.get());
   TimerTimeDate->stop();
@@ -541,13 +538,9 @@ void TForm_Main::OpenMakerHomePages() {
 }
 
 void TForm_Main::RunPendingUpdate() {
-  try {
-    if (!Form_Update) return;
-    if (Form_Update->AcceptedFlag == 0) Form_Update->AskUpdate();
-    if (Form_Update->AcceptedFlag == 1) close();
-  } catch (...) {
-    platform::Beep(platform::BeepKind::Stop);
-  }
+  if (!Form_Update) return;
+  if (Form_Update->AcceptedFlag == 0) Form_Update->AskUpdate();
+  if (Form_Update->AcceptedFlag == 1) close();
 }
 
 int TForm_Main::ShellDeletePath(const std::string& path, bool filesOnly) {
@@ -618,7 +611,7 @@ void TForm_Main::FormShow() {
     env.groupTransfer = printDataTransfer_.get();
     PrinterThread = new Thread_Printer(env);
     PrinterThread->Start();
-  } catch (...) {
+  } catch (const std::exception&) {
     std::exit(-1);  // no printer thread, no program
   }
 }

@@ -49,11 +49,8 @@ TForm_Update::TForm_Update(QWidget* owner, const app::FetchSettings& settings) :
 }
 
 TForm_Update::~TForm_Update() {
-  try {
-    StopThread();
-    UpdateThread.reset();
-  } catch (...) {
-  }
+  StopThread();
+  UpdateThread.reset();
   if (Form_Update == this) Form_Update = nullptr;
 }
 
@@ -88,23 +85,18 @@ void TForm_Update::StartInstaller() {
   // Nothing may fetch into the UPDATE folder or empty it while the
   // installer starts.
   StopFetchThreads();
-  try {
-    if (!Form_Main) return;
-    const std::string dir = Form_Main->UpdateDir;
-    platform::Result<std::vector<std::string>> lines = platform::ReadLines(dir + app::kUpdateInfoName);
-    if (!lines) return;
-    const app::UpdateDescription d = app::ParseUpdateDescription(*lines);
-    const std::string installer = dir + d.installer;
-    std::error_code ec;
-    if (!d.announces || !app::IsPlainInstallerName(d.installer) ||
-        !std::filesystem::is_regular_file(installer, ec)) {
-      platform::Beep(platform::BeepKind::Stop);
-      return;
-    }
-    // It came over the network without the permission to run.
-    std::filesystem::permissions(installer, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add,
-                                 ec);
-    (void)app::StartProgram(installer, "/");
-  } catch (...) {
+  if (!Form_Main) return;
+  const std::string dir = Form_Main->UpdateDir;
+  platform::Result<std::vector<std::string>> lines = platform::ReadLines(dir + app::kUpdateInfoName);
+  if (!lines) return;
+  const app::UpdateDescription d = app::ParseUpdateDescription(*lines);
+  const std::string installer = dir + d.installer;
+  std::error_code ec;
+  if (!d.announces || !app::IsPlainInstallerName(d.installer) || !std::filesystem::is_regular_file(installer, ec)) {
+    platform::Beep(platform::BeepKind::Stop);
+    return;
   }
+  // It came over the network without the permission to run.
+  std::filesystem::permissions(installer, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add, ec);
+  (void)app::StartProgram(installer, "/");
 }

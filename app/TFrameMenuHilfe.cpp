@@ -100,16 +100,12 @@ void TFrameMenuHilfe::SpeedButtonBenutzerhandbuchClick(QObject* sender) {
   const bool englishFirst = language >= 1 && language <= 4;
   const std::string& first = englishFirst ? GuidePathEN : GuidePathDE;
   const std::string& second = englishFirst ? GuidePathDE : GuidePathEN;
-  try {
-    if (IsFile(first)) {
-      if (!app::OpenDocument(first)) platform::Beep(platform::BeepKind::Stop);
-    } else if (IsFile(second)) {
-      if (!app::OpenDocument(second)) platform::Beep(platform::BeepKind::Stop);
-    } else if (Form_Main) {
-      Form_Main->OpenProductSupportPage();
-    }
-  } catch (...) {
-    platform::Beep(platform::BeepKind::Stop);
+  if (IsFile(first)) {
+    if (!app::OpenDocument(first)) platform::Beep(platform::BeepKind::Stop);
+  } else if (IsFile(second)) {
+    if (!app::OpenDocument(second)) platform::Beep(platform::BeepKind::Stop);
+  } else if (Form_Main) {
+    Form_Main->OpenProductSupportPage();
   }
   EndStarting();
 }
@@ -118,12 +114,7 @@ void TFrameMenuHilfe::SpeedButtonFernsteuerungClick(QObject* sender) {
   Repaint(sender);
   BackToIdle();
   ShowStarting(SpeedButtonFernsteuerung->Caption());
-  try {
-    if (IsFile(RemoteSupportPath) && !app::StartProgram(RemoteSupportPath, "/"))
-      platform::Beep(platform::BeepKind::Stop);
-  } catch (...) {
-    platform::Beep(platform::BeepKind::Stop);
-  }
+  if (IsFile(RemoteSupportPath) && !app::StartProgram(RemoteSupportPath, "/")) platform::Beep(platform::BeepKind::Stop);
   EndStarting();
 }
 

@@ -46,14 +46,11 @@ int TransferDesk::WriteDownloadFiles(int count, const std::string& tmpDir) {
                                                  renderer_, [] { QCoreApplication::processEvents(); });
   // The group's copy is written whatever became of the set; the result is
   // the set's.
-  try {
-    const std::string groupDir = printerthread::DownloadGroupDir(tmpDir);
-    (void)main_.ShellDeletePath(groupDir, false);
-    // Saving fills in graphic sizes; the open data stays as it is.
-    printdata::PrintGroup copy = d.Group;
-    (void)printdata::GroupSave(copy, count, groupDir + "GP.g23");
-  } catch (...) {
-  }
+  const std::string groupDir = printerthread::DownloadGroupDir(tmpDir);
+  (void)main_.ShellDeletePath(groupDir, false);
+  // Saving fills in graphic sizes; the open data stays as it is.
+  printdata::PrintGroup copy = d.Group;
+  (void)printdata::GroupSave(copy, count, groupDir + "GP.g23");
   return result;
 }
 
