@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QWheelEvent>
 #include <algorithm>
+#include <exception>
 
 #include "editor/InstalledFonts.h"
 #include "editor/ui/PaintGlyphs.h"
@@ -254,8 +255,8 @@ void TForm_Font::FormShow() {
   families_.clear();
   try {
     if (ListFamilies) families_ = ListFamilies();
-  } catch (...) {
-    // A list that cannot be had leaves the lists empty.
+  } catch (const std::exception&) {
+    // Fontconfig or FreeType that cannot start leave the lists empty.
   }
   for (const std::string& family : families_) ListBox_Name->addItem(platform::ToQt(family));
   int row = -1;

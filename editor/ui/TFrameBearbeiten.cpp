@@ -302,13 +302,8 @@ void TFrameBearbeiten::LoadWorkCopy(const printdata::PrintText* source) {
 void TFrameBearbeiten::OpenInEditor(const printdata::PrintText* source, const QString& title) {
   LoadWorkCopy(source);
   Loading = 1;
-  try {
-    FrameBearbeitenNotiz->MemoNotiz->clear();
-    FrameBearbeitenNotiz->SetNoteText(WorkText.Note);
-  } catch (...) {
-    FrameBearbeitenNotiz->MemoNotiz->clear();
-    platform::Beep(platform::BeepKind::Stop);
-  }
+  FrameBearbeitenNotiz->MemoNotiz->clear();
+  FrameBearbeitenNotiz->SetNoteText(WorkText.Note);
   Loading = 0;
   PanelTitel->SetCaption(title);
 }
@@ -555,18 +550,14 @@ void TFrameBearbeiten::Export(bool wholeText) {
   if (!file) return;
   const int view = EditorView();
   if (!wholeText && (view < 0 || view > 4)) return;
-  try {
-    editor::PreviewImages& images = FrameBearbeitenVorschau->Images;
-    platform::Bitmap& picture = FrameBearbeitenVorschau->ImageGrafik->Picture();
-    picture.Resize(images.Field.Width(), images.Field.Height());
-    if (wholeText) {
-      for (const platform::Bitmap& layer : images.Layers) picture.DrawTransparent(layer, 0, 0);
-    } else {
-      picture.DrawTransparent(images.Layers[static_cast<std::size_t>(view)], 0, 0);
-    }
-    editor::MakeBlackAndWhite(picture);
-    if (!platform::WriteFileAtomic(*file, editor::EncodeBmp(picture)).ok()) throw -1;
-  } catch (...) {
-    platform::Beep(platform::BeepKind::Stop);
+  editor::PreviewImages& images = FrameBearbeitenVorschau->Images;
+  platform::Bitmap& picture = FrameBearbeitenVorschau->ImageGrafik->Picture();
+  picture.Resize(images.Field.Width(), images.Field.Height());
+  if (wholeText) {
+    for (const platform::Bitmap& layer : images.Layers) picture.DrawTransparent(layer, 0, 0);
+  } else {
+    picture.DrawTransparent(images.Layers[static_cast<std::size_t>(view)], 0, 0);
   }
+  editor::MakeBlackAndWhite(picture);
+  if (!platform::WriteFileAtomic(*file, editor::EncodeBmp(picture)).ok()) platform::Beep(platform::BeepKind::Stop);
 }

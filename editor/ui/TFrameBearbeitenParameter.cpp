@@ -245,12 +245,7 @@ void TFrameBearbeitenParameter::UpdateParameters() {
   editor_->LayoutPage();
 
   // 8: an open print view follows.
-  if (editor_->PrintViewShown()) {
-    try {
-      editor_->FormBearbeitenDruckansicht->DrawPrintView();
-    } catch (...) {
-    }
-  }
+  if (editor_->PrintViewShown()) editor_->FormBearbeitenDruckansicht->DrawPrintView();
 }
 
 void TFrameBearbeitenParameter::Layout() {
