@@ -251,28 +251,24 @@ bool SlotDialog::SaveAllowed() const {
 }
 
 void SlotDialog::UpdateSlotButtons() {
-  try {
-    bool manage = false, paste = false, ok = false;
-    const bool clipboardHolds = !FindSlotFile(SlotClipboardFolder(DataEasyDir())).empty();
-    if (SelectedFolder.empty() && SelectedFile.empty()) {
-    } else if (!SelectedFile.empty() && IsFile(SelectedFolder + SelectedFile)) {
-      manage = true;
-      paste = clipboardHolds;
-      ok = true;
-    } else if (IsFolder(SelectedFolder)) {
-      paste = clipboardHolds;
-    }
-    SpeedButtonDEL->setEnabled(manage);
-    SpeedButtonCUT->setEnabled(manage);
-    SpeedButtonCOPY->setEnabled(manage);
-    SpeedButtonPASTE->setEnabled(paste);
-    SpeedButtonOK->setEnabled(saving_ ? SaveAllowed() : ok);
-    if (EditEingabe && !EditEingabe->isHidden()) {
-      EditEingabe->setFocus();
-      EditEingabe->end(false);
-    }
-  } catch (...) {
-    ErrorBeep();
+  bool manage = false, paste = false, ok = false;
+  const bool clipboardHolds = !FindSlotFile(SlotClipboardFolder(DataEasyDir())).empty();
+  if (SelectedFolder.empty() && SelectedFile.empty()) {
+  } else if (!SelectedFile.empty() && IsFile(SelectedFolder + SelectedFile)) {
+    manage = true;
+    paste = clipboardHolds;
+    ok = true;
+  } else if (IsFolder(SelectedFolder)) {
+    paste = clipboardHolds;
+  }
+  SpeedButtonDEL->setEnabled(manage);
+  SpeedButtonCUT->setEnabled(manage);
+  SpeedButtonCOPY->setEnabled(manage);
+  SpeedButtonPASTE->setEnabled(paste);
+  SpeedButtonOK->setEnabled(saving_ ? SaveAllowed() : ok);
+  if (EditEingabe && !EditEingabe->isHidden()) {
+    EditEingabe->setFocus();
+    EditEingabe->end(false);
   }
 }
 
@@ -348,21 +344,17 @@ void SlotDialog::SpeedButtonDateiManagerClick(QObject*) {
   files->ClearHiddenExtensions();
   files->Setup(windowTitle().mid(1), kArchiveExtension, 96, -1, 262015, saving_ ? 1 : 0, "", 0);
   (void)files->SetClipboardFolder(host_->TmpDir() + "ZG12");
-  try {
-    hide();
-    if (files->ShowModal() == 1) {
-      const std::string chosen = files->GetFileName();
-      SelectedFolder = FolderOf(chosen);
-      SelectedFile = FileNameOf(chosen);
-      SetModalResult(6);
-      return;
-    }
-    show();
-    raise();
-    activateWindow();
-  } catch (...) {
-    SetModalResult(7);
+  hide();
+  if (files->ShowModal() == 1) {
+    const std::string chosen = files->GetFileName();
+    SelectedFolder = FolderOf(chosen);
+    SelectedFile = FileNameOf(chosen);
+    SetModalResult(6);
+    return;
   }
+  show();
+  raise();
+  activateWindow();
 }
 
 void SlotDialog::EditEingabeChange() {

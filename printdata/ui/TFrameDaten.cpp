@@ -126,16 +126,10 @@ TFrameDaten::TFrameDaten(QWidget* owner) : QWidget(owner) {
 
 TFrameDaten::~TFrameDaten() {
   // The refresher goes first: nothing it draws into may be gone before it.
-  try {
-    Refresher.reset();
-  } catch (...) {
-  }
+  Refresher.reset();
   auto drop = [](auto& controls) {
     for (auto*& c : controls) {
-      try {
-        delete c;
-      } catch (...) {
-      }
+      delete c;
       c = nullptr;
     }
   };
@@ -197,72 +191,57 @@ void TFrameDaten::CreateRows() {
   if (rowsCreated_) return;
   const int zoom = Zoom();
   FreezeList();
-  // A row that cannot be built leaves a program that cannot show its data.
-  auto guarded = [](auto&& make) {
-    try {
-      make();
-    } catch (...) {
-      std::exit(-1);
-    }
-  };
   const auto routeMouse = [this](QWidget* control) {
     control->setCursor(Qt::PointingHandCursor);
     printdata::ui::OnMouse(control, {[this, control](Qt::MouseButton b) { RowMouseDown(control, b); },
                                      [this, control] { SelectRow(control); }, [this, control] { OpenRow(control); }});
   };
   const printdata::RowPlaces places = printdata::LayOutRows(Group, 0, zoom, {false, false, false});
-  for (int i = 0; i < kMaxPrintTexts; ++i)
-    guarded([&] {
-      auto* l = new QLabel(QString::number(i + 1), list_);
-      l->setObjectName(QStringLiteral("RowNumber%1").arg(i + 1));
-      l->setGeometry(printdata::kRowNumberLeft, 0, printdata::kRowNumberWidth, printdata::kRowNumberHeight);
-      l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      l->setTextFormat(Qt::PlainText);
-      l->hide();
-      routeMouse(l);
-      RowNumbers[At(i)] = l;
-    });
-  for (int i = 0; i < kMaxPrintTexts; ++i)
-    guarded([&] {
-      auto* image = new printdata::ui::RowImage(list_);
-      image->setObjectName(QStringLiteral("RowImage%1").arg(i + 1));
-      const printdata::RowPlace& p = places[At(i)];
-      image->setGeometry(printdata::kRowLeft, 0, p.ImageWidth, p.ImageHeight);
-      image->SetPictureSize(p.BitmapWidth, printdata::kPrintFieldRows);
-      image->hide();
-      routeMouse(image);
-      RowImages[At(i)] = image;
-    });
-  for (int i = 0; i < kMaxPrintTexts; ++i)
-    guarded([&] {
-      auto* f = new TFrameDatenEbenen(list_);
-      f->move(printdata::kRowLeft, 0);
-      f->hide();
-      for (platform::Panel* line : f->PanelEbene) routeMouse(line);
-      RowLayers[At(i)] = f;
-    });
-  for (int i = 0; i < kMaxPrintTexts; ++i)
-    guarded([&] {
-      auto* f = new TFrameDatenParameter(list_);
-      f->move(printdata::kRowLeft, 0);
-      f->hide();
-      routeMouse(f);
-      RowParameters[At(i)] = f;
-    });
-  for (int i = 0; i < kMaxPrintTexts; ++i)
-    guarded([&] {
-      auto* f = new TFrameDatenNotiz(list_);
-      f->move(printdata::kRowLeft, 0);
-      f->hide();
-      routeMouse(f);
-      RowNotes[At(i)] = f;
-    });
+  for (int i = 0; i < kMaxPrintTexts; ++i) {
+    auto* l = new QLabel(QString::number(i + 1), list_);
+    l->setObjectName(QStringLiteral("RowNumber%1").arg(i + 1));
+    l->setGeometry(printdata::kRowNumberLeft, 0, printdata::kRowNumberWidth, printdata::kRowNumberHeight);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    l->setTextFormat(Qt::PlainText);
+    l->hide();
+    routeMouse(l);
+    RowNumbers[At(i)] = l;
+  }
+  for (int i = 0; i < kMaxPrintTexts; ++i) {
+    auto* image = new printdata::ui::RowImage(list_);
+    image->setObjectName(QStringLiteral("RowImage%1").arg(i + 1));
+    const printdata::RowPlace& p = places[At(i)];
+    image->setGeometry(printdata::kRowLeft, 0, p.ImageWidth, p.ImageHeight);
+    image->SetPictureSize(p.BitmapWidth, printdata::kPrintFieldRows);
+    image->hide();
+    routeMouse(image);
+    RowImages[At(i)] = image;
+  }
+  for (int i = 0; i < kMaxPrintTexts; ++i) {
+    auto* f = new TFrameDatenEbenen(list_);
+    f->move(printdata::kRowLeft, 0);
+    f->hide();
+    for (platform::Panel* line : f->PanelEbene) routeMouse(line);
+    RowLayers[At(i)] = f;
+  }
+  for (int i = 0; i < kMaxPrintTexts; ++i) {
+    auto* f = new TFrameDatenParameter(list_);
+    f->move(printdata::kRowLeft, 0);
+    f->hide();
+    routeMouse(f);
+    RowParameters[At(i)] = f;
+  }
+  for (int i = 0; i < kMaxPrintTexts; ++i) {
+    auto* f = new TFrameDatenNotiz(list_);
+    f->move(printdata::kRowLeft, 0);
+    f->hide();
+    routeMouse(f);
+    RowNotes[At(i)] = f;
+  }
   rowsCreated_ = true;
   Repaint();
-  guarded([&] {
-    Refresher = std::make_unique<Thread_Daten>(*this);
-    Refresher->Resume();
-  });
+  Refresher = std::make_unique<Thread_Daten>(*this);
+  Refresher->Resume();
 }
 
 void TFrameDaten::FreezeList() { ScrollBoxMain->setUpdatesEnabled(false); }
@@ -272,26 +251,22 @@ void TFrameDaten::Repaint() {
   if (rowsCreated_) {
     const printdata::RowPlaces places = printdata::LayOutRows(Group, Count, Zoom(), Columns());
     for (int i = 0; i < kMaxPrintTexts; ++i) {
-      try {
-        const printdata::RowPlace& p = places[At(i)];
-        RowImages[At(i)]->setGeometry(printdata::kRowLeft, p.ImageTop, p.ImageWidth, p.ImageHeight);
-        RowImages[At(i)]->SetPictureSize(p.BitmapWidth, printdata::kPrintFieldRows);
-        RowNumbers[At(i)]->move(printdata::kRowNumberLeft, p.NumberTop);
-        RowImages[At(i)]->setVisible(p.Shown);
-        RowNumbers[At(i)]->setVisible(p.Shown);
-        const std::array<QWidget*, printdata::kRowColumnCount> columns = {RowLayers[At(i)], RowParameters[At(i)],
-                                                                          RowNotes[At(i)]};
-        for (int c = 0; c < printdata::kRowColumnCount; ++c) {
-          QWidget* frame = columns[At(c)];
-          if (p.ColumnOn[At(c)]) {
-            frame->move(printdata::kRowLeft, p.ColumnTop[At(c)]);
-            frame->setVisible(p.Shown);
-          } else {
-            frame->hide();
-          }
+      const printdata::RowPlace& p = places[At(i)];
+      RowImages[At(i)]->setGeometry(printdata::kRowLeft, p.ImageTop, p.ImageWidth, p.ImageHeight);
+      RowImages[At(i)]->SetPictureSize(p.BitmapWidth, printdata::kPrintFieldRows);
+      RowNumbers[At(i)]->move(printdata::kRowNumberLeft, p.NumberTop);
+      RowImages[At(i)]->setVisible(p.Shown);
+      RowNumbers[At(i)]->setVisible(p.Shown);
+      const std::array<QWidget*, printdata::kRowColumnCount> columns = {RowLayers[At(i)], RowParameters[At(i)],
+                                                                        RowNotes[At(i)]};
+      for (int c = 0; c < printdata::kRowColumnCount; ++c) {
+        QWidget* frame = columns[At(c)];
+        if (p.ColumnOn[At(c)]) {
+          frame->move(printdata::kRowLeft, p.ColumnTop[At(c)]);
+          frame->setVisible(p.Shown);
+        } else {
+          frame->hide();
         }
-      } catch (...) {
-        ErrorBeep();
       }
     }
     UpdateListExtent();
@@ -356,45 +331,41 @@ int TFrameDaten::ViewOf(const QWidget* control) const {
 }
 
 void TFrameDaten::SelectRow(QWidget* control) {
-  try {
-    if (host_) host_->HideMenuFrames();
-    const int i = RowOf(control);
-    if (i < 0) return;
-    auto setBold = [](QLabel* l, bool bold) {
-      QFont f = l->font();
-      f.setBold(bold);
-      l->setFont(f);
-    };
-    if (Selected >= 0 && Selected < kMaxPrintTexts) setBold(RowNumbers[At(Selected)], false);
-    Selected = i;
-    setBold(RowNumbers[At(i)], true);
-    const QRect image = RowImages[At(i)]->geometry();
-    ShapeSelector->setGeometry(image.adjusted(-3, -3, 3, 3));
-    if (Count <= 0) {
-      ShapeSelector->hide();
-      return;
-    }
-    ShapeSelector->show();
-    UpdateListExtent();
-    QScrollBar* bar = ScrollBoxMain->verticalScrollBar();
-    const int v = bar->value();
-    const std::array<bool, printdata::kRowColumnCount> columns = Columns();
-    const QWidget* last = ShapeSelector;
-    if (columns[printdata::kColumnNotes])
-      last = RowNotes[At(i)];
-    else if (columns[printdata::kColumnParameters])
-      last = RowParameters[At(i)];
-    else if (columns[printdata::kColumnLayers])
-      last = RowLayers[At(i)];
-    const int top = ShapeSelector->y() - v;
-    const int bottom = last->y() + last->height() - v;
-    if (top < 0)
-      bar->setValue(v + top);
-    else if (bottom > ListHeight())
-      bar->setValue(v + bottom - ListHeight());
-  } catch (...) {
-    ErrorBeep();
+  if (host_) host_->HideMenuFrames();
+  const int i = RowOf(control);
+  if (i < 0) return;
+  auto setBold = [](QLabel* l, bool bold) {
+    QFont f = l->font();
+    f.setBold(bold);
+    l->setFont(f);
+  };
+  if (Selected >= 0 && Selected < kMaxPrintTexts) setBold(RowNumbers[At(Selected)], false);
+  Selected = i;
+  setBold(RowNumbers[At(i)], true);
+  const QRect image = RowImages[At(i)]->geometry();
+  ShapeSelector->setGeometry(image.adjusted(-3, -3, 3, 3));
+  if (Count <= 0) {
+    ShapeSelector->hide();
+    return;
   }
+  ShapeSelector->show();
+  UpdateListExtent();
+  QScrollBar* bar = ScrollBoxMain->verticalScrollBar();
+  const int v = bar->value();
+  const std::array<bool, printdata::kRowColumnCount> columns = Columns();
+  const QWidget* last = ShapeSelector;
+  if (columns[printdata::kColumnNotes])
+    last = RowNotes[At(i)];
+  else if (columns[printdata::kColumnParameters])
+    last = RowParameters[At(i)];
+  else if (columns[printdata::kColumnLayers])
+    last = RowLayers[At(i)];
+  const int top = ShapeSelector->y() - v;
+  const int bottom = last->y() + last->height() - v;
+  if (top < 0)
+    bar->setValue(v + top);
+  else if (bottom > ListHeight())
+    bar->setValue(v + bottom - ListHeight());
 }
 
 void TFrameDaten::OpenRow(QWidget* control) {
@@ -437,18 +408,14 @@ void TFrameDaten::StoreEditedText(int index, const printdata::PrintText& text) {
 }
 
 void TFrameDaten::RowMouseDown(QWidget* control, Qt::MouseButton button) {
-  try {
-    if (host_) host_->HideMenuFrames();
-    if (button != Qt::RightButton) return;
-    SelectRow(control);
-    if (host_ && host_->PasteDialogVisible()) return;
-    IdleStep();
-    if (menus_.Bearbeiten) {
-      menus_.Bearbeiten->show();
-      menus_.Bearbeiten->raise();
-    }
-  } catch (...) {
-    ErrorBeep();
+  if (host_) host_->HideMenuFrames();
+  if (button != Qt::RightButton) return;
+  SelectRow(control);
+  if (host_ && host_->PasteDialogVisible()) return;
+  IdleStep();
+  if (menus_.Bearbeiten) {
+    menus_.Bearbeiten->show();
+    menus_.Bearbeiten->raise();
   }
 }
 

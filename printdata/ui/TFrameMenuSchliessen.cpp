@@ -27,23 +27,19 @@ void TFrameMenuSchliessen::IdleStep() {
 }
 
 void TFrameMenuSchliessen::SpeedButtonSchliessenJaClick(QObject* sender) {
-  // A failure leaves the state reached so far; closing goes on regardless.
-  try {
-    if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
-    IdleStep();
-    if (!view_) return;
-    TFrameDaten& d = *view_;
-    d.PanelTitel->SetCaption(d.TitleNone);
-    d.PanelTitel->SetHint(QString());
-    d.FreezeList();
-    d.SetModified(false);
-    printdata::GroupInit(d.Group);
-    d.Selected = 0;
-    d.Count = 0;
-    d.Repaint();
-    IdleStep();
-  } catch (...) {
-  }
+  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
+  IdleStep();
+  if (!view_) return;
+  TFrameDaten& d = *view_;
+  d.PanelTitel->SetCaption(d.TitleNone);
+  d.PanelTitel->SetHint(QString());
+  d.FreezeList();
+  d.SetModified(false);
+  printdata::GroupInit(d.Group);
+  d.Selected = 0;
+  d.Count = 0;
+  d.Repaint();
+  IdleStep();
 }
 
 void TFrameMenuSchliessen::SpeedButtonSchliessenNeinClick(QObject*) {

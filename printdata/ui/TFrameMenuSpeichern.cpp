@@ -81,14 +81,9 @@ void TFrameMenuSpeichern::ShowFailure(const QString& title) {
 
 int TFrameMenuSpeichern::SaveArchive(const std::string& folder, const std::string& name) {
   if (!view_ || !host_) return -1;
-  try {
-    const std::string target = printdata::ArchivePathFor(folder, name);
-    return printdata::SaveDataSetArchive(host_->Archives(), host_->TmpDir(), view_->Group, view_->Count, target)
-               ? 1
-               : -1;
-  } catch (...) {
-    return -1;
-  }
+  const std::string target = printdata::ArchivePathFor(folder, name);
+  return printdata::SaveDataSetArchive(host_->Archives(), host_->TmpDir(), view_->Group, view_->Count, target) ? 1
+                                                                                                              : -1;
 }
 
 void TFrameMenuSpeichern::SpeedButtonSpeichernClick(QObject*) {

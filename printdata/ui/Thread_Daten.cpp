@@ -93,17 +93,11 @@ void Thread_Daten::RefreshEditorLayer() {
 }
 
 void Thread_Daten::RefreshEditorThumbnails() {
-  try {
-    DataViewEditor* editor = view_.Editor();
-    if (editor && editor->EditorVisible() && editor->ViewMenuVisible()) editor->UpdateThumbnail(5);
-  } catch (...) {
-  }
+  DataViewEditor* editor = view_.Editor();
+  if (editor && editor->EditorVisible() && editor->ViewMenuVisible()) editor->UpdateThumbnail(5);
 }
 
 void Thread_Daten::RefreshPrintView() {
-  try {
-    DataViewEditor* editor = view_.Editor();
-    if (editor && editor->EditorVisible() && editor->PrintViewVisible()) editor->DrawPrintView();
-  } catch (...) {
-  }
+  DataViewEditor* editor = view_.Editor();
+  if (editor && editor->EditorVisible() && editor->PrintViewVisible()) editor->DrawPrintView();
 }
