@@ -21,20 +21,15 @@ class DisplayRegistry {
     std::lock_guard lock(mutex_);
     displays_.erase(std::remove(displays_.begin(), displays_.end(), display), displays_.end());
   }
-  // Calls `step` for each display; a display that fails leaves the others
-  // to be written.
+  // Calls `step` for each display. Displays only set what they show and
+  // do not throw.
   void ForEach(const std::function<void(PrinterDisplay&)>& step) const {
     std::vector<PrinterDisplay*> displays;
     {
       std::lock_guard lock(mutex_);
       displays = displays_;
     }
-    for (PrinterDisplay* d : displays) {
-      try {
-        step(*d);
-      } catch (...) {
-      }
-    }
+    for (PrinterDisplay* d : displays) step(*d);
   }
 
  private:

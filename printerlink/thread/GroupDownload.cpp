@@ -55,12 +55,8 @@ void GroupDownload::FailureEnding() { session_.EndTransfer(CatalogueText::DoneFa
 void GroupDownload::ProtectionEnding() { session_.EndTransfer(CatalogueText::PrinterProtection); }
 
 int GroupDownload::SendFile(const std::string& local, const std::string& printerName) {
-  try {
-    printerlink::ComLockGuard lock;
-    return printerlink::SyncToPrinter(local, printerName, false);
-  } catch (...) {
-    return -1;
-  }
+  printerlink::ComLockGuard lock;
+  return printerlink::SyncToPrinter(local, printerName, false);
 }
 
 void GroupDownload::DownloadGroup(const DownloadGroupRequest& request) {
@@ -114,22 +110,18 @@ void GroupDownload::DownloadGroup(const DownloadGroupRequest& request) {
 }
 
 int GroupDownload::CheckDownloadAllowed(const OpenDataFacts& facts) {
-  try {
-    // Only the user is bound by protection, and data that protects anything
-    // itself may replace protected data.
-    if (facts.OperatingMode != 0) return kDownloadAllowed;
-    if (facts.Protected) return kDownloadAllowed;
-    std::string reply;
-    const int asked = session_.AskPrinter(kTypeGroupFile, reply, kTypeMs);
-    if (asked < 0) return -1;
-    if (asked == 0) return kDownloadAllowed;  // no group file on the printer
-    // Group files before version 8 hold no protection value.
-    auto header = ScanGroupFileHeader(reply);
-    if (header && header->version >= 8 && header->protection != 0) return kDownloadProtected;
-    return kDownloadAllowed;
-  } catch (...) {
-    return -2;
-  }
+  // Only the user is bound by protection, and data that protects anything
+  // itself may replace protected data.
+  if (facts.OperatingMode != 0) return kDownloadAllowed;
+  if (facts.Protected) return kDownloadAllowed;
+  std::string reply;
+  const int asked = session_.AskPrinter(kTypeGroupFile, reply, kTypeMs);
+  if (asked < 0) return -1;
+  if (asked == 0) return kDownloadAllowed;  // no group file on the printer
+  // Group files before version 8 hold no protection value.
+  auto header = ScanGroupFileHeader(reply);
+  if (header && header->version >= 8 && header->protection != 0) return kDownloadProtected;
+  return kDownloadAllowed;
 }
 
 int GroupDownload::WriteDownloadGroupFile(int count) {

@@ -49,12 +49,8 @@ void GroupUpload::FailureEnding() { session_.EndTransfer(CatalogueText::DoneFail
 void GroupUpload::NoDataEnding() { session_.EndTransfer(CatalogueText::NoData, false); }
 
 int GroupUpload::FetchFile(const std::string& local, const std::string& printerName) {
-  try {
-    printerlink::ComLockGuard lock;
-    return printerlink::SyncFromPrinter(local, printerName, false);
-  } catch (...) {
-    return -1;
-  }
+  printerlink::ComLockGuard lock;
+  return printerlink::SyncFromPrinter(local, printerName, false);
 }
 
 void GroupUpload::UploadGroup(const UploadGroupRequest& request) {
@@ -130,18 +126,14 @@ std::optional<int> GroupUpload::AskDtCount() {
 
 int GroupUpload::QueryGroupFileVersion() {
   PrinterGroupVersion = 0;
-  try {
-    std::string reply;
-    const int asked = session_.AskPrinter(kTypeGroupFile, reply, 5000);
-    if (asked == 0) return 0;
-    if (asked < 0) return -1;
-    auto version = ScanHexWord(reply);
-    if (!version) return -1;
-    PrinterGroupVersion = static_cast<int>(*version);
-    return 1;
-  } catch (...) {
-    return -2;
-  }
+  std::string reply;
+  const int asked = session_.AskPrinter(kTypeGroupFile, reply, 5000);
+  if (asked == 0) return 0;
+  if (asked < 0) return -1;
+  auto version = ScanHexWord(reply);
+  if (!version) return -1;
+  PrinterGroupVersion = static_cast<int>(*version);
+  return 1;
 }
 
 std::optional<std::string> UploadBaseName(int version, std::string_view title) {

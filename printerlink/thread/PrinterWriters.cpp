@@ -190,12 +190,8 @@ void PrinterWriters::WritePanelOption(const PanelOptionRequest& r) {
 int PrinterWriters::SyncDisplayFormatFiles() {
   int result = -1;
   for (const char* name : {"D0216F0.SYS", "D0216F1.SYS"}) {
-    try {
-      printerlink::ComLockGuard lock;  // no other exchange falls inside one file
-      result = printerlink::SyncToPrinter(tmpDir_ + name, std::string("SYSTEM\\") + name, false);
-    } catch (...) {
-      return -1;
-    }
+    printerlink::ComLockGuard lock;  // no other exchange falls inside one file
+    result = printerlink::SyncToPrinter(tmpDir_ + name, std::string("SYSTEM\\") + name, false);
     if (result < 0) break;
   }
   return result;

@@ -111,28 +111,20 @@ bool Thread_Printer::Probe() {
 int Thread_Printer::OpenPort(unsigned n) {
   ClosePort();
   printerlink::ComLockGuard lock;
-  try {
-    printerlink::ComPortHandle = printerlink::ComPortOpen(n);
-    if (printerlink::ComPortHandle == printerlink::kNoPort) return -2;
-    platform::SleepMs(10);
-    if (printerlink::ComPortSetup(printerlink::ComPortHandle, printerlink::kLinkBaud, false) != 0) {
-      (void)printerlink::ComPortClose(&printerlink::ComPortHandle);
-      return -3;
-    }
-    platform::SleepMs(10);
-    return 0;
-  } catch (...) {
+  printerlink::ComPortHandle = printerlink::ComPortOpen(n);
+  if (printerlink::ComPortHandle == printerlink::kNoPort) return -2;
+  platform::SleepMs(10);
+  if (printerlink::ComPortSetup(printerlink::ComPortHandle, printerlink::kLinkBaud, false) != 0) {
     (void)printerlink::ComPortClose(&printerlink::ComPortHandle);
-    return -4;
+    return -3;
   }
+  platform::SleepMs(10);
+  return 0;
 }
 
 void Thread_Printer::ClosePort() {
-  try {
-    printerlink::ComLockGuard lock;
-    (void)printerlink::ComPortClose(&printerlink::ComPortHandle);
-  } catch (...) {
-  }
+  printerlink::ComLockGuard lock;
+  (void)printerlink::ComPortClose(&printerlink::ComPortHandle);
 }
 
 // ---- polling ----
@@ -155,38 +147,35 @@ void Thread_Printer::PollCycle() {
 }
 
 void Thread_Printer::SimulationStep() {
-  try {
-    if (env_.simulation()) {
-      if (!Simulating) {
-        Simulating = true;
-        // The demo needs no port, and a printer left connected would keep a
-        // port that the search cannot hand to anyone else.
-        ClosePort();
-        ResetDisplay();
-        // In force before the label tells the windows that the demo runs.
-        mirror_.LinkState = kLinkAnswering;
-        mirror_.CliWord = kSimulatedCliWord;
-        mirror_.MachineType = 0;
-        lastSimulatedType_ = kUnknown;
-        PortLabelText = captions_->Simulation;
-        ShowPortLabel();
-      }
-      if (mirror_.MachineType == lastSimulatedType_) return;
-      lastSimulatedType_ = mirror_.MachineType;
-      FillDemoValues(mirror_, *captions_);
-      return;
-    }
-    if (Simulating) {
-      ZeroCounters();
-      mirror_.LinkState = kUnknown;
-      PortLabelText.assign(1, '.');
-      ShowPortLabel();
-      // The demo values must not stay on show as if a printer had sent them.
+  if (env_.simulation()) {
+    if (!Simulating) {
+      Simulating = true;
+      // The demo needs no port, and a printer left connected would keep a
+      // port that the search cannot hand to anyone else.
+      ClosePort();
       ResetDisplay();
+      // In force before the label tells the windows that the demo runs.
+      mirror_.LinkState = kLinkAnswering;
+      mirror_.CliWord = kSimulatedCliWord;
+      mirror_.MachineType = 0;
+      lastSimulatedType_ = kUnknown;
+      PortLabelText = captions_->Simulation;
+      ShowPortLabel();
     }
-    Simulating = false;
-  } catch (...) {
+    if (mirror_.MachineType == lastSimulatedType_) return;
+    lastSimulatedType_ = mirror_.MachineType;
+    FillDemoValues(mirror_, *captions_);
+    return;
   }
+  if (Simulating) {
+    ZeroCounters();
+    mirror_.LinkState = kUnknown;
+    PortLabelText.assign(1, '.');
+    ShowPortLabel();
+    // The demo values must not stay on show as if a printer had sent them.
+    ResetDisplay();
+  }
+  Simulating = false;
 }
 
 void Thread_Printer::SimulationCycle() {
