@@ -404,8 +404,13 @@ class TZipBaseArchiver {
   bool InMemory = false;
   TZipArchiveItem searchItem;  // FindFirst() with the component's masks
   // AES keys derived ahead for the entries of the running batch, by local
-  // header position.
-  std::map<std::uint64_t, std::unique_ptr<EntryDecryptor>> preparedDecryptors;
+  // header position; a derivation that failed keeps its failure, which
+  // becomes the entry's when it is read.
+  struct PreparedDecryptor {
+    std::unique_ptr<EntryDecryptor> cipher;
+    std::exception_ptr failure;
+  };
+  std::map<std::uint64_t, PreparedDecryptor> preparedDecryptors;
   // Whether the devices that the running batch extracts onto are removable,
   // by device number: each is looked up once.
   std::map<std::uint64_t, bool> removableDevices;

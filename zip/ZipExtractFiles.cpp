@@ -283,7 +283,7 @@ void TZipBaseArchiver::ProcessTaggedFiles(TZipProcessOperation operation, int it
   TotalFiles = static_cast<std::int64_t>(work.size());
   if (operation == poExtract) CheckExtractNames();
   struct ForgetPrepared {
-    std::map<std::uint64_t, std::unique_ptr<EntryDecryptor>>& prepared;
+    std::map<std::uint64_t, PreparedDecryptor>& prepared;
     ~ForgetPrepared() { prepared.clear(); }
   } forget{preparedDecryptors};
   const bool reads = operation == poExtract || operation == poTest;
@@ -367,13 +367,15 @@ void TZipBaseArchiver::PrepareDecryption(const std::vector<int>& work) {
     } catch (const std::exception&) {
       continue;  // the entry's own reading reports what is wrong
     }
-    auto cipher = MakeAesDecryptor(bits, e.ActualMethod);
-    EntryDecryptor* target = cipher.get();
-    preparedDecryptors[static_cast<std::uint64_t>(EntryPosition(e))] = std::move(cipher);
-    jobs.push_back([target, block, password = Password] {
+    PreparedDecryptor& slot = preparedDecryptors[static_cast<std::uint64_t>(EntryPosition(e))];
+    slot.cipher = MakeAesDecryptor(bits, e.ActualMethod);
+    // Each job writes only its own slot, and the map stays as it is until
+    // all jobs are done.
+    jobs.push_back([&slot, block, password = Password] {
       try {
-        target->Prepare(block, password);
+        slot.cipher->Prepare(block, password);
       } catch (...) {
+        slot.failure = std::current_exception();
       }
     });
   }
@@ -580,8 +582,10 @@ bool TZipBaseArchiver::InternalDecompressFile(TStream& archive, TStream& target,
     if (encrypted) {
       auto prepared = preparedDecryptors.find(static_cast<std::uint64_t>(headerAt));
       if (aes && prepared != preparedDecryptors.end()) {
-        cipher = std::move(prepared->second);
+        const std::exception_ptr failure = prepared->second.failure;
+        cipher = std::move(prepared->second.cipher);
         preparedDecryptors.erase(prepared);
+        if (failure) std::rethrow_exception(failure);
       } else if (aes) {
         cipher = MakeAesDecryptor(KeyBitsOfCipherKind(entry.CipherKind), method);
       } else {
