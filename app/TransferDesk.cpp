@@ -10,8 +10,8 @@
 #include "platform/qt/TextCodec.h"
 #include "printdata/DownloadSet.h"
 #include "printdata/GroupFile.h"
-#include "printdata/Init.h"
 #include "printdata/ui/TFrameDaten.h"
+#include "printdata/ui/TFrameMenuOeffnen.h"
 #include "printdata/ui/TFrameMenuSchliessen.h"
 #include "printerlink/thread/PrintDataFiles.h"
 
@@ -81,41 +81,25 @@ void TransferDesk::ShowTitle(const std::string& title) {
 
 printerthread::GroupLoadEnd TransferDesk::LoadGroup(const std::string& groupFile, const std::function<void()>& step) {
   using printerthread::GroupLoadEnd;
+  using End = TFrameMenuOeffnen::GroupFileEnd;
   TFrameDaten& d = *main_.FrameDaten;
+  // The printer's title, which the upload has shown, stays the data's.
+  const QString title = d.PanelTitel->Caption();
   try {
-    // New data: no file on the PC yet.
-    d.PanelTitel->SetHint(QString());
-    d.FreezeList();
-    d.Selected = 0;
-    d.Count = 0;
-    printdata::GroupInit(d.Group);
-    int count = 0;
-    auto loaded = printdata::GroupLoad(groupFile, d.Group, count);
-    if (!loaded) {
-      CloseOpenData();
-      return GroupLoadEnd::Failed;
+    switch (main_.FrameMenuOeffnen->LoadGroupFileEnding(groupFile, title, TFrameMenuOeffnen::LoadAs::Changed, step)) {
+      case End::Loaded: return GroupLoadEnd::Loaded;
+      case End::Incomplete: return GroupLoadEnd::Incomplete;
+      // The printer holds no print text: the data stays closed, which is no
+      // failure.
+      case End::Empty: return GroupLoadEnd::Loaded;
+      case End::Failed: return GroupLoadEnd::Failed;
     }
-    d.Count = count;
-    for (int i = 0; i < count; ++i) {
-      if (step) step();
-      d.RenderRow(i);
-      d.SelectRow(d.RowImages[static_cast<std::size_t>(i)]);
-    }
-    if (count <= 0) {
-      CloseOpenData();
-      return GroupLoadEnd::Loaded;
-    }
-    d.PanelTitel->SetHint(QString());
-    d.SetModified(true);
-    d.SelectRow(d.RowImages[0]);
+  } catch (const std::exception&) {
+    // A row that cannot be drawn (no font renderer): what was reached stays,
+    // but the list must not stay frozen, and the upload ends as failed.
     d.Repaint();
-    main_.CloseMenusAndRefresh();
-    return loaded->Complete() ? GroupLoadEnd::Loaded : GroupLoadEnd::Incomplete;
-  } catch (...) {
-    // What was reached stays; the list must not stay frozen.
-    d.Repaint();
-    return GroupLoadEnd::Failed;
   }
+  return GroupLoadEnd::Failed;
 }
 
 }  // namespace app

@@ -65,13 +65,18 @@ Status SaveDataSetArchive(ArchiveTools& tools, const std::string& tmpDir, PrintG
   return Status::Ok();
 }
 
-platform::Result<LoadedGroup> LoadGroupFile(const std::string& path, PrintGroup& group) {
+platform::Result<LoadedGroup> ReadGroupFile(const std::string& path, PrintGroup& group) {
   GroupInit(group);
   LoadedGroup loaded;
   auto report = GroupLoad(path, group, loaded.Count);
   if (!report) return report.status();
-  if (loaded.Count < 1) return Status::Fail("\"" + path + "\" holds no print text");
   loaded.Report = std::move(*report);
+  return loaded;
+}
+
+platform::Result<LoadedGroup> LoadGroupFile(const std::string& path, PrintGroup& group) {
+  auto loaded = ReadGroupFile(path, group);
+  if (loaded && loaded->Count < 1) return Status::Fail("\"" + path + "\" holds no print text");
   return loaded;
 }
 

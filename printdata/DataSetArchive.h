@@ -42,7 +42,9 @@ struct LoadedGroup {
 };
 
 // Resets `group` and reads the group file `path` with its print-text files
-// into it; a group without print texts is a failure.
+// into it; the group may hold no print text.
+platform::Result<LoadedGroup> ReadGroupFile(const std::string& path, PrintGroup& group);
+// The same, but a group without print texts is a failure.
 platform::Result<LoadedGroup> LoadGroupFile(const std::string& path, PrintGroup& group);
 
 // Resets `group` and reads the data archive `path` into it. On a failure

@@ -190,26 +190,34 @@ int TFrameMenuOeffnen::LoadArchive(const std::string& path, LoadAs as) {
 }
 
 int TFrameMenuOeffnen::LoadGroupFile(const std::string& path, const QString& title, LoadAs as) {
+  const GroupFileEnd end = LoadGroupFileEnding(path, title, as);
+  return end == GroupFileEnd::Loaded || end == GroupFileEnd::Incomplete ? 1 : -1;
+}
+
+TFrameMenuOeffnen::GroupFileEnd TFrameMenuOeffnen::LoadGroupFileEnding(const std::string& path,
+                                                                         const QString& title, LoadAs as,
+                                                                         const std::function<void()>& perText) {
   UnreadTexts.clear();
-  if (!view_) return -1;
+  if (!view_) return GroupFileEnd::Failed;
   CloseData();
-  auto loaded = printdata::LoadGroupFile(path, view_->Group);
-  if (!loaded) {
+  auto loaded = printdata::ReadGroupFile(path, view_->Group);
+  if (!loaded || loaded->Count < 1) {
     CloseData();
     view_->Repaint();
-    return -1;
+    return loaded ? GroupFileEnd::Empty : GroupFileEnd::Failed;
   }
-  ShowLoaded(loaded->Count, IndexesOf(loaded->Report), title, path, as);
-  return 1;
+  ShowLoaded(loaded->Count, IndexesOf(loaded->Report), title, path, as, perText);
+  return UnreadTexts.empty() ? GroupFileEnd::Loaded : GroupFileEnd::Incomplete;
 }
 
 void TFrameMenuOeffnen::ShowLoaded(int count, const std::vector<int>& unread, const QString& title,
-                                   const std::string& path, LoadAs as) {
+                                   const std::string& path, LoadAs as, const std::function<void()>& perText) {
   TFrameDaten& d = *view_;
   d.Count = count;
   d.Selected = 0;
   for (int i = 0; i < count; ++i) {
     if (d.Host()) d.Host()->ProcessMessages();
+    if (perText) perText();
     d.RenderRow(i);
     d.SelectRow(d.RowImages[static_cast<std::size_t>(i)]);
   }

@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,15 @@ class TFrameMenuOeffnen : public QWidget {
   // The same for the group file `path` with its print-text files beside it,
   // titled `title`.
   int LoadGroupFile(const std::string& path, const QString& title, LoadAs as = LoadAs::Saved);
+
+  // How a load of a group file ended: with the data open, every print text
+  // read or some of them not (UnreadTexts); or with the data closed,
+  // because the group holds no print text or could not be read.
+  enum class GroupFileEnd { Loaded, Incomplete, Empty, Failed };
+  // LoadGroupFile, telling the endings apart; `perText` runs before each
+  // print text is drawn (the printer's upload counts its progress there).
+  GroupFileEnd LoadGroupFileEnding(const std::string& path, const QString& title, LoadAs as,
+                                   const std::function<void()>& perText = {});
   // When the last load left print texts unread: the red notice naming
   // them, titled `title`.
   void ReportUnreadTexts(const QString& title);
@@ -75,7 +85,7 @@ class TFrameMenuOeffnen : public QWidget {
   void CloseData();
   // After a load into the group: rows, title, path and mark.
   void ShowLoaded(int count, const std::vector<int>& unread, const QString& title, const std::string& path,
-                  LoadAs as);
+                  LoadAs as, const std::function<void()>& perText = {});
   bool RefuseWhileModified(const QString& title);
   void ShowFailure(const QString& title);
   void StartBusy(const QString& title);

@@ -8,6 +8,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "AppFixture.h"
 #include "PrinterEmulator.h"
@@ -241,6 +243,41 @@ TEST_F(PrintDataTransfer, AnArchiveReachingOutOfItsFolderFailsTheUpload) {
   EXPECT_EQ(box.colour, TFormMessage::kRed);
   EXPECT_FALSE(std::filesystem::exists(Form_Main->TmpDir + "GP_002.j23"));
   EXPECT_EQ(Daten().Count, 0);  // closed, and closed it stays
+  EXPECT_EQ(LastPrivilegedCommand(), "STATUS 40 ZAMFI");
+}
+
+// The upload ends as the load of the fetched group does: print texts that
+// cannot be read fail it with the rest open; a group without print texts
+// leaves the data closed, which is no failure.
+TEST_F(PrintDataTransfer, TheUploadEndsAsTheLoadOfTheFetchedGroupEnds) {
+  Open(2);
+  Connect();
+  ASSERT_EQ(Run(true).text, FormMessage->MsgDoneOk);
+
+  printer_.PutFile("PC\\002.Z23", ziptest::BuildZip({{"GP_002.j23", "not a print text"}}));
+  Box box = Run(false);
+  EXPECT_EQ(box.text, FormMessage->MsgDoneFailed);
+  EXPECT_EQ(box.colour, TFormMessage::kRed);
+  EXPECT_EQ(Daten().Count, 2);
+  EXPECT_EQ(Daten().Group.Texts[0].Note, "Notiz 1");
+  EXPECT_EQ(Daten().PanelTitel->Caption(), QStringLiteral("Eier"));
+  EXPECT_EQ(Daten().PanelTitel->Hint(), QString());
+  EXPECT_TRUE(Daten().IsModified());
+
+  Daten().SetModified(false);  // as if saved: the printer menu opens again
+  {
+    testsupport::TempDir scratch;
+    printdata::PrintGroup empty;
+    printdata::GroupInit(empty);
+    ASSERT_TRUE(printdata::GroupSave(empty, 0, scratch / "GP.g23"));
+    std::ifstream in(scratch / "GP.g23", std::ios::binary);
+    printer_.PutFile("PC\\GP.G23", std::string(std::istreambuf_iterator<char>(in), {}));
+  }
+  box = Run(false);
+  EXPECT_EQ(box.text, FormMessage->MsgDoneOk);
+  EXPECT_EQ(box.colour, TFormMessage::kGreen);
+  EXPECT_EQ(Daten().Count, 0);
+  EXPECT_FALSE(Daten().IsModified());
   EXPECT_EQ(LastPrivilegedCommand(), "STATUS 40 ZAMFI");
 }
 
