@@ -94,35 +94,16 @@ void PaintCanvas::Press(Point p, PaintButton button) {
 
 void PaintCanvas::Move(Point p, bool held) {
   if (!pressing_ || !held || pressButton_ == PaintButton::Middle) return;
-  switch (Tool) {
-    case PaintTool::Zeichnen:
-    case PaintTool::Pinsel:
-      paint::DrawLine(image_, pen_, p, penWidth_, colour_, penWidth_ == 1);
-      pen_ = p;
-      break;
-    case PaintTool::Linie:
-    case PaintTool::Rechteck:
-    case PaintTool::RechteckGefuellt:
-    case PaintTool::Kreis:
-    case PaintTool::KreisGefuellt:
-      DrawShape(p);
-      break;
-    case PaintTool::Kopieren:
-      CopySelection(p, kCopyFrame, true);
-      break;
-    case PaintTool::Ausschneiden:
-      CutSelection(p, false);
-      break;
-    case PaintTool::Einfuegen:
-      PasteAt(p, true);
-      break;
-    case PaintTool::Fuellen:
-      break;
-  }
+  Follow(p, false);
 }
 
 void PaintCanvas::Release(Point p) {
   if (!pressing_) return;
+  Follow(p, true);
+  Finish();
+}
+
+void PaintCanvas::Follow(Point p, bool released) {
   switch (Tool) {
     case PaintTool::Zeichnen:
     case PaintTool::Pinsel:
@@ -137,18 +118,17 @@ void PaintCanvas::Release(Point p) {
       DrawShape(p);
       break;
     case PaintTool::Kopieren:
-      CopySelection(p, kCopyFrame, false);
+      CopySelection(p, kCopyFrame, !released);
       break;
     case PaintTool::Ausschneiden:
-      CutSelection(p, true);
+      CutSelection(p, released);
       break;
     case PaintTool::Einfuegen:
-      PasteAt(p, false);
+      PasteAt(p, !released);
       break;
     case PaintTool::Fuellen:
       break;
   }
-  Finish();
 }
 
 void PaintCanvas::Finish() {

@@ -93,6 +93,8 @@ class PaintCanvas {
   void CutSelection(paint::Point p, bool final);
   void PasteAt(paint::Point p, bool framed);
   void Finish();
+  // A moved or released press: the tool follows the pointer to `p`.
+  void Follow(paint::Point p, bool released);
 
   platform::Bitmap image_;
   platform::Bitmap snapshot_;
