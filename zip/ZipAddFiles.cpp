@@ -32,6 +32,13 @@ int KeyBitsOf(TZipCryptoAlgorithm m) { return m == caAES_128 ? 128 : m == caAES_
 
 void TZipBaseArchiver::AddFiles(const std::string& fileMask, std::int32_t searchAttr,
                                 const std::string& exclusionMask) {
+  AddOrMoveByMask(fileMask, searchAttr, exclusionMask, false);
+}
+
+void TZipBaseArchiver::AddFiles() { AddOrMoveListed(false); }
+
+void TZipBaseArchiver::AddOrMoveByMask(const std::string& fileMask, std::int32_t searchAttr,
+                                       const std::string& exclusionMask, bool moving) {
   CheckInactive();
   CheckModifySpanning();
   TUniStringList masks{W(fileMask)};
@@ -39,16 +46,16 @@ void TZipBaseArchiver::AddFiles(const std::string& fileMask, std::int32_t search
   if (!exclusionMask.empty()) exclusions.Add(W(exclusionMask));
   if (!InMemory) exclusions.Add(W(WideExpandFileName(FileName)));
   if (!VolumeFileName.empty() && VolumeFileName != FileName) exclusions.Add(W(WideExpandFileName(VolumeFileName)));
-  AddOrMoveFiles(masks, searchAttr, exclusions, false);
+  AddOrMoveFiles(masks, searchAttr, exclusions, moving);
 }
 
-void TZipBaseArchiver::AddFiles() {
+void TZipBaseArchiver::AddOrMoveListed(bool moving) {
   CheckInactive();
   CheckModifySpanning();
   TUniStringList exclusions;
   exclusions.Assign(ExclusionMasks);
   if (!InMemory) exclusions.Add(W(WideExpandFileName(FileName)));
-  AddOrMoveFiles(FileMasks, Options.SearchAttr, exclusions, false);
+  AddOrMoveFiles(FileMasks, Options.SearchAttr, exclusions, moving);
 }
 
 void TZipBaseArchiver::AddOrMoveFiles(const TUniStringList& masks, std::int32_t searchAttr,

@@ -284,7 +284,11 @@ class TZipBaseArchiver {
   bool WriteToStreamWithOnDiskFull(TStream& stream, const void* buffer, std::size_t count);
   void WriteBufferToStream(TStream& stream, const void* buffer, std::size_t count);
 
-  // Adding (see ZipAddFiles.cpp).
+  // Adding (see ZipAddFiles.cpp). AddFiles and MoveFiles with a mask, and
+  // with the component's mask lists.
+  void AddOrMoveByMask(const std::string& fileMask, std::int32_t searchAttr, const std::string& exclusionMask,
+                       bool moving);
+  void AddOrMoveListed(bool moving);
   void AddOrMoveFiles(const TUniStringList& masks, std::int32_t searchAttr, const TUniStringList& exclusions,
                       bool moving);
   void InternalAddFiles(const TUniStringList& masks, std::int32_t searchAttr, bool recurse,

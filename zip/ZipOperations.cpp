@@ -45,24 +45,10 @@ void InBracket(TZipBaseArchiver& archiver, Work&& work) {
 
 void TZipBaseArchiver::MoveFiles(const std::string& fileMask, std::int32_t searchAttr,
                                  const std::string& exclusionMask) {
-  CheckInactive();
-  CheckModifySpanning();
-  TUniStringList masks{W(fileMask)};
-  TUniStringList exclusions;
-  if (!exclusionMask.empty()) exclusions.Add(W(exclusionMask));
-  if (!InMemory) exclusions.Add(W(WideExpandFileName(FileName)));
-  if (!VolumeFileName.empty() && VolumeFileName != FileName) exclusions.Add(W(WideExpandFileName(VolumeFileName)));
-  AddOrMoveFiles(masks, searchAttr, exclusions, true);
+  AddOrMoveByMask(fileMask, searchAttr, exclusionMask, true);
 }
 
-void TZipBaseArchiver::MoveFiles() {
-  CheckInactive();
-  CheckModifySpanning();
-  TUniStringList exclusions;
-  exclusions.Assign(ExclusionMasks);
-  if (!InMemory) exclusions.Add(W(WideExpandFileName(FileName)));
-  AddOrMoveFiles(FileMasks, Options.SearchAttr, exclusions, true);
-}
+void TZipBaseArchiver::MoveFiles() { AddOrMoveListed(true); }
 
 void TZipBaseArchiver::TagAndProcess(const WideString* fileMask, std::int32_t searchAttr,
                                      const WideString& exclusionMask, TZipProcessOperation operation) {
