@@ -433,21 +433,17 @@ bool TForm_Font::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
 QSize TForm_Font::LimitSize(QSize proposed) const { return editor::ui::LimitWindowSize(this, kMinimumSize, proposed); }
 
 void TForm_Font::BottomPanelMouseDown(const QPoint& globalPosition) {
-  sizingStart_ = globalPosition;
-  sizingStartSize_ = size();
+  barDrag_.Start(this, globalPosition);
   Sizing = true;
-  setCursor(Qt::SizeFDiagCursor);
 }
 
 void TForm_Font::BottomPanelMouseMove(const QPoint& globalPosition) {
-  if (!Sizing) return;
-  const QPoint moved = globalPosition - sizingStart_;
-  resize(LimitSize(QSize(sizingStartSize_.width() + moved.x(), sizingStartSize_.height() + moved.y())));
+  if (Sizing) resize(LimitSize(barDrag_.SizeAt(globalPosition)));
 }
 
 void TForm_Font::BottomPanelMouseUp() {
   Sizing = false;
-  unsetCursor();
+  editor::ui::BarDrag::Stop(this);
 }
 
 void TForm_Font::BottomPanelDblClick() { editor::ui::ToggleWorkArea(this, RestoreBounds); }

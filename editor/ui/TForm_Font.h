@@ -25,6 +25,7 @@
 #include "editor/ui/EditorDialogServices.h"
 #include "editor/ui/EditorFontChooser.h"
 #include "editor/ui/FontSample.h"
+#include "editor/ui/WindowSizing.h"
 #include "platform/FontDescription.h"
 #include "platform/qt/Panel.h"
 #include "platform/qt/SpeedButton.h"
@@ -136,8 +137,7 @@ class TForm_Font : public QDialog, public editor::ui::EditorFontChooser {
   std::vector<std::string> families_;
   platform::FontDescription shownFont_;  // as it was when the chooser opened
   bool filling_ = false;
-  QPoint sizingStart_;
-  QSize sizingStartSize_;
+  editor::ui::BarDrag barDrag_;
 };
 
 extern TForm_Font* Form_Font;

@@ -572,21 +572,17 @@ void TForm_Paint::FormMouseWheelUp(Qt::KeyboardModifiers modifiers) {
 QSize TForm_Paint::LimitSize(QSize proposed) const { return editor::ui::LimitWindowSize(this, kMinimumSize, proposed); }
 
 void TForm_Paint::Panel_UntenMouseDown(const QPoint& globalPosition) {
-  resizeStart_ = globalPosition;
-  resizeStartSize_ = size();
+  barDrag_.Start(this, globalPosition);
   Resizing = true;
-  setCursor(Qt::SizeFDiagCursor);
 }
 
 void TForm_Paint::Panel_UntenMouseMove(const QPoint& globalPosition) {
-  if (!Resizing) return;
-  const QPoint moved = globalPosition - resizeStart_;
-  resize(LimitSize(QSize(resizeStartSize_.width() + moved.x(), resizeStartSize_.height() + moved.y())));
+  if (Resizing) resize(LimitSize(barDrag_.SizeAt(globalPosition)));
 }
 
 void TForm_Paint::Panel_UntenMouseUp() {
   Resizing = false;
-  unsetCursor();
+  editor::ui::BarDrag::Stop(this);
 }
 
 void TForm_Paint::Panel_UntenDblClick() { editor::ui::ToggleWorkArea(this, restoreBounds_); }

@@ -22,6 +22,7 @@
 #include "editor/ui/EditorDialogServices.h"
 #include "editor/ui/PaintGlyphs.h"
 #include "editor/ui/PaintView.h"
+#include "editor/ui/WindowSizing.h"
 #include "platform/Bitmap.h"
 #include "platform/qt/Panel.h"
 #include "platform/qt/SpeedButton.h"
@@ -174,8 +175,7 @@ class TForm_Paint : public QDialog {
   void AfterWholeImageChange();
 
   std::array<editor::PaintTool, 11> toolCodes_;
-  QPoint resizeStart_;
-  QSize resizeStartSize_;
+  editor::ui::BarDrag barDrag_;
   QRect restoreBounds_;
   bool undoShown_ = true;
 };

@@ -30,4 +30,17 @@ void ToggleWorkArea(QWidget* window, QRect& restoreBounds) {
   window->setGeometry(area.marginsRemoved(margins));
 }
 
+void BarDrag::Start(QWidget* window, QPoint globalPosition) {
+  start_ = globalPosition;
+  startSize_ = window->size();
+  window->setCursor(Qt::SizeFDiagCursor);
+}
+
+QSize BarDrag::SizeAt(QPoint globalPosition) const {
+  const QPoint moved = globalPosition - start_;
+  return QSize(startSize_.width() + moved.x(), startSize_.height() + moved.y());
+}
+
+void BarDrag::Stop(QWidget* window) { window->unsetCursor(); }
+
 }  // namespace editor::ui
