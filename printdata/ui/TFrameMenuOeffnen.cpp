@@ -1,7 +1,6 @@
 #include "printdata/ui/TFrameMenuOeffnen.h"
 
 #include "filedialog/ui/TForm_FileDialog.h"
-#include "platform/Clock.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
 #include "printdata/DataSetArchive.h"
@@ -10,6 +9,7 @@
 #include "printdata/ui/ClickRouting.h"
 #include "printdata/ui/ComputerPlaces.h"
 #include "printdata/ui/DataSetHost.h"
+#include "printdata/ui/DataSetMessages.h"
 #include "printdata/ui/MenuFrame.h"
 #include "printdata/ui/TFormOeffnen.h"
 #include "printdata/ui/TFrameDaten.h"
@@ -61,26 +61,18 @@ void TFrameMenuOeffnen::PanelMain1Click(QObject*) { IdleStep(); }
 
 bool TFrameMenuOeffnen::RefuseWhileModified(const QString& title) {
   if (!view_ || !view_->IsModified()) return false;
-  if (DataViewHost* h = view_->Host()) {
-    h->ProcessMessages();
-    h->ShowNotice(title, h->CatalogueText(DataSetHost::kMsgSaveOrCloseFirst), kSilver);
-  }
+  printdata::ui::ShowDataSetNotice(view_->Host(), title, DataSetHost::kMsgSaveOrCloseFirst, kSilver);
   return true;
 }
 
-void TFrameMenuOeffnen::StartBusy(const QString& title) {
-  if (DataViewHost* h = view_->Host()) {
-    h->ProcessMessages();
-    host_->ShowBusy(title, h->CatalogueText(DataSetHost::kMsgRunning));
+void TFrameMenuOeffnen::EndLoad(const QString& title, int result) {
+  if (result == 1) {
+    printdata::ui::CloseDataSetBusy(view_->Host(), *host_);
+    ReportUnreadTexts(title);
+  } else {
+    printdata::ui::ShowDataSetNotice(view_->Host(), title, DataSetHost::kMsgDoneFailed, kRed);
   }
-  platform::SleepMs(1000);
-}
-
-void TFrameMenuOeffnen::ShowFailure(const QString& title) {
-  if (DataViewHost* h = view_->Host()) {
-    h->ProcessMessages();
-    h->ShowNotice(title, h->CatalogueText(DataSetHost::kMsgDoneFailed), kRed);
-  }
+  IdleStep();
 }
 
 void TFrameMenuOeffnen::CloseData() {
@@ -130,20 +122,11 @@ void TFrameMenuOeffnen::SpeedButtonOeffnenClick(QObject*) {
     IdleStep();
     return;
   }
-  StartBusy(title);
+  printdata::ui::ShowDataSetBusy(view_->Host(), *host_, title);
   const std::string path = dialog->SelectedFolder + dialog->SelectedFile;
-  const int result =
-      printdata::HasExtension(path, printdata::kArchiveExtension)
-          ? LoadArchive(path)
-          : LoadGroupFile(path, QString::fromStdString(printdata::WithoutExtension(dialog->SelectedFile)));
-  if (result == 1) {
-    view_->Host()->ProcessMessages();
-    host_->CloseMessage();
-    ReportUnreadTexts(title);
-  } else {
-    ShowFailure(title);
-  }
-  IdleStep();
+  EndLoad(title, printdata::HasExtension(path, printdata::kArchiveExtension)
+                     ? LoadArchive(path)
+                     : LoadGroupFile(path, QString::fromStdString(printdata::WithoutExtension(dialog->SelectedFile))));
 }
 
 void TFrameMenuOeffnen::SpeedButtonImportierenClick(QObject*) {
@@ -163,15 +146,8 @@ void TFrameMenuOeffnen::SpeedButtonImportierenClick(QObject*) {
     IdleStep();
     return;
   }
-  StartBusy(title);
-  if (LoadArchive(files->GetFileName(), LoadAs::Changed) == 1) {
-    view_->Host()->ProcessMessages();
-    host_->CloseMessage();
-    ReportUnreadTexts(title);
-  } else {
-    ShowFailure(title);
-  }
-  IdleStep();
+  printdata::ui::ShowDataSetBusy(view_->Host(), *host_, title);
+  EndLoad(title, LoadArchive(files->GetFileName(), LoadAs::Changed));
 }
 
 int TFrameMenuOeffnen::LoadArchive(const std::string& path, LoadAs as) {

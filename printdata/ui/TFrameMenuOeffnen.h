@@ -87,8 +87,9 @@ class TFrameMenuOeffnen : public QWidget {
   void ShowLoaded(int count, const std::vector<int>& unread, const QString& title, const std::string& path,
                   LoadAs as, const std::function<void()>& perText = {});
   bool RefuseWhileModified(const QString& title);
-  void ShowFailure(const QString& title);
-  void StartBusy(const QString& title);
+  // After a load that ran under the busy message: it closes and unread
+  // print texts are named, or the failure is shown.
+  void EndLoad(const QString& title, int result);
 
   TFrameDaten* view_ = nullptr;
   DataSetHost* host_ = nullptr;

@@ -5,7 +5,6 @@
 
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/Beep.h"
-#include "platform/Clock.h"
 #include "platform/qt/NamedColours.h"
 #include "printdata/DataSetArchive.h"
 #include "printdata/DataSetNames.h"
@@ -13,6 +12,7 @@
 #include "printdata/ui/ClickRouting.h"
 #include "printdata/ui/ComputerPlaces.h"
 #include "printdata/ui/DataSetHost.h"
+#include "printdata/ui/DataSetMessages.h"
 #include "printdata/ui/MenuFrame.h"
 #include "printdata/ui/TFormSpeichern.h"
 #include "printdata/ui/TFrameDaten.h"
@@ -60,23 +60,13 @@ void TFrameMenuSpeichern::IdleStep() {
 void TFrameMenuSpeichern::PanelMain1Click(QObject*) { IdleStep(); }
 
 void TFrameMenuSpeichern::StartBusy(const QString& title) {
-  if (DataViewHost* h = view_->Host()) {
-    h->ProcessMessages();
-    host_->ShowBusy(title, h->CatalogueText(DataSetHost::kMsgRunning));
-  }
-  platform::SleepMs(1000);
+  printdata::ui::ShowDataSetBusy(view_->Host(), *host_, title);
 }
 
-void TFrameMenuSpeichern::EndBusy() {
-  if (view_->Host()) view_->Host()->ProcessMessages();
-  host_->CloseMessage();
-}
+void TFrameMenuSpeichern::EndBusy() { printdata::ui::CloseDataSetBusy(view_->Host(), *host_); }
 
 void TFrameMenuSpeichern::ShowFailure(const QString& title) {
-  if (DataViewHost* h = view_->Host()) {
-    h->ProcessMessages();
-    h->ShowNotice(title, h->CatalogueText(DataSetHost::kMsgDoneFailed), kRed);
-  }
+  printdata::ui::ShowDataSetNotice(view_->Host(), title, DataSetHost::kMsgDoneFailed, kRed);
 }
 
 int TFrameMenuSpeichern::SaveArchive(const std::string& folder, const std::string& name) {
@@ -147,10 +137,7 @@ void TFrameMenuSpeichern::SpeedButtonExportierenClick(QObject*) {
   if (!view_ || !host_) return;
   const QString title = SpeedButtonExportieren->Caption();
   if (view_->IsModified()) {
-    if (DataViewHost* h = view_->Host()) {
-      h->ProcessMessages();
-      h->ShowNotice(title, h->CatalogueText(DataSetHost::kMsgSaveFirst), kSilver);
-    }
+    printdata::ui::ShowDataSetNotice(view_->Host(), title, DataSetHost::kMsgSaveFirst, kSilver);
     return;
   }
   TForm_FileDialog* files = host_->FileDialog();
