@@ -57,7 +57,7 @@ TEST_F(FetchThreadTest, UpdateThreadFetchesAtOnceAndReportsReady) {
               t.Stop();
               t.WaitFor();
             }),
-            300);
+            5000);  // its wait is a minute
   EXPECT_TRUE(t.Finished());
 }
 
@@ -96,7 +96,7 @@ TEST_F(FetchThreadTest, StalledServerDoesNotDelayTheEnd) {
                   t.Stop();
                   t.WaitFor();
                 }),
-                300);
+                5000);  // its wait is a minute
     }
     {
       app::Thread_Browser t(browserDir_, s, lock_, fetchtest::Online());
@@ -107,7 +107,7 @@ TEST_F(FetchThreadTest, StalledServerDoesNotDelayTheEnd) {
                   t.Stop();
                   t.WaitFor();
                 }),
-                300);
+                5000);  // its wait is a minute
       EXPECT_EQ(t.Status(), app::kNewsEnded);
     }
   }
