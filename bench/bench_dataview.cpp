@@ -11,10 +11,9 @@
 #include <memory>
 #include <string>
 
-#include "editor/DateFormats.h"
+#include "bench/support/BenchGroup.h"
 #include "editor/LayerRendering.h"
 #include "editor/RowPainting.h"
-#include "editor/TimeFormats.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
 #include "printdata/ui/TFrameMenuBearbeiten.h"
@@ -44,27 +43,6 @@ class QuietHost final : public DataViewHost {
   void ShowQuickHelp() override {}
 };
 
-void Fill(printdata::PrintGroup& group) {
-  for (int i = 0; i < printdata::kMaxPrintTexts; ++i) {
-    printdata::PrintText& t = group.Texts[static_cast<std::size_t>(i)];
-    t.Parameters.X1.Drucklaenge = 600 + 4 * i;
-    t.Layers[0].Kind = printdata::kKindText;
-    t.Layers[0].Text = "Charge " + std::to_string(1000 + i);
-    t.Layers[1].Kind = printdata::kKindDate;
-    editor::ApplyDateFormat(t, 1, i % 39);
-    t.Layers[1].PosX = 120;
-    t.Layers[2].Kind = printdata::kKindTime;
-    editor::ApplyTimeFormat(t, 2, i % 12);
-    t.Layers[2].PosX = 300;
-    t.Layers[3].Kind = printdata::kKindGraphic;
-    t.Layers[3].PosX = 400;
-    t.Layers[4].Kind = printdata::kKindText;
-    t.Layers[4].Text = "Kl. A";
-    t.Layers[4].PosX = 460;
-    t.Note = "Notiz " + std::to_string(i + 1);
-  }
-}
-
 int CountWidgets(const QWidget* w) {
   int n = 0;
   for (const QObject* o : w->children())
@@ -84,7 +62,7 @@ int main(int argc, char** argv) {
   // Warm the font cache, as the program's start does.
   {
     auto group = std::make_unique<printdata::PrintGroup>();
-    Fill(*group);
+    bench::FillGroup(*group);
     printdata::PrintText work;
     editor::PreviewImages images;
     for (const auto& t : group->Texts) editor::LoadAndRender(&t, work, images);
@@ -115,7 +93,7 @@ int main(int argc, char** argv) {
 
     // The program's event loop runs between start-up and loading data.
     QApplication::processEvents();
-    Fill(view->Group);
+    bench::FillGroup(view->Group);
     start = Clock::now();
     view->Count = printdata::kMaxPrintTexts;
     for (int i = 0; i < printdata::kMaxPrintTexts; ++i) view->RenderRow(i);
@@ -127,7 +105,7 @@ int main(int argc, char** argv) {
 
   // Peer 1: the same rendering without rows.
   auto group = std::make_unique<printdata::PrintGroup>();
-  Fill(*group);
+  bench::FillGroup(*group);
   printdata::PrintText work;
   editor::PreviewImages images;
   auto start = Clock::now();

@@ -8,8 +8,7 @@
 #include <random>
 #include <string>
 
-#include "PrinterEmulator.h"
-#include "platform/PortRegistry.h"
+#include "bench/support/PacedPrinter.h"
 #include "printerlink/SerialLink.h"
 
 namespace {
@@ -36,20 +35,9 @@ std::size_t LineCharacters(const printeremu::PrinterEmulator& printer) {
 
 int main() {
   using namespace printerlink;
-  printeremu::EmulatorOptions options;
-  options.pacedBaud = 115200;
-  printeremu::PrinterEmulator printer(options);
-  if (auto started = printer.Start(); !started) {
-    std::fprintf(stderr, "emulator: %s\n", started.error().c_str());
-    return 1;
-  }
-  platform::FixedPortRegistry ports({{1, printer.DevicePath(), platform::kPortKindUsb}});
-  platform::SetPortRegistry(&ports);
-  ComPortHandle = ComPortOpen(1);
-  if (ComPortHandle < 0 || ComPortSetup(ComPortHandle, kLinkBaud, false) != 0) {
-    std::fprintf(stderr, "cannot open the emulator's port\n");
-    return 1;
-  }
+  bench::PacedPrinter paced;
+  if (!paced.Open()) return 1;
+  printeremu::PrinterEmulator& printer = paced.Printer();
 
   std::string bytes(kFileBytes, '\0');
   std::mt19937 random(5);
@@ -74,7 +62,6 @@ int main() {
   std::remove(local.c_str());
   std::remove((local + ".back").c_str());
   (void)ComPortClose(&ComPortHandle);
-  platform::SetPortRegistry(nullptr);
 
   double downRate = kFileBytes / downSeconds, upRate = kFileBytes / upSeconds;
   double both = 2 * kFileBytes / (downSeconds + upSeconds);

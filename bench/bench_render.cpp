@@ -14,9 +14,8 @@
 #include <memory>
 #include <string>
 
-#include "editor/DateFormats.h"
+#include "bench/support/BenchGroup.h"
 #include "editor/LayerRendering.h"
-#include "editor/TimeFormats.h"
 #include "editor/WorkCopyRenderer.h"
 #include "printdata/DownloadSet.h"
 
@@ -26,38 +25,12 @@ using Clock = std::chrono::steady_clock;
 
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
-std::unique_ptr<printdata::PrintGroup> MakeGroup() {
-  auto group = std::make_unique<printdata::PrintGroup>();
-  for (int i = 0; i < printdata::kMaxPrintTexts; ++i) {
-    printdata::PrintText& t = group->Texts[static_cast<std::size_t>(i)];
-    t.Parameters.X1.Drucklaenge = 600 + 4 * i;  // 60..99 mm
-    t.Layers[0].Kind = printdata::kKindText;
-    t.Layers[0].Text = "Charge " + std::to_string(1000 + i);
-    t.Layers[1].Kind = printdata::kKindDate;  // dynamic: date files
-    editor::ApplyDateFormat(t, 1, i % 39);
-    t.Layers[1].PosX = 120;
-    t.Layers[2].Kind = printdata::kKindTime;  // dynamic: time files
-    editor::ApplyTimeFormat(t, 2, i % 12);
-    t.Layers[2].PosX = 300;
-    t.Layers[2].FontStyle = printdata::kFontBold;
-    t.Layers[3].Kind = printdata::kKindGraphic;
-    t.Layers[3].PosX = 400;
-    t.Layers[4].Kind = printdata::kKindDate;  // static date
-    t.Layers[4].WeekdayMask = 0;
-    editor::ApplyDateFormat(t, 4, 31);
-    t.Layers[4].PosX = 460;
-    t.Layers[4].Height = 9;
-    t.Layers[4].Width = 5;
-  }
-  return group;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QGuiApplication app(argc, argv);
-  const auto group = MakeGroup();
+  const auto group = bench::MakeGroup();
   const std::string tmp = (std::filesystem::temp_directory_path() / "tarvik23-bench-render").string();
   std::filesystem::create_directories(tmp);
 

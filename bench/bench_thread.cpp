@@ -8,8 +8,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "PrinterEmulator.h"
-#include "platform/PortRegistry.h"
+#include "bench/support/PacedPrinter.h"
 #include "printerlink/SerialLink.h"
 #include "printerlink/thread/PollSchedule.h"
 #include "printerlink/thread/PortCommandLink.h"
@@ -38,20 +37,9 @@ std::size_t LineCharacters(const printeremu::PrinterEmulator& printer, std::size
 int main() {
   using namespace printerlink;
   using namespace printerthread;
-  printeremu::EmulatorOptions options;
-  options.pacedBaud = 115200;
-  printeremu::PrinterEmulator printer(options);
-  if (auto started = printer.Start(); !started) {
-    std::fprintf(stderr, "emulator: %s\n", started.error().c_str());
-    return 1;
-  }
-  platform::FixedPortRegistry ports({{1, printer.DevicePath(), platform::kPortKindUsb}});
-  platform::SetPortRegistry(&ports);
-  ComPortHandle = ComPortOpen(1);
-  if (ComPortHandle < 0 || ComPortSetup(ComPortHandle, kLinkBaud, false) != 0) {
-    std::fprintf(stderr, "cannot open the emulator's port\n");
-    return 1;
-  }
+  bench::PacedPrinter paced;
+  if (!paced.Open()) return 1;
+  printeremu::PrinterEmulator& printer = paced.Printer();
 
   PortCommandLink link;
   PrinterSession session(link, nullptr, [] { return false; });
@@ -79,7 +67,6 @@ int main() {
     lineSeconds = line;
   }
   (void)ComPortClose(&ComPortHandle);
-  platform::SetPortRegistry(nullptr);
 
   std::sort(fractions.begin(), fractions.end());
   std::printf("poll schedule, one full pass of %zu items (%zu exchanges) at 115200 baud\n", kPollItems, exchanges);

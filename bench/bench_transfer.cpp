@@ -15,14 +15,12 @@
 #include <memory>
 #include <string>
 
-#include "PrinterEmulator.h"
+#include "bench/support/BenchGroup.h"
+#include "bench/support/PacedPrinter.h"
 #include "app/TForm_ZipUnzip.h"
-#include "editor/DateFormats.h"
 #include "editor/PreviewImages.h"
-#include "editor/TimeFormats.h"
 #include "editor/WorkCopyRenderer.h"
 #include "platform/Clock.h"
-#include "platform/PortRegistry.h"
 #include "printdata/DownloadSet.h"
 #include "printdata/GroupFile.h"
 #include "printerlink/SerialLink.h"
@@ -49,30 +47,6 @@ class CountingTime final : public platform::TimeSource {
   }
   std::uint64_t slept = 0;
 };
-
-std::unique_ptr<printdata::PrintGroup> MakeGroup() {
-  auto group = std::make_unique<printdata::PrintGroup>();
-  for (int i = 0; i < printdata::kMaxPrintTexts; ++i) {
-    printdata::PrintText& t = group->Texts[static_cast<std::size_t>(i)];
-    t.Parameters.X1.Drucklaenge = 600 + 4 * i;  // 60..99 mm
-    t.Layers[0].Kind = printdata::kKindText;
-    t.Layers[0].Text = "Charge " + std::to_string(1000 + i);
-    t.Layers[1].Kind = printdata::kKindDate;  // dynamic: date files
-    editor::ApplyDateFormat(t, 1, i % 39);
-    t.Layers[1].PosX = 120;
-    t.Layers[2].Kind = printdata::kKindTime;  // dynamic: time files
-    editor::ApplyTimeFormat(t, 2, i % 12);
-    t.Layers[2].PosX = 300;
-    t.Layers[3].Kind = printdata::kKindGraphic;
-    t.Layers[3].PosX = 400;
-    t.Layers[4].Kind = printdata::kKindDate;  // static date
-    t.Layers[4].WeekdayMask = 0;
-    editor::ApplyDateFormat(t, 4, 31);
-    t.Layers[4].PosX = 460;
-    t.Note = "Notiz " + std::to_string(i + 1);
-  }
-  return group;
-}
 
 // The program's side of the download without its windows: the same file
 // set, group copy and archive service.
@@ -157,25 +131,13 @@ int main(int argc, char** argv) {
   if (!::mkdtemp(pattern)) return 1;
   const std::string tmp = std::string(pattern) + "/";
 
-  printeremu::EmulatorOptions options;
-  options.pacedBaud = 115200;
-  printeremu::PrinterEmulator printer(options);
-  if (auto started = printer.Start(); !started) {
-    std::fprintf(stderr, "emulator: %s\n", started.error().c_str());
-    return 1;
-  }
-  platform::FixedPortRegistry ports({{1, printer.DevicePath(), platform::kPortKindUsb}});
-  platform::SetPortRegistry(&ports);
-  printerlink::ComPortHandle = printerlink::ComPortOpen(1);
-  if (printerlink::ComPortHandle < 0 ||
-      printerlink::ComPortSetup(printerlink::ComPortHandle, printerlink::kLinkBaud, false) != 0) {
-    std::fprintf(stderr, "cannot open the emulator's port\n");
-    return 1;
-  }
+  bench::PacedPrinter paced;
+  if (!paced.Open()) return 1;
+  printeremu::PrinterEmulator& printer = paced.Printer();
   CountingTime time;
   platform::SetTimeSource(&time);
 
-  auto group = MakeGroup();
+  auto group = bench::MakeGroup();
   TForm_ZipUnzip zip(nullptr, tmp + "ZipWork");
   BenchDesk desk(*group, zip, tmp);
   printerthread::PortCommandLink link;
@@ -209,7 +171,6 @@ int main(int argc, char** argv) {
 
   platform::SetTimeSource(nullptr);
   (void)printerlink::ComPortClose(&printerlink::ComPortHandle);
-  platform::SetPortRegistry(nullptr);
   printer.Stop();
   std::filesystem::remove_all(pattern);
   return first && second ? 0 : 1;
