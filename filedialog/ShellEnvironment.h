@@ -22,7 +22,7 @@ struct ShellEnvironment {
   // not). Neither need exist.
   std::string DocumentsFolder() const;
   std::string DesktopFolder() const;
-  // The home trash of the freedesktop.org trash specification.
+  // The home trash as freedesktop.org defines it.
   std::string TrashFolder() const { return home + "/.local/share/Trash"; }
 };
 
