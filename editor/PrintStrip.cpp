@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editor/BmpFile.h"
 #include "editor/ParameterLimits.h"
 #include "printdata/PrintField.h"
 
@@ -73,9 +74,7 @@ platform::Bitmap ComposePrintImage(const platform::Bitmap* const layers[], int c
   platform::Bitmap image(width, height);
   for (int i = 0; i < count; ++i)
     if (layers[i]) image.DrawTransparent(*layers[i], 0, 0);
-  for (int y = 0; y < image.Height(); ++y)
-    for (int x = 0; x < image.Width(); ++x)
-      if (image.Pixel(x, y) != platform::kWhite) image.SetPixel(x, y, platform::kBlack);
+  MakeBlackAndWhite(image);
   return image;
 }
 
