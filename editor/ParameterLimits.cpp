@@ -5,12 +5,12 @@
 namespace editor {
 namespace {
 
-std::int32_t Clamp(std::int32_t value, ParameterLimit limit) {
+std::int32_t Clamp(std::int32_t value, StepRange limit) {
   return std::clamp(value, limit.Min, limit.Max);
 }
 
 // A length stored in tenths that the pane holds in whole millimetres.
-std::int32_t WholeMillimetres(std::int32_t tenths, ParameterLimit limit) {
+std::int32_t WholeMillimetres(std::int32_t tenths, StepRange limit) {
   return Clamp(tenths / 10, limit) * 10;
 }
 

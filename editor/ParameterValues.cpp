@@ -8,8 +8,6 @@ namespace {
 
 using U = ParameterUnit;
 
-constexpr StepRange R(ParameterLimit l) { return {l.Min, l.Max}; }
-
 // One X set's eight fields, in the order of ParameterIndex.
 constexpr std::array<std::int32_t printdata::ParameterSetX::*, 8> kSetXFields = {
     &printdata::ParameterSetX::Vorlauf, &printdata::ParameterSetX::Drucklaenge, &printdata::ParameterSetX::Anzahl,
@@ -25,26 +23,26 @@ bool WholeMillimetres(int index) { return ParameterFields()[static_cast<std::siz
 
 const std::array<ParameterField, kParameterCount>& ParameterFields() {
   static const std::array<ParameterField, kParameterCount> fields = {{
-      {"LabelVorlauf", U::Millimetres, R(kVorlaufLimit), 100},
-      {"LabelDrucklaenge", U::Millimetres, R(kDrucklaengeLimit), 100},
-      {"LabelAnzahl", U::Count, R(kAnzahlLimit), 0},
-      {"LabelAbstand", U::Tenths, R(kAbstandLimit), 10},
-      {"LabelAnzahl2", U::Count, R(kAnzahlLimit), 0},
-      {"LabelAbstand2", U::Tenths, R(kAbstandLimit), 10},
-      {"LabelNachlauf", U::Millimetres, R(kNachlaufLimit), 100},
+      {"LabelVorlauf", U::Millimetres, kVorlaufLimit, 100},
+      {"LabelDrucklaenge", U::Millimetres, kDrucklaengeLimit, 100},
+      {"LabelAnzahl", U::Count, kAnzahlLimit, 0},
+      {"LabelAbstand", U::Tenths, kAbstandLimit, 10},
+      {"LabelAnzahl2", U::Count, kAnzahlLimit, 0},
+      {"LabelAbstand2", U::Tenths, kAbstandLimit, 10},
+      {"LabelNachlauf", U::Millimetres, kNachlaufLimit, 100},
       {"LabelLage", U::Degrees, {0, 180}, 0},
-      {"LabelVorlaufX2", U::Millimetres, R(kVorlaufLimit), 100},
-      {"LabelDrucklaengeX2", U::Millimetres, R(kDrucklaengeLimit), 100},
-      {"LabelAnzahlX2", U::Count, R(kAnzahlLimit), 0},
-      {"LabelAbstandX2", U::Tenths, R(kAbstandLimit), 10},
-      {"LabelAnzahl2X2", U::Count, R(kAnzahlLimit), 0},
-      {"LabelAbstand2X2", U::Tenths, R(kAbstandLimit), 10},
-      {"LabelNachlaufX2", U::Millimetres, R(kNachlaufLimit), 100},
+      {"LabelVorlaufX2", U::Millimetres, kVorlaufLimit, 100},
+      {"LabelDrucklaengeX2", U::Millimetres, kDrucklaengeLimit, 100},
+      {"LabelAnzahlX2", U::Count, kAnzahlLimit, 0},
+      {"LabelAbstandX2", U::Tenths, kAbstandLimit, 10},
+      {"LabelAnzahl2X2", U::Count, kAnzahlLimit, 0},
+      {"LabelAbstand2X2", U::Tenths, kAbstandLimit, 10},
+      {"LabelNachlaufX2", U::Millimetres, kNachlaufLimit, 100},
       {"LabelLageX2", U::Degrees, {0, 180}, 0},
-      {"LabelVorlaufZ", U::Millimetres, R(kVorlaufLimit), 100},
-      {"LabelAnzahlZ", U::Count, R(kAnzahlLimit), 0},
-      {"LabelAbstandZ", U::Tenths, R(kAbstandLimit), 10},
-      {"LabelNachlaufZ", U::Millimetres, R(kNachlaufLimit), 100},
+      {"LabelVorlaufZ", U::Millimetres, kVorlaufLimit, 100},
+      {"LabelAnzahlZ", U::Count, kAnzahlLimit, 0},
+      {"LabelAbstandZ", U::Tenths, kAbstandLimit, 10},
+      {"LabelNachlaufZ", U::Millimetres, kNachlaufLimit, 100},
   }};
   return fields;
 }

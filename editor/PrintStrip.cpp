@@ -9,12 +9,12 @@
 namespace editor {
 namespace {
 
-std::int64_t Pixels(std::int32_t tenths, ParameterLimit limitInTenths) {
+std::int64_t Pixels(std::int32_t tenths, StepRange limitInTenths) {
   const std::int64_t v = std::clamp<std::int64_t>(tenths, limitInTenths.Min, limitInTenths.Max);
   return v / 10 * printdata::kDotsPerMillimetre;
 }
 
-ParameterLimit Tenths(ParameterLimit mm) { return {mm.Min * 10, mm.Max * 10 + 9}; }
+StepRange Tenths(StepRange mm) { return {mm.Min * 10, mm.Max * 10 + 9}; }
 
 }  // namespace
 
