@@ -14,7 +14,9 @@ std::int32_t WholeMillimetres(std::int32_t tenths, StepRange limit) {
   return Clamp(tenths / 10, limit) * 10;
 }
 
-void NormalizeSet(printdata::ParameterSetX& set) {
+}  // namespace
+
+void NormalizeParameterSet(printdata::ParameterSetX& set) {
   set.Vorlauf = WholeMillimetres(set.Vorlauf, kVorlaufLimit);
   set.Drucklaenge = WholeMillimetres(set.Drucklaenge, kDrucklaengeLimit);
   set.Anzahl = Clamp(set.Anzahl, kAnzahlLimit);
@@ -24,11 +26,9 @@ void NormalizeSet(printdata::ParameterSetX& set) {
   set.Nachlauf = WholeMillimetres(set.Nachlauf, kNachlaufLimit);
 }
 
-}  // namespace
-
 void NormalizeParameters(printdata::PrintParameters& parameters) {
-  NormalizeSet(parameters.X1);
-  NormalizeSet(parameters.X2);
+  NormalizeParameterSet(parameters.X1);
+  NormalizeParameterSet(parameters.X2);
   printdata::ParameterSetY& y = parameters.Y;
   y.VorlaufZ = WholeMillimetres(y.VorlaufZ, kVorlaufLimit);
   y.AnzahlZ = Clamp(y.AnzahlZ, kAnzahlLimit);

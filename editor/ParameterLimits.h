@@ -20,5 +20,7 @@ inline constexpr StepRange kNachlaufLimit{0, 500};
 // whole millimetres, every value within its range. After it the print field
 // is 6 to 600 columns wide.
 void NormalizeParameters(printdata::PrintParameters& parameters);
+// The same for one X set.
+void NormalizeParameterSet(printdata::ParameterSetX& set);
 
 }  // namespace editor

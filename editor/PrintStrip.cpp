@@ -7,26 +7,21 @@
 #include "printdata/PrintField.h"
 
 namespace editor {
-namespace {
 
-std::int64_t Pixels(std::int32_t tenths, StepRange limitInTenths) {
-  const std::int64_t v = std::clamp<std::int64_t>(tenths, limitInTenths.Min, limitInTenths.Max);
-  return v / 10 * printdata::kDotsPerMillimetre;
-}
-
-StepRange Tenths(StepRange mm) { return {mm.Min * 10, mm.Max * 10 + 9}; }
-
-}  // namespace
-
-PrintStripLayout LayoutPrintStrip(const printdata::ParameterSetX& x1) {
+PrintStripLayout LayoutPrintStrip(const printdata::ParameterSetX& stored) {
+  // The values as the parameters pane holds them: whole millimetres,
+  // every value within its range, so that no layout overflows.
+  printdata::ParameterSetX x1 = stored;
+  NormalizeParameterSet(x1);
+  auto pixels = [](std::int32_t tenths) { return std::int64_t{tenths} / 10 * printdata::kDotsPerMillimetre; };
   PrintStripLayout l;
-  l.LeadIn = Pixels(x1.Vorlauf, Tenths(kVorlaufLimit));
-  l.Print = Pixels(x1.Drucklaenge, Tenths(kDrucklaengeLimit));
-  l.Distance = Pixels(x1.Abstand, kAbstandLimit);
-  l.GroupDistance = Pixels(x1.Abstand2, kAbstandLimit);
-  l.RunOut = Pixels(x1.Nachlauf, Tenths(kNachlaufLimit));
-  l.Prints = std::clamp<std::int64_t>(x1.Anzahl, kAnzahlLimit.Min, kAnzahlLimit.Max);
-  l.Groups = l.Prints == 1 ? 1 : std::clamp<std::int64_t>(x1.Anzahl2, kAnzahlLimit.Min, kAnzahlLimit.Max);
+  l.LeadIn = pixels(x1.Vorlauf);
+  l.Print = pixels(x1.Drucklaenge);
+  l.Distance = pixels(x1.Abstand);
+  l.GroupDistance = pixels(x1.Abstand2);
+  l.RunOut = pixels(x1.Nachlauf);
+  l.Prints = x1.Anzahl;
+  l.Groups = l.Prints == 1 ? 1 : x1.Anzahl2;
   l.Turned = x1.Lage != 0;
   l.GroupLength = (l.Print + l.Distance) * l.Prints - l.Distance;
   l.Body = (l.GroupLength + l.GroupDistance) * l.Groups - l.GroupDistance;
