@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "editor/StepValue.h"
 #include "platform/Bitmap.h"
 #include "platform/font/Font.h"
 #include "platform/Result.h"
@@ -15,11 +16,11 @@
 
 namespace editor {
 
-// Font values are bounded to the ranges the editor keeps before they size
-// anything; a file can carry any number.
-inline constexpr std::int32_t kMinFontHeight = 1, kMaxFontHeight = 500;
-inline constexpr std::int32_t kMinFontWidth = 1, kMaxFontWidth = 500;
-inline constexpr std::int32_t kMinSpacing = -1, kMaxSpacing = 100;
+// Font values are bounded to the ranges the editor's step controls keep
+// before they size anything; a file can carry any number.
+inline constexpr std::int32_t kMinFontHeight = kFontHeightRange.Min, kMaxFontHeight = kFontHeightRange.Max;
+inline constexpr std::int32_t kMinFontWidth = kFontWidthRange.Min, kMaxFontWidth = kFontWidthRange.Max;
+inline constexpr std::int32_t kMinSpacing = kSpacingRange.Min, kMaxSpacing = kSpacingRange.Max;
 
 std::int32_t BoundedSpacing(const printdata::LayerObject& layer);
 
