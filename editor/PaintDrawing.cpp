@@ -13,6 +13,7 @@ namespace {
 constexpr std::int64_t kFar = std::int64_t{1} << 16;
 std::int64_t Near(std::int64_t v) { return std::clamp(v, -kFar, 2 * kFar); }
 Point Near(Point p) { return {Near(p.X), Near(p.Y)}; }
+Rect Near(const Rect& r) { return {Near(r.Left), Near(r.Top), Near(r.Right), Near(r.Bottom)}; }
 
 void Set(Bitmap& image, std::int64_t x, std::int64_t y, ColourValue colour) { image.SetPixel(x, y, colour); }
 
@@ -94,7 +95,7 @@ void DrawLine(Bitmap& image, Point from, Point to, int penWidth, ColourValue col
 
 void DrawRectangle(Bitmap& image, const Rect& r, int penWidth, ColourValue pen, std::optional<ColourValue> fill) {
   if (r.Width() <= 0 || r.Height() <= 0) return;
-  const Rect n{Near(r.Left), Near(r.Top), Near(r.Right), Near(r.Bottom)};
+  const Rect n = Near(r);
   if (fill) image.FillRect(n.Left, n.Top, n.Right, n.Bottom, *fill);
   const Point corners[4] = {{n.Left, n.Top}, {n.Right - 1, n.Top}, {n.Right - 1, n.Bottom - 1}, {n.Left, n.Bottom - 1}};
   for (int i = 0; i < 4; ++i) DrawLine(image, corners[i], corners[(i + 1) % 4], penWidth, pen, true);
@@ -102,7 +103,7 @@ void DrawRectangle(Bitmap& image, const Rect& r, int penWidth, ColourValue pen, 
 
 void DrawEllipse(Bitmap& image, const Rect& r, int penWidth, ColourValue pen, std::optional<ColourValue> fill) {
   if (r.Width() <= 0 || r.Height() <= 0) return;
-  const Rect n{Near(r.Left), Near(r.Top), Near(r.Right), Near(r.Bottom)};
+  const Rect n = Near(r);
   const Ellipse e(n);
   const int w = std::max(penWidth, 1);
   // Only the part that can reach the image is visited.
@@ -156,7 +157,7 @@ bool FloodFill(Bitmap& image, Point at, ColourValue colour) {
 
 void DrawDottedFrame(Bitmap& image, const Rect& r, ColourValue colour) {
   if (r.Width() <= 0 || r.Height() <= 0) return;
-  const Rect n{Near(r.Left), Near(r.Top), Near(r.Right), Near(r.Bottom)};
+  const Rect n = Near(r);
   std::int64_t step = 0;
   auto dot = [&](std::int64_t x, std::int64_t y) {
     if (step++ % 2 == 0) Set(image, x, y, colour);
