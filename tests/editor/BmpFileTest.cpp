@@ -4,13 +4,13 @@
 #include <cstdint>
 
 #include "editor/BmpFile.h"
+#include "platform/ByteOrder.h"
 
 using namespace editor;
 
 namespace {
 std::uint32_t U32(const std::string& s, std::size_t at) {
-  return static_cast<std::uint8_t>(s[at]) | static_cast<std::uint8_t>(s[at + 1]) << 8 |
-         static_cast<std::uint8_t>(s[at + 2]) << 16 | static_cast<std::uint32_t>(static_cast<std::uint8_t>(s[at + 3])) << 24;
+  return platform::LoadLE32(reinterpret_cast<const std::uint8_t*>(s.data() + at));
 }
 }  // namespace
 
