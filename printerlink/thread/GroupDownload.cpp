@@ -77,9 +77,7 @@ void GroupDownload::DownloadGroup(const DownloadGroupRequest& request) {
 
   // The settings level; a command that fails has sent "STATUS 40 ZAMFI"
   // and shown its own box.
-  if (session_.SendChecked("ENABLE 0", kCommandMs) != 1) return;
-  if (session_.SendChecked("STATUS 30 ZAMFI", kCommandMs) != 1) return;
-  if (session_.WaitForLevel(30, 5000) != 1) return;
+  if (!session_.EnterSettingsLevel()) return;
 
   DownloadResult = CheckDownloadAllowed(facts);
   if (DownloadResult == kDownloadProtected) {

@@ -86,9 +86,7 @@ void GroupUpload::UploadGroup(const UploadGroupRequest& request) {
   // it stays whatever happens later.
   session_.Synchronize([&] { desk_.CloseOpenData(); });
 
-  if (session_.SendChecked("ENABLE 0", kCommandMs) != 1) return;
-  if (session_.SendChecked("STATUS 30 ZAMFI", kCommandMs) != 1) return;
-  if (session_.WaitForLevel(30, 5000) != 1) return;
+  if (!session_.EnterSettingsLevel()) return;
 
   UploadResult = QueryGroupFileVersion();
   if (UploadResult != 1) {
