@@ -571,7 +571,6 @@ int PrinterQueries::QueryAnalog() {
   if (!v) return -1;
   m_.Voltage24Text = VoltageText((*v)[0] + 4.0);
   m_.Voltage5Text = VoltageText((*v)[1]);
-  m_.BatteryText = m_.ReferenceText = m_.TemperatureText = "-";
   return 1;
 }
 
