@@ -17,7 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kMaxTexts = 99;
 constexpr std::size_t kMaxTitle = 999;
 
 // The first line of a file: its bytes up to the first CR or LF, at most
@@ -72,7 +71,7 @@ void GroupUpload::UploadGroup(const UploadGroupRequest& request) {
     NoDataEnding();  // the PC's data stays open
     return;
   }
-  if (n > kMaxTexts) {
+  if (n > kMaxPrinterTexts) {
     FailureEnding();
     return;
   }
@@ -152,7 +151,7 @@ int GroupUpload::UploadGroupFiles(int n) {
     std::error_code ec;
     fs::create_directories(dir, ec);
     if (ec || !fs::is_directory(dir, ec)) return -1;
-    if (n < 1 || n > kMaxTexts) return -1;
+    if (n < 1 || n > kMaxPrinterTexts) return -1;
 
     Progress();
     const std::string titleFile = dir + "GP.n23";
@@ -166,7 +165,7 @@ int GroupUpload::UploadGroupFiles(int n) {
     if (!base) return -1;
     // Print-text files left from an earlier upload must not pass for the
     // printer's: every one of this name goes before anything is unpacked.
-    for (int i = 1; i <= kMaxTexts; ++i) fs::remove(dir + *base + "_" + Number3(i) + ".j23", ec);
+    for (int i = 1; i <= kMaxPrinterTexts; ++i) fs::remove(dir + *base + "_" + Number3(i) + ".j23", ec);
 
     for (int i = 1; i <= n; ++i) {
       if (session_.Terminated()) return -2;
