@@ -1,9 +1,9 @@
 #include "printerlink/thread/GroupUpload.h"
 
 #include <filesystem>
-#include <fstream>
 
 #include "platform/Cp1252.h"
+#include "platform/FileIO.h"
 #include "platform/PathText.h"
 #include "printerlink/PortState.h"
 #include "printerlink/SyncFiles.h"
@@ -22,13 +22,9 @@ constexpr std::size_t kMaxTitle = 999;
 // The first line of a file: its bytes up to the first CR or LF, at most
 // 999 of them; nothing when the file cannot be read.
 std::optional<std::string> ReadFirstLine(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string line;
-  char c;
-  while (line.size() < kMaxTitle && in.get(c) && c != '\r' && c != '\n') line += c;
-  if (in.bad()) return std::nullopt;
-  return line;
+  auto bytes = platform::ReadWholeFile(path);
+  if (!bytes.ok()) return std::nullopt;
+  return FirstLine(*bytes).substr(0, kMaxTitle);
 }
 
 }  // namespace
