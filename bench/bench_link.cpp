@@ -18,19 +18,6 @@ constexpr std::size_t kFileBytes = 100000;
 
 double Seconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
-// The characters that crossed the line in either direction (commands with
-// their CR, replies with STX and ETX, data): the time the exchange needs at
-// the very least, one character after the other.
-std::size_t LineCharacters(const printeremu::PrinterEmulator& printer) {
-  std::size_t n = 0;
-  for (const auto& e : printer.Transcript()) {
-    if (e.kind == printeremu::EntryKind::Command) n += e.text.size() + 1;
-    if (e.kind == printeremu::EntryKind::Reply) n += e.text.size() + 2;
-    if (e.kind == printeremu::EntryKind::Data) n += e.text.size();
-  }
-  return n;
-}
-
 }  // namespace
 
 int main() {
@@ -49,7 +36,7 @@ int main() {
   int down = DownloadToPrinter(local, "PC\\BENCH.BIN", 5000);
   double downSeconds = Seconds(std::chrono::steady_clock::now() - start);
   bool downOk = down == 0 && printer.File("PC\\BENCH.BIN") == bytes;
-  double downBest = kFileBytes / (LineCharacters(printer) / (2 * kLimit));
+  double downBest = kFileBytes / (bench::LineCharacters(printer) / (2 * kLimit));
   printer.ClearTranscript();
 
   start = std::chrono::steady_clock::now();
@@ -58,7 +45,7 @@ int main() {
   std::ifstream back(local + ".back", std::ios::binary);
   std::string fetched((std::istreambuf_iterator<char>(back)), std::istreambuf_iterator<char>());
   bool upOk = up == 0 && fetched == bytes;
-  double upBest = kFileBytes / (LineCharacters(printer) / (2 * kLimit));
+  double upBest = kFileBytes / (bench::LineCharacters(printer) / (2 * kLimit));
   std::remove(local.c_str());
   std::remove((local + ".back").c_str());
   (void)ComPortClose(&ComPortHandle);

@@ -17,17 +17,13 @@ namespace {
 
 constexpr double kCharSeconds = 10.0 / 115200;  // start, eight data bits, stop
 
-// Characters that crossed the line: commands with their CR, replies with
-// STX and ETX.
+// Characters that crossed the line, and the exchanges they belong to.
 std::size_t LineCharacters(const printeremu::PrinterEmulator& printer, std::size_t& exchanges) {
   std::size_t n = 0;
   exchanges = 0;
   for (const auto& e : printer.Transcript()) {
-    if (e.kind == printeremu::EntryKind::Command) {
-      n += e.text.size() + 1;
-      ++exchanges;
-    }
-    if (e.kind == printeremu::EntryKind::Reply) n += e.text.size() + 2;
+    n += bench::LineCharacters(e);
+    if (e.kind == printeremu::EntryKind::Command) ++exchanges;
   }
   return n;
 }

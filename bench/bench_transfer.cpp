@@ -108,16 +108,12 @@ struct Line {
 Line LineOf(const printeremu::PrinterEmulator& printer) {
   Line line;
   for (const auto& e : printer.Transcript()) {
+    line.characters += bench::LineCharacters(e);
     if (e.kind == printeremu::EntryKind::Command) {
-      line.characters += e.text.size() + 1;
       if (e.text.rfind("CRC ", 0) == 0) ++line.questions;
       if (e.text.rfind("DOWNLOADS ", 0) == 0 && e.text.find(" 0 ", 10) == e.text.find(' ', 10)) ++line.files;
     }
-    if (e.kind == printeremu::EntryKind::Reply) line.characters += e.text.size() + 2;
-    if (e.kind == printeremu::EntryKind::Data) {
-      line.characters += e.text.size();
-      line.dataBytes += e.text.size() / 2;
-    }
+    if (e.kind == printeremu::EntryKind::Data) line.dataBytes += e.text.size() / 2;
   }
   return line;
 }

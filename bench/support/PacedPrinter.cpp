@@ -37,4 +37,19 @@ bool PacedPrinter::Open() {
   return true;
 }
 
+std::size_t LineCharacters(const printeremu::TranscriptEntry& entry) {
+  switch (entry.kind) {
+    case printeremu::EntryKind::Command: return entry.text.size() + 1;
+    case printeremu::EntryKind::Reply: return entry.text.size() + 2;
+    case printeremu::EntryKind::Data: return entry.text.size();
+    default: return 0;
+  }
+}
+
+std::size_t LineCharacters(const printeremu::PrinterEmulator& printer) {
+  std::size_t n = 0;
+  for (const auto& e : printer.Transcript()) n += LineCharacters(e);
+  return n;
+}
+
 }  // namespace bench

@@ -15,7 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kMaxTexts = 99;
 constexpr int kStepsPerText = 24;  // the archive and its 23 files
 constexpr int kFilesPerText = 23;
 
@@ -65,7 +64,7 @@ void GroupDownload::DownloadGroup(const DownloadGroupRequest& request) {
   session_.Synchronize([&] { facts = desk_.Facts(); });
   session_.BoxTitle = facts.PrinterCaption + " - " + request.Title;
   const int count = facts.Count;
-  if (count < 1 || count > kMaxTexts) {
+  if (count < 1 || count > kMaxPrinterTexts) {
     FailureEnding();
     return;
   }
@@ -77,9 +76,7 @@ void GroupDownload::DownloadGroup(const DownloadGroupRequest& request) {
 
   // The settings level; a command that fails has sent "STATUS 40 ZAMFI"
   // and shown its own box.
-  if (session_.SendChecked("ENABLE 0", kCommandMs) != 1) return;
-  if (session_.SendChecked("STATUS 30 ZAMFI", kCommandMs) != 1) return;
-  if (session_.WaitForLevel(30, 5000) != 1) return;
+  if (!session_.EnterSettingsLevel()) return;
 
   DownloadResult = CheckDownloadAllowed(facts);
   if (DownloadResult == kDownloadProtected) {
@@ -138,7 +135,7 @@ int GroupDownload::DownloadGroupFiles(int count) {
   try {
     const std::string setDir = DownloadDir(tmpDir_);
     const std::string groupDir = DownloadGroupDir(tmpDir_);
-    if (!IsFolder(setDir) || !IsFolder(groupDir) || count < 1 || count > kMaxTexts) return -1;
+    if (!IsFolder(setDir) || !IsFolder(groupDir) || count < 1 || count > kMaxPrinterTexts) return -1;
     Progress();
     Progress();
     for (int k = 1; k <= count; ++k) {

@@ -1,9 +1,9 @@
 #include "printerlink/thread/GroupUpload.h"
 
 #include <filesystem>
-#include <fstream>
 
 #include "platform/Cp1252.h"
+#include "platform/FileIO.h"
 #include "platform/PathText.h"
 #include "printerlink/PortState.h"
 #include "printerlink/SyncFiles.h"
@@ -17,19 +17,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kMaxTexts = 99;
 constexpr std::size_t kMaxTitle = 999;
 
 // The first line of a file: its bytes up to the first CR or LF, at most
 // 999 of them; nothing when the file cannot be read.
 std::optional<std::string> ReadFirstLine(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string line;
-  char c;
-  while (line.size() < kMaxTitle && in.get(c) && c != '\r' && c != '\n') line += c;
-  if (in.bad()) return std::nullopt;
-  return line;
+  auto bytes = platform::ReadWholeFile(path);
+  if (!bytes.ok()) return std::nullopt;
+  return FirstLine(*bytes).substr(0, kMaxTitle);
 }
 
 }  // namespace
@@ -72,7 +67,7 @@ void GroupUpload::UploadGroup(const UploadGroupRequest& request) {
     NoDataEnding();  // the PC's data stays open
     return;
   }
-  if (n > kMaxTexts) {
+  if (n > kMaxPrinterTexts) {
     FailureEnding();
     return;
   }
@@ -86,9 +81,7 @@ void GroupUpload::UploadGroup(const UploadGroupRequest& request) {
   // it stays whatever happens later.
   session_.Synchronize([&] { desk_.CloseOpenData(); });
 
-  if (session_.SendChecked("ENABLE 0", kCommandMs) != 1) return;
-  if (session_.SendChecked("STATUS 30 ZAMFI", kCommandMs) != 1) return;
-  if (session_.WaitForLevel(30, 5000) != 1) return;
+  if (!session_.EnterSettingsLevel()) return;
 
   UploadResult = QueryGroupFileVersion();
   if (UploadResult != 1) {
@@ -154,7 +147,7 @@ int GroupUpload::UploadGroupFiles(int n) {
     std::error_code ec;
     fs::create_directories(dir, ec);
     if (ec || !fs::is_directory(dir, ec)) return -1;
-    if (n < 1 || n > kMaxTexts) return -1;
+    if (n < 1 || n > kMaxPrinterTexts) return -1;
 
     Progress();
     const std::string titleFile = dir + "GP.n23";
@@ -168,7 +161,7 @@ int GroupUpload::UploadGroupFiles(int n) {
     if (!base) return -1;
     // Print-text files left from an earlier upload must not pass for the
     // printer's: every one of this name goes before anything is unpacked.
-    for (int i = 1; i <= kMaxTexts; ++i) fs::remove(dir + *base + "_" + Number3(i) + ".j23", ec);
+    for (int i = 1; i <= kMaxPrinterTexts; ++i) fs::remove(dir + *base + "_" + Number3(i) + ".j23", ec);
 
     for (int i = 1; i <= n; ++i) {
       if (session_.Terminated()) return -2;

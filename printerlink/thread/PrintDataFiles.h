@@ -13,6 +13,9 @@ inline constexpr const char* kPrinterTitleFile = "PC\\GP.n23";
 // The question whose reply is the text of the printer's group file.
 inline constexpr const char* kTypeGroupFile = "TYPE PC\\GP.g23";
 
+// The printer holds print texts 1 to 99.
+inline constexpr int kMaxPrinterTexts = 99;
+
 // "001" to "099".
 std::string Number3(int number);
 // "PC\NNN.z23": the archive of print text `number` (1 to 99).

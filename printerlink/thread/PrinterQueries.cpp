@@ -86,7 +86,7 @@ int PrinterQueries::QueryAlignment() {
 int PrinterQueries::QueryHeads() {
   auto mode = AskIntegers<1>("HEAD.CMD");
   if (!mode) return -1;
-  m_.HeadMode = static_cast<unsigned>((*mode)[0]) <= 2u ? (*mode)[0] : kUnknown;
+  m_.HeadMode = InRange((*mode)[0], 0, 2) ? (*mode)[0] : kUnknown;
   for (int n = 0; n < 3; ++n) {
     auto v = AskIntegers<1>("HEAD.VERSATZ " + std::to_string(n));
     if (!v) return -1;
@@ -95,7 +95,7 @@ int PrinterQueries::QueryHeads() {
   for (int n = 0; n < 3; ++n) {
     auto v = AskIntegers<1>("HEAD.AUSRICHTUNG " + std::to_string(n));
     if (!v) return -1;
-    m_.Orientation[static_cast<std::size_t>(n)] = static_cast<unsigned>((*v)[0]) <= 5u ? (*v)[0] : kUnknown;
+    m_.Orientation[static_cast<std::size_t>(n)] = InRange((*v)[0], 0, 5) ? (*v)[0] : kUnknown;
   }
   const auto& o = m_.Orientation;
   m_.AlignmentText = o[0] == kUnknown ? "?" : captions_->Orientation[static_cast<std::size_t>(o[0])];
@@ -260,7 +260,7 @@ int PrinterQueries::QueryAuxCommand() {
     m_.InterfaceMode = kUnknown;
     m_.InterfaceModeText = "?";
   }
-  m_.SignalLines = static_cast<unsigned>(lines) <= 3u ? lines : kUnknown;
+  m_.SignalLines = InRange(lines, 0, 3) ? lines : kUnknown;
   return 1;
 }
 
@@ -571,7 +571,6 @@ int PrinterQueries::QueryAnalog() {
   if (!v) return -1;
   m_.Voltage24Text = VoltageText((*v)[0] + 4.0);
   m_.Voltage5Text = VoltageText((*v)[1]);
-  m_.BatteryText = m_.ReferenceText = m_.TemperatureText = "-";
   return 1;
 }
 

@@ -110,6 +110,10 @@ bool PrinterSession::RaiseToSettingsLevel(const std::string& title) {
   BoxText = MessageText::Of(CatalogueText::Transferring);
   ShowBusyMessage();
   Sleep(1000);
+  return EnterSettingsLevel();
+}
+
+bool PrinterSession::EnterSettingsLevel() {
   if (SendChecked("ENABLE 0", kCommandMs) != 1) return false;
   if (SendChecked("STATUS 30 ZAMFI", kCommandMs) != 1) return false;
   return WaitForLevel(30, 5000) == 1;

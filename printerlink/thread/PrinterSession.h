@@ -86,8 +86,12 @@ class PrinterSession {
   // The query exchange: 1000 ms, 10,000-byte reply.
   Reply Query(std::string_view command);
 
-  // The settings-level bracket: busy box under `title`, 1000 ms, "ENABLE 0",
-  // "STATUS 30 ZAMFI", state 30 within 5000 ms. True when the level came.
+  // "ENABLE 0", "STATUS 30 ZAMFI", state 30 within 5000 ms. True when the
+  // level came; otherwise the failing step has sent "STATUS 40 ZAMFI" and
+  // shown its red box.
+  bool EnterSettingsLevel();
+  // The settings-level bracket: busy box under `title`, 1000 ms, then
+  // EnterSettingsLevel.
   bool RaiseToSettingsLevel(const std::string& title);
   // A whole setting's sequence: the bracket, the steps, the end, and the
   // busy box closed. Each step runs only when the one before succeeded

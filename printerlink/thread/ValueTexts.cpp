@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/NumberText.h"
+#include "printerlink/thread/PrinterMirror.h"
 
 namespace printerthread {
 namespace {
@@ -92,7 +93,7 @@ bool StartModeName(int mode, const PrinterCaptions& c, std::string& text) {
 
 SignalTexts DecodeInputWord(std::uint32_t word, const SignalInputs& in) {
   SignalTexts out;
-  if (in.cliWord >= 0 && (in.cliWord & 0x800)) {
+  if (HasCliBit(in.cliWord, kCliExtendedInputs)) {
     if (in.startMode == 1 || in.startMode == 2) out.start = Bit(word, 0);
     else if (in.startMode >= 3 && in.startMode <= 6) out.start = Bit(word, 1);
     else out.start = "0";

@@ -3,8 +3,8 @@
 
 #include "ThreadRig.h"
 #include "TransferRig.h"
-#include "platform/FileIO.h"
 #include "printerlink/thread/PrintDataTransfer.h"
+#include "support/FileBytes.h"
 
 using namespace printerthread;
 using threadtest::TransferRig;
@@ -12,8 +12,6 @@ using threadtest::TransferRig;
 namespace {
 
 const std::string kTitle = "Printer - Daten speichern";
-
-std::string Read(const std::string& path) { return platform::ReadWholeFile(path).value(); }
 
 // The commands other than the file transfers'.
 std::vector<std::string> PlainCommands(const std::vector<std::string>& commands) {
@@ -38,9 +36,9 @@ TEST(GroupDownload, SendsEachPrintTextsArchiveThenItsFilesThenTheGroupFiles) {
                                                        "002\\D2.PAM", "002\\D2.R23", "PC\\003.Z23", "003\\BS.R23",
                                                        "003\\BS.U23", "003\\DT.PAM", "PC\\GP.G23", "PC\\GP.N23"}));
   // Each arrived whole.
-  EXPECT_EQ(rig.PrinterFile("PC\\002.Z23"), Read(rig.Local("DOWNLOAD/002/DT.z23")));
+  EXPECT_EQ(rig.PrinterFile("PC\\002.Z23"), testsupport::FileBytes(rig.Local("DOWNLOAD/002/DT.z23")));
   EXPECT_EQ(rig.PrinterFile("002\\D2.R23"), "glyphs of Text B");
-  EXPECT_EQ(rig.PrinterFile("PC\\GP.G23"), Read(rig.Local("DOWNLOAD_GP/GP.g23")));
+  EXPECT_EQ(rig.PrinterFile("PC\\GP.G23"), testsupport::FileBytes(rig.Local("DOWNLOAD_GP/GP.g23")));
   EXPECT_EQ(rig.PrinterFile("PC\\GP.N23"), "Eier\n");
   EXPECT_EQ(rig.printer.Setting("DT"), "1 3");
   EXPECT_EQ(rig.printer.State(), 40);

@@ -1,6 +1,7 @@
 #pragma once
 // Windows for the printer thread's tests: a messenger and a display that
 // record what the thread shows.
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -51,10 +52,13 @@ class RecordingDisplay final : public printerthread::PrinterDisplay {
     events.push_back("reset");
   }
   void RefreshDisplay(const printerthread::DisplayView& view) override {
-    std::lock_guard lock(mutex_);
-    ++refreshes;
-    last = view.mirror;
-    events.push_back("refresh");
+    {
+      std::lock_guard lock(mutex_);
+      ++refreshes;
+      last = view.mirror;
+      events.push_back("refresh");
+    }
+    if (onRefresh) onRefresh();
   }
   void ShowPortLabel(const std::string& text) override {
     std::lock_guard lock(mutex_);
@@ -68,6 +72,9 @@ class RecordingDisplay final : public printerthread::PrinterDisplay {
   printerthread::PrinterMirror last;
   std::vector<std::string> labels;
   std::vector<std::string> events;
+  // Runs at the end of every refresh, while the printer thread still waits
+  // for the step: what it does is in place before the thread's next row.
+  std::function<void()> onRefresh;
 
  private:
   std::mutex mutex_;

@@ -288,10 +288,15 @@ TEST(PrinterThread, StopsWhileWaitingForTheGuiThread) {
 TEST(PrinterThread, StopsInTheMiddleOfASequence) {
   testsupport::ScopedFakeTime time;
   ThreadRig rig;
+  // Raised inside the first refresh, so the request step that follows it
+  // serves the request before any poll item meets the silent printer.
+  rig.display.onRefresh = [&] {
+    if (rig.printer->Silent()) return;
+    rig.printer->SetSilent(true);  // the sequence's exchanges now wait for their time limits
+    rig.requests.Sleep.Raise({{"t"}, 1, 2, 3});
+  };
   rig.Start();
   ASSERT_TRUE(ThreadRig::Until([&] { return rig.display.refreshes > 0; }));
-  rig.printer->SetSilent(true);  // the sequence's exchanges now wait for their time limits
-  rig.requests.Sleep.Raise({{"t"}, 1, 2, 3});
   ASSERT_TRUE(ThreadRig::Until([&] { return !rig.messenger.Boxes().empty(); }, 5000));
   const auto start = std::chrono::steady_clock::now();
   rig.Stop();
