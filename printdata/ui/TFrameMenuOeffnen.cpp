@@ -80,13 +80,7 @@ void TFrameMenuOeffnen::CloseData() {
   if (TFrameMenuSchliessen* close = view_->Menus().Schliessen) {
     close->SpeedButtonSchliessenJaClick(close->SpeedButtonSchliessenJa);
   } else {
-    view_->PanelTitel->SetCaption(view_->TitleNone);
-    view_->PanelTitel->SetHint(QString());
-    view_->SetModified(false);
-    printdata::GroupInit(view_->Group);
-    view_->Selected = 0;
-    view_->Count = 0;
-    view_->Repaint();
+    view_->CloseData();
   }
   // Nothing is drawn until the new rows are in.
   view_->FreezeList();
