@@ -142,13 +142,8 @@ void TFrameMenuSpeichern::SpeedButtonExportierenClick(QObject*) {
   }
   TForm_FileDialog* files = host_->FileDialog();
   if (!files) return;
-  printdata::ui::SetUpComputerPlaces(*files);
-  files->ClearShownExtensions();
-  files->ClearExtraExtensions();
-  files->ClearHiddenExtensions();
-  files->Setup(title, printdata::kArchiveExtension, 0x60, -1, 0x3FF7F, 1, view_->PanelTitel->Caption().toStdString(),
-               2);
-  (void)files->SetClipboardFolder(host_->TmpDir() + "ZG12");
+  printdata::ui::SetUpComputerFileDialog(*files, title, printdata::kArchiveExtension, 1,
+                                         view_->PanelTitel->Caption().toStdString(), host_->TmpDir() + "ZG12");
   if (files->ShowModal() != 1) {
     IdleStep();
     return;
