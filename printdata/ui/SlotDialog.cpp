@@ -15,6 +15,7 @@
 #include "printdata/DataSetNames.h"
 #include "printdata/ui/DataSetHost.h"
 #include "printdata/ui/TFrameDaten.h"
+#include "printdata/ui/ToggleLook.h"
 
 namespace printdata::ui {
 namespace {
@@ -226,9 +227,7 @@ void SlotDialog::ResetSlotHighlight() {
 }
 
 void SlotDialog::DrawSelected(platform::Panel* panel, platform::SpeedButton* button) {
-  panel->SetColor(kNavy);
-  button->SetFontColor(kWhite);
-  button->SetBold(true);
+  SetToggleLook(panel, button, true);
 }
 
 void SlotDialog::SetEntryText(const QString& text) {
