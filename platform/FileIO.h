@@ -48,4 +48,9 @@ Status WriteFileDirect(const std::string& path, std::string_view bytes);
 // that could not be removed (a folder among them); nothing there is fine.
 bool DeleteFileOnly(const std::string& path);
 
+// Whether a plain file, or a folder, is at `path` (links followed); false
+// for "" and whatever cannot be looked at.
+bool IsFile(const std::string& path);
+bool IsFolder(const std::string& path);
+
 }  // namespace platform

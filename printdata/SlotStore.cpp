@@ -5,6 +5,7 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/FileIO.h"
 #include "platform/PathText.h"
 #include "printdata/DataSetNames.h"
 #include "printdata/FolderTree.h"
@@ -13,13 +14,9 @@ namespace printdata {
 namespace {
 
 namespace fs = std::filesystem;
+using platform::IsFolder;
 using platform::Status;
 using platform::WithoutTrailingSlash;
-
-bool IsFolder(const std::string& path) {
-  std::error_code ec;
-  return fs::is_directory(WithoutTrailingSlash(path), ec);
-}
 
 // Copies `from` into a hidden work folder beside `target`, checks the copy
 // and exchanges it with `target`.
@@ -82,9 +79,8 @@ Status PasteClipboardIntoSlot(const std::string& dataEasyDir, const std::string&
 
 Status KeepOnly(const std::string& rawFolder, const std::string& keep) {
   const std::string folder = WithoutTrailingSlash(rawFolder);
+  if (!platform::IsFile(folder + "/" + keep)) return Status::Fail("\"" + keep + "\" is not in \"" + folder + "\"");
   std::error_code ec;
-  if (!fs::is_regular_file(folder + "/" + keep, ec))
-    return Status::Fail("\"" + keep + "\" is not in \"" + folder + "\"");
   std::vector<fs::path> others;
   for (fs::directory_iterator it(folder, ec), end; it != end; it.increment(ec)) {
     if (ec) break;

@@ -22,4 +22,14 @@ void SetUpComputerPlaces(TForm_FileDialog& files) {
     files.SetBrowseEntry(i, QString::fromUtf8(places[i].caption), places[i].path, places[i].path);
 }
 
+void SetUpComputerFileDialog(TForm_FileDialog& files, const QString& title, const std::string& extension,
+                             std::uint8_t mode, const std::string& initialFile, const std::string& clipboardFolder) {
+  SetUpComputerPlaces(files);
+  files.ClearShownExtensions();
+  files.ClearExtraExtensions();
+  files.ClearHiddenExtensions();
+  files.Setup(title, extension, 0x60, -1, 0x3FF7F, mode, initialFile, 2);
+  (void)files.SetClipboardFolder(clipboardFolder);
+}
+
 }  // namespace printdata::ui

@@ -2,6 +2,10 @@
 // The places of the file dialog when a data set or a backup goes to or comes
 // from anywhere on the computer: "Eigene Dateien", "Desktop", "Arbeitsplatz"
 // and "Netzwerkumgebung", in the Home and in the Browse menu alike.
+#include <QString>
+#include <cstdint>
+#include <string>
+
 class TForm_FileDialog;
 
 namespace printdata::ui {
@@ -9,5 +13,12 @@ namespace printdata::ui {
 // Home entries 0 to 4, then Browse entries 0 to 4 (the fifth empty, which
 // ends each menu). "Arbeitsplatz" is entry 2.
 void SetUpComputerPlaces(TForm_FileDialog& files);
+
+// The whole set-up for one file anywhere on the computer: its places, no
+// extension lists, `extension` as the default, mode 0 open or 1 save (with
+// `initialFile` proposed), starting at "Arbeitsplatz", and the dialog's
+// clipboard in `clipboardFolder`.
+void SetUpComputerFileDialog(TForm_FileDialog& files, const QString& title, const std::string& extension,
+                             std::uint8_t mode, const std::string& initialFile, const std::string& clipboardFolder);
 
 }  // namespace printdata::ui

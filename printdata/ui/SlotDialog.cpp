@@ -5,23 +5,24 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <filesystem>
-#include <system_error>
 
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/Beep.h"
+#include "platform/FileIO.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
 #include "printdata/DataSetNames.h"
 #include "printdata/ui/DataSetHost.h"
 #include "printdata/ui/TFrameDaten.h"
+#include "printdata/ui/ToggleLook.h"
 
 namespace printdata::ui {
 namespace {
 
 using namespace platform::colours;
-namespace fs = std::filesystem;
+using platform::IsFile;
+using platform::IsFolder;
 
 constexpr int kSlotWidth = 352;
 constexpr int kSlotHeight = 48;
@@ -34,16 +35,6 @@ constexpr std::array<QPoint, SlotDialog::kSlots> kSlotPlaces = {
     QPoint(368, 400), QPoint(8, 456),   QPoint(8, 512),   QPoint(368, 456), QPoint(368, 512)};
 
 void ErrorBeep() { platform::Beep(platform::BeepKind::Error); }
-
-bool IsFile(const std::string& path) {
-  std::error_code ec;
-  return !path.empty() && fs::is_regular_file(path, ec);
-}
-
-bool IsFolder(const std::string& path) {
-  std::error_code ec;
-  return !path.empty() && fs::is_directory(path, ec);
-}
 
 QString FromLocal(const std::string& text) { return QString::fromStdString(text); }
 
@@ -236,9 +227,7 @@ void SlotDialog::ResetSlotHighlight() {
 }
 
 void SlotDialog::DrawSelected(platform::Panel* panel, platform::SpeedButton* button) {
-  panel->SetColor(kNavy);
-  button->SetFontColor(kWhite);
-  button->SetBold(true);
+  SetToggleLook(panel, button, true);
 }
 
 void SlotDialog::SetEntryText(const QString& text) {

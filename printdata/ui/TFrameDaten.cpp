@@ -399,6 +399,17 @@ bool TFrameDaten::OpenInEditor(int view) {
   return true;
 }
 
+void TFrameDaten::CloseData() {
+  PanelTitel->SetCaption(TitleNone);
+  PanelTitel->SetHint(QString());
+  FreezeList();
+  SetModified(false);
+  printdata::GroupInit(Group);
+  Selected = 0;
+  Count = 0;
+  Repaint();
+}
+
 void TFrameDaten::StoreEditedText(int index, const printdata::PrintText& text) {
   if (index < 0 || index >= kMaxPrintTexts) return;
   printdata::PrintTextCopy(text, Group.Texts[At(index)]);

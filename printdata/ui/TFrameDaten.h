@@ -110,6 +110,10 @@ class TFrameDaten : public QWidget {
   // "Bearbeiten - <title> [<row>]"; the page shows again when the editor
   // could not take it. True when the editor opened.
   bool OpenInEditor(int view);
+  // No open data any more: the title back to TitleNone without a file, no
+  // unsaved changes, the group reset, count and mark 0, the rows laid out
+  // anew.
+  void CloseData();
   // The editor's OK: `text` replaces Group print text `index` (0 to 98),
   // whose row is drawn anew and marked. The caller marks the data modified.
   void StoreEditedText(int index, const printdata::PrintText& text);

@@ -80,13 +80,7 @@ void TFrameMenuOeffnen::CloseData() {
   if (TFrameMenuSchliessen* close = view_->Menus().Schliessen) {
     close->SpeedButtonSchliessenJaClick(close->SpeedButtonSchliessenJa);
   } else {
-    view_->PanelTitel->SetCaption(view_->TitleNone);
-    view_->PanelTitel->SetHint(QString());
-    view_->SetModified(false);
-    printdata::GroupInit(view_->Group);
-    view_->Selected = 0;
-    view_->Count = 0;
-    view_->Repaint();
+    view_->CloseData();
   }
   // Nothing is drawn until the new rows are in.
   view_->FreezeList();
@@ -136,12 +130,7 @@ void TFrameMenuOeffnen::SpeedButtonImportierenClick(QObject*) {
   if (!view_ || RefuseWhileModified(title)) return;
   TForm_FileDialog* files = host_ ? host_->FileDialog() : nullptr;
   if (!files) return;
-  printdata::ui::SetUpComputerPlaces(*files);
-  files->ClearShownExtensions();
-  files->ClearExtraExtensions();
-  files->ClearHiddenExtensions();
-  files->Setup(title, printdata::kArchiveExtension, 0x60, -1, 0x3FF7F, 0, "", 2);
-  (void)files->SetClipboardFolder(host_->TmpDir() + "ZG12");
+  printdata::ui::SetUpComputerFileDialog(*files, title, printdata::kArchiveExtension, 0, "", host_->TmpDir() + "ZG12");
   if (files->ShowModal() != 1) {
     IdleStep();
     return;

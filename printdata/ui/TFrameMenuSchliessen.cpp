@@ -1,6 +1,5 @@
 #include "printdata/ui/TFrameMenuSchliessen.h"
 
-#include "printdata/Init.h"
 #include "printdata/ui/ClickRouting.h"
 #include "printdata/ui/MenuFrame.h"
 #include "printdata/ui/TFrameDaten.h"
@@ -30,15 +29,7 @@ void TFrameMenuSchliessen::SpeedButtonSchliessenJaClick(QObject* sender) {
   if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
   IdleStep();
   if (!view_) return;
-  TFrameDaten& d = *view_;
-  d.PanelTitel->SetCaption(d.TitleNone);
-  d.PanelTitel->SetHint(QString());
-  d.FreezeList();
-  d.SetModified(false);
-  printdata::GroupInit(d.Group);
-  d.Selected = 0;
-  d.Count = 0;
-  d.Repaint();
+  view_->CloseData();
   IdleStep();
 }
 

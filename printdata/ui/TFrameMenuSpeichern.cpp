@@ -1,10 +1,8 @@
 #include "printdata/ui/TFrameMenuSpeichern.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/Beep.h"
+#include "platform/FileIO.h"
 #include "platform/qt/NamedColours.h"
 #include "printdata/DataSetArchive.h"
 #include "printdata/DataSetNames.h"
@@ -20,11 +18,6 @@
 namespace {
 
 using namespace platform::colours;
-
-bool IsFile(const std::string& path) {
-  std::error_code ec;
-  return !path.empty() && std::filesystem::is_regular_file(path, ec);
-}
 
 }  // namespace
 
@@ -81,7 +74,7 @@ void TFrameMenuSpeichern::SpeedButtonSpeichernClick(QObject*) {
   IdleStep();
   if (!view_ || !host_) return;
   const std::string path = view_->PanelTitel->Hint().toStdString();
-  if (!IsFile(path)) {
+  if (!platform::IsFile(path)) {
     // New, imported or vanished data has no file to go back to.
     SpeedButtonSpeichernUnterClick(SpeedButtonSpeichern);
     return;
@@ -142,13 +135,8 @@ void TFrameMenuSpeichern::SpeedButtonExportierenClick(QObject*) {
   }
   TForm_FileDialog* files = host_->FileDialog();
   if (!files) return;
-  printdata::ui::SetUpComputerPlaces(*files);
-  files->ClearShownExtensions();
-  files->ClearExtraExtensions();
-  files->ClearHiddenExtensions();
-  files->Setup(title, printdata::kArchiveExtension, 0x60, -1, 0x3FF7F, 1, view_->PanelTitel->Caption().toStdString(),
-               2);
-  (void)files->SetClipboardFolder(host_->TmpDir() + "ZG12");
+  printdata::ui::SetUpComputerFileDialog(*files, title, printdata::kArchiveExtension, 1,
+                                         view_->PanelTitel->Caption().toStdString(), host_->TmpDir() + "ZG12");
   if (files->ShowModal() != 1) {
     IdleStep();
     return;

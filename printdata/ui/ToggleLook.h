@@ -12,9 +12,4 @@ inline void SetToggleLook(platform::Panel* panel, platform::SpeedButton* button,
   button->SetBold(on);
 }
 
-inline bool HasOnLook(const platform::Panel* panel, const platform::SpeedButton* button) {
-  return panel->Color() == platform::colours::kNavy && button->FontColor() == platform::colours::kWhite &&
-         button->font().bold();
-}
-
 }  // namespace printdata::ui
