@@ -10,7 +10,6 @@
 #include "app/TFormEinstellenPC.h"
 #include "app/TFormMessage.h"
 #include "app/TForm_Main.h"
-#include "platform/PortRegistry.h"
 #include "platform/Synchronize.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printerlink/thread/RequestBoard.h"
@@ -21,13 +20,8 @@ namespace {
 
 class PrinterHooks : public apptest::AppFixture {
  protected:
-  void SetUp() override {
-    AppFixture::SetUp();
-    platform::SetPortRegistry(&noPorts_);
-  }
   void TearDown() override {
     AppFixture::TearDown();
-    platform::SetPortRegistry(nullptr);
     // The board is the program's: leave nothing pending for the next test.
     (void)printerthread::PrinterRequests().UploadGroup.Take();
     (void)printerthread::PrinterRequests().DownloadGroup.Take();
@@ -42,8 +36,6 @@ class PrinterHooks : public apptest::AppFixture {
     });
     return met;
   }
-
-  platform::FixedPortRegistry noPorts_;
 };
 
 }  // namespace
