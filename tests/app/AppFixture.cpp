@@ -6,8 +6,9 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QWindow>
-#include <cstdlib>
 #include <QTimer>
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 
 #include "app/ProgramDialogs.h"
@@ -25,6 +26,7 @@
 #include "editor/ui/TForm_Paint.h"
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/FileIO.h"
+#include "platform/Synchronize.h"
 #include "platform/qt/SystemMessageBox.h"
 #include "printdata/ui/TFormOeffnen.h"
 #include "printdata/ui/TFormSpeichern.h"
@@ -97,6 +99,17 @@ app::FetchSettings OfflineFetchSettings() {
   s.makerWebHost.clear();
   s.publicWebHost.clear();
   return s;
+}
+
+bool PumpUntil(const std::function<bool()>& done, int seconds) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+  bool met = false;
+  platform::WaitWhilePumping([&] {
+    QApplication::processEvents();
+    met = done();
+    return met || std::chrono::steady_clock::now() > until;
+  });
+  return met;
 }
 
 void WhenModal(std::function<void()> step) {

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,6 +44,10 @@ class AppFixture : public ::testing::Test {
 // Fetch settings that reach nothing: a closed loopback port, no host names.
 // The program's windows run their fetch threads on these in the tests.
 app::FetchSettings OfflineFetchSettings();
+
+// Runs the event loop and the steps worker threads synchronise until
+// `done` holds or `seconds` have passed; whether it holds.
+bool PumpUntil(const std::function<bool()>& done, int seconds);
 
 // Runs `step` once the next modal dialog has started its own event loop.
 void WhenModal(std::function<void()> step);

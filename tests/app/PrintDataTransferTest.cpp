@@ -3,9 +3,7 @@
 // thread, and the printer emulator on a pseudo-terminal.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QTimer>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -20,7 +18,6 @@
 #include "editor/DateFormats.h"
 #include "editor/TimeFormats.h"
 #include "platform/PortRegistry.h"
-#include "platform/Synchronize.h"
 #include "printdata/GroupFile.h"
 #include "printdata/Init.h"
 #include "printdata/ui/TFrameDaten.h"
@@ -52,17 +49,6 @@ class PrintDataTransfer : public apptest::AppFixture {
     delete Form_ZipUnzip;
     platform::SetPortRegistry(nullptr);
     printer_.Stop();
-  }
-
-  static bool Until(const std::function<bool()>& condition, int seconds = 60) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-    bool met = false;
-    platform::WaitWhilePumping([&] {
-      QApplication::processEvents();
-      met = condition();
-      return met || std::chrono::steady_clock::now() > until;
-    });
-    return met;
   }
 
   TFrameDaten& Daten() { return *Form_Main->FrameDaten; }
@@ -104,7 +90,7 @@ class PrintDataTransfer : public apptest::AppFixture {
 
   void Connect() {
     Form_Main->show();
-    ASSERT_TRUE(Until([] { return Form_Main->LabelPrinter->text().isEmpty(); })) << "no printer found";
+    ASSERT_TRUE(apptest::PumpUntil([] { return Form_Main->LabelPrinter->text().isEmpty(); }, 60)) << "no printer found";
   }
 
   // Runs an entry of the printer menu and answers the box it ends with.
@@ -121,7 +107,7 @@ class PrintDataTransfer : public apptest::AppFixture {
       menu->SpeedButtonSpeichernAufDruckerClick(menu->SpeedButtonSpeichernAufDrucker);
     else
       menu->SpeedButtonOeffnenVonDruckerClick(menu->SpeedButtonOeffnenVonDrucker);
-    EXPECT_TRUE(Until([&] { return answered; }, 300)) << "no box";
+    EXPECT_TRUE(apptest::PumpUntil([&] { return answered; }, 300)) << "no box";
     return seen;
   }
 
