@@ -3,6 +3,8 @@
 // them, with a fake clock and with beeps and system boxes recorded.
 #include <gtest/gtest.h>
 
+#include <QEvent>
+#include <QObject>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -58,6 +60,19 @@ void PressKey(QWidget* to, int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
 // A double click with the left button in the middle of `w`, as the window
 // system delivers it (press, release, double click, release).
 void DoubleClick(QWidget* w);
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
 
 // With TARVIK_SCREENSHOT_DIR set, saves `window` as the screen shows it
 // (as Qt draws it where no screen can be read) to <dir>/<name>.png.

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -219,26 +218,13 @@ TEST_F(DataView, MenusOpenUnderTheirButtons) {
     EXPECT_TRUE(Form_Main->rect().contains(menu->geometry())) << menu->objectName().toStdString();
 }
 
-namespace {
-
-// Counts the paints it gets.
-class PaintCounter : public QWidget {
- public:
-  using QWidget::QWidget;
-  int paints = 0;
-
- protected:
-  void paintEvent(QPaintEvent*) override { ++paints; }
-};
-
-}  // namespace
-
 TEST_F(DataView, ABusyMessageHoldsTheUsersInputButNotThePainting) {
   Form_Main->show();
   FormBedienungsmodus->SetOperatingMode(1);
   Open(4);
   TFrameDaten& d = Daten();
-  auto* canvas = new PaintCounter(Form_Main);
+  auto* canvas = new QWidget(Form_Main);
+  apptest::PaintCounter painted(canvas);
   canvas->setGeometry(0, 0, 10, 10);
   canvas->show();
   QApplication::processEvents();
@@ -262,12 +248,10 @@ TEST_F(DataView, ABusyMessageHoldsTheUsersInputButNotThePainting) {
   QApplication::sendEvent(d.RowImages[2], &release);
   EXPECT_EQ(d.Selected, 0);
   // Painting goes on.
-  const int paints = canvas->paints;
+  const int paints = painted.paints;
   canvas->update();
-  QElapsedTimer waited;
-  waited.start();
-  while (canvas->paints == paints && waited.elapsed() < 2000) QApplication::processEvents(QEventLoop::AllEvents, 20);
-  EXPECT_GT(canvas->paints, paints);
+  apptest::PumpUntil([&] { return painted.paints > paints; }, 2);
+  EXPECT_GT(painted.paints, paints);
   // The program's own work goes on as well.
   d.SelectRow(d.RowImages[3]);
   EXPECT_EQ(d.Selected, 3);
