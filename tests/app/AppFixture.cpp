@@ -30,6 +30,8 @@
 #include "platform/qt/SystemMessageBox.h"
 #include "printdata/ui/TFormOeffnen.h"
 #include "printdata/ui/TFormSpeichern.h"
+#include "printdata/ui/TFrameDaten.h"
+#include "printdata/ui/TFrameMenuAnsicht.h"
 
 namespace apptest {
 
@@ -90,6 +92,27 @@ std::string AppFixture::ConfigFile(const char* name) const { return Form_Main->C
 
 void AppFixture::WriteFile(const std::string& path, const std::string& bytes) const {
   ASSERT_TRUE(platform::WriteFileAtomic(path, bytes));
+}
+
+TFrameDaten& AppFixture::Daten() { return *Form_Main->FrameDaten; }
+
+void AppFixture::ShowOpenData(int count, const QString& title) {
+  TFrameDaten& d = Daten();
+  d.Count = count;
+  d.Selected = 0;
+  d.PanelTitel->SetCaption(title);
+  for (int i = 0; i < count; ++i) d.RenderRow(i);
+  d.Repaint();
+  d.SetModified(false);
+  Form_Main->CloseMenusAndRefresh();
+}
+
+void AppFixture::ShowAllColumns() {
+  TFrameMenuAnsicht* v = Form_Main->FrameMenuAnsicht;
+  v->SpeedButtonEbenen->Tag = 1;
+  v->SpeedButtonParameter->Tag = 1;
+  v->SpeedButtonNotizen->Tag = 1;
+  v->ApplyColumns();
 }
 
 app::FetchSettings OfflineFetchSettings() {

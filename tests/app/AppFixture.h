@@ -19,6 +19,7 @@
 #include "support/TempDir.h"
 
 class TForm_Main;
+class TFrameDaten;
 
 namespace apptest {
 
@@ -35,6 +36,14 @@ class AppFixture : public ::testing::Test {
   std::string StartDir() const { return temp_.path() + "/Tarvik23/bin"; }
   std::string ConfigFile(const char* name) const;
   void WriteFile(const std::string& path, const std::string& bytes) const;
+
+  // The main window's data page.
+  static TFrameDaten& Daten();
+  // Shows the data page's first `count` print texts, as the test filled them
+  // in, as unchanged open data named `title`, the first one marked.
+  static void ShowOpenData(int count, const QString& title = QStringLiteral("Eier"));
+  // The data page shows its layer, parameter and note columns.
+  static void ShowAllColumns();
 
   testsupport::TempDir temp_;
   testsupport::ScopedFakeTime time_;

@@ -28,8 +28,6 @@ namespace {
 
 class DataView : public apptest::AppFixture {
  protected:
-  TFrameDaten& Daten() { return *Form_Main->FrameDaten; }
-
   // A data set of `count` print texts with every kind of layer and a note.
   void Open(int count) {
     TFrameDaten& d = Daten();
@@ -52,20 +50,7 @@ class DataView : public apptest::AppFixture {
       t.Layers[3].Pixels = std::string(144, '1');
       t.Note = "Notiz " + std::to_string(i + 1) + "\r\nzweite Zeile";
     }
-    d.Count = count;
-    d.Selected = 0;
-    d.PanelTitel->SetCaption(QStringLiteral("Eier"));
-    for (int i = 0; i < count; ++i) d.RenderRow(i);
-    d.Repaint();
-    Form_Main->CloseMenusAndRefresh();
-  }
-
-  void AllColumns() {
-    TFrameMenuAnsicht* v = Form_Main->FrameMenuAnsicht;
-    v->SpeedButtonEbenen->Tag = 1;
-    v->SpeedButtonParameter->Tag = 1;
-    v->SpeedButtonNotizen->Tag = 1;
-    v->ApplyColumns();
+    ShowOpenData(count);
   }
 
   // With TARVIK_SCREENSHOT_DIR set, the main window as the screen shows it.
@@ -78,7 +63,7 @@ TEST_F(DataView, NinetyNineRowsAtZoomTwoWithAllColumnsAtTheSmallestSize) {
   Form_Main->show();
   Form_Main->resize(852, 612);
   Open(99);
-  AllColumns();
+  ShowAllColumns();
   QApplication::processEvents();
   Screenshot("dataview-99-zoom2-min");
   TFrameDaten& d = Daten();

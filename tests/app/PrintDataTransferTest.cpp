@@ -51,8 +51,6 @@ class PrintDataTransfer : public apptest::AppFixture {
     printer_.Stop();
   }
 
-  TFrameDaten& Daten() { return *Form_Main->FrameDaten; }
-
   // Open data of `count` print texts with every kind of layer: static and
   // dynamic dates and times, graphics, notes.
   void Open(int count) {
@@ -78,14 +76,8 @@ class PrintDataTransfer : public apptest::AppFixture {
       t.Layers[3].Pixels = std::string(144, i % 2 ? '1' : '0');
       t.Note = "Notiz " + std::to_string(i + 1);
     }
-    d.Count = count;
-    d.Selected = 0;
-    d.PanelTitel->SetCaption(QStringLiteral("Eier"));
     d.PanelTitel->SetHint(QStringLiteral("/somewhere/Eier.zg23"));
-    for (int i = 0; i < count; ++i) d.RenderRow(i);
-    d.Repaint();
-    d.SetModified(false);
-    Form_Main->CloseMenusAndRefresh();
+    ShowOpenData(count);
   }
 
   void Connect() {
