@@ -5,8 +5,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QApplication>
-#include <QDir>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <filesystem>
@@ -329,11 +327,7 @@ TEST_F(Backup, TheChoiceOfPartsShowsEverythingUncut) {
                                      h->SpeedButtonOK, h->SpeedButtonAbbrechen})
       EXPECT_LE(QFontMetrics(b->font()).horizontalAdvance(b->Caption()), b->width() - 4);
     h->SpeedButtonBilder->click();
-    if (const char* folder = std::getenv("TARVIK_SCREENSHOTS"); folder && *folder) {
-      QDir().mkpath(QString::fromLocal8Bit(folder));
-      QApplication::processEvents();
-      h->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/FormHerstellen.png"));
-    }
+    Screenshot(h, "FormHerstellen");
     h->SpeedButtonAbbrechen->click();
   });
   EXPECT_EQ(FormHerstellen->ShowModal(), 7);
