@@ -320,7 +320,9 @@ TEST_F(Backup, TheChoiceOfPartsShowsEverythingUncut) {
       for (QWidget* c : panel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         EXPECT_TRUE(panel->rect().contains(c->geometry())) << c->objectName().toStdString();
         for (QWidget* o : panel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-          if (o != c) EXPECT_FALSE(o->geometry().intersects(c->geometry())) << c->objectName().toStdString();
+          if (o != c) {
+            EXPECT_FALSE(o->geometry().intersects(c->geometry())) << c->objectName().toStdString();
+          }
       }
     }
     for (platform::SpeedButton* b : {h->SpeedButtonDaten, h->SpeedButtonBilder, h->SpeedButtonEinstellungen,

@@ -179,8 +179,9 @@ TEST_F(GraphicAndFont, AGraphicLayerImportsAPictureThroughTheFileDialogAndOkStor
   for (const QWidget* w : Pane()->findChildren<QWidget*>()) {
     if (!w->isVisibleTo(Pane())) continue;
     EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << w->objectName().toStdString();
-    if (const auto* label = qobject_cast<const QLabel*>(w))
+    if (const auto* label = qobject_cast<const QLabel*>(w)) {
       EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << w->objectName().toStdString();
+    }
   }
 
   // Dragging in the preview moves the graphic through the pane: 40 pixels
