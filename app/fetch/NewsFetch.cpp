@@ -15,8 +15,10 @@ NewsFetcher::NewsFetcher(std::string browserDir, const FetchSettings& settings, 
       fileLock_(fileLock),
       resolve_(std::move(resolve)),
       client_(settings.NewsAccount(), settings.limits) {
-  if (!resolve_) resolve_ = [this](const std::string& host) { return ResolveHost(host, &stopped_); };
+  if (!resolve_) resolve_ = [this](const std::string& host) { return ResolveHost(host); };
 }
+
+std::string NewsFetcher::ResolveHost(const std::string& host) { return app::ResolveHost(host, &stopped_); }
 
 void NewsFetcher::Stop() {
   stopped_.store(true);

@@ -40,6 +40,8 @@ class NewsFetcher {
   int RunCycle();
   // Under the file lock.
   void DeleteNewsFile();
+  // The system's lookup, ended by Stop.
+  std::string ResolveHost(const std::string& host);
   int ProbeInternet();
 
   // Ends a running cycle at once (name lookups included); later cycles fail.

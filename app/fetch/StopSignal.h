@@ -14,10 +14,6 @@ class StopSignal {
     raised_ = true;
     changed_.notify_all();
   }
-  bool Raised() const {
-    std::lock_guard lock(mutex_);
-    return raised_;
-  }
   // Waits `ms` or until the signal is raised; true when it was.
   bool Wait(unsigned ms) {
     std::unique_lock lock(mutex_);
@@ -25,7 +21,7 @@ class StopSignal {
   }
 
  private:
-  mutable std::mutex mutex_;
+  std::mutex mutex_;
   std::condition_variable changed_;
   bool raised_ = false;
 };

@@ -17,12 +17,9 @@ Thread_Browser::~Thread_Browser() {
 
 void Thread_Browser::Stop() {
   Terminate();
-  stopped_.store(true);
   stop_.Raise();
   fetcher_.Stop();
 }
-
-std::string Thread_Browser::ResolveHost(const std::string& host) { return app::ResolveHost(host, &stopped_); }
 
 void Thread_Browser::Execute() {
   // A copy left from an earlier run is no news.

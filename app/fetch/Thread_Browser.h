@@ -27,7 +27,7 @@ class Thread_Browser : public platform::WorkerThread {
   // at once.
   void Stop();
 
-  std::string ResolveHost(const std::string& host);
+  std::string ResolveHost(const std::string& host) { return fetcher_.ResolveHost(host); }
   int ProbeInternet() { return fetcher_.ProbeInternet(); }
 
   // 0 before the first cycle ends, then the latest cycle's outcome, -9 once
@@ -44,7 +44,6 @@ class Thread_Browser : public platform::WorkerThread {
   FetchSettings settings_;
   NewsFetcher fetcher_;
   StopSignal stop_;
-  std::atomic<bool> stopped_{false};
   std::atomic<int> status_{kNewsNone};
   std::atomic<int> cycles_{0};
 };

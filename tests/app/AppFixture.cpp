@@ -6,8 +6,9 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QWindow>
-#include <cstdlib>
 #include <QTimer>
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 
 #include "app/ProgramDialogs.h"
@@ -25,9 +26,12 @@
 #include "editor/ui/TForm_Paint.h"
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/FileIO.h"
+#include "platform/Synchronize.h"
 #include "platform/qt/SystemMessageBox.h"
 #include "printdata/ui/TFormOeffnen.h"
 #include "printdata/ui/TFormSpeichern.h"
+#include "printdata/ui/TFrameDaten.h"
+#include "printdata/ui/TFrameMenuAnsicht.h"
 
 namespace apptest {
 
@@ -90,6 +94,27 @@ void AppFixture::WriteFile(const std::string& path, const std::string& bytes) co
   ASSERT_TRUE(platform::WriteFileAtomic(path, bytes));
 }
 
+TFrameDaten& AppFixture::Daten() { return *Form_Main->FrameDaten; }
+
+void AppFixture::ShowOpenData(int count, const QString& title) {
+  TFrameDaten& d = Daten();
+  d.Count = count;
+  d.Selected = 0;
+  d.PanelTitel->SetCaption(title);
+  for (int i = 0; i < count; ++i) d.RenderRow(i);
+  d.Repaint();
+  d.SetModified(false);
+  Form_Main->CloseMenusAndRefresh();
+}
+
+void AppFixture::ShowAllColumns() {
+  TFrameMenuAnsicht* v = Form_Main->FrameMenuAnsicht;
+  v->SpeedButtonEbenen->Tag = 1;
+  v->SpeedButtonParameter->Tag = 1;
+  v->SpeedButtonNotizen->Tag = 1;
+  v->ApplyColumns();
+}
+
 app::FetchSettings OfflineFetchSettings() {
   app::FetchSettings s;
   s.host = "127.0.0.1";
@@ -97,6 +122,17 @@ app::FetchSettings OfflineFetchSettings() {
   s.makerWebHost.clear();
   s.publicWebHost.clear();
   return s;
+}
+
+bool PumpUntil(const std::function<bool()>& done, int seconds) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+  bool met = false;
+  platform::WaitWhilePumping([&] {
+    QApplication::processEvents();
+    met = done();
+    return met || std::chrono::steady_clock::now() > until;
+  });
+  return met;
 }
 
 void WhenModal(std::function<void()> step) {

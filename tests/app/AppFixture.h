@@ -3,8 +3,11 @@
 // them, with a fake clock and with beeps and system boxes recorded.
 #include <gtest/gtest.h>
 
+#include <QEvent>
+#include <QObject>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +19,7 @@
 #include "support/TempDir.h"
 
 class TForm_Main;
+class TFrameDaten;
 
 namespace apptest {
 
@@ -33,6 +37,14 @@ class AppFixture : public ::testing::Test {
   std::string ConfigFile(const char* name) const;
   void WriteFile(const std::string& path, const std::string& bytes) const;
 
+  // The main window's data page.
+  static TFrameDaten& Daten();
+  // Shows the data page's first `count` print texts, as the test filled them
+  // in, as unchanged open data named `title`, the first one marked.
+  static void ShowOpenData(int count, const QString& title = QStringLiteral("Eier"));
+  // The data page shows its layer, parameter and note columns.
+  static void ShowAllColumns();
+
   testsupport::TempDir temp_;
   testsupport::ScopedFakeTime time_;
   std::vector<platform::BeepKind> beeps_;
@@ -44,6 +56,10 @@ class AppFixture : public ::testing::Test {
 // The program's windows run their fetch threads on these in the tests.
 app::FetchSettings OfflineFetchSettings();
 
+// Runs the event loop and the steps worker threads synchronise until
+// `done` holds or `seconds` have passed; whether it holds.
+bool PumpUntil(const std::function<bool()>& done, int seconds);
+
 // Runs `step` once the next modal dialog has started its own event loop.
 void WhenModal(std::function<void()> step);
 
@@ -53,6 +69,19 @@ void PressKey(QWidget* to, int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
 // A double click with the left button in the middle of `w`, as the window
 // system delivers it (press, release, double click, release).
 void DoubleClick(QWidget* w);
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
 
 // With TARVIK_SCREENSHOT_DIR set, saves `window` as the screen shows it
 // (as Qt draws it where no screen can be read) to <dir>/<name>.png.

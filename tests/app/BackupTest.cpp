@@ -5,8 +5,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QApplication>
-#include <QDir>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <filesystem>
@@ -322,18 +320,16 @@ TEST_F(Backup, TheChoiceOfPartsShowsEverythingUncut) {
       for (QWidget* c : panel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         EXPECT_TRUE(panel->rect().contains(c->geometry())) << c->objectName().toStdString();
         for (QWidget* o : panel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-          if (o != c) EXPECT_FALSE(o->geometry().intersects(c->geometry())) << c->objectName().toStdString();
+          if (o != c) {
+            EXPECT_FALSE(o->geometry().intersects(c->geometry())) << c->objectName().toStdString();
+          }
       }
     }
     for (platform::SpeedButton* b : {h->SpeedButtonDaten, h->SpeedButtonBilder, h->SpeedButtonEinstellungen,
                                      h->SpeedButtonOK, h->SpeedButtonAbbrechen})
       EXPECT_LE(QFontMetrics(b->font()).horizontalAdvance(b->Caption()), b->width() - 4);
     h->SpeedButtonBilder->click();
-    if (const char* folder = std::getenv("TARVIK_SCREENSHOTS"); folder && *folder) {
-      QDir().mkpath(QString::fromLocal8Bit(folder));
-      QApplication::processEvents();
-      h->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/FormHerstellen.png"));
-    }
+    Screenshot(h, "FormHerstellen");
     h->SpeedButtonAbbrechen->click();
   });
   EXPECT_EQ(FormHerstellen->ShowModal(), 7);

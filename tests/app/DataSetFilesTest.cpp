@@ -8,9 +8,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <map>
-#include <sstream>
 
 #include "DataSetAppFixture.h"
 #include "app/ArchiveServiceTools.h"
@@ -24,23 +21,12 @@
 #include "printdata/ui/TFrameDaten.h"
 #include "printdata/ui/TFrameMenuOeffnen.h"
 #include "printdata/ui/TFrameMenuSpeichern.h"
+#include "zip/ZipTestUtil.h"
 
 namespace apptest {
 namespace {
 
 namespace fs = std::filesystem;
-
-int Shell(const std::string& command) {
-  const int status = std::system((command + " >/dev/null 2>&1").c_str());
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::map<std::string, std::string> Files(const std::string& folder) {
-  std::map<std::string, std::string> out;
-  for (const auto& e : fs::recursive_directory_iterator(folder))
-    if (e.is_regular_file()) out[fs::relative(e.path(), folder).string()] = *platform::ReadWholeFile(e.path().string());
-  return out;
-}
 
 class DataSetFiles : public DataSetApp {
  protected:
@@ -97,7 +83,7 @@ TEST_F(DataSetFiles, ADataSetSavedAndOpenedAgainIsIdentical) {
 }
 
 TEST_F(DataSetFiles, OursOpenIn7ZipAndTheirsOpenHere) {
-  ASSERT_EQ(Shell("command -v 7zz"), 0) << "7zz is missing: run scripts/install-deps.sh";
+  ASSERT_TRUE(ziptest::HavePeer("7zz")) << "7zz is missing: run scripts/install-deps.sh";
   OpenSample(3);
   const std::string dir = Tree("peer/");
   fs::create_directories(dir);
@@ -106,22 +92,23 @@ TEST_F(DataSetFiles, OursOpenIn7ZipAndTheirsOpenHere) {
   auto group = datasettest::SampleGroup(3);
   ASSERT_TRUE(printdata::GroupSave(*group, 3, dir + "expected/GP.g23"));
   ASSERT_EQ(zip_->UnlockArchive(dir + "Ours.zg23", dir + "ours.zip"), 0);
-  ASSERT_EQ(Shell("cd '" + dir + "' && 7zz t -pplivet ours.zip"), 0);
-  ASSERT_EQ(Shell("cd '" + dir + "' && 7zz x -y -pplivet -oseven ours.zip"), 0);
-  EXPECT_EQ(Files(dir + "seven"), Files(dir + "expected"));
-  EXPECT_NE(Shell("cd '" + dir + "' && 7zz t -pfalsch ours.zip"), 0);
+  ASSERT_EQ(ziptest::Run("cd '" + dir + "' && 7zz t -pplivet ours.zip").exitCode, 0);
+  ASSERT_EQ(ziptest::Run("cd '" + dir + "' && 7zz x -y -pplivet -oseven ours.zip").exitCode, 0);
+  EXPECT_EQ(ziptest::ReadTree(dir + "seven"), ziptest::ReadTree(dir + "expected"));
+  EXPECT_NE(ziptest::Run("cd '" + dir + "' && 7zz t -pfalsch ours.zip").exitCode, 0);
 
   // Built by hand: 7-Zip's AES-256 ZIP of a group file named otherwise, put
   // into the container.
   ASSERT_TRUE(printdata::GroupSave(*group, 3, dir + "theirs/Anders.g23"));
-  ASSERT_EQ(Shell("cd '" + dir + "theirs' && 7zz a -tzip -mx=9 -mem=AES256 -pplivet ../theirs.zip ."), 0);
+  ASSERT_EQ(
+      ziptest::Run("cd '" + dir + "theirs' && 7zz a -tzip -mx=9 -mem=AES256 -pplivet ../theirs.zip .").exitCode, 0);
   ASSERT_EQ(zip_->LockArchive(dir + "theirs.zip", dir + "Theirs.zg23"), 0);
   ASSERT_EQ(Form_Main->FrameMenuOeffnen->LoadArchive(dir + "Theirs.zg23"), 1);
   EXPECT_EQ(d->Count, 3);
   EXPECT_EQ(d->PanelTitel->Caption(), QStringLiteral("Theirs"));
   EXPECT_TRUE(datasettest::SameDataSet(*group, d->Group, 3));
   // The same ZIP under another password is refused whole.
-  ASSERT_EQ(Shell("cd '" + dir + "theirs' && 7zz a -tzip -mem=AES256 -pandere ../other.zip ."), 0);
+  ASSERT_EQ(ziptest::Run("cd '" + dir + "theirs' && 7zz a -tzip -mem=AES256 -pandere ../other.zip .").exitCode, 0);
   ASSERT_EQ(zip_->LockArchive(dir + "other.zip", dir + "Other.zg23"), 0);
   EXPECT_EQ(Form_Main->FrameMenuOeffnen->LoadArchive(dir + "Other.zg23"), -1);
   EXPECT_EQ(d->Count, 0);

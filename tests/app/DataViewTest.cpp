@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -29,8 +28,6 @@ namespace {
 
 class DataView : public apptest::AppFixture {
  protected:
-  TFrameDaten& Daten() { return *Form_Main->FrameDaten; }
-
   // A data set of `count` print texts with every kind of layer and a note.
   void Open(int count) {
     TFrameDaten& d = Daten();
@@ -53,20 +50,7 @@ class DataView : public apptest::AppFixture {
       t.Layers[3].Pixels = std::string(144, '1');
       t.Note = "Notiz " + std::to_string(i + 1) + "\r\nzweite Zeile";
     }
-    d.Count = count;
-    d.Selected = 0;
-    d.PanelTitel->SetCaption(QStringLiteral("Eier"));
-    for (int i = 0; i < count; ++i) d.RenderRow(i);
-    d.Repaint();
-    Form_Main->CloseMenusAndRefresh();
-  }
-
-  void AllColumns() {
-    TFrameMenuAnsicht* v = Form_Main->FrameMenuAnsicht;
-    v->SpeedButtonEbenen->Tag = 1;
-    v->SpeedButtonParameter->Tag = 1;
-    v->SpeedButtonNotizen->Tag = 1;
-    v->ApplyColumns();
+    ShowOpenData(count);
   }
 
   // With TARVIK_SCREENSHOT_DIR set, the main window as the screen shows it.
@@ -79,7 +63,7 @@ TEST_F(DataView, NinetyNineRowsAtZoomTwoWithAllColumnsAtTheSmallestSize) {
   Form_Main->show();
   Form_Main->resize(852, 612);
   Open(99);
-  AllColumns();
+  ShowAllColumns();
   QApplication::processEvents();
   Screenshot("dataview-99-zoom2-min");
   TFrameDaten& d = Daten();
@@ -219,26 +203,13 @@ TEST_F(DataView, MenusOpenUnderTheirButtons) {
     EXPECT_TRUE(Form_Main->rect().contains(menu->geometry())) << menu->objectName().toStdString();
 }
 
-namespace {
-
-// Counts the paints it gets.
-class PaintCounter : public QWidget {
- public:
-  using QWidget::QWidget;
-  int paints = 0;
-
- protected:
-  void paintEvent(QPaintEvent*) override { ++paints; }
-};
-
-}  // namespace
-
 TEST_F(DataView, ABusyMessageHoldsTheUsersInputButNotThePainting) {
   Form_Main->show();
   FormBedienungsmodus->SetOperatingMode(1);
   Open(4);
   TFrameDaten& d = Daten();
-  auto* canvas = new PaintCounter(Form_Main);
+  auto* canvas = new QWidget(Form_Main);
+  apptest::PaintCounter painted(canvas);
   canvas->setGeometry(0, 0, 10, 10);
   canvas->show();
   QApplication::processEvents();
@@ -262,12 +233,10 @@ TEST_F(DataView, ABusyMessageHoldsTheUsersInputButNotThePainting) {
   QApplication::sendEvent(d.RowImages[2], &release);
   EXPECT_EQ(d.Selected, 0);
   // Painting goes on.
-  const int paints = canvas->paints;
+  const int paints = painted.paints;
   canvas->update();
-  QElapsedTimer waited;
-  waited.start();
-  while (canvas->paints == paints && waited.elapsed() < 2000) QApplication::processEvents(QEventLoop::AllEvents, 20);
-  EXPECT_GT(canvas->paints, paints);
+  apptest::PumpUntil([&] { return painted.paints > paints; }, 2);
+  EXPECT_GT(painted.paints, paints);
   // The program's own work goes on as well.
   d.SelectRow(d.RowImages[3]);
   EXPECT_EQ(d.Selected, 3);

@@ -23,7 +23,6 @@
 #include "editor/ui/TFrameBearbeitenZeit.h"
 #include "printdata/Init.h"
 #include "printdata/ui/TFrameDaten.h"
-#include "printdata/ui/TFrameMenuAnsicht.h"
 #include "printdata/ui/TFrameMenuBearbeiten.h"
 #include "printdata/ui/Thread_Daten.h"
 
@@ -56,7 +55,6 @@ class EditPrintText : public apptest::AppFixture {
     editor::SetLocalClock({});
   }
 
-  TFrameDaten& Daten() { return *Form_Main->FrameDaten; }
   TFrameBearbeiten& Editor() { return *Form_Main->FrameBearbeiten; }
 
   // Open data "Eier" of `count` print texts: a text, a date and a time each,
@@ -78,21 +76,7 @@ class EditPrintText : public apptest::AppFixture {
       t.Layers[2].PosX = 180;
       t.Note = "Notiz " + std::to_string(i + 1);
     }
-    d.Count = count;
-    d.Selected = 0;
-    d.PanelTitel->SetCaption(QStringLiteral("Eier"));
-    for (int i = 0; i < count; ++i) d.RenderRow(i);
-    d.Repaint();
-    d.SetModified(false);
-    Form_Main->CloseMenusAndRefresh();
-  }
-
-  void AllColumns() {
-    TFrameMenuAnsicht* v = Form_Main->FrameMenuAnsicht;
-    v->SpeedButtonEbenen->Tag = 1;
-    v->SpeedButtonParameter->Tag = 1;
-    v->SpeedButtonNotizen->Tag = 1;
-    v->ApplyColumns();
+    ShowOpenData(count);
   }
 
   const platform::Bitmap& EditorLayer(int n) {
@@ -135,7 +119,7 @@ class EditPrintText : public apptest::AppFixture {
 
 TEST_F(EditPrintText, BearbeitenAndADoubleClickOnEachLineOpenTheEditorOnThatView) {
   Open(3);
-  AllColumns();
+  ShowAllColumns();
   TFrameDaten& d = Daten();
   const struct {
     QWidget* control;
@@ -177,7 +161,7 @@ TEST_F(EditPrintText, BearbeitenAndADoubleClickOnEachLineOpenTheEditorOnThatView
 
 TEST_F(EditPrintText, OkStoresTheChangedLayerAtTheMarkedRowAndRedrawsIt) {
   Open(3);
-  AllColumns();
+  ShowAllColumns();
   TFrameDaten& d = Daten();
   const printdata::PrintText first = d.Group.Texts[0], last = d.Group.Texts[2];
   const QImage before = d.RowImages[1]->Picture();
@@ -216,7 +200,7 @@ TEST_F(EditPrintText, OkStoresTheChangedLayerAtTheMarkedRowAndRedrawsIt) {
 
 TEST_F(EditPrintText, AbbrechenLeavesTheDataAsItWas) {
   Open(2);
-  AllColumns();
+  ShowAllColumns();
   TFrameDaten& d = Daten();
   const printdata::PrintText first = d.Group.Texts[0], second = d.Group.Texts[1];
   const QImage picture = d.RowImages[0]->Picture();
@@ -243,7 +227,7 @@ TEST_F(EditPrintText, AbbrechenLeavesTheDataAsItWas) {
 
 TEST_F(EditPrintText, TheRefresherAloneRedrawsTheEditorsDatesAndTimesOncePerStep) {
   Open(1);
-  AllColumns();
+  ShowAllColumns();
   const printdata::PrintText stored = Daten().Group.Texts[0];
   DoubleClick(Daten().RowLayers[0]->PanelEbene[2]);
   ASSERT_EQ(Form_Main->ShownPage(), app::Page::Editor);
@@ -297,13 +281,8 @@ TEST_F(EditPrintText, APrintTextBuiltInTheEditorShowsInItsRowDotForDot) {
   TFrameDaten& d = Daten();
   // New data: one default print text.
   printdata::PrintTextInit(d.Group.Texts[0]);
-  d.Count = 1;
-  d.Selected = 0;
-  d.PanelTitel->SetCaption(d.TitleNew);
-  d.RenderRow(0);
-  d.Repaint();
-  Form_Main->CloseMenusAndRefresh();
-  AllColumns();
+  ShowOpenData(1, d.TitleNew);
+  ShowAllColumns();
   QApplication::processEvents();
   Screenshot(Form_Main, "edit-1-new-data");
 

@@ -56,7 +56,6 @@ class GraphicAndFont : public apptest::AppFixture {
     AppFixture::TearDown();
   }
 
-  TFrameDaten& Daten() { return *Form_Main->FrameDaten; }
   TFrameBearbeiten& Editor() { return *Form_Main->FrameBearbeiten; }
   TFrameBearbeitenGrafik* Pane() { return dynamic_cast<TFrameBearbeitenGrafik*>(Editor().GraphicPane()); }
 
@@ -68,15 +67,10 @@ class GraphicAndFont : public apptest::AppFixture {
     t.Parameters.X1.Drucklaenge = 400;
     t.Layers[0].Kind = printdata::kKindText;
     t.Layers[0].Text = "Eier";
-    d.Count = 1;
-    d.Selected = 0;
-    d.PanelTitel->SetCaption(QStringLiteral("Eier"));
-    d.RenderRow(0);
+    ShowOpenData(1);
     TFrameMenuAnsicht* v = Form_Main->FrameMenuAnsicht;
     v->SpeedButtonEbenen->Tag = 1;
     v->ApplyColumns();
-    d.SetModified(false);
-    Form_Main->CloseMenusAndRefresh();
   }
 
   void WriteLogo() {
@@ -185,8 +179,9 @@ TEST_F(GraphicAndFont, AGraphicLayerImportsAPictureThroughTheFileDialogAndOkStor
   for (const QWidget* w : Pane()->findChildren<QWidget*>()) {
     if (!w->isVisibleTo(Pane())) continue;
     EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << w->objectName().toStdString();
-    if (const auto* label = qobject_cast<const QLabel*>(w))
+    if (const auto* label = qobject_cast<const QLabel*>(w)) {
       EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << w->objectName().toStdString();
+    }
   }
 
   // Dragging in the preview moves the graphic through the pane: 40 pixels

@@ -13,20 +13,8 @@ using platform::BeepKind;
 namespace {
 
 using MessageWindow = apptest::AppFixture;
+using apptest::PaintCounter;
 using apptest::PressKey;
-
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject {
- public:
-  explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
-  int paints = 0;
-
- protected:
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-};
 
 }  // namespace
 

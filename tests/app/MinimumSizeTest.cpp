@@ -36,7 +36,9 @@ TEST_F(MainWindowSize, NothingOverlapsOrIsCutOff) {
       EXPECT_GE(r.width(), 40) << client.width() << " button " << i;
       EXPECT_EQ(r.height(), 48);
       // Apart by at least a few pixels, in their order.
-      if (i > 0) EXPECT_GE(r.left(), InWindow(bar[i - 1]).right() + 4) << client.width() << " button " << i;
+      if (i > 0) {
+        EXPECT_GE(r.left(), InWindow(bar[i - 1]).right() + 4) << client.width() << " button " << i;
+      }
     }
     for (QWidget* side : {static_cast<QWidget*>(Form_Main->PanelPrinter), static_cast<QWidget*>(Form_Main->PanelPC),
                           static_cast<QWidget*>(Form_Main->PanelHilfe),

@@ -2,9 +2,6 @@
 
 #include <QApplication>
 #include <QFontMetrics>
-#include <QPixmap>
-#include <QScreen>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -66,13 +63,7 @@ class PcWindowsLayout : public apptest::AppFixture {
     window->show();
     QApplication::processEvents();
     EXPECT_EQ(CutOff(window), std::vector<std::string>()) << name << " in language " << language;
-    if (const char* dir = std::getenv("TARVIK_SCREENSHOT_DIR")) {
-      QApplication::processEvents();
-      QPixmap shot = window->screen()->grabWindow(window->winId());
-      if (shot.isNull()) shot = window->grab();
-      shot.save(QString::fromLocal8Bit(dir) + "/" + QString::fromStdString(name) + "-" +
-                QString::number(language) + ".png");
-    }
+    apptest::Screenshot(window, (name + "-" + std::to_string(language)).c_str());
     window->hide();
   }
 };

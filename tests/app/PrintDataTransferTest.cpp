@@ -3,9 +3,7 @@
 // thread, and the printer emulator on a pseudo-terminal.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QTimer>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -20,7 +18,6 @@
 #include "editor/DateFormats.h"
 #include "editor/TimeFormats.h"
 #include "platform/PortRegistry.h"
-#include "platform/Synchronize.h"
 #include "printdata/GroupFile.h"
 #include "printdata/Init.h"
 #include "printdata/ui/TFrameDaten.h"
@@ -54,19 +51,6 @@ class PrintDataTransfer : public apptest::AppFixture {
     printer_.Stop();
   }
 
-  static bool Until(const std::function<bool()>& condition, int seconds = 60) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-    bool met = false;
-    platform::WaitWhilePumping([&] {
-      QApplication::processEvents();
-      met = condition();
-      return met || std::chrono::steady_clock::now() > until;
-    });
-    return met;
-  }
-
-  TFrameDaten& Daten() { return *Form_Main->FrameDaten; }
-
   // Open data of `count` print texts with every kind of layer: static and
   // dynamic dates and times, graphics, notes.
   void Open(int count) {
@@ -92,19 +76,13 @@ class PrintDataTransfer : public apptest::AppFixture {
       t.Layers[3].Pixels = std::string(144, i % 2 ? '1' : '0');
       t.Note = "Notiz " + std::to_string(i + 1);
     }
-    d.Count = count;
-    d.Selected = 0;
-    d.PanelTitel->SetCaption(QStringLiteral("Eier"));
     d.PanelTitel->SetHint(QStringLiteral("/somewhere/Eier.zg23"));
-    for (int i = 0; i < count; ++i) d.RenderRow(i);
-    d.Repaint();
-    d.SetModified(false);
-    Form_Main->CloseMenusAndRefresh();
+    ShowOpenData(count);
   }
 
   void Connect() {
     Form_Main->show();
-    ASSERT_TRUE(Until([] { return Form_Main->LabelPrinter->text().isEmpty(); })) << "no printer found";
+    ASSERT_TRUE(apptest::PumpUntil([] { return Form_Main->LabelPrinter->text().isEmpty(); }, 60)) << "no printer found";
   }
 
   // Runs an entry of the printer menu and answers the box it ends with.
@@ -121,7 +99,7 @@ class PrintDataTransfer : public apptest::AppFixture {
       menu->SpeedButtonSpeichernAufDruckerClick(menu->SpeedButtonSpeichernAufDrucker);
     else
       menu->SpeedButtonOeffnenVonDruckerClick(menu->SpeedButtonOeffnenVonDrucker);
-    EXPECT_TRUE(Until([&] { return answered; }, 300)) << "no box";
+    EXPECT_TRUE(apptest::PumpUntil([&] { return answered; }, 300)) << "no box";
     return seen;
   }
 

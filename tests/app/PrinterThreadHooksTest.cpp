@@ -4,14 +4,11 @@
 // in the message window, and the menu raises its requests.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 
 #include "AppFixture.h"
 #include "app/TFormEinstellenPC.h"
 #include "app/TFormMessage.h"
 #include "app/TForm_Main.h"
-#include "platform/PortRegistry.h"
-#include "platform/Synchronize.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printerlink/thread/RequestBoard.h"
 #include "printerlink/thread/Thread_Printer.h"
@@ -21,29 +18,12 @@ namespace {
 
 class PrinterHooks : public apptest::AppFixture {
  protected:
-  void SetUp() override {
-    AppFixture::SetUp();
-    platform::SetPortRegistry(&noPorts_);
-  }
   void TearDown() override {
     AppFixture::TearDown();
-    platform::SetPortRegistry(nullptr);
     // The board is the program's: leave nothing pending for the next test.
     (void)printerthread::PrinterRequests().UploadGroup.Take();
     (void)printerthread::PrinterRequests().DownloadGroup.Take();
   }
-  static bool Until(const std::function<bool()>& condition) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    bool met = false;
-    platform::WaitWhilePumping([&] {
-      QApplication::processEvents();
-      met = condition();
-      return met || std::chrono::steady_clock::now() > until;
-    });
-    return met;
-  }
-
-  platform::FixedPortRegistry noPorts_;
 };
 
 }  // namespace
@@ -53,12 +33,12 @@ TEST_F(PrinterHooks, ShowingTheWindowStartsTheThread) {
   Form_Main->show();
   ASSERT_NE(Form_Main->PrinterThread, nullptr);
   // No port: the strip moves under the printer button.
-  ASSERT_TRUE(Until([] { return Form_Main->LabelPrinter->text().size() == 16; }));
+  ASSERT_TRUE(apptest::PumpUntil([] { return Form_Main->LabelPrinter->text().size() == 16; }, 10));
   EXPECT_EQ(Form_Main->LabelPrinter->text().count(QChar('.')), 1);
   EXPECT_EQ(Form_Main->PrinterThread->GetCliWord(), -1);
 
   FormEinstellenPC->UseSimulation = 1;
-  ASSERT_TRUE(Until([] { return Form_Main->LabelPrinter->text() == QStringLiteral("Simulation"); }));
+  ASSERT_TRUE(apptest::PumpUntil([] { return Form_Main->LabelPrinter->text() == QStringLiteral("Simulation"); }, 10));
   EXPECT_EQ(Form_Main->PrinterThread->GetCliWord(), 8058);
   Form_Main->SpeedButtonPrinter->click();
   EXPECT_FALSE(Form_Main->FrameMenuPrinter->isHidden());
@@ -105,7 +85,7 @@ TEST_F(PrinterHooks, ThePrinterMenuRefusesWhileDataIsModified) {
 TEST_F(PrinterHooks, TheThreadsBoxesShowInTheMessageWindow) {
   FormEinstellenPC->UseSimulation = 1;
   Form_Main->show();
-  ASSERT_TRUE(Until([] { return Form_Main->LabelPrinter->text() == QStringLiteral("Simulation"); }));
+  ASSERT_TRUE(apptest::PumpUntil([] { return Form_Main->LabelPrinter->text() == QStringLiteral("Simulation"); }, 10));
   // Saving to the printer with no data open ends at once with the red box,
   // titled with the printer button's caption and the request's.
   bool shown = false;
@@ -116,5 +96,5 @@ TEST_F(PrinterHooks, TheThreadsBoxesShowInTheMessageWindow) {
     FormMessage->SpeedButtonInformationOK->click();
   });
   printerthread::PrinterRequests().DownloadGroup.Raise({"Daten speichern"});
-  ASSERT_TRUE(Until([&] { return shown; }));
+  ASSERT_TRUE(apptest::PumpUntil([&] { return shown; }, 10));
 }

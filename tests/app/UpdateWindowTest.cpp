@@ -3,12 +3,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <QApplication>
-#include <chrono>
 #include <fstream>
 #include <filesystem>
-#include <functional>
-#include <thread>
 
 #include "AppFixture.h"
 #include "app/DesktopLauncher.h"
@@ -29,17 +25,6 @@ using platform::OwnEnabled;
 namespace {
 
 const std::string kNewer = "1\r\n20250301\r\n0800\r\nTarvik23Setup.run\r\n";
-
-// Runs the event loop until `done` or five seconds have passed.
-bool PumpUntil(const std::function<bool()>& done) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    QApplication::processEvents(QEventLoop::AllEvents, 10);
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
-  return true;
-}
 
 class UpdateWindow : public apptest::AppFixture {
  protected:
@@ -95,7 +80,7 @@ TEST_F(UpdateWindow, ThreadThatCannotBeCreatedEndsTheProgram) {
   auto withoutRoom = [] {
     // The fixture's own update thread first finishes its cycle, so that it
     // waits on nothing the exit takes down.
-    PumpUntil([] { return Form_Update->UpdateThread->CyclesDone() >= 1; });
+    apptest::PumpUntil([] { return Form_Update->UpdateThread->CyclesDone() >= 1; }, 5);
     long pages = 0;
     std::ifstream("/proc/self/statm") >> pages;
     const rlim_t now = static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE));
@@ -119,7 +104,7 @@ TEST_F(UpdateWindow, ReadyStateFollowsTheUpdateThread) {
   s.updateUser = "update";
   new TForm_Update(nullptr, s);
   EXPECT_FALSE(OwnEnabled(button)) << "disabled before the first ready check";
-  ASSERT_TRUE(PumpUntil([] { return Form_Update->ReadyFlag == 1; }));
+  ASSERT_TRUE(apptest::PumpUntil([] { return Form_Update->ReadyFlag == 1; }, 5));
   EXPECT_TRUE(OwnEnabled(button));
   EXPECT_EQ(Form_Update->UpdateThread->LastStep(), app::UpdateStep::Fetched);
   EXPECT_TRUE(std::filesystem::exists(Form_Main->UpdateDir + "Tarvik23Setup.run"));

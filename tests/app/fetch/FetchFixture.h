@@ -6,11 +6,12 @@
 #include <filesystem>
 #include <functional>
 #include <map>
-#include <thread>
 #include <string>
+#include <thread>
 
 #include "app/fetch/FetchSettings.h"
 #include "app/fetch/HostProbe.h"
+#include "support/FileBytes.h"
 #include "support/LoopbackFtpServer.h"
 #include "support/TempDir.h"
 
@@ -21,6 +22,9 @@ inline testsupport::LoopbackFtpServer& Server() {
   static testsupport::LoopbackFtpServer server;
   return server;
 }
+
+// A description that announces a release newer than the running one.
+inline const std::string kNewer = "1\r\n20250301\r\n0800\r\nTarvik23Setup.run\r\n";
 
 // Short limits, so the tests of stalled servers take about a second.
 inline app::FetchSettings SettingsFor(const std::string& user, unsigned port = 0) {
@@ -46,17 +50,6 @@ inline app::HostResolver Resolver(std::map<std::string, std::string> table) {
   };
 }
 inline app::HostResolver Online() { return Resolver({{"maker.test", "127.0.0.1"}, {"public.test", "127.0.0.2"}}); }
-
-inline std::string ReadFile(const std::string& path) {
-  std::string bytes;
-  if (FILE* f = std::fopen(path.c_str(), "rb")) {
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
-    std::fclose(f);
-  }
-  return bytes;
-}
 
 inline bool Exists(const std::string& path) {
   std::error_code ec;

@@ -13,11 +13,11 @@
 namespace {
 
 using fetchtest::Exists;
+using fetchtest::kNewer;
 using fetchtest::MillisecondsOf;
 using fetchtest::Server;
 using fetchtest::WaitUntil;
 
-const std::string kNewer = "1\r\n20250301\r\n0800\r\nTarvik23Setup.run\r\n";
 
 class FetchThreadTest : public ::testing::Test {
  protected:
@@ -130,7 +130,7 @@ TEST_F(FetchThreadTest, NewsThreadKeepsUrlBrwOnlyWhileItRuns) {
   t.Start();
   ASSERT_TRUE(WaitUntil([&] { return t.CyclesDone() == 1; }));
   EXPECT_EQ(t.Status(), app::kNewsFetched);
-  EXPECT_EQ(fetchtest::ReadFile(browserDir_ + "URL.BRW"), "news");
+  EXPECT_EQ(testsupport::FileBytes(browserDir_ + "URL.BRW"), "news");
   t.Stop();
   t.WaitFor();
   EXPECT_EQ(t.Status(), app::kNewsEnded);

@@ -46,7 +46,7 @@ TEST(FtpClient, SessionOfSizeAndDownloadsOnOneConnection) {
   auto got = c.Get("/Tarvik23/Setup.run", local / "copy");
   ASSERT_TRUE(got) << got.error();
   EXPECT_EQ(*got, 300000);
-  EXPECT_EQ(fetchtest::ReadFile(local / "copy"), payload);
+  EXPECT_EQ(testsupport::FileBytes(local / "copy"), payload);
   EXPECT_TRUE(c.Connected());
 
   EXPECT_TRUE(c.Quit());

@@ -12,7 +12,7 @@
 namespace {
 
 using fetchtest::Exists;
-using fetchtest::ReadFile;
+using testsupport::FileBytes;
 using fetchtest::Server;
 
 class NewsFetchTest : public ::testing::Test {
@@ -64,7 +64,7 @@ TEST_F(NewsFetchTest, EveryStatus) {
     EXPECT_FALSE(f.Connected());
     // A cycle that fails before the download leaves the previous copy.
     const bool downloaded = c.status == app::kNewsFetched || c.status == app::kNewsQuitFailed;
-    EXPECT_EQ(ReadFile(dir_ + "URL.BRW"), downloaded ? news : "previous");
+    EXPECT_EQ(FileBytes(dir_ + "URL.BRW"), downloaded ? news : "previous");
     EXPECT_FALSE(Exists(dir_ + "URL.BRWTMP"));
   }
 }

@@ -12,10 +12,10 @@ namespace {
 
 using app::UpdateStep;
 using fetchtest::Exists;
-using fetchtest::ReadFile;
+using fetchtest::kNewer;
+using testsupport::FileBytes;
 using fetchtest::Server;
 
-const std::string kNewer = "1\r\n20250301\r\n0800\r\nTarvik23Setup.run\r\n";
 const std::string kInstaller(70000, 'I');
 
 // An UPDATE folder, a fetcher on it and what its hooks saw.
@@ -68,8 +68,8 @@ TEST_F(UpdateFetchTest, NewerReleaseIsFetchedAndThenReady) {
   EXPECT_EQ(f->FetchStep(), UpdateStep::Fetched);
   EXPECT_EQ(events_, (std::vector<std::string>{"clear", "delete *.*"}));
   EXPECT_EQ(Folder(), (std::vector<std::string>{"INFO.UPD", "Tarvik23Setup.run"}));
-  EXPECT_EQ(ReadFile(dir_ + "Tarvik23Setup.run"), kInstaller);
-  EXPECT_EQ(ReadFile(dir_ + "INFO.UPD"), kNewer);
+  EXPECT_EQ(FileBytes(dir_ + "Tarvik23Setup.run"), kInstaller);
+  EXPECT_EQ(FileBytes(dir_ + "INFO.UPD"), kNewer);
   EXPECT_FALSE(f->Connected()) << "the connection is quit after the step";
   EXPECT_TRUE(Ready(*f));
 
@@ -79,8 +79,8 @@ TEST_F(UpdateFetchTest, NewerReleaseIsFetchedAndThenReady) {
   Local("INFO.UPD", kNewer + "local mark\r\n");
   EXPECT_EQ(f->FetchStep(), UpdateStep::InstallerPresent);
   EXPECT_TRUE(events_.empty());
-  EXPECT_EQ(ReadFile(dir_ + "INFO.UPD"), kNewer + "local mark\r\n");
-  EXPECT_EQ(ReadFile(dir_ + "~INFO.UPD"), kNewer);
+  EXPECT_EQ(FileBytes(dir_ + "INFO.UPD"), kNewer + "local mark\r\n");
+  EXPECT_EQ(FileBytes(dir_ + "~INFO.UPD"), kNewer);
   EXPECT_TRUE(Ready(*f));
 }
 
@@ -120,7 +120,7 @@ TEST_F(UpdateFetchTest, FailuresLeaveTheFolderAsTheyShould) {
     EXPECT_EQ(f->FetchStep(), c.expected);
     EXPECT_FALSE(f->Connected());
     EXPECT_EQ(!events_.empty(), c.emptied);
-    EXPECT_EQ(ReadFile(dir_ + "Old.run"), "old");
+    EXPECT_EQ(FileBytes(dir_ + "Old.run"), "old");
     // The ready state follows the local description, connection or not.
     EXPECT_TRUE(Ready(*f));
   }
