@@ -1,7 +1,5 @@
 #include "filedialog/ItemOperations.h"
 
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <system_error>
 
@@ -90,12 +88,7 @@ OpOutcome RenameItem(const std::string& folder, const std::string& name, const s
   const std::string newName = answerBase + ext;
   if (!IsSingleName(newName)) return Error(OpError::InvalidName);
   const std::string target = JoinPath(folder, newName);
-  if (PathExists(target)) {
-    struct stat a {}, b {};
-    const bool sameItem = ::lstat(JoinPath(folder, name).c_str(), &a) == 0 && ::lstat(target.c_str(), &b) == 0 &&
-                          a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-    if (!sameItem) return Error(OpError::Exists);
-  }
+  // RenamePath never replaces another item; a taken name is reported as such.
   auto s = RenamePath(JoinPath(folder, name), target);
   if (!s) return PathExists(target) ? Error(OpError::Exists) : Failed(s);
   return Done(newName);
