@@ -21,13 +21,9 @@ using platform::Status;
 
 namespace {
 
-std::string Join(const std::string& folder, const std::string& name) {
-  return folder == "/" ? "/" + name : folder + "/" + name;
-}
-
 std::set<std::string> HiddenNames(const std::string& folder) {
   std::set<std::string> names;
-  if (auto lines = platform::ReadLines(Join(folder, ".hidden")))
+  if (auto lines = platform::ReadLines(platform::JoinPath(folder, ".hidden")))
     for (const std::string& l : *lines)
       if (!l.empty()) names.insert(l);
   return names;
@@ -42,11 +38,6 @@ bool Covers(const std::string& mountPoint, const std::string& path) {
   return path == mountPoint ||
          (path.size() > mountPoint.size() && path.compare(0, mountPoint.size(), mountPoint) == 0 &&
           path[mountPoint.size()] == '/');
-}
-
-std::string LastComponent(const std::string& path) {
-  const auto slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 int KindRank(ItemKind k) {
@@ -101,7 +92,7 @@ Result<ItemIdList> ShellNamespace::Parse(const std::string& path) const {
 std::string ShellNamespace::FileSystemPath(const ItemIdList& list) const {
   if (list.size() < 2 || list[0].kind != ItemKind::Computer || list[1].kind != ItemKind::Volume) return {};
   std::string path = list[1].name;
-  for (std::size_t i = 2; i < list.size(); ++i) path = Join(path, list[i].name);
+  for (std::size_t i = 2; i < list.size(); ++i) path = platform::JoinPath(path, list[i].name);
   return path;
 }
 
@@ -118,7 +109,7 @@ std::string ShellNamespace::DisplayName(const ItemIdList& list) const {
     case ItemKind::Computer: return "Arbeitsplatz";
     case ItemKind::Network: return "Netzwerkumgebung";
     case ItemKind::Volume:
-      return last.name == "/" ? "Datenträger (/)" : LastComponent(last.name) + " (" + last.name + ")";
+      return last.name == "/" ? "Datenträger (/)" : platform::FileNameOf(last.name) + " (" + last.name + ")";
     case ItemKind::Entry: return last.name;
   }
   return last.name;
@@ -204,9 +195,8 @@ ItemDetails ShellNamespace::Details(const ItemIdList& item) const {
   }
   if ((st.st_mode & 0222) == 0) d.attributes |= kAttrReadOnly;
   if (!volume) {
-    const std::string parent = path.substr(0, path.rfind('/'));
     const std::string& name = item.back().name;
-    if ((!name.empty() && name[0] == '.') || ListedInHiddenFile(parent.empty() ? "/" : parent, name))
+    if ((!name.empty() && name[0] == '.') || ListedInHiddenFile(platform::ParentFolder(path), name))
       d.attributes |= kAttrHidden;
   }
   d.modified = ModificationText(static_cast<std::int64_t>(st.st_mtim.tv_sec));

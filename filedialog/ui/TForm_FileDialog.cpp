@@ -22,6 +22,7 @@
 #include "filedialog/ui/ShellListModel.h"
 #include "filedialog/ui/ToolGlyphs.h"
 #include "filedialog/ui/VirtualListView.h"
+#include "platform/PathText.h"
 #include "platform/qt/Colour.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
@@ -483,7 +484,7 @@ bool TForm_FileDialog::FormClose() {
   }
   State.baseName = WithoutExtension(State.fileName);
   State.extension = ExtensionOf(State.fileName);
-  State.result = JoinPath(folder, State.fileName);
+  State.result = platform::JoinPath(folder, State.fileName);
   return true;
 }
 
