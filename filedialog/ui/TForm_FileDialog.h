@@ -212,6 +212,9 @@ class TForm_FileDialog : public QDialog {
   // Applies the Back button's rule after an open.
   void UpdateBackButton();
   void AfterListingChanged();
+  // The name field, the OK button and the item buttons for a selected item
+  // (a file shows its caption in the field), or for none.
+  void ShowSelection(const filedialog::ShellItem* item);
   void SetViewStyleOfPressedButton();
   void EnableFileButtons();
   void EnableFolderButtons();

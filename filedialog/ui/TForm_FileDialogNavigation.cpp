@@ -223,26 +223,13 @@ void TForm_FileDialog::SetViewStyleOfPressedButton() {
 // ---- Selection.
 
 void TForm_FileDialog::lstvwVirtualListSelectItem(int row, bool selected) {
-  const ShellItem* item = Listing.ItemAt(row);
-  if (selected && item) {
-    if (item->IsFolder()) {
-      SetOkButtonState(true);
-      EnableFolderButtons();
-    } else {
-      Edit_FileName->setText(ToQtName(item->caption));
-      SetOkButtonState(false);
-      EnableFileButtons();
-    }
-  } else {
-    SetOkButtonState(true);
-    lstvwVirtualList->ClearSelection();
-    DisableItemButtons();
-  }
+  ShowSelection(selected ? Listing.ItemAt(row) : nullptr);
   ShowPreview();
 }
 
-void TForm_FileDialog::UpdateSelectionState() {
-  const ShellItem* item = Listing.ItemAt(lstvwVirtualList->SelectedRow());
+void TForm_FileDialog::UpdateSelectionState() { ShowSelection(Listing.ItemAt(lstvwVirtualList->SelectedRow())); }
+
+void TForm_FileDialog::ShowSelection(const ShellItem* item) {
   if (item && item->IsFolder()) {
     SetOkButtonState(true);
     EnableFolderButtons();
@@ -266,9 +253,7 @@ void TForm_FileDialog::lstvwVirtualListDblClick() {
     ShowPreview();
   } else if (item) {
     if (State.mode != kModeOpen && State.mode != kModeSave) return;
-    Edit_FileName->setText(ToQtName(item->caption));
-    SetOkButtonState(false);
-    EnableFileButtons();
+    ShowSelection(item);
     SpeedButton_OKClick();
   } else {
     UpdateSelectionState();
