@@ -191,33 +191,32 @@ void TForm_FileDialog::SpeedButton_RefreshClick() {
 
 // ---- Views.
 
-void TForm_FileDialog::SpeedButton_IconsClick() {
-  ListModel->SetLargeIcons(true);
-  lstvwVirtualList->SetViewStyle(VirtualListView::vsIcon);
+namespace {
+
+// The list in that style, with large icons in the icon style only.
+void ShowViewStyle(ShellListModel* model, VirtualListView* list, VirtualListView::Style style) {
+  model->SetLargeIcons(style == VirtualListView::vsIcon);
+  list->SetViewStyle(style);
 }
 
+}  // namespace
+
+void TForm_FileDialog::SpeedButton_IconsClick() { ShowViewStyle(ListModel, lstvwVirtualList, VirtualListView::vsIcon); }
+
 void TForm_FileDialog::SpeedButton_ListClick() {
-  ListModel->SetLargeIcons(false);
-  lstvwVirtualList->SetViewStyle(VirtualListView::vsList);
+  ShowViewStyle(ListModel, lstvwVirtualList, VirtualListView::vsList);
   SpeedButton_RefreshClick();
 }
 
 void TForm_FileDialog::SpeedButton_ReportClick() {
-  ListModel->SetLargeIcons(false);
-  lstvwVirtualList->SetViewStyle(VirtualListView::vsReport);
+  ShowViewStyle(ListModel, lstvwVirtualList, VirtualListView::vsReport);
 }
 
 void TForm_FileDialog::SetViewStyleOfPressedButton() {
-  if (SpeedButton_Icons->isChecked()) {
-    ListModel->SetLargeIcons(true);
-    lstvwVirtualList->SetViewStyle(VirtualListView::vsIcon);
-  } else if (SpeedButton_Report->isChecked()) {
-    ListModel->SetLargeIcons(false);
-    lstvwVirtualList->SetViewStyle(VirtualListView::vsReport);
-  } else {
-    ListModel->SetLargeIcons(false);
-    lstvwVirtualList->SetViewStyle(VirtualListView::vsList);
-  }
+  ShowViewStyle(ListModel, lstvwVirtualList,
+                SpeedButton_Icons->isChecked()    ? VirtualListView::vsIcon
+                : SpeedButton_Report->isChecked() ? VirtualListView::vsReport
+                                                  : VirtualListView::vsList);
 }
 
 // ---- Selection.
