@@ -34,6 +34,7 @@ using namespace filedialog;
 using filedialogui::FromQtName;
 using filedialogui::Glyph;
 using filedialogui::GlyphIcon;
+using filedialogui::MenuText;
 using filedialogui::ToQtName;
 namespace look = filedialogui::look;
 
@@ -48,11 +49,6 @@ void SetEditColour(QLineEdit* edit, std::uint32_t vclColor) {
   QPalette pal = edit->palette();
   pal.setColor(QPalette::Base, platform::VclColor(vclColor));
   edit->setPalette(pal);
-}
-
-QString MenuText(const QString& caption) {
-  QString text = caption;
-  return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 }  // namespace
