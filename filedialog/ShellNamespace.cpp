@@ -139,18 +139,19 @@ Result<std::vector<ItemId>> ShellNamespace::Enumerate(const ItemIdList& folder, 
   }
   const std::string path = FileSystemPath(folder);
   if (path.empty()) return Status::Fail("not a folder");
-  const std::set<std::string> hiddenNames = hidden ? std::set<std::string>() : HiddenNames(path);
+  const std::set<std::string> hiddenNames = HiddenNames(path);
   std::error_code ec;
   fs::directory_iterator it(path, ec);
   if (ec) return Status::Fail("\"" + path + "\" cannot be read: " + ec.message());
   for (const fs::directory_iterator end; it != end; it.increment(ec)) {
     if (ec) return Status::Fail("\"" + path + "\" cannot be read: " + ec.message());
     std::string name = it->path().filename().string();
-    if (!hidden && IsHidden(name, hiddenNames)) continue;
+    const bool isHidden = IsHidden(name, hiddenNames);
+    if (!hidden && isHidden) continue;
     std::error_code kindEc;
     const bool isFolder = it->is_directory(kindEc);
     if (isFolder ? !folders : !files) continue;
-    items.push_back({ItemKind::Entry, std::move(name), isFolder});
+    items.push_back({ItemKind::Entry, std::move(name), isFolder, isHidden});
   }
   if (ec) return Status::Fail("\"" + path + "\" cannot be read: " + ec.message());
   return items;
@@ -194,11 +195,7 @@ ItemDetails ShellNamespace::Details(const ItemIdList& item) const {
     d.attributes |= kAttrSystem;
   }
   if ((st.st_mode & 0222) == 0) d.attributes |= kAttrReadOnly;
-  if (!volume) {
-    const std::string& name = item.back().name;
-    if ((!name.empty() && name[0] == '.') || ListedInHiddenFile(platform::ParentFolder(path), name))
-      d.attributes |= kAttrHidden;
-  }
+  if (!volume && item.back().hidden) d.attributes |= kAttrHidden;
   d.modified = ModificationText(static_cast<std::int64_t>(st.st_mtim.tv_sec));
   return d;
 }
