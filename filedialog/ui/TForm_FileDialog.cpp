@@ -524,13 +524,10 @@ void TForm_FileDialog::SetOkButtonState(bool folderOrNothingSelected) {
 void TForm_FileDialog::Edit_FileNameChange() {
   static bool inside = false;
   if (inside || State.mode != kModeSave) return;
+  // Typing in save mode: leading blanks go, OK follows the name; the
+  // trimmed text set here changes the field once more.
   inside = true;
-  const QString trimmed = ToQtName(WithoutLeadingBlanks(FromQtName(Edit_FileName->text())));
-  if (trimmed != Edit_FileName->text()) Edit_FileName->setText(trimmed);
-  const bool enabled = !trimmed.isEmpty() && !Listing.FileSystemFolder().empty();
-  Panel_OK->setVisible(true);
-  SpeedButton_OK->setEnabled(enabled);
-  SpeedButton_OK->update();
+  SetOkButtonState(false);
   inside = false;
   ShowPreview();
 }
