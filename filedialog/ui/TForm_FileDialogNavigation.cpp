@@ -84,17 +84,22 @@ int TForm_FileDialog::lstvwVirtualListDataFind(const QString& text, int start, b
 
 // ---- Places.
 
-void TForm_FileDialog::OpenHomeEntry(const std::string& path, const QString& caption) {
-  BusyLook busy(this);
-  ClosePreviewPanel();
+bool TForm_FileDialog::OpenPlaceOrReport(const std::string& path, const QString& caption) {
   const platform::Status opened = Listing.OpenPath(path);
   if (!opened) {
     ReportOpenFailure(path, opened.error());
-    return;
+    return false;
   }
   AfterListingChanged();
   const QString title = QString::fromStdString(State.title);
   setWindowTitle(caption.isEmpty() ? title : title + QStringLiteral(" - ") + caption);
+  return true;
+}
+
+void TForm_FileDialog::OpenHomeEntry(const std::string& path, const QString& caption) {
+  BusyLook busy(this);
+  ClosePreviewPanel();
+  if (!OpenPlaceOrReport(path, caption)) return;
   UpdateSelectionState();
   ShowPreview();
 }
@@ -145,16 +150,7 @@ void TForm_FileDialog::OpenBrowseEntry(const std::string& path, const QString& c
       const CursorPause pause;
       chosen = Services.PickFolder(this, root);
     }
-    if (chosen) {
-      const platform::Status opened = Listing.OpenPath(*chosen);
-      if (!opened) {
-        ReportOpenFailure(*chosen, opened.error());
-      } else {
-        AfterListingChanged();
-        const QString title = QString::fromStdString(State.title);
-        setWindowTitle(caption.isEmpty() ? title : title + QStringLiteral(" - ") + caption);
-      }
-    }
+    if (chosen) OpenPlaceOrReport(*chosen, caption);
   }
   UpdateSelectionState();
   ShowPreview();
