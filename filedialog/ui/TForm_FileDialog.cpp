@@ -85,7 +85,7 @@ TForm_FileDialog::~TForm_FileDialog() {
 }
 
 void TForm_FileDialog::BuildControls() {
-  auto panel = [this](QWidget* parent, const char* name) {
+  auto panel = [](QWidget* parent, const char* name) {
     auto* p = new platform::Panel(parent);
     p->setObjectName(QLatin1String(name));
     p->SetColor(look::kFace);
