@@ -6,7 +6,7 @@ CLANG_BUILD ?= build-clang
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test clang run bench clean
+.PHONY: all deps configure build test clang run bench fuzz clean
 
 all: build
 

@@ -5,21 +5,19 @@
 #include <vector>
 
 #include "platform/ByteOrder.h"
+#include "platform/Colours.h"
 
 namespace filedialog {
 using platform::Bitmap;
 using platform::Result;
 using platform::Status;
+using platform::colours::Rgb;
 
 namespace {
 
 constexpr std::uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3, kAlphaBitFields = 6;
 
 Status Damaged(const char* why) { return Status::Fail(std::string("damaged bitmap: ") + why); }
-
-std::uint32_t Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-  return static_cast<std::uint32_t>(r) | (static_cast<std::uint32_t>(g) << 8) | (static_cast<std::uint32_t>(b) << 16);
-}
 
 // One colour channel of a bit-field mask, scaled to 0..255.
 struct Channel {

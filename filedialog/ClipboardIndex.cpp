@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "filedialog/DialogProtocol.h"
 #include "filedialog/FileOperations.h"
 #include "platform/LineFile.h"
 #include "platform/PathText.h"
@@ -21,7 +20,7 @@ bool IsSingleName(const std::string& name) {
 bool ClipboardIndex::Load(const std::string& folder) {
   folder_ = platform::WithoutTrailingSlash(folder);
   lines_.clear();
-  const std::string indexPath = JoinPath(folder_, kClipboardIndexName);
+  const std::string indexPath = platform::JoinPath(folder_, kClipboardIndexName);
   if (!PathExists(indexPath)) return false;
   auto read = platform::ReadLines(indexPath);
   if (!read) return false;
@@ -35,7 +34,7 @@ bool ClipboardIndex::Load(const std::string& folder) {
   return !lines_.empty();
 }
 
-std::string ClipboardIndex::ItemPath(const std::string& name) const { return JoinPath(folder_, name); }
+std::string ClipboardIndex::ItemPath(const std::string& name) const { return platform::JoinPath(folder_, name); }
 
 bool ClipboardIndex::NamesFolder(const std::string& name) const {
   std::error_code ec;
@@ -81,7 +80,7 @@ Status ClipboardIndex::Clear() {
 
 Status ClipboardIndex::Save() const {
   if (folder_.empty()) return Status::Fail("no clipboard folder");
-  return platform::WriteLines(JoinPath(folder_, kClipboardIndexName), lines_);
+  return platform::WriteLines(platform::JoinPath(folder_, kClipboardIndexName), lines_);
 }
 
 }  // namespace filedialog

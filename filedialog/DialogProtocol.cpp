@@ -14,15 +14,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string LastComponent(const std::string& path) {
-  const auto slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // Adds `name` to the ".hidden" file of `folder`, which file managers read
 // as the list of names not to show there.
 bool HideInFolder(const std::string& folder, const std::string& name) {
-  const std::string list = JoinPath(folder, ".hidden");
+  const std::string list = platform::JoinPath(folder, ".hidden");
   std::vector<std::string> lines;
   std::error_code ec;
   if (fs::exists(list, ec)) {
@@ -57,7 +52,7 @@ int SetPlaceEntry(PlaceMenu& menu, const ShellNamespace& shell, std::uint32_t in
   PlaceEntry& e = menu[index];
   e.path = ResolvePlacePath(shell, path);
   e.root = ResolvePlacePath(shell, root);
-  e.caption = (path == kPlaceDesktop || path == kPlaceDocuments) ? LastComponent(e.path) : caption;
+  e.caption = (path == kPlaceDesktop || path == kPlaceDocuments) ? platform::FileNameOf(e.path) : caption;
   return 0;
 }
 
@@ -69,7 +64,7 @@ int PlaceCount(const PlaceMenu& menu) {
 
 InitialFile SplitInitialFile(const std::string& initialFile, const std::string& defaultExtension) {
   InitialFile f;
-  f.fileName = LastComponent(initialFile);
+  f.fileName = platform::FileNameOf(initialFile);
   if (f.fileName.empty()) return {};
   f.baseName = WithoutExtension(f.fileName);
   f.extension = ExtensionOf(f.fileName);
@@ -118,11 +113,6 @@ std::string ChosenFileName(std::uint8_t mode, const std::string& nameField, cons
   }
 }
 
-std::string JoinPath(const std::string& folder, const std::string& name) {
-  if (folder.empty()) return name;
-  return folder.back() == '/' ? folder + name : folder + "/" + name;
-}
-
 int SetClipboardFolder(DialogState& state, const std::string& path) {
   if (path.empty()) return -1;
   std::string folder = path;
@@ -132,9 +122,7 @@ int SetClipboardFolder(DialogState& state, const std::string& path) {
   std::error_code ec;
   fs::create_directories(folder, ec);
   if (ec || !fs::is_directory(folder, ec)) return -3;
-  const auto slash = folder.rfind('/');
-  const std::string parent = slash == std::string::npos ? "." : slash == 0 ? "/" : folder.substr(0, slash);
-  if (!HideInFolder(parent, LastComponent(folder))) return -4;
+  if (!HideInFolder(platform::ParentFolder(folder), platform::FileNameOf(folder))) return -4;
   state.clipboardFolder = platform::WithTrailingSlash(folder);
   return 0;
 }

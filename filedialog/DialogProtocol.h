@@ -85,9 +85,6 @@ OkState OkStateFor(std::uint8_t mode, const std::string& nameField, bool folderO
 // modes "".
 std::string ChosenFileName(std::uint8_t mode, const std::string& nameField, const std::string& defaultExtension);
 
-// `folder` and `name` joined with one "/".
-std::string JoinPath(const std::string& folder, const std::string& name);
-
 // What the protocol stores between the calls and the close.
 struct DialogState {
   std::string title;  // " " and the caller's title

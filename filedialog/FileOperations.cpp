@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "platform/FileIO.h"
+#include "platform/PathText.h"
 
 namespace filedialog {
 namespace fs = std::filesystem;
@@ -21,17 +22,6 @@ namespace {
 
 Status Fail(const std::string& what, const std::string& path, const std::string& why) {
   return Status::Fail(what + " \"" + path + "\": " + why);
-}
-
-std::string Parent(const std::string& path) {
-  const auto slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string Name(const std::string& path) {
-  const auto slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
@@ -72,10 +62,10 @@ std::string UrlPath(const std::string& path) {
 std::string TopOfFileSystem(const std::string& path) {
   struct stat st {};
   if (::lstat(path.c_str(), &st) != 0) return {};
-  std::string top = Parent(path);
+  std::string top = platform::ParentFolder(path);
   for (;;) {
     if (top == "/") return top;
-    const std::string up = Parent(top);
+    const std::string up = platform::ParentFolder(top);
     struct stat su {};
     if (::stat(up.c_str(), &su) != 0 || su.st_dev != st.st_dev) return top;
     top = up;
@@ -98,7 +88,7 @@ bool MakeFolder(const std::string& path, mode_t mode) {
 // Moves `path` into the trash folder `trash` (with files/ and info/).
 bool MoveToTrash(const std::string& path, const std::string& trash) {
   if (!MakeFolder(trash + "/files", 0700) || !MakeFolder(trash + "/info", 0700)) return false;
-  const std::string name = Name(path);
+  const std::string name = platform::FileNameOf(path);
   std::time_t now = std::time(nullptr);
   std::tm t{};
   localtime_r(&now, &t);
@@ -180,7 +170,7 @@ Status DeletePath(const std::string& path) {
 Status TrashPath(const std::string& path, const ShellEnvironment& env) {
   if (!PathExists(path)) return Fail("cannot delete", path, "it does not exist");
   const std::string homeTrash = env.TrashFolder();
-  const dev_t device = DeviceOf(Parent(path));
+  const dev_t device = DeviceOf(platform::ParentFolder(path));
   const dev_t homeDevice = DeviceOf(env.home);
   if (device == homeDevice && MoveToTrash(path, homeTrash)) return Status::Ok();
   const std::string top = TopOfFileSystem(path);

@@ -23,6 +23,9 @@ struct ItemId {
   // For entries: a folder (or a link to one) that the dialog can enter.
   // Volumes, the computer and the network are folders always.
   bool folder = false;
+  // For listed entries: hidden by name (a leading "." or named in the
+  // folder's ".hidden" file), as the listing found it.
+  bool hidden = false;
 
   bool IsFolder() const { return kind != ItemKind::Entry || folder; }
   bool operator==(const ItemId& o) const { return kind == o.kind && name == o.name; }

@@ -1,13 +1,11 @@
 #include "filedialog/ItemOperations.h"
 
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <system_error>
 
-#include "filedialog/DialogProtocol.h"
 #include "filedialog/Extensions.h"
 #include "filedialog/FileOperations.h"
+#include "platform/PathText.h"
 
 namespace filedialog {
 namespace fs = std::filesystem;
@@ -39,13 +37,13 @@ bool IsInsideFolder(const std::string& path, const std::string& folder) {
 
 OpOutcome DeleteItem(const std::string& folder, const std::string& name, const ShellEnvironment& env) {
   if (!IsSingleName(name)) return Error(OpError::InvalidName);
-  auto s = TrashPath(JoinPath(folder, name), env);
+  auto s = TrashPath(platform::JoinPath(folder, name), env);
   return s ? Done(name) : Failed(s);
 }
 
 OpOutcome CutOrCopyItem(ClipboardIndex& index, const std::string& folder, const std::string& name, bool cut) {
   if (!IsSingleName(name) || name == kClipboardIndexName) return Error(OpError::InvalidName);
-  const std::string source = JoinPath(folder, name);
+  const std::string source = platform::JoinPath(folder, name);
   if (IsInsideFolder(folder, index.Folder()) && IsInsideFolder(index.Folder(), folder)) {
     // Already in the clipboard folder: taking it in again must not delete
     // it as an older copy of itself.
@@ -67,7 +65,7 @@ std::string FreePasteName(const std::string& folder, const std::string& name) {
   const std::string base = WithoutExtension(name);
   const std::string ext = ExtensionOf(name);
   std::string candidate = name;
-  for (unsigned n = 1; PathExists(JoinPath(folder, candidate)); ++n)
+  for (unsigned n = 1; PathExists(platform::JoinPath(folder, candidate)); ++n)
     candidate = base + "(" + std::to_string(n) + ")" + ext;
   return candidate;
 }
@@ -77,7 +75,7 @@ OpOutcome PasteItem(const ClipboardIndex& index, const std::string& folder, cons
   const std::string source = index.ItemPath(name);
   if (IsInsideFolder(folder, source)) return Error(OpError::Refused);
   const std::string pasted = FreePasteName(folder, name);
-  auto s = CopyPath(source, JoinPath(folder, pasted));
+  auto s = CopyPath(source, platform::JoinPath(folder, pasted));
   return s ? Done(pasted) : Failed(s);
 }
 
@@ -89,21 +87,16 @@ OpOutcome RenameItem(const std::string& folder, const std::string& name, const s
   if (answerBase == WithoutExtension(name)) return Done(name);
   const std::string newName = answerBase + ext;
   if (!IsSingleName(newName)) return Error(OpError::InvalidName);
-  const std::string target = JoinPath(folder, newName);
-  if (PathExists(target)) {
-    struct stat a {}, b {};
-    const bool sameItem = ::lstat(JoinPath(folder, name).c_str(), &a) == 0 && ::lstat(target.c_str(), &b) == 0 &&
-                          a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-    if (!sameItem) return Error(OpError::Exists);
-  }
-  auto s = RenamePath(JoinPath(folder, name), target);
+  const std::string target = platform::JoinPath(folder, newName);
+  // RenamePath never replaces another item; a taken name is reported as such.
+  auto s = RenamePath(platform::JoinPath(folder, name), target);
   if (!s) return PathExists(target) ? Error(OpError::Exists) : Failed(s);
   return Done(newName);
 }
 
 OpOutcome MakeNewFolder(const std::string& folder, const std::string& answer) {
   if (AllBlank(answer) || !IsSingleName(answer)) return Error(OpError::InvalidName);
-  const std::string path = JoinPath(folder, answer);
+  const std::string path = platform::JoinPath(folder, answer);
   std::error_code ec;
   if (fs::is_directory(path, ec)) return Done(answer);
   if (PathExists(path)) return Error(OpError::Exists);

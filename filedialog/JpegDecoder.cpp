@@ -10,10 +10,13 @@
 // jpeglib.h needs FILE and size_t declared first.
 #include <jpeglib.h>
 
+#include "platform/Colours.h"
+
 namespace filedialog {
 using platform::Bitmap;
 using platform::Result;
 using platform::Status;
+using platform::colours::Rgb;
 
 namespace {
 
@@ -60,8 +63,6 @@ void OnProgress(j_common_ptr c) {
     std::longjmp(err->jump, 1);
   }
 }
-
-std::uint32_t Rgb(unsigned r, unsigned g, unsigned b) { return r | (g << 8) | (b << 16); }
 
 // Returns false with job->failure set. No C++ object is created in this
 // frame, so a jump out of libjpeg back to the setjmp is safe.

@@ -21,13 +21,9 @@ using platform::Status;
 
 namespace {
 
-std::string Join(const std::string& folder, const std::string& name) {
-  return folder == "/" ? "/" + name : folder + "/" + name;
-}
-
 std::set<std::string> HiddenNames(const std::string& folder) {
   std::set<std::string> names;
-  if (auto lines = platform::ReadLines(Join(folder, ".hidden")))
+  if (auto lines = platform::ReadLines(platform::JoinPath(folder, ".hidden")))
     for (const std::string& l : *lines)
       if (!l.empty()) names.insert(l);
   return names;
@@ -42,11 +38,6 @@ bool Covers(const std::string& mountPoint, const std::string& path) {
   return path == mountPoint ||
          (path.size() > mountPoint.size() && path.compare(0, mountPoint.size(), mountPoint) == 0 &&
           path[mountPoint.size()] == '/');
-}
-
-std::string LastComponent(const std::string& path) {
-  const auto slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 int KindRank(ItemKind k) {
@@ -101,7 +92,7 @@ Result<ItemIdList> ShellNamespace::Parse(const std::string& path) const {
 std::string ShellNamespace::FileSystemPath(const ItemIdList& list) const {
   if (list.size() < 2 || list[0].kind != ItemKind::Computer || list[1].kind != ItemKind::Volume) return {};
   std::string path = list[1].name;
-  for (std::size_t i = 2; i < list.size(); ++i) path = Join(path, list[i].name);
+  for (std::size_t i = 2; i < list.size(); ++i) path = platform::JoinPath(path, list[i].name);
   return path;
 }
 
@@ -118,7 +109,7 @@ std::string ShellNamespace::DisplayName(const ItemIdList& list) const {
     case ItemKind::Computer: return "Arbeitsplatz";
     case ItemKind::Network: return "Netzwerkumgebung";
     case ItemKind::Volume:
-      return last.name == "/" ? "Datenträger (/)" : LastComponent(last.name) + " (" + last.name + ")";
+      return last.name == "/" ? "Datenträger (/)" : platform::FileNameOf(last.name) + " (" + last.name + ")";
     case ItemKind::Entry: return last.name;
   }
   return last.name;
@@ -148,18 +139,19 @@ Result<std::vector<ItemId>> ShellNamespace::Enumerate(const ItemIdList& folder, 
   }
   const std::string path = FileSystemPath(folder);
   if (path.empty()) return Status::Fail("not a folder");
-  const std::set<std::string> hiddenNames = hidden ? std::set<std::string>() : HiddenNames(path);
+  const std::set<std::string> hiddenNames = HiddenNames(path);
   std::error_code ec;
   fs::directory_iterator it(path, ec);
   if (ec) return Status::Fail("\"" + path + "\" cannot be read: " + ec.message());
   for (const fs::directory_iterator end; it != end; it.increment(ec)) {
     if (ec) return Status::Fail("\"" + path + "\" cannot be read: " + ec.message());
     std::string name = it->path().filename().string();
-    if (!hidden && IsHidden(name, hiddenNames)) continue;
+    const bool isHidden = IsHidden(name, hiddenNames);
+    if (!hidden && isHidden) continue;
     std::error_code kindEc;
     const bool isFolder = it->is_directory(kindEc);
     if (isFolder ? !folders : !files) continue;
-    items.push_back({ItemKind::Entry, std::move(name), isFolder});
+    items.push_back({ItemKind::Entry, std::move(name), isFolder, isHidden});
   }
   if (ec) return Status::Fail("\"" + path + "\" cannot be read: " + ec.message());
   return items;
@@ -203,12 +195,7 @@ ItemDetails ShellNamespace::Details(const ItemIdList& item) const {
     d.attributes |= kAttrSystem;
   }
   if ((st.st_mode & 0222) == 0) d.attributes |= kAttrReadOnly;
-  if (!volume) {
-    const std::string parent = path.substr(0, path.rfind('/'));
-    const std::string& name = item.back().name;
-    if ((!name.empty() && name[0] == '.') || ListedInHiddenFile(parent.empty() ? "/" : parent, name))
-      d.attributes |= kAttrHidden;
-  }
+  if (!volume && item.back().hidden) d.attributes |= kAttrHidden;
   d.modified = ModificationText(static_cast<std::int64_t>(st.st_mtim.tv_sec));
   return d;
 }

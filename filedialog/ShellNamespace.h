@@ -59,7 +59,8 @@ class ShellNamespace {
   // be read (the network places never can).
   platform::Result<std::vector<ItemId>> Enumerate(const ItemIdList& folder, std::uint32_t enumFlags) const;
   // Icon, type, size, time and attributes of an item; what cannot be read
-  // stays empty or zero.
+  // stays empty or zero. Whether an entry is hidden is what the listing
+  // found (ItemId::hidden).
   ItemDetails Details(const ItemIdList& item) const;
   // Order in a listing: negative when `a` comes first. Folders come before
   // files, then names without regard to case.

@@ -17,4 +17,9 @@ inline constexpr std::uint32_t kYellow = 0x00FFFF;  // 65535
 inline constexpr std::uint32_t kGreen = 0x008000;   // 32768
 inline constexpr std::uint32_t kRed = 0x0000FF;     // 255
 
+// The colour number of red, green and blue intensities of 0 to 255.
+constexpr std::uint32_t Rgb(std::uint32_t red, std::uint32_t green, std::uint32_t blue) {
+  return red | (green << 8) | (blue << 16);
+}
+
 }  // namespace platform::colours

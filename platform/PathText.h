@@ -18,9 +18,26 @@ inline std::string WithTrailingSlash(std::string path) {
   return path;
 }
 
-}  // namespace platform
+// `folder` and `name` joined with one "/"; an empty folder gives the name.
+inline std::string JoinPath(const std::string& folder, const std::string& name) {
+  if (folder.empty()) return name;
+  return folder.back() == '/' ? folder + name : folder + "/" + name;
+}
 
-namespace platform {
+// The last component of `path`: what follows its last "/", the whole path
+// when it has none.
+inline std::string FileNameOf(std::string_view path) {
+  const auto slash = path.rfind('/');
+  return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+// The folder that holds the last component of `path`, without final "/":
+// "/" for a component directly below the root, "." for a path without "/".
+inline std::string ParentFolder(std::string_view path) {
+  const auto slash = path.rfind('/');
+  if (slash == std::string_view::npos) return ".";
+  return slash == 0 ? "/" : std::string(path.substr(0, slash));
+}
 
 // Whether `name` (UTF-8) can stand as one file name inside a folder: not
 // empty, not "." or "..", no "/" or "\" (the printer's and Windows'

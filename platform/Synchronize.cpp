@@ -3,6 +3,7 @@
 #include <condition_variable>
 #include <deque>
 #include <exception>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -58,45 +59,47 @@ void SetSynchronizeWakeHook(std::function<void()> hook) {
   S().wake = std::move(hook);
 }
 
-void Synchronize(const std::function<void()>& step) {
+namespace {
+
+// Hands `p` to the GUI thread and wakes it. False, with nothing queued, when
+// the caller is the GUI thread or there is none: the caller runs the step.
+bool Post(Pending* p) {
   std::function<void()> wake;
-  Pending pending{&step, nullptr, false, {}, false};
   {
-    std::unique_lock lock(S().mutex);
-    if (!S().hasGui || S().gui == std::this_thread::get_id()) {
-      lock.unlock();
-      step();
-      return;
-    }
-    S().queue.push_back(&pending);
+    std::lock_guard lock(S().mutex);
+    if (!S().hasGui || S().gui == std::this_thread::get_id()) return false;
+    S().queue.push_back(p);
     wake = S().wake;
   }
   S().changed.notify_all();
   if (wake) wake();
+  return true;
+}
+
+}  // namespace
+
+void Synchronize(const std::function<void()>& step) {
+  Pending pending{&step, nullptr, false, {}, false};
+  if (!Post(&pending)) {
+    step();
+    return;
+  }
   std::unique_lock lock(S().mutex);
   S().changed.wait(lock, [&] { return pending.done; });
   if (pending.error) std::rethrow_exception(pending.error);
 }
 
 void Queue(std::function<void()> step) {
-  std::function<void()> wake;
-  {
-    std::unique_lock lock(S().mutex);
-    if (!S().hasGui || S().gui == std::this_thread::get_id()) {
-      lock.unlock();
-      try {
-        step();
-      } catch (...) {
-      }
-      return;
-    }
-    auto* pending = new Pending{nullptr, nullptr, false, std::move(step), true};
-    pending->step = &pending->owned;
-    S().queue.push_back(pending);
-    wake = S().wake;
+  auto pending = std::make_unique<Pending>(Pending{nullptr, nullptr, false, std::move(step), true});
+  pending->step = &pending->owned;
+  if (Post(pending.get())) {
+    pending.release();  // CheckSynchronize deletes it once it has run
+    return;
   }
-  S().changed.notify_all();
-  if (wake) wake();
+  try {
+    pending->owned();
+  } catch (...) {
+  }
 }
 
 void CheckSynchronize() {

@@ -5,6 +5,7 @@
 
 #include "filedialog/Extensions.h"
 #include "filedialog/PreviewPicture.h"
+#include "platform/qt/BitmapImage.h"
 
 namespace filedialogui {
 
@@ -15,16 +16,7 @@ QImage LoadPreviewImage(const std::string& path) {
     case filedialog::PictureReader::Jpeg: {
       auto bitmap = filedialog::LoadPicture(path, limits);
       if (!bitmap) return {};
-      QImage image(bitmap->Width(), bitmap->Height(), QImage::Format_RGB32);
-      if (image.isNull()) return {};
-      for (int y = 0; y < bitmap->Height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < bitmap->Width(); ++x) {
-          const std::uint32_t c = bitmap->Pixel(x, y);
-          line[x] = qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
-        }
-      }
-      return image;
+      return platform::BitmapImage(*bitmap);
     }
     case filedialog::PictureReader::Icon: {
       auto bytes = filedialog::ReadPictureFile(path, limits);

@@ -53,7 +53,7 @@ QString ShellListModel::CellText(int row, int column) const {
   if (!item) return {};
   if (column == 0) return ToQtName(item->caption);
   // Details only for rows that are being shown.
-  const_cast<filedialog::FolderListing&>(listing_).FetchDetails(row, row);
+  listing_.FetchDetails(row, row);
   switch (column) {
     case 1: return item->IsFolder() ? QString() : QString::number(item->size);
     case 2: return ToQtName(item->typeName);
@@ -73,13 +73,13 @@ QVariant ShellListModel::data(const QModelIndex& index, int role) const {
       return CellText(row, index.column());
     case Qt::DecorationRole: {
       if (index.column() != 0) return {};
-      const_cast<filedialog::FolderListing&>(listing_).FetchDetails(row, row);
+      listing_.FetchDetails(row, row);
       const int i = listing_.ItemAt(row)->iconIndex;
       return icons_[static_cast<std::size_t>(i >= 0 && i < 5 ? i : filedialog::kIconFile)];
     }
     case Qt::ForegroundRole: {
       if (index.column() != 0) return {};
-      const_cast<filedialog::FolderListing&>(listing_).FetchDetails(row, row);
+      listing_.FetchDetails(row, row);
       const std::uint32_t a = listing_.ItemAt(row)->attributes;
       const bool grey = (a & (filedialog::kAttrReadOnly | filedialog::kAttrHidden | filedialog::kAttrSystem)) != 0;
       return QColor(grey ? platform::VclColor(kGreyName) : QColor(Qt::black));

@@ -22,6 +22,7 @@
 #include "filedialog/ui/ShellListModel.h"
 #include "filedialog/ui/ToolGlyphs.h"
 #include "filedialog/ui/VirtualListView.h"
+#include "platform/PathText.h"
 #include "platform/qt/Colour.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
@@ -33,6 +34,7 @@ using namespace filedialog;
 using filedialogui::FromQtName;
 using filedialogui::Glyph;
 using filedialogui::GlyphIcon;
+using filedialogui::MenuText;
 using filedialogui::ToQtName;
 namespace look = filedialogui::look;
 
@@ -47,11 +49,6 @@ void SetEditColour(QLineEdit* edit, std::uint32_t vclColor) {
   QPalette pal = edit->palette();
   pal.setColor(QPalette::Base, platform::VclColor(vclColor));
   edit->setPalette(pal);
-}
-
-QString MenuText(const QString& caption) {
-  QString text = caption;
-  return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 }  // namespace
@@ -88,7 +85,7 @@ TForm_FileDialog::~TForm_FileDialog() {
 }
 
 void TForm_FileDialog::BuildControls() {
-  auto panel = [this](QWidget* parent, const char* name) {
+  auto panel = [](QWidget* parent, const char* name) {
     auto* p = new platform::Panel(parent);
     p->setObjectName(QLatin1String(name));
     p->SetColor(look::kFace);
@@ -483,7 +480,7 @@ bool TForm_FileDialog::FormClose() {
   }
   State.baseName = WithoutExtension(State.fileName);
   State.extension = ExtensionOf(State.fileName);
-  State.result = JoinPath(folder, State.fileName);
+  State.result = platform::JoinPath(folder, State.fileName);
   return true;
 }
 
@@ -527,13 +524,10 @@ void TForm_FileDialog::SetOkButtonState(bool folderOrNothingSelected) {
 void TForm_FileDialog::Edit_FileNameChange() {
   static bool inside = false;
   if (inside || State.mode != kModeSave) return;
+  // Typing in save mode: leading blanks go, OK follows the name; the
+  // trimmed text set here changes the field once more.
   inside = true;
-  const QString trimmed = ToQtName(WithoutLeadingBlanks(FromQtName(Edit_FileName->text())));
-  if (trimmed != Edit_FileName->text()) Edit_FileName->setText(trimmed);
-  const bool enabled = !trimmed.isEmpty() && !Listing.FileSystemFolder().empty();
-  Panel_OK->setVisible(true);
-  SpeedButton_OK->setEnabled(enabled);
-  SpeedButton_OK->update();
+  SetOkButtonState(false);
   inside = false;
   ShowPreview();
 }

@@ -209,9 +209,15 @@ class TForm_FileDialog : public QDialog {
   // Shows why a folder could not be opened.
   void ReportOpenFailure(const std::string& path, const std::string& why);
   bool OpenFolderOrReport(const filedialog::ItemIdList& folder);
+  // Opens the folder of a place and captions the window with the place's
+  // caption; false, after showing why, when it cannot be opened.
+  bool OpenPlaceOrReport(const std::string& path, const QString& caption);
   // Applies the Back button's rule after an open.
   void UpdateBackButton();
   void AfterListingChanged();
+  // The name field, the OK button and the item buttons for a selected item
+  // (a file shows its caption in the field), or for none.
+  void ShowSelection(const filedialog::ShellItem* item);
   void SetViewStyleOfPressedButton();
   void EnableFileButtons();
   void EnableFolderButtons();

@@ -84,17 +84,22 @@ int TForm_FileDialog::lstvwVirtualListDataFind(const QString& text, int start, b
 
 // ---- Places.
 
-void TForm_FileDialog::OpenHomeEntry(const std::string& path, const QString& caption) {
-  BusyLook busy(this);
-  ClosePreviewPanel();
+bool TForm_FileDialog::OpenPlaceOrReport(const std::string& path, const QString& caption) {
   const platform::Status opened = Listing.OpenPath(path);
   if (!opened) {
     ReportOpenFailure(path, opened.error());
-    return;
+    return false;
   }
   AfterListingChanged();
   const QString title = QString::fromStdString(State.title);
   setWindowTitle(caption.isEmpty() ? title : title + QStringLiteral(" - ") + caption);
+  return true;
+}
+
+void TForm_FileDialog::OpenHomeEntry(const std::string& path, const QString& caption) {
+  BusyLook busy(this);
+  ClosePreviewPanel();
+  if (!OpenPlaceOrReport(path, caption)) return;
   UpdateSelectionState();
   ShowPreview();
 }
@@ -145,16 +150,7 @@ void TForm_FileDialog::OpenBrowseEntry(const std::string& path, const QString& c
       const CursorPause pause;
       chosen = Services.PickFolder(this, root);
     }
-    if (chosen) {
-      const platform::Status opened = Listing.OpenPath(*chosen);
-      if (!opened) {
-        ReportOpenFailure(*chosen, opened.error());
-      } else {
-        AfterListingChanged();
-        const QString title = QString::fromStdString(State.title);
-        setWindowTitle(caption.isEmpty() ? title : title + QStringLiteral(" - ") + caption);
-      }
-    }
+    if (chosen) OpenPlaceOrReport(*chosen, caption);
   }
   UpdateSelectionState();
   ShowPreview();
@@ -191,58 +187,44 @@ void TForm_FileDialog::SpeedButton_RefreshClick() {
 
 // ---- Views.
 
-void TForm_FileDialog::SpeedButton_IconsClick() {
-  ListModel->SetLargeIcons(true);
-  lstvwVirtualList->SetViewStyle(VirtualListView::vsIcon);
+namespace {
+
+// The list in that style, with large icons in the icon style only.
+void ShowViewStyle(ShellListModel* model, VirtualListView* list, VirtualListView::Style style) {
+  model->SetLargeIcons(style == VirtualListView::vsIcon);
+  list->SetViewStyle(style);
 }
 
+}  // namespace
+
+void TForm_FileDialog::SpeedButton_IconsClick() { ShowViewStyle(ListModel, lstvwVirtualList, VirtualListView::vsIcon); }
+
 void TForm_FileDialog::SpeedButton_ListClick() {
-  ListModel->SetLargeIcons(false);
-  lstvwVirtualList->SetViewStyle(VirtualListView::vsList);
+  ShowViewStyle(ListModel, lstvwVirtualList, VirtualListView::vsList);
   SpeedButton_RefreshClick();
 }
 
 void TForm_FileDialog::SpeedButton_ReportClick() {
-  ListModel->SetLargeIcons(false);
-  lstvwVirtualList->SetViewStyle(VirtualListView::vsReport);
+  ShowViewStyle(ListModel, lstvwVirtualList, VirtualListView::vsReport);
 }
 
 void TForm_FileDialog::SetViewStyleOfPressedButton() {
-  if (SpeedButton_Icons->isChecked()) {
-    ListModel->SetLargeIcons(true);
-    lstvwVirtualList->SetViewStyle(VirtualListView::vsIcon);
-  } else if (SpeedButton_Report->isChecked()) {
-    ListModel->SetLargeIcons(false);
-    lstvwVirtualList->SetViewStyle(VirtualListView::vsReport);
-  } else {
-    ListModel->SetLargeIcons(false);
-    lstvwVirtualList->SetViewStyle(VirtualListView::vsList);
-  }
+  ShowViewStyle(ListModel, lstvwVirtualList,
+                SpeedButton_Icons->isChecked()    ? VirtualListView::vsIcon
+                : SpeedButton_Report->isChecked() ? VirtualListView::vsReport
+                                                  : VirtualListView::vsList);
 }
 
 // ---- Selection.
 
 void TForm_FileDialog::lstvwVirtualListSelectItem(int row, bool selected) {
-  const ShellItem* item = Listing.ItemAt(row);
-  if (selected && item) {
-    if (item->IsFolder()) {
-      SetOkButtonState(true);
-      EnableFolderButtons();
-    } else {
-      Edit_FileName->setText(ToQtName(item->caption));
-      SetOkButtonState(false);
-      EnableFileButtons();
-    }
-  } else {
-    SetOkButtonState(true);
-    lstvwVirtualList->ClearSelection();
-    DisableItemButtons();
-  }
+  ShowSelection(selected ? Listing.ItemAt(row) : nullptr);
   ShowPreview();
 }
 
-void TForm_FileDialog::UpdateSelectionState() {
-  const ShellItem* item = Listing.ItemAt(lstvwVirtualList->SelectedRow());
+void TForm_FileDialog::UpdateSelectionState() { ShowSelection(Listing.ItemAt(lstvwVirtualList->SelectedRow())); }
+
+void TForm_FileDialog::ShowSelection(const ShellItem* item) {
   if (item && item->IsFolder()) {
     SetOkButtonState(true);
     EnableFolderButtons();
@@ -266,9 +248,7 @@ void TForm_FileDialog::lstvwVirtualListDblClick() {
     ShowPreview();
   } else if (item) {
     if (State.mode != kModeOpen && State.mode != kModeSave) return;
-    Edit_FileName->setText(ToQtName(item->caption));
-    SetOkButtonState(false);
-    EnableFileButtons();
+    ShowSelection(item);
     SpeedButton_OKClick();
   } else {
     UpdateSelectionState();

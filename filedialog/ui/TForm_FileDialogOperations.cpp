@@ -224,8 +224,7 @@ void TForm_FileDialog::RebuildInsertMenu() {
   }
   const auto& lines = Clipboard.Lines();
   for (std::size_t i = 0; i < lines.size() && i < InsertItems.size(); ++i) {
-    QString text = ToQtName(Clipboard.MenuText(lines[i]));
-    InsertItems[i]->setText(text.replace(QLatin1Char('&'), QStringLiteral("&&")));
+    InsertItems[i]->setText(filedialogui::MenuText(ToQtName(Clipboard.MenuText(lines[i]))));
     InsertItems[i]->setVisible(true);
   }
 }

@@ -13,6 +13,7 @@
 #include "filedialog/ui/PreviewLoader.h"
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "filedialog/ui/VirtualListView.h"
+#include "platform/PathText.h"
 #include "platform/qt/Panel.h"
 
 using namespace filedialog;
@@ -40,7 +41,7 @@ void TForm_FileDialog::ShowPreview() {
   const std::string ext = LowerExtensionOf(field);
   const std::string folder = Listing.FileSystemFolder();
   if (IsPictureExtension(ext) && !folder.empty() && !field.empty()) {
-    const QImage picture = filedialogui::LoadPreviewImage(JoinPath(folder, RealNameOfField()));
+    const QImage picture = filedialogui::LoadPreviewImage(platform::JoinPath(folder, RealNameOfField()));
     if (!picture.isNull()) {
       Image_Vorschau->setPixmap(Thumbnail(picture));
       Image_VorschauGross->SetPicture(picture);

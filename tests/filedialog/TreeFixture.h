@@ -9,6 +9,7 @@
 #include <string>
 
 #include "filedialog/ShellNamespace.h"
+#include "support/FileBytes.h"
 #include "support/TempDir.h"
 
 namespace fdtest {
@@ -40,10 +41,7 @@ class TreeFixture : public ::testing::Test {
     struct stat st {};
     return ::lstat(Path(relative).c_str(), &st) == 0;
   }
-  std::string Read(const std::string& relative) const {
-    std::ifstream in(Path(relative), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  std::string Read(const std::string& relative) const { return testsupport::FileBytes(Path(relative)); }
 
   testsupport::TempDir temp_;
   filedialog::ShellEnvironment env_;

@@ -1,4 +1,5 @@
-// Names from outside that are to become part of a local path.
+// Local paths taken apart and put together, and names from outside that
+// are to become part of one.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -29,4 +30,26 @@ TEST(PathText, OnlyOnePlainNameMayStandInAFolder) {
       {std::string(256, 'E'), false},
   };
   for (const Case& c : cases) EXPECT_EQ(platform::IsPlainFileName(c.name), c.plain) << c.name;
+}
+
+TEST(PathText, JoinsAndSplitsAtTheLastSlash) {
+  EXPECT_EQ(platform::JoinPath("/", "x"), "/x");
+  EXPECT_EQ(platform::JoinPath("/a/", "x"), "/a/x");
+  EXPECT_EQ(platform::JoinPath("/a", "x"), "/a/x");
+  EXPECT_EQ(platform::JoinPath("", "x"), "x");
+
+  struct Case {
+    std::string path, parent, name;
+  };
+  const Case cases[] = {
+      {"/a/b/plan.zg23", "/a/b", "plan.zg23"},
+      {"/plan", "/", "plan"},
+      {"plan", ".", "plan"},
+      {"a/b", "a", "b"},
+      {"/a/", "/a", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(platform::ParentFolder(c.path), c.parent) << c.path;
+    EXPECT_EQ(platform::FileNameOf(c.path), c.name) << c.path;
+  }
 }
