@@ -6,7 +6,6 @@
 #include "editor/BmpFile.h"
 #include "editor/LayerRendering.h"
 #include "editor/LayerText.h"
-#include "editor/ui/EditorRenderer.h"
 #include "editor/ui/FrameGraphicPaneEditor.h"
 #include "editor/ui/PaneLook.h"
 #include "editor/ui/TFormBearbeitenDruckansicht.h"
@@ -202,11 +201,6 @@ void TFrameBearbeiten::SetGraphicPane(editor::ui::EditorGraphicPane* pane) {
 editor::ui::GraphicPaneEditor& TFrameBearbeiten::GraphicPaneHost() {
   if (!graphicPaneHost_) graphicPaneHost_ = std::make_unique<editor::ui::FrameGraphicPaneEditor>(*this);
   return *graphicPaneHost_;
-}
-
-printdata::PrintTextRenderer& TFrameBearbeiten::Renderer() {
-  if (!renderer_) renderer_ = std::make_unique<editor::ui::EditorRenderer>(*this);
-  return *renderer_;
 }
 
 int TFrameBearbeiten::EditorZoom() const { return zoomMenu_ ? zoomMenu_->LabelZoom->Tag : 4; }
