@@ -26,15 +26,9 @@ constexpr int kLayerRow = 34;
 constexpr int kWideRow = 40;
 constexpr int kMenuWidth = 8 + kLabelWidth + kArea + 16;
 
-void SetTextColour(QWidget* w, std::uint32_t colour) {
-  QPalette pal = w->palette();
-  pal.setColor(QPalette::WindowText, platform::VclColor(colour));
-  w->setPalette(pal);
-}
-
 void Look(platform::Panel* row, platform::Label* label, bool chosen) {
   row->SetColor(chosen ? editor::ui::kEntryChosen : editor::ui::kEntryNormal);
-  SetTextColour(label, chosen ? editor::ui::kWhite : editor::ui::kNavy);
+  platform::SetTextColour(label, chosen ? editor::ui::kWhite : editor::ui::kNavy);
   QFont f = label->font();
   f.setBold(chosen);
   label->setFont(f);
