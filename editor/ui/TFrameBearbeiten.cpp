@@ -37,10 +37,6 @@ constexpr int kTopHeight = 64;
 constexpr int kObjectHeight = 67;
 constexpr int kBottomHeight = 56;
 
-void Repaint(QObject* sender) {
-  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
-}
-
 bool IsLayer(int n) { return n >= 0 && n < printdata::kLayerCount; }
 
 }  // namespace
@@ -439,7 +435,7 @@ editor::RowWords TFrameBearbeiten::RowWords() const {
 namespace {
 
 void ToggleMenu(QObject* sender, QWidget* menu, editor::ui::EditorHost* host, const std::function<void()>& open) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   const bool wasOpen = menu && !menu->isHidden();
   if (host) host->CloseMenusAndRefresh();
   if (wasOpen || !menu) return;
@@ -467,7 +463,7 @@ void TFrameBearbeiten::SpeedButtonRasterClick(QObject* sender) {
 }
 
 void TFrameBearbeiten::SpeedButtonDruckansichtClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   CloseMenus();
   if (PrintViewShown()) {
     FormBearbeitenDruckansicht->close();
@@ -480,27 +476,27 @@ void TFrameBearbeiten::SpeedButtonDruckansichtClick(QObject* sender) {
 }
 
 void TFrameBearbeiten::SpeedButtonHilfeClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   CloseMenus();
   if (host_) host_->ShowQuickHelp();
 }
 
 void TFrameBearbeiten::SpeedButtonObjektTypDownClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   LabelObjektTyp->Tag = LabelObjektTyp->Tag - 1;
   ShowObjectFrame();
 }
 
 void TFrameBearbeiten::SpeedButtonObjektTyptUpClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   LabelObjektTyp->Tag = LabelObjektTyp->Tag + 1;
   ShowObjectFrame();
 }
 
 void TFrameBearbeiten::SpeedButtonOKClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   const int i = dataView_ ? dataView_->Selected() : -1;
   if (i < 0 || i > 98) {
     CloseEditor();
@@ -517,18 +513,18 @@ void TFrameBearbeiten::SpeedButtonOKClick(QObject* sender) {
 }
 
 void TFrameBearbeiten::SpeedButtonAbbrechenClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   ClosePrintView();
   CloseEditor();
 }
 
 void TFrameBearbeiten::SpeedButtonExportDrucktextBMPClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   Export(true);
 }
 
 void TFrameBearbeiten::SpeedButtonExportEbeneBMPClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   Export(false);
 }
 

@@ -29,10 +29,6 @@ constexpr std::uint32_t kRed = 255;
 // buttons' "-" and "+" after or before the usual 20.
 constexpr int kTrianglePadding = 15;
 
-void Repaint(QObject* sender) {
-  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
-}
-
 }  // namespace
 
 TFrameBearbeitenGrafik::TFrameBearbeitenGrafik(editor::ui::GraphicPaneEditor* editor, QWidget* parent)
@@ -354,12 +350,12 @@ void TFrameBearbeitenGrafik::Tick(TagTimer* timer, platform::Label* value, void 
 }
 
 void TFrameBearbeitenGrafik::SpeedButtonPositionXDownClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   StepX(false);
 }
 void TFrameBearbeitenGrafik::SpeedButtonPositionXUpClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   StepX(true);
 }
@@ -373,12 +369,12 @@ void TFrameBearbeitenGrafik::SpeedButtonPositionXDownMouseUp(QObject*) { StopRep
 void TFrameBearbeitenGrafik::SpeedButtonPositionXUpMouseUp(QObject*) { StopRepeat(TimerHorizontal); }
 
 void TFrameBearbeitenGrafik::SpeedButtonPositionYDownClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   StepY(false);
 }
 void TFrameBearbeitenGrafik::SpeedButtonPositionYUpClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   StepY(true);
 }
@@ -392,13 +388,13 @@ void TFrameBearbeitenGrafik::SpeedButtonPositionYDownMouseUp(QObject*) { StopRep
 void TFrameBearbeitenGrafik::SpeedButtonPositionYUpMouseUp(QObject*) { StopRepeat(TimerVertikal); }
 
 void TFrameBearbeitenGrafik::SpeedButtonGrafikBreiteDownClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   LabelGrafikBreite->Tag = editor::Stepped(LabelGrafikBreite->Tag, -1);
   ApplyWidth();
 }
 void TFrameBearbeitenGrafik::SpeedButtonGrafikBreiteUpClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   LabelGrafikBreite->Tag = editor::Stepped(LabelGrafikBreite->Tag, 1);
   ApplyWidth();
@@ -413,13 +409,13 @@ void TFrameBearbeitenGrafik::SpeedButtonGrafikBreiteDownMouseUp(QObject*) { Stop
 void TFrameBearbeitenGrafik::SpeedButtonGrafikBreiteUpMouseUp(QObject*) { StopRepeat(TimerBreite); }
 
 void TFrameBearbeitenGrafik::SpeedButtonGrafikHoeheDownClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   LabelGrafikHoehe->Tag = editor::Stepped(LabelGrafikHoehe->Tag, -1);
   ApplyHeight();
 }
 void TFrameBearbeitenGrafik::SpeedButtonGrafikHoeheUpClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   LabelGrafikHoehe->Tag = editor::Stepped(LabelGrafikHoehe->Tag, 1);
   ApplyHeight();
@@ -445,12 +441,12 @@ void TFrameBearbeitenGrafik::TimerHoeheTimer() { Tick(TimerHoehe, LabelGrafikHoe
 // ---- Toggles ------------------------------------------------------------------------
 
 void TFrameBearbeitenGrafik::SpeedButtonAusrichtenClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   align_.Toggle(AlignTexts, PanelAusrichtenShow);
 }
 
 void TFrameBearbeitenGrafik::SpeedButtonGrafikProportionalClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   if (proportional_.Toggle(ProportionalTexts, PanelGrafikProportionalShow)) {
     RefWidth = LabelGrafikBreite->Tag;
     RefHeight = LabelGrafikHoehe->Tag;
@@ -464,7 +460,7 @@ QString TFrameBearbeitenGrafik::ToolDialogTitle(const platform::SpeedButton* but
 }
 
 void TFrameBearbeitenGrafik::SpeedButtonWerkzeugRuskavelClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   if (!Services.Paint) return;
   PaintOutcome outcome = Services.Paint(Image_Bearbeiten1);
@@ -487,7 +483,7 @@ void TFrameBearbeitenGrafik::SpeedButtonWerkzeugRuskavelClick(QObject* sender) {
 }
 
 void TFrameBearbeitenGrafik::SpeedButtonWerkzeugImportierenClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   if (!Services.ChooseFile) return;
   const std::optional<std::string> file = Services.ChooseFile(ToolDialogTitle(SpeedButtonWerkzeugImportieren), 0);
@@ -515,7 +511,7 @@ void TFrameBearbeitenGrafik::SpeedButtonWerkzeugImportierenClick(QObject* sender
 }
 
 void TFrameBearbeitenGrafik::SpeedButtonWerkzeugExportierenClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   if (!Services.ChooseFile) return;
   const std::optional<std::string> file = Services.ChooseFile(ToolDialogTitle(SpeedButtonWerkzeugExportieren), 1);

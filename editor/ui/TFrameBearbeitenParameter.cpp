@@ -322,7 +322,7 @@ bool TFrameBearbeitenParameter::Refused() {
 }
 
 bool TFrameBearbeitenParameter::Begin(QObject* sender, bool guarded) {
-  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
+  platform::RepaintSender(sender);
   if (editor_->Host()) editor_->Host()->HideMenuFrames();
   if (!guarded || !Refused()) return true;
   QCoreApplication::processEvents();

@@ -177,7 +177,7 @@ void TFrameMenuAnsichtBearbeiten::UpdateThumbnail(unsigned n) {
 }
 
 void TFrameMenuAnsichtBearbeiten::ChooseLayer(int view, QObject* sender) {
-  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
+  platform::RepaintSender(sender);
   if (!editor_) return;
   editor_->LabelAnsicht->Tag = view;
   editor_->ClosePrintView();
@@ -185,7 +185,7 @@ void TFrameMenuAnsichtBearbeiten::ChooseLayer(int view, QObject* sender) {
 }
 
 void TFrameMenuAnsichtBearbeiten::ChooseView(int view, QObject* sender) {
-  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
+  platform::RepaintSender(sender);
   if (!editor_) return;
   editor_->LabelAnsicht->Tag = view;
   ApplyView();

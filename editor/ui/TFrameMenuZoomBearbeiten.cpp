@@ -41,13 +41,13 @@ void TFrameMenuZoomBearbeiten::PanelMainClick(QObject*) {
 }
 
 void TFrameMenuZoomBearbeiten::SpeedButtonZoomDownClick(QObject* sender) {
-  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
+  platform::RepaintSender(sender);
   LabelZoom->Tag = LabelZoom->Tag - 1;
   ApplyZoom();
 }
 
 void TFrameMenuZoomBearbeiten::SpeedButtonZoomUpClick(QObject* sender) {
-  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
+  platform::RepaintSender(sender);
   LabelZoom->Tag = LabelZoom->Tag + 1;
   ApplyZoom();
 }
