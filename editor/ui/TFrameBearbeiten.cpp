@@ -121,14 +121,14 @@ void TFrameBearbeiten::BuildForm() {
 
   PanelObjekt = AddPaneRow(this, QStringLiteral("PanelObjekt"), QStringLiteral("LabelObjektTitel"),
                            QStringLiteral("Objekt"), &LabelObjektTitel);
-  const StepControl kind = AddStepControl(PanelObjekt, QStringLiteral("PanelObjektTyp"), QStringLiteral("Typ"),
-                                          QStringLiteral("<"), QStringLiteral(">"), QStringLiteral("SpeedButtonObjektTyptUp"));
-  kind.Place(QRect(8, kControlTop, 176, kControlHeight));
-  PanelObjektTyp = kind.Panel;
-  LabelObjektTypTitel = kind.Title;
-  LabelObjektTyp = kind.Value;
-  SpeedButtonObjektTypDown = kind.Down;
-  SpeedButtonObjektTyptUp = kind.Up;
+  kind_ = AddStepControl(PanelObjekt, QStringLiteral("PanelObjektTyp"), QStringLiteral("Typ"), QStringLiteral("<"),
+                         QStringLiteral(">"), QStringLiteral("SpeedButtonObjektTyptUp"));
+  kind_.Place(QRect(8, kControlTop, 176, kControlHeight));
+  PanelObjektTyp = kind_.Panel;
+  LabelObjektTypTitel = kind_.Title;
+  LabelObjektTyp = kind_.Value;
+  SpeedButtonObjektTypDown = kind_.Down;
+  SpeedButtonObjektTyptUp = kind_.Up;
   LabelObjektTyp->Tag = 1;
   platform::AddButtonPanel(PanelObjekt, QRect(192, kControlTop, 88, kControlHeight), QStringLiteral("BMP"),
                            PanelExportEbeneBMP, SpeedButtonExportEbeneBMP);
@@ -351,8 +351,7 @@ void TFrameBearbeiten::SelectLayer() {
 void TFrameBearbeiten::ShowObjectFrame() {
   LabelObjektTyp->Tag = std::clamp(LabelObjektTyp->Tag, 0, 4);
   const int kind = LabelObjektTyp->Tag;
-  SpeedButtonObjektTypDown->SetCaption(kind == 0 ? QString() : editor::ui::DownCaption(QStringLiteral("<")));
-  SpeedButtonObjektTyptUp->SetCaption(kind == 4 ? QString() : editor::ui::UpCaption(QStringLiteral(">")));
+  kind_.ShowLimits(kind == 0, kind == 4);
   if (!IsLayer(CurrentLayer)) return;
   WorkText.Layers[static_cast<std::size_t>(CurrentLayer)].Kind = static_cast<std::uint8_t>(kind);
   FillKindPane(kind);

@@ -203,6 +203,7 @@ class TFrameBearbeiten : public QWidget {
   TFrameMenuAnsichtBearbeiten* viewMenu_ = nullptr;
   TFrameMenuZoomBearbeiten* zoomMenu_ = nullptr;
   TFrameMenuRasterBearbeiten* gridMenu_ = nullptr;
+  editor::ui::StepControl kind_;
   editor::ui::KeptFont keptFont_;
   editor::ui::EditorFontChooser* fontChooser_ = &keptFont_;
   std::unique_ptr<editor::ui::GraphicPaneEditor> graphicPaneHost_;
