@@ -212,30 +212,16 @@ void TFrameMenuAnsichtBearbeiten::ApplyView() {
   TFrameBearbeitenNotiz* note = editor_->FrameBearbeitenNotiz;
   const int mode = editor_->Host() ? editor_->Host()->OperatingMode() : -1;
   editor::ui::EditorDataView* data = editor_->DataView();
-  if (view <= 4) {
-    editor_->ShowObjectArea(true);
-    editor_->ShowObjectPane(-1);
-    parameters->hide();
-    note->hide();
-    parameters->UpdateParameters();
-    editor_->SelectLayer();
-  } else if (view == 5) {
-    editor_->ShowObjectArea(false);
-    editor_->ShowObjectPane(-1);
-    note->hide();
-    parameters->SetExtendedView(editor::NeedsExtendedView(editor_->WorkText.Parameters));
-    parameters->show();
-    parameters->UpdateParameters();
-    editor_->SelectLayer();
-    parameters->ShowProtected(mode == 0 && data && data->ParametersProtected());
-  } else {
-    editor_->ShowObjectArea(false);
-    editor_->ShowObjectPane(-1);
-    parameters->hide();
-    note->show();
-    parameters->UpdateParameters();
-    editor_->SelectLayer();
-    note->ShowProtected(mode == 0 && data && data->NotesProtected() ? 1 : 0);
-  }
+  // Layers 0..4 show the object area (SelectLayer fills its pane), 5 the
+  // parameters, 6 the note.
+  editor_->ShowObjectArea(view <= 4);
+  editor_->ShowObjectPane(-1);
+  if (view == 5) parameters->SetExtendedView(editor::NeedsExtendedView(editor_->WorkText.Parameters));
+  parameters->setVisible(view == 5);
+  note->setVisible(view == 6);
+  parameters->UpdateParameters();
+  editor_->SelectLayer();
+  if (view == 5) parameters->ShowProtected(mode == 0 && data && data->ParametersProtected());
+  if (view == 6) note->ShowProtected(mode == 0 && data && data->NotesProtected() ? 1 : 0);
   if (!editor_->isHidden() && editor_->Host()) editor_->Host()->CloseMenusAndRefresh();
 }
