@@ -396,6 +396,10 @@ void TFrameBearbeiten::LoadAndRender(const printdata::PrintText* source) {
   if (zoomMenu_) zoomMenu_->LabelZoom->Tag = 1;
   LabelRaster->Tag = 0;
   if (viewMenu_) viewMenu_->ApplyView();
+  RenderDatedBlack();
+}
+
+void TFrameBearbeiten::RenderDatedBlack() {
   // One reading of the clock for all layers of the print text.
   editor::RefreshDynamicTexts(WorkText, editor::LocalNow());
   for (unsigned n = 0; n < static_cast<unsigned>(printdata::kLayerCount); ++n) RenderLayer(n, kLayerBlack);
@@ -501,9 +505,7 @@ void TFrameBearbeiten::SpeedButtonOKClick(QObject* sender) {
     CloseEditor();
     return;
   }
-  // One reading of the clock for every layer.
-  editor::RefreshDynamicTexts(WorkText, editor::LocalNow());
-  for (unsigned n = 0; n < static_cast<unsigned>(printdata::kLayerCount); ++n) RenderLayer(n, kLayerBlack);
+  RenderDatedBlack();
   // The data view draws the row from what it stores, as it draws every row.
   dataView_->StorePrintText(i, WorkText);
   dataView_->SetModified(true);

@@ -197,6 +197,9 @@ class TFrameBearbeiten : public QWidget {
   void CloseMenus();
   void HideMenus();
   void FillKindPane(int kind);
+  // The dynamic dates and times of the working copy as of now, then all
+  // five layers drawn black.
+  void RenderDatedBlack();
 
   editor::ui::EditorHost* host_ = nullptr;
   editor::ui::EditorDataView* dataView_ = nullptr;
