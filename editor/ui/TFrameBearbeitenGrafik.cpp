@@ -9,6 +9,7 @@
 #include "editor/GraphicSize.h"
 #include "editor/GraphicStops.h"
 #include "editor/StepValue.h"
+#include "editor/ui/PaneLook.h"
 #include "editor/ui/TForm_Paint.h"
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/Beep.h"
@@ -24,7 +25,6 @@ using editor::ui::TagTimer;
 namespace {
 
 constexpr editor::StepRange kSizeRange{editor::kGraphicMinSize, editor::kGraphicMaxSize};
-constexpr std::uint32_t kRed = 255;
 // The position buttons' triangles sit after or before 15 blanks, the size
 // buttons' "-" and "+" after or before the usual 20.
 constexpr int kTrianglePadding = 15;
@@ -233,7 +233,7 @@ void TFrameBearbeitenGrafik::StoreLayer() {
   l->PosY = LabelPositionY->Tag;
   l->GraphicHeight = LabelGrafikHoehe->Tag;
   l->GraphicWidth = LabelGrafikBreite->Tag;
-  editor_->RenderLayer(current, kRed);
+  editor_->RenderLayer(current, editor::ui::kLayerRed);
 }
 
 void TFrameBearbeitenGrafik::ShowPositionNumbers(bool shown) {
@@ -311,6 +311,13 @@ void TFrameBearbeitenGrafik::ApplyHeight() {
   Rescale();
 }
 
+void TFrameBearbeitenGrafik::ShowSize(int width, int height) {
+  LabelGrafikBreite->Tag = width;
+  LabelGrafikHoehe->Tag = height;
+  width_.ClampAndShow(kSizeRange);
+  height_.ClampAndShow(kSizeRange);
+}
+
 // The scaled bitmap is drawn anew from the unscaled one, so repeated size
 // steps lose no detail; then the layer takes it.
 void TFrameBearbeitenGrafik::Rescale() {
@@ -320,10 +327,7 @@ void TFrameBearbeitenGrafik::Rescale() {
   } catch (const std::bad_alloc&) {
     // The layer keeps its size and pixels; the numbers follow the bitmap.
     platform::Beep(platform::BeepKind::Error);
-    LabelGrafikBreite->Tag = Image_Bearbeiten1.Width();
-    LabelGrafikHoehe->Tag = Image_Bearbeiten1.Height();
-    width_.ClampAndShow(kSizeRange);
-    height_.ClampAndShow(kSizeRange);
+    ShowSize(Image_Bearbeiten1.Width(), Image_Bearbeiten1.Height());
     return;
   }
   StoreBitmap(editor_->EditorView());
@@ -474,10 +478,7 @@ void TFrameBearbeitenGrafik::SpeedButtonWerkzeugRuskavelClick(QObject* sender) {
   Image_Bearbeiten = std::move(outcome.Picture);
   Image_BearbeitenMonochrome = false;
   Image_Bearbeiten1 = Image_Bearbeiten;
-  LabelGrafikBreite->Tag = Image_Bearbeiten1.Width();
-  LabelGrafikHoehe->Tag = Image_Bearbeiten1.Height();
-  width_.ClampAndShow(kSizeRange);
-  height_.ClampAndShow(kSizeRange);
+  ShowSize(Image_Bearbeiten1.Width(), Image_Bearbeiten1.Height());
   StoreBitmap(editor_->EditorView());
   StoreLayer();
 }
@@ -500,10 +501,7 @@ void TFrameBearbeitenGrafik::SpeedButtonWerkzeugImportierenClick(QObject* sender
   Image_Bearbeiten = std::move(read->Picture);
   Image_BearbeitenMonochrome = read->Monochrome;
   Image_Bearbeiten1 = editor::StretchBitmap(Image_Bearbeiten, size.Width, size.Height, Image_BearbeitenMonochrome);
-  LabelGrafikBreite->Tag = size.Width;
-  LabelGrafikHoehe->Tag = size.Height;
-  width_.ClampAndShow(kSizeRange);
-  height_.ClampAndShow(kSizeRange);
+  ShowSize(size.Width, size.Height);
   StoreBitmap(editor_->EditorView());
   StoreLayer();
   LabelGrafikProportional->Tag = 0;
