@@ -37,8 +37,8 @@ void PlaceLabels(platform::Panel* panel, platform::Label* title, platform::Label
 void StepControl::Place(const QRect& geometry) const {
   Panel->setGeometry(geometry);
   const int half = geometry.width() / 2;
-  Down->setGeometry(0, 0, half, geometry.height());
-  Up->setGeometry(half, 0, geometry.width() - half, geometry.height());
+  if (Down) Down->setGeometry(0, 0, half, geometry.height());
+  if (Up) Up->setGeometry(half, 0, geometry.width() - half, geometry.height());
   PlaceLabels(Panel, Title, Value);
 }
 

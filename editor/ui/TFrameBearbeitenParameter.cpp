@@ -270,14 +270,7 @@ void TFrameBearbeitenParameter::Layout() {
       default: break;
     }
     const QRect r(8 + column * (cw + 8), kRow[row], span * cw + (span - 1) * 8, editor::ui::kControlHeight);
-    StepControl& c = Values[static_cast<std::size_t>(i)];
-    if (c.Down) {
-      c.Place(r);
-    } else {
-      c.Panel->setGeometry(r);
-      c.Title->setGeometry(0, 3, r.width(), 16);
-      c.Value->setGeometry(0, 20, r.width(), 24);
-    }
+    Values[static_cast<std::size_t>(i)].Place(r);
   }
   int y = 0;
   for (platform::Panel* set : {PanelParameter, PanelParameterX2, PanelParameterZ}) {
