@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QWheelEvent>
 #include <algorithm>
 #include <exception>
@@ -233,10 +232,7 @@ void TForm_Font::showEvent(QShowEvent* event) {
 
 void TForm_Font::FormShow() {
   Ready = false;
-  if (QScreen* s = screen()) {
-    setMaximumSize(s->availableGeometry().size().expandedTo(kMinimumSize));
-    resize(LimitSize(size()));
-  }
+  editor::ui::FitToWorkArea(this, kMinimumSize);
   if (FirstShow) {
     FirstShow = false;
     editor::ui::CentreOnMainWindow(this, Services);

@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QScrollArea>
 #include <QWheelEvent>
 #include <algorithm>
@@ -322,10 +321,7 @@ void TForm_Paint::FormShow() {
   else
     ComboBox_Zoom->setCurrentIndex(kStartZoomIndex);
   ComboBox_DickeChange();
-  if (QScreen* s = screen()) {
-    setMaximumSize(s->availableGeometry().size().expandedTo(kMinimumSize));
-    resize(LimitSize(size()));
-  }
+  editor::ui::FitToWorkArea(this, kMinimumSize);
   if (FirstShow) {
     FirstShow = false;
     editor::ui::CentreOnMainWindow(this, Services);
