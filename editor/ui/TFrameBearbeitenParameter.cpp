@@ -307,7 +307,7 @@ std::pair<int, int> TFrameBearbeitenParameter::ButtonOf(const QObject* sender) c
   return {-1, 0};
 }
 
-bool TFrameBearbeitenParameter::Refused() {
+bool TFrameBearbeitenParameter::Refused() const {
   editor::ui::EditorHost* host = editor_->Host();
   editor::ui::EditorDataView* data = editor_->DataView();
   if (!host || host->OperatingMode() != 0 || !data || !data->ParametersProtected()) return false;

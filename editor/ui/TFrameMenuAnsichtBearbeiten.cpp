@@ -210,8 +210,6 @@ void TFrameMenuAnsichtBearbeiten::ApplyView() {
 
   TFrameBearbeitenParameter* parameters = editor_->FrameBearbeitenParameter;
   TFrameBearbeitenNotiz* note = editor_->FrameBearbeitenNotiz;
-  const int mode = editor_->Host() ? editor_->Host()->OperatingMode() : -1;
-  editor::ui::EditorDataView* data = editor_->DataView();
   // Layers 0..4 show the object area (SelectLayer fills its pane), 5 the
   // parameters, 6 the note.
   editor_->ShowObjectArea(view <= 4);
@@ -221,7 +219,7 @@ void TFrameMenuAnsichtBearbeiten::ApplyView() {
   note->setVisible(view == 6);
   parameters->UpdateParameters();
   editor_->SelectLayer();
-  if (view == 5) parameters->ShowProtected(mode == 0 && data && data->ParametersProtected());
-  if (view == 6) note->ShowProtected(mode == 0 && data && data->NotesProtected() ? 1 : 0);
+  if (view == 5) parameters->ShowProtected(parameters->Refused());
+  if (view == 6) note->ShowProtected(note->Locked() ? 1 : 0);
   if (!editor_->isHidden() && editor_->Host()) editor_->Host()->CloseMenusAndRefresh();
 }
