@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "editor/ui/BitmapImage.h"
 #include "platform/Bitmap.h"
 #include "platform/font/FontRenderer.h"
 #include "platform/qt/TextCodec.h"
@@ -37,12 +38,7 @@ void FontSample::paintEvent(QPaintEvent*) {
   platform::Bitmap picture(inner.width(), inner.height());
   const std::int64_t top = (inner.height() - (*font)->Metrics().Height) / 2;
   (*font)->DrawText(picture, 6, top, text_, platform::kBlack, platform::kWhite);
-  QImage image(picture.Width(), picture.Height(), QImage::Format_RGB32);
-  for (int y = 0; y < picture.Height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < picture.Width(); ++x) line[x] = picture.Pixel(x, y) == platform::kWhite ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
-  }
-  p.drawImage(inner.topLeft(), image);
+  p.drawImage(inner.topLeft(), ToQImage(picture, false));
 }
 
 }  // namespace editor::ui

@@ -5,25 +5,10 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "editor/ui/BitmapImage.h"
 #include "platform/qt/Colour.h"
 
 namespace editor::ui {
-namespace {
-
-QImage ToImage(const platform::Bitmap& picture) {
-  QImage image(std::max(picture.Width(), 1), std::max(picture.Height(), 1), QImage::Format_RGB32);
-  image.fill(Qt::white);
-  for (int y = 0; y < picture.Height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < picture.Width(); ++x) {
-      const platform::ColourValue c = picture.Pixel(x, y);
-      line[x] = qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
-    }
-  }
-  return image;
-}
-
-}  // namespace
 
 PaintImage::PaintImage(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -32,13 +17,13 @@ PaintImage::PaintImage(QWidget* parent) : QWidget(parent) {
 
 void PaintImage::Show(const platform::Bitmap& picture, int zoom) {
   zoom_ = std::max(zoom, 1);
-  image_ = ToImage(picture);
+  image_ = ToQImage(picture, false);
   resize(picture.Width() * zoom_, picture.Height() * zoom_);
   update();
 }
 
 void PaintImage::Refresh(const platform::Bitmap& picture) {
-  image_ = ToImage(picture);
+  image_ = ToQImage(picture, false);
   update();
 }
 

@@ -22,10 +22,6 @@ const QString kRight = QStringLiteral("\u25BA");
 const QString kDown = QStringLiteral("\u25BC");
 const QString kUp = QStringLiteral("\u25B2");
 
-void Repaint(QObject* sender) {
-  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
-}
-
 }  // namespace
 
 PositionFontPane::PositionFontPane(TFrameBearbeiten* editor, QWidget* parent, const QString& name)
@@ -196,7 +192,7 @@ void PositionFontPane::ClickStep(Stepper& s, int direction, QObject* sender) {
   if (s.Axis != 0 && LabelAusrichten->Tag == 1) {
     const int layer = editor_->CurrentLayer;
     if (layer < 0 || layer >= printdata::kLayerCount) return;
-    Repaint(sender);
+    platform::RepaintSender(sender);
     HideMenus();
     std::int64_t next;
     if (s.Axis == 1) {
@@ -211,7 +207,7 @@ void PositionFontPane::ClickStep(Stepper& s, int direction, QObject* sender) {
     s.Update();
     return;
   }
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   value->Tag = editor::Stepped(value->Tag, static_cast<std::int64_t>(direction) * s.Step);
   s.Update();
@@ -219,7 +215,7 @@ void PositionFontPane::ClickStep(Stepper& s, int direction, QObject* sender) {
 
 void PositionFontPane::StepChoice(editor::ui::StepControl& c, int direction, QObject* sender,
                                   const std::function<void()>& update) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   c.Value->Tag = editor::Stepped(c.Value->Tag, direction);
   update();
@@ -307,12 +303,12 @@ void PositionFontPane::UpdateSpacing() {
 // --- Toggles and font -----------------------------------------------------
 
 void PositionFontPane::SpeedButtonAusrichtenClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   align_.Toggle(AlignTexts, PanelAusrichtenShow);
 }
 
 void PositionFontPane::SpeedButtonSchriftProportionalClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   if (proportional_.Toggle(ProportionalTexts, PanelSchriftProportionalShow)) {
     // Recorded within the controls' range: a layer from a file may carry a
     // width or height of 0, which would be divided by.
@@ -322,7 +318,7 @@ void PositionFontPane::SpeedButtonSchriftProportionalClick(QObject* sender) {
 }
 
 void PositionFontPane::SpeedButtonSchriftArtClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   editor::ui::EditorFontChooser& chooser = editor_->FontChooser();
   chooser.SetSizeAndWidth(LabelSchriftHoehe->Tag, LabelSchriftBreite->Tag, AlignedText());

@@ -3,17 +3,11 @@
 #include <algorithm>
 
 #include "editor/ui/PaneLook.h"
-#include "platform/qt/Colour.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/NamedColours.h"
 
 namespace editor::ui {
 namespace {
-
-void SetTextColour(QWidget* w, std::uint32_t colour) {
-  QPalette pal = w->palette();
-  pal.setColor(QPalette::WindowText, platform::VclColor(colour));
-  w->setPalette(pal);
-}
 
 platform::Label* AddLabel(QWidget* parent, const QString& name, const QString& text, int pixels, bool bold) {
   auto* label = new platform::Label(text, parent);
@@ -21,7 +15,7 @@ platform::Label* AddLabel(QWidget* parent, const QString& name, const QString& t
   label->setFont(platform::VerdanaPx(pixels, bold));
   label->setAlignment(Qt::AlignCenter);
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
-  SetTextColour(label, kNavy);
+  platform::SetTextColour(label, kNavy);
   return label;
 }
 
@@ -43,8 +37,8 @@ void PlaceLabels(platform::Panel* panel, platform::Label* title, platform::Label
 void StepControl::Place(const QRect& geometry) const {
   Panel->setGeometry(geometry);
   const int half = geometry.width() / 2;
-  Down->setGeometry(0, 0, half, geometry.height());
-  Up->setGeometry(half, 0, geometry.width() - half, geometry.height());
+  if (Down) Down->setGeometry(0, 0, half, geometry.height());
+  if (Up) Up->setGeometry(half, 0, geometry.width() - half, geometry.height());
   PlaceLabels(Panel, Title, Value);
 }
 
@@ -79,7 +73,7 @@ void ToggleControl::Place(const QRect& geometry) const {
 void ToggleControl::ShowOn(bool on) const {
   Panel->SetColor(on ? kNavy : kValuePanel);
   for (platform::Label* l : {Title, Value}) {
-    SetTextColour(l, on ? kWhite : kNavy);
+    platform::SetTextColour(l, on ? kWhite : kNavy);
     QFont f = l->font();
     f.setBold(l == Value || on);
     l->setFont(f);
@@ -134,7 +128,7 @@ platform::Panel* AddPaneRow(QWidget* parent, const QString& name, const QString&
   auto* label = new platform::Label(title, row);
   label->setObjectName(titleName);
   label->setFont(platform::VerdanaPx(11, true));
-  SetTextColour(label, kNavy);
+  platform::SetTextColour(label, kNavy);
   label->setGeometry(8, 3, 300, 15);
   if (titleLabel) *titleLabel = label;
   return row;

@@ -29,7 +29,8 @@ struct StepControl {
   bool Padded = true;
   int Padding = kStepPadding;
 
-  // Moves the panel; the buttons share its width half and half.
+  // Moves the panel; the buttons share its width half and half (a control
+  // kept here without them, as a toggle, moves with its labels alone).
   void Place(const QRect& geometry) const;
   // The limit markers: the button of a reached limit shows no sign.
   void ShowLimits(bool atMin, bool atMax) const;

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QWheelEvent>
 #include <algorithm>
 #include <exception>
@@ -31,12 +30,6 @@ using platform::colours::kNavy;
 
 constexpr int kBottomHeight = 65;
 constexpr std::uint32_t kLabelColour = kNavy;
-
-void SetTextColour(QWidget* w, std::uint32_t colour) {
-  QPalette pal = w->palette();
-  pal.setColor(QPalette::WindowText, platform::VclColor(colour));
-  w->setPalette(pal);
-}
 
 }  // namespace
 
@@ -102,7 +95,7 @@ void TForm_Font::BuildForm() {
     f.setUnderline(underline);
     f.setStrikeOut(strike);
     b->setFont(f);
-    SetTextColour(b, kLabelColour);
+    platform::SetTextColour(b, kLabelColour);
     return b;
   };
   // Each style box shows its caption in its own style.
@@ -119,11 +112,11 @@ void TForm_Font::BuildForm() {
   Label_Vorschau = new QLabel(QStringLiteral("Vorschau:"), this);
   Label_Vorschau->setObjectName(QStringLiteral("Label_Vorschau"));
   Label_Vorschau->setFont(platform::VerdanaPx(12, true));
-  SetTextColour(Label_Vorschau, kLabelColour);
+  platform::SetTextColour(Label_Vorschau, kLabelColour);
   Label_VorschauNr = new QLabel(QStringLiteral("."), this);
   Label_VorschauNr->setObjectName(QStringLiteral("Label_VorschauNr"));
   Label_VorschauNr->setFont(platform::VerdanaPx(12, true));
-  SetTextColour(Label_VorschauNr, kLabelColour);
+  platform::SetTextColour(Label_VorschauNr, kLabelColour);
   Panel_Vorschau = new editor::ui::FontSample(this);
   Panel_Vorschau->setObjectName(QStringLiteral("Panel_Vorschau"));
   Panel_Vorschau->setCursor(Qt::PointingHandCursor);
@@ -239,10 +232,7 @@ void TForm_Font::showEvent(QShowEvent* event) {
 
 void TForm_Font::FormShow() {
   Ready = false;
-  if (QScreen* s = screen()) {
-    setMaximumSize(s->availableGeometry().size().expandedTo(kMinimumSize));
-    resize(LimitSize(size()));
-  }
+  editor::ui::FitToWorkArea(this, kMinimumSize);
   if (FirstShow) {
     FirstShow = false;
     editor::ui::CentreOnMainWindow(this, Services);

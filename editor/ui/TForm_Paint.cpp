@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QScrollArea>
 #include <QWheelEvent>
 #include <algorithm>
@@ -15,7 +14,6 @@
 #include "editor/ui/WindowSizing.h"
 #include "platform/Beep.h"
 #include "platform/Colours.h"
-#include "platform/qt/Colour.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
@@ -76,12 +74,6 @@ GlyphButton* AddGlyphButton(QWidget* parent, const QString& name, PaintGlyph gly
   button->setObjectName(name);
   button->setToolTip(hint);
   return button;
-}
-
-void SetTextColour(QWidget* w, std::uint32_t colour) {
-  QPalette pal = w->palette();
-  pal.setColor(QPalette::WindowText, platform::VclColor(colour));
-  w->setPalette(pal);
 }
 
 }  // namespace
@@ -154,7 +146,7 @@ void TForm_Paint::BuildForm() {
   CheckBox_Transparent->setObjectName(QStringLiteral("CheckBox_Transparent"));
   CheckBox_Transparent->setToolTip(QStringLiteral("Transparent"));
   CheckBox_Transparent->setChecked(true);
-  SetTextColour(CheckBox_Transparent, kNavy);
+  platform::SetTextColour(CheckBox_Transparent, kNavy);
 
   auto op = [this](const char* name, PaintGlyph glyph, const QString& hint) {
     return AddGlyphButton(Panel_Oben, QString::fromLatin1(name), glyph, hint);
@@ -329,10 +321,7 @@ void TForm_Paint::FormShow() {
   else
     ComboBox_Zoom->setCurrentIndex(kStartZoomIndex);
   ComboBox_DickeChange();
-  if (QScreen* s = screen()) {
-    setMaximumSize(s->availableGeometry().size().expandedTo(kMinimumSize));
-    resize(LimitSize(size()));
-  }
+  editor::ui::FitToWorkArea(this, kMinimumSize);
   if (FirstShow) {
     FirstShow = false;
     editor::ui::CentreOnMainWindow(this, Services);
@@ -498,7 +487,7 @@ void TForm_Paint::ComboBox_ZoomChange() {
     ComboBox_Zoom->setCurrentIndex(index);
   }
   Zoom = kZoomFactors[index];
-  SetTextColour(CheckBox_Raster, Zoom >= 4 ? kNavy : kGrey);
+  platform::SetTextColour(CheckBox_Raster, Zoom >= 4 ? kNavy : kGrey);
   if (!isVisible()) return;
   Image_Raster->hide();
   ShowImage();

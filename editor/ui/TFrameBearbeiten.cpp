@@ -6,7 +6,6 @@
 #include "editor/BmpFile.h"
 #include "editor/LayerRendering.h"
 #include "editor/LayerText.h"
-#include "editor/ui/EditorRenderer.h"
 #include "editor/ui/FrameGraphicPaneEditor.h"
 #include "editor/ui/PaneLook.h"
 #include "editor/ui/TFormBearbeitenDruckansicht.h"
@@ -37,10 +36,6 @@ constexpr int kTitleHeight = 32;
 constexpr int kTopHeight = 64;
 constexpr int kObjectHeight = 67;
 constexpr int kBottomHeight = 56;
-
-void Repaint(QObject* sender) {
-  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
-}
 
 bool IsLayer(int n) { return n >= 0 && n < printdata::kLayerCount; }
 
@@ -126,14 +121,14 @@ void TFrameBearbeiten::BuildForm() {
 
   PanelObjekt = AddPaneRow(this, QStringLiteral("PanelObjekt"), QStringLiteral("LabelObjektTitel"),
                            QStringLiteral("Objekt"), &LabelObjektTitel);
-  const StepControl kind = AddStepControl(PanelObjekt, QStringLiteral("PanelObjektTyp"), QStringLiteral("Typ"),
-                                          QStringLiteral("<"), QStringLiteral(">"), QStringLiteral("SpeedButtonObjektTyptUp"));
-  kind.Place(QRect(8, kControlTop, 176, kControlHeight));
-  PanelObjektTyp = kind.Panel;
-  LabelObjektTypTitel = kind.Title;
-  LabelObjektTyp = kind.Value;
-  SpeedButtonObjektTypDown = kind.Down;
-  SpeedButtonObjektTyptUp = kind.Up;
+  kind_ = AddStepControl(PanelObjekt, QStringLiteral("PanelObjektTyp"), QStringLiteral("Typ"), QStringLiteral("<"),
+                         QStringLiteral(">"), QStringLiteral("SpeedButtonObjektTyptUp"));
+  kind_.Place(QRect(8, kControlTop, 176, kControlHeight));
+  PanelObjektTyp = kind_.Panel;
+  LabelObjektTypTitel = kind_.Title;
+  LabelObjektTyp = kind_.Value;
+  SpeedButtonObjektTypDown = kind_.Down;
+  SpeedButtonObjektTyptUp = kind_.Up;
   LabelObjektTyp->Tag = 1;
   platform::AddButtonPanel(PanelObjekt, QRect(192, kControlTop, 88, kControlHeight), QStringLiteral("BMP"),
                            PanelExportEbeneBMP, SpeedButtonExportEbeneBMP);
@@ -202,11 +197,6 @@ void TFrameBearbeiten::SetGraphicPane(editor::ui::EditorGraphicPane* pane) {
 editor::ui::GraphicPaneEditor& TFrameBearbeiten::GraphicPaneHost() {
   if (!graphicPaneHost_) graphicPaneHost_ = std::make_unique<editor::ui::FrameGraphicPaneEditor>(*this);
   return *graphicPaneHost_;
-}
-
-printdata::PrintTextRenderer& TFrameBearbeiten::Renderer() {
-  if (!renderer_) renderer_ = std::make_unique<editor::ui::EditorRenderer>(*this);
-  return *renderer_;
 }
 
 int TFrameBearbeiten::EditorZoom() const { return zoomMenu_ ? zoomMenu_->LabelZoom->Tag : 4; }
@@ -361,8 +351,7 @@ void TFrameBearbeiten::SelectLayer() {
 void TFrameBearbeiten::ShowObjectFrame() {
   LabelObjektTyp->Tag = std::clamp(LabelObjektTyp->Tag, 0, 4);
   const int kind = LabelObjektTyp->Tag;
-  SpeedButtonObjektTypDown->SetCaption(kind == 0 ? QString() : editor::ui::DownCaption(QStringLiteral("<")));
-  SpeedButtonObjektTyptUp->SetCaption(kind == 4 ? QString() : editor::ui::UpCaption(QStringLiteral(">")));
+  kind_.ShowLimits(kind == 0, kind == 4);
   if (!IsLayer(CurrentLayer)) return;
   WorkText.Layers[static_cast<std::size_t>(CurrentLayer)].Kind = static_cast<std::uint8_t>(kind);
   FillKindPane(kind);
@@ -407,6 +396,10 @@ void TFrameBearbeiten::LoadAndRender(const printdata::PrintText* source) {
   if (zoomMenu_) zoomMenu_->LabelZoom->Tag = 1;
   LabelRaster->Tag = 0;
   if (viewMenu_) viewMenu_->ApplyView();
+  RenderDatedBlack();
+}
+
+void TFrameBearbeiten::RenderDatedBlack() {
   // One reading of the clock for all layers of the print text.
   editor::RefreshDynamicTexts(WorkText, editor::LocalNow());
   for (unsigned n = 0; n < static_cast<unsigned>(printdata::kLayerCount); ++n) RenderLayer(n, kLayerBlack);
@@ -445,7 +438,7 @@ editor::RowWords TFrameBearbeiten::RowWords() const {
 namespace {
 
 void ToggleMenu(QObject* sender, QWidget* menu, editor::ui::EditorHost* host, const std::function<void()>& open) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   const bool wasOpen = menu && !menu->isHidden();
   if (host) host->CloseMenusAndRefresh();
   if (wasOpen || !menu) return;
@@ -473,7 +466,7 @@ void TFrameBearbeiten::SpeedButtonRasterClick(QObject* sender) {
 }
 
 void TFrameBearbeiten::SpeedButtonDruckansichtClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   CloseMenus();
   if (PrintViewShown()) {
     FormBearbeitenDruckansicht->close();
@@ -486,35 +479,33 @@ void TFrameBearbeiten::SpeedButtonDruckansichtClick(QObject* sender) {
 }
 
 void TFrameBearbeiten::SpeedButtonHilfeClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   CloseMenus();
   if (host_) host_->ShowQuickHelp();
 }
 
 void TFrameBearbeiten::SpeedButtonObjektTypDownClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   LabelObjektTyp->Tag = LabelObjektTyp->Tag - 1;
   ShowObjectFrame();
 }
 
 void TFrameBearbeiten::SpeedButtonObjektTyptUpClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   LabelObjektTyp->Tag = LabelObjektTyp->Tag + 1;
   ShowObjectFrame();
 }
 
 void TFrameBearbeiten::SpeedButtonOKClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   const int i = dataView_ ? dataView_->Selected() : -1;
   if (i < 0 || i > 98) {
     CloseEditor();
     return;
   }
-  // One reading of the clock for every layer.
-  editor::RefreshDynamicTexts(WorkText, editor::LocalNow());
-  for (unsigned n = 0; n < static_cast<unsigned>(printdata::kLayerCount); ++n) RenderLayer(n, kLayerBlack);
+  RenderDatedBlack();
   // The data view draws the row from what it stores, as it draws every row.
   dataView_->StorePrintText(i, WorkText);
   dataView_->SetModified(true);
@@ -523,18 +514,18 @@ void TFrameBearbeiten::SpeedButtonOKClick(QObject* sender) {
 }
 
 void TFrameBearbeiten::SpeedButtonAbbrechenClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   ClosePrintView();
   CloseEditor();
 }
 
 void TFrameBearbeiten::SpeedButtonExportDrucktextBMPClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   Export(true);
 }
 
 void TFrameBearbeiten::SpeedButtonExportEbeneBMPClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   Export(false);
 }
 

@@ -2,10 +2,10 @@
 // The editor page of the main window (FrameBearbeiten). It edits one print
 // text of the open data in a working copy, WorkText: opening copies a print
 // text into it, the panes write into its current layer, OK copies it back
-// into the data at the data view's selected row and Abbrechen drops it. The
-// same working copy and the preview's layer images are the scratch record
-// through which every printer file is rendered, so any load overwrites
-// them; loads come only while the editor is hidden.
+// into the data at the data view's selected row and Abbrechen drops it.
+// LoadAndRender overwrites the working copy and the preview's layer images,
+// so it is called only while the editor is hidden; the printer file set
+// renders through a working copy of its own (editor::WorkCopyRenderer).
 //
 // The dates and times of the working copy are kept current from outside
 // while the editor is shown (the data view's refresher, through RenderLayer
@@ -35,7 +35,6 @@
 #include "platform/qt/Panel.h"
 #include "platform/qt/SpeedButton.h"
 #include "printdata/PrintText.h"
-#include "printdata/PrintTextRenderer.h"
 
 class TFrameBearbeitenVorschau;
 class TFrameBearbeitenText;
@@ -74,9 +73,6 @@ class TFrameBearbeiten : public QWidget {
   TFrameMenuAnsichtBearbeiten* ViewMenu() const { return viewMenu_; }
   TFrameMenuZoomBearbeiten* ZoomMenu() const { return zoomMenu_; }
   TFrameMenuRasterBearbeiten* GridMenu() const { return gridMenu_; }
-  // The printer file set's renderer: loads a print text through
-  // LoadAndRender and hands out the working copy and its layer images.
-  printdata::PrintTextRenderer& Renderer();
 
   // --- Form ---------------------------------------------------------------
   platform::Panel* PanelTitel;
@@ -140,7 +136,7 @@ class TFrameBearbeiten : public QWidget {
   void ShowEditorView(int view);
   void CloseEditor();
   // Renders `source` (or the defaults) into the working copy and the layer
-  // images, black, at one pixel per dot; the printer file set reads them.
+  // images, black, at one pixel per dot.
   void LoadAndRender(const printdata::PrintText* source);
   // Redraws layer `layer` (0..4) of the working copy into its image in
   // `colour` (0 black, 255 red); another layer does nothing.
@@ -201,14 +197,17 @@ class TFrameBearbeiten : public QWidget {
   void CloseMenus();
   void HideMenus();
   void FillKindPane(int kind);
+  // The dynamic dates and times of the working copy as of now, then all
+  // five layers drawn black.
+  void RenderDatedBlack();
 
   editor::ui::EditorHost* host_ = nullptr;
   editor::ui::EditorDataView* dataView_ = nullptr;
   TFrameMenuAnsichtBearbeiten* viewMenu_ = nullptr;
   TFrameMenuZoomBearbeiten* zoomMenu_ = nullptr;
   TFrameMenuRasterBearbeiten* gridMenu_ = nullptr;
+  editor::ui::StepControl kind_;
   editor::ui::KeptFont keptFont_;
   editor::ui::EditorFontChooser* fontChooser_ = &keptFont_;
-  std::unique_ptr<printdata::PrintTextRenderer> renderer_;
   std::unique_ptr<editor::ui::GraphicPaneEditor> graphicPaneHost_;
 };

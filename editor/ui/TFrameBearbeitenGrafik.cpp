@@ -9,6 +9,7 @@
 #include "editor/GraphicSize.h"
 #include "editor/GraphicStops.h"
 #include "editor/StepValue.h"
+#include "editor/ui/PaneLook.h"
 #include "editor/ui/TForm_Paint.h"
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/Beep.h"
@@ -24,14 +25,9 @@ using editor::ui::TagTimer;
 namespace {
 
 constexpr editor::StepRange kSizeRange{editor::kGraphicMinSize, editor::kGraphicMaxSize};
-constexpr std::uint32_t kRed = 255;
 // The position buttons' triangles sit after or before 15 blanks, the size
 // buttons' "-" and "+" after or before the usual 20.
 constexpr int kTrianglePadding = 15;
-
-void Repaint(QObject* sender) {
-  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
-}
 
 }  // namespace
 
@@ -237,7 +233,7 @@ void TFrameBearbeitenGrafik::StoreLayer() {
   l->PosY = LabelPositionY->Tag;
   l->GraphicHeight = LabelGrafikHoehe->Tag;
   l->GraphicWidth = LabelGrafikBreite->Tag;
-  editor_->RenderLayer(current, kRed);
+  editor_->RenderLayer(current, editor::ui::kLayerRed);
 }
 
 void TFrameBearbeitenGrafik::ShowPositionNumbers(bool shown) {
@@ -315,6 +311,13 @@ void TFrameBearbeitenGrafik::ApplyHeight() {
   Rescale();
 }
 
+void TFrameBearbeitenGrafik::ShowSize(int width, int height) {
+  LabelGrafikBreite->Tag = width;
+  LabelGrafikHoehe->Tag = height;
+  width_.ClampAndShow(kSizeRange);
+  height_.ClampAndShow(kSizeRange);
+}
+
 // The scaled bitmap is drawn anew from the unscaled one, so repeated size
 // steps lose no detail; then the layer takes it.
 void TFrameBearbeitenGrafik::Rescale() {
@@ -324,10 +327,7 @@ void TFrameBearbeitenGrafik::Rescale() {
   } catch (const std::bad_alloc&) {
     // The layer keeps its size and pixels; the numbers follow the bitmap.
     platform::Beep(platform::BeepKind::Error);
-    LabelGrafikBreite->Tag = Image_Bearbeiten1.Width();
-    LabelGrafikHoehe->Tag = Image_Bearbeiten1.Height();
-    width_.ClampAndShow(kSizeRange);
-    height_.ClampAndShow(kSizeRange);
+    ShowSize(Image_Bearbeiten1.Width(), Image_Bearbeiten1.Height());
     return;
   }
   StoreBitmap(editor_->EditorView());
@@ -354,12 +354,12 @@ void TFrameBearbeitenGrafik::Tick(TagTimer* timer, platform::Label* value, void 
 }
 
 void TFrameBearbeitenGrafik::SpeedButtonPositionXDownClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   StepX(false);
 }
 void TFrameBearbeitenGrafik::SpeedButtonPositionXUpClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   StepX(true);
 }
@@ -373,12 +373,12 @@ void TFrameBearbeitenGrafik::SpeedButtonPositionXDownMouseUp(QObject*) { StopRep
 void TFrameBearbeitenGrafik::SpeedButtonPositionXUpMouseUp(QObject*) { StopRepeat(TimerHorizontal); }
 
 void TFrameBearbeitenGrafik::SpeedButtonPositionYDownClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   StepY(false);
 }
 void TFrameBearbeitenGrafik::SpeedButtonPositionYUpClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   StepY(true);
 }
@@ -392,13 +392,13 @@ void TFrameBearbeitenGrafik::SpeedButtonPositionYDownMouseUp(QObject*) { StopRep
 void TFrameBearbeitenGrafik::SpeedButtonPositionYUpMouseUp(QObject*) { StopRepeat(TimerVertikal); }
 
 void TFrameBearbeitenGrafik::SpeedButtonGrafikBreiteDownClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   LabelGrafikBreite->Tag = editor::Stepped(LabelGrafikBreite->Tag, -1);
   ApplyWidth();
 }
 void TFrameBearbeitenGrafik::SpeedButtonGrafikBreiteUpClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   LabelGrafikBreite->Tag = editor::Stepped(LabelGrafikBreite->Tag, 1);
   ApplyWidth();
@@ -413,13 +413,13 @@ void TFrameBearbeitenGrafik::SpeedButtonGrafikBreiteDownMouseUp(QObject*) { Stop
 void TFrameBearbeitenGrafik::SpeedButtonGrafikBreiteUpMouseUp(QObject*) { StopRepeat(TimerBreite); }
 
 void TFrameBearbeitenGrafik::SpeedButtonGrafikHoeheDownClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   LabelGrafikHoehe->Tag = editor::Stepped(LabelGrafikHoehe->Tag, -1);
   ApplyHeight();
 }
 void TFrameBearbeitenGrafik::SpeedButtonGrafikHoeheUpClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   LabelGrafikHoehe->Tag = editor::Stepped(LabelGrafikHoehe->Tag, 1);
   ApplyHeight();
@@ -445,12 +445,12 @@ void TFrameBearbeitenGrafik::TimerHoeheTimer() { Tick(TimerHoehe, LabelGrafikHoe
 // ---- Toggles ------------------------------------------------------------------------
 
 void TFrameBearbeitenGrafik::SpeedButtonAusrichtenClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   align_.Toggle(AlignTexts, PanelAusrichtenShow);
 }
 
 void TFrameBearbeitenGrafik::SpeedButtonGrafikProportionalClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   if (proportional_.Toggle(ProportionalTexts, PanelGrafikProportionalShow)) {
     RefWidth = LabelGrafikBreite->Tag;
     RefHeight = LabelGrafikHoehe->Tag;
@@ -464,7 +464,7 @@ QString TFrameBearbeitenGrafik::ToolDialogTitle(const platform::SpeedButton* but
 }
 
 void TFrameBearbeitenGrafik::SpeedButtonWerkzeugRuskavelClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   if (!Services.Paint) return;
   PaintOutcome outcome = Services.Paint(Image_Bearbeiten1);
@@ -478,16 +478,13 @@ void TFrameBearbeitenGrafik::SpeedButtonWerkzeugRuskavelClick(QObject* sender) {
   Image_Bearbeiten = std::move(outcome.Picture);
   Image_BearbeitenMonochrome = false;
   Image_Bearbeiten1 = Image_Bearbeiten;
-  LabelGrafikBreite->Tag = Image_Bearbeiten1.Width();
-  LabelGrafikHoehe->Tag = Image_Bearbeiten1.Height();
-  width_.ClampAndShow(kSizeRange);
-  height_.ClampAndShow(kSizeRange);
+  ShowSize(Image_Bearbeiten1.Width(), Image_Bearbeiten1.Height());
   StoreBitmap(editor_->EditorView());
   StoreLayer();
 }
 
 void TFrameBearbeitenGrafik::SpeedButtonWerkzeugImportierenClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   if (!Services.ChooseFile) return;
   const std::optional<std::string> file = Services.ChooseFile(ToolDialogTitle(SpeedButtonWerkzeugImportieren), 0);
@@ -504,10 +501,7 @@ void TFrameBearbeitenGrafik::SpeedButtonWerkzeugImportierenClick(QObject* sender
   Image_Bearbeiten = std::move(read->Picture);
   Image_BearbeitenMonochrome = read->Monochrome;
   Image_Bearbeiten1 = editor::StretchBitmap(Image_Bearbeiten, size.Width, size.Height, Image_BearbeitenMonochrome);
-  LabelGrafikBreite->Tag = size.Width;
-  LabelGrafikHoehe->Tag = size.Height;
-  width_.ClampAndShow(kSizeRange);
-  height_.ClampAndShow(kSizeRange);
+  ShowSize(size.Width, size.Height);
   StoreBitmap(editor_->EditorView());
   StoreLayer();
   LabelGrafikProportional->Tag = 0;
@@ -515,7 +509,7 @@ void TFrameBearbeitenGrafik::SpeedButtonWerkzeugImportierenClick(QObject* sender
 }
 
 void TFrameBearbeitenGrafik::SpeedButtonWerkzeugExportierenClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   HideMenus();
   if (!Services.ChooseFile) return;
   const std::optional<std::string> file = Services.ChooseFile(ToolDialogTitle(SpeedButtonWerkzeugExportieren), 1);

@@ -197,6 +197,8 @@ class TFrameBearbeitenGrafik : public QWidget, public editor::ui::EditorGraphicP
   // A repeat tick: `value` moves one step in the timer's direction.
   void Tick(editor::ui::TagTimer* timer, platform::Label* value, void (TFrameBearbeitenGrafik::*apply)());
   void Rescale();
+  // Width and height become `width` and `height`, clamped and shown.
+  void ShowSize(int width, int height);
   QString ToolDialogTitle(const platform::SpeedButton* button) const;
   void HideMenus();
 

@@ -30,12 +30,13 @@ class TFrameBearbeitenNotiz : public QWidget {
   // setting it from a note as stored, scrolled to its first line.
   std::string NoteText() const;
   void SetNoteText(const std::string& note);
+  // Operating mode 0 with the notes protected: the memo takes no change.
+  bool Locked() const;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  bool Locked() const;
   TFrameBearbeiten* editor_;
 };

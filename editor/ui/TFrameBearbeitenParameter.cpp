@@ -270,14 +270,7 @@ void TFrameBearbeitenParameter::Layout() {
       default: break;
     }
     const QRect r(8 + column * (cw + 8), kRow[row], span * cw + (span - 1) * 8, editor::ui::kControlHeight);
-    StepControl& c = Values[static_cast<std::size_t>(i)];
-    if (c.Down) {
-      c.Place(r);
-    } else {
-      c.Panel->setGeometry(r);
-      c.Title->setGeometry(0, 3, r.width(), 16);
-      c.Value->setGeometry(0, 20, r.width(), 24);
-    }
+    Values[static_cast<std::size_t>(i)].Place(r);
   }
   int y = 0;
   for (platform::Panel* set : {PanelParameter, PanelParameterX2, PanelParameterZ}) {
@@ -314,7 +307,7 @@ std::pair<int, int> TFrameBearbeitenParameter::ButtonOf(const QObject* sender) c
   return {-1, 0};
 }
 
-bool TFrameBearbeitenParameter::Refused() {
+bool TFrameBearbeitenParameter::Refused() const {
   editor::ui::EditorHost* host = editor_->Host();
   editor::ui::EditorDataView* data = editor_->DataView();
   if (!host || host->OperatingMode() != 0 || !data || !data->ParametersProtected()) return false;
@@ -322,7 +315,7 @@ bool TFrameBearbeitenParameter::Refused() {
 }
 
 bool TFrameBearbeitenParameter::Begin(QObject* sender, bool guarded) {
-  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
+  platform::RepaintSender(sender);
   if (editor_->Host()) editor_->Host()->HideMenuFrames();
   if (!guarded || !Refused()) return true;
   QCoreApplication::processEvents();

@@ -93,12 +93,14 @@ class TFrameBearbeitenParameter : public QWidget {
   void SpeedButtonLoeschenX2Click(QObject* sender);
   void SpeedButtonLoeschenZClick(QObject* sender);
 
+  // Operating mode 0 with the parameters protected: changes are refused
+  // and the values show locked.
+  bool Refused() const;
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  // Operating mode 0 with the parameters protected.
-  bool Refused();
   // Repaints the button and closes the menus; a guarded action refused by
   // the protection shows the notice and gives false.
   bool Begin(QObject* sender, bool guarded);

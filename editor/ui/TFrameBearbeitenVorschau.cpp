@@ -11,7 +11,6 @@
 #include "editor/ui/TFrameBearbeitenDatum.h"
 #include "editor/ui/TFrameBearbeitenText.h"
 #include "editor/ui/TFrameBearbeitenZeit.h"
-#include "editor/ui/TFrameMenuAnsichtBearbeiten.h"
 #include "platform/qt/NamedColours.h"
 #include "printdata/PrintField.h"
 
@@ -193,9 +192,5 @@ void TFrameBearbeitenVorschau::ImageRasterMouseMove(bool leftHeld, int x, int y)
 
 void TFrameBearbeitenVorschau::ImageRasterMouseUp(bool leftHeld, int x, int y) { ImageRasterMouseMove(leftHeld, x, y); }
 
-void TFrameBearbeitenVorschau::ImageRasterDblClick() {
-  TFrameMenuAnsichtBearbeiten* menu = editor_->ViewMenu();
-  const bool open = menu && !menu->isHidden();
-  if (editor_->Host()) editor_->Host()->CloseMenusAndRefresh();
-  if (!open && menu) menu->ShowMenu();
-}
+// As a click on "Ansicht": the view menu opens, or closes when it is open.
+void TFrameBearbeitenVorschau::ImageRasterDblClick() { editor_->SpeedButtonAnsichtClick(nullptr); }

@@ -26,15 +26,9 @@ constexpr int kLayerRow = 34;
 constexpr int kWideRow = 40;
 constexpr int kMenuWidth = 8 + kLabelWidth + kArea + 16;
 
-void SetTextColour(QWidget* w, std::uint32_t colour) {
-  QPalette pal = w->palette();
-  pal.setColor(QPalette::WindowText, platform::VclColor(colour));
-  w->setPalette(pal);
-}
-
 void Look(platform::Panel* row, platform::Label* label, bool chosen) {
   row->SetColor(chosen ? editor::ui::kEntryChosen : editor::ui::kEntryNormal);
-  SetTextColour(label, chosen ? editor::ui::kWhite : editor::ui::kNavy);
+  platform::SetTextColour(label, chosen ? editor::ui::kWhite : editor::ui::kNavy);
   QFont f = label->font();
   f.setBold(chosen);
   label->setFont(f);
@@ -183,7 +177,7 @@ void TFrameMenuAnsichtBearbeiten::UpdateThumbnail(unsigned n) {
 }
 
 void TFrameMenuAnsichtBearbeiten::ChooseLayer(int view, QObject* sender) {
-  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
+  platform::RepaintSender(sender);
   if (!editor_) return;
   editor_->LabelAnsicht->Tag = view;
   editor_->ClosePrintView();
@@ -191,7 +185,7 @@ void TFrameMenuAnsichtBearbeiten::ChooseLayer(int view, QObject* sender) {
 }
 
 void TFrameMenuAnsichtBearbeiten::ChooseView(int view, QObject* sender) {
-  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
+  platform::RepaintSender(sender);
   if (!editor_) return;
   editor_->LabelAnsicht->Tag = view;
   ApplyView();
@@ -216,32 +210,16 @@ void TFrameMenuAnsichtBearbeiten::ApplyView() {
 
   TFrameBearbeitenParameter* parameters = editor_->FrameBearbeitenParameter;
   TFrameBearbeitenNotiz* note = editor_->FrameBearbeitenNotiz;
-  const int mode = editor_->Host() ? editor_->Host()->OperatingMode() : -1;
-  editor::ui::EditorDataView* data = editor_->DataView();
-  if (view <= 4) {
-    editor_->ShowObjectArea(true);
-    editor_->ShowObjectPane(-1);
-    parameters->hide();
-    note->hide();
-    parameters->UpdateParameters();
-    editor_->SelectLayer();
-  } else if (view == 5) {
-    editor_->ShowObjectArea(false);
-    editor_->ShowObjectPane(-1);
-    note->hide();
-    parameters->SetExtendedView(editor::NeedsExtendedView(editor_->WorkText.Parameters));
-    parameters->show();
-    parameters->UpdateParameters();
-    editor_->SelectLayer();
-    parameters->ShowProtected(mode == 0 && data && data->ParametersProtected());
-  } else {
-    editor_->ShowObjectArea(false);
-    editor_->ShowObjectPane(-1);
-    parameters->hide();
-    note->show();
-    parameters->UpdateParameters();
-    editor_->SelectLayer();
-    note->ShowProtected(mode == 0 && data && data->NotesProtected() ? 1 : 0);
-  }
+  // Layers 0..4 show the object area (SelectLayer fills its pane), 5 the
+  // parameters, 6 the note.
+  editor_->ShowObjectArea(view <= 4);
+  editor_->ShowObjectPane(-1);
+  if (view == 5) parameters->SetExtendedView(editor::NeedsExtendedView(editor_->WorkText.Parameters));
+  parameters->setVisible(view == 5);
+  note->setVisible(view == 6);
+  parameters->UpdateParameters();
+  editor_->SelectLayer();
+  if (view == 5) parameters->ShowProtected(parameters->Refused());
+  if (view == 6) note->ShowProtected(note->Locked() ? 1 : 0);
   if (!editor_->isHidden() && editor_->Host()) editor_->Host()->CloseMenusAndRefresh();
 }

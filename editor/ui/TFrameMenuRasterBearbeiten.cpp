@@ -43,7 +43,7 @@ void TFrameMenuRasterBearbeiten::PanelMainClick(QObject*) {
 }
 
 void TFrameMenuRasterBearbeiten::Choose(int mode, QObject* sender) {
-  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
+  platform::RepaintSender(sender);
   if (!editor_) return;
   editor_->LabelRaster->Tag = mode;
   ApplyGrid();

@@ -1,7 +1,5 @@
 #include "editor/ui/TFrameMenuZoomBearbeiten.h"
 
-#include <algorithm>
-
 #include "editor/ui/PaneLook.h"
 #include "editor/ui/StepControl.h"
 #include "editor/ui/TFrameBearbeiten.h"
@@ -17,15 +15,15 @@ TFrameMenuZoomBearbeiten::TFrameMenuZoomBearbeiten(QWidget* owner) : QWidget(own
   PanelMain->setObjectName(QStringLiteral("PanelMain"));
   PanelMain->SetColor(platform::colours::kSilver);
   PanelMain->setGeometry(0, 0, 192, 64);
-  const editor::ui::StepControl c = editor::ui::AddStepControl(PanelMain, QStringLiteral("PanelZoom"),
-                                                               QStringLiteral("Zoom"), QStringLiteral("-"), QStringLiteral("+"));
-  c.Panel->SetColor(editor::ui::kEntryNormal);
-  c.Place(QRect(8, 8, 176, 48));
-  PanelZoom = c.Panel;
-  LabelZoomTitel = c.Title;
-  LabelZoom = c.Value;
-  SpeedButtonZoomDown = c.Down;
-  SpeedButtonZoomUp = c.Up;
+  zoom_ = editor::ui::AddStepControl(PanelMain, QStringLiteral("PanelZoom"), QStringLiteral("Zoom"), QStringLiteral("-"),
+                                     QStringLiteral("+"));
+  zoom_.Panel->SetColor(editor::ui::kEntryNormal);
+  zoom_.Place(QRect(8, 8, 176, 48));
+  PanelZoom = zoom_.Panel;
+  LabelZoomTitel = zoom_.Title;
+  LabelZoom = zoom_.Value;
+  SpeedButtonZoomDown = zoom_.Down;
+  SpeedButtonZoomUp = zoom_.Up;
   LabelZoom->Tag = 4;
   LabelZoom->setText(QStringLiteral("4x"));
   connect(SpeedButtonZoomDown, &QAbstractButton::clicked, this, [this] { SpeedButtonZoomDownClick(SpeedButtonZoomDown); });
@@ -41,23 +39,19 @@ void TFrameMenuZoomBearbeiten::PanelMainClick(QObject*) {
 }
 
 void TFrameMenuZoomBearbeiten::SpeedButtonZoomDownClick(QObject* sender) {
-  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
+  platform::RepaintSender(sender);
   LabelZoom->Tag = LabelZoom->Tag - 1;
   ApplyZoom();
 }
 
 void TFrameMenuZoomBearbeiten::SpeedButtonZoomUpClick(QObject* sender) {
-  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
+  platform::RepaintSender(sender);
   LabelZoom->Tag = LabelZoom->Tag + 1;
   ApplyZoom();
 }
 
 void TFrameMenuZoomBearbeiten::ApplyZoom() {
-  LabelZoom->Tag = std::clamp(LabelZoom->Tag, 1, 5);
-  const int zoom = LabelZoom->Tag;
-  SpeedButtonZoomDown->SetCaption(zoom == 1 ? QString() : editor::ui::DownCaption(QStringLiteral("-")));
-  SpeedButtonZoomUp->SetCaption(zoom == 5 ? QString() : editor::ui::UpCaption(QStringLiteral("+")));
-  LabelZoom->setText(QStringLiteral("%1x").arg(zoom));
+  const int zoom = zoom_.ClampAndShowAs({1, 5}, [](std::int32_t v) { return QStringLiteral("%1x").arg(v); });
   if (!editor_) return;
   editor_->LabelZoom->setText(LabelZoom->text());
   TFrameBearbeitenVorschau* preview = editor_->FrameBearbeitenVorschau;

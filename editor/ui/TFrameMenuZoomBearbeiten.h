@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QWidget>
 
-#include "editor/ui/StepButton.h"
+#include "editor/ui/StepControl.h"
 #include "platform/qt/Label.h"
 #include "platform/qt/Panel.h"
 
@@ -32,4 +32,5 @@ class TFrameMenuZoomBearbeiten : public QWidget {
 
  private:
   TFrameBearbeiten* editor_ = nullptr;
+  editor::ui::StepControl zoom_;
 };

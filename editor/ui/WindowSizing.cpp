@@ -12,6 +12,13 @@ QSize LimitWindowSize(const QWidget* window, QSize minimum, QSize proposed) {
   return proposed.expandedTo(minimum).boundedTo(most.expandedTo(minimum));
 }
 
+void FitToWorkArea(QWidget* window, QSize minimum) {
+  QScreen* s = window->screen();
+  if (!s) return;
+  window->setMaximumSize(s->availableGeometry().size().expandedTo(minimum));
+  window->resize(LimitWindowSize(window, minimum, window->size()));
+}
+
 void ToggleWorkArea(QWidget* window, QRect& restoreBounds) {
   QScreen* s = window->screen();
   if (!s) return;

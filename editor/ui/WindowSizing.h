@@ -15,6 +15,10 @@ namespace editor::ui {
 // work area].
 QSize LimitWindowSize(const QWidget* window, QSize minimum, QSize proposed);
 
+// On showing: the window's maximum becomes its screen's work area (at least
+// `minimum`) and its size is held within the limits.
+void FitToWorkArea(QWidget* window, QSize minimum);
+
 // Fills the work area with the window's frame, remembering its place in
 // `restoreBounds`; when the frame already fills it, goes back there.
 void ToggleWorkArea(QWidget* window, QRect& restoreBounds);

@@ -1,6 +1,6 @@
 #pragma once
-// The named colours (platform/Colours.h) and the background of a window in
-// one of them.
+// The named colours (platform/Colours.h), and the background of a window
+// or the text of a label or check box in one of them.
 #include <QPalette>
 #include <QWidget>
 #include <cstdint>
@@ -15,6 +15,12 @@ inline void SetWindowColour(QWidget* window, std::uint32_t vclColor) {
   QPalette pal = window->palette();
   pal.setColor(QPalette::Window, VclColor(vclColor));
   window->setPalette(pal);
+}
+
+inline void SetTextColour(QWidget* widget, std::uint32_t vclColor) {
+  QPalette pal = widget->palette();
+  pal.setColor(QPalette::WindowText, VclColor(vclColor));
+  widget->setPalette(pal);
 }
 
 }  // namespace platform

@@ -33,6 +33,12 @@ class SpeedButton : public QAbstractButton {
   bool hover_ = false;
 };
 
+// A click handler's first step: the button that sent the click (any widget;
+// nothing for a call from code) shows its state now, before the work.
+inline void RepaintSender(QObject* sender) {
+  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
+}
+
 // Whether the widget itself is switched on, whatever its parents are: the
 // enabled flag as the program's own logic reads and sets it. (A button on a
 // disabled panel keeps its look but takes no clicks.)

@@ -215,20 +215,21 @@ TEST_F(EditorFrame, EveryLayerOfARenderingShowsTheSameDay) {
                                         data.Stored.back().second.Layers[0].DatePreview);
 }
 
-TEST_F(EditorFrame, ThePrinterFilesRendererGivesWhatTheHeadlessRendererGives) {
+TEST_F(EditorFrame, LoadAndRenderGivesWhatTheHeadlessRendererGives) {
   printdata::PrintText text = ThreeLayers();
   text.Layers[3].Kind = printdata::kKindGraphic;
   text.Layers[3].PosX = 150;
   text.Layers[3].PosY = 5;
-  printdata::PrintTextRenderer& renderer = editor->Renderer();
-  renderer.LoadAndRender(text);
+  editor->LoadAndRender(&text);
 
   printdata::PrintText work;
   editor::PreviewImages images;
   editor::WorkCopyRenderer headless(work, images, [] { return FixedNow(); });
   headless.LoadAndRender(text);
-  EXPECT_EQ(renderer.WorkText(), headless.WorkText());
-  for (int n = 0; n < 5; ++n) EXPECT_EQ(renderer.LayerImage(n), headless.LayerImage(n)) << n;
+  EXPECT_EQ(editor->WorkText, headless.WorkText());
+  for (int n = 0; n < 5; ++n)
+    EXPECT_EQ(editor->FrameBearbeitenVorschau->Images.Layers[static_cast<std::size_t>(n)], headless.LayerImage(n))
+        << n;
   EXPECT_EQ(editor->CurrentLayer, -1);
 }
 

@@ -115,7 +115,7 @@ TEST_F(ExtremeValues, TheEditorKeepsEveryValueWithinItsControls) {
       ASSERT_FALSE(data.Stored.empty());
       EXPECT_LE(printdata::PrintFieldColumns(data.Stored.back().second), 600);
     }
-    editor->Renderer().LoadAndRender(text);
+    editor->LoadAndRender(&text);
     viewMenu->ShowMenu();
   }
   EXPECT_TRUE(beeps.empty());
