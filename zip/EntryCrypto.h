@@ -67,5 +67,8 @@ std::size_t AesFramingSize(int keyBits);
 void RunInParallel(std::vector<std::function<void()>>& jobs);
 
 inline int KeyBitsOfCipherKind(int kind) { return kind == 1 ? 128 : kind == 2 ? 192 : 256; }
+inline bool IsAes(TZipCryptoAlgorithm m) { return m == caAES_128 || m == caAES_192 || m == caAES_256; }
+// Key bits of an AES algorithm.
+inline int KeyBitsOf(TZipCryptoAlgorithm m) { return m == caAES_128 ? 128 : m == caAES_192 ? 192 : 256; }
 
 }  // namespace zip

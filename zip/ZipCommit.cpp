@@ -24,9 +24,6 @@
 namespace zip {
 namespace {
 
-bool IsAes(TZipCryptoAlgorithm m) { return m == caAES_128 || m == caAES_192 || m == caAES_256; }
-int KeyBitsOf(TZipCryptoAlgorithm m) { return m == caAES_128 ? 128 : m == caAES_192 ? 192 : 256; }
-
 // Pending entries whose data is packed anew; the others are copied.
 bool Rewrites(const TDirItem& e) {
   return e.IsPending && e.PendingOperation != poRename && e.PendingOperation != poChangeAttr &&
