@@ -340,16 +340,7 @@ bool TZipBaseArchiver::WriteEntry(int index, TArchiveTarget& target, std::option
     const bool localZip64 = h.UncompressedSize == 0xFFFFFFFF;
     h.VersionMadeBy = h.VersionNeeded = VersionFor(entry.NeedsZip64 || bigSource);
     entry.ExtraBlocks.clear();
-    if (UnicodeFilenames) {
-      TZipExtraFieldDataBlock block;
-      block.HeaderId = kExtraUnicodeName;
-      block.Data.resize(8 + 2 * entry.StoredName.size());
-      StoreLE32(block.Data.data(), kUnicodeNameSig);
-      StoreLE32(block.Data.data() + 4, static_cast<std::uint32_t>(entry.StoredName.size()));
-      for (std::size_t k = 0; k < entry.StoredName.size(); ++k) StoreLE16(block.Data.data() + 8 + 2 * k, entry.StoredName[k]);
-      block.DataSize = static_cast<std::uint16_t>(block.Data.size());
-      entry.ExtraBlocks.push_back(std::move(block));
-    }
+    if (UnicodeFilenames) entry.ExtraBlocks.push_back(UnicodeNameField(entry.StoredName));
     if (aes) {
       entry.ExtraBlocks.push_back(AesExtraField(KeyBitsOf(EncryptionMethod), entry.ActualMethod));
       h.Method = 99;
@@ -367,20 +358,14 @@ bool TZipBaseArchiver::WriteEntry(int index, TArchiveTarget& target, std::option
     lh.CompressedSize = 0;
     lh.UncompressedSize = h.UncompressedSize;
     lh.NameLength = static_cast<std::uint16_t>(name.size());
-    std::size_t extraLength = localZip64 ? 20 : 0;
+    std::size_t extraLength = localZip64 ? kLocalZip64FieldSize : 0;
     for (const auto& b : entry.ExtraBlocks) extraLength += 4 + b.Data.size();
     lh.ExtraLength = static_cast<std::uint16_t>(extraLength);
     lh.Pack(local.data());
     local.insert(local.end(), name.begin(), name.end());
     const std::size_t zip64At = local.size();
-    if (localZip64) local.resize(local.size() + 20, 0);
-    for (const auto& b : entry.ExtraBlocks) {
-      std::uint8_t head[4];
-      StoreLE16(head, b.HeaderId);
-      StoreLE16(head + 2, static_cast<std::uint16_t>(b.Data.size()));
-      local.insert(local.end(), head, head + 4);
-      local.insert(local.end(), b.Data.begin(), b.Data.end());
-    }
+    if (localZip64) local.resize(local.size() + kLocalZip64FieldSize, 0);
+    for (const auto& b : entry.ExtraBlocks) AppendExtraField(local, b);
     WriteBufferToStream(out, local.data(), local.size());
     if (!folder) {
       bool complete = mine ? WritePackedEntry(*mine, out, entry)
@@ -391,15 +376,10 @@ bool TZipBaseArchiver::WriteEntry(int index, TArchiveTarget& target, std::option
         lh.CompressedSize = h.CompressedSize;
         lh.Method = h.Method;
         lh.Pack(local.data());
-        if (localZip64) {
-          StoreLE16(&local[zip64At], kExtraZip64);
-          StoreLE16(&local[zip64At + 2], 16);
-          StoreLE64(&local[zip64At + 4], entry.UncompressedSize());
-          StoreLE64(&local[zip64At + 12], entry.CompressedSize());
-        }
+        if (localZip64) StoreLocalZip64Field(&local[zip64At], entry.UncompressedSize(), entry.CompressedSize());
         std::int64_t end = out.Position();
         out.SetPosition(start);
-        WriteBufferToStream(out, local.data(), zip64At + (localZip64 ? 20 : 0));
+        WriteBufferToStream(out, local.data(), zip64At + (localZip64 ? kLocalZip64FieldSize : 0));
         out.SetPosition(end);
       }
     }
@@ -537,20 +517,11 @@ void TZipBaseArchiver::CopyEntry(int index, TArchiveTarget& target) {
     const bool zip64 = lh.UncompressedSize == 0xFFFFFFFF;
     std::vector<std::uint8_t> extra;
     if (zip64) {
-      extra.resize(20);
-      StoreLE16(&extra[0], kExtraZip64);
-      StoreLE16(&extra[2], 16);
-      StoreLE64(&extra[4], entry->UncompressedSize());
-      StoreLE64(&extra[12], entry->CompressedSize());
+      extra.resize(kLocalZip64FieldSize);
+      StoreLocalZip64Field(extra.data(), entry->UncompressedSize(), entry->CompressedSize());
     }
-    for (const auto& b : entry->ExtraBlocks) {
-      if (b.HeaderId == kExtraZip64) continue;
-      std::uint8_t head[4];
-      StoreLE16(head, b.HeaderId);
-      StoreLE16(head + 2, static_cast<std::uint16_t>(b.Data.size()));
-      extra.insert(extra.end(), head, head + 4);
-      extra.insert(extra.end(), b.Data.begin(), b.Data.end());
-    }
+    for (const auto& b : entry->ExtraBlocks)
+      if (b.HeaderId != kExtraZip64) AppendExtraField(extra, b);
     lh.NameLength = static_cast<std::uint16_t>(name.size());
     lh.ExtraLength = static_cast<std::uint16_t>(extra.size());
     header.resize(TZipFileHeader::kSize);

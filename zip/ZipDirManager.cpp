@@ -546,14 +546,8 @@ void TZipDirManager::WriteDirectory(TArchiveTarget& target) {
       StoreLE16(field + 2, static_cast<std::uint16_t>(n - 4));
       out.insert(out.end(), field, field + n);
     }
-    for (const auto& b : item.ExtraBlocks) {
-      if (b.HeaderId == kExtraZip64) continue;
-      std::uint8_t head[4];
-      StoreLE16(head, b.HeaderId);
-      StoreLE16(head + 2, static_cast<std::uint16_t>(b.Data.size()));
-      out.insert(out.end(), head, head + 4);
-      out.insert(out.end(), b.Data.begin(), b.Data.end());
-    }
+    for (const auto& b : item.ExtraBlocks)
+      if (b.HeaderId != kExtraZip64) AppendExtraField(out, b);
     out.insert(out.end(), item.EntryComment.begin(), item.EntryComment.end());
     recordEnds.push_back(out.size());
   }

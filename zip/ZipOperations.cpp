@@ -184,16 +184,7 @@ void TZipBaseArchiver::RenameEntry(int index, const WideString& newName) {
                                 return b.HeaderId == kExtraUnicodePath || b.HeaderId == kExtraUnicodeName;
                               }),
                blocks.end());
-  if (UnicodeFilenames) {
-    TZipExtraFieldDataBlock block;
-    block.HeaderId = kExtraUnicodeName;
-    block.Data.resize(8 + 2 * newName.size());
-    StoreLE32(block.Data.data(), kUnicodeNameSig);
-    StoreLE32(block.Data.data() + 4, static_cast<std::uint32_t>(newName.size()));
-    for (std::size_t k = 0; k < newName.size(); ++k) StoreLE16(block.Data.data() + 8 + 2 * k, newName[k]);
-    block.DataSize = static_cast<std::uint16_t>(block.Data.size());
-    blocks.insert(blocks.begin(), std::move(block));
-  }
+  if (UnicodeFilenames) blocks.insert(blocks.begin(), UnicodeNameField(newName));
 }
 
 void TZipBaseArchiver::RenameFile(const WideString& oldName, const WideString& newName) {

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "zip/ZipTypes.h"
 #include "zip/crypto/ByteOrder.h"
 #include "zip/crypto/ZipCryptoTransform.h"
 
@@ -136,5 +137,13 @@ struct TZip64ExtendedInfo {
   std::uint64_t LocalHeaderOffset = 0;
   std::uint32_t DiskNumberStart = 0;
 };
+
+// The extra field that carries an entry's name as UTF-16 ("NUCX").
+TZipExtraFieldDataBlock UnicodeNameField(const WideString& name);
+// Appends one extra field (id, size, data) to a header being built.
+void AppendExtraField(std::vector<std::uint8_t>& out, const TZipExtraFieldDataBlock& block);
+// The Zip64 field of a local header: both sizes, 20 bytes at `at`.
+constexpr std::size_t kLocalZip64FieldSize = 20;
+void StoreLocalZip64Field(std::uint8_t* at, std::uint64_t uncompressedSize, std::uint64_t compressedSize);
 
 }  // namespace zip
