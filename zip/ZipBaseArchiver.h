@@ -243,6 +243,20 @@ class TZipBaseArchiver {
   bool DirectoryRebuilt() const;
 
  protected:
+  // Runs `work` inside an update bracket: the commit at its end, and on any
+  // failure the bracket given up and the failure passed on.
+  template <class Work>
+  void InUpdateBracket(Work&& work) {
+    BeginUpdate();
+    try {
+      work();
+      EndUpdate();
+    } catch (...) {
+      CancelUpdate();
+      throw;
+    }
+  }
+
   // Event operations; without a handler they give the default answer.
   virtual void DoOnOverallProgress(double progress, TZipProcessOperation operation, TZipProgressPhase phase,
                                    bool& cancel);

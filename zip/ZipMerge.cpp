@@ -13,8 +13,7 @@ void TZipBaseArchiver::MergeFrom(TZipBaseArchiver& other) {
   CheckInactive();
   CheckInUpdate();
   ReportProgress = true;
-  BeginUpdate();
-  try {
+  InUpdateBracket([&] {
     TZipDirArray& dir = dirManager->CurrentDirectory;
     TZipDirArray& theirs = other.dirManager->CurrentDirectory;
     for (int k = 0; k < theirs.GetCount(); ++k) {
@@ -58,11 +57,7 @@ void TZipBaseArchiver::MergeFrom(TZipBaseArchiver& other) {
       }
       if (take) dir.SetItem(index, item);
     }
-    EndUpdate();
-  } catch (...) {
-    CancelUpdate();
-    throw;
-  }
+  });
 }
 
 void TZipArchiver::MergeWith(const std::string& fileName) {

@@ -27,20 +27,6 @@ bool StartsWithNoCase(const WideString& s, const WideString& prefix) {
   return s.size() >= prefix.size() && WideLowerCase(s.substr(0, prefix.size())) == WideLowerCase(prefix);
 }
 
-// Runs `work` inside an update bracket: the commit at its end, and on any
-// failure the bracket given up and the failure passed on.
-template <class Work>
-void InBracket(TZipBaseArchiver& archiver, Work&& work) {
-  archiver.BeginUpdate();
-  try {
-    work();
-    archiver.EndUpdate();
-  } catch (...) {
-    archiver.CancelUpdate();
-    throw;
-  }
-}
-
 }  // namespace
 
 void TZipBaseArchiver::MoveFiles(const std::string& fileMask, std::int32_t searchAttr,
@@ -60,27 +46,27 @@ void TZipBaseArchiver::TagAndProcess(const WideString* fileMask, std::int32_t se
 void TZipBaseArchiver::DeleteFiles() {
   CheckInactive();
   CheckModifySpanning();
-  InBracket(*this, [&] { TagAndProcess(nullptr, 0, WideString(), poDelete); });
+  InUpdateBracket([&] { TagAndProcess(nullptr, 0, WideString(), poDelete); });
 }
 
 void TZipBaseArchiver::DeleteFiles(const WideString& fileMask, std::int32_t searchAttr,
                                    const WideString& exclusionMask) {
   CheckInactive();
   CheckModifySpanning();
-  InBracket(*this, [&] { TagAndProcess(&fileMask, searchAttr, exclusionMask, poDelete); });
+  InUpdateBracket([&] { TagAndProcess(&fileMask, searchAttr, exclusionMask, poDelete); });
 }
 
 void TZipBaseArchiver::UpdateFiles() {
   CheckInactive();
   CheckModifySpanning();
-  InBracket(*this, [&] { TagAndProcess(nullptr, 0, WideString(), poUpdate); });
+  InUpdateBracket([&] { TagAndProcess(nullptr, 0, WideString(), poUpdate); });
 }
 
 void TZipBaseArchiver::UpdateFiles(const WideString& fileMask, std::int32_t searchAttr,
                                    const WideString& exclusionMask) {
   CheckInactive();
   CheckModifySpanning();
-  InBracket(*this, [&] { TagAndProcess(&fileMask, searchAttr, exclusionMask, poUpdate); });
+  InUpdateBracket([&] { TagAndProcess(&fileMask, searchAttr, exclusionMask, poUpdate); });
 }
 
 void TZipBaseArchiver::TestFiles() {
@@ -220,7 +206,7 @@ void TZipBaseArchiver::RenameFile(const WideString& oldName, const WideString& n
     if (!alsoRenamed) Raise(19, {U8(name)});
   }
   if (renames.size() == 1 && renames.front().second == previous) return;
-  InBracket(*this, [&] {
+  InUpdateBracket([&] {
     for (const auto& [index, name] : renames) RenameEntry(index, name);
   });
 }
@@ -244,7 +230,7 @@ int TZipBaseArchiver::ChangeFound(const WideString& fileMask, const std::functio
 void TZipBaseArchiver::ChangeFilesAttr(const WideString& fileMask, std::uint32_t attr) {
   CheckInactive();
   CheckModifySpanning();
-  InBracket(*this, [&] {
+  InUpdateBracket([&] {
     int n = ChangeFound(fileMask, [&](TDirItem& e) {
       const std::uint32_t folderBit = e.Header.ExternalAttributes & faDirectory;
       e.Header.ExternalAttributes = (attr & ~faDirectory) | folderBit;
@@ -256,7 +242,7 @@ void TZipBaseArchiver::ChangeFilesAttr(const WideString& fileMask, std::uint32_t
 void TZipBaseArchiver::ChangeFilesIntAttr(const WideString& fileMask, std::uint16_t attr) {
   CheckInactive();
   CheckModifySpanning();
-  InBracket(*this, [&] {
+  InUpdateBracket([&] {
     int n = ChangeFound(fileMask, [&](TDirItem& e) { e.Header.InternalAttributes = attr; }, poChangeAttr);
     if (n == 0) Raise(38, {U8(fileMask)});
   });
@@ -265,7 +251,7 @@ void TZipBaseArchiver::ChangeFilesIntAttr(const WideString& fileMask, std::uint1
 void TZipBaseArchiver::ChangeFilesComment(const WideString& fileMask, const ByteString& comment) {
   CheckInactive();
   CheckModifySpanning();
-  InBracket(*this, [&] {
+  InUpdateBracket([&] {
     int n = ChangeFound(fileMask, [&](TDirItem& e) {
       e.EntryComment = comment.substr(0, 0xFFFF);
       e.Header.CommentLength = static_cast<std::uint16_t>(e.EntryComment.size());
@@ -330,7 +316,7 @@ void TZipBaseArchiver::AddFromOwnedStream(const WideString& fileName, std::share
   CheckInactive();
   CheckModifySpanning();
   ReportProgress = false;
-  InBracket(*this, [&] {
+  InUpdateBracket([&] {
     const std::uint32_t dos = DateTimeToDos(dateTime ? dateTime : std::time(nullptr));
     const int index = AddFileInit(std::string(), static_cast<std::int32_t>(dos), attr, count, &fileName);
     if (index < 0) return;
