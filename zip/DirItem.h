@@ -54,6 +54,8 @@ struct TDirItem {
     return (Header.ExternalAttributes & faDirectory) || (!StoredName.empty() && StoredName.back() == u'/');
   }
   bool IsEncrypted() const { return Header.Flags & 1; }
+  // The DOS date (high word) and time (low word).
+  std::uint32_t DosDateTime() const { return (static_cast<std::uint32_t>(Header.Date) << 16) | Header.Time; }
 };
 
 }  // namespace zip

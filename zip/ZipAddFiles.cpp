@@ -174,20 +174,11 @@ int TZipBaseArchiver::AddFileInit(const std::string& sourcePath, std::int32_t ti
   int index = -1;
   std::uint8_t operation = poAdd;
   if (dir.FileExists(name, index)) {
-    const TDirItem& old = *dir.GetItemPtr(index);
-    std::uint32_t oldTime = (static_cast<std::uint32_t>(old.Header.Date) << 16) | old.Header.Time;
-    bool replace = false;
-    switch (Options.OverwriteMode) {
-      case omPrompt: {
-        WideString dest = name;
-        DoOnConfirmOverwrite(W(sourcePath), dest, replace);
-        break;
-      }
-      case omAlways: replace = true; break;
-      case omNever: replace = false; break;
-      case omIfNewer: replace = static_cast<std::uint32_t>(time) > oldTime; break;
-      case omIfOlder: replace = static_cast<std::uint32_t>(time) < oldTime; break;
-    }
+    const bool replace = ReplacesByMode(Options.OverwriteMode, static_cast<std::uint32_t>(time),
+                                        dir.GetItemPtr(index)->DosDateTime(), [&](bool& answer) {
+                                          WideString dest = name;
+                                          DoOnConfirmOverwrite(W(sourcePath), dest, answer);
+                                        });
     if (!replace) return -1;
     operation = poUpdate;
   } else {

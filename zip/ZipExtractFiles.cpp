@@ -411,21 +411,11 @@ void TZipBaseArchiver::ExtractTaggedFile(int index, const WideString& name, cons
     if (S_ISDIR(st.st_mode)) Raise(19, {path});
     std::int32_t fileAttr = WideFileGetAttr(path);
     if (!Options.ReplaceReadOnly && fileAttr != -1 && (fileAttr & faReadOnly)) return;
-    const std::uint32_t entryTime = (static_cast<std::uint32_t>(entry.Header.Date) << 16) | entry.Header.Time;
     const std::uint32_t fileTime = static_cast<std::uint32_t>(WideFileAge(path));
-    bool replace = true;
-    switch (Options.OverwriteMode) {
-      case omPrompt: {
-        WideString dest = W(path);
-        replace = false;
-        DoOnConfirmOverwrite(name, dest, replace);
-        break;
-      }
-      case omNever: replace = false; break;
-      case omIfNewer: replace = fileTime < entryTime; break;
-      case omIfOlder: replace = entryTime < fileTime; break;
-      case omAlways: break;
-    }
+    const bool replace = ReplacesByMode(Options.OverwriteMode, entry.DosDateTime(), fileTime, [&](bool& answer) {
+      WideString dest = W(path);
+      DoOnConfirmOverwrite(name, dest, answer);
+    });
     if (!replace) return;
   }
   int fd = -1;
@@ -446,7 +436,7 @@ void TZipBaseArchiver::ExtractTaggedFile(int index, const WideString& name, cons
         }
       }
       file.Close();
-      WideFileSetDate(temp, (static_cast<std::uint32_t>(entry.Header.Date) << 16) | entry.Header.Time);
+      WideFileSetDate(temp, entry.DosDateTime());
       if (Options.SetAttributes) WideFileSetAttr(temp, attr);
       if (!WideRenameFile(temp, path)) Raise(19, {path});
       done = true;

@@ -41,20 +41,11 @@ void TZipBaseArchiver::MergeFrom(TZipBaseArchiver& other) {
         continue;
       }
       const TDirItem& mine = *dir.GetItemPtr(index);
-      const std::uint32_t mineTime = (static_cast<std::uint32_t>(mine.Header.Date) << 16) | mine.Header.Time;
-      const std::uint32_t theirTime = (static_cast<std::uint32_t>(item.Header.Date) << 16) | item.Header.Time;
-      bool take = false;
-      switch (Options.OverwriteMode) {
-        case omPrompt: {
-          WideString dest = W(FileName) + u"/" + mine.StoredName;
-          DoOnConfirmOverwrite(W(other.FileName) + u"/" + item.StoredName, dest, take);
-          break;
-        }
-        case omAlways: take = true; break;
-        case omNever: break;
-        case omIfNewer: take = theirTime > mineTime; break;
-        case omIfOlder: take = theirTime < mineTime; break;
-      }
+      const auto prompt = [&](bool& answer) {
+        WideString dest = W(FileName) + u"/" + mine.StoredName;
+        DoOnConfirmOverwrite(W(other.FileName) + u"/" + item.StoredName, dest, answer);
+      };
+      const bool take = ReplacesByMode(Options.OverwriteMode, item.DosDateTime(), mine.DosDateTime(), prompt);
       if (take) dir.SetItem(index, item);
     }
   });

@@ -118,20 +118,11 @@ void TZipBaseArchiver::UpdateTaggedFile(int index, const WideString& name, const
   struct stat st;
   if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
   if (!Options.ReplaceReadOnly && (entry.Header.ExternalAttributes & faReadOnly)) return;
-  const std::uint32_t entryTime = (static_cast<std::uint32_t>(entry.Header.Date) << 16) | entry.Header.Time;
   const auto fileTime = static_cast<std::uint32_t>(WideFileAge(path));
-  bool replace = false;
-  switch (Options.OverwriteMode) {
-    case omPrompt: {
-      WideString dest = entry.StoredName;
-      DoOnConfirmOverwrite(W(path), dest, replace);
-      break;
-    }
-    case omNever: break;
-    case omAlways: replace = true; break;
-    case omIfNewer: replace = fileTime > entryTime; break;
-    case omIfOlder: replace = fileTime < entryTime; break;
-  }
+  const bool replace = ReplacesByMode(Options.OverwriteMode, fileTime, entry.DosDateTime(), [&](bool& answer) {
+    WideString dest = entry.StoredName;
+    DoOnConfirmOverwrite(W(path), dest, answer);
+  });
   if (!replace) return;
   const std::string saved = WorkingFolder;
   if (!BaseDir.empty()) WorkingFolder = DropTrailingBackslash(BaseDir);
