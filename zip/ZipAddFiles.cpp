@@ -160,8 +160,7 @@ int TZipBaseArchiver::AddFileInit(const std::string& sourcePath, std::int32_t ti
                                   std::int64_t size, const WideString* storedName) {
   WideString name;
   if (storedName) {
-    name = *storedName;
-    std::replace(name.begin(), name.end(), u'\\', u'/');
+    name = Slashed(*storedName);
   } else {
     std::string stored = MakeStoredName(sourcePath, WorkingFolder, Options.StorePath, WorkingFolder);
     if (attributes & faDirectory) stored = AddTrailingBackslash(stored);

@@ -29,11 +29,6 @@
 namespace zip {
 namespace {
 
-WideString Slashed(WideString s) {
-  std::replace(s.begin(), s.end(), u'\\', u'/');
-  return s;
-}
-
 WideString LastPart(const WideString& name) {
   auto slash = name.rfind(u'/');
   return slash == WideString::npos ? name : name.substr(slash + 1);

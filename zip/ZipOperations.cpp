@@ -18,11 +18,6 @@
 namespace zip {
 namespace {
 
-WideString Slashed(WideString s) {
-  std::replace(s.begin(), s.end(), u'\\', u'/');
-  return s;
-}
-
 bool StartsWithNoCase(const WideString& s, const WideString& prefix) {
   return s.size() >= prefix.size() && WideLowerCase(s.substr(0, prefix.size())) == WideLowerCase(prefix);
 }
