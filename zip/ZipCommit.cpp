@@ -53,6 +53,14 @@ struct DirState {
   }
 };
 
+// Keeps a local header of `length` bytes in one volume and notes in the
+// entry where it starts.
+void PlaceHeader(TArchiveTarget& target, std::uint64_t length, TDirItem& entry) {
+  target.KeepTogether(length);
+  entry.SetDiskNumberStart(target.Disk());
+  entry.SetLocalHeaderOffset(static_cast<std::uint64_t>(target.Offset()));
+}
+
 }  // namespace
 
 std::string TZipBaseArchiver::GetTempFileName() {
@@ -314,18 +322,9 @@ bool TZipBaseArchiver::WriteEntry(int index, TArchiveTarget& target, std::option
       }
     }
     TZipCentralDir& h = entry.Header;
-    if (spool) {
-      // Its place in the volumes is known when it is placed.
-      h.LocalHeaderOffset = 0;
-      entry.Zip64Values.LocalHeaderOffset = 0;
-    } else if (start >= 0xFFFFFFFFLL || Zip64Mode == zmAlways) {
-      entry.NeedsZip64 = true;
-      h.LocalHeaderOffset = 0xFFFFFFFF;
-      entry.Zip64Values.LocalHeaderOffset = static_cast<std::uint64_t>(start);
-    } else {
-      h.LocalHeaderOffset = static_cast<std::uint32_t>(start);
-      entry.Zip64Values.LocalHeaderOffset = 0;
-    }
+    // In a spool its place in the volumes is known when it is placed.
+    if (spool) entry.SetLocalHeaderOffset(0);
+    else entry.SetLocalHeaderOffset(static_cast<std::uint64_t>(start), Zip64Mode == zmAlways);
     const bool bigSource = size >= 0xFFFFFFFFLL || Zip64Mode == zmAlways;
     if (bigSource) {
       entry.NeedsZip64 = true;
@@ -532,24 +531,7 @@ void TZipBaseArchiver::CopyEntry(int index, TArchiveTarget& target) {
     from.SetPosition(at);
     from.ReadBuffer(header.data(), header.size());
   }
-  target.KeepTogether(header.size());
-  const std::uint32_t disk = target.Disk();
-  const std::int64_t offset = target.Offset();
-  if (offset >= 0xFFFFFFFFLL) {
-    entry->NeedsZip64 = true;
-    entry->Header.LocalHeaderOffset = 0xFFFFFFFF;
-    entry->Zip64Values.LocalHeaderOffset = static_cast<std::uint64_t>(offset);
-  } else {
-    entry->Header.LocalHeaderOffset = static_cast<std::uint32_t>(offset);
-    entry->Zip64Values.LocalHeaderOffset = 0;
-  }
-  if (disk >= 0xFFFF) {
-    entry->NeedsZip64 = true;
-    entry->Header.DiskNumberStart = 0xFFFF;
-    entry->Zip64Values.DiskNumberStart = disk;
-  } else {
-    entry->Header.DiskNumberStart = static_cast<std::uint16_t>(disk);
-  }
+  PlaceHeader(target, header.size(), *entry);
   if (!WriteToStreamWithOnDiskFull(target.Stream(), header.data(), header.size())) return;
   const auto write = [this](TStream& s, const std::uint8_t* d, std::size_t n) { return WriteArchiveBytes(s, d, n); };
   if (!CopyStreamRange(from, at + headerLength, dataLength, target.Stream(), write)) CancelRequested = true;
@@ -557,19 +539,7 @@ void TZipBaseArchiver::CopyEntry(int index, TArchiveTarget& target) {
 
 void TZipBaseArchiver::PlaceRecord(TArchiveTarget& target, TStream& spool, std::uint64_t headerLength,
                                    TDirItem& entry) {
-  target.KeepTogether(headerLength);
-  const std::uint32_t disk = target.Disk();
-  const std::int64_t offset = target.Offset();
-  entry.Header.LocalHeaderOffset = static_cast<std::uint32_t>(std::min<std::int64_t>(offset, 0xFFFFFFFF));
-  if (offset >= 0xFFFFFFFFLL) {
-    entry.NeedsZip64 = true;
-    entry.Zip64Values.LocalHeaderOffset = static_cast<std::uint64_t>(offset);
-  }
-  entry.Header.DiskNumberStart = static_cast<std::uint16_t>(std::min<std::uint32_t>(disk, 0xFFFF));
-  if (disk >= 0xFFFF) {
-    entry.NeedsZip64 = true;
-    entry.Zip64Values.DiskNumberStart = disk;
-  }
+  PlaceHeader(target, headerLength, entry);
   // Into the volumes in pieces, with their own progress event.
   const std::int64_t size = spool.Size();
   constexpr std::int64_t kPiece = 1000000;

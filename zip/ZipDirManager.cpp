@@ -379,13 +379,7 @@ void TZipDirManager::RebuildFromLocalHeaders() {
       h.UncompressedSize = local.UncompressedSize;
       h.NameLength = local.NameLength;
       h.ExtraLength = local.ExtraLength;
-      if (pos >= 0xFFFFFFFF) {
-        h.LocalHeaderOffset = 0xFFFFFFFF;
-        item.NeedsZip64 = true;
-        item.Zip64Values.LocalHeaderOffset = static_cast<std::uint64_t>(pos);
-      } else {
-        h.LocalHeaderOffset = static_cast<std::uint32_t>(pos);
-      }
+      item.SetLocalHeaderOffset(static_cast<std::uint64_t>(pos));
       std::int64_t nameEnd = pos + static_cast<std::int64_t>(TZipFileHeader::kSize) + local.NameLength;
       if (nameEnd <= size) {
         ByteString name(local.NameLength, '\0');
@@ -461,13 +455,7 @@ void TZipDirManager::ApplyStubOffset() {
     TDirItem* item = CurrentDirectory.GetItemPtr(i);
     if (item->Header.ExternalAttributes & faDirectory) continue;
     std::uint64_t moved = item->LocalHeaderOffset() + static_cast<std::uint64_t>(PrefixSize);
-    if (item->Header.LocalHeaderOffset == 0xFFFFFFFF || moved >= 0xFFFFFFFF) {
-      item->Header.LocalHeaderOffset = 0xFFFFFFFF;
-      item->NeedsZip64 = true;
-      item->Zip64Values.LocalHeaderOffset = moved;
-    } else {
-      item->Header.LocalHeaderOffset = static_cast<std::uint32_t>(moved);
-    }
+    item->SetLocalHeaderOffset(moved, item->Header.LocalHeaderOffset == 0xFFFFFFFF);
   }
 }
 
@@ -610,13 +598,7 @@ void TZipDirManager::MergeWith(TZipDirManager& other) {
     if (!item->IsTagged) continue;
     item->IsTagged = false;
     std::uint64_t moved = item->LocalHeaderOffset() + static_cast<std::uint64_t>(DirectoryOffset);
-    if (item->Header.LocalHeaderOffset != 0xFFFFFFFF && moved < 0xFFFFFFFF) {
-      item->Header.LocalHeaderOffset = static_cast<std::uint32_t>(moved);
-    } else {
-      item->NeedsZip64 = true;
-      item->Header.LocalHeaderOffset = 0xFFFFFFFF;
-      item->Zip64Values.LocalHeaderOffset = moved;
-    }
+    item->SetLocalHeaderOffset(moved, item->Header.LocalHeaderOffset == 0xFFFFFFFF);
   }
 }
 

@@ -21,15 +21,8 @@ void TZipBaseArchiver::MergeFrom(TZipBaseArchiver& other) {
       // Its bytes are read from the other archive, where they start here.
       const std::int64_t at = other.EntryPosition(item);
       item.RawSource = other.archiveStream;
-      item.Header.DiskNumberStart = 0;
-      item.Zip64Values.DiskNumberStart = 0;
-      if (at >= 0xFFFFFFFFLL) {
-        item.Header.LocalHeaderOffset = 0xFFFFFFFF;
-        item.Zip64Values.LocalHeaderOffset = static_cast<std::uint64_t>(at);
-        item.NeedsZip64 = true;
-      } else {
-        item.Header.LocalHeaderOffset = static_cast<std::uint32_t>(at);
-      }
+      item.SetDiskNumberStart(0);
+      item.SetLocalHeaderOffset(static_cast<std::uint64_t>(at));
       item.IsPending = true;
       item.PendingOperation = poMerge;
       item.IsTagged = false;
