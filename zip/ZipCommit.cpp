@@ -194,12 +194,11 @@ void TZipBaseArchiver::ForceUpdate() {
   }
   PackAhead ahead(std::move(slots), PackAhead::HelpersFor(PackThreads, eligible));
 
-  const auto write = [this](TStream& s, const std::uint8_t* d, std::size_t n) { return WriteArchiveBytes(s, d, n); };
   bool aborted = false;
   std::exception_ptr failure;
   std::vector<std::string> movedFiles, movedFolders;
   try {
-    if (!inPlace && origin > 0 && !CopyStreamRange(*archiveStream, 0, origin, target->Stream(), write))
+    if (!inPlace && origin > 0 && !CopyStreamRange(*archiveStream, 0, origin, target->Stream(), DiskFullWriter()))
       CancelRequested = true;
     int i = first;
     std::size_t slot = 0;
@@ -408,9 +407,7 @@ bool TZipBaseArchiver::InternalCompressFile(TStream& source, std::int64_t size, 
   settings.level = entry.LevelCode;
   settings.blockSize = BlockSizeOfMode(entry.LevelCode);
   settings.cipher = cipher.get();
-  StreamStage sink(destination, [this](TStream& s, const std::uint8_t* d, std::size_t n) {
-    return WriteToStreamWithOnDiskFull(s, d, n);
-  });
+  StreamStage sink(destination, DiskFullWriter());
   PackedSizes sizes = PackEntryData(source, size, settings, sink, [&](std::int64_t done) {
     if (ReportProgress) {
       DoOnFileProgress(eventName, size ? 100.0 * static_cast<double>(done) / static_cast<double>(size) : 0, operation,
@@ -533,8 +530,7 @@ void TZipBaseArchiver::CopyEntry(int index, TArchiveTarget& target) {
   }
   PlaceHeader(target, header.size(), *entry);
   if (!WriteToStreamWithOnDiskFull(target.Stream(), header.data(), header.size())) return;
-  const auto write = [this](TStream& s, const std::uint8_t* d, std::size_t n) { return WriteArchiveBytes(s, d, n); };
-  if (!CopyStreamRange(from, at + headerLength, dataLength, target.Stream(), write)) CancelRequested = true;
+  if (!CopyStreamRange(from, at + headerLength, dataLength, target.Stream(), DiskFullWriter())) CancelRequested = true;
 }
 
 void TZipBaseArchiver::PlaceRecord(TArchiveTarget& target, TStream& spool, std::uint64_t headerLength,

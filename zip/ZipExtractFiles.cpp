@@ -602,9 +602,7 @@ bool TZipBaseArchiver::InternalDecompressFile(TStream& archive, TStream& target,
 
     // archive -> MAC -> cipher -> inflate -> CRC -> progress -> target
     const double progressSize = expected ? static_cast<double>(expected) : 2.0;
-    StreamStage sink(target, [this](TStream& s, const std::uint8_t* d, std::size_t n) {
-      return WriteToStreamWithOnDiskFull(s, d, n);
-    });
+    StreamStage sink(target, DiskFullWriter());
     WatchStage watch(&sink, [&](std::uint64_t produced) {
       if (ReportProgress) {
         double file = 100.0 * static_cast<double>(produced) / progressSize;
