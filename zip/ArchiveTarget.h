@@ -59,7 +59,6 @@ class TReplacementFile : public TArchiveTarget {
   void Commit() override;
   // After Commit: the open stream of the archive's new file.
   std::unique_ptr<TUniFileStream> TakeStream();
-  const std::string& TempName() const { return temp_; }
 
  private:
   std::string target_;
@@ -81,7 +80,6 @@ class TInPlaceTarget : public TArchiveTarget {
   void Commit() override { committed_ = true; }
   // The old bytes from the origin on.
   TStream& OldBytes() { return tail_; }
-  std::int64_t Origin() const { return origin_; }
 
  private:
   TStream& stream_;
