@@ -100,6 +100,11 @@ class TMemoryTarget : public TArchiveTarget {
   std::unique_ptr<TMemoryStream> stream_;
 };
 
+// Creates a new, empty file beside `path` ("<path>.~<pid>.<n>.tmp") and
+// returns it open; `temp` receives its name. Raises EFCreateError when it
+// cannot be created.
+std::unique_ptr<TUniFileStream> CreateTempBeside(const std::string& path, std::string& temp);
+
 // Copies `length` bytes of `from` at `start` to the position of `to`, in
 // kernel space where both are files on one file system. `write` takes the
 // bytes when the kernel copy cannot (a full disk among others) and decides
