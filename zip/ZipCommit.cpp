@@ -488,12 +488,8 @@ void TZipBaseArchiver::CopyEntry(int index, TArchiveTarget& target) {
   TStream& from = entry->RawSource ? *entry->RawSource : *copySource;
   const std::int64_t at = entry->RawSource ? static_cast<std::int64_t>(entry->LocalHeaderOffset())
                                            : EntryPosition(*entry) - copyShift;
-  std::uint8_t raw[TZipFileHeader::kSize];
-  from.SetPosition(at);
-  from.ReadBuffer(raw, sizeof raw);
-  TZipFileHeader lh;
-  lh.Unpack(raw);
-  const std::int64_t headerLength = static_cast<std::int64_t>(TZipFileHeader::kSize) + lh.NameLength + lh.ExtraLength;
+  TZipFileHeader lh = ReadLocalHeader(from, at);
+  const std::int64_t headerLength = lh.Length();
   std::int64_t dataLength = static_cast<std::int64_t>(entry->CompressedSize());
   if (lh.Flags & 0x0008) {
     // Keep the data descriptor that another tool wrote after the data.

@@ -344,15 +344,6 @@ bool TZipDirManager::FindSignature(TStream& stream, std::int64_t& position, cons
   return found;
 }
 
-TZipFileHeader TZipDirManager::ReadLocalHeader(std::int64_t position) {
-  std::uint8_t raw[TZipFileHeader::kSize];
-  ArchiveStream->SetPosition(position);
-  ArchiveStream->ReadBuffer(raw, sizeof raw);
-  TZipFileHeader local;
-  local.Unpack(raw);
-  return local;
-}
-
 void TZipDirManager::RebuildFromLocalHeaders() {
   Rebuilt = true;
   CurrentDirectory.Clear();
@@ -364,7 +355,7 @@ void TZipDirManager::RebuildFromLocalHeaders() {
   const bool pk = LocalSignature() == kLocalHeaderSig;
   const bool oem = Owner->Options.OEMFileNames;
   while (pos >= 0) {
-    TZipFileHeader local = ReadLocalHeader(pos);
+    TZipFileHeader local = ReadLocalHeader(*ArchiveStream, pos);
     if (local.CompressedSize < static_cast<std::uint64_t>(size) && local.ExtraLength <= 260) {
       TDirItem item;
       TZipCentralDir& h = item.Header;
@@ -432,7 +423,7 @@ void TZipDirManager::CalculateStubSize(std::int64_t endPosition) {
     if (!FindSignature(*ArchiveStream, hit, pattern, 4)) break;
     bool accepted = false;
     if (size - hit >= static_cast<std::int64_t>(TZipFileHeader::kSize)) {
-      TZipFileHeader local = ReadLocalHeader(hit);
+      TZipFileHeader local = ReadLocalHeader(*ArchiveStream, hit);
       bool nameFits = hit + static_cast<std::int64_t>(TZipFileHeader::kSize) + local.NameLength <= size;
       bool localSig = local.Signature == kLocalHeaderSig || local.Signature == kAltLocalHeaderSig;
       const TZipCentralDir& h = first.Header;

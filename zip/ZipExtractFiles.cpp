@@ -352,11 +352,7 @@ void TZipBaseArchiver::PrepareDecryption(const std::vector<int>& work) {
     const int bits = KeyBitsOfCipherKind(e.CipherKind);
     std::vector<std::uint8_t> block(static_cast<std::size_t>(bits / 16 + 2));
     try {
-      std::uint8_t raw[TZipFileHeader::kSize];
-      archiveStream->SetPosition(EntryPosition(e));
-      archiveStream->ReadBuffer(raw, sizeof raw);
-      TZipFileHeader local;
-      local.Unpack(raw);
+      const TZipFileHeader local = ReadLocalHeader(*archiveStream, EntryPosition(e));
       archiveStream->Seek(local.NameLength + local.ExtraLength, SeekOrigin::Current);
       archiveStream->ReadBuffer(block.data(), block.size());
     } catch (const std::exception&) {
@@ -546,13 +542,9 @@ bool TZipBaseArchiver::InternalDecompressFile(TStream& archive, TStream& target,
   try {
     const std::int64_t headerAt = EntryPosition(entry);
     if (headerAt < 0 || headerAt > archiveSize - static_cast<std::int64_t>(TZipFileHeader::kSize)) return false;
-    std::uint8_t raw[TZipFileHeader::kSize];
-    archive.SetPosition(headerAt);
-    archive.ReadBuffer(raw, sizeof raw);
-    TZipFileHeader local;
-    local.Unpack(raw);
+    const TZipFileHeader local = ReadLocalHeader(archive, headerAt);
     if (local.Signature != kLocalHeaderSig && local.Signature != kAltLocalHeaderSig) return false;
-    const std::int64_t dataStart = headerAt + static_cast<std::int64_t>(sizeof raw) + local.NameLength + local.ExtraLength;
+    const std::int64_t dataStart = headerAt + local.Length();
     if (dataStart > archiveSize) return false;
     std::uint64_t compressed = entry.CompressedSize();
     const std::int64_t limit =

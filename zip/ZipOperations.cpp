@@ -258,11 +258,7 @@ bool TZipBaseArchiver::IsFilePasswordValid(const WideString& fileName, const Byt
     const std::uint16_t method = entry.ActualMethod;
     if (!volumes && (method == 0 || method == 8)) {
       TStream& archive = *archiveStream;
-      std::uint8_t raw[TZipFileHeader::kSize];
-      archive.SetPosition(EntryPosition(entry));
-      archive.ReadBuffer(raw, sizeof raw);
-      TZipFileHeader local;
-      local.Unpack(raw);
+      const TZipFileHeader local = ReadLocalHeader(archive, EntryPosition(entry));
       archive.Seek(local.NameLength + local.ExtraLength, SeekOrigin::Current);
       const bool aes = entry.Header.VersionNeeded < kAltVersion && entry.CipherKind >= 1 && entry.CipherKind <= 3;
       std::unique_ptr<EntryDecryptor> check;

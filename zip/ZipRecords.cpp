@@ -1,5 +1,7 @@
 #include "zip/ZipRecords.h"
 
+#include "zip/Streams.h"
+
 namespace zip {
 
 void TZipFileHeader::Pack(std::uint8_t* p) const {
@@ -137,6 +139,15 @@ void TZipDataDescriptor::Unpack(const std::uint8_t* p) {
   Crc32 = LoadLE32(p + 4);
   CompressedSize = LoadLE32(p + 8);
   UncompressedSize = LoadLE32(p + 12);
+}
+
+TZipFileHeader ReadLocalHeader(TStream& stream, std::int64_t position) {
+  std::uint8_t raw[TZipFileHeader::kSize];
+  stream.SetPosition(position);
+  stream.ReadBuffer(raw, sizeof raw);
+  TZipFileHeader local;
+  local.Unpack(raw);
+  return local;
 }
 
 TZipExtraFieldDataBlock UnicodeNameField(const WideString& name) {

@@ -50,7 +50,14 @@ struct TZipFileHeader {  // local file header, 30 bytes
 
   void Pack(std::uint8_t* p) const;
   void Unpack(const std::uint8_t* p);
+  // The header with its name and extra field: where the entry's data starts.
+  std::int64_t Length() const { return static_cast<std::int64_t>(kSize) + NameLength + ExtraLength; }
 };
+
+class TStream;
+// The local header at `position` of `stream`, which is left behind its
+// fixed part; raises EReadError when the stream ends first.
+TZipFileHeader ReadLocalHeader(TStream& stream, std::int64_t position);
 
 struct TZipCentralDir {  // central directory header, 46 bytes
   static constexpr std::size_t kSize = 46;
