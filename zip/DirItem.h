@@ -54,6 +54,10 @@ struct TDirItem {
     return (Header.ExternalAttributes & faDirectory) || (!StoredName.empty() && StoredName.back() == u'/');
   }
   bool IsEncrypted() const { return Header.Flags & 1; }
+  // Encrypted with WinZip AES (an entry of the standard signature family).
+  bool IsAesEncrypted() const {
+    return IsEncrypted() && Header.VersionNeeded < kAltVersion && CipherKind >= 1 && CipherKind <= 3;
+  }
   // Where the local header lies: in the Zip64 field when it does not fit
   // the header (or `zip64` asks for it, as for an entry that has one).
   void SetLocalHeaderOffset(std::uint64_t offset, bool zip64 = false) {

@@ -348,7 +348,7 @@ void TZipBaseArchiver::PrepareDecryption(const std::vector<int>& work) {
   std::vector<std::function<void()>> jobs;
   for (int index : work) {
     const TDirItem& e = *dir.GetItemPtr(index);
-    if (!e.IsEncrypted() || e.Header.VersionNeeded >= kAltVersion || e.CipherKind < 1 || e.CipherKind > 3) continue;
+    if (!e.IsAesEncrypted()) continue;
     const int bits = KeyBitsOfCipherKind(e.CipherKind);
     std::vector<std::uint8_t> block(static_cast<std::size_t>(bits / 16 + 2));
     try {
@@ -533,8 +533,7 @@ void TZipBaseArchiver::ExtractItem(int index, TStream& target, std::int64_t offs
 bool TZipBaseArchiver::InternalDecompressFile(TStream& archive, TStream& target, std::int64_t, std::int64_t,
                                               TDirItem& entry) {
   const bool encrypted = entry.IsEncrypted();
-  const bool aes = encrypted && entry.Header.VersionNeeded < kAltVersion && entry.CipherKind >= 1 &&
-                   entry.CipherKind <= 3;
+  const bool aes = entry.IsAesEncrypted();
   const std::uint16_t method = entry.ActualMethod;
   const std::int64_t archiveSize = archive.Size();
   const std::uint64_t expected = entry.UncompressedSize();
@@ -563,12 +562,8 @@ bool TZipBaseArchiver::InternalDecompressFile(TStream& archive, TStream& target,
         cipher = std::move(prepared->second.cipher);
         preparedDecryptors.erase(prepared);
         if (failure) std::rethrow_exception(failure);
-      } else if (aes) {
-        cipher = MakeAesDecryptor(KeyBitsOfCipherKind(entry.CipherKind), method);
       } else {
-        std::uint8_t check = (entry.Header.Flags & 0x0008) ? static_cast<std::uint8_t>(entry.Header.Time >> 8)
-                                                           : static_cast<std::uint8_t>(entry.Header.Crc32 >> 24);
-        cipher = MakeTraditionalDecryptor(check);
+        cipher = MakeEntryDecryptor(entry, method);
       }
       const std::size_t framing = cipher->StartBlockSize() + cipher->EndBlockSize();
       if (compressed < framing) return false;

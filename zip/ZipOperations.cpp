@@ -260,16 +260,7 @@ bool TZipBaseArchiver::IsFilePasswordValid(const WideString& fileName, const Byt
       TStream& archive = *archiveStream;
       const TZipFileHeader local = ReadLocalHeader(archive, EntryPosition(entry));
       archive.Seek(local.NameLength + local.ExtraLength, SeekOrigin::Current);
-      const bool aes = entry.Header.VersionNeeded < kAltVersion && entry.CipherKind >= 1 && entry.CipherKind <= 3;
-      std::unique_ptr<EntryDecryptor> check;
-      if (aes) {
-        check = MakeAesDecryptor(KeyBitsOfCipherKind(entry.CipherKind), method);
-      } else {
-        std::uint8_t byte = (entry.Header.Flags & 0x0008) ? static_cast<std::uint8_t>(entry.Header.Time >> 8)
-                                                          : static_cast<std::uint8_t>(entry.Header.Crc32 >> 24);
-        check = MakeTraditionalDecryptor(byte);
-      }
-      if (!check->LoadAndCheck(archive, password)) return false;
+      if (!MakeEntryDecryptor(entry, method)->LoadAndCheck(archive, password)) return false;
     }
   } catch (const std::exception&) {
     return false;
