@@ -34,19 +34,23 @@ void SyncFolderOf(const std::string& path) {
 
 }  // namespace
 
-TReplacementFile::TReplacementFile(const std::string& path, bool flush) : target_(ResolveLinks(path)), flush_(flush) {
+std::unique_ptr<TUniFileStream> CreateTempBeside(const std::string& path, std::string& temp) {
   static std::atomic<unsigned> serial{0};
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp_ = target_ + ".~" + std::to_string(::getpid()) + "." + std::to_string(serial.fetch_add(1)) + ".tmp";
-    fd = ::open(temp_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    temp = path + ".~" + std::to_string(::getpid()) + "." + std::to_string(serial.fetch_add(1)) + ".tmp";
+    fd = ::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST) break;
   }
-  if (fd < 0) throw EFCreateError("Datei " + temp_ + " kann nicht erstellt werden");
+  if (fd < 0) throw EFCreateError("Datei " + temp + " kann nicht erstellt werden");
+  return std::make_unique<TUniFileStream>(fd, temp);
+}
+
+TReplacementFile::TReplacementFile(const std::string& path, bool flush) : target_(ResolveLinks(path)), flush_(flush) {
+  stream_ = CreateTempBeside(target_, temp_);
   // The new file keeps the permissions of the one it replaces.
   struct stat st;
-  if (::stat(target_.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
-  stream_ = std::make_unique<TUniFileStream>(fd, temp_);
+  if (::stat(target_.c_str(), &st) == 0) ::fchmod(stream_->Handle(), st.st_mode & 07777);
 }
 
 TReplacementFile::~TReplacementFile() {

@@ -59,7 +59,6 @@ class TReplacementFile : public TArchiveTarget {
   void Commit() override;
   // After Commit: the open stream of the archive's new file.
   std::unique_ptr<TUniFileStream> TakeStream();
-  const std::string& TempName() const { return temp_; }
 
  private:
   std::string target_;
@@ -81,7 +80,6 @@ class TInPlaceTarget : public TArchiveTarget {
   void Commit() override { committed_ = true; }
   // The old bytes from the origin on.
   TStream& OldBytes() { return tail_; }
-  std::int64_t Origin() const { return origin_; }
 
  private:
   TStream& stream_;
@@ -101,6 +99,11 @@ class TMemoryTarget : public TArchiveTarget {
  private:
   std::unique_ptr<TMemoryStream> stream_;
 };
+
+// Creates a new, empty file beside `path` ("<path>.~<pid>.<n>.tmp") and
+// returns it open; `temp` receives its name. Raises EFCreateError when it
+// cannot be created.
+std::unique_ptr<TUniFileStream> CreateTempBeside(const std::string& path, std::string& temp);
 
 // Copies `length` bytes of `from` at `start` to the position of `to`, in
 // kernel space where both are files on one file system. `write` takes the

@@ -54,6 +54,34 @@ struct TDirItem {
     return (Header.ExternalAttributes & faDirectory) || (!StoredName.empty() && StoredName.back() == u'/');
   }
   bool IsEncrypted() const { return Header.Flags & 1; }
+  // Encrypted with WinZip AES (an entry of the standard signature family).
+  bool IsAesEncrypted() const {
+    return IsEncrypted() && Header.VersionNeeded < kAltVersion && CipherKind >= 1 && CipherKind <= 3;
+  }
+  // Where the local header lies: in the Zip64 field when it does not fit
+  // the header (or `zip64` asks for it, as for an entry that has one).
+  void SetLocalHeaderOffset(std::uint64_t offset, bool zip64 = false) {
+    if (zip64 || offset >= 0xFFFFFFFF) {
+      NeedsZip64 = true;
+      Header.LocalHeaderOffset = 0xFFFFFFFF;
+      Zip64Values.LocalHeaderOffset = offset;
+    } else {
+      Header.LocalHeaderOffset = static_cast<std::uint32_t>(offset);
+      Zip64Values.LocalHeaderOffset = 0;
+    }
+  }
+  void SetDiskNumberStart(std::uint32_t disk) {
+    if (disk >= 0xFFFF) {
+      NeedsZip64 = true;
+      Header.DiskNumberStart = 0xFFFF;
+      Zip64Values.DiskNumberStart = disk;
+    } else {
+      Header.DiskNumberStart = static_cast<std::uint16_t>(disk);
+      Zip64Values.DiskNumberStart = 0;
+    }
+  }
+  // The DOS date (high word) and time (low word).
+  std::uint32_t DosDateTime() const { return (static_cast<std::uint32_t>(Header.Date) << 16) | Header.Time; }
 };
 
 }  // namespace zip

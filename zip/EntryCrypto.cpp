@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "zip/DirItem.h"
 #include "zip/crypto/AESCryptoTransform.h"
 #include "zip/crypto/PkwareCipher.h"
 
@@ -170,5 +171,12 @@ void RunInParallel(std::vector<std::function<void()>>& jobs) {
 }
 
 std::size_t AesFramingSize(int keyBits) { return static_cast<std::size_t>(keyBits / 8 / 2 + 2 + 10); }
+
+std::unique_ptr<EntryDecryptor> MakeEntryDecryptor(const TDirItem& entry, std::uint16_t actualMethod) {
+  if (entry.IsAesEncrypted()) return MakeAesDecryptor(KeyBitsOfCipherKind(entry.CipherKind), actualMethod);
+  const std::uint8_t check = (entry.Header.Flags & 0x0008) ? static_cast<std::uint8_t>(entry.Header.Time >> 8)
+                                                           : static_cast<std::uint8_t>(entry.Header.Crc32 >> 24);
+  return MakeTraditionalDecryptor(check);
+}
 
 }  // namespace zip

@@ -55,6 +55,11 @@ std::unique_ptr<EntryEncryptor> MakeTraditionalEncryptor(const ByteString& passw
 // `checkByte` is what the twelfth deciphered header byte must equal.
 std::unique_ptr<EntryDecryptor> MakeTraditionalDecryptor(std::uint8_t checkByte);
 
+struct TDirItem;
+// The decryptor of an encrypted entry: AES with the entry's key size, else
+// the traditional cipher with the check byte its header gives.
+std::unique_ptr<EntryDecryptor> MakeEntryDecryptor(const TDirItem& entry, std::uint16_t actualMethod);
+
 // Key bits 128, 192 or 256; the key is derived from `password`.
 std::unique_ptr<EntryEncryptor> MakeAesEncryptor(int keyBits, std::uint16_t actualMethod, const ByteString& password);
 std::unique_ptr<EntryDecryptor> MakeAesDecryptor(int keyBits, std::uint16_t actualMethod);
@@ -67,5 +72,8 @@ std::size_t AesFramingSize(int keyBits);
 void RunInParallel(std::vector<std::function<void()>>& jobs);
 
 inline int KeyBitsOfCipherKind(int kind) { return kind == 1 ? 128 : kind == 2 ? 192 : 256; }
+inline bool IsAes(TZipCryptoAlgorithm m) { return m == caAES_128 || m == caAES_192 || m == caAES_256; }
+// Key bits of an AES algorithm.
+inline int KeyBitsOf(TZipCryptoAlgorithm m) { return m == caAES_128 ? 128 : m == caAES_192 ? 192 : 256; }
 
 }  // namespace zip

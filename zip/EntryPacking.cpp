@@ -17,9 +17,8 @@ PackRequest RequestFor(const TDirItem& entry, bool pkFamily, TZipCryptoAlgorithm
   r.method = entry.ActualMethod;
   r.level = entry.LevelCode;
   r.password = entry.EntryPassword;
-  const bool aes = encryption == caAES_128 || encryption == caAES_192 || encryption == caAES_256;
   if (!entry.EntryPassword.empty()) {
-    if (aes && pkFamily) r.aesBits = encryption == caAES_128 ? 128 : encryption == caAES_192 ? 192 : 256;
+    if (IsAes(encryption) && pkFamily) r.aesBits = KeyBitsOf(encryption);
     else r.traditional = true;
   }
   r.component = component;

@@ -8,7 +8,6 @@ bool StreamStage::Write(const std::uint8_t* data, std::size_t size) {
   } else {
     stream_.WriteBuffer(data, size);
   }
-  count_ += size;
   return true;
 }
 

@@ -16,12 +16,10 @@ class StreamStage : public EntryStage {
   using Writer = std::function<bool(TStream&, const std::uint8_t*, std::size_t)>;
   explicit StreamStage(TStream& stream, Writer writer = nullptr) : stream_(stream), writer_(std::move(writer)) {}
   bool Write(const std::uint8_t* data, std::size_t size) override;
-  std::uint64_t Count() const { return count_; }
 
  private:
   TStream& stream_;
   Writer writer_;
-  std::uint64_t count_ = 0;
 };
 
 // Calls a function before each piece passes on (progress and cancel); the

@@ -175,6 +175,9 @@ class TUniStringList {
 
  private:
   int AddItem(const WideString& s, void* object);
+  // Puts a name=value pair at `index` (-1: a new item); a sorted list takes
+  // it out and adds it at its sorted place.
+  void PutPair(int index, const WideString& item);
   // Runs a change of many items inside one update bracket; when it fails
   // half-way, the items are put back as they were and the failure passes on.
   void Atomically(const std::function<void()>& change);

@@ -29,7 +29,10 @@ void TUniStringList::SetValue(const WideString& name, const WideString& value) {
     if (index >= 0) Delete(index);
     return;
   }
-  const WideString item = name + NameValueSeparator + value;
+  PutPair(index, name + NameValueSeparator + value);
+}
+
+void TUniStringList::PutPair(int index, const WideString& item) {
   if (sorted_) {
     // A sorted list refuses Put: the pair goes to its sorted place instead.
     if (index >= 0) Delete(index);
@@ -53,14 +56,7 @@ void TUniStringList::SetValueFromIndex(int index, const WideString& value) {
     if (index >= 0) Delete(index);
     return;
   }
-  const WideString item = (index >= 0 ? GetName(index) : WideString()) + NameValueSeparator + value;
-  if (sorted_) {
-    if (index >= 0) Delete(index);
-    Add(item);
-    return;
-  }
-  if (index < 0) index = Add(WideString());
-  Put(index, item);
+  PutPair(index, (index >= 0 ? GetName(index) : WideString()) + NameValueSeparator + value);
 }
 
 char16_t TUniStringList::GetDelimiter() {

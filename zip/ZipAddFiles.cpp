@@ -1,32 +1,19 @@
-// Adding files: the scan that selects them, the entries it fills, and the
-// commit that writes new entries, copies kept ones and saves the directory,
-// putting the archive back as it was when anything fails.
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
-#include <zlib.h>
-
+// Adding files: the scan that selects them and the entries it fills; the
+// commit (ZipCommit.cpp) writes them.
 #include <algorithm>
 #include <ctime>
-#include <functional>
 
 #include "zip/CodePages.h"
-#include "zip/EntryCrypto.h"
 #include "zip/FileSystem.h"
 #include "zip/WildcardMatch.h"
 #include "zip/ZipBaseArchiver.h"
 #include "zip/ZipLock.h"
 #include "zip/ZipPaths.h"
-#include "zip/ZlibBinding.h"
-#include "zip/crypto/Crc32.h"
 
 namespace zip {
 namespace {
 
 bool HasWildcards(const std::string& s) { return s.find_first_of("*?") != std::string::npos; }
-
-bool IsAes(TZipCryptoAlgorithm m) { return m == caAES_128 || m == caAES_192 || m == caAES_256; }
-int KeyBitsOf(TZipCryptoAlgorithm m) { return m == caAES_128 ? 128 : m == caAES_192 ? 192 : 256; }
 
 }  // namespace
 
@@ -173,8 +160,7 @@ int TZipBaseArchiver::AddFileInit(const std::string& sourcePath, std::int32_t ti
                                   std::int64_t size, const WideString* storedName) {
   WideString name;
   if (storedName) {
-    name = *storedName;
-    std::replace(name.begin(), name.end(), u'\\', u'/');
+    name = Slashed(*storedName);
   } else {
     std::string stored = MakeStoredName(sourcePath, WorkingFolder, Options.StorePath, WorkingFolder);
     if (attributes & faDirectory) stored = AddTrailingBackslash(stored);
@@ -187,22 +173,13 @@ int TZipBaseArchiver::AddFileInit(const std::string& sourcePath, std::int32_t ti
   int index = -1;
   std::uint8_t operation = poAdd;
   if (dir.FileExists(name, index)) {
-    const TDirItem& old = *dir.GetItemPtr(index);
-    std::uint32_t oldTime = (static_cast<std::uint32_t>(old.Header.Date) << 16) | old.Header.Time;
-    bool replace = false;
-    switch (Options.OverwriteMode) {
-      case omPrompt: {
-        WideString dest = name;
-        DoOnConfirmOverwrite(W(sourcePath), dest, replace);
-        break;
-      }
-      case omAlways: replace = true; break;
-      case omNever: replace = false; break;
-      case omIfNewer: replace = static_cast<std::uint32_t>(time) > oldTime; break;
-      case omIfOlder: replace = static_cast<std::uint32_t>(time) < oldTime; break;
-    }
+    const bool replace = ReplacesByMode(Options.OverwriteMode, static_cast<std::uint32_t>(time),
+                                        dir.GetItemPtr(index)->DosDateTime(), [&](bool& answer) {
+                                          WideString dest = name;
+                                          DoOnConfirmOverwrite(W(sourcePath), dest, answer);
+                                        });
     if (!replace) return -1;
-    operation = MovingFiles ? poMove : poUpdate;
+    operation = poUpdate;
   } else {
     index = dir.GetCount();
     dir.SetCount(index + 1);

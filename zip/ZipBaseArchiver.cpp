@@ -267,14 +267,7 @@ void TZipBaseArchiver::SetFileComment(const ByteString& comment) {
     return;
   }
   // The directory is written anew through a commit like any other change.
-  BeginUpdate();
-  try {
-    dirManager->Comment = comment;
-    EndUpdate();
-  } catch (...) {
-    CancelUpdate();
-    throw;
-  }
+  InUpdateBracket([&] { dirManager->Comment = comment; });
 }
 
 const ByteString& TZipBaseArchiver::GetFileComment() const {

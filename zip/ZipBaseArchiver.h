@@ -243,6 +243,20 @@ class TZipBaseArchiver {
   bool DirectoryRebuilt() const;
 
  protected:
+  // Runs `work` inside an update bracket: the commit at its end, and on any
+  // failure the bracket given up and the failure passed on.
+  template <class Work>
+  void InUpdateBracket(Work&& work) {
+    BeginUpdate();
+    try {
+      work();
+      EndUpdate();
+    } catch (...) {
+      CancelUpdate();
+      throw;
+    }
+  }
+
   // Event operations; without a handler they give the default answer.
   virtual void DoOnOverallProgress(double progress, TZipProcessOperation operation, TZipProgressPhase phase,
                                    bool& cancel);
@@ -282,6 +296,10 @@ class TZipBaseArchiver {
   TZipDefaultDialogs* DialogHandler() const;
   void ResetCounters();
   bool WriteToStreamWithOnDiskFull(TStream& stream, const void* buffer, std::size_t count);
+  // That write, for the stages and copies that take a writer function.
+  std::function<bool(TStream&, const std::uint8_t*, std::size_t)> DiskFullWriter() {
+    return [this](TStream& s, const std::uint8_t* d, std::size_t n) { return WriteToStreamWithOnDiskFull(s, d, n); };
+  }
   void WriteBufferToStream(TStream& stream, const void* buffer, std::size_t count);
 
   // Adding (see ZipAddFiles.cpp). AddFiles and MoveFiles with a mask, and
@@ -324,9 +342,6 @@ class TZipBaseArchiver {
   // Where an entry's local header lies in the archive stream (a volume set
   // counts its volumes one after the other).
   std::int64_t EntryPosition(const TDirItem& entry) const;
-  bool WriteArchiveBytes(TStream& stream, const std::uint8_t* data, std::size_t count) {
-    return WriteToStreamWithOnDiskFull(stream, data, count);
-  }
 
   // Other operations (see ZipOperations.cpp).
   void TagAndProcess(const WideString* fileMask, std::int32_t searchAttr, const WideString& exclusionMask,

@@ -24,9 +24,6 @@
 namespace zip {
 namespace {
 
-bool IsAes(TZipCryptoAlgorithm m) { return m == caAES_128 || m == caAES_192 || m == caAES_256; }
-int KeyBitsOf(TZipCryptoAlgorithm m) { return m == caAES_128 ? 128 : m == caAES_192 ? 192 : 256; }
-
 // Pending entries whose data is packed anew; the others are copied.
 bool Rewrites(const TDirItem& e) {
   return e.IsPending && e.PendingOperation != poRename && e.PendingOperation != poChangeAttr &&
@@ -55,6 +52,14 @@ struct DirState {
     m.HasZip64 = HasZip64;
   }
 };
+
+// Keeps a local header of `length` bytes in one volume and notes in the
+// entry where it starts.
+void PlaceHeader(TArchiveTarget& target, std::uint64_t length, TDirItem& entry) {
+  target.KeepTogether(length);
+  entry.SetDiskNumberStart(target.Disk());
+  entry.SetLocalHeaderOffset(static_cast<std::uint64_t>(target.Offset()));
+}
 
 }  // namespace
 
@@ -189,12 +194,11 @@ void TZipBaseArchiver::ForceUpdate() {
   }
   PackAhead ahead(std::move(slots), PackAhead::HelpersFor(PackThreads, eligible));
 
-  const auto write = [this](TStream& s, const std::uint8_t* d, std::size_t n) { return WriteArchiveBytes(s, d, n); };
   bool aborted = false;
   std::exception_ptr failure;
   std::vector<std::string> movedFiles, movedFolders;
   try {
-    if (!inPlace && origin > 0 && !CopyStreamRange(*archiveStream, 0, origin, target->Stream(), write))
+    if (!inPlace && origin > 0 && !CopyStreamRange(*archiveStream, 0, origin, target->Stream(), DiskFullWriter()))
       CancelRequested = true;
     int i = first;
     std::size_t slot = 0;
@@ -317,18 +321,9 @@ bool TZipBaseArchiver::WriteEntry(int index, TArchiveTarget& target, std::option
       }
     }
     TZipCentralDir& h = entry.Header;
-    if (spool) {
-      // Its place in the volumes is known when it is placed.
-      h.LocalHeaderOffset = 0;
-      entry.Zip64Values.LocalHeaderOffset = 0;
-    } else if (start >= 0xFFFFFFFFLL || Zip64Mode == zmAlways) {
-      entry.NeedsZip64 = true;
-      h.LocalHeaderOffset = 0xFFFFFFFF;
-      entry.Zip64Values.LocalHeaderOffset = static_cast<std::uint64_t>(start);
-    } else {
-      h.LocalHeaderOffset = static_cast<std::uint32_t>(start);
-      entry.Zip64Values.LocalHeaderOffset = 0;
-    }
+    // In a spool its place in the volumes is known when it is placed.
+    if (spool) entry.SetLocalHeaderOffset(0);
+    else entry.SetLocalHeaderOffset(static_cast<std::uint64_t>(start), Zip64Mode == zmAlways);
     const bool bigSource = size >= 0xFFFFFFFFLL || Zip64Mode == zmAlways;
     if (bigSource) {
       entry.NeedsZip64 = true;
@@ -343,16 +338,7 @@ bool TZipBaseArchiver::WriteEntry(int index, TArchiveTarget& target, std::option
     const bool localZip64 = h.UncompressedSize == 0xFFFFFFFF;
     h.VersionMadeBy = h.VersionNeeded = VersionFor(entry.NeedsZip64 || bigSource);
     entry.ExtraBlocks.clear();
-    if (UnicodeFilenames) {
-      TZipExtraFieldDataBlock block;
-      block.HeaderId = kExtraUnicodeName;
-      block.Data.resize(8 + 2 * entry.StoredName.size());
-      StoreLE32(block.Data.data(), kUnicodeNameSig);
-      StoreLE32(block.Data.data() + 4, static_cast<std::uint32_t>(entry.StoredName.size()));
-      for (std::size_t k = 0; k < entry.StoredName.size(); ++k) StoreLE16(block.Data.data() + 8 + 2 * k, entry.StoredName[k]);
-      block.DataSize = static_cast<std::uint16_t>(block.Data.size());
-      entry.ExtraBlocks.push_back(std::move(block));
-    }
+    if (UnicodeFilenames) entry.ExtraBlocks.push_back(UnicodeNameField(entry.StoredName));
     if (aes) {
       entry.ExtraBlocks.push_back(AesExtraField(KeyBitsOf(EncryptionMethod), entry.ActualMethod));
       h.Method = 99;
@@ -370,20 +356,14 @@ bool TZipBaseArchiver::WriteEntry(int index, TArchiveTarget& target, std::option
     lh.CompressedSize = 0;
     lh.UncompressedSize = h.UncompressedSize;
     lh.NameLength = static_cast<std::uint16_t>(name.size());
-    std::size_t extraLength = localZip64 ? 20 : 0;
+    std::size_t extraLength = localZip64 ? kLocalZip64FieldSize : 0;
     for (const auto& b : entry.ExtraBlocks) extraLength += 4 + b.Data.size();
     lh.ExtraLength = static_cast<std::uint16_t>(extraLength);
     lh.Pack(local.data());
     local.insert(local.end(), name.begin(), name.end());
     const std::size_t zip64At = local.size();
-    if (localZip64) local.resize(local.size() + 20, 0);
-    for (const auto& b : entry.ExtraBlocks) {
-      std::uint8_t head[4];
-      StoreLE16(head, b.HeaderId);
-      StoreLE16(head + 2, static_cast<std::uint16_t>(b.Data.size()));
-      local.insert(local.end(), head, head + 4);
-      local.insert(local.end(), b.Data.begin(), b.Data.end());
-    }
+    if (localZip64) local.resize(local.size() + kLocalZip64FieldSize, 0);
+    for (const auto& b : entry.ExtraBlocks) AppendExtraField(local, b);
     WriteBufferToStream(out, local.data(), local.size());
     if (!folder) {
       bool complete = mine ? WritePackedEntry(*mine, out, entry)
@@ -394,15 +374,10 @@ bool TZipBaseArchiver::WriteEntry(int index, TArchiveTarget& target, std::option
         lh.CompressedSize = h.CompressedSize;
         lh.Method = h.Method;
         lh.Pack(local.data());
-        if (localZip64) {
-          StoreLE16(&local[zip64At], kExtraZip64);
-          StoreLE16(&local[zip64At + 2], 16);
-          StoreLE64(&local[zip64At + 4], entry.UncompressedSize());
-          StoreLE64(&local[zip64At + 12], entry.CompressedSize());
-        }
+        if (localZip64) StoreLocalZip64Field(&local[zip64At], entry.UncompressedSize(), entry.CompressedSize());
         std::int64_t end = out.Position();
         out.SetPosition(start);
-        WriteBufferToStream(out, local.data(), zip64At + (localZip64 ? 20 : 0));
+        WriteBufferToStream(out, local.data(), zip64At + (localZip64 ? kLocalZip64FieldSize : 0));
         out.SetPosition(end);
       }
     }
@@ -432,9 +407,7 @@ bool TZipBaseArchiver::InternalCompressFile(TStream& source, std::int64_t size, 
   settings.level = entry.LevelCode;
   settings.blockSize = BlockSizeOfMode(entry.LevelCode);
   settings.cipher = cipher.get();
-  StreamStage sink(destination, [this](TStream& s, const std::uint8_t* d, std::size_t n) {
-    return WriteToStreamWithOnDiskFull(s, d, n);
-  });
+  StreamStage sink(destination, DiskFullWriter());
   PackedSizes sizes = PackEntryData(source, size, settings, sink, [&](std::int64_t done) {
     if (ReportProgress) {
       DoOnFileProgress(eventName, size ? 100.0 * static_cast<double>(done) / static_cast<double>(size) : 0, operation,
@@ -515,12 +488,8 @@ void TZipBaseArchiver::CopyEntry(int index, TArchiveTarget& target) {
   TStream& from = entry->RawSource ? *entry->RawSource : *copySource;
   const std::int64_t at = entry->RawSource ? static_cast<std::int64_t>(entry->LocalHeaderOffset())
                                            : EntryPosition(*entry) - copyShift;
-  std::uint8_t raw[TZipFileHeader::kSize];
-  from.SetPosition(at);
-  from.ReadBuffer(raw, sizeof raw);
-  TZipFileHeader lh;
-  lh.Unpack(raw);
-  const std::int64_t headerLength = static_cast<std::int64_t>(TZipFileHeader::kSize) + lh.NameLength + lh.ExtraLength;
+  TZipFileHeader lh = ReadLocalHeader(from, at);
+  const std::int64_t headerLength = lh.Length();
   std::int64_t dataLength = static_cast<std::int64_t>(entry->CompressedSize());
   if (lh.Flags & 0x0008) {
     // Keep the data descriptor that another tool wrote after the data.
@@ -540,20 +509,11 @@ void TZipBaseArchiver::CopyEntry(int index, TArchiveTarget& target) {
     const bool zip64 = lh.UncompressedSize == 0xFFFFFFFF;
     std::vector<std::uint8_t> extra;
     if (zip64) {
-      extra.resize(20);
-      StoreLE16(&extra[0], kExtraZip64);
-      StoreLE16(&extra[2], 16);
-      StoreLE64(&extra[4], entry->UncompressedSize());
-      StoreLE64(&extra[12], entry->CompressedSize());
+      extra.resize(kLocalZip64FieldSize);
+      StoreLocalZip64Field(extra.data(), entry->UncompressedSize(), entry->CompressedSize());
     }
-    for (const auto& b : entry->ExtraBlocks) {
-      if (b.HeaderId == kExtraZip64) continue;
-      std::uint8_t head[4];
-      StoreLE16(head, b.HeaderId);
-      StoreLE16(head + 2, static_cast<std::uint16_t>(b.Data.size()));
-      extra.insert(extra.end(), head, head + 4);
-      extra.insert(extra.end(), b.Data.begin(), b.Data.end());
-    }
+    for (const auto& b : entry->ExtraBlocks)
+      if (b.HeaderId != kExtraZip64) AppendExtraField(extra, b);
     lh.NameLength = static_cast<std::uint16_t>(name.size());
     lh.ExtraLength = static_cast<std::uint16_t>(extra.size());
     header.resize(TZipFileHeader::kSize);
@@ -564,44 +524,14 @@ void TZipBaseArchiver::CopyEntry(int index, TArchiveTarget& target) {
     from.SetPosition(at);
     from.ReadBuffer(header.data(), header.size());
   }
-  target.KeepTogether(header.size());
-  const std::uint32_t disk = target.Disk();
-  const std::int64_t offset = target.Offset();
-  if (offset >= 0xFFFFFFFFLL) {
-    entry->NeedsZip64 = true;
-    entry->Header.LocalHeaderOffset = 0xFFFFFFFF;
-    entry->Zip64Values.LocalHeaderOffset = static_cast<std::uint64_t>(offset);
-  } else {
-    entry->Header.LocalHeaderOffset = static_cast<std::uint32_t>(offset);
-    entry->Zip64Values.LocalHeaderOffset = 0;
-  }
-  if (disk >= 0xFFFF) {
-    entry->NeedsZip64 = true;
-    entry->Header.DiskNumberStart = 0xFFFF;
-    entry->Zip64Values.DiskNumberStart = disk;
-  } else {
-    entry->Header.DiskNumberStart = static_cast<std::uint16_t>(disk);
-  }
+  PlaceHeader(target, header.size(), *entry);
   if (!WriteToStreamWithOnDiskFull(target.Stream(), header.data(), header.size())) return;
-  const auto write = [this](TStream& s, const std::uint8_t* d, std::size_t n) { return WriteArchiveBytes(s, d, n); };
-  if (!CopyStreamRange(from, at + headerLength, dataLength, target.Stream(), write)) CancelRequested = true;
+  if (!CopyStreamRange(from, at + headerLength, dataLength, target.Stream(), DiskFullWriter())) CancelRequested = true;
 }
 
 void TZipBaseArchiver::PlaceRecord(TArchiveTarget& target, TStream& spool, std::uint64_t headerLength,
                                    TDirItem& entry) {
-  target.KeepTogether(headerLength);
-  const std::uint32_t disk = target.Disk();
-  const std::int64_t offset = target.Offset();
-  entry.Header.LocalHeaderOffset = static_cast<std::uint32_t>(std::min<std::int64_t>(offset, 0xFFFFFFFF));
-  if (offset >= 0xFFFFFFFFLL) {
-    entry.NeedsZip64 = true;
-    entry.Zip64Values.LocalHeaderOffset = static_cast<std::uint64_t>(offset);
-  }
-  entry.Header.DiskNumberStart = static_cast<std::uint16_t>(std::min<std::uint32_t>(disk, 0xFFFF));
-  if (disk >= 0xFFFF) {
-    entry.NeedsZip64 = true;
-    entry.Zip64Values.DiskNumberStart = disk;
-  }
+  PlaceHeader(target, headerLength, entry);
   // Into the volumes in pieces, with their own progress event.
   const std::int64_t size = spool.Size();
   constexpr std::int64_t kPiece = 1000000;

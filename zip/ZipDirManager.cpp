@@ -344,15 +344,6 @@ bool TZipDirManager::FindSignature(TStream& stream, std::int64_t& position, cons
   return found;
 }
 
-TZipFileHeader TZipDirManager::ReadLocalHeader(std::int64_t position) {
-  std::uint8_t raw[TZipFileHeader::kSize];
-  ArchiveStream->SetPosition(position);
-  ArchiveStream->ReadBuffer(raw, sizeof raw);
-  TZipFileHeader local;
-  local.Unpack(raw);
-  return local;
-}
-
 void TZipDirManager::RebuildFromLocalHeaders() {
   Rebuilt = true;
   CurrentDirectory.Clear();
@@ -364,7 +355,7 @@ void TZipDirManager::RebuildFromLocalHeaders() {
   const bool pk = LocalSignature() == kLocalHeaderSig;
   const bool oem = Owner->Options.OEMFileNames;
   while (pos >= 0) {
-    TZipFileHeader local = ReadLocalHeader(pos);
+    TZipFileHeader local = ReadLocalHeader(*ArchiveStream, pos);
     if (local.CompressedSize < static_cast<std::uint64_t>(size) && local.ExtraLength <= 260) {
       TDirItem item;
       TZipCentralDir& h = item.Header;
@@ -379,13 +370,7 @@ void TZipDirManager::RebuildFromLocalHeaders() {
       h.UncompressedSize = local.UncompressedSize;
       h.NameLength = local.NameLength;
       h.ExtraLength = local.ExtraLength;
-      if (pos >= 0xFFFFFFFF) {
-        h.LocalHeaderOffset = 0xFFFFFFFF;
-        item.NeedsZip64 = true;
-        item.Zip64Values.LocalHeaderOffset = static_cast<std::uint64_t>(pos);
-      } else {
-        h.LocalHeaderOffset = static_cast<std::uint32_t>(pos);
-      }
+      item.SetLocalHeaderOffset(static_cast<std::uint64_t>(pos));
       std::int64_t nameEnd = pos + static_cast<std::int64_t>(TZipFileHeader::kSize) + local.NameLength;
       if (nameEnd <= size) {
         ByteString name(local.NameLength, '\0');
@@ -438,7 +423,7 @@ void TZipDirManager::CalculateStubSize(std::int64_t endPosition) {
     if (!FindSignature(*ArchiveStream, hit, pattern, 4)) break;
     bool accepted = false;
     if (size - hit >= static_cast<std::int64_t>(TZipFileHeader::kSize)) {
-      TZipFileHeader local = ReadLocalHeader(hit);
+      TZipFileHeader local = ReadLocalHeader(*ArchiveStream, hit);
       bool nameFits = hit + static_cast<std::int64_t>(TZipFileHeader::kSize) + local.NameLength <= size;
       bool localSig = local.Signature == kLocalHeaderSig || local.Signature == kAltLocalHeaderSig;
       const TZipCentralDir& h = first.Header;
@@ -461,13 +446,7 @@ void TZipDirManager::ApplyStubOffset() {
     TDirItem* item = CurrentDirectory.GetItemPtr(i);
     if (item->Header.ExternalAttributes & faDirectory) continue;
     std::uint64_t moved = item->LocalHeaderOffset() + static_cast<std::uint64_t>(PrefixSize);
-    if (item->Header.LocalHeaderOffset == 0xFFFFFFFF || moved >= 0xFFFFFFFF) {
-      item->Header.LocalHeaderOffset = 0xFFFFFFFF;
-      item->NeedsZip64 = true;
-      item->Zip64Values.LocalHeaderOffset = moved;
-    } else {
-      item->Header.LocalHeaderOffset = static_cast<std::uint32_t>(moved);
-    }
+    item->SetLocalHeaderOffset(moved, item->Header.LocalHeaderOffset == 0xFFFFFFFF);
   }
 }
 
@@ -546,14 +525,8 @@ void TZipDirManager::WriteDirectory(TArchiveTarget& target) {
       StoreLE16(field + 2, static_cast<std::uint16_t>(n - 4));
       out.insert(out.end(), field, field + n);
     }
-    for (const auto& b : item.ExtraBlocks) {
-      if (b.HeaderId == kExtraZip64) continue;
-      std::uint8_t head[4];
-      StoreLE16(head, b.HeaderId);
-      StoreLE16(head + 2, static_cast<std::uint16_t>(b.Data.size()));
-      out.insert(out.end(), head, head + 4);
-      out.insert(out.end(), b.Data.begin(), b.Data.end());
-    }
+    for (const auto& b : item.ExtraBlocks)
+      if (b.HeaderId != kExtraZip64) AppendExtraField(out, b);
     out.insert(out.end(), item.EntryComment.begin(), item.EntryComment.end());
     recordEnds.push_back(out.size());
   }
@@ -616,13 +589,7 @@ void TZipDirManager::MergeWith(TZipDirManager& other) {
     if (!item->IsTagged) continue;
     item->IsTagged = false;
     std::uint64_t moved = item->LocalHeaderOffset() + static_cast<std::uint64_t>(DirectoryOffset);
-    if (item->Header.LocalHeaderOffset != 0xFFFFFFFF && moved < 0xFFFFFFFF) {
-      item->Header.LocalHeaderOffset = static_cast<std::uint32_t>(moved);
-    } else {
-      item->NeedsZip64 = true;
-      item->Header.LocalHeaderOffset = 0xFFFFFFFF;
-      item->Zip64Values.LocalHeaderOffset = moved;
-    }
+    item->SetLocalHeaderOffset(moved, item->Header.LocalHeaderOffset == 0xFFFFFFFF);
   }
 }
 

@@ -63,7 +63,6 @@ class TZipDirManager {
   void ReadEntries(std::int64_t start, std::uint64_t size, std::uint64_t count);
   void ParseExtraFields(TDirItem& item, const ByteString& rawName, const std::uint8_t* data, std::size_t length);
   void RebuildFromLocalHeaders();
-  TZipFileHeader ReadLocalHeader(std::int64_t position);
   std::int64_t FindForward(std::int64_t start, std::uint32_t signature, std::size_t minimumAfter);
 };
 

@@ -29,11 +29,6 @@
 namespace zip {
 namespace {
 
-WideString Slashed(WideString s) {
-  std::replace(s.begin(), s.end(), u'\\', u'/');
-  return s;
-}
-
 WideString LastPart(const WideString& name) {
   auto slash = name.rfind(u'/');
   return slash == WideString::npos ? name : name.substr(slash + 1);
@@ -353,15 +348,11 @@ void TZipBaseArchiver::PrepareDecryption(const std::vector<int>& work) {
   std::vector<std::function<void()>> jobs;
   for (int index : work) {
     const TDirItem& e = *dir.GetItemPtr(index);
-    if (!e.IsEncrypted() || e.Header.VersionNeeded >= kAltVersion || e.CipherKind < 1 || e.CipherKind > 3) continue;
+    if (!e.IsAesEncrypted()) continue;
     const int bits = KeyBitsOfCipherKind(e.CipherKind);
     std::vector<std::uint8_t> block(static_cast<std::size_t>(bits / 16 + 2));
     try {
-      std::uint8_t raw[TZipFileHeader::kSize];
-      archiveStream->SetPosition(EntryPosition(e));
-      archiveStream->ReadBuffer(raw, sizeof raw);
-      TZipFileHeader local;
-      local.Unpack(raw);
+      const TZipFileHeader local = ReadLocalHeader(*archiveStream, EntryPosition(e));
       archiveStream->Seek(local.NameLength + local.ExtraLength, SeekOrigin::Current);
       archiveStream->ReadBuffer(block.data(), block.size());
     } catch (const std::exception&) {
@@ -411,21 +402,11 @@ void TZipBaseArchiver::ExtractTaggedFile(int index, const WideString& name, cons
     if (S_ISDIR(st.st_mode)) Raise(19, {path});
     std::int32_t fileAttr = WideFileGetAttr(path);
     if (!Options.ReplaceReadOnly && fileAttr != -1 && (fileAttr & faReadOnly)) return;
-    const std::uint32_t entryTime = (static_cast<std::uint32_t>(entry.Header.Date) << 16) | entry.Header.Time;
     const std::uint32_t fileTime = static_cast<std::uint32_t>(WideFileAge(path));
-    bool replace = true;
-    switch (Options.OverwriteMode) {
-      case omPrompt: {
-        WideString dest = W(path);
-        replace = false;
-        DoOnConfirmOverwrite(name, dest, replace);
-        break;
-      }
-      case omNever: replace = false; break;
-      case omIfNewer: replace = fileTime < entryTime; break;
-      case omIfOlder: replace = entryTime < fileTime; break;
-      case omAlways: break;
-    }
+    const bool replace = ReplacesByMode(Options.OverwriteMode, entry.DosDateTime(), fileTime, [&](bool& answer) {
+      WideString dest = W(path);
+      DoOnConfirmOverwrite(name, dest, answer);
+    });
     if (!replace) return;
   }
   int fd = -1;
@@ -446,7 +427,7 @@ void TZipBaseArchiver::ExtractTaggedFile(int index, const WideString& name, cons
         }
       }
       file.Close();
-      WideFileSetDate(temp, (static_cast<std::uint32_t>(entry.Header.Date) << 16) | entry.Header.Time);
+      WideFileSetDate(temp, entry.DosDateTime());
       if (Options.SetAttributes) WideFileSetAttr(temp, attr);
       if (!WideRenameFile(temp, path)) Raise(19, {path});
       done = true;
@@ -552,8 +533,7 @@ void TZipBaseArchiver::ExtractItem(int index, TStream& target, std::int64_t offs
 bool TZipBaseArchiver::InternalDecompressFile(TStream& archive, TStream& target, std::int64_t, std::int64_t,
                                               TDirItem& entry) {
   const bool encrypted = entry.IsEncrypted();
-  const bool aes = encrypted && entry.Header.VersionNeeded < kAltVersion && entry.CipherKind >= 1 &&
-                   entry.CipherKind <= 3;
+  const bool aes = entry.IsAesEncrypted();
   const std::uint16_t method = entry.ActualMethod;
   const std::int64_t archiveSize = archive.Size();
   const std::uint64_t expected = entry.UncompressedSize();
@@ -561,13 +541,9 @@ bool TZipBaseArchiver::InternalDecompressFile(TStream& archive, TStream& target,
   try {
     const std::int64_t headerAt = EntryPosition(entry);
     if (headerAt < 0 || headerAt > archiveSize - static_cast<std::int64_t>(TZipFileHeader::kSize)) return false;
-    std::uint8_t raw[TZipFileHeader::kSize];
-    archive.SetPosition(headerAt);
-    archive.ReadBuffer(raw, sizeof raw);
-    TZipFileHeader local;
-    local.Unpack(raw);
+    const TZipFileHeader local = ReadLocalHeader(archive, headerAt);
     if (local.Signature != kLocalHeaderSig && local.Signature != kAltLocalHeaderSig) return false;
-    const std::int64_t dataStart = headerAt + static_cast<std::int64_t>(sizeof raw) + local.NameLength + local.ExtraLength;
+    const std::int64_t dataStart = headerAt + local.Length();
     if (dataStart > archiveSize) return false;
     std::uint64_t compressed = entry.CompressedSize();
     const std::int64_t limit =
@@ -586,12 +562,8 @@ bool TZipBaseArchiver::InternalDecompressFile(TStream& archive, TStream& target,
         cipher = std::move(prepared->second.cipher);
         preparedDecryptors.erase(prepared);
         if (failure) std::rethrow_exception(failure);
-      } else if (aes) {
-        cipher = MakeAesDecryptor(KeyBitsOfCipherKind(entry.CipherKind), method);
       } else {
-        std::uint8_t check = (entry.Header.Flags & 0x0008) ? static_cast<std::uint8_t>(entry.Header.Time >> 8)
-                                                           : static_cast<std::uint8_t>(entry.Header.Crc32 >> 24);
-        cipher = MakeTraditionalDecryptor(check);
+        cipher = MakeEntryDecryptor(entry, method);
       }
       const std::size_t framing = cipher->StartBlockSize() + cipher->EndBlockSize();
       if (compressed < framing) return false;
@@ -617,9 +589,7 @@ bool TZipBaseArchiver::InternalDecompressFile(TStream& archive, TStream& target,
 
     // archive -> MAC -> cipher -> inflate -> CRC -> progress -> target
     const double progressSize = expected ? static_cast<double>(expected) : 2.0;
-    StreamStage sink(target, [this](TStream& s, const std::uint8_t* d, std::size_t n) {
-      return WriteToStreamWithOnDiskFull(s, d, n);
-    });
+    StreamStage sink(target, DiskFullWriter());
     WatchStage watch(&sink, [&](std::uint64_t produced) {
       if (ReportProgress) {
         double file = 100.0 * static_cast<double>(produced) / progressSize;

@@ -13,8 +13,7 @@ void TZipBaseArchiver::MergeFrom(TZipBaseArchiver& other) {
   CheckInactive();
   CheckInUpdate();
   ReportProgress = true;
-  BeginUpdate();
-  try {
+  InUpdateBracket([&] {
     TZipDirArray& dir = dirManager->CurrentDirectory;
     TZipDirArray& theirs = other.dirManager->CurrentDirectory;
     for (int k = 0; k < theirs.GetCount(); ++k) {
@@ -22,15 +21,8 @@ void TZipBaseArchiver::MergeFrom(TZipBaseArchiver& other) {
       // Its bytes are read from the other archive, where they start here.
       const std::int64_t at = other.EntryPosition(item);
       item.RawSource = other.archiveStream;
-      item.Header.DiskNumberStart = 0;
-      item.Zip64Values.DiskNumberStart = 0;
-      if (at >= 0xFFFFFFFFLL) {
-        item.Header.LocalHeaderOffset = 0xFFFFFFFF;
-        item.Zip64Values.LocalHeaderOffset = static_cast<std::uint64_t>(at);
-        item.NeedsZip64 = true;
-      } else {
-        item.Header.LocalHeaderOffset = static_cast<std::uint32_t>(at);
-      }
+      item.SetDiskNumberStart(0);
+      item.SetLocalHeaderOffset(static_cast<std::uint64_t>(at));
       item.IsPending = true;
       item.PendingOperation = poMerge;
       item.IsTagged = false;
@@ -42,27 +34,14 @@ void TZipBaseArchiver::MergeFrom(TZipBaseArchiver& other) {
         continue;
       }
       const TDirItem& mine = *dir.GetItemPtr(index);
-      const std::uint32_t mineTime = (static_cast<std::uint32_t>(mine.Header.Date) << 16) | mine.Header.Time;
-      const std::uint32_t theirTime = (static_cast<std::uint32_t>(item.Header.Date) << 16) | item.Header.Time;
-      bool take = false;
-      switch (Options.OverwriteMode) {
-        case omPrompt: {
-          WideString dest = W(FileName) + u"/" + mine.StoredName;
-          DoOnConfirmOverwrite(W(other.FileName) + u"/" + item.StoredName, dest, take);
-          break;
-        }
-        case omAlways: take = true; break;
-        case omNever: break;
-        case omIfNewer: take = theirTime > mineTime; break;
-        case omIfOlder: take = theirTime < mineTime; break;
-      }
+      const auto prompt = [&](bool& answer) {
+        WideString dest = W(FileName) + u"/" + mine.StoredName;
+        DoOnConfirmOverwrite(W(other.FileName) + u"/" + item.StoredName, dest, answer);
+      };
+      const bool take = ReplacesByMode(Options.OverwriteMode, item.DosDateTime(), mine.DosDateTime(), prompt);
       if (take) dir.SetItem(index, item);
     }
-    EndUpdate();
-  } catch (...) {
-    CancelUpdate();
-    throw;
-  }
+  });
 }
 
 void TZipArchiver::MergeWith(const std::string& fileName) {

@@ -18,27 +18,8 @@
 namespace zip {
 namespace {
 
-WideString Slashed(WideString s) {
-  std::replace(s.begin(), s.end(), u'\\', u'/');
-  return s;
-}
-
 bool StartsWithNoCase(const WideString& s, const WideString& prefix) {
   return s.size() >= prefix.size() && WideLowerCase(s.substr(0, prefix.size())) == WideLowerCase(prefix);
-}
-
-// Runs `work` inside an update bracket: the commit at its end, and on any
-// failure the bracket given up and the failure passed on.
-template <class Work>
-void InBracket(TZipBaseArchiver& archiver, Work&& work) {
-  archiver.BeginUpdate();
-  try {
-    work();
-    archiver.EndUpdate();
-  } catch (...) {
-    archiver.CancelUpdate();
-    throw;
-  }
 }
 
 }  // namespace
@@ -60,27 +41,27 @@ void TZipBaseArchiver::TagAndProcess(const WideString* fileMask, std::int32_t se
 void TZipBaseArchiver::DeleteFiles() {
   CheckInactive();
   CheckModifySpanning();
-  InBracket(*this, [&] { TagAndProcess(nullptr, 0, WideString(), poDelete); });
+  InUpdateBracket([&] { TagAndProcess(nullptr, 0, WideString(), poDelete); });
 }
 
 void TZipBaseArchiver::DeleteFiles(const WideString& fileMask, std::int32_t searchAttr,
                                    const WideString& exclusionMask) {
   CheckInactive();
   CheckModifySpanning();
-  InBracket(*this, [&] { TagAndProcess(&fileMask, searchAttr, exclusionMask, poDelete); });
+  InUpdateBracket([&] { TagAndProcess(&fileMask, searchAttr, exclusionMask, poDelete); });
 }
 
 void TZipBaseArchiver::UpdateFiles() {
   CheckInactive();
   CheckModifySpanning();
-  InBracket(*this, [&] { TagAndProcess(nullptr, 0, WideString(), poUpdate); });
+  InUpdateBracket([&] { TagAndProcess(nullptr, 0, WideString(), poUpdate); });
 }
 
 void TZipBaseArchiver::UpdateFiles(const WideString& fileMask, std::int32_t searchAttr,
                                    const WideString& exclusionMask) {
   CheckInactive();
   CheckModifySpanning();
-  InBracket(*this, [&] { TagAndProcess(&fileMask, searchAttr, exclusionMask, poUpdate); });
+  InUpdateBracket([&] { TagAndProcess(&fileMask, searchAttr, exclusionMask, poUpdate); });
 }
 
 void TZipBaseArchiver::TestFiles() {
@@ -132,20 +113,11 @@ void TZipBaseArchiver::UpdateTaggedFile(int index, const WideString& name, const
   struct stat st;
   if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
   if (!Options.ReplaceReadOnly && (entry.Header.ExternalAttributes & faReadOnly)) return;
-  const std::uint32_t entryTime = (static_cast<std::uint32_t>(entry.Header.Date) << 16) | entry.Header.Time;
   const auto fileTime = static_cast<std::uint32_t>(WideFileAge(path));
-  bool replace = false;
-  switch (Options.OverwriteMode) {
-    case omPrompt: {
-      WideString dest = entry.StoredName;
-      DoOnConfirmOverwrite(W(path), dest, replace);
-      break;
-    }
-    case omNever: break;
-    case omAlways: replace = true; break;
-    case omIfNewer: replace = fileTime > entryTime; break;
-    case omIfOlder: replace = fileTime < entryTime; break;
-  }
+  const bool replace = ReplacesByMode(Options.OverwriteMode, fileTime, entry.DosDateTime(), [&](bool& answer) {
+    WideString dest = entry.StoredName;
+    DoOnConfirmOverwrite(W(path), dest, answer);
+  });
   if (!replace) return;
   const std::string saved = WorkingFolder;
   if (!BaseDir.empty()) WorkingFolder = DropTrailingBackslash(BaseDir);
@@ -184,16 +156,7 @@ void TZipBaseArchiver::RenameEntry(int index, const WideString& newName) {
                                 return b.HeaderId == kExtraUnicodePath || b.HeaderId == kExtraUnicodeName;
                               }),
                blocks.end());
-  if (UnicodeFilenames) {
-    TZipExtraFieldDataBlock block;
-    block.HeaderId = kExtraUnicodeName;
-    block.Data.resize(8 + 2 * newName.size());
-    StoreLE32(block.Data.data(), kUnicodeNameSig);
-    StoreLE32(block.Data.data() + 4, static_cast<std::uint32_t>(newName.size()));
-    for (std::size_t k = 0; k < newName.size(); ++k) StoreLE16(block.Data.data() + 8 + 2 * k, newName[k]);
-    block.DataSize = static_cast<std::uint16_t>(block.Data.size());
-    blocks.insert(blocks.begin(), std::move(block));
-  }
+  if (UnicodeFilenames) blocks.insert(blocks.begin(), UnicodeNameField(newName));
 }
 
 void TZipBaseArchiver::RenameFile(const WideString& oldName, const WideString& newName) {
@@ -229,7 +192,7 @@ void TZipBaseArchiver::RenameFile(const WideString& oldName, const WideString& n
     if (!alsoRenamed) Raise(19, {U8(name)});
   }
   if (renames.size() == 1 && renames.front().second == previous) return;
-  InBracket(*this, [&] {
+  InUpdateBracket([&] {
     for (const auto& [index, name] : renames) RenameEntry(index, name);
   });
 }
@@ -253,7 +216,7 @@ int TZipBaseArchiver::ChangeFound(const WideString& fileMask, const std::functio
 void TZipBaseArchiver::ChangeFilesAttr(const WideString& fileMask, std::uint32_t attr) {
   CheckInactive();
   CheckModifySpanning();
-  InBracket(*this, [&] {
+  InUpdateBracket([&] {
     int n = ChangeFound(fileMask, [&](TDirItem& e) {
       const std::uint32_t folderBit = e.Header.ExternalAttributes & faDirectory;
       e.Header.ExternalAttributes = (attr & ~faDirectory) | folderBit;
@@ -265,7 +228,7 @@ void TZipBaseArchiver::ChangeFilesAttr(const WideString& fileMask, std::uint32_t
 void TZipBaseArchiver::ChangeFilesIntAttr(const WideString& fileMask, std::uint16_t attr) {
   CheckInactive();
   CheckModifySpanning();
-  InBracket(*this, [&] {
+  InUpdateBracket([&] {
     int n = ChangeFound(fileMask, [&](TDirItem& e) { e.Header.InternalAttributes = attr; }, poChangeAttr);
     if (n == 0) Raise(38, {U8(fileMask)});
   });
@@ -274,7 +237,7 @@ void TZipBaseArchiver::ChangeFilesIntAttr(const WideString& fileMask, std::uint1
 void TZipBaseArchiver::ChangeFilesComment(const WideString& fileMask, const ByteString& comment) {
   CheckInactive();
   CheckModifySpanning();
-  InBracket(*this, [&] {
+  InUpdateBracket([&] {
     int n = ChangeFound(fileMask, [&](TDirItem& e) {
       e.EntryComment = comment.substr(0, 0xFFFF);
       e.Header.CommentLength = static_cast<std::uint16_t>(e.EntryComment.size());
@@ -295,22 +258,9 @@ bool TZipBaseArchiver::IsFilePasswordValid(const WideString& fileName, const Byt
     const std::uint16_t method = entry.ActualMethod;
     if (!volumes && (method == 0 || method == 8)) {
       TStream& archive = *archiveStream;
-      std::uint8_t raw[TZipFileHeader::kSize];
-      archive.SetPosition(EntryPosition(entry));
-      archive.ReadBuffer(raw, sizeof raw);
-      TZipFileHeader local;
-      local.Unpack(raw);
+      const TZipFileHeader local = ReadLocalHeader(archive, EntryPosition(entry));
       archive.Seek(local.NameLength + local.ExtraLength, SeekOrigin::Current);
-      const bool aes = entry.Header.VersionNeeded < kAltVersion && entry.CipherKind >= 1 && entry.CipherKind <= 3;
-      std::unique_ptr<EntryDecryptor> check;
-      if (aes) {
-        check = MakeAesDecryptor(KeyBitsOfCipherKind(entry.CipherKind), method);
-      } else {
-        std::uint8_t byte = (entry.Header.Flags & 0x0008) ? static_cast<std::uint8_t>(entry.Header.Time >> 8)
-                                                          : static_cast<std::uint8_t>(entry.Header.Crc32 >> 24);
-        check = MakeTraditionalDecryptor(byte);
-      }
-      if (!check->LoadAndCheck(archive, password)) return false;
+      if (!MakeEntryDecryptor(entry, method)->LoadAndCheck(archive, password)) return false;
     }
   } catch (const std::exception&) {
     return false;
@@ -339,7 +289,7 @@ void TZipBaseArchiver::AddFromOwnedStream(const WideString& fileName, std::share
   CheckInactive();
   CheckModifySpanning();
   ReportProgress = false;
-  InBracket(*this, [&] {
+  InUpdateBracket([&] {
     const std::uint32_t dos = DateTimeToDos(dateTime ? dateTime : std::time(nullptr));
     const int index = AddFileInit(std::string(), static_cast<std::int32_t>(dos), attr, count, &fileName);
     if (index < 0) return;

@@ -2,6 +2,19 @@
 
 namespace zip {
 
+bool ReplacesByMode(TZipOverwriteMode mode, std::uint32_t incoming, std::uint32_t existing,
+                    const std::function<void(bool&)>& prompt) {
+  bool replace = false;
+  switch (mode) {
+    case omPrompt: prompt(replace); break;
+    case omAlways: replace = true; break;
+    case omNever: break;
+    case omIfNewer: replace = incoming > existing; break;
+    case omIfOlder: replace = incoming < existing; break;
+  }
+  return replace;
+}
+
 std::int64_t TZipSpanningOptions::GetVolumeSize(const TZipVolumeNumberInfo& volume) const {
   if (volume.GetFirstVolume() && FirstVolumeSize > 0) return FirstVolumeSize;
   switch (VolumeSize) {

@@ -2,6 +2,7 @@
 // The archiver's option objects and the tables that tie the compression
 // level to the deflate level and to the work block size.
 #include <cstdint>
+#include <functional>
 
 #include "zip/ZipTypes.h"
 
@@ -21,6 +22,11 @@ struct TZipOptions {
 
   void Assign(const TZipOptions& other) { *this = other; }
 };
+
+// Whether an item of DOS date-time `incoming` takes the place of one of
+// `existing` by `mode`; omPrompt asks `prompt`, whose answer starts false.
+bool ReplacesByMode(TZipOverwriteMode mode, std::uint32_t incoming, std::uint32_t existing,
+                    const std::function<void(bool& replace)>& prompt);
 
 class TZipVolumeNumberInfo {
  public:

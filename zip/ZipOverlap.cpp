@@ -30,7 +30,7 @@ std::vector<bool> TZipBaseArchiver::FindOverlaps() {
     TZipFileHeader local;
     local.Unpack(raw);
     if (local.Signature != kLocalHeaderSig && local.Signature != kAltLocalHeaderSig) continue;
-    std::int64_t end = at + static_cast<std::int64_t>(TZipFileHeader::kSize) + local.NameLength + local.ExtraLength;
+    std::int64_t end = at + local.Length();
     end += static_cast<std::int64_t>(std::min<std::uint64_t>(e.CompressedSize(), static_cast<std::uint64_t>(size)));
     spans.push_back({at, end, i});
   }

@@ -5,6 +5,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -13,6 +14,11 @@
 #include "zip/FileSystem.h"
 
 namespace zip {
+
+WideString Slashed(WideString name) {
+  std::replace(name.begin(), name.end(), u'\\', u'/');
+  return name;
+}
 
 bool IsRemovableBlockDevice(unsigned major, unsigned minor, const std::string& sysfsRoot) {
   namespace fs = std::filesystem;

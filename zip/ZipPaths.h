@@ -8,6 +8,8 @@
 
 namespace zip {
 
+// A name given by a caller, with "\" taken as "/".
+WideString Slashed(WideString name);
 // One "/" appended unless there is one; "" becomes "/".
 std::string AddTrailingBackslash(const std::string& path);
 std::string DropTrailingBackslash(const std::string& path);

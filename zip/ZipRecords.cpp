@@ -1,5 +1,7 @@
 #include "zip/ZipRecords.h"
 
+#include "zip/Streams.h"
+
 namespace zip {
 
 void TZipFileHeader::Pack(std::uint8_t* p) const {
@@ -137,6 +139,41 @@ void TZipDataDescriptor::Unpack(const std::uint8_t* p) {
   Crc32 = LoadLE32(p + 4);
   CompressedSize = LoadLE32(p + 8);
   UncompressedSize = LoadLE32(p + 12);
+}
+
+TZipFileHeader ReadLocalHeader(TStream& stream, std::int64_t position) {
+  std::uint8_t raw[TZipFileHeader::kSize];
+  stream.SetPosition(position);
+  stream.ReadBuffer(raw, sizeof raw);
+  TZipFileHeader local;
+  local.Unpack(raw);
+  return local;
+}
+
+TZipExtraFieldDataBlock UnicodeNameField(const WideString& name) {
+  TZipExtraFieldDataBlock block;
+  block.HeaderId = kExtraUnicodeName;
+  block.Data.resize(8 + 2 * name.size());
+  StoreLE32(block.Data.data(), kUnicodeNameSig);
+  StoreLE32(block.Data.data() + 4, static_cast<std::uint32_t>(name.size()));
+  for (std::size_t k = 0; k < name.size(); ++k) StoreLE16(block.Data.data() + 8 + 2 * k, name[k]);
+  block.DataSize = static_cast<std::uint16_t>(block.Data.size());
+  return block;
+}
+
+void AppendExtraField(std::vector<std::uint8_t>& out, const TZipExtraFieldDataBlock& block) {
+  std::uint8_t head[4];
+  StoreLE16(head, block.HeaderId);
+  StoreLE16(head + 2, static_cast<std::uint16_t>(block.Data.size()));
+  out.insert(out.end(), head, head + 4);
+  out.insert(out.end(), block.Data.begin(), block.Data.end());
+}
+
+void StoreLocalZip64Field(std::uint8_t* at, std::uint64_t uncompressedSize, std::uint64_t compressedSize) {
+  StoreLE16(at, kExtraZip64);
+  StoreLE16(at + 2, 16);
+  StoreLE64(at + 4, uncompressedSize);
+  StoreLE64(at + 12, compressedSize);
 }
 
 }  // namespace zip

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "zip/ZipTypes.h"
 #include "zip/crypto/ByteOrder.h"
 #include "zip/crypto/ZipCryptoTransform.h"
 
@@ -49,7 +50,14 @@ struct TZipFileHeader {  // local file header, 30 bytes
 
   void Pack(std::uint8_t* p) const;
   void Unpack(const std::uint8_t* p);
+  // The header with its name and extra field: where the entry's data starts.
+  std::int64_t Length() const { return static_cast<std::int64_t>(kSize) + NameLength + ExtraLength; }
 };
+
+class TStream;
+// The local header at `position` of `stream`, which is left behind its
+// fixed part; raises EReadError when the stream ends first.
+TZipFileHeader ReadLocalHeader(TStream& stream, std::int64_t position);
 
 struct TZipCentralDir {  // central directory header, 46 bytes
   static constexpr std::size_t kSize = 46;
@@ -136,5 +144,13 @@ struct TZip64ExtendedInfo {
   std::uint64_t LocalHeaderOffset = 0;
   std::uint32_t DiskNumberStart = 0;
 };
+
+// The extra field that carries an entry's name as UTF-16 ("NUCX").
+TZipExtraFieldDataBlock UnicodeNameField(const WideString& name);
+// Appends one extra field (id, size, data) to a header being built.
+void AppendExtraField(std::vector<std::uint8_t>& out, const TZipExtraFieldDataBlock& block);
+// The Zip64 field of a local header: both sizes, 20 bytes at `at`.
+constexpr std::size_t kLocalZip64FieldSize = 20;
+void StoreLocalZip64Field(std::uint8_t* at, std::uint64_t uncompressedSize, std::uint64_t compressedSize);
 
 }  // namespace zip

@@ -58,13 +58,8 @@ void TZipBaseArchiver::RepairArchive(const std::string& newFileName) {
       if (at < keptUpTo) continue;
       std::int64_t end = at;
       try {
-        std::uint8_t raw[TZipFileHeader::kSize];
-        archiveStream->SetPosition(at);
-        archiveStream->ReadBuffer(raw, sizeof raw);
-        TZipFileHeader local;
-        local.Unpack(raw);
-        end = at + static_cast<std::int64_t>(sizeof raw) + local.NameLength + local.ExtraLength +
-              static_cast<std::int64_t>(e.CompressedSize());
+        const TZipFileHeader local = ReadLocalHeader(*archiveStream, at);
+        end = at + local.Length() + static_cast<std::int64_t>(e.CompressedSize());
         if (end > archiveStream->Size()) continue;
         if (!e.IsFolder()) {
           TNullStream sink;

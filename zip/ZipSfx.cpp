@@ -71,13 +71,7 @@ void TZipBaseArchiver::MakeSFX(const std::string& newFileName) {
       TDirItem& item = *fixed.CurrentDirectory.GetItemPtr(i);
       const std::uint64_t moved =
           source.CurrentDirectory.GetItemPtr(i)->LocalHeaderOffset() + static_cast<std::uint64_t>(stubSize);
-      if (moved >= 0xFFFFFFFF || item.Header.LocalHeaderOffset == 0xFFFFFFFF) {
-        item.Header.LocalHeaderOffset = 0xFFFFFFFF;
-        item.NeedsZip64 = true;
-        item.Zip64Values.LocalHeaderOffset = moved;
-      } else {
-        item.Header.LocalHeaderOffset = static_cast<std::uint32_t>(moved);
-      }
+      item.SetLocalHeaderOffset(moved, item.Header.LocalHeaderOffset == 0xFFFFFFFF);
     }
     fixed.SaveDir(false);
   }

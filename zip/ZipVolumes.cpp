@@ -1,14 +1,10 @@
 #include "zip/ZipVolumes.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cctype>
-#include <cerrno>
 #include <cstdio>
 
 #include "zip/FileSystem.h"
@@ -81,7 +77,6 @@ std::int64_t TVolumeTarget::Room() const {
 }
 
 void TVolumeTarget::NextVolume() {
-  static std::atomic<unsigned> serial{0};
   const int number = static_cast<int>(volumes_.size());
   Volume v;
   v.name = plan_.nameOf(number);
@@ -94,14 +89,7 @@ void TVolumeTarget::NextVolume() {
   }
   const std::int64_t limit = plan_.sizeOf(number);
   v.capacity = limit < 0 ? free : (free < 0 ? limit : std::min(limit, free));
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    v.temp = v.name + ".~" + std::to_string(::getpid()) + "." + std::to_string(serial.fetch_add(1)) + ".tmp";
-    fd = ::open(v.temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) break;
-  }
-  if (fd < 0) throw EFCreateError("Datei " + v.temp + " kann nicht erstellt werden");
-  v.file = std::make_unique<TUniFileStream>(fd, v.temp);
+  v.file = CreateTempBeside(v.name, v.temp);
   volumes_.push_back(std::move(v));
 }
 
