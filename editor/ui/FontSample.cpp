@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "editor/ui/BitmapImage.h"
+#include "platform/qt/BitmapImage.h"
 #include "platform/Bitmap.h"
 #include "platform/font/FontRenderer.h"
 #include "platform/qt/TextCodec.h"
@@ -38,7 +38,7 @@ void FontSample::paintEvent(QPaintEvent*) {
   platform::Bitmap picture(inner.width(), inner.height());
   const std::int64_t top = (inner.height() - (*font)->Metrics().Height) / 2;
   (*font)->DrawText(picture, 6, top, text_, platform::kBlack, platform::kWhite);
-  p.drawImage(inner.topLeft(), ToQImage(picture, false));
+  p.drawImage(inner.topLeft(), platform::BitmapImage(picture, false));
 }
 
 }  // namespace editor::ui

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "editor/ui/BitmapImage.h"
+#include "platform/qt/BitmapImage.h"
 
 namespace editor::ui {
 
@@ -15,7 +15,7 @@ void ImageControl::Bind(platform::Bitmap* picture) {
 }
 
 void ImageControl::PictureChanged() {
-  shown_ = ToQImage(*picture_, transparent_);
+  shown_ = platform::BitmapImage(*picture_, transparent_);
   update();
 }
 

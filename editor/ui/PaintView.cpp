@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "editor/ui/BitmapImage.h"
+#include "platform/qt/BitmapImage.h"
 #include "platform/qt/Colour.h"
 
 namespace editor::ui {
@@ -17,13 +17,13 @@ PaintImage::PaintImage(QWidget* parent) : QWidget(parent) {
 
 void PaintImage::Show(const platform::Bitmap& picture, int zoom) {
   zoom_ = std::max(zoom, 1);
-  image_ = ToQImage(picture, false);
+  image_ = platform::BitmapImage(picture, false);
   resize(picture.Width() * zoom_, picture.Height() * zoom_);
   update();
 }
 
 void PaintImage::Refresh(const platform::Bitmap& picture) {
-  image_ = ToQImage(picture, false);
+  image_ = platform::BitmapImage(picture, false);
   update();
 }
 

@@ -7,7 +7,9 @@
 
 namespace platform {
 
-// An RGB32 copy of the picture, of the same size.
-QImage BitmapImage(const Bitmap& picture);
+// A copy of the picture, of the same size: RGB32, or with white as the
+// transparent colour ARGB32. Opaque pictures get no alpha channel, which
+// also draws them faster.
+QImage BitmapImage(const Bitmap& picture, bool whiteTransparent = false);
 
 }  // namespace platform

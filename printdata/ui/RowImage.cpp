@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "platform/qt/BitmapImage.h"
+
 namespace printdata::ui {
 
 RowImage::RowImage(QWidget* parent) : QWidget(parent) {
@@ -11,16 +13,11 @@ RowImage::RowImage(QWidget* parent) : QWidget(parent) {
 }
 
 void RowImage::SetPicture(const platform::Bitmap& bitmap) {
-  const int w = bitmap.Width(), h = bitmap.Height();
-  if (picture_.width() != w || picture_.height() != h)
-    picture_ = QImage(std::max(w, 1), std::max(h, 1), QImage::Format_RGB32);
-  picture_.fill(Qt::white);
-  for (int y = 0; y < h; ++y) {
-    auto* line = reinterpret_cast<QRgb*>(picture_.scanLine(y));
-    for (int x = 0; x < w; ++x) {
-      const platform::ColourValue c = bitmap.Pixel(x, y);
-      line[x] = qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
-    }
+  if (bitmap.Width() > 0 && bitmap.Height() > 0) {
+    picture_ = platform::BitmapImage(bitmap);
+  } else {
+    picture_ = QImage(1, 1, QImage::Format_RGB32);
+    picture_.fill(Qt::white);
   }
   update();
 }

@@ -17,3 +17,13 @@ TEST(BitmapImage, KeepsSizeAndColours) {
   EXPECT_EQ(image.pixel(2, 1), qRgb(0, 0, 0));
   EXPECT_EQ(image.pixel(0, 1), qRgb(0xFF, 0xFF, 0xFF));  // the bitmap starts white
 }
+
+TEST(BitmapImage, WhiteCanBeTheTransparentColour) {
+  platform::Bitmap picture(2, 1);
+  picture.SetPixel(0, 0, 0x123456);
+  const QImage image = platform::BitmapImage(picture, true);
+  EXPECT_TRUE(image.hasAlphaChannel());
+  EXPECT_EQ(image.pixel(0, 0), qRgba(0x56, 0x34, 0x12, 255));
+  EXPECT_EQ(qAlpha(image.pixel(1, 0)), 0);
+  EXPECT_FALSE(platform::BitmapImage(picture).hasAlphaChannel());
+}
