@@ -1,7 +1,6 @@
 #include "printerlink/thread/GroupDownload.h"
 
-#include <filesystem>
-
+#include "platform/FileIO.h"
 #include "printerlink/PortState.h"
 #include "printerlink/SyncFiles.h"
 #include "printerlink/thread/ArchiveStamp.h"
@@ -13,20 +12,8 @@
 namespace printerthread {
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr int kStepsPerText = 24;  // the archive and its 23 files
 constexpr int kFilesPerText = 23;
-
-bool IsFolder(const std::string& path) {
-  std::error_code ec;
-  return fs::is_directory(path, ec);
-}
-
-bool IsFile(const std::string& path) {
-  std::error_code ec;
-  return fs::is_regular_file(path, ec);
-}
 
 }  // namespace
 
@@ -135,7 +122,7 @@ int GroupDownload::DownloadGroupFiles(int count) {
   try {
     const std::string setDir = DownloadDir(tmpDir_);
     const std::string groupDir = DownloadGroupDir(tmpDir_);
-    if (!IsFolder(setDir) || !IsFolder(groupDir) || count < 1 || count > kMaxPrinterTexts) return -1;
+    if (!platform::IsFolder(setDir) || !platform::IsFolder(groupDir) || count < 1 || count > kMaxPrinterTexts) return -1;
     Progress();
     Progress();
     for (int k = 1; k <= count; ++k) {
@@ -162,7 +149,7 @@ int GroupDownload::DownloadGroupFiles(int count) {
         if (session_.Terminated()) return -2;
         Progress();
         const std::string local = folder + file.local;
-        if (!file.required && !IsFile(local)) continue;
+        if (!file.required && !platform::IsFile(local)) continue;
         if (SendFile(local, file.printer) < 0) return -1;
       }
     }
