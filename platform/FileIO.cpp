@@ -96,12 +96,7 @@ Status AtomicFile::Commit() {
   if (!done) return done;
   committed_ = true;
   // Make the rename itself durable.
-  std::string dir = std::filesystem::path(target_).parent_path().string();
-  int dfd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dfd >= 0) {
-    ::fsync(dfd);
-    ::close(dfd);
-  }
+  SyncFolder(std::filesystem::path(target_).parent_path().string());
   return Status::Ok();
 }
 
@@ -125,6 +120,13 @@ bool DeleteFileOnly(const std::string& path) {
   if (::lstat(path.c_str(), &st) != 0) return errno == ENOENT;
   if (S_ISDIR(st.st_mode)) return false;
   return ::unlink(path.c_str()) == 0;
+}
+
+void SyncFolder(const std::string& folder) {
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
 }
 
 bool IsFile(const std::string& path) {

@@ -53,4 +53,9 @@ bool DeleteFileOnly(const std::string& path);
 bool IsFile(const std::string& path);
 bool IsFolder(const std::string& path);
 
+// Makes the names in `folder` ("" is the current folder) durable, so a
+// rename or a new file in it survives a power cut. Best effort: a folder
+// that cannot be opened is left as it is.
+void SyncFolder(const std::string& folder);
+
 }  // namespace platform

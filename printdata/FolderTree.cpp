@@ -14,6 +14,7 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/FileIO.h"
 #include "platform/PathText.h"
 
 namespace printdata {
@@ -21,6 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using platform::Status;
+using platform::SyncFolder;
 using platform::WithoutTrailingSlash;
 
 std::string Errno(const std::string& what, const std::string& path) {
@@ -28,13 +30,6 @@ std::string Errno(const std::string& what, const std::string& path) {
 }
 
 // Makes a rename or a new entry in `folder` survive a power loss.
-void SyncFolder(const std::string& folder) {
-  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
 std::string ParentOf(const std::string& path) { return fs::path(path).parent_path().string(); }
 
 Status CopyFile(const std::string& from, const std::string& to) {

@@ -11,6 +11,7 @@
 #include <climits>
 #include <vector>
 
+#include "platform/FileIO.h"
 #include "zip/FileSystem.h"
 
 namespace zip {
@@ -23,14 +24,7 @@ std::string ResolveLinks(const std::string& path) {
   return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
 }
 
-void SyncFolderOf(const std::string& path) {
-  std::string folder = WideExtractFilePath(path);
-  int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd >= 0) {
-    ::fsync(fd);
-    ::close(fd);
-  }
-}
+void SyncFolderOf(const std::string& path) { platform::SyncFolder(WideExtractFilePath(path)); }
 
 }  // namespace
 
