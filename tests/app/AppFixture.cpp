@@ -32,6 +32,7 @@
 #include "printdata/ui/TFormSpeichern.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
+#include "support/qt/Screenshot.h"
 
 namespace apptest {
 
@@ -161,15 +162,6 @@ void DoubleClick(QWidget* w) {
   }
 }
 
-void Screenshot(QWidget* window, const char* name) {
-  const char* dir = std::getenv("TARVIK_SCREENSHOT_DIR");
-  if (!dir) return;
-  QApplication::processEvents();
-  QPixmap shot;
-  if (QScreen* screen = window->windowHandle() ? window->windowHandle()->screen() : nullptr)
-    shot = screen->grabWindow(window->winId());
-  if (shot.isNull()) shot = window->grab();
-  shot.save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
-}
+void Screenshot(QWidget* window, const char* name) { testsupport::SaveScreenshot(window, QString::fromUtf8(name), true); }
 
 }  // namespace apptest

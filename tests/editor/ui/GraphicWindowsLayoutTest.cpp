@@ -1,6 +1,6 @@
 // The graphic pane, the painter and the font chooser at their smallest:
 // every control inside its parent, no two controls of a bar on top of each
-// other, every caption wide enough for its text. With TARVIK_SCREENSHOTS
+// other, every caption wide enough for its text. With TARVIK_SCREENSHOT_DIR
 // set, each window is also saved there as a PNG to look at.
 #include <gtest/gtest.h>
 
@@ -20,6 +20,7 @@
 #include "editor/ui/TForm_Paint.h"
 #include "editor/ui/TFrameBearbeitenGrafik.h"
 #include "printdata/PrintText.h"
+#include "support/qt/Screenshot.h"
 
 namespace {
 
@@ -37,12 +38,7 @@ class OneLayer : public editor::ui::GraphicPaneEditor {
   void HideMenuFrames() override {}
 };
 
-void Save(QWidget* w, const char* name) {
-  const char* dir = std::getenv("TARVIK_SCREENSHOTS");
-  if (!dir) return;
-  QApplication::processEvents();
-  EXPECT_TRUE(w->grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png"));
-}
+void Save(QWidget* w, const char* name) { EXPECT_TRUE(testsupport::SaveScreenshot(w, QString::fromLatin1(name))); }
 
 // Visible widgets inside `root` that lie outside their parent.
 void ExpectInsideParents(QWidget* root) {

@@ -14,6 +14,7 @@
 #include "editor/ui/TFrameBearbeitenText.h"
 #include "editor/ui/TFrameBearbeitenZeit.h"
 #include "printdata/PrintText.h"
+#include "support/qt/Screenshot.h"
 
 using namespace editortest;
 
@@ -56,12 +57,7 @@ void CheckPlacement(QWidget* w, const std::string& path, std::vector<std::string
   for (QWidget* c : shown) CheckPlacement(c, path + "/" + c->objectName().toStdString(), faults);
 }
 
-void Shoot(QWidget* w, const char* name) {
-  const char* dir = std::getenv("TARVIK_SCREENSHOT_DIR");
-  if (!dir) return;
-  QApplication::processEvents();
-  w->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/") + QString::fromLatin1(name) + QStringLiteral(".png"));
-}
+void Shoot(QWidget* w, const char* name) { testsupport::SaveScreenshot(w, QString::fromLatin1(name)); }
 
 }  // namespace
 

@@ -17,18 +17,13 @@
 #include "platform/qt/Panel.h"
 #include "platform/qt/SpeedButton.h"
 #include "zip/ui/TFolderPickerDialog.h"
+#include "support/qt/Screenshot.h"
 
 namespace {
 
-// Where screenshots go when TARVIK_SCREENSHOTS names a folder: for looking
+// Where screenshots go when TARVIK_SCREENSHOT_DIR names a folder: for looking
 // at the windows under a real X server (xvfb-run).
-void Shoot(QWidget* w, const char* name) {
-  const char* folder = std::getenv("TARVIK_SCREENSHOTS");
-  if (!folder || !*folder) return;
-  QDir().mkpath(QString::fromLocal8Bit(folder));
-  QApplication::processEvents();
-  w->grab().save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
-}
+void Shoot(QWidget* w, const char* name) { testsupport::SaveScreenshot(w, QLatin1String(name)); }
 
 // Every visible child lies inside its parent, and visible siblings do not
 // overlap (but for those that lie on another on purpose).

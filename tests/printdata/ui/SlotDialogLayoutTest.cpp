@@ -1,5 +1,5 @@
 // The slot dialogs as an operator sees them: nothing cut off, nothing lying
-// on anything else, the longest names readable. TARVIK_SCREENSHOTS=<folder>
+// on anything else, the longest names readable. TARVIK_SCREENSHOT_DIR=<folder>
 // writes pictures of them (run under xvfb-run with QT_QPA_PLATFORM=xcb to
 // see the real fonts).
 #include <QApplication>
@@ -14,19 +14,14 @@
 #include "printdata/ui/TFormSpeichern.h"
 #include "printdata/ui/TFrameMenuOeffnen.h"
 #include "printdata/ui/TFrameMenuSpeichern.h"
+#include "support/qt/Screenshot.h"
 
 namespace dataviewtest {
 namespace {
 
 using printdata::ui::SlotDialog;
 
-void Shoot(QWidget* w, const QString& name) {
-  const char* folder = std::getenv("TARVIK_SCREENSHOTS");
-  if (!folder || !*folder) return;
-  QDir().mkpath(QString::fromLocal8Bit(folder));
-  QApplication::processEvents();
-  w->grab().save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + name + QStringLiteral(".png"));
-}
+void Shoot(QWidget* w, const QString& name) { testsupport::SaveScreenshot(w, name); }
 
 bool Allowed(const QWidget* a, const QWidget* b) {
   const QString x = a->objectName(), y = b->objectName();
