@@ -7,7 +7,7 @@
 #include "editor/GraphicBitmap.h"
 #include "editor/GraphicPicture.h"
 #include "editor/GraphicSize.h"
-#include "editor/GraphicStops.h"
+#include "editor/FixAlignment.h"
 #include "editor/StepValue.h"
 #include "editor/ui/PaneLook.h"
 #include "editor/ui/TForm_Paint.h"
@@ -273,8 +273,11 @@ void TFrameBearbeitenGrafik::ApplyPositionY() {
 
 void TFrameBearbeitenGrafik::StepX(bool up) {
   std::int64_t x = LabelPositionX->Tag;
+  // The graphic is an object like any other: its fixed stops are the
+  // anchors of the object panes, with its width and height in dots. A stop
+  // may be negative (a graphic wider than the field or taller than 25 rows).
   if (FixedStops())
-    x = editor::NextStopX(x, up, editor::StopsX(editor_->PrintFieldDots(), LabelGrafikBreite->Tag));
+    x = editor::NextAnchorX(x, up, editor::HorizontalAnchorsFor(editor_->PrintFieldDots(), LabelGrafikBreite->Tag));
   else
     x += up ? 1 : -1;
   LabelPositionX->Tag = editor::Stepped(x, 0);
@@ -284,7 +287,7 @@ void TFrameBearbeitenGrafik::StepX(bool up) {
 void TFrameBearbeitenGrafik::StepY(bool up) {
   std::int64_t y = LabelPositionY->Tag;
   if (FixedStops())
-    y = editor::NextStopY(y, up, editor::StopsY(LabelGrafikHoehe->Tag));
+    y = editor::NextAnchorY(y, up, editor::VerticalAnchorsFor(LabelGrafikHoehe->Tag));
   else
     y += up ? 1 : -1;
   LabelPositionY->Tag = editor::Stepped(y, 0);

@@ -8,10 +8,10 @@
 #include <string>
 
 #include "editor/BmpFile.h"
+#include "editor/FixAlignment.h"
 #include "editor/GraphicBitmap.h"
 #include "editor/GraphicPicture.h"
 #include "editor/GraphicSize.h"
-#include "editor/GraphicStops.h"
 #include "platform/FileIO.h"
 #include "support/FileBytes.h"
 #include "support/TempDir.h"
@@ -23,14 +23,14 @@ using platform::Bitmap;
 namespace {
 
 // Clicks from `start`, one result per click.
-std::vector<std::int64_t> WalkX(std::int64_t start, bool up, int clicks, const GraphicStopsX& stops) {
+std::vector<std::int64_t> WalkX(std::int64_t start, bool up, int clicks, const HorizontalAnchors& stops) {
   std::vector<std::int64_t> out;
-  for (int i = 0; i < clicks; ++i) out.push_back(start = NextStopX(start, up, stops));
+  for (int i = 0; i < clicks; ++i) out.push_back(start = NextAnchorX(start, up, stops));
   return out;
 }
-std::vector<std::int64_t> WalkY(std::int64_t start, bool up, int clicks, const GraphicStopsY& stops) {
+std::vector<std::int64_t> WalkY(std::int64_t start, bool up, int clicks, const VerticalAnchors& stops) {
   std::vector<std::int64_t> out;
-  for (int i = 0; i < clicks; ++i) out.push_back(start = NextStopY(start, up, stops));
+  for (int i = 0; i < clicks; ++i) out.push_back(start = NextAnchorY(start, up, stops));
   return out;
 }
 using V = std::vector<std::int64_t>;
@@ -38,7 +38,7 @@ using V = std::vector<std::int64_t>;
 }  // namespace
 
 TEST(GraphicStops, HorizontalStopsOfAFieldOf30Millimetres) {
-  const GraphicStopsX s = StopsX(180, 50);
+  const HorizontalAnchors s = HorizontalAnchorsFor(180, 50);
   EXPECT_EQ(s.Centre, 65);
   EXPECT_EQ(s.Right, 130);
   EXPECT_EQ(WalkX(0, true, 3, s), (V{65, 130, 130}));
@@ -48,16 +48,16 @@ TEST(GraphicStops, HorizontalStopsOfAFieldOf30Millimetres) {
     std::int64_t down, up;
   };
   for (const Case& c : {Case{100, 65, 130}, Case{200, 130, 130}, Case{-5, 0, 0}}) {
-    EXPECT_EQ(NextStopX(c.from, false, s), c.down) << c.from;
-    EXPECT_EQ(NextStopX(c.from, true, s), c.up) << c.from;
+    EXPECT_EQ(NextAnchorX(c.from, false, s), c.down) << c.from;
+    EXPECT_EQ(NextAnchorX(c.from, true, s), c.up) << c.from;
   }
-  const GraphicStopsX odd = StopsX(180, 51);
+  const HorizontalAnchors odd = HorizontalAnchorsFor(180, 51);
   EXPECT_EQ(odd.Centre, 65);
   EXPECT_EQ(odd.Right, 129);
 }
 
 TEST(GraphicStops, AGraphicWiderThanTheFieldHasNegativeStops) {
-  const GraphicStopsX s = StopsX(180, 200);
+  const HorizontalAnchors s = HorizontalAnchorsFor(180, 200);
   EXPECT_EQ(s.Centre, -10);
   EXPECT_EQ(s.Right, -20);
   EXPECT_EQ(WalkX(0, true, 2, s), (V{-10, -20}));
@@ -65,16 +65,16 @@ TEST(GraphicStops, AGraphicWiderThanTheFieldHasNegativeStops) {
 }
 
 TEST(GraphicStops, VerticalStops) {
-  const GraphicStopsY twelve = StopsY(12);
+  const VerticalAnchors twelve = VerticalAnchorsFor(12);
   EXPECT_EQ(twelve.Middle, -6);
   EXPECT_EQ(twelve.Bottom, -13);
   EXPECT_EQ(WalkY(0, false, 3, twelve), (V{-6, -13, -13}));
   EXPECT_EQ(WalkY(-13, true, 3, twelve), (V{-6, 0, 0}));
-  const GraphicStopsY full = StopsY(25);
+  const VerticalAnchors full = VerticalAnchorsFor(25);
   EXPECT_EQ(full.Middle, 0);
   EXPECT_EQ(full.Bottom, 0);
   EXPECT_EQ(WalkY(0, false, 2, full), (V{0, 0}));
-  EXPECT_EQ(WalkY(0, false, 2, StopsY(40)), (V{8, 15}));
+  EXPECT_EQ(WalkY(0, false, 2, VerticalAnchorsFor(40)), (V{8, 15}));
 }
 
 TEST(GraphicSize, ProportionalSideTruncatesAndIsBounded) {
