@@ -47,9 +47,7 @@ SlotDialog::SlotDialog(QWidget* owner, bool saving, const char* objectName, cons
   setWindowTitle(caption);
   setFont(platform::VerdanaPx(11));
   platform::SetWindowColour(this, kLightGrey);
-  QPalette pal = palette();
-  pal.setColor(QPalette::WindowText, platform::VclColor(kNavy));
-  setPalette(pal);
+  platform::SetTextColour(this, kNavy);
   BuildControls(okCaption);
   // The management panel starts hidden, as at every showing.
   PanelLinks->show();

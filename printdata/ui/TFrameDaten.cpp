@@ -49,9 +49,7 @@ std::size_t At(int i) { return static_cast<std::size_t>(i); }
 TFrameDaten::TFrameDaten(QWidget* owner) : QWidget(owner) {
   setObjectName(QStringLiteral("FrameDaten"));
   setFont(platform::VerdanaPx(11));
-  QPalette pal = palette();
-  pal.setColor(QPalette::WindowText, platform::VclColor(kNavy));
-  setPalette(pal);
+  platform::SetTextColour(this, kNavy);
 
   PanelTitel = platform::AddTitleBar(this, TitleNone);
   PanelTitel->setObjectName(QStringLiteral("PanelTitel"));

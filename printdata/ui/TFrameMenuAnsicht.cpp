@@ -43,9 +43,7 @@ TFrameMenuAnsicht::TFrameMenuAnsicht(QWidget* owner) : QWidget(owner) {
     l->setGeometry(0, top, 176, 14);
     l->setAlignment(Qt::AlignCenter);
     l->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, platform::VclColor(platform::colours::kNavy));
-    l->setPalette(pal);
+    platform::SetTextColour(l, platform::colours::kNavy);
     return l;
   };
   LabelZoomTitel = label("LabelZoomTitel", 8);

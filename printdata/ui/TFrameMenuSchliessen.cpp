@@ -26,7 +26,7 @@ void TFrameMenuSchliessen::IdleStep() {
 }
 
 void TFrameMenuSchliessen::SpeedButtonSchliessenJaClick(QObject* sender) {
-  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
+  platform::RepaintSender(sender);
   IdleStep();
   if (!view_) return;
   view_->CloseData();
