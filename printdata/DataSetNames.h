@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/PathText.h"
+
 namespace printdata {
 
 inline constexpr char kArchiveExtension[] = "zg23";
@@ -15,7 +17,7 @@ inline constexpr char kGroupExtension[] = "g23";
 inline constexpr std::size_t kMaxDataSetName = 33;
 
 // The file name of `path` (after its last "/").
-std::string FileNameOf(const std::string& path);
+using platform::FileNameOf;
 // The folder of `path` with its final "/"; "" when the path has none.
 std::string FolderOf(const std::string& path);
 // `name` without its last extension: "Eier 5.zg23" gives "Eier 5", "Eier"
