@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/TForm_Main.h"
+#include "platform/FileIO.h"
 #include "platform/PathText.h"
 #include "printdata/FolderTree.h"
 #include "printdata/SlotStore.h"
@@ -16,6 +17,7 @@ namespace app {
 namespace {
 
 namespace fs = std::filesystem;
+using platform::IsFolder;
 using platform::Status;
 using platform::WithoutTrailingSlash;
 
@@ -30,11 +32,6 @@ const ProgramFolder kFolders[] = {{"BMP", &BackupFolders::bmp},
                                   {"SERVICE", &BackupFolders::service},
                                   {"DATA", &BackupFolders::data},
                                   {"DATAEASY", &BackupFolders::dataEasy}};
-
-bool IsFolder(const std::string& path) {
-  std::error_code ec;
-  return !path.empty() && fs::is_directory(WithoutTrailingSlash(path), ec);
-}
 
 Status ToolFailed(const printdata::ArchiveTools& tools, const std::string& step, int code) {
   std::string text = step + " failed (" + std::to_string(code) + ")";

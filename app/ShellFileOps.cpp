@@ -3,33 +3,21 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/FileIO.h"
 #include "platform/PathText.h"
 #include "zip/WildcardMatch.h"
 
 namespace app {
 namespace fs = std::filesystem;
+using platform::FileNameOf;
+using platform::IsFolder;
+using platform::ParentFolder;
 using platform::WithoutTrailingSlash;
 namespace {
-
-std::string FolderPart(const std::string& path) {
-  const auto slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string NamePart(const std::string& path) {
-  const auto slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 bool Exists(const std::string& path) {
   std::error_code ec;
   return fs::symlink_status(path, ec).type() != fs::file_type::not_found && !ec;
-}
-
-bool IsFolder(const std::string& path) {
-  std::error_code ec;
-  return fs::is_directory(path, ec);
 }
 
 // Wildcards match as on the system the program's data comes from, with the
@@ -109,16 +97,16 @@ bool CopyEntry(const fs::path& from, const fs::path& to, bool folder) {
 
 int ShellDeletePath(const std::string& rawPath, bool filesOnly, const std::vector<std::string>& keep) {
   const std::string path = WithoutTrailingSlash(rawPath);
-  const std::string folder = FolderPart(path);
+  const std::string folder = ParentFolder(path);
   if (!IsFolder(folder)) return -1;
-  const bool wildcard = NamePart(path).find('*') != std::string::npos;
+  const bool wildcard = FileNameOf(path).find('*') != std::string::npos;
   if (!wildcard && !Exists(path)) return 0;
 
   std::vector<Entry> victims;
   if (wildcard) {
     // Emptying a folder is as dangerous as removing it.
     if (Guarded(folder, keep)) return -2;
-    if (!ListMatches(folder, NamePart(path), filesOnly, victims)) return -2;
+    if (!ListMatches(folder, FileNameOf(path), filesOnly, victims)) return -2;
   } else {
     if (Guarded(path, keep)) return -2;
     victims.push_back({path, IsFolder(path)});
@@ -136,15 +124,15 @@ int ShellCopyPath(const std::string& rawSource, const std::string& rawTarget, bo
   const std::string source = WithoutTrailingSlash(rawSource);
   const std::string target = WithoutTrailingSlash(rawTarget);
   if (source == target) return 1;
-  const std::string folder = FolderPart(source);
+  const std::string folder = ParentFolder(source);
   if (!IsFolder(folder)) return -1;
-  const bool wildcard = NamePart(source).find('*') != std::string::npos;
+  const bool wildcard = FileNameOf(source).find('*') != std::string::npos;
   if (!wildcard && !Exists(source)) return 0;
 
   std::vector<Entry> entries;
   fs::path into;
   if (wildcard) {
-    if (!ListMatches(folder, NamePart(source), filesOnly, entries)) return -2;
+    if (!ListMatches(folder, FileNameOf(source), filesOnly, entries)) return -2;
     std::error_code ec;
     fs::create_directories(target, ec);
     if (ec) return -2;

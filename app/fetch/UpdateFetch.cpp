@@ -11,15 +11,6 @@
 
 namespace app {
 
-namespace {
-
-bool IsFile(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(path, ec);
-}
-
-}  // namespace
-
 bool IsFailure(UpdateStep step) {
   switch (step) {
     case UpdateStep::NoDescription:
@@ -78,7 +69,7 @@ UpdateStep UpdateFetcher::Step() {
     } else {
       InstallerPath = dir_ + d.installer;
       RemoteInstallerPath = "/" + folder_ + "/" + d.installer;
-      if (IsFile(InstallerPath)) {
+      if (platform::IsFile(InstallerPath)) {
         step = UpdateStep::InstallerPresent;
       } else {
         platform::Result<std::int64_t> installerSize = client_.Size(RemoteInstallerPath);
@@ -113,7 +104,7 @@ platform::Result<bool> UpdateFetcher::ReadyCheck() const {
   platform::Result<std::vector<std::string>> lines = platform::ReadLines(InfoPath);
   if (!lines) return lines.status();
   const UpdateDescription d = ParseUpdateDescription(*lines);
-  return OffersUpdate(d) && IsFile(dir_ + d.installer);
+  return OffersUpdate(d) && platform::IsFile(dir_ + d.installer);
 }
 
 }  // namespace app
