@@ -113,12 +113,16 @@ class Languages : public apptest::AppFixture {
 }  // namespace
 
 TEST_F(Languages, SwitchingChangesEveryRegisteredTextAndBack) {
+  // The main window at its smallest size is pictured in each language.
+  Form_Main->show();
+  Form_Main->resize(852, 612);
   const std::map<std::string, std::string> german = Snapshot();
   ASSERT_FALSE(german.empty());
   for (int id = 1; id <= 4; ++id) {
     SCOPED_TRACE(TFormSprache::FileName(id));
     ASSERT_EQ(FormSprache->SetLanguage(id), 1);
     EXPECT_EQ(FormSprache->GetLanguage(), id);
+    apptest::Screenshot(Form_Main, ("language-main-" + std::to_string(id)).c_str());
     const auto values = SectionValues(FileLines(id));
     const auto germanValues = SectionValues(FileLines(0));
     const LanguageWindows windows;
@@ -138,6 +142,7 @@ TEST_F(Languages, SwitchingChangesEveryRegisteredTextAndBack) {
   ASSERT_EQ(FormSprache->SetLanguage(0), 1);
   EXPECT_EQ(FormSprache->GetLanguage(), 0);
   EXPECT_EQ(Snapshot(), german);
+  apptest::Screenshot(Form_Main, "language-main-0");
 }
 
 TEST_F(Languages, EveryRegisteredNameTakesItsOwnLine) {
