@@ -6,6 +6,7 @@
 #include "app/Centre.h"
 #include "app/TFormBedienungsmodus.h"
 #include "app/TFormMessage.h"
+#include "platform/qt/DialogFlags.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
@@ -24,7 +25,7 @@ constexpr std::uint32_t kFontColour = 0x3C3C3C;
 }  // namespace
 
 TFormHerstellen::TFormHerstellen(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : QDialog(owner, platform::FixedDialogFlags()) {
   if (!FormHerstellen) FormHerstellen = this;
   setObjectName(QStringLiteral("FormHerstellen"));
   setWindowTitle(QStringLiteral(" Herstellen"));

@@ -9,6 +9,7 @@
 #include "app/Shortcuts.h"
 #include "app/TFormSprache.h"
 #include "platform/PcIdentifier.h"
+#include "platform/qt/DialogFlags.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
@@ -23,7 +24,7 @@ constexpr int kMainHeight = 327;
 constexpr int kBottomHeight = 65;
 }  // namespace
 
-TFormInfo::TFormInfo(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+TFormInfo::TFormInfo(QWidget* owner) : QDialog(owner, platform::FixedDialogFlags()) {
   FormInfo = this;
   setObjectName(QStringLiteral("FormInfo"));
   setWindowTitle(QStringLiteral(" Info"));

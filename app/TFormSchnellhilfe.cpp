@@ -7,6 +7,7 @@
 #include "app/MemoView.h"
 #include "app/Shortcuts.h"
 #include "app/TForm_Main.h"
+#include "platform/qt/DialogFlags.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
@@ -88,7 +89,7 @@ static_assert(std::size(kPrinter) == TFormSchnellhilfe::kPrinterEntries);
 }  // namespace
 
 TFormSchnellhilfe::TFormSchnellhilfe(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : QDialog(owner, platform::FixedDialogFlags()) {
   FormSchnellhilfe = this;
   setObjectName(QStringLiteral("FormSchnellhilfe"));
   setWindowTitle(QStringLiteral("?"));
