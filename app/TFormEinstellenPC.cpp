@@ -7,7 +7,6 @@
 #include "app/Centre.h"
 #include "app/DialogKeys.h"
 #include "app/DesktopLauncher.h"
-#include "app/PanelEvents.h"
 #include "app/PortListText.h"
 #include "app/TFormMessage.h"
 #include "app/TFormSprache.h"
@@ -18,6 +17,7 @@
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/SystemMessageBox.h"
+#include "printdata/ui/ClickRouting.h"
 #include "printerlink/PortState.h"
 
 TFormEinstellenPC* FormEinstellenPC = nullptr;
@@ -94,9 +94,9 @@ TFormEinstellenPC::TFormEinstellenPC(QWidget* owner)
   connect(SpeedButtonOK, &QAbstractButton::clicked, this, [this] { SpeedButtonOKClick(SpeedButtonOK); });
   connect(SpeedButtonAbbrechen, &QAbstractButton::clicked, this,
           [this] { SpeedButtonAbbrechenClick(SpeedButtonAbbrechen); });
-  app::OnPanelDoubleClick(Panel0, [this] { Panel0DblClick(Panel0); });
-  app::OnPanelDoubleClick(Panel1, [this] { Panel1DblClick(Panel1); });
-  app::OnPanelDoubleClick(Panel3, [this] { Panel1DblClick(Panel3); });
+  printdata::ui::OnMouse(Panel0, {{}, {}, [this] { Panel0DblClick(Panel0); }});
+  printdata::ui::OnMouse(Panel1, {{}, {}, [this] { Panel1DblClick(Panel1); }});
+  printdata::ui::OnMouse(Panel3, {{}, {}, [this] { Panel1DblClick(Panel3); }});
 
   SpeedButtonTreiberUSB->setEnabled(true);
   UpdateConnectionView();

@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "app/DesktopLauncher.h"
-#include "app/PanelEvents.h"
 #include "app/TFormInfo.h"
 #include "app/TFormMessage.h"
 #include "app/TFormSprache.h"
@@ -14,6 +13,7 @@
 #include "platform/Colours.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/UserGuide.h"
+#include "printdata/ui/ClickRouting.h"
 
 namespace {
 
@@ -83,8 +83,8 @@ TFrameMenuHilfe::TFrameMenuHilfe(QWidget* owner) : QWidget(owner) {
           [this] { SpeedButtonFernsteuerungClick(SpeedButtonFernsteuerung); });
   connect(SpeedButtonEmail, &QAbstractButton::clicked, this, [this] { SpeedButtonEmailClick(SpeedButtonEmail); });
   connect(SpeedButtonInfo, &QAbstractButton::clicked, this, [this] { SpeedButtonInfoClick(SpeedButtonInfo); });
-  app::OnPanelClick(PanelMain1, [this] { PanelMain1Click(PanelMain1); });
-  app::OnPanelClick(PanelMain2, [this] { PanelMain1Click(PanelMain2); });
+  printdata::ui::OnClick(PanelMain1, [this] { PanelMain1Click(PanelMain1); });
+  printdata::ui::OnClick(PanelMain2, [this] { PanelMain1Click(PanelMain2); });
 
   // F1 in every window.
   platform::SetUserGuideAction([this] { SpeedButtonBenutzerhandbuchClick(SpeedButtonBenutzerhandbuch); });

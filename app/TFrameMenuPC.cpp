@@ -4,11 +4,11 @@
 
 #include "app/ComPortClose.h"
 #include "app/Konfig.h"
-#include "app/PanelEvents.h"
 #include "app/TFormEinstellenPC.h"
 #include "app/TFormMessage.h"
 #include "app/TFormSprache.h"
 #include "app/TForm_Main.h"
+#include "printdata/ui/ClickRouting.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "platform/Colours.h"
 #include "platform/qt/LanguageTexts.h"
@@ -54,7 +54,7 @@ TFrameMenuPC::TFrameMenuPC(QWidget* owner) : QWidget(owner) {
           [this] { SpeedButtonEinstellenClick(SpeedButtonEinstellen); });
   connect(SpeedButtonUpdate, &QAbstractButton::clicked, this, [this] { SpeedButtonUpdateClick(SpeedButtonUpdate); });
   for (platform::Panel* p : {PanelMain1, PanelMain2, PanelMain3, PanelMain4})
-    app::OnPanelClick(p, [this, p] { PanelMain1Click(p); });
+    printdata::ui::OnClick(p, [this, p] { PanelMain1Click(p); });
   connect(SpeedButtonSichern, &QAbstractButton::clicked, this, [this] { SpeedButtonSichernClick(SpeedButtonSichern); });
   connect(SpeedButtonHerstellen, &QAbstractButton::clicked, this,
           [this] { SpeedButtonHerstellenClick(SpeedButtonHerstellen); });

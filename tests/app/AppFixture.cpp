@@ -151,6 +151,15 @@ void PressKey(QWidget* to, int key, Qt::KeyboardModifiers mods) {
   QApplication::sendEvent(to, &press);
 }
 
+void Click(QWidget* w) {
+  const QPointF at(w->width() / 2.0, w->height() / 2.0);
+  const QPointF global = w->mapToGlobal(at);
+  QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(w, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(w, &release);
+}
+
 void DoubleClick(QWidget* w) {
   const QPointF at(w->width() / 2.0, w->height() / 2.0);
   const QPointF global = w->mapToGlobal(at);
