@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 
 #include "app/Centre.h"
+#include "app/DialogKeys.h"
 #include "app/TFormBedienungsmodus.h"
 #include "app/TFormMessage.h"
 #include "platform/qt/DialogFlags.h"
@@ -133,17 +134,8 @@ void TFormHerstellen::SpeedButtonAbbrechenClick(QObject*) {
   done(7);
 }
 
-void TFormHerstellen::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-  const Qt::KeyboardModifiers mods = modifiers & ~Qt::KeypadModifier;
-  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && mods == Qt::NoModifier) {
-    if (platform::OwnEnabled(SpeedButtonOK)) SpeedButtonOKClick(SpeedButtonOK);
-  } else if (key == Qt::Key_Escape && mods == Qt::NoModifier) {
-    SpeedButtonAbbrechenClick(SpeedButtonAbbrechen);
-  } else if (key == Qt::Key_P && mods == Qt::ControlModifier) {
-    PrintHardcopy(this);
-  } else if (key == Qt::Key_F1 && mods == Qt::NoModifier) {
-    UserGuide();
-  }
+void TFormHerstellen::keyPressEvent(QKeyEvent* event) {
+  app::HandleOkCancelKeys(
+      event, SpeedButtonOK, [this] { SpeedButtonOKClick(SpeedButtonOK); },
+      [this] { SpeedButtonAbbrechenClick(SpeedButtonAbbrechen); });
 }
-
-void TFormHerstellen::keyPressEvent(QKeyEvent* event) { FormKeyDown(event->key(), event->modifiers()); }
