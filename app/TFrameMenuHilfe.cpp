@@ -4,16 +4,16 @@
 #include <filesystem>
 
 #include "app/DesktopLauncher.h"
+#include "app/RaisedMenuBlock.h"
 #include "app/TFormInfo.h"
 #include "app/TFormMessage.h"
 #include "app/TFormSprache.h"
 #include "app/TForm_Main.h"
 #include "platform/Beep.h"
 #include "platform/Clock.h"
-#include "platform/Colours.h"
-#include "platform/qt/LanguageTexts.h"
 #include "platform/qt/UserGuide.h"
 #include "printdata/ui/ClickRouting.h"
+#include "printdata/ui/MenuFrame.h"
 
 namespace {
 
@@ -46,26 +46,16 @@ void EndStarting() {
 
 TFrameMenuHilfe::TFrameMenuHilfe(QWidget* owner) : QWidget(owner) {
   setObjectName(QStringLiteral("FrameMenuHilfe"));
-  auto block = [this](int top, int height) {
-    auto* panel = new platform::Panel(this);
-    panel->setGeometry(0, top, 193, height);
-    panel->SetColor(platform::colours::kSilver);
-    panel->SetBevels(platform::BevelKind::Raised, platform::BevelKind::None);
-    return panel;
-  };
-  PanelMain1 = block(0, 176);
-  PanelMain2 = block(176, 65);
-  platform::AddButtonPanel(PanelMain1, QRect(8, 8, 176, 48), QStringLiteral("Benutzerhandbuch"),
-                           PanelBenutzerhandbuch, SpeedButtonBenutzerhandbuch);
-  platform::AddButtonPanel(PanelMain1, QRect(8, 64, 176, 48), QStringLiteral("TeamViewer"), PanelFernsteuerung,
-                           SpeedButtonFernsteuerung);
-  platform::AddButtonPanel(PanelMain1, QRect(8, 120, 176, 48), QStringLiteral("E-Mail"), PanelEmail,
-                           SpeedButtonEmail);
-  platform::AddButtonPanel(PanelMain2, QRect(8, 8, 176, 48), QStringLiteral("Info"), PanelInfo, SpeedButtonInfo);
-  NAME_AFTER_MEMBER(SpeedButtonBenutzerhandbuch);
-  NAME_AFTER_MEMBER(SpeedButtonFernsteuerung);
-  NAME_AFTER_MEMBER(SpeedButtonEmail);
-  NAME_AFTER_MEMBER(SpeedButtonInfo);
+  using printdata::ui::AddMenuButton;
+  PanelMain1 = app::AddRaisedMenuBlock(this, "PanelMain1", 0, 176);
+  PanelMain2 = app::AddRaisedMenuBlock(this, "PanelMain2", 176, 65);
+  AddMenuButton(PanelMain1, "PanelBenutzerhandbuch", "SpeedButtonBenutzerhandbuch",
+                QStringLiteral("Benutzerhandbuch"), 8, 8, PanelBenutzerhandbuch, SpeedButtonBenutzerhandbuch);
+  AddMenuButton(PanelMain1, "PanelFernsteuerung", "SpeedButtonFernsteuerung", QStringLiteral("TeamViewer"), 8, 64,
+                PanelFernsteuerung, SpeedButtonFernsteuerung);
+  AddMenuButton(PanelMain1, "PanelEmail", "SpeedButtonEmail", QStringLiteral("E-Mail"), 8, 120, PanelEmail,
+                SpeedButtonEmail);
+  AddMenuButton(PanelMain2, "PanelInfo", "SpeedButtonInfo", QStringLiteral("Info"), 8, 8, PanelInfo, SpeedButtonInfo);
   resize(193, 241);
   hide();
 
