@@ -45,9 +45,7 @@ TFormEinstellenPC::TFormEinstellenPC(QWidget* owner)
   setWindowTitle(QStringLiteral(" Einstellungen"));
   setFont(platform::VerdanaPx(11));
   platform::SetWindowColour(this, kLightGrey);
-  QPalette pal = palette();
-  pal.setColor(QPalette::WindowText, platform::VclColor(kFontColour));
-  setPalette(pal);
+  platform::SetTextColour(this, kFontColour);
 
   auto toggle = [](QWidget* group, int top, const QString& caption, platform::Panel*& panel,
                    platform::SpeedButton*& button) {

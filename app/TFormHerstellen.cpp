@@ -32,9 +32,7 @@ TFormHerstellen::TFormHerstellen(QWidget* owner)
   setWindowTitle(QStringLiteral(" Herstellen"));
   setFont(platform::VerdanaPx(11));
   platform::SetWindowColour(this, kLightGrey);
-  QPalette pal = palette();
-  pal.setColor(QPalette::WindowText, platform::VclColor(kFontColour));
-  setPalette(pal);
+  platform::SetTextColour(this, kFontColour);
 
   PanelMain = new platform::Panel(this);
   NAME_AFTER_MEMBER(PanelMain);

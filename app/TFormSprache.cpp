@@ -45,9 +45,7 @@ TFormSprache::TFormSprache(QWidget* owner) : QDialog(owner, platform::FixedDialo
   setWindowTitle(QStringLiteral(" Sprache"));
   setFont(platform::VerdanaPx(11));
   platform::SetWindowColour(this, kLightGrey);
-  QPalette pal = palette();
-  pal.setColor(QPalette::WindowText, platform::VclColor(kFontColour));
-  setPalette(pal);
+  platform::SetTextColour(this, kFontColour);
 
   PanelMain = new platform::Panel(this);
   PanelMain->SetColor(kLightGrey);
