@@ -22,10 +22,6 @@ bool IsFile(const std::string& path) {
   return std::filesystem::is_regular_file(path, ec);
 }
 
-void Repaint(QObject* sender) {
-  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
-}
-
 void BackToIdle() {
   if (Form_Main) Form_Main->CloseMenusAndRefresh();
 }
@@ -83,7 +79,7 @@ TFrameMenuHilfe::TFrameMenuHilfe(QWidget* owner) : QWidget(owner) {
 TFrameMenuHilfe::~TFrameMenuHilfe() { platform::SetUserGuideAction(nullptr); }
 
 void TFrameMenuHilfe::SpeedButtonBenutzerhandbuchClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   BackToIdle();
   ShowStarting(SpeedButtonBenutzerhandbuch->Caption());
   const int language = FormSprache ? FormSprache->GetLanguage() : 0;
@@ -101,7 +97,7 @@ void TFrameMenuHilfe::SpeedButtonBenutzerhandbuchClick(QObject* sender) {
 }
 
 void TFrameMenuHilfe::SpeedButtonFernsteuerungClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   BackToIdle();
   ShowStarting(SpeedButtonFernsteuerung->Caption());
   if (IsFile(RemoteSupportPath) && !app::StartProgram(RemoteSupportPath, "/")) platform::Beep(platform::BeepKind::Stop);
@@ -109,13 +105,13 @@ void TFrameMenuHilfe::SpeedButtonFernsteuerungClick(QObject* sender) {
 }
 
 void TFrameMenuHilfe::SpeedButtonEmailClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   BackToIdle();
   if (Form_Main) Form_Main->OpenSupportContactPage();
 }
 
 void TFrameMenuHilfe::SpeedButtonInfoClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   BackToIdle();
   if (!FormInfo || !Form_Main) return;
   switch (FormInfo->exec()) {
