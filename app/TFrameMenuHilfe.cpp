@@ -1,7 +1,6 @@
 #include "app/TFrameMenuHilfe.h"
 
 #include <QApplication>
-#include <filesystem>
 
 #include "app/DesktopLauncher.h"
 #include "app/RaisedMenuBlock.h"
@@ -11,16 +10,12 @@
 #include "app/TForm_Main.h"
 #include "platform/Beep.h"
 #include "platform/Clock.h"
+#include "platform/FileIO.h"
 #include "platform/qt/UserGuide.h"
 #include "printdata/ui/ClickRouting.h"
 #include "printdata/ui/MenuFrame.h"
 
 namespace {
-
-bool IsFile(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(path, ec);
-}
 
 void BackToIdle() {
   if (Form_Main) Form_Main->CloseMenusAndRefresh();
@@ -60,8 +55,8 @@ TFrameMenuHilfe::TFrameMenuHilfe(QWidget* owner) : QWidget(owner) {
   GuidePathDE = helpDir + "Benutzerhandbuch Tarvik23.pdf";
   GuidePathEN = helpDir + "User Guide Tarvik23.pdf";
   RemoteSupportPath = teamViewerDir + "TeamViewerQS.exe";
-  SpeedButtonBenutzerhandbuch->setEnabled(IsFile(GuidePathDE) || IsFile(GuidePathEN));
-  SpeedButtonFernsteuerung->setEnabled(IsFile(RemoteSupportPath));
+  SpeedButtonBenutzerhandbuch->setEnabled(platform::IsFile(GuidePathDE) || platform::IsFile(GuidePathEN));
+  SpeedButtonFernsteuerung->setEnabled(platform::IsFile(RemoteSupportPath));
 
   connect(SpeedButtonBenutzerhandbuch, &QAbstractButton::clicked, this,
           [this] { SpeedButtonBenutzerhandbuchClick(SpeedButtonBenutzerhandbuch); });
@@ -86,9 +81,9 @@ void TFrameMenuHilfe::SpeedButtonBenutzerhandbuchClick(QObject* sender) {
   const bool englishFirst = language >= 1 && language <= 4;
   const std::string& first = englishFirst ? GuidePathEN : GuidePathDE;
   const std::string& second = englishFirst ? GuidePathDE : GuidePathEN;
-  if (IsFile(first)) {
+  if (platform::IsFile(first)) {
     if (!app::OpenDocument(first)) platform::Beep(platform::BeepKind::Stop);
-  } else if (IsFile(second)) {
+  } else if (platform::IsFile(second)) {
     if (!app::OpenDocument(second)) platform::Beep(platform::BeepKind::Stop);
   } else if (Form_Main) {
     Form_Main->OpenProductSupportPage();
@@ -100,7 +95,8 @@ void TFrameMenuHilfe::SpeedButtonFernsteuerungClick(QObject* sender) {
   platform::RepaintSender(sender);
   BackToIdle();
   ShowStarting(SpeedButtonFernsteuerung->Caption());
-  if (IsFile(RemoteSupportPath) && !app::StartProgram(RemoteSupportPath, "/")) platform::Beep(platform::BeepKind::Stop);
+  if (platform::IsFile(RemoteSupportPath) && !app::StartProgram(RemoteSupportPath, "/"))
+    platform::Beep(platform::BeepKind::Stop);
   EndStarting();
 }
 
