@@ -1,8 +1,6 @@
 #include "app/TFormEinstellenPC.h"
-#include "platform/qt/DialogFlags.h"
 
 #include <QKeyEvent>
-#include <filesystem>
 
 #include "app/Centre.h"
 #include "app/DialogKeys.h"
@@ -12,7 +10,9 @@
 #include "app/TFormSprache.h"
 #include "app/TForm_Main.h"
 #include "platform/Beep.h"
+#include "platform/FileIO.h"
 #include "platform/PortRegistry.h"
+#include "platform/qt/DialogFlags.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
@@ -149,8 +149,7 @@ void TFormEinstellenPC::SpeedButtonTreiberUSBClick(QObject*) {
   // Once per showing of the dialog.
   SpeedButtonTreiberUSB->setEnabled(false);
   const std::string installer = DriverInstallerPath();
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(installer, ec)) {
+  if (!platform::IsFile(installer)) {
     platform::Beep(platform::BeepKind::Stop);
   } else {
     if (FormMessage)
