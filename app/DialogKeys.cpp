@@ -16,7 +16,7 @@ void HandleOkCancelKeys(const QKeyEvent* event, const platform::SpeedButton* ok,
   switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      if (platform::OwnEnabled(ok)) okClick();
+      if (ok && platform::OwnEnabled(ok)) okClick();
       break;
     case Qt::Key_Escape:
       cancelClick();

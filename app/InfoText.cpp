@@ -1,6 +1,7 @@
 #include "app/InfoText.h"
 
 #include "app/ReleaseIdentity.h"
+#include "platform/NumberText.h"
 
 namespace app {
 
@@ -44,7 +45,7 @@ QStringList InfoLines(int language, std::uint32_t pcIdentifier) {
   QStringList lines;
   lines << QString::fromUtf8(labels.version) + QString::fromLatin1(ProgramVersionText)
         << QString::fromUtf8(labels.release) + QString::fromLatin1(ProgramReleaseText)
-        << QString::fromUtf8(labels.id) + QStringLiteral("%1").arg(pcIdentifier, 8, 16, QLatin1Char('0')).toUpper()
+        << QString::fromUtf8(labels.id) + QString::fromLatin1(platform::Hex8(pcIdentifier))
         << QString();
   for (const char* line : kContact[l]) lines << QString::fromUtf8(line);
   return lines;

@@ -1,9 +1,9 @@
 #include "app/LanguageFile.h"
 
-#include <cstdio>
 #include <unordered_map>
 
 #include "platform/LineFile.h"
+#include "platform/NumberText.h"
 
 namespace app {
 
@@ -19,11 +19,7 @@ std::uint32_t LanguageChecksum(const std::vector<std::string>& lines) {
   return kLanguageChecksumBase - sum;
 }
 
-std::string ChecksumText(std::uint32_t checksum) {
-  char text[9];
-  std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(checksum));
-  return text;
-}
+std::string ChecksumText(std::uint32_t checksum) { return platform::Hex8(checksum); }
 
 bool IsSkippedLanguageLine(std::string_view line) {
   std::size_t first = 0;

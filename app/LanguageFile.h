@@ -33,7 +33,8 @@ std::vector<std::string> SplitLanguageText(std::string_view bytes);
 
 // The checksum base minus the byte length of every line but the last.
 std::uint32_t LanguageChecksum(const std::vector<std::string>& lines);
-// Eight upper-case hexadecimal digits.
+// The checksum line: eight upper-case hexadecimal digits, as the platform
+// writes every such number.
 std::string ChecksumText(std::uint32_t checksum);
 
 // A section found in a file: its value lines start at `firstValue`.

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/FileIO.h"
 #include "platform/PathText.h"
 
 namespace app {
@@ -14,13 +15,10 @@ namespace {
 bool MakeFolder(const std::string& path) {
   std::error_code ec;
   fs::create_directories(path, ec);
-  return !ec && fs::is_directory(path, ec);
+  return !ec && platform::IsFolder(path);
 }
 
-std::string IfFolder(const fs::path& path) {
-  std::error_code ec;
-  return fs::is_directory(path, ec) ? path.string() : std::string();
-}
+std::string IfFolder(const fs::path& path) { return platform::IsFolder(path.string()) ? path.string() : std::string(); }
 
 }  // namespace
 

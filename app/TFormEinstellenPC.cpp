@@ -1,23 +1,23 @@
 #include "app/TFormEinstellenPC.h"
-#include "platform/qt/DialogFlags.h"
 
 #include <QKeyEvent>
-#include <filesystem>
 
 #include "app/Centre.h"
 #include "app/DialogKeys.h"
 #include "app/DesktopLauncher.h"
-#include "app/PanelEvents.h"
 #include "app/PortListText.h"
 #include "app/TFormMessage.h"
 #include "app/TFormSprache.h"
 #include "app/TForm_Main.h"
 #include "platform/Beep.h"
+#include "platform/FileIO.h"
 #include "platform/PortRegistry.h"
+#include "platform/qt/DialogFlags.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/SystemMessageBox.h"
+#include "printdata/ui/ClickRouting.h"
 #include "printerlink/PortState.h"
 
 TFormEinstellenPC* FormEinstellenPC = nullptr;
@@ -45,9 +45,7 @@ TFormEinstellenPC::TFormEinstellenPC(QWidget* owner)
   setWindowTitle(QStringLiteral(" Einstellungen"));
   setFont(platform::VerdanaPx(11));
   platform::SetWindowColour(this, kLightGrey);
-  QPalette pal = palette();
-  pal.setColor(QPalette::WindowText, platform::VclColor(kFontColour));
-  setPalette(pal);
+  platform::SetTextColour(this, kFontColour);
 
   auto toggle = [](QWidget* group, int top, const QString& caption, platform::Panel*& panel,
                    platform::SpeedButton*& button) {
@@ -94,9 +92,9 @@ TFormEinstellenPC::TFormEinstellenPC(QWidget* owner)
   connect(SpeedButtonOK, &QAbstractButton::clicked, this, [this] { SpeedButtonOKClick(SpeedButtonOK); });
   connect(SpeedButtonAbbrechen, &QAbstractButton::clicked, this,
           [this] { SpeedButtonAbbrechenClick(SpeedButtonAbbrechen); });
-  app::OnPanelDoubleClick(Panel0, [this] { Panel0DblClick(Panel0); });
-  app::OnPanelDoubleClick(Panel1, [this] { Panel1DblClick(Panel1); });
-  app::OnPanelDoubleClick(Panel3, [this] { Panel1DblClick(Panel3); });
+  printdata::ui::OnMouse(Panel0, {{}, {}, [this] { Panel0DblClick(Panel0); }});
+  printdata::ui::OnMouse(Panel1, {{}, {}, [this] { Panel1DblClick(Panel1); }});
+  printdata::ui::OnMouse(Panel3, {{}, {}, [this] { Panel1DblClick(Panel3); }});
 
   SpeedButtonTreiberUSB->setEnabled(true);
   UpdateConnectionView();
@@ -151,8 +149,7 @@ void TFormEinstellenPC::SpeedButtonTreiberUSBClick(QObject*) {
   // Once per showing of the dialog.
   SpeedButtonTreiberUSB->setEnabled(false);
   const std::string installer = DriverInstallerPath();
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(installer, ec)) {
+  if (!platform::IsFile(installer)) {
     platform::Beep(platform::BeepKind::Stop);
   } else {
     if (FormMessage)

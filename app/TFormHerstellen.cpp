@@ -4,8 +4,10 @@
 #include <QKeyEvent>
 
 #include "app/Centre.h"
+#include "app/DialogKeys.h"
 #include "app/TFormBedienungsmodus.h"
 #include "app/TFormMessage.h"
+#include "platform/qt/DialogFlags.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
@@ -24,15 +26,13 @@ constexpr std::uint32_t kFontColour = 0x3C3C3C;
 }  // namespace
 
 TFormHerstellen::TFormHerstellen(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : QDialog(owner, platform::FixedDialogFlags()) {
   if (!FormHerstellen) FormHerstellen = this;
   setObjectName(QStringLiteral("FormHerstellen"));
   setWindowTitle(QStringLiteral(" Herstellen"));
   setFont(platform::VerdanaPx(11));
   platform::SetWindowColour(this, kLightGrey);
-  QPalette pal = palette();
-  pal.setColor(QPalette::WindowText, platform::VclColor(kFontColour));
-  setPalette(pal);
+  platform::SetTextColour(this, kFontColour);
 
   PanelMain = new platform::Panel(this);
   NAME_AFTER_MEMBER(PanelMain);
@@ -132,17 +132,8 @@ void TFormHerstellen::SpeedButtonAbbrechenClick(QObject*) {
   done(7);
 }
 
-void TFormHerstellen::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-  const Qt::KeyboardModifiers mods = modifiers & ~Qt::KeypadModifier;
-  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && mods == Qt::NoModifier) {
-    if (platform::OwnEnabled(SpeedButtonOK)) SpeedButtonOKClick(SpeedButtonOK);
-  } else if (key == Qt::Key_Escape && mods == Qt::NoModifier) {
-    SpeedButtonAbbrechenClick(SpeedButtonAbbrechen);
-  } else if (key == Qt::Key_P && mods == Qt::ControlModifier) {
-    PrintHardcopy(this);
-  } else if (key == Qt::Key_F1 && mods == Qt::NoModifier) {
-    UserGuide();
-  }
+void TFormHerstellen::keyPressEvent(QKeyEvent* event) {
+  app::HandleOkCancelKeys(
+      event, SpeedButtonOK, [this] { SpeedButtonOKClick(SpeedButtonOK); },
+      [this] { SpeedButtonAbbrechenClick(SpeedButtonAbbrechen); });
 }
-
-void TFormHerstellen::keyPressEvent(QKeyEvent* event) { FormKeyDown(event->key(), event->modifiers()); }

@@ -4,11 +4,9 @@
 // chosen. OK (6) is refused to the user operating mode; "Abbrechen" gives 7.
 #include <QDialog>
 #include <QLabel>
-#include <functional>
 
 #include "platform/qt/Panel.h"
 #include "platform/qt/SpeedButton.h"
-#include "platform/qt/UserGuide.h"
 
 class TFormHerstellen : public QDialog {
  public:
@@ -39,12 +37,6 @@ class TFormHerstellen : public QDialog {
   void PanelOKClick(QObject* sender);
   void SpeedButtonOKClick(QObject* sender);
   void SpeedButtonAbbrechenClick(QObject* sender);
-  void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
-
-  // Ctrl+P and F1 of the dialog; nothing until printing and the user guide
-  // are part of the program.
-  std::function<void(QWidget*)> PrintHardcopy = [](QWidget*) {};
-  std::function<void()> UserGuide = [] { platform::OpenUserGuide(); };
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -1,18 +1,15 @@
 #include "app/TFormInfo.h"
 
-#include <QApplication>
-#include <QKeyEvent>
-
 #include "app/Centre.h"
+#include "app/DialogKeys.h"
 #include "app/InfoText.h"
 #include "app/MemoView.h"
-#include "app/Shortcuts.h"
 #include "app/TFormSprache.h"
 #include "platform/PcIdentifier.h"
+#include "platform/qt/DialogFlags.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
-#include "platform/qt/UserGuide.h"
 
 TFormInfo* FormInfo = nullptr;
 
@@ -23,7 +20,7 @@ constexpr int kMainHeight = 327;
 constexpr int kBottomHeight = 65;
 }  // namespace
 
-TFormInfo::TFormInfo(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+TFormInfo::TFormInfo(QWidget* owner) : QDialog(owner, platform::FixedDialogFlags()) {
   FormInfo = this;
   setObjectName(QStringLiteral("FormInfo"));
   setWindowTitle(QStringLiteral(" Info"));
@@ -108,9 +105,6 @@ void TFormInfo::SpeedButtonAbbrechenClick(QObject*) {
 void TFormInfo::reject() { done(kCancel); }
 
 void TFormInfo::keyPressEvent(QKeyEvent* event) {
-  if (platform::HandleUserGuideKey(event)) return;
   // Enter does nothing here; only Esc without modifiers closes.
-  if (event->key() == Qt::Key_Escape &&
-      app::ShiftOf(event->modifiers(), QApplication::mouseButtons()) == app::Shift::None)
-    SpeedButtonAbbrechenClick(SpeedButtonAbbrechen);
+  app::HandleOkCancelKeys(event, nullptr, {}, [this] { SpeedButtonAbbrechenClick(SpeedButtonAbbrechen); });
 }

@@ -1,16 +1,14 @@
 #include "app/TFormSchnellhilfe.h"
 
-#include <QApplication>
-#include <QKeyEvent>
-
 #include "app/Centre.h"
+#include "app/DialogKeys.h"
 #include "app/MemoView.h"
 #include "app/Shortcuts.h"
 #include "app/TForm_Main.h"
+#include "platform/qt/DialogFlags.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
-#include "platform/qt/UserGuide.h"
 
 TFormSchnellhilfe* FormSchnellhilfe = nullptr;
 
@@ -88,7 +86,7 @@ static_assert(std::size(kPrinter) == TFormSchnellhilfe::kPrinterEntries);
 }  // namespace
 
 TFormSchnellhilfe::TFormSchnellhilfe(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : QDialog(owner, platform::FixedDialogFlags()) {
   FormSchnellhilfe = this;
   setObjectName(QStringLiteral("FormSchnellhilfe"));
   setWindowTitle(QStringLiteral("?"));
@@ -152,9 +150,6 @@ void TFormSchnellhilfe::SpeedButtonOKClick(QObject*) {
 }
 
 void TFormSchnellhilfe::keyPressEvent(QKeyEvent* event) {
-  if (platform::HandleUserGuideKey(event)) return;
   // Enter does nothing here; Esc without modifiers closes.
-  if (event->key() == Qt::Key_Escape &&
-      app::ShiftOf(event->modifiers(), QApplication::mouseButtons()) == app::Shift::None)
-    SpeedButtonOKClick(SpeedButtonOK);
+  app::HandleOkCancelKeys(event, nullptr, {}, [this] { SpeedButtonOKClick(SpeedButtonOK); });
 }

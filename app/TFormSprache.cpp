@@ -1,13 +1,13 @@
 #include "app/TFormSprache.h"
 
 #include <QKeyEvent>
-#include <filesystem>
 
 #include "app/Centre.h"
 #include "app/DialogKeys.h"
 #include "app/LanguageLoader.h"
 #include "app/TFormBedienungsmodus.h"
 #include "app/TForm_Main.h"
+#include "platform/FileIO.h"
 #include "platform/qt/DialogFlags.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
@@ -45,9 +45,7 @@ TFormSprache::TFormSprache(QWidget* owner) : QDialog(owner, platform::FixedDialo
   setWindowTitle(QStringLiteral(" Sprache"));
   setFont(platform::VerdanaPx(11));
   platform::SetWindowColour(this, kLightGrey);
-  QPalette pal = palette();
-  pal.setColor(QPalette::WindowText, platform::VclColor(kFontColour));
-  setPalette(pal);
+  platform::SetTextColour(this, kFontColour);
 
   PanelMain = new platform::Panel(this);
   PanelMain->SetColor(kLightGrey);
@@ -133,8 +131,7 @@ void TFormSprache::FormShow() {
   app::CentreOnMainWindow(this);
   const std::array<platform::SpeedButton*, kLanguages> buttons = LanguageButtons();
   for (int id = 0; id < kLanguages; ++id) {
-    std::error_code ec;
-    const bool present = Form_Main && std::filesystem::is_regular_file(Form_Main->LanguageDir + kFiles[id], ec);
+    const bool present = Form_Main && platform::IsFile(Form_Main->LanguageDir + kFiles[id]);
     buttons[static_cast<std::size_t>(id)]->setEnabled(present);
   }
   Edit_SpracheCRC->setVisible(FormBedienungsmodus && FormBedienungsmodus->GetOperatingMode() > 2);

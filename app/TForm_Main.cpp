@@ -209,9 +209,7 @@ void TForm_Main::BuildControls() {
   LabelPrinter->setGeometry(0, 28, 88, 16);
   LabelPrinter->setAlignment(Qt::AlignCenter);
   LabelPrinter->setAttribute(Qt::WA_TransparentForMouseEvents);
-  QPalette labelPal = LabelPrinter->palette();
-  labelPal.setColor(QPalette::WindowText, platform::VclColor(kPurple));
-  LabelPrinter->setPalette(labelPal);
+  platform::SetTextColour(LabelPrinter, kPurple);
 
   PanelLinks2 = new platform::Panel(PanelLinks);
   PanelLinks2->SetColor(kSilver);

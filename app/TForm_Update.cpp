@@ -12,6 +12,7 @@
 #include "app/TFrameMenuPC.h"
 #include "app/fetch/UpdateDescription.h"
 #include "platform/Beep.h"
+#include "platform/FileIO.h"
 #include "platform/LineFile.h"
 #include "platform/qt/LanguageTexts.h"
 
@@ -91,12 +92,12 @@ void TForm_Update::StartInstaller() {
   if (!lines) return;
   const app::UpdateDescription d = app::ParseUpdateDescription(*lines);
   const std::string installer = dir + d.installer;
-  std::error_code ec;
-  if (!d.announces || !app::IsPlainInstallerName(d.installer) || !std::filesystem::is_regular_file(installer, ec)) {
+  if (!d.announces || !app::IsPlainInstallerName(d.installer) || !platform::IsFile(installer)) {
     platform::Beep(platform::BeepKind::Stop);
     return;
   }
   // It came over the network without the permission to run.
+  std::error_code ec;
   std::filesystem::permissions(installer, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add, ec);
   (void)app::StartProgram(installer, "/");
 }

@@ -1,30 +1,21 @@
 #include "app/TFrameMenuHilfe.h"
 
 #include <QApplication>
-#include <filesystem>
 
 #include "app/DesktopLauncher.h"
-#include "app/PanelEvents.h"
+#include "app/RaisedMenuBlock.h"
 #include "app/TFormInfo.h"
 #include "app/TFormMessage.h"
 #include "app/TFormSprache.h"
 #include "app/TForm_Main.h"
 #include "platform/Beep.h"
 #include "platform/Clock.h"
-#include "platform/Colours.h"
-#include "platform/qt/LanguageTexts.h"
+#include "platform/FileIO.h"
 #include "platform/qt/UserGuide.h"
+#include "printdata/ui/ClickRouting.h"
+#include "printdata/ui/MenuFrame.h"
 
 namespace {
-
-bool IsFile(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(path, ec);
-}
-
-void Repaint(QObject* sender) {
-  if (auto* w = qobject_cast<QWidget*>(sender)) w->repaint();
-}
 
 void BackToIdle() {
   if (Form_Main) Form_Main->CloseMenusAndRefresh();
@@ -46,26 +37,16 @@ void EndStarting() {
 
 TFrameMenuHilfe::TFrameMenuHilfe(QWidget* owner) : QWidget(owner) {
   setObjectName(QStringLiteral("FrameMenuHilfe"));
-  auto block = [this](int top, int height) {
-    auto* panel = new platform::Panel(this);
-    panel->setGeometry(0, top, 193, height);
-    panel->SetColor(platform::colours::kSilver);
-    panel->SetBevels(platform::BevelKind::Raised, platform::BevelKind::None);
-    return panel;
-  };
-  PanelMain1 = block(0, 176);
-  PanelMain2 = block(176, 65);
-  platform::AddButtonPanel(PanelMain1, QRect(8, 8, 176, 48), QStringLiteral("Benutzerhandbuch"),
-                           PanelBenutzerhandbuch, SpeedButtonBenutzerhandbuch);
-  platform::AddButtonPanel(PanelMain1, QRect(8, 64, 176, 48), QStringLiteral("TeamViewer"), PanelFernsteuerung,
-                           SpeedButtonFernsteuerung);
-  platform::AddButtonPanel(PanelMain1, QRect(8, 120, 176, 48), QStringLiteral("E-Mail"), PanelEmail,
-                           SpeedButtonEmail);
-  platform::AddButtonPanel(PanelMain2, QRect(8, 8, 176, 48), QStringLiteral("Info"), PanelInfo, SpeedButtonInfo);
-  NAME_AFTER_MEMBER(SpeedButtonBenutzerhandbuch);
-  NAME_AFTER_MEMBER(SpeedButtonFernsteuerung);
-  NAME_AFTER_MEMBER(SpeedButtonEmail);
-  NAME_AFTER_MEMBER(SpeedButtonInfo);
+  using printdata::ui::AddMenuButton;
+  PanelMain1 = app::AddRaisedMenuBlock(this, "PanelMain1", 0, 176);
+  PanelMain2 = app::AddRaisedMenuBlock(this, "PanelMain2", 176, 65);
+  AddMenuButton(PanelMain1, "PanelBenutzerhandbuch", "SpeedButtonBenutzerhandbuch",
+                QStringLiteral("Benutzerhandbuch"), 8, 8, PanelBenutzerhandbuch, SpeedButtonBenutzerhandbuch);
+  AddMenuButton(PanelMain1, "PanelFernsteuerung", "SpeedButtonFernsteuerung", QStringLiteral("TeamViewer"), 8, 64,
+                PanelFernsteuerung, SpeedButtonFernsteuerung);
+  AddMenuButton(PanelMain1, "PanelEmail", "SpeedButtonEmail", QStringLiteral("E-Mail"), 8, 120, PanelEmail,
+                SpeedButtonEmail);
+  AddMenuButton(PanelMain2, "PanelInfo", "SpeedButtonInfo", QStringLiteral("Info"), 8, 8, PanelInfo, SpeedButtonInfo);
   resize(193, 241);
   hide();
 
@@ -74,8 +55,8 @@ TFrameMenuHilfe::TFrameMenuHilfe(QWidget* owner) : QWidget(owner) {
   GuidePathDE = helpDir + "Benutzerhandbuch Tarvik23.pdf";
   GuidePathEN = helpDir + "User Guide Tarvik23.pdf";
   RemoteSupportPath = teamViewerDir + "TeamViewerQS.exe";
-  SpeedButtonBenutzerhandbuch->setEnabled(IsFile(GuidePathDE) || IsFile(GuidePathEN));
-  SpeedButtonFernsteuerung->setEnabled(IsFile(RemoteSupportPath));
+  SpeedButtonBenutzerhandbuch->setEnabled(platform::IsFile(GuidePathDE) || platform::IsFile(GuidePathEN));
+  SpeedButtonFernsteuerung->setEnabled(platform::IsFile(RemoteSupportPath));
 
   connect(SpeedButtonBenutzerhandbuch, &QAbstractButton::clicked, this,
           [this] { SpeedButtonBenutzerhandbuchClick(SpeedButtonBenutzerhandbuch); });
@@ -83,8 +64,8 @@ TFrameMenuHilfe::TFrameMenuHilfe(QWidget* owner) : QWidget(owner) {
           [this] { SpeedButtonFernsteuerungClick(SpeedButtonFernsteuerung); });
   connect(SpeedButtonEmail, &QAbstractButton::clicked, this, [this] { SpeedButtonEmailClick(SpeedButtonEmail); });
   connect(SpeedButtonInfo, &QAbstractButton::clicked, this, [this] { SpeedButtonInfoClick(SpeedButtonInfo); });
-  app::OnPanelClick(PanelMain1, [this] { PanelMain1Click(PanelMain1); });
-  app::OnPanelClick(PanelMain2, [this] { PanelMain1Click(PanelMain2); });
+  printdata::ui::OnClick(PanelMain1, [this] { PanelMain1Click(PanelMain1); });
+  printdata::ui::OnClick(PanelMain2, [this] { PanelMain1Click(PanelMain2); });
 
   // F1 in every window.
   platform::SetUserGuideAction([this] { SpeedButtonBenutzerhandbuchClick(SpeedButtonBenutzerhandbuch); });
@@ -93,16 +74,16 @@ TFrameMenuHilfe::TFrameMenuHilfe(QWidget* owner) : QWidget(owner) {
 TFrameMenuHilfe::~TFrameMenuHilfe() { platform::SetUserGuideAction(nullptr); }
 
 void TFrameMenuHilfe::SpeedButtonBenutzerhandbuchClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   BackToIdle();
   ShowStarting(SpeedButtonBenutzerhandbuch->Caption());
   const int language = FormSprache ? FormSprache->GetLanguage() : 0;
   const bool englishFirst = language >= 1 && language <= 4;
   const std::string& first = englishFirst ? GuidePathEN : GuidePathDE;
   const std::string& second = englishFirst ? GuidePathDE : GuidePathEN;
-  if (IsFile(first)) {
+  if (platform::IsFile(first)) {
     if (!app::OpenDocument(first)) platform::Beep(platform::BeepKind::Stop);
-  } else if (IsFile(second)) {
+  } else if (platform::IsFile(second)) {
     if (!app::OpenDocument(second)) platform::Beep(platform::BeepKind::Stop);
   } else if (Form_Main) {
     Form_Main->OpenProductSupportPage();
@@ -111,21 +92,22 @@ void TFrameMenuHilfe::SpeedButtonBenutzerhandbuchClick(QObject* sender) {
 }
 
 void TFrameMenuHilfe::SpeedButtonFernsteuerungClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   BackToIdle();
   ShowStarting(SpeedButtonFernsteuerung->Caption());
-  if (IsFile(RemoteSupportPath) && !app::StartProgram(RemoteSupportPath, "/")) platform::Beep(platform::BeepKind::Stop);
+  if (platform::IsFile(RemoteSupportPath) && !app::StartProgram(RemoteSupportPath, "/"))
+    platform::Beep(platform::BeepKind::Stop);
   EndStarting();
 }
 
 void TFrameMenuHilfe::SpeedButtonEmailClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   BackToIdle();
   if (Form_Main) Form_Main->OpenSupportContactPage();
 }
 
 void TFrameMenuHilfe::SpeedButtonInfoClick(QObject* sender) {
-  Repaint(sender);
+  platform::RepaintSender(sender);
   BackToIdle();
   if (!FormInfo || !Form_Main) return;
   switch (FormInfo->exec()) {

@@ -4,57 +4,40 @@
 
 #include "app/ComPortClose.h"
 #include "app/Konfig.h"
-#include "app/PanelEvents.h"
+#include "app/RaisedMenuBlock.h"
 #include "app/TFormEinstellenPC.h"
 #include "app/TFormMessage.h"
 #include "app/TFormSprache.h"
 #include "app/TForm_Main.h"
+#include "printdata/ui/ClickRouting.h"
+#include "printdata/ui/MenuFrame.h"
 #include "printdata/ui/TFrameDaten.h"
-#include "platform/Colours.h"
-#include "platform/qt/LanguageTexts.h"
-
-namespace {
-
-platform::Panel* Block(QWidget* frame, int top, int height) {
-  auto* panel = new platform::Panel(frame);
-  panel->setGeometry(0, top, 193, height);
-  panel->SetColor(platform::colours::kSilver);
-  panel->SetBevels(platform::BevelKind::Raised, platform::BevelKind::None);
-  return panel;
-}
-
-}  // namespace
 
 TFrameMenuPC::TFrameMenuPC(QWidget* owner) : QWidget(owner) {
   setObjectName(QStringLiteral("FrameMenuPC"));
-  PanelMain1 = Block(this, 0, 120);
-  PanelMain2 = Block(this, 120, 120);
-  PanelMain3 = Block(this, 240, 64);
-  PanelMain4 = Block(this, 304, 65);
-  platform::AddButtonPanel(PanelMain1, QRect(8, 8, 176, 48), QStringLiteral("Bedienungsmodus"), PanelBedienungsmodus,
-                           SpeedButtonBedienungsmodus);
-  platform::AddButtonPanel(PanelMain1, QRect(8, 64, 176, 48), QStringLiteral("Sprache"), PanelSprache,
-                           SpeedButtonSprache);
-  platform::AddButtonPanel(PanelMain2, QRect(8, 8, 176, 48), QStringLiteral("Sichern"), PanelSichern,
-                           SpeedButtonSichern);
-  platform::AddButtonPanel(PanelMain2, QRect(8, 64, 176, 48), QStringLiteral("Herstellen"), PanelHerstellen,
-                           SpeedButtonHerstellen);
-  platform::AddButtonPanel(PanelMain3, QRect(9, 8, 176, 48), QStringLiteral("Einstellung"), PanelEinstellen,
-                           SpeedButtonEinstellen);
-  platform::AddButtonPanel(PanelMain4, QRect(9, 8, 176, 48), QStringLiteral("Update"), PanelUpdate,
-                           SpeedButtonUpdate);
-  NAME_AFTER_MEMBER(SpeedButtonBedienungsmodus);
-  NAME_AFTER_MEMBER(SpeedButtonSprache);
-  NAME_AFTER_MEMBER(SpeedButtonSichern);
-  NAME_AFTER_MEMBER(SpeedButtonHerstellen);
-  NAME_AFTER_MEMBER(SpeedButtonEinstellen);
-  NAME_AFTER_MEMBER(SpeedButtonUpdate);
+  using printdata::ui::AddMenuButton;
+  PanelMain1 = app::AddRaisedMenuBlock(this, "PanelMain1", 0, 120);
+  PanelMain2 = app::AddRaisedMenuBlock(this, "PanelMain2", 120, 120);
+  PanelMain3 = app::AddRaisedMenuBlock(this, "PanelMain3", 240, 64);
+  PanelMain4 = app::AddRaisedMenuBlock(this, "PanelMain4", 304, 65);
+  AddMenuButton(PanelMain1, "PanelBedienungsmodus", "SpeedButtonBedienungsmodus", QStringLiteral("Bedienungsmodus"), 8,
+                8, PanelBedienungsmodus, SpeedButtonBedienungsmodus);
+  AddMenuButton(PanelMain1, "PanelSprache", "SpeedButtonSprache", QStringLiteral("Sprache"), 8, 64, PanelSprache,
+                SpeedButtonSprache);
+  AddMenuButton(PanelMain2, "PanelSichern", "SpeedButtonSichern", QStringLiteral("Sichern"), 8, 8, PanelSichern,
+                SpeedButtonSichern);
+  AddMenuButton(PanelMain2, "PanelHerstellen", "SpeedButtonHerstellen", QStringLiteral("Herstellen"), 8, 64,
+                PanelHerstellen, SpeedButtonHerstellen);
+  AddMenuButton(PanelMain3, "PanelEinstellen", "SpeedButtonEinstellen", QStringLiteral("Einstellung"), 9, 8,
+                PanelEinstellen, SpeedButtonEinstellen);
+  AddMenuButton(PanelMain4, "PanelUpdate", "SpeedButtonUpdate", QStringLiteral("Update"), 9, 8, PanelUpdate,
+                SpeedButtonUpdate);
   connect(SpeedButtonSprache, &QAbstractButton::clicked, this, [this] { SpeedButtonSpracheClick(SpeedButtonSprache); });
   connect(SpeedButtonEinstellen, &QAbstractButton::clicked, this,
           [this] { SpeedButtonEinstellenClick(SpeedButtonEinstellen); });
   connect(SpeedButtonUpdate, &QAbstractButton::clicked, this, [this] { SpeedButtonUpdateClick(SpeedButtonUpdate); });
   for (platform::Panel* p : {PanelMain1, PanelMain2, PanelMain3, PanelMain4})
-    app::OnPanelClick(p, [this, p] { PanelMain1Click(p); });
+    printdata::ui::OnClick(p, [this, p] { PanelMain1Click(p); });
   connect(SpeedButtonSichern, &QAbstractButton::clicked, this, [this] { SpeedButtonSichernClick(SpeedButtonSichern); });
   connect(SpeedButtonHerstellen, &QAbstractButton::clicked, this,
           [this] { SpeedButtonHerstellenClick(SpeedButtonHerstellen); });

@@ -24,12 +24,7 @@ namespace {
 std::string ChooseBackupFile(TFrameMenuPC& menu, const QString& title, std::uint8_t mode) {
   TForm_FileDialog* files = Form_FileDialog;
   if (!files || !Form_Main) return {};
-  printdata::ui::SetUpComputerPlaces(*files);
-  files->ClearShownExtensions();
-  files->ClearExtraExtensions();
-  files->ClearHiddenExtensions();
-  files->Setup(title, app::kBackupExtension, 0x60, -1, 0x3FF7F, mode, "", 2);
-  (void)files->SetClipboardFolder(Form_Main->TmpDir + "BAK12");
+  printdata::ui::SetUpComputerFileDialog(*files, title, app::kBackupExtension, mode, "", Form_Main->TmpDir + "BAK12");
   menu.FileDialogActive = 1;
   return files->ShowModal() == 1 ? files->GetFileName() : std::string();
 }

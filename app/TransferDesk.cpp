@@ -2,11 +2,10 @@
 
 #include <QCoreApplication>
 
-#include "app/ArchivePassword.h"
+#include "app/ArchiveServiceTools.h"
 #include "app/DataViewLinks.h"
 #include "app/TFormMessage.h"
 #include "app/TForm_Main.h"
-#include "app/TForm_ZipUnzip.h"
 #include "platform/qt/TextCodec.h"
 #include "printdata/DownloadSet.h"
 #include "printdata/GroupFile.h"
@@ -57,17 +56,17 @@ int TransferDesk::WriteDownloadFiles(int count, const std::string& tmpDir) {
 std::string TransferDesk::ArchiveWorkDir() const { return main_.TmpDir + "Zxx"; }
 
 int TransferDesk::PackArchive(const std::string& file, const std::string& archive) {
-  if (!Form_ZipUnzip) return TForm_ZipUnzip::kZipNotOpened;
-  (void)Form_ZipUnzip->SetArchiveTempDir(ArchiveWorkDir());
-  return Form_ZipUnzip->ZipToArchive(file, archive, "", "", 0);
+  ArchiveServiceTools tools;
+  (void)tools.SetArchiveTempDir(ArchiveWorkDir());
+  return tools.ZipToArchive(file, archive, "", "", 0);
 }
 
 int TransferDesk::UnpackArchive(const std::string& archive, const std::string& folder) {
-  if (!Form_ZipUnzip) return TForm_ZipUnzip::kUnzipNotOpened;
-  (void)Form_ZipUnzip->SetArchiveTempDir(ArchiveWorkDir());
+  ArchiveServiceTools tools;
+  (void)tools.SetArchiveTempDir(ArchiveWorkDir());
   // The extraction writes nothing outside `folder` and fails when it had
   // to leave an entry out.
-  return Form_ZipUnzip->UnzipArchive(archive, folder, ArchivePassword);
+  return tools.UnzipArchive(archive, folder, tools.ArchivePassword());
 }
 
 void TransferDesk::CloseOpenData() {

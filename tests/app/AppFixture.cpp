@@ -151,15 +151,23 @@ void PressKey(QWidget* to, int key, Qt::KeyboardModifiers mods) {
   QApplication::sendEvent(to, &press);
 }
 
-void DoubleClick(QWidget* w) {
+void Click(QWidget* w) {
   const QPointF at(w->width() / 2.0, w->height() / 2.0);
   const QPointF global = w->mapToGlobal(at);
-  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
-                            QEvent::MouseButtonRelease}) {
-    const bool down = type != QEvent::MouseButtonRelease;
-    QMouseEvent e(type, at, global, Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-  }
+  QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(w, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(w, &release);
+}
+
+void DoubleClick(QWidget* w) {
+  Click(w);
+  const QPointF at(w->width() / 2.0, w->height() / 2.0);
+  const QPointF global = w->mapToGlobal(at);
+  QMouseEvent dbl(QEvent::MouseButtonDblClick, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(w, &dbl);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(w, &release);
 }
 
 void Screenshot(QWidget* window, const char* name) { testsupport::SaveScreenshot(window, QString::fromUtf8(name), true); }

@@ -66,6 +66,9 @@ void WhenModal(std::function<void()> step);
 // Sends a key press straight to `to`.
 void PressKey(QWidget* to, int key, Qt::KeyboardModifiers mods = Qt::NoModifier);
 
+// A click with the left button in the middle of `w` (press, release).
+void Click(QWidget* w);
+
 // A double click with the left button in the middle of `w`, as the window
 // system delivers it (press, release, double click, release).
 void DoubleClick(QWidget* w);

@@ -7,7 +7,10 @@
 #include "AppFixture.h"
 #include "app/TFormBedienungsmodus.h"
 #include "app/TFormEinstellenPC.h"
+#include "app/TFormHerstellen.h"
+#include "app/TFormInfo.h"
 #include "app/TFormMessage.h"
+#include "app/TFormSchnellhilfe.h"
 #include "app/TFormSprache.h"
 
 namespace {
@@ -26,6 +29,9 @@ TEST_F(DialogBorders, NoMinimiseOrMaximise) {
       {"login", FormBedienungsmodus, false},
       {"language", FormSprache, false},
       {"PC settings", FormEinstellenPC, false},
+      {"restore choice", FormHerstellen, false},
+      {"info", FormInfo, false},
+      {"quick help", FormSchnellhilfe, false},
   };
   for (const auto& d : dialogs) {
     const Qt::WindowFlags f = d.dialog->windowFlags();

@@ -10,6 +10,7 @@
 #include "app/MemoView.h"
 #include "app/ReleaseIdentity.h"
 #include "app/TFormEinstellenPC.h"
+#include "app/TFormHerstellen.h"
 #include "app/TFormInfo.h"
 #include "app/TFormMessage.h"
 #include "app/TFormSchnellhilfe.h"
@@ -91,7 +92,7 @@ TEST_F(Help, UserGuideOfTheLanguageElseTheOtherElseTheSupportPage) {
 // disabled at start-up (no guide then).
 TEST_F(Help, F1InEveryWindow) {
   ASSERT_FALSE(OwnEnabled(Form_Main->FrameMenuHilfe->SpeedButtonBenutzerhandbuch));
-  QWidget* windows[] = {FormInfo, FormSchnellhilfe, FormEinstellenPC, FormSprache, FormMessage};
+  QWidget* windows[] = {FormInfo, FormSchnellhilfe, FormEinstellenPC, FormSprache, FormMessage, FormHerstellen};
   for (QWidget* w : windows) {
     launches_.clear();
     apptest::PressKey(w, Qt::Key_F1, Qt::ShiftModifier);

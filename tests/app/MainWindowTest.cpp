@@ -9,6 +9,7 @@
 #include "app/TFormEinstellenPC.h"
 #include "app/TFormMessage.h"
 #include "app/TForm_Main.h"
+#include "app/TFrameMenuHilfe.h"
 #include "app/TFrameMenuPC.h"
 #include "editor/ui/TFrameBearbeiten.h"
 #include "platform/FileIO.h"
@@ -144,6 +145,25 @@ TEST_F(MainWindow, PrinterButtonWithoutPrinterTellsSo) {
   FormEinstellenPC->UseSimulation = 1;
   Form_Main->SpeedButtonPrinter->click();
   EXPECT_FALSE(Form_Main->FrameMenuPrinter->isHidden());
+}
+
+TEST_F(MainWindow, AClickOnAMenusBackgroundClosesIt) {
+  for (QWidget* block : {static_cast<QWidget*>(Form_Main->FrameMenuPC->PanelMain1),
+                         static_cast<QWidget*>(Form_Main->FrameMenuPC->PanelMain2),
+                         static_cast<QWidget*>(Form_Main->FrameMenuPC->PanelMain3),
+                         static_cast<QWidget*>(Form_Main->FrameMenuPC->PanelMain4)}) {
+    Form_Main->SpeedButtonPC->click();
+    ASSERT_FALSE(Form_Main->FrameMenuPC->isHidden());
+    apptest::Click(block);
+    EXPECT_TRUE(Form_Main->FrameMenuPC->isHidden());
+  }
+  for (QWidget* block : {static_cast<QWidget*>(Form_Main->FrameMenuHilfe->PanelMain1),
+                         static_cast<QWidget*>(Form_Main->FrameMenuHilfe->PanelMain2)}) {
+    Form_Main->SpeedButtonHilfe->click();
+    ASSERT_FALSE(Form_Main->FrameMenuHilfe->isHidden());
+    apptest::Click(block);
+    EXPECT_TRUE(Form_Main->FrameMenuHilfe->isHidden());
+  }
 }
 
 TEST_F(MainWindow, MenusOpenOneAtATime) {
