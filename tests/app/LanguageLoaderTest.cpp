@@ -122,7 +122,13 @@ TEST_F(Languages, SwitchingChangesEveryRegisteredTextAndBack) {
     SCOPED_TRACE(TFormSprache::FileName(id));
     ASSERT_EQ(FormSprache->SetLanguage(id), 1);
     EXPECT_EQ(FormSprache->GetLanguage(), id);
-    apptest::Screenshot(Form_Main, ("language-main-" + std::to_string(id)).c_str());
+    const std::string shot = "language-main-" + std::to_string(id);
+    apptest::Screenshot(Form_Main, shot.c_str());
+    Form_Main->SpeedButtonPC->click();
+    apptest::Screenshot(Form_Main, (shot + "-pc-menu").c_str());
+    Form_Main->SpeedButtonHilfe->click();
+    apptest::Screenshot(Form_Main, (shot + "-help-menu").c_str());
+    Form_Main->CloseMenusAndRefresh();
     const auto values = SectionValues(FileLines(id));
     const auto germanValues = SectionValues(FileLines(0));
     const LanguageWindows windows;
