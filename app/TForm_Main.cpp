@@ -235,11 +235,11 @@ void TForm_Main::CreateFrames() {
   FrameBearbeiten = new TFrameBearbeiten(PanelMain);
   FramePrinter = new TFramePrinter(PanelMain);
 
-  auto under = [this](QWidget* frame, const QWidget* panel) {
+  auto under = [](QWidget* frame, const QWidget* panel) {
     frame->move(panel->x() + 106, panel->y() + 84);
     return frame;
   };
-  auto beside = [this](QWidget* frame, const QWidget* panel) {
+  auto beside = [](QWidget* frame, const QWidget* panel) {
     frame->move(panel->width() + 10, panel->y());
     return frame;
   };

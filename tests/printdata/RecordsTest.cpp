@@ -57,7 +57,6 @@ TEST(Records, DefaultsAreThoseOfANewLayer) {
     for (const auto& n : l.WeekdayNames) EXPECT_EQ(n, "");
     for (const auto& n : l.MonthNames) EXPECT_EQ(n, "");
   }
-  const ParameterSetX x;
   for (const auto* set : {&t.Parameters.X1, &t.Parameters.X2}) {
     EXPECT_EQ(set->Vorlauf, 0);
     EXPECT_EQ(set->Drucklaenge, 300);

@@ -23,9 +23,9 @@ class Operations : public fdtest::DialogFixture {
     Write("data/Plan2.ZG23", "plan2");
     Write("data/alt.g23", "alt");
     Folder("data/Ordner/inner");
-    Setup();
+    SetUpDialog();
   }
-  void Setup(std::uint32_t options = 0x3FF7F) {
+  void SetUpDialog(std::uint32_t options = 0x3FF7F) {
     dialog_->SetHomeEntry(0, QStringLiteral("Tarvik23"), Path("data"), Path("data"));
     dialog_->SetHomeEntry(1, QString(), "", "");
     dialog_->ClearShownExtensions();
@@ -70,7 +70,7 @@ TEST_F(Operations, ButtonsFollowTheSelectionAndTheOptionBits) {
   EXPECT_FALSE(enabled(dialog_->SpeedButton_Copy));
   EXPECT_FALSE(enabled(dialog_->SpeedButton_Rename));
   // Folders follow their own bits: here only copying a folder is allowed.
-  Setup(0x7F | FileDialogOptions::kCopyFolder | FileDialogOptions::kDeleteFile);
+  SetUpDialog(0x7F | FileDialogOptions::kCopyFolder | FileDialogOptions::kDeleteFile);
   Select("Ordner");
   EXPECT_FALSE(enabled(dialog_->SpeedButton_Delete));
   EXPECT_FALSE(enabled(dialog_->SpeedButton_Cut));
