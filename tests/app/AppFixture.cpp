@@ -32,6 +32,7 @@
 #include "printdata/ui/TFormSpeichern.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
+#include "support/qt/Mouse.h"
 #include "support/qt/Screenshot.h"
 
 namespace apptest {
@@ -151,24 +152,9 @@ void PressKey(QWidget* to, int key, Qt::KeyboardModifiers mods) {
   QApplication::sendEvent(to, &press);
 }
 
-void Click(QWidget* w) {
-  const QPointF at(w->width() / 2.0, w->height() / 2.0);
-  const QPointF global = w->mapToGlobal(at);
-  QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(w, &press);
-  QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(w, &release);
-}
+void Click(QWidget* w) { testsupport::Click(w); }
 
-void DoubleClick(QWidget* w) {
-  Click(w);
-  const QPointF at(w->width() / 2.0, w->height() / 2.0);
-  const QPointF global = w->mapToGlobal(at);
-  QMouseEvent dbl(QEvent::MouseButtonDblClick, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(w, &dbl);
-  QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(w, &release);
-}
+void DoubleClick(QWidget* w) { testsupport::DoubleClick(w); }
 
 void Screenshot(QWidget* window, const char* name) { testsupport::SaveScreenshot(window, QString::fromUtf8(name), true); }
 

@@ -1,7 +1,6 @@
 #include "DataPageFixture.h"
 
 #include <QApplication>
-#include <QMouseEvent>
 
 #include "printdata/ui/TFrameMenuAnsicht.h"
 #include "printdata/ui/TFrameMenuBearbeiten.h"
@@ -10,6 +9,7 @@
 #include "printdata/ui/TFrameMenuSchutz.h"
 #include "printdata/ui/TFrameMenuSpeichern.h"
 #include "printdata/ui/Thread_Daten.h"
+#include "support/qt/Mouse.h"
 
 namespace dataviewtest {
 
@@ -93,21 +93,8 @@ void DataPage::Open(int count, const QString& title) {
   host.CloseMenusAndRefresh();
 }
 
-void DataPage::Click(QWidget* w, Qt::MouseButton button) {
-  const QPointF at(w->width() / 2.0, w->height() / 2.0);
-  QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), button, button, Qt::NoModifier);
-  QApplication::sendEvent(w, &press);
-  QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), button, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(w, &release);
-}
+void DataPage::Click(QWidget* w, Qt::MouseButton button) { testsupport::Click(w, button); }
 
-void DataPage::DoubleClick(QWidget* w) {
-  Click(w);
-  const QPointF at(w->width() / 2.0, w->height() / 2.0);
-  QMouseEvent dbl(QEvent::MouseButtonDblClick, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(w, &dbl);
-  QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(w, &release);
-}
+void DataPage::DoubleClick(QWidget* w) { testsupport::DoubleClick(w); }
 
 }  // namespace dataviewtest
