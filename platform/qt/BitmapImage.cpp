@@ -1,5 +1,7 @@
 #include "platform/qt/BitmapImage.h"
 
+#include "platform/qt/Colour.h"
+
 namespace platform {
 
 QImage BitmapImage(const Bitmap& picture, bool whiteTransparent) {
@@ -9,9 +11,7 @@ QImage BitmapImage(const Bitmap& picture, bool whiteTransparent) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
     for (int x = 0; x < picture.Width(); ++x) {
       const ColourValue c = picture.Pixel(x, y);
-      const int alpha = whiteTransparent && c == kWhite ? 0 : 255;
-      line[x] = qRgba(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF),
-                      alpha);
+      line[x] = VclRgba(c, whiteTransparent && c == kWhite ? 0 : 255);
     }
   }
   return image;
