@@ -237,8 +237,4 @@ std::string ModificationText(std::int64_t secondsSinceEpoch) {
   return text;
 }
 
-bool ListedInHiddenFile(const std::string& folder, const std::string& name) {
-  return HiddenNames(folder).count(name) != 0;
-}
-
 }  // namespace filedialog

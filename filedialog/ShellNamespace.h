@@ -85,8 +85,4 @@ class ShellNamespace {
 // midnight; "" for 0.
 std::string ModificationText(std::int64_t secondsSinceEpoch);
 
-// True when the folder's ".hidden" file (the desktops' list of names to
-// hide in a folder) names `name`.
-bool ListedInHiddenFile(const std::string& folder, const std::string& name);
-
 }  // namespace filedialog
