@@ -29,7 +29,6 @@ std::string Errno(const std::string& what, const std::string& path) {
   return what + " \"" + path + "\": " + std::strerror(errno);
 }
 
-// Makes a rename or a new entry in `folder` survive a power loss.
 std::string ParentOf(const std::string& path) { return fs::path(path).parent_path().string(); }
 
 Status CopyFile(const std::string& from, const std::string& to) {
