@@ -2,13 +2,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPixmap>
-#include <QScreen>
-#include <QWindow>
 #include <QTimer>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 
 #include "app/ProgramDialogs.h"
