@@ -27,7 +27,6 @@
 #include "printdata/ui/TFormSpeichern.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
-#include "support/qt/Mouse.h"
 #include "support/qt/Screenshot.h"
 
 namespace apptest {
@@ -146,10 +145,6 @@ void PressKey(QWidget* to, int key, Qt::KeyboardModifiers mods) {
   QKeyEvent press(QEvent::KeyPress, key, mods);
   QApplication::sendEvent(to, &press);
 }
-
-void Click(QWidget* w) { testsupport::Click(w); }
-
-void DoubleClick(QWidget* w) { testsupport::DoubleClick(w); }
 
 void Screenshot(QWidget* window, const char* name) { testsupport::SaveScreenshot(window, QString::fromUtf8(name), true); }
 

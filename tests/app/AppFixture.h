@@ -17,6 +17,7 @@
 #include "platform/PortRegistry.h"
 #include "support/FakeTime.h"
 #include "support/TempDir.h"
+#include "support/qt/Mouse.h"
 
 class TForm_Main;
 class TFrameDaten;
@@ -66,12 +67,10 @@ void WhenModal(std::function<void()> step);
 // Sends a key press straight to `to`.
 void PressKey(QWidget* to, int key, Qt::KeyboardModifiers mods = Qt::NoModifier);
 
-// A click with the left button in the middle of `w` (press, release).
-void Click(QWidget* w);
-
-// A double click with the left button in the middle of `w`, as the window
-// system delivers it (press, release, double click, release).
-void DoubleClick(QWidget* w);
+// Clicks and double clicks in the middle of a widget, as the window system
+// delivers them.
+using testsupport::Click;
+using testsupport::DoubleClick;
 
 // Counts the paint events a widget receives.
 class PaintCounter : public QObject {
