@@ -103,8 +103,10 @@ TFrameDaten::TFrameDaten(QWidget* owner) : QWidget(owner) {
   ScrollBoxMain->horizontalScrollBar()->setSingleStep(16);
   list_ = new QWidget;
   list_->setObjectName(QStringLiteral("ScrollBoxMainList"));
-  list_->setAutoFillBackground(false);
   ScrollBoxMain->setWidget(list_);
+  // After setWidget, which fills the list's background: the page's colour
+  // shows between the rows and around them, as where there is no list.
+  list_->setAutoFillBackground(false);
   list_->resize(1, 1);
 
   // Made before the rows, so that it lies under the row pictures and only
@@ -343,7 +345,9 @@ void TFrameDaten::SelectRow(QWidget* control) {
   const QRect image = RowImages[At(i)]->geometry();
   ShapeSelector->setGeometry(image.adjusted(-3, -3, 3, 3));
   if (Count <= 0) {
+    // The list shrinks with the marker gone: no scroll range is left over.
     ShapeSelector->hide();
+    UpdateListExtent();
     return;
   }
   ShapeSelector->show();
