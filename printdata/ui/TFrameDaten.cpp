@@ -295,10 +295,9 @@ void TFrameDaten::RenderRow(int index) {
   image->resize(editor::RowImageControlWidth(work_, Zoom()), printdata::kPrintFieldRows * Zoom());
   const editor::RowWords words = editor_ ? editor_->RowWords() : editor::RowWords{};
   TFrameDatenEbenen* layers = RowLayers[At(index)];
-  for (int n = 0; n < printdata::kLayerCount; ++n) {
-    layers->LabelTitelEbene[At(n)]->setText(platform::ToQt(words.LayerTitles[At(n)]) + QStringLiteral(":"));
+  layers->ShowTitles(words.LayerTitles);
+  for (int n = 0; n < printdata::kLayerCount; ++n)
     layers->LabelEbene[At(n)]->setText(platform::ToQt(editor::LayerSummary(work_.Layers[At(n)], words.Summaries)));
-  }
   RowParameters[At(index)]->ShowTitles(words.ParameterTitles);
   RowParameters[At(index)]->ShowValues(editor::RowParameters(work_.Parameters.X1));
   RowNotes[At(index)]->ShowNote(work_.Note);
