@@ -1,7 +1,8 @@
 // Every text a language file sets, in each of the five languages, in every
-// window at its smallest size: no text wider or taller than its box. A text
-// is measured where the operator sees it: its window shown, its page, view
-// or menu open.
+// window at its smallest size: no text wider or taller than its box. Texts
+// are measured where the operator sees them: their window shown, its page,
+// view or menu open; every component the language file writes into is seen
+// so at least once.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -24,7 +25,6 @@
 #include "editor/ui/TForm_Paint.h"
 #include "editor/ui/TFrameBearbeiten.h"
 #include "editor/ui/TFrameBearbeitenParameter.h"
-#include "printdata/ui/RowFrames.h"
 #include "printdata/ui/TFormOeffnen.h"
 #include "printdata/ui/TFormSpeichern.h"
 #include "printdata/ui/TFrameDaten.h"
@@ -79,22 +79,21 @@ class LanguageLayout : public apptest::AppFixture {
     Form_Main->resize(Form_Main->minimumSize());
   }
 
-  // Measures every captioned component that is on the screen now.
+  // Measures every text on the screen now, and notes which of the
+  // components the language file writes into were among them. The data
+  // view's rows show the editor's layer and parameter titles.
   void Measure() {
     QApplication::processEvents();
+    for (QWidget* window : QApplication::topLevelWidgets())
+      if (window->isVisible())
+        for (const QWidget* w : window->findChildren<QWidget*>())
+          if (w->isVisible())
+            if (auto cut = testsupport::TextCut(w)) cuts_.insert(window->objectName().toStdString() + ": " + *cut);
     const app::LanguageWindows windows;
     for (const Captioned& c : components_) {
       const auto* w = qobject_cast<const QWidget*>(windows.Member(c.window, c.member));
-      if (!w || !w->isVisible()) continue;
-      seen_.insert(c.window + "." + c.member);
-      if (auto cut = testsupport::TextCut(w)) cuts_.insert(c.window + "." + *cut);
+      if (w && w->isVisible()) seen_.insert(c.window + "." + c.member);
     }
-    // The data view's row shows the editor's layer and parameter titles.
-    const TFrameDaten& d = Daten();
-    for (QWidget* column : {static_cast<QWidget*>(d.RowLayers[0]), static_cast<QWidget*>(d.RowParameters[0])})
-      for (const QLabel* l : column->findChildren<QLabel*>())
-        if (l->isVisible())
-          if (auto cut = testsupport::TextCut(l)) cuts_.insert("data row." + *cut);
   }
 
   // Shows `frame` (a menu, a page) alone for a measure.
