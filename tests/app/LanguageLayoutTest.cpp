@@ -51,11 +51,10 @@ std::vector<Captioned> CaptionedComponents() {
   return all;
 }
 
-class LanguageLayout : public apptest::AppFixture {
+class LanguageLayout : public apptest::LanguageApp {
  protected:
   void SetUp() override {
-    AppFixture::SetUp();
-    apptest::InstallLanguageFiles(Form_Main->LanguageDir);
+    LanguageApp::SetUp();
     // Open data whose first print text has a text, a date, a time and a
     // graphic layer and shows every parameter, all columns on.
     printdata::PrintText& t = Daten().Group.Texts[0];

@@ -43,12 +43,8 @@ std::vector<std::string> CutOff(QWidget* window) {
   return problems;
 }
 
-class PcWindowsLayout : public apptest::AppFixture {
+class PcWindowsLayout : public apptest::LanguageApp {
  protected:
-  void SetUp() override {
-    AppFixture::SetUp();
-    apptest::InstallLanguageFiles(Form_Main->LanguageDir);
-  }
   void ShowPage(QWidget* page) {
     for (QWidget* p : {static_cast<QWidget*>(Form_Main->FrameDaten), static_cast<QWidget*>(Form_Main->FrameBearbeiten),
                        static_cast<QWidget*>(Form_Main->FramePrinter)})
