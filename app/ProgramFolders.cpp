@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "platform/FileIO.h"
+#include "platform/LeftoverTempFiles.h"
 #include "platform/PathText.h"
 
 namespace app {
@@ -69,6 +70,14 @@ ProgramFolders CreateProgramFolders(const std::string& startDir) {
   f.quandrix45Bmp = IfFolder(maker / "Quandrix45" / "BMP");
   f.tarvik50Bmp = IfFolder(maker / "Tarvik50" / "BMP");
   return f;
+}
+
+int RemoveLeftoverTempFiles(const ProgramFolders& f) {
+  int removed = 0;
+  for (const std::string* folder : {&f.config, &f.sound, &f.tmp, &f.data, &f.dataEasy, &f.help, &f.language,
+                                    &f.teamViewer, &f.service, &f.hex, &f.driver, &f.bmp, &f.update, &f.browser})
+    if (!folder->empty()) removed += platform::RemoveLeftoverTempFiles(*folder);
+  return removed;
 }
 
 }  // namespace app

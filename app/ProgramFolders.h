@@ -26,4 +26,9 @@ struct ProgramFolders {
 // (absolute, with or without a trailing "/").
 ProgramFolders CreateProgramFolders(const std::string& startDir);
 
+// Deletes what writes killed midway left in the program's folders (and the
+// folders below them): temporary files of processes that no longer run.
+// The number deleted.
+int RemoveLeftoverTempFiles(const ProgramFolders& folders);
+
 }  // namespace app

@@ -140,6 +140,9 @@ TForm_Main::TForm_Main(QWidget* owner, const app::StartupEnvironment& env) : QWi
   Tarvik50BmpDir = folders.tarvik50Bmp;
   FoldersNotCreated = folders.notCreated;
   ReportFoldersNotCreated(FoldersNotCreated);
+  // Only now, with the program's lock held: no copy of this program is
+  // writing into the tree.
+  app::RemoveLeftoverTempFiles(folders);
 
   CreateFrames();
   FrameDaten->CreateRows();

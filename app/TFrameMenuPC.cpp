@@ -5,6 +5,7 @@
 #include "app/ComPortClose.h"
 #include "app/Konfig.h"
 #include "app/RaisedMenuBlock.h"
+#include "app/TFormBedienungsmodus.h"
 #include "app/TFormEinstellenPC.h"
 #include "app/TFormMessage.h"
 #include "app/TFormSprache.h"
@@ -32,6 +33,8 @@ TFrameMenuPC::TFrameMenuPC(QWidget* owner) : QWidget(owner) {
                 PanelEinstellen, SpeedButtonEinstellen);
   AddMenuButton(PanelMain4, "PanelUpdate", "SpeedButtonUpdate", QStringLiteral("Update"), 9, 8, PanelUpdate,
                 SpeedButtonUpdate);
+  connect(SpeedButtonBedienungsmodus, &QAbstractButton::clicked, this,
+          [this] { SpeedButtonBedienungsmodusClick(SpeedButtonBedienungsmodus); });
   connect(SpeedButtonSprache, &QAbstractButton::clicked, this, [this] { SpeedButtonSpracheClick(SpeedButtonSprache); });
   connect(SpeedButtonEinstellen, &QAbstractButton::clicked, this,
           [this] { SpeedButtonEinstellenClick(SpeedButtonEinstellen); });
@@ -43,6 +46,16 @@ TFrameMenuPC::TFrameMenuPC(QWidget* owner) : QWidget(owner) {
           [this] { SpeedButtonHerstellenClick(SpeedButtonHerstellen); });
   resize(193, 369);
   hide();
+}
+
+void TFrameMenuPC::SpeedButtonBedienungsmodusClick(QObject*) {
+  SpeedButtonBedienungsmodus->repaint();
+  if (Form_Main) Form_Main->CloseMenusAndRefresh();
+  // OK only stores the chosen mode; applying it shows and hides what the
+  // mode gates.
+  if (FormBedienungsmodus && FormBedienungsmodus->exec() == 6)
+    FormBedienungsmodus->SetOperatingMode(FormBedienungsmodus->GetOperatingMode());
+  if (Form_Main) Form_Main->CloseMenusAndRefresh();
 }
 
 void TFrameMenuPC::SpeedButtonSpracheClick(QObject*) {

@@ -29,6 +29,8 @@ class TFrameMenuPC : public QWidget {
   platform::Panel* PanelUpdate;
   platform::SpeedButton* SpeedButtonUpdate;
 
+  // The operating-mode login; after OK the mode it stored is applied.
+  void SpeedButtonBedienungsmodusClick(QObject* sender);
   // The language dialog; after OK the chosen language is loaded and, when
   // its file loaded, written to the program configuration.
   void SpeedButtonSpracheClick(QObject* sender);

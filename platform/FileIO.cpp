@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/LeftoverTempFiles.h"
+
 namespace platform {
 namespace {
 
@@ -59,7 +61,7 @@ AtomicFile::~AtomicFile() {
 
 Status AtomicFile::Open() {
   static std::atomic<unsigned> serial{0};
-  temp_ = target_ + ".~" + std::to_string(::getpid()) + "." + std::to_string(serial.fetch_add(1)) + ".tmp";
+  temp_ = TempNameBeside(target_, serial.fetch_add(1));
   fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd_ < 0) {
     Status failed = Status::Fail(ErrnoText("cannot create", temp_));

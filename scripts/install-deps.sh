@@ -11,7 +11,7 @@ libgtest-dev libssl-dev openssl
 libclang-rt-dev
 libasound2-dev
 fonts-liberation2 fonts-dejavu-core
-xvfb xauth openbox
+xvfb xauth openbox libxcb1-dev
 7zip libarchive-tools unzip zip stm32flash
 locales
 python3-pyftpdlib

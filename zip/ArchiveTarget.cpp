@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/FileIO.h"
+#include "platform/LeftoverTempFiles.h"
 #include "zip/FileSystem.h"
 
 namespace zip {
@@ -32,7 +33,7 @@ std::unique_ptr<TUniFileStream> CreateTempBeside(const std::string& path, std::s
   static std::atomic<unsigned> serial{0};
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = path + ".~" + std::to_string(::getpid()) + "." + std::to_string(serial.fetch_add(1)) + ".tmp";
+    temp = platform::TempNameBeside(path, serial.fetch_add(1));
     fd = ::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST) break;
   }

@@ -66,7 +66,9 @@ void TZipBaseArchiver::SetSpanningMode(TZipSpanningMode mode) {
   if (Active) throw std::runtime_error("Cannot set spanning mode on open archive");
   // Spanning means changing removable disks that all hold a file of the
   // same name; this system keeps volumes as numbered files (smSplitting).
-  if (mode == smSpanning) throw std::invalid_argument("Spanning onto removable disks is not supported; use smSplitting");
+  // No disk can be asked for here, so a spanned archive would end as one
+  // whose volume request was cancelled: that error, at once.
+  if (mode == smSpanning) Raise(45);
   SpanningMode = mode;
 }
 

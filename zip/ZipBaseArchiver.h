@@ -104,6 +104,8 @@ class TZipBaseArchiver {
   std::string BaseDir;   // stored names are relative to it; extraction goes below it
   std::string TempDir;   // for the temporary tail copy; empty: the system's
   TZipSpanningMode GetSpanningMode() const { return SpanningMode; }
+  // Refused on an open archive; smSpanning (volumes on removable disks
+  // that are changed in turn) is refused with native code 45.
   void SetSpanningMode(TZipSpanningMode mode);
   TZipSpanningOptions SpanningOptions;
   std::string SFXStub;

@@ -223,17 +223,24 @@ void TForm_Paint::LayoutForm() {
   Panel_Oben->setGeometry(0, 0, w, kTopHeight);
   Panel_Zoom->setGeometry(8, 8, 76, 40);
   ComboBox_Zoom->setGeometry(6, 8, 64, 24);
-  Panel_Raster->setGeometry(88, 8, 84, 40);
-  CheckBox_Raster->setGeometry(8, 8, 72, 24);
-  Panel_SW->setGeometry(176, 8, 40, 40);
+  // The check boxes take the room their captions need in the language
+  // shown, and what stands right of them moves over; with the German
+  // captions the colour buttons start at 176, the line width at 290.
+  const int raster = std::max(72, CheckBox_Raster->sizeHint().width());
+  Panel_Raster->setGeometry(88, 8, raster + 12, 40);
+  CheckBox_Raster->setGeometry(8, 8, raster, 24);
+  int x = Panel_Raster->geometry().right() + 5;
+  Panel_SW->setGeometry(x, 8, 40, 40);
   SpeedButton_SW->setGeometry(2, 2, 36, 36);
-  Panel_WS->setGeometry(218, 8, 40, 40);
+  Panel_WS->setGeometry(x + 42, 8, 40, 40);
   SpeedButton_WS->setGeometry(2, 2, 36, 36);
-  Panel_Transparent->setGeometry(176, 8, 110, 40);
-  CheckBox_Transparent->setGeometry(8, 8, 98, 24);
-  Panel_Dicke->setGeometry(290, 8, 60, 40);
+  const int transparent = std::max(98, CheckBox_Transparent->sizeHint().width());
+  Panel_Transparent->setGeometry(x, 8, transparent + 12, 40);
+  CheckBox_Transparent->setGeometry(8, 8, transparent, 24);
+  x = std::max(Panel_WS->geometry().right(), Panel_Transparent->geometry().right()) + 5;
+  Panel_Dicke->setGeometry(x, 8, 60, 40);
   ComboBox_Dicke->setGeometry(6, 8, 48, 24);
-  int x = 358;
+  x += 68;
   for (GlyphButton* b : {SpeedButton_Invertieren, SpeedButton_RasternH, SpeedButton_RasternV, SpeedButton_Rastern,
                          SpeedButton_SpiegelnH, SpeedButton_SpiegelnV, SpeedButton_UndoBwd, SpeedButton_UndoFwd}) {
     b->setGeometry(x, 10, 36, 36);
@@ -321,6 +328,8 @@ void TForm_Paint::FormShow() {
   else
     ComboBox_Zoom->setCurrentIndex(kStartZoomIndex);
   ComboBox_DickeChange();
+  // The check boxes' captions may have changed with the language since.
+  LayoutForm();
   editor::ui::FitToWorkArea(this, kMinimumSize);
   if (FirstShow) {
     FirstShow = false;

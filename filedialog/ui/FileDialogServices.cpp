@@ -2,25 +2,27 @@
 
 #include <QApplication>
 #include <QInputDialog>
-#include <QMessageBox>
 #include <QWidget>
 
+#include "platform/qt/DialogFlags.h"
+#include "platform/qt/FixedMessageBox.h"
 #include "zip/ui/TFolderPickerDialog.h"
 
 FileDialogServices FileDialogServices::Defaults() {
   FileDialogServices s;
   static_cast<platform::DialogServices&>(s) = platform::DialogServices::Defaults();
   s.ShowError = [](QWidget* dialog, const QString& title, const QString& text) {
-    QMessageBox::warning(dialog, title, text);
+    platform::FixedMessageBox(dialog, QMessageBox::Warning, title, text);
   };
   s.Confirm = [](QWidget* dialog, const QString& question) {
-    return QMessageBox::question(dialog, QApplication::applicationName(), question,
-                                 QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
+    return platform::FixedMessageBox(dialog, QMessageBox::Question, QApplication::applicationName(), question,
+                                     QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
   };
   s.AskText = [](QWidget* dialog, const QString& title, const QString& prompt,
                  const QString& proposal) -> std::optional<QString> {
     bool ok = false;
-    const QString text = QInputDialog::getText(dialog, title, prompt, QLineEdit::Normal, proposal, &ok);
+    const QString text =
+        QInputDialog::getText(dialog, title, prompt, QLineEdit::Normal, proposal, &ok, platform::FixedDialogFlags());
     if (!ok) return std::nullopt;
     return text;
   };

@@ -413,6 +413,8 @@ int TForm_FileDialog::ShowModal() {
 
 void TForm_FileDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  // The name field's label may have changed with the language since.
+  LayoutControls();
   FormShow();
 }
 

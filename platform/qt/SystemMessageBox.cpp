@@ -3,6 +3,7 @@
 #include <QMessageBox>
 
 #include "platform/Sink.h"
+#include "platform/qt/DialogFlags.h"
 
 namespace platform {
 namespace {
@@ -23,8 +24,7 @@ void SystemMessageBox(const QString& title, const QString& text, SystemBoxIcon i
     sink(title, text, icon);
     return;
   }
-  QMessageBox box(ToQt(icon), title, text, QMessageBox::Ok);
-  box.setWindowFlag(Qt::WindowStaysOnTopHint);
+  QMessageBox box(ToQt(icon), title, text, QMessageBox::Ok, nullptr, FixedDialogFlags(true));
   box.exec();
 }
 

@@ -1,6 +1,8 @@
 #include "printdata/ui/RowFrames.h"
 
 #include <QPalette>
+#include <algorithm>
+#include <vector>
 
 #include "editor/RowPainting.h"
 #include "platform/qt/NamedColours.h"
@@ -49,6 +51,18 @@ QLabel* AddValue(QWidget* parent, const QString& name, int left, int top, int wi
   return l;
 }
 
+// Room between a title's text and the value beside it.
+constexpr int kTitleGap = 4;
+
+// The width a column of titles takes: its width as designed, or what its
+// widest text needs.
+int TitleWidth(const std::vector<QLabel*>& titles, int designed) {
+  int width = designed;
+  for (const QLabel* t : titles)
+    width = std::max(width, t->fontMetrics().horizontalAdvance(t->text()) + t->margin() * 2 + kTitleGap);
+  return width;
+}
+
 // The parts the values sit on let clicks through to the panel or frame
 // beneath, which takes them.
 void LetClicksThrough(QWidget* w) { w->setAttribute(Qt::WA_TransparentForMouseEvents); }
@@ -71,6 +85,16 @@ TFrameDatenEbenen::TFrameDatenEbenen(QWidget* parent) : QWidget(parent) {
     LabelEbene[n] =
         AddValue(PanelEbeneInner[n], Numbered("LabelEbene", i + 1), 56, 0, printdata::kRowColumnWidth - 56, false);
     LabelEbene[n]->setText(QStringLiteral("Kein"));
+  }
+}
+
+void TFrameDatenEbenen::ShowTitles(const std::array<std::string, 5>& titles) {
+  for (std::size_t n = 0; n < titles.size(); ++n)
+    LabelTitelEbene[n]->setText(platform::ToQt(titles[n]) + QStringLiteral(":"));
+  const int width = TitleWidth(std::vector<QLabel*>(LabelTitelEbene.begin(), LabelTitelEbene.end()), 56);
+  for (std::size_t n = 0; n < titles.size(); ++n) {
+    LabelTitelEbene[n]->resize(width, 16);
+    LabelEbene[n]->setGeometry(width, 0, printdata::kRowColumnWidth - width, 16);
   }
 }
 
@@ -114,10 +138,34 @@ void TFrameDatenParameter::ShowValues(const editor::RowParameterTexts& t) {
 }
 
 void TFrameDatenParameter::ShowTitles(const std::array<std::string, 8>& titles) {
+  // Every row shows the same titles: only a change lays the row out again.
+  if (titles == shownTitles_) return;
+  shownTitles_ = titles;
   const std::array<QLabel*, 8> labels = {LabelTitelVorlauf, LabelTitelDrucklaenge, LabelTitelLage,
                                          LabelTitelAnzahl,  LabelTitelAbstand,     LabelTitelAnzahl2,
                                          LabelTitelAbstand2, LabelTitelNachlauf};
   for (std::size_t i = 0; i < labels.size(); ++i) labels[i]->setText(platform::ToQt(titles[i]) + QStringLiteral(":"));
+  // Four columns of titles and values, 8 px apart; with the German titles
+  // the titles start at 0, 136, 296 and 424.
+  struct Column {
+    std::vector<QLabel*> titles, values;
+    int designedTitle, valueWidth;
+  };
+  const Column columns[] = {
+      {{LabelTitelVorlauf}, {LabelVorlauf}, 56, 72},
+      {{LabelTitelDrucklaenge, LabelTitelLage, LabelTitelAnzahl2}, {LabelDrucklaenge, LabelLage, LabelAnzahl2}, 80, 72},
+      {{LabelTitelAnzahl, LabelTitelAbstand, LabelTitelAbstand2}, {LabelAnzahl, LabelAbstand, LabelAbstand2}, 56, 64},
+      {{LabelTitelNachlauf}, {LabelNachlauf}, 64, 72},
+  };
+  int x = 0;
+  for (const Column& c : columns) {
+    const int width = TitleWidth(c.titles, c.designedTitle);
+    for (std::size_t i = 0; i < c.titles.size(); ++i) {
+      c.titles[i]->setGeometry(x, c.titles[i]->y(), width, 16);
+      c.values[i]->setGeometry(x + width, c.values[i]->y(), c.valueWidth, 16);
+    }
+    x += width + c.valueWidth + 8;
+  }
 }
 
 TFrameDatenNotiz::TFrameDatenNotiz(QWidget* parent) : QWidget(parent) {

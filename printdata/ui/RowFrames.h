@@ -27,6 +27,10 @@ class TFrameDatenEbenen : public QWidget {
   std::array<platform::Panel*, 5> PanelEbeneInner{};  // PanelEbene11 .. PanelEbene51
   std::array<QLabel*, 5> LabelTitelEbene{};           // LabelTitelEbene1 .. 5
   std::array<QLabel*, 5> LabelEbene{};                // LabelEbene1 .. 5
+
+  // The layer titles (Windows-1252), each followed by ":". The values move
+  // right where a title needs more room than its 56 px.
+  void ShowTitles(const std::array<std::string, 5>& titles);
 };
 
 class TFrameDatenParameter : public QWidget {
@@ -43,8 +47,13 @@ class TFrameDatenParameter : public QWidget {
   // show only where the layout has them.
   void ShowValues(const editor::RowParameterTexts& texts);
   // The titles in the order Vorlauf, Drucklänge, Lage, Anzahl, Abstand,
-  // Anzahl2, Abstand2, Nachlauf (Windows-1252), each followed by ":".
+  // Anzahl2, Abstand2, Nachlauf (Windows-1252), each followed by ":". A
+  // column of titles that needs more room than it has widens, and the
+  // columns to its right move over.
   void ShowTitles(const std::array<std::string, 8>& titles);
+
+ private:
+  std::array<std::string, 8> shownTitles_;
 };
 
 class TFrameDatenNotiz : public QWidget {

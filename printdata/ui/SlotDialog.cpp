@@ -9,6 +9,7 @@
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/Beep.h"
 #include "platform/FileIO.h"
+#include "platform/qt/DialogFlags.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
@@ -42,7 +43,7 @@ QString FromLocal(const std::string& text) { return QString::fromStdString(text)
 
 SlotDialog::SlotDialog(QWidget* owner, bool saving, const char* objectName, const QString& caption,
                        const QString& okCaption)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), saving_(saving) {
+    : QDialog(owner, platform::FixedDialogFlags()), saving_(saving) {
   setObjectName(QString::fromLatin1(objectName));
   setWindowTitle(caption);
   setFont(platform::VerdanaPx(11));

@@ -103,8 +103,10 @@ TFrameDaten::TFrameDaten(QWidget* owner) : QWidget(owner) {
   ScrollBoxMain->horizontalScrollBar()->setSingleStep(16);
   list_ = new QWidget;
   list_->setObjectName(QStringLiteral("ScrollBoxMainList"));
-  list_->setAutoFillBackground(false);
   ScrollBoxMain->setWidget(list_);
+  // After setWidget, which fills the list's background: the page's colour
+  // shows between the rows and around them, as where there is no list.
+  list_->setAutoFillBackground(false);
   list_->resize(1, 1);
 
   // Made before the rows, so that it lies under the row pictures and only
@@ -293,10 +295,9 @@ void TFrameDaten::RenderRow(int index) {
   image->resize(editor::RowImageControlWidth(work_, Zoom()), printdata::kPrintFieldRows * Zoom());
   const editor::RowWords words = editor_ ? editor_->RowWords() : editor::RowWords{};
   TFrameDatenEbenen* layers = RowLayers[At(index)];
-  for (int n = 0; n < printdata::kLayerCount; ++n) {
-    layers->LabelTitelEbene[At(n)]->setText(platform::ToQt(words.LayerTitles[At(n)]) + QStringLiteral(":"));
+  layers->ShowTitles(words.LayerTitles);
+  for (int n = 0; n < printdata::kLayerCount; ++n)
     layers->LabelEbene[At(n)]->setText(platform::ToQt(editor::LayerSummary(work_.Layers[At(n)], words.Summaries)));
-  }
   RowParameters[At(index)]->ShowTitles(words.ParameterTitles);
   RowParameters[At(index)]->ShowValues(editor::RowParameters(work_.Parameters.X1));
   RowNotes[At(index)]->ShowNote(work_.Note);
@@ -343,7 +344,9 @@ void TFrameDaten::SelectRow(QWidget* control) {
   const QRect image = RowImages[At(i)]->geometry();
   ShapeSelector->setGeometry(image.adjusted(-3, -3, 3, 3));
   if (Count <= 0) {
+    // The list shrinks with the marker gone: no scroll range is left over.
     ShapeSelector->hide();
+    UpdateListExtent();
     return;
   }
   ShapeSelector->show();

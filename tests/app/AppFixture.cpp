@@ -17,6 +17,7 @@
 #include "app/TForm_Browser.h"
 #include "app/TForm_Main.h"
 #include "app/TForm_Update.h"
+#include "app/TForm_ZipUnzip.h"
 #include "editor/ui/TForm_Font.h"
 #include "editor/ui/TForm_Paint.h"
 #include "filedialog/ui/TForm_FileDialog.h"
@@ -32,6 +33,8 @@
 namespace apptest {
 
 void AppFixture::SetUp() {
+  const QWidgetList windows = QApplication::topLevelWidgets();
+  windowsBefore_ = QSet<QWidget*>(windows.begin(), windows.end());
   std::filesystem::create_directories(StartDir());
   // The printer thread the main window starts searches no real serial port
   // of the machine the tests run on.
@@ -46,10 +49,13 @@ void AppFixture::SetUp() {
   new TFormInfo(nullptr);
   new TFormBedienungsmodus(nullptr);
   new TFormEinstellenPC(nullptr);
+  // The user's folders and the volumes lie in the test's own folder.
   filedialog::ShellEnvironment shell;
   shell.home = temp_.path() + "/home";
-  shell.volumeFolders.clear();
+  shell.mountsFile = temp_.path() + "/mounts";
+  shell.volumeFolders = {temp_.path() + "/media"};
   new TForm_FileDialog(nullptr, shell);
+  new TForm_ZipUnzip(nullptr, Form_Main->TmpDir);
   new TFormMessage(nullptr);
   new TFormSchnellhilfe(nullptr);
   new TForm_Font(nullptr);
@@ -73,6 +79,7 @@ void AppFixture::TearDown() {
   delete Form_Paint;
   delete Form_Font;
   delete Form_FileDialog;
+  delete Form_ZipUnzip;
   delete FormSchnellhilfe;
   delete FormInfo;
   delete FormSprache;
@@ -82,6 +89,13 @@ void AppFixture::TearDown() {
   platform::SetSystemBoxSink(nullptr);
   platform::SetBeepSink(nullptr);
   platform::SetPortRegistry(nullptr);
+  // Every window the test made goes with it: one left behind would take
+  // the texts, keys or clicks meant for the next test's windows.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (!windowsBefore_.contains(w))
+      ADD_FAILURE() << "window left behind: " << w->metaObject()->className() << " \""
+                    << w->objectName().toStdString() << "\"";
 }
 
 std::string AppFixture::ConfigFile(const char* name) const { return Form_Main->ConfigDir + name; }

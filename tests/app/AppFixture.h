@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -51,6 +52,9 @@ class AppFixture : public ::testing::Test {
   std::vector<platform::BeepKind> beeps_;
   std::vector<SystemBox> boxes_;
   platform::FixedPortRegistry noPorts_;
+
+ private:
+  QSet<QWidget*> windowsBefore_;
 };
 
 // Fetch settings that reach nothing: a closed loopback port, no host names.

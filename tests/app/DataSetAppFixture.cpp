@@ -18,12 +18,8 @@ void DataSetApp::SetUp() {
   context_ = std::make_unique<QObject>();
   std::filesystem::create_directories(Home("Documents"));
   std::filesystem::create_directories(Home("Desktop"));
-  zip_ = new TForm_ZipUnzip(nullptr, Form_Main->TmpDir);
-  filedialog::ShellEnvironment env;
-  env.home = temp_.path() + "/home";
-  env.mountsFile = temp_.path() + "/mounts";
-  env.volumeFolders = {temp_.path() + "/media"};
-  files_ = new TForm_FileDialog(nullptr, env);
+  zip_ = Form_ZipUnzip;
+  files_ = Form_FileDialog;
   files_->Services.ShowError = [](QWidget*, const QString& title, const QString& text) {
     ADD_FAILURE() << "file dialog: " << title.toStdString() << ": " << text.toStdString();
   };
@@ -32,8 +28,6 @@ void DataSetApp::SetUp() {
 void DataSetApp::TearDown() {
   context_.reset();
   steps_.clear();
-  delete files_;
-  delete zip_;
   AppFixture::TearDown();
 }
 

@@ -1,6 +1,5 @@
 #pragma once
-// The program's windows over a fresh tree, with the archive service and the
-// file dialog as start-up makes them, and a script of answers to the modal
+// The program's windows over a fresh tree, and a script of answers to the modal
 // windows that the data-set menus, backup and restore show.
 #include <QString>
 #include <deque>
@@ -32,6 +31,7 @@ class DataSetApp : public AppFixture {
   std::string Tree(const std::string& relative = "") const { return temp_.path() + "/Tarvik23/" + relative; }
   std::string Home(const std::string& relative = "") const { return temp_.path() + "/home/" + relative; }
 
+  // The program's archive service and file dialog.
   TForm_ZipUnzip* zip_ = nullptr;
   TForm_FileDialog* files_ = nullptr;
   std::vector<QString> notices_;  // title: text

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QWheelEvent>
 
 #include "AppFixture.h"
@@ -255,4 +257,28 @@ TEST_F(DataView, ABusyMessageHoldsTheUsersInputButNotThePainting) {
   FormMessage->close();
   PressKey(Form_Main, Qt::Key_End);
   EXPECT_EQ(d.Selected, 3);
+}
+
+TEST_F(DataView, ClosingNinetyNineRowsLeavesTheEmptyViewOfTheStart) {
+  Form_Main->show();
+  Form_Main->resize(852, 612);
+  QApplication::processEvents();
+  TFrameDaten& d = Daten();
+  const QImage atStart = d.grab().toImage();
+  Screenshot("dataview-empty-at-start");
+  Open(99);
+  ShowAllColumns();
+  d.SelectRow(d.RowImages[80]);
+  QApplication::processEvents();
+  ASSERT_TRUE(d.ScrollBoxMain->verticalScrollBar()->isVisible());
+  ASSERT_GT(d.ScrollBoxMain->verticalScrollBar()->value(), 0);
+
+  apptest::Click(d.SpeedButtonSchliessen);
+  apptest::Click(Form_Main->FrameMenuSchliessen->SpeedButtonSchliessenJa);
+  QApplication::processEvents();
+  Screenshot("dataview-empty-after-closing-99");
+  EXPECT_EQ(d.Count, 0);
+  EXPECT_FALSE(d.ScrollBoxMain->verticalScrollBar()->isVisible());
+  EXPECT_FALSE(d.ScrollBoxMain->horizontalScrollBar()->isVisible());
+  EXPECT_EQ(d.grab().toImage(), atStart);
 }

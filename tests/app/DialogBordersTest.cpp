@@ -12,6 +12,8 @@
 #include "app/TFormMessage.h"
 #include "app/TFormSchnellhilfe.h"
 #include "app/TFormSprache.h"
+#include "printdata/ui/TFormOeffnen.h"
+#include "printdata/ui/TFormSpeichern.h"
 
 namespace {
 
@@ -32,6 +34,8 @@ TEST_F(DialogBorders, NoMinimiseOrMaximise) {
       {"restore choice", FormHerstellen, false},
       {"info", FormInfo, false},
       {"quick help", FormSchnellhilfe, false},
+      {"open slots", FormOeffnen, false},
+      {"save slots", FormSpeichern, false},
   };
   for (const auto& d : dialogs) {
     const Qt::WindowFlags f = d.dialog->windowFlags();

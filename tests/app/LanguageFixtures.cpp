@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include "app/TForm_Main.h"
+
 namespace apptest {
 
 std::string LanguageSourceDir() {
@@ -19,6 +21,11 @@ void InstallLanguageFiles(const std::string& dir) {
                                std::filesystem::copy_options::overwrite_existing, ec);
     ASSERT_FALSE(ec) << name << ": " << ec.message();
   }
+}
+
+void LanguageApp::SetUp() {
+  AppFixture::SetUp();
+  InstallLanguageFiles(Form_Main->LanguageDir);
 }
 
 }  // namespace apptest

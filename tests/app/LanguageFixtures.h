@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "AppFixture.h"
+
 namespace apptest {
 
 inline const std::array<std::string, 5> kLanguageFiles = {"Deutsch23.lng", "English23.lng", "Francais23.lng",
@@ -12,5 +14,11 @@ inline const std::array<std::string, 5> kLanguageFiles = {"Deutsch23.lng", "Engl
 std::string LanguageSourceDir();
 // Copies the five files into `dir` (ending in "/").
 void InstallLanguageFiles(const std::string& dir);
+
+// The program's windows with the five files in their folder.
+class LanguageApp : public AppFixture {
+ protected:
+  void SetUp() override;
+};
 
 }  // namespace apptest

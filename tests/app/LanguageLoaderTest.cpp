@@ -96,12 +96,8 @@ std::vector<std::string> UniqueValuesFile() {
   return lines;
 }
 
-class Languages : public apptest::AppFixture {
+class Languages : public apptest::LanguageApp {
  protected:
-  void SetUp() override {
-    AppFixture::SetUp();
-    apptest::InstallLanguageFiles(Form_Main->LanguageDir);
-  }
   std::vector<std::string> FileLines(int id) const {
     return SplitLanguageText(testsupport::FileBytes(Form_Main->LanguageDir + TFormSprache::FileName(id)));
   }

@@ -6,10 +6,14 @@
 #include "AppFixture.h"
 #include "app/OperatingModeLogin.h"
 #include "app/TFormBedienungsmodus.h"
+#include "app/TFormHerstellen.h"
+#include "app/TFormSprache.h"
 #include "app/TForm_Main.h"
+#include "app/TFrameMenuPC.h"
 #include "platform/LineFile.h"
 #include "platform/qt/SpeedButton.h"
 #include "printdata/ui/TFrameDaten.h"
+#include "printdata/ui/TFrameMenuBearbeiten.h"
 
 using app::CheckLogin;
 
@@ -181,4 +185,92 @@ TEST_F(LoginDialog, StoredValuesAboveThreeReadAsUser) {
   EXPECT_EQ(D()->CurrentMode.load(), 0u);
   EXPECT_TRUE(Form_Main->PanelR12->isHidden());
   EXPECT_FALSE(Form_Main->FrameDaten->PanelTitel->ShowHint());
+}
+
+namespace {
+
+// What the operating mode shows and hides, seen as an operator sees it.
+struct ModeGates {
+  bool rawBitmapButton;      // R12 in the side bar
+  bool dataPathHint;         // the data title's hint shows the file's path
+  bool editingProtected;     // the edit menu's "Neu" with protected data
+  bool languageChecksum;     // the language dialog's checksum field
+  bool restoreConfirmable;   // the restore's OK
+  bool operator==(const ModeGates&) const = default;
+};
+
+class LoginFromThePcMenu : public LoginDialog {
+ protected:
+  // PC button, then "Bedienungsmodus"; `steps` run in the opened dialog.
+  void LogIn(const std::function<void()>& steps) {
+    apptest::Click(Form_Main->SpeedButtonPC);
+    ASSERT_FALSE(Form_Main->FrameMenuPC->isHidden());
+    apptest::WhenModal(steps);
+    apptest::Click(Form_Main->FrameMenuPC->SpeedButtonBedienungsmodus);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(Form_Main->FrameMenuPC->isHidden());
+  }
+  ModeGates Gates() {
+    ModeGates g{};
+    g.rawBitmapButton = Form_Main->PanelR12->isVisible();
+    g.dataPathHint = Form_Main->FrameDaten->PanelTitel->ShowHint();
+    g.editingProtected = platform::OwnEnabled(Form_Main->FrameMenuBearbeiten->SpeedButtonNeu);
+    apptest::Click(Form_Main->SpeedButtonPC);
+    apptest::WhenModal([&g] {
+      g.languageChecksum = FormSprache->Edit_SpracheCRC->isVisible();
+      FormSprache->SpeedButtonAbbrechen->click();
+    });
+    apptest::Click(Form_Main->FrameMenuPC->SpeedButtonSprache);
+    apptest::WhenModal([&g] {
+      g.restoreConfirmable = platform::OwnEnabled(FormHerstellen->SpeedButtonOK);
+      FormHerstellen->SpeedButtonAbbrechen->click();
+    });
+    FormHerstellen->exec();
+    return g;
+  }
+};
+
+}  // namespace
+
+TEST_F(LoginFromThePcMenu, EachModeShowsWhatItGates) {
+  Form_Main->show();
+  // Open data whose parameters are protected.
+  ShowOpenData(3);
+  Daten().Group.Protection = "2";
+  Form_Main->CloseMenusAndRefresh();
+  const ModeGates user = {false, false, false, false, false};
+  EXPECT_EQ(Gates(), user);
+
+  const struct {
+    const char* name;
+    platform::SpeedButton* TFormBedienungsmodus::*button;
+    const char* password;
+    unsigned mode;
+    ModeGates gates;
+  } steps[] = {
+      {"administrator", &TFormBedienungsmodus::SpeedButtonAdministrator, "tolmu", 1, {false, false, true, false, true}},
+      {"technician", &TFormBedienungsmodus::SpeedButtonService, "voskers Tarvik23", 2, {false, true, true, false, true}},
+      // Mode 3 is reached from 0 or 1 only.
+      {"user", &TFormBedienungsmodus::SpeedButtonBenutzer, nullptr, 0, user},
+      {"technician plus", &TFormBedienungsmodus::SpeedButtonService, "plivet", 3, {true, true, true, true, true}},
+      {"back to user", &TFormBedienungsmodus::SpeedButtonBenutzer, nullptr, 0, user},
+  };
+  for (const auto& s : steps) {
+    SCOPED_TRACE(s.name);
+    LogIn([&] {
+      (D()->*s.button)->click();
+      if (s.password) D()->EditEingabe->setText(QString::fromUtf8(s.password));
+      apptest::Click(D()->SpeedButtonOK);
+    });
+    EXPECT_EQ(D()->GetOperatingMode(), s.mode);
+    EXPECT_EQ(Gates(), s.gates);
+  }
+  // Cancel keeps the mode.
+  LogIn([this] {
+    D()->SpeedButtonAdministrator->click();
+    D()->EditEingabe->setText(QStringLiteral("tolmu"));
+    apptest::Click(D()->SpeedButtonAbbrechen);
+  });
+  EXPECT_EQ(D()->GetOperatingMode(), 0u);
+  EXPECT_EQ(Gates(), user);
 }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFontMetrics>
+#include <QFontInfo>
 #include <string>
 #include <vector>
 
@@ -17,6 +17,7 @@
 #include "platform/qt/SpeedButton.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printersettings/ui/TFramePrinter.h"
+#include "support/qt/TextFit.h"
 
 namespace {
 
@@ -24,13 +25,9 @@ namespace {
 // lines wider or more than the memo, controls outside their parents.
 std::vector<std::string> CutOff(QWidget* window) {
   std::vector<std::string> problems;
-  for (auto* b : window->findChildren<platform::SpeedButton*>()) {
-    if (b->isHidden() || b->text().isEmpty()) continue;
-    const QRect room = b->rect().adjusted(2, 2, -2, -2);
-    const QRect needed = QFontMetrics(b->font()).boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, b->text());
-    if (!room.contains(needed))
-      problems.push_back(b->objectName().toStdString() + " \"" + b->text().toStdString() + "\"");
-  }
+  for (auto* b : window->findChildren<platform::SpeedButton*>())
+    if (!b->isHidden())
+      if (auto cut = testsupport::TextCut(b)) problems.push_back(*cut);
   for (auto* memo : window->findChildren<app::MemoView*>()) {
     const QSize text = memo->TextSize();
     if (text.width() > memo->width() || text.height() > memo->height())
@@ -46,12 +43,8 @@ std::vector<std::string> CutOff(QWidget* window) {
   return problems;
 }
 
-class PcWindowsLayout : public apptest::AppFixture {
+class PcWindowsLayout : public apptest::LanguageApp {
  protected:
-  void SetUp() override {
-    AppFixture::SetUp();
-    apptest::InstallLanguageFiles(Form_Main->LanguageDir);
-  }
   void ShowPage(QWidget* page) {
     for (QWidget* p : {static_cast<QWidget*>(Form_Main->FrameDaten), static_cast<QWidget*>(Form_Main->FrameBearbeiten),
                        static_cast<QWidget*>(Form_Main->FramePrinter)})

@@ -13,7 +13,6 @@
 #include "PrinterEmulator.h"
 #include "app/TFormMessage.h"
 #include "app/TForm_Main.h"
-#include "app/TForm_ZipUnzip.h"
 #include "app/TransferDesk.h"
 #include "editor/DateFormats.h"
 #include "editor/TimeFormats.h"
@@ -38,7 +37,6 @@ class PrintDataTransfer : public apptest::AppFixture {
  protected:
   void SetUp() override {
     AppFixture::SetUp();
-    new TForm_ZipUnzip(nullptr, temp_.path() + "/ZipWork");
     auto started = printer_.Start();
     ASSERT_TRUE(started.ok()) << started.error();
     registry_ = platform::FixedPortRegistry({{kPort, printer_.DevicePath(), platform::kPortKindUsb}});
@@ -46,7 +44,6 @@ class PrintDataTransfer : public apptest::AppFixture {
   }
   void TearDown() override {
     AppFixture::TearDown();  // the printer thread ends with the main window
-    delete Form_ZipUnzip;
     platform::SetPortRegistry(nullptr);
     printer_.Stop();
   }

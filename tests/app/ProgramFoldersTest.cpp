@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
+
 #include <filesystem>
 
+#include "AppFixture.h"
 #include "app/ProgramFolders.h"
+#include "app/TForm_Main.h"
 #include "platform/FileIO.h"
+#include "support/EndedProcess.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -54,4 +59,37 @@ TEST(ProgramFolders, FolderThatCannotBeCreatedNeverFallsBackToTheStartFolder) {
   EXPECT_NE(f.config, f.start);
   EXPECT_EQ(f.notCreated, (std::vector<std::string>{root + "CONFIG/", root + "DATAEASY/"}));
   EXPECT_TRUE(fs::is_directory(f.tmp));
+}
+
+namespace {
+
+// Files left in the tree by writes that were killed midway, made before the
+// program starts.
+class StartUpLeftovers : public apptest::AppFixture {
+ protected:
+  void SetUp() override {
+    const std::string root = temp_.path() + "/Tarvik23/";
+    const std::string ended = std::to_string(testsupport::EndedProcessId());
+    const std::string running = std::to_string(::getpid());
+    for (const char* folder : {"DATAEASY/007", "DATA/Kunde", "CONFIG", "TMP", "bin", "elsewhere"})
+      fs::create_directories(root + folder);
+    gone_ = {root + "DATAEASY/007/GP.zg23.~" + ended + ".0.tmp", root + "DATA/Kunde/Eier.zg23.~" + ended + ".4.tmp",
+             root + "CONFIG/Tarvik23.ini.~" + ended + ".1.tmp", root + "TMP/x.~" + ended + ".2.tmp"};
+    // A writer that still runs, and folders that are not the program's.
+    kept_ = {root + "DATAEASY/007/GP.zg23", root + "DATA/Kunde/Eier.zg23.~" + running + ".9.tmp",
+             root + "bin/t.~" + ended + ".0.tmp", root + "elsewhere/t.~" + ended + ".0.tmp",
+             root + "t.~" + ended + ".0.tmp"};
+    for (const auto* list : {&gone_, &kept_})
+      for (const std::string& f : *list) ASSERT_TRUE(platform::WriteFileDirect(f, "x"));
+    AppFixture::SetUp();
+  }
+  std::vector<std::string> gone_, kept_;
+};
+
+}  // namespace
+
+TEST_F(StartUpLeftovers, AreClearedInTheProgramsFoldersWhenTheirWriterHasEnded) {
+  ASSERT_NE(Form_Main, nullptr);
+  for (const std::string& f : gone_) EXPECT_FALSE(fs::exists(f)) << f;
+  for (const std::string& f : kept_) EXPECT_TRUE(fs::exists(f)) << f;
 }

@@ -156,9 +156,22 @@ TEST(Volumes, AMissingVolumeIsAskedForAndCancelStopsTheOpening) {
   EXPECT_EQ(asked, std::vector<int>{2});  // numbers count from 1
   z.TestFiles(u"*.*");
   EXPECT_EQ(z.SkippedEntries(), 0);
-  // One bracket only on a set; and entries cannot change outside one.
-  z.CloseArchive();
-  EXPECT_THROW(z.SetSpanningMode(smSpanning), std::invalid_argument);
+}
+
+TEST(Volumes, SpanningOntoRemovableDisksIsRefusedWithTheLibrarysError) {
+  TZipArchiver z("ZipArchiver");
+  try {
+    z.SetSpanningMode(smSpanning);
+    ADD_FAILURE() << "spanning was taken";
+  } catch (const EZipException& e) {
+    EXPECT_EQ(e.NativeCode, 45);
+    EXPECT_EQ(e.MessageIndex, 24);
+    EXPECT_STREQ(e.what(),
+                 "ZipArchiver: Cannot open archive file. Opening aborted or invalid file - Native error: 00045");
+  }
+  EXPECT_EQ(z.GetSpanningMode(), smNone);
+  z.SetSpanningMode(smSplitting);
+  EXPECT_EQ(z.GetSpanningMode(), smSplitting);
 }
 
 TEST(Volumes, AnOpenedSetTakesOneUpdateAndIsWrittenAnew) {

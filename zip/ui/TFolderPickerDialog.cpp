@@ -8,7 +8,6 @@
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
@@ -16,6 +15,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/qt/DialogFlags.h"
+#include "platform/qt/FixedMessageBox.h"
 #include "zip/ui/PickerCaptions.h"
 #include "zip/ui/ShortenedPath.h"
 
@@ -61,7 +62,8 @@ TFolderPickerDialog::TFolderPickerDialog(QObject* owner) : QObject(owner) {
   SetLocaleKey(zipui::LocaleKeyOf(QLocale::system()));
   AskFolderName = [](QWidget* browser, const QString& title) -> std::optional<QString> {
     bool ok = false;
-    const QString name = QInputDialog::getText(browser, title, QString(), QLineEdit::Normal, QString(), &ok);
+    const QString name = QInputDialog::getText(browser, title, QString(), QLineEdit::Normal, QString(), &ok,
+                                               platform::FixedDialogFlags());
     if (!ok) return std::nullopt;
     return name;
   };
@@ -254,8 +256,8 @@ void TFolderPickerDialog::NewFolderClicked() {
   const std::optional<QString> name = AskFolderName(browser_, newFolderCaption_);
   if (!name || name->isEmpty()) return;
   if (!IsSingleFolderName(*name)) {
-    QMessageBox::warning(browser_, newFolderCaption_,
-                         German(localeKey_) ? QStringLiteral("\"%1\" ist kein gültiger Ordnername.").arg(*name)
+    platform::FixedMessageBox(browser_, QMessageBox::Warning, newFolderCaption_,
+                              German(localeKey_) ? QStringLiteral("\"%1\" ist kein gültiger Ordnername.").arg(*name)
                                             : QStringLiteral("\"%1\" is not a valid folder name.").arg(*name));
     return;
   }
@@ -263,7 +265,7 @@ void TFolderPickerDialog::NewFolderClicked() {
   if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
   folder += *name;
   if (!QDir().mkpath(folder)) {
-    QMessageBox::warning(browser_, newFolderCaption_, folder);
+    platform::FixedMessageBox(browser_, QMessageBox::Warning, newFolderCaption_, folder);
     return;
   }
   // The browser opens again on the new folder.

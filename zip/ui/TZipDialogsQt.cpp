@@ -3,8 +3,9 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "zip/ui/TZipPasswordDialog.h"
+#include "platform/qt/DialogFlags.h"
 #include "platform/qt/TextCodec.h"
+#include "zip/ui/TZipPasswordDialog.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ QMessageBox::StandardButton ToQt(zip::TMsgDlgBtn b) {
 std::optional<zip::TMsgDlgBtn> TZipDialogsQt::MessageDlg(const std::string& text,
                                                          const std::vector<zip::TMsgDlgBtn>& buttons) {
   QMessageBox box(QMessageBox::Question, QApplication::applicationName(), QString::fromUtf8(text.c_str()),
-                  QMessageBox::NoButton, QApplication::activeWindow());
+                  QMessageBox::NoButton, QApplication::activeWindow(), platform::FixedDialogFlags());
   for (auto b : buttons) box.addButton(ToQt(b));
   box.exec();
   QAbstractButton* clicked = box.clickedButton();

@@ -5,10 +5,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "platform/qt/DialogFlags.h"
+
 TZipPasswordDialog::TZipPasswordDialog(const QString& caption, const QString& prompt, QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent, platform::FixedDialogFlags()) {
   setWindowTitle(caption);
-  setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
   QFontMetrics fm(font());
   const QString letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
   const int w = (fm.horizontalAdvance(letters) / 26 + 1) / 2;
