@@ -51,13 +51,26 @@ class LineLossRig {
   ~LineLossRig() { rig.Stop(); }
 
   // A printer comes (back) under the name.
-  void PlugIn() {
+  bool PlugIn() {
     printeremu::EmulatorOptions options;
     options.linkPath = name;
     if (rig.printer) rig.printer->Stop();
     rig.printer = std::make_unique<printeremu::PrinterEmulator>(options);
     auto started = rig.printer->Start();
-    ASSERT_TRUE(started.ok()) << started.error();
+    EXPECT_TRUE(started.ok()) << started.error();
+    return started.ok();
+  }
+  // The thread started with a printer plugged in, and polling it.
+  bool StartPolling() {
+    if (!PlugIn()) return false;
+    rig.Start();
+    return UntilPolled();
+  }
+  // Then the plug pulled, and the thread searching.
+  bool StartThenUnplug() {
+    if (!StartPolling()) return false;
+    Printer().Unplug();
+    return ThreadRig::Until([&] { return Searching(); }, 30000);
   }
   printeremu::PrinterEmulator& Printer() { return *rig.printer; }
 
@@ -130,15 +143,13 @@ printeremu::Fault HangUpAt(const std::string& command, FaultPoint point, int ski
 
 TEST(PrinterLineLoss, AHangUpWhilePollingIsLeftAndThePrinterFoundAgainUnderItsName) {
   LineLossRig r;
-  r.PlugIn();
-  r.rig.Start();
-  ASSERT_TRUE(r.UntilPolled());
+  ASSERT_TRUE(r.StartPolling());
   const int resets = r.rig.display.resets;
   r.Printer().AddFault(HangUpAt("STATUS", FaultPoint::CommandReply, 0));
   r.ExpectLeftAndSearchingQuietly(resets);
   EXPECT_TRUE(r.Printer().Unplugged());
 
-  r.PlugIn();
+  ASSERT_TRUE(r.PlugIn());
   ASSERT_TRUE(r.UntilPolled());
   EXPECT_EQ(r.rig.thread->GetCliWord(), 8058);
   EXPECT_EQ(r.Printer().Commands().front(), "INFO.SYSTEM");
@@ -158,9 +169,7 @@ TEST(PrinterLineLoss, ATransferCutByAHangUpEndsWithItsBoxAndThePrinterIsFoundAga
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     LineLossRig r;
-    r.PlugIn();
-    r.rig.Start();
-    ASSERT_TRUE(r.UntilPolled());
+    ASSERT_TRUE(r.StartPolling());
     const std::string title = c.download ? kDownloadTitle : kUploadTitle;
     if (!c.download) {
       // The printer holds print data to fetch.
@@ -181,18 +190,14 @@ TEST(PrinterLineLoss, ATransferCutByAHangUpEndsWithItsBoxAndThePrinterIsFoundAga
     r.ExpectLeftAndSearchingQuietly(resets);
     EXPECT_EQ(r.desk.Calls("unblock"), r.desk.Calls("block"));  // the operator's input is back
 
-    r.PlugIn();
+    ASSERT_TRUE(r.PlugIn());
     ASSERT_TRUE(r.UntilPolled());
   }
 }
 
 TEST(PrinterLineLoss, ARequestRaisedWithoutAPrinterIsAnsweredWithItsBox) {
   LineLossRig r;
-  r.PlugIn();
-  r.rig.Start();
-  ASSERT_TRUE(r.UntilPolled());
-  r.Printer().Unplug();
-  ASSERT_TRUE(ThreadRig::Until([&] { return r.Searching(); }, 30000));
+  ASSERT_TRUE(r.StartThenUnplug());
   r.rig.requests.MachineType.Raise({{" Ger\xE4t Typ"}, 2});
   r.rig.requests.DownloadGroup.Raise({"Daten speichern"});
   r.rig.requests.UploadGroup.Raise({"Daten \xF6" "ffnen"});
@@ -210,11 +215,7 @@ TEST(PrinterLineLoss, ARequestRaisedWithoutAPrinterIsAnsweredWithItsBox) {
 
 TEST(PrinterLineLoss, StoppingWhileThePortIsGoneEndsAtOnce) {
   LineLossRig r;
-  r.PlugIn();
-  r.rig.Start();
-  ASSERT_TRUE(r.UntilPolled());
-  r.Printer().Unplug();
-  ASSERT_TRUE(ThreadRig::Until([&] { return r.Searching(); }, 30000));
+  ASSERT_TRUE(r.StartThenUnplug());
   const auto start = Clock::now();
   r.rig.Stop();
   // Bounded: nothing it does waits on the line (a few turns of 10 ms).
