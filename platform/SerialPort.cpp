@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/eventfd.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -27,18 +28,25 @@ int RemainingMs(Clock::time_point deadline) {
   return left > 0 ? static_cast<int>(left) : 0;
 }
 
-// Waits for `events` until the deadline; false on time-out or error.
-bool WaitFor(int fd, short events, Clock::time_point deadline) {
+}  // namespace
+
+SerialPort::Wait SerialPort::WaitFor(short events, Clock::time_point deadline) const {
   for (;;) {
-    pollfd p{fd, events, 0};
-    int r = ::poll(&p, 1, RemainingMs(deadline));
-    if (r > 0) return true;
-    if (r == 0) return false;
-    if (errno != EINTR) return false;
+    pollfd p[2] = {{fd_, events, 0}, {cancelFd_, POLLIN, 0}};
+    const int r = ::poll(p, 2, RemainingMs(deadline));
+    if (r == 0) return Wait::TimedOut;
+    if (r < 0) {
+      if (errno == EINTR) continue;
+      return Wait::Lost;
+    }
+    if (p[1].revents != 0) return Wait::Lost;
+    // poll() reports these whatever was asked for, and keeps reporting them
+    // at once: the device is gone (POLLHUP: hung up, unplugged; POLLERR,
+    // POLLNVAL), and waiting on would only spin.
+    if (p[0].revents & (POLLHUP | POLLERR | POLLNVAL)) return Wait::Lost;
+    return Wait::Ready;
   }
 }
-
-}  // namespace
 
 Result<std::unique_ptr<SerialPort>> SerialPort::Open(const std::string& path) {
   int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
@@ -57,11 +65,14 @@ Result<std::unique_ptr<SerialPort>> SerialPort::Open(const std::string& path) {
   ::fstat(fd, &st);
   // Unix98 pseudo-terminal slaves have the majors 136..143.
   bool pseudoTerminal = major(st.st_rdev) >= 136 && major(st.st_rdev) <= 143;
-  return std::unique_ptr<SerialPort>(new SerialPort(fd, pseudoTerminal));
+  const int cancelFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+  if (cancelFd < 0) return fail("no event descriptor for");
+  return std::unique_ptr<SerialPort>(new SerialPort(fd, cancelFd, pseudoTerminal));
 }
 
 SerialPort::~SerialPort() {
   if (fd_ >= 0) Close();
+  ::close(cancelFd_);
 }
 
 ConfigureOutcome SerialPort::Configure(const LineFraming& framing) {
@@ -96,9 +107,9 @@ bool SerialPort::ClearErrors() {
 }
 
 ReadOutcome SerialPort::ReadByte(std::uint8_t& byte, std::uint32_t timeoutMs) {
-  if (fd_ < 0) return ReadOutcome::Failed;
+  if (fd_ < 0 || cancelled_) return ReadOutcome::Failed;
   auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-  while (head_ == tail_) {
+  for (bool waited = false; head_ == tail_; waited = true) {
     ssize_t n = ::read(fd_, buffer_, sizeof buffer_);
     if (n > 0) {
       head_ = 0;
@@ -106,15 +117,24 @@ ReadOutcome SerialPort::ReadByte(std::uint8_t& byte, std::uint32_t timeoutMs) {
       break;
     }
     if (n < 0 && errno == EINTR) continue;
+    // On a raw line without a minimum count, read() gives 0 when no byte is
+    // there yet, and a hung-up terminal gives 0 as well: only poll() tells
+    // the two apart. EIO is a line whose far end has closed.
     if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) return ReadOutcome::Failed;
-    if (!WaitFor(fd_, POLLIN, deadline)) return ReadOutcome::TimedOut;
+    // Readiness that brings no byte does not extend the time limit.
+    if (waited && Clock::now() >= deadline) return ReadOutcome::TimedOut;
+    switch (WaitFor(POLLIN, deadline)) {
+      case Wait::Ready: break;
+      case Wait::TimedOut: return ReadOutcome::TimedOut;
+      case Wait::Lost: return ReadOutcome::Failed;
+    }
   }
   byte = buffer_[head_++];
   return ReadOutcome::Byte;
 }
 
 long SerialPort::Write(const std::uint8_t* bytes, std::size_t count, std::uint32_t timeoutMs) {
-  if (fd_ < 0) return -1;
+  if (fd_ < 0 || cancelled_) return -1;
   auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
   std::size_t done = 0;
   while (done < count) {
@@ -126,13 +146,15 @@ long SerialPort::Write(const std::uint8_t* bytes, std::size_t count, std::uint32
     if (n < 0 && errno == EINTR) continue;
     if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) return done > 0 ? static_cast<long>(done) : -1;
     // The line is stopped (XOFF) or its queue is full: wait for room.
-    if (!WaitFor(fd_, POLLOUT, deadline)) break;
+    const Wait wait = WaitFor(POLLOUT, deadline);
+    if (wait == Wait::TimedOut) break;
+    if (wait == Wait::Lost) return done > 0 ? static_cast<long>(done) : -1;
   }
   return static_cast<long>(done);
 }
 
 bool SerialPort::Flush(std::uint32_t timeoutMs) {
-  if (fd_ < 0) return false;
+  if (fd_ < 0 || cancelled_) return false;
   // A pseudo-terminal has no transmitter: what is written lies in the
   // reader's queue already.
   if (pseudoTerminal_) return true;
@@ -144,7 +166,7 @@ bool SerialPort::Flush(std::uint32_t timeoutMs) {
     int queued = 0;
     if (::ioctl(fd_, TIOCOUTQ, &queued) != 0) return false;
     if (queued <= 0) return true;
-    if (Clock::now() >= deadline) return false;
+    if (Clock::now() >= deadline || cancelled_) return false;
     auto wait = charTime_ * queued;
     wait = std::clamp<Clock::duration>(wait, std::chrono::microseconds(50), std::chrono::milliseconds(2));
     std::this_thread::sleep_for(wait);
@@ -157,8 +179,18 @@ bool SerialPort::Close() {
   fd_ = -1;
   head_ = tail_ = 0;
   ::ioctl(fd, TIOCNXCL);
+  // What is still queued for the line is dropped: close() would otherwise
+  // wait for it to drain (up to the driver's closing wait of 30 s) while the
+  // printer holds the line with XOFF or the line stands still.
+  ::tcflush(fd, TCOFLUSH);
   // The descriptor is gone after close() whatever it reports.
   return ::close(fd) == 0;
+}
+
+void SerialPort::Cancel() {
+  cancelled_ = true;
+  const std::uint64_t one = 1;
+  (void)!::write(cancelFd_, &one, sizeof one);
 }
 
 }  // namespace platform

@@ -1,7 +1,10 @@
 #pragma once
 // The serial port of this platform: a terminal device driven through
 // termios, opened exclusively, with non-blocking I/O and poll() for the
-// per-call time limits.
+// per-call time limits. A hang-up (a USB adapter pulled out, the far end of
+// a pseudo-terminal closed) or an error on the device fails the call at
+// once.
+#include <atomic>
 #include <chrono>
 #include <memory>
 #include <string>
@@ -28,13 +31,22 @@ class SerialPort final : public SerialTransport {
   long Write(const std::uint8_t* bytes, std::size_t count, std::uint32_t timeoutMs) override;
   bool Flush(std::uint32_t timeoutMs) override;
   bool Close() override;
+  void Cancel() override;
 
   int Descriptor() const { return fd_; }
 
  private:
-  SerialPort(int fd, bool pseudoTerminal) : fd_(fd), pseudoTerminal_(pseudoTerminal) {}
+  SerialPort(int fd, int cancelFd, bool pseudoTerminal)
+      : fd_(fd), cancelFd_(cancelFd), pseudoTerminal_(pseudoTerminal) {}
+
+  enum class Wait { Ready, TimedOut, Lost };
+  // Waits for `events` on the device until the deadline.
+  Wait WaitFor(short events, std::chrono::steady_clock::time_point deadline) const;
 
   int fd_;
+  // Readable once Cancel ran: every wait watches it beside the device.
+  int cancelFd_;
+  std::atomic<bool> cancelled_{false};
   // A pseudo-terminal carries no parity: the kernel drops the parity bit
   // from its settings, so that part of a framing cannot be checked there.
   bool pseudoTerminal_;

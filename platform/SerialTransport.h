@@ -33,7 +33,8 @@ class SerialTransport {
   virtual bool Purge() = 0;
   // Clears pending line errors so that the next transfer can go on.
   virtual bool ClearErrors() = 0;
-  // Waits at most `timeoutMs` for one byte.
+  // Waits at most `timeoutMs` for one byte. Failed at once when the device
+  // is gone (hung up, unplugged) or reports an error.
   virtual ReadOutcome ReadByte(std::uint8_t& byte, std::uint32_t timeoutMs) = 0;
   // Writes what the line takes within `timeoutMs`; the count written, or -1
   // when the device reported an error.
@@ -43,6 +44,11 @@ class SerialTransport {
   // Releases the device. The transport is unusable afterwards whatever the
   // result; false reports that the system signalled an error while closing.
   virtual bool Close() = 0;
+  // From any thread, without the caller's port lock: a wait in progress ends
+  // at once and every later read, write and flush fails, so that a shutdown
+  // never waits for a hung device. A transport whose calls never wait needs
+  // nothing here.
+  virtual void Cancel() {}
 };
 
 }  // namespace platform

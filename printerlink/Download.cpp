@@ -95,9 +95,11 @@ int DownloadToPrinter(const std::string& localPath, std::string_view printerName
   } while (result == 1);
   ComPurge(handle);
   if (result != kDownloadDone) {
-    // Tells the printer that this file will not be completed.
-    ComWriteByte(handle, kEot, t);
-    platform::SleepMs(t + 1000);
+    // Tells the printer that this file will not be completed, and gives it
+    // its own time limit to drop it. A line that takes no byte at all any
+    // more (unplugged, hung up) has no printer behind it to wait for.
+    const int eot = ComWriteByte(handle, kEot, t);
+    if (eot != -1 && eot != -3) platform::SleepMs(t + 1000);
   }
   return result;
 }

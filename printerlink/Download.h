@@ -31,7 +31,8 @@ enum DownloadResult : int {
 };
 
 // After a failure from the announcement on, the port is purged, EOT is sent
-// and the call pauses t + 1000 ms before it returns.
+// and the call pauses t + 1000 ms before it returns; no pause when the line
+// is gone (the EOT cannot be written at all).
 int DownloadToPrinter(const std::string& localPath, std::string_view printerName, std::uint32_t t);
 
 }  // namespace printerlink

@@ -47,4 +47,11 @@ std::unique_ptr<platform::SerialTransport> DetachPort(int handle) {
   return port;
 }
 
+void CancelAllPorts() {
+  Table& t = Handles();
+  // Under the table's lock a port cannot be detached and destroyed meanwhile.
+  std::lock_guard<std::mutex> lock(t.mutex);
+  for (auto& [handle, port] : t.ports) port->Cancel();
+}
+
 }  // namespace printerlink

@@ -13,5 +13,9 @@ int AttachPort(std::unique_ptr<platform::SerialTransport> port);
 platform::SerialTransport* PortFor(int handle);
 // Takes the transport out of the table; nullptr for an unknown handle.
 std::unique_ptr<platform::SerialTransport> DetachPort(int handle);
+// Ends every wait on every open port at once and makes their later
+// transfers fail. Needs no port lock: a shutdown calls it so that it never
+// waits for a hung device while the lock's holder waits on the line.
+void CancelAllPorts();
 
 }  // namespace printerlink

@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "printerlink/PortControl.h"
+#include "printerlink/PortHandles.h"
 #include "printerlink/PortSearch.h"
 #include "printerlink/PortState.h"
 #include "printerlink/thread/CaptionTable.h"
@@ -34,8 +35,11 @@ Thread_Printer::Thread_Printer(ThreadEnvironment env)
       schedule_(mirror_, *env_.windows) {}
 
 Thread_Printer::~Thread_Printer() {
-  // The loop must be gone before the members it uses.
+  // The loop must be gone before the members it uses. An exchange waiting
+  // on a hung line (a console command may wait 30 s) ends at once, so the
+  // program's close never waits for the printer.
   Terminate();
+  printerlink::CancelAllPorts();
   WaitFor();
   session_.Retire();
 }
@@ -59,8 +63,14 @@ void Thread_Printer::Execute() {
         SimulationCycle();
         continue;
       }
-      if (mirror_.LinkState == kUnknown && !SearchAndOpen()) continue;
-      if ((counters_.Cycle == 0 || counters_.Errors != 0) && !Probe()) continue;
+      if (mirror_.LinkState == kUnknown && !SearchAndOpen()) {
+        AnswerWithoutPrinter();
+        continue;
+      }
+      if ((counters_.Cycle == 0 || counters_.Errors != 0) && !Probe()) {
+        AnswerWithoutPrinter();
+        continue;
+      }
       PollCycle();
     }
   } catch (...) {
@@ -90,6 +100,13 @@ bool Thread_Printer::SearchAndOpen() {
   }
   ZeroCounters();  // so the probe follows at once
   return true;
+}
+
+void Thread_Printer::AnswerWithoutPrinter() {
+  // A request left waiting for a printer that may never come back would
+  // look to the operator as if nothing happened: each sequence runs now,
+  // meets no port and ends with its own failure box.
+  if (!Terminated()) ServeRequests();
 }
 
 bool Thread_Printer::Probe() {

@@ -10,9 +10,15 @@
 // message boxes) and the shared request board, caption table and window
 // state; the GUI reads CliWord and DpiIndex at any time.
 //
+// A port that hangs up (a USB adapter pulled out) fails the exchange at
+// once: the failed poll and probe close the port, reset the displays and
+// search again, finding the printer under the same or another port. Requests
+// raised while no printer answers are served at once and end with their
+// failure boxes.
+//
 // The main window creates it when first shown and deletes it before any
 // window it works with: deleting stops the loop (also while it waits for the
-// GUI thread) and closes the port.
+// GUI thread or on a hung line) and closes the port.
 #include <atomic>
 #include <memory>
 #include <string>
@@ -49,6 +55,7 @@ class Thread_Printer : public platform::WorkerThread {
   // Connecting.
   bool SearchAndOpen();
   bool Probe();
+  void AnswerWithoutPrinter();
   int OpenPort(unsigned n);
   void ClosePort();
   // Polling and serving.

@@ -20,6 +20,7 @@ enum class FaultAction {
   XoffPause,      // XOFF before the reply, XON `ms` after it: the PC cannot send meanwhile
   WrongChecksum,  // "UPLOADS" trailer: a checksum that does not match the data
   CountOffset,    // "UPLOADS" count: `value` added to the count announced; the real data follows
+  HangUp,         // the line goes dead instead of the reply, as when the USB adapter is pulled out
 };
 
 struct Fault {
@@ -34,7 +35,8 @@ struct Fault {
 
   // The printer does not act on what it refuses or leaves unanswered.
   bool Refuses() const {
-    return action == FaultAction::Reply || action == FaultAction::Silence || action == FaultAction::MissingEtx;
+    return action == FaultAction::Reply || action == FaultAction::Silence || action == FaultAction::MissingEtx ||
+           action == FaultAction::HangUp;
   }
 };
 

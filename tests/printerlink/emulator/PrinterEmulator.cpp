@@ -1,8 +1,11 @@
 #include "PrinterEmulator.h"
 
 #include <sys/prctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <sstream>
 
 #include "platform/NumberText.h"
@@ -33,6 +36,9 @@ std::vector<std::string> Words(const std::string& text) {
 
 std::string Keyword(const std::string& command) { return command.substr(0, command.find(' ')); }
 
+// Thrown where a HangUp fault strikes: the line is dead from there on.
+struct LineDead {};
+
 // The argument text of a checksummed command: between the keyword's blank
 // and the blank before the command checksum.
 std::string ChecksummedArgs(const std::string& command) {
@@ -53,6 +59,14 @@ platform::Status PrinterEmulator::Start() {
   auto opened = pty_.Open();
   if (!opened) return opened;
   if (::pipe(wake_) != 0) return platform::Status::Fail("pipe failed");
+  if (!options_.linkPath.empty()) {
+    // A link left by an emulator that was killed goes; a real device never.
+    const char* link = options_.linkPath.c_str();
+    struct stat st {};
+    if (::lstat(link, &st) == 0 && S_ISLNK(st.st_mode)) ::unlink(link);
+    if (::symlink(DevicePath().c_str(), link) != 0)
+      return platform::Status::Fail(options_.linkPath + ": " + std::strerror(errno));
+  }
   inBootLoader_ = options_.startInBootLoader;
   thread_ = std::thread(&PrinterEmulator::Run, this);
   return platform::Status::Ok();
@@ -69,6 +83,26 @@ void PrinterEmulator::Stop() {
       ::close(fd);
       fd = -1;
     }
+  // The device goes with the emulator.
+  if (!options_.linkPath.empty()) HangUp();
+}
+
+void PrinterEmulator::Unplug() {
+  Stop();
+  HangUp();
+}
+
+void PrinterEmulator::HangUp() {
+  if (!options_.linkPath.empty()) {
+    // Another emulator may have taken the name meanwhile: its link stays.
+    char target[256];
+    const ssize_t n = ::readlink(options_.linkPath.c_str(), target, sizeof target - 1);
+    if (n > 0 && std::string(target, static_cast<std::size_t>(n)) == DevicePath()) ::unlink(options_.linkPath.c_str());
+  }
+  // The name is gone before the line: the PC that sees the hang-up and
+  // searches again does not meet a reused terminal under it.
+  unplugged_ = true;
+  pty_.Close();
 }
 
 // ---- what tests see and set ----
@@ -280,6 +314,8 @@ void PrinterEmulator::Run() {
       if (auto command = ReadLine(line)) Handle(line, *command);
     }
   } catch (const StopRequested&) {
+  } catch (const LineDead&) {
+    HangUp();
   }
 }
 
@@ -339,6 +375,9 @@ void PrinterEmulator::SendReply(Channel& line, const std::string& text, const st
         line.Write(printerlink::kXoff);
         pause = fault->ms;
         break;
+      case FaultAction::HangUp:
+        Record(EntryKind::Fault, "hang-up");
+        throw LineDead{};
       case FaultAction::WrongChecksum:
       case FaultAction::CountOffset:
         break;  // applied to the text by the caller

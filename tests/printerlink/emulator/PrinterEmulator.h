@@ -51,6 +51,11 @@ struct EmulatorOptions {
   // Drop what the PC sends while its port framing is not the one the
   // printer listens with (115200 8N1 for commands, 8E1 for the boot loader).
   bool checkFraming = false;
+  // A symbolic link to the terminal under this name (a serial device's
+  // name, "/dev/ttyUSB42" or one in a test's folder), made by Start and
+  // removed when the line goes dead, as a USB adapter's device comes and
+  // goes with the adapter. A link of that name left behind is replaced.
+  std::string linkPath;
 };
 
 class PrinterEmulator {
@@ -63,6 +68,12 @@ class PrinterEmulator {
   // Opens the pseudo-terminal and starts answering.
   platform::Status Start();
   void Stop();
+  // Pulls the plug: the emulator stops answering, its link goes and the
+  // pseudo-terminal closes, so the PC's open port gets a hang-up. The
+  // emulator cannot be started again.
+  void Unplug();
+  // The line went dead (Unplug, or a HangUp fault struck).
+  bool Unplugged() const { return unplugged_; }
   const std::string& DevicePath() const { return pty_.SlavePath(); }
   // The framing the PC's side of the line is set to now.
   platform::LineFraming PcFraming() const { return pty_.SlaveFraming(); }
@@ -116,6 +127,9 @@ class PrinterEmulator {
   };
 
   void Run();
+  // Removes the link (when it still names this terminal) and closes the
+  // pseudo-terminal.
+  void HangUp();
   std::optional<std::string> ReadLine(Channel& line);
   void Handle(Channel& line, const std::string& command);
   void HandleDownload(Channel& line, const std::string& command);
@@ -137,6 +151,7 @@ class PrinterEmulator {
   std::thread thread_;
   std::atomic<bool> inBootLoader_{false};
   std::atomic<bool> silent_{false};
+  std::atomic<bool> unplugged_{false};
   BootLoader boot_;
 
   mutable std::mutex mutex_;

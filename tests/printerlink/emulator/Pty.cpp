@@ -12,9 +12,11 @@
 
 namespace printeremu {
 
-Pty::~Pty() {
-  if (slave_ >= 0) ::close(slave_);
-  if (master_ >= 0) ::close(master_);
+Pty::~Pty() { Close(); }
+
+void Pty::Close() {
+  if (int fd = slave_.exchange(-1); fd >= 0) ::close(fd);
+  if (int fd = master_.exchange(-1); fd >= 0) ::close(fd);
 }
 
 platform::Status Pty::Open() {

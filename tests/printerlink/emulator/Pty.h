@@ -1,6 +1,7 @@
 #pragma once
 // A pseudo-terminal pair: the emulator speaks on the master side, the link
 // opens the slave's path like a real serial port.
+#include <atomic>
 #include <string>
 
 #include "platform/Result.h"
@@ -16,16 +17,21 @@ class Pty {
   Pty& operator=(const Pty&) = delete;
 
   platform::Status Open();
+  // Closes both ends: whoever still has the slave open gets a hang-up, as a
+  // serial port whose USB adapter was pulled out.
+  void Close();
   int Master() const { return master_; }
   const std::string& SlavePath() const { return slavePath_; }
   // The line settings the slave's user has set (what a real line would carry).
   platform::LineFraming SlaveFraming() const;
 
  private:
-  int master_ = -1;
+  // Atomic: the emulator's thread may close the line (a hang-up) while a
+  // test asks for the slave's framing.
+  std::atomic<int> master_{-1};
   // Held open so that the master never sees a hang-up between two users of
   // the slave, as a real line stays connected when the PC closes its port.
-  int slave_ = -1;
+  std::atomic<int> slave_{-1};
   std::string slavePath_;
 };
 

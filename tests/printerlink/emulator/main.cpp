@@ -5,15 +5,15 @@
 // --link makes a symbolic link under a serial device name, so the program's
 // port search finds the emulator like a USB serial port; the terminal is
 // then opened to every user, since making the link needs root but the
-// program runs as the operator. SIGUSR1 makes the printer go silent (as if
-// unplugged) and, sent again, answer again.
+// program runs as the operator. SIGUSR1 makes the printer go silent and,
+// sent again, answer again; ending the emulator is pulling the plug (the
+// program's open port gets a hang-up and the link goes).
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <string>
 
 #include "PrinterEmulator.h"
 
@@ -26,14 +26,13 @@ void OnToggle(int) { g_toggles = g_toggles + 1; }
 
 int main(int argc, char** argv) {
   printeremu::EmulatorOptions options;
-  std::string link;
   for (int i = 1; i < argc; ++i) {
     if (!std::strcmp(argv[i], "--paced")) {
       options.pacedBaud = 115200;
     } else if (!std::strcmp(argv[i], "--boot-loader")) {
       options.startInBootLoader = true;
     } else if (!std::strcmp(argv[i], "--link") && i + 1 < argc) {
-      link = argv[++i];
+      options.linkPath = argv[++i];
     } else {
       std::fprintf(stderr, "usage: %s [--paced] [--boot-loader] [--link PATH]\n", argv[0]);
       return 2;
@@ -44,16 +43,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", started.error().c_str());
     return 1;
   }
-  if (!link.empty()) {
-    // A link left by an emulator that was killed goes; a real device never.
-    struct stat st {};
-    if (::lstat(link.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) ::unlink(link.c_str());
-    if (::symlink(printer.DevicePath().c_str(), link.c_str()) != 0) {
-      std::perror(link.c_str());
-      return 1;
-    }
-    ::chmod(printer.DevicePath().c_str(), 0666);
-  }
+  if (!options.linkPath.empty()) ::chmod(printer.DevicePath().c_str(), 0666);
   std::printf("%s\n", printer.DevicePath().c_str());
   std::fflush(stdout);
   std::signal(SIGINT, OnSignal);
@@ -68,6 +58,6 @@ int main(int argc, char** argv) {
       std::fflush(stdout);
     }
   }
-  if (!link.empty()) ::unlink(link.c_str());
+  printer.Stop();  // takes its link with it
   return 0;
 }

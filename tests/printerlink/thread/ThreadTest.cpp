@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <thread>
 
 #include "ThreadRig.h"
 #include "platform/Clock.h"
+#include "platform/Synchronize.h"
 #include "printerlink/PortState.h"
 #include "printerlink/thread/GuiCommand.h"
 #include "platform/FileIO.h"
@@ -150,13 +152,20 @@ TEST(PrinterThread, WithNoLinkKindEnabledNoPortIsOpened) {
 TEST(PrinterThread, ServesFlagsInOrderWithTheBracketsLines) {
   testsupport::ScopedFakeTime time;
   ThreadRig rig;
-  // Raised before any printer is found: pending until the connection.
+  // Raised before the thread starts; its first search finds the printer,
+  // so they are served in the first cycle.
   rig.requests.SelectDt.Raise({57});
   rig.requests.Startup.Raise({{" Ger\xE4t Aufstarten"}, 1});
   rig.requests.MachineType.Raise({{" Ger\xE4t Typ"}, 2});
   rig.Start();
-  ASSERT_TRUE(ThreadRig::Until([&] { return Count(rig.printer->Commands(), "DT 57") == 1; }));
+  // Until the line after "DT 57" has come as well.
+  auto dtAndNext = [](const Lines& commands) {
+    auto dt = std::find(commands.begin(), commands.end(), "DT 57");
+    return dt != commands.end() && dt + 1 != commands.end();
+  };
+  ASSERT_TRUE(ThreadRig::Until([&] { return dtAndNext(rig.printer->Commands()); }));
   Lines commands = rig.printer->Commands();
+  EXPECT_EQ(Count(commands, "DT 57"), 1u);
   auto first = std::find(commands.begin(), commands.end(), "ENABLE 0");
   auto last = std::find(commands.begin(), commands.end(), "DT 57");
   EXPECT_EQ(Lines(first, last + 2),
@@ -276,9 +285,15 @@ TEST(PrinterThread, SimulationNeedsNoDevice) {
 TEST(PrinterThread, StopsWhileWaitingForTheGuiThread) {
   testsupport::ScopedFakeTime time;
   ThreadRig rig;
+  // Not pumping: the thread's first display step waits for this thread,
+  // which learns of it through the hook that would wake its event loop.
+  std::atomic<bool> waiting{false};
+  platform::SetSynchronizeWakeHook([&] { waiting = true; });
   rig.Start();
-  // Not pumping: the thread's first display step waits for this thread.
-  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (!waiting && std::chrono::steady_clock::now() < until) std::this_thread::yield();
+  platform::SetSynchronizeWakeHook(nullptr);
+  ASSERT_TRUE(waiting.load());
   const auto start = std::chrono::steady_clock::now();
   rig.Stop();
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
@@ -356,38 +371,49 @@ TEST(PrinterThread, ProgressUnderThePortLockIsPostedNotWaitedFor) {
   EXPECT_EQ(transfer.order, (std::vector<int>{0, 1, 2, 3, 4}));
 }
 
+namespace {
+
+// A sequence that holds the port lock until the test lets it go.
+class LockHolder final : public GroupTransfer {
+ public:
+  std::atomic<bool> holding{false}, release{false};
+  void DownloadGroup(PrinterSession&, const DownloadGroupRequest&) override {
+    printerlink::ComLockGuard lock;
+    holding = true;
+    while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    holding = false;
+  }
+  void UploadGroup(PrinterSession&, const UploadGroupRequest&) override {}
+};
+
+}  // namespace
+
 TEST(PrinterThread, TheGuiThreadNeverWaitsForThePortLock) {
   testsupport::ScopedFakeTime time;
   ThreadRig rig;
+  LockHolder holder;
+  rig.env.groupTransfer = &holder;
   rig.Start();
   ASSERT_TRUE(ThreadRig::Until([&] { return rig.display.refreshes > 0; }));
-  // Every poll now holds the port for 1500 ms.
-  rig.printer->AddFault([] {
-    auto f = printeremu::ActionFault("STATUS", printeremu::FaultPoint::CommandReply, printeremu::FaultAction::Delay,
-                                     0, -1);
-    f.ms = 1500;
-    return f;
-  }());
-  int busy = 0, sent = 0;
-  auto slowest = std::chrono::steady_clock::duration::zero();
-  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  while (std::chrono::steady_clock::now() < end) {
-    std::string reply;
-    const auto start = std::chrono::steady_clock::now();
-    const int result = GuiSendCommand("DPI.INDEX 0", reply, 1000);
-    // A refusal must come at once, not after the poll that holds the port;
-    // an exchange that got the port takes what the line takes.
-    if (result == kPortBusy) slowest = std::max(slowest, std::chrono::steady_clock::now() - start);
-    (result == kPortBusy ? busy : sent) += 1;
-    ThreadRig::Until([] { return false; }, 5);
-  }
-  EXPECT_GT(busy, 0);
-  EXPECT_GT(sent, 0);
-  EXPECT_LT(slowest, std::chrono::milliseconds(1000));  // the poll holds the port 1500 ms
+  rig.requests.DownloadGroup.Raise({"Daten speichern"});
+  ASSERT_TRUE(ThreadRig::Until([&] { return holder.holding.load(); }));
+  // The port is held until this thread lets it go: a call that waited for
+  // the lock would never return.
+  std::string reply;
+  EXPECT_EQ(GuiSendCommand("DPI.INDEX 0", reply, 1000), kPortBusy);
+  EXPECT_TRUE(reply.empty());
+  holder.release = true;
+  // Free again between the thread's exchanges: the command goes through.
+  int result = kPortBusy;
+  ASSERT_TRUE(ThreadRig::Until([&] {
+    result = GuiSendCommand("DPI.INDEX 0", reply, 1000);
+    return result != kPortBusy;
+  }));
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(Count(rig.printer->Commands(), "DPI.INDEX 0"), 1u);
 
   // The PC settings changed: the thread closes the port itself and finds
   // the printer again.
-  rig.printer->ClearFaults();
   const int resets = rig.display.resets;
   rig.thread->RequestPortClose();
   ASSERT_TRUE(ThreadRig::Until([&] { return rig.display.resets > resets; }, 15000));
@@ -404,11 +430,16 @@ TEST(PrinterThread, PrintDataTransfersAreNotAvailableYet) {
   rig.requests.DownloadGroup.Raise({"Daten speichern"});
   rig.requests.UploadGroup.Raise({"Daten \xF6" "ffnen"});
   ASSERT_TRUE(ThreadRig::Until([&] { return rig.messenger.Boxes().size() == 2; }));
+  // The request step may be past the first flag when both are raised: the
+  // second is then served first, and the first on the next pass.
   auto boxes = rig.messenger.Boxes();
-  EXPECT_EQ(boxes[0].kind, BoxKind::Notice);
+  std::sort(boxes.begin(), boxes.end(), [](const PrinterBox& a, const PrinterBox& b) { return a.title < b.title; });
   EXPECT_EQ(boxes[0].title, "Daten speichern");
-  EXPECT_EQ(boxes[0].text, MessageText::Of(CatalogueText::NotAvailable));
   EXPECT_EQ(boxes[1].title, "Daten \xF6" "ffnen");
+  for (const PrinterBox& box : boxes) {
+    EXPECT_EQ(box.kind, BoxKind::Notice) << box.title;
+    EXPECT_EQ(box.text, MessageText::Of(CatalogueText::NotAvailable)) << box.title;
+  }
   Lines after = rig.CommandsFrom(asked);
   EXPECT_EQ(Count(after, "ENABLE 0"), 0u);  // nothing was sent for them
 }
