@@ -6,6 +6,7 @@
 // the printable area.
 #include <cstdint>
 #include <span>
+#include <string>
 
 #include "printing/DeviceRect.h"
 
@@ -41,6 +42,10 @@ class PrintDevice {
   // The other way: the bitmap made a device bitmap first and copied onto
   // `dest`, pixel for pixel when `dest` has its size, else stretched.
   virtual bool BltDib(const DeviceRect& dest, const DibView& dib) = 0;
+  // A text that a picture on the page shows at `where` (UTF-8), for a
+  // device that keeps a page's text apart from its pictures: a PDF gets it
+  // as invisible text, so that its pages can be searched. Nothing is drawn.
+  virtual void PageText(const DeviceRect& where, const std::string& text) { (void)where, (void)text; }
 };
 
 // The measures of a page as the engine reads them.

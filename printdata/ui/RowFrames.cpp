@@ -57,6 +57,10 @@ QString Numbered(const char* stem, int n) { return QString::fromLatin1(stem) + Q
 
 }  // namespace
 
+void SetRowColumnColour(QWidget* column, std::uint32_t colour) {
+  for (platform::Panel* p : column->findChildren<platform::Panel*>()) p->SetColor(colour);
+}
+
 TFrameDatenEbenen::TFrameDatenEbenen(QWidget* parent) : QWidget(parent) {
   SetUpColumn(this, "FrameDatenEbenen", printdata::kColumnLayers);
   for (int i = 0; i < 5; ++i) {
