@@ -58,7 +58,10 @@ QString Numbered(const char* stem, int n) { return QString::fromLatin1(stem) + Q
 }  // namespace
 
 void SetRowColumnColour(QWidget* column, std::uint32_t colour) {
-  for (platform::Panel* p : column->findChildren<platform::Panel*>()) p->SetColor(colour);
+  // Panel has no meta-object of its own: findChildren<Panel*> would match
+  // every widget.
+  for (QWidget* w : column->findChildren<QWidget*>())
+    if (auto* p = dynamic_cast<platform::Panel*>(w)) p->SetColor(colour);
 }
 
 TFrameDatenEbenen::TFrameDatenEbenen(QWidget* parent) : QWidget(parent) {

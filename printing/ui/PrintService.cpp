@@ -86,7 +86,10 @@ void PrintService::Run(const Job& job) {
   host_.ShowBusy(running);
   abortDialog_ = AbortDialog;
   if (abortDialog_) {
+    // Modal without waiting: it alone takes the operator's input (the busy
+    // message lets a modal window through) while the job goes on.
     abortDialog_->Aborted = 0;
+    abortDialog_->setWindowModality(Qt::ApplicationModal);
     abortDialog_->show();
     abortDialog_->raise();
   }
