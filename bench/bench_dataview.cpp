@@ -12,6 +12,7 @@
 #include <string>
 
 #include "bench/support/BenchGroup.h"
+#include "bench/support/QuietDataView.h"
 #include "editor/LayerRendering.h"
 #include "editor/RowPainting.h"
 #include "printdata/ui/TFrameDaten.h"
@@ -26,23 +27,6 @@ using Clock = std::chrono::steady_clock;
 
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
-// The windows around the data page, doing nothing.
-class QuietHost final : public DataViewHost {
- public:
-  void CloseMenusAndRefresh() override {}
-  int HideMenuFrames() override { return 0; }
-  int OperatingMode() const override { return 1; }
-  bool MessageVisible() const override { return false; }
-  QString CatalogueText(int) const override { return {}; }
-  void ShowNotice(const QString&, const QString&, std::uint32_t) override {}
-  void ShowNotice2(const QString&, const QString&, const QString&, std::uint32_t) override {}
-  void ProcessMessages() override {}
-  bool PasteDialogVisible() const override { return false; }
-  void ShowPasteDialog() override {}
-  void PrintReport(bool, bool, bool, bool, bool) override {}
-  void ShowQuickHelp() override {}
-};
-
 int CountWidgets(const QWidget* w) {
   int n = 0;
   for (const QObject* o : w->children())
@@ -56,7 +40,7 @@ int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
   const int rounds = 5;
-  QuietHost host;
+  bench::QuietDataViewHost host;
   DataViewEditor noEditor;
 
   // The peer's print texts; rendering them once warms the font cache, as

@@ -17,6 +17,15 @@ platform::Status Refused(const char* why) { return platform::Status::Fail(std::s
 }  // namespace
 
 platform::Result<Dib> LoadDibFromBmpStream(std::span<const std::uint8_t> stream) {
+  Dib dib;
+  if (platform::Status s = LoadDibFromBmpStream(stream, dib); !s) return s;
+  return dib;
+}
+
+platform::Status LoadDibFromBmpStream(std::span<const std::uint8_t> stream, Dib& dib) {
+  dib.header.clear();
+  dib.pixels.clear();
+  dib.width = dib.height = 0;
   if (stream.size() < kFileHeaderSize) return Refused("shorter than its file header");
   if (platform::LoadLE16(stream.data()) != 0x4D42) return Refused("no \"BM\"");
   const std::int64_t remaining = static_cast<std::int64_t>(stream.size());
@@ -25,7 +34,6 @@ platform::Result<Dib> LoadDibFromBmpStream(std::span<const std::uint8_t> stream)
   const std::int64_t pixelLen = remaining - offBits;
   if (headerLen < 4 || pixelLen < 1) return Refused("pixel offset outside the file");
 
-  Dib dib;
   dib.header.assign(stream.begin() + kFileHeaderSize, stream.begin() + offBits);
   const std::uint8_t* h = dib.header.data();
   const std::uint32_t headerSize = platform::LoadLE32(h);
@@ -47,18 +55,27 @@ platform::Result<Dib> LoadDibFromBmpStream(std::span<const std::uint8_t> stream)
       size = height * stride;
     else
       size = pixelLen + 1;  // more than there is
-  } else {
-    return Refused("not a core or info header");
   }
-  if (width < 1 || height < 1) return Refused("no pixels");
-  if (height > INT32_MAX) return Refused("too many rows");
-  if (size < kSmallestImage) return Refused("image smaller than 32 bytes");
-  if (size > pixelLen) return Refused("file ends before the image");
+  const char* refused = nullptr;
+  if (headerSize != kCoreHeaderSize && headerSize != kInfoHeaderSize)
+    refused = "not a core or info header";
+  else if (width < 1 || height < 1)
+    refused = "no pixels";
+  else if (height > INT32_MAX)
+    refused = "too many rows";
+  else if (size < kSmallestImage)
+    refused = "image smaller than 32 bytes";
+  else if (size > pixelLen)
+    refused = "file ends before the image";
+  if (refused) {
+    dib.header.clear();
+    return Refused(refused);
+  }
   const auto from = stream.begin() + offBits;
   dib.pixels.assign(from, from + size);
   dib.width = static_cast<int>(width);
   dib.height = static_cast<int>(height);
-  return dib;
+  return platform::Status::Ok();
 }
 
 }  // namespace printing

@@ -24,5 +24,8 @@ struct Dib {
 // be read. The pixel block is the image size (the info header's, else rows
 // x stride) read from the pixel offset; smaller than 32 bytes is refused.
 platform::Result<Dib> LoadDibFromBmpStream(std::span<const std::uint8_t> stream);
+// The same into `dib`, whose blocks keep their memory from one page to the
+// next; `dib` is empty after a failure.
+platform::Status LoadDibFromBmpStream(std::span<const std::uint8_t> stream, Dib& dib);
 
 }  // namespace printing

@@ -90,11 +90,10 @@ void PageCanvas::DrawFooter(QPainter& p, const QString& date, const QString& cap
 
 int PageCanvas::Output(PrintDevice& device, const EngineOptions& options, const TileProgress& progress) const {
   if (image_.isNull() || geometry_.Empty()) return -1;
-  const platform::Result<Dib> dib = BitmapToDib(image_);
-  if (!dib) return -2;
+  if (!BitmapToDib(image_, file_, dib_)) return -2;
   const DeviceRect d = geometry_.Destination();
   const int printed =
-      PrintDibOnPage(device, d.left, d.top, d.Width(), d.Height(), dib->header, dib->pixels, options, progress);
+      PrintDibOnPage(device, d.left, d.top, d.Width(), d.Height(), dib_.header, dib_.pixels, options, progress);
   if (printed != kEnginePrinted) return -3;
   // The texts where the stretched page shows them.
   const auto x = [&](int v) { return d.left + static_cast<int>(std::int64_t{v} * d.Width() / geometry_.width); };

@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "printing/BmpStream.h"
 #include "printing/DibPrintEngine.h"
 #include "printing/PageGeometry.h"
 #include "printing/PrintDevice.h"
@@ -60,6 +61,9 @@ class PageCanvas {
     QString text;
   };
   std::vector<PlacedText> texts_;
+  // The page as a bitmap file and its blocks, kept from page to page.
+  mutable QByteArray file_;
+  mutable Dib dib_;
 };
 
 // Today's date as the footer shows it ("dd.mm.yyyy").

@@ -29,16 +29,14 @@ DeviceCaps CapsOf(const QPrinter& printer) {
 }
 
 int PrinterDevice::StretchDib(const DeviceRect& dest, const DibView& dib) {
-  const QImage image = DibToImage(dib);
-  if (image.isNull() || dest.IsEmpty() || !painter_.isActive()) return 0;
-  painter_.drawImage(ToQt(dest), image);
-  return image.height();
+  if (dest.IsEmpty() || !painter_.isActive() || !DibToImage(dib, tile_)) return 0;
+  painter_.drawImage(ToQt(dest), tile_);
+  return tile_.height();
 }
 
 bool PrinterDevice::BltDib(const DeviceRect& dest, const DibView& dib) {
-  const QImage image = DibToImage(dib);
-  if (image.isNull() || dest.IsEmpty() || !painter_.isActive()) return false;
-  const QPixmap pixmap = QPixmap::fromImage(image);
+  if (dest.IsEmpty() || !painter_.isActive() || !DibToImage(dib, tile_)) return false;
+  const QPixmap pixmap = QPixmap::fromImage(tile_);
   if (pixmap.isNull()) return false;
   painter_.drawPixmap(ToQt(dest), pixmap);
   return true;

@@ -3,6 +3,7 @@
 // and tiles drawn through the painter of the open document at device
 // pixels from the corner of the printable area. Images go into a PDF
 // without loss.
+#include <QImage>
 #include <QPainter>
 #include <QPrinter>
 
@@ -28,6 +29,7 @@ class PrinterDevice final : public PrintDevice {
  private:
   DeviceCaps caps_;
   QPainter& painter_;
+  QImage tile_;  // kept from tile to tile
 };
 
 }  // namespace printing::ui

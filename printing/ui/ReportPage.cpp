@@ -64,33 +64,41 @@ std::function<ReportRowSizes(int row)> DataViewRowSizes(const TFrameDaten& data)
   };
 }
 
-int PrintReportPage(PageCanvas& canvas, PrintDevice& device, TFrameDaten& data, const QString& caption, int startRow,
-                    const ReportSections& sections, int* nextRow, const EngineOptions& options,
-                    const TileProgress& progress) {
+bool DrawReportPage(PageCanvas& canvas, TFrameDaten& data, const QString& caption, int startRow,
+                    const ReportSections& sections, int* nextRow) {
   try {
     const QString date = FooterDate();
     const PageGeometry& g = canvas.Geometry();
     const ReportPagePlan plan = PlanReportPage(g, sections, startRow, data.Count, DataViewRowSizes(data));
     canvas.Clear();
-    {
-      QPainter p(&canvas.Image());
-      canvas.DrawHeader(p, data.TitleNone);
-      if (startRow == 0) canvas.DrawCentred(p, 174, 60, data.PanelTitel->Caption());
-      const std::array<bool, 3> chosen = {sections.layers, sections.parameters, sections.notes};
-      for (const ReportRowPlan& row : plan.rows) {
-        canvas.SetFont(p, 40);
-        canvas.Text(p, row.numberX, row.numberY, QString::number(row.row + 1));
-        p.fillRect(ToQt(row.frame), platform::VclColor(platform::colours::kPurple));
-        p.drawImage(ToQt(row.preview), data.RowImages[static_cast<std::size_t>(row.row)]->Picture());
-        for (std::size_t k = 0; k < 3; ++k) {
-          if (!chosen[k]) continue;
-          const QLabel* memo = k == 2 ? data.RowNotes[static_cast<std::size_t>(row.row)]->MemoNotiz : nullptr;
-          p.drawImage(ToQt(row.frames[k]), CaptureColumn(Column(data, row.row, k), memo));
-        }
+    QPainter p(&canvas.Image());
+    canvas.DrawHeader(p, data.TitleNone);
+    if (startRow == 0) canvas.DrawCentred(p, 174, 60, data.PanelTitel->Caption());
+    const std::array<bool, 3> chosen = {sections.layers, sections.parameters, sections.notes};
+    for (const ReportRowPlan& row : plan.rows) {
+      canvas.SetFont(p, 40);
+      canvas.Text(p, row.numberX, row.numberY, QString::number(row.row + 1));
+      p.fillRect(ToQt(row.frame), platform::VclColor(platform::colours::kPurple));
+      p.drawImage(ToQt(row.preview), data.RowImages[static_cast<std::size_t>(row.row)]->Picture());
+      for (std::size_t k = 0; k < 3; ++k) {
+        if (!chosen[k]) continue;
+        const QLabel* memo = k == 2 ? data.RowNotes[static_cast<std::size_t>(row.row)]->MemoNotiz : nullptr;
+        p.drawImage(ToQt(row.frames[k]), CaptureColumn(Column(data, row.row, k), memo));
       }
-      canvas.DrawFooter(p, date, caption);
     }
+    canvas.DrawFooter(p, date, caption);
     if (nextRow && !plan.rows.empty()) *nextRow = plan.nextRow;
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+int PrintReportPage(PageCanvas& canvas, PrintDevice& device, TFrameDaten& data, const QString& caption, int startRow,
+                    const ReportSections& sections, int* nextRow, const EngineOptions& options,
+                    const TileProgress& progress) {
+  try {
+    if (!DrawReportPage(canvas, data, caption, startRow, sections, nextRow)) return 0;
     return canvas.Output(device, options, progress);
   } catch (...) {
     return 0;

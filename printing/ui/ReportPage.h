@@ -18,6 +18,11 @@ namespace printing::ui {
 // column frames.
 std::function<ReportRowSizes(int row)> DataViewRowSizes(const TFrameDaten& data);
 
+// Draws the page from `startRow` (0: the first page) on `canvas`; `nextRow`
+// as below. False when drawing failed.
+bool DrawReportPage(PageCanvas& canvas, TFrameDaten& data, const QString& caption, int startRow,
+                    const ReportSections& sections, int* nextRow);
+
 // Draws the page from `startRow` (0: the first page) on `canvas` and prints
 // it on `device`. 1 printed, 0 an exception, -1 an empty page bitmap, -2
 // the bitmap could not be converted, -3 the print engine failed. `nextRow`

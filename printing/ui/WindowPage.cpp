@@ -26,9 +26,8 @@ QImage CaptureWindow(QWidget* window, bool mayShow) {
   return image;
 }
 
-int PrintFormPage(PageCanvas& canvas, PrintDevice& device, const QString& caption, QWidget* window,
-                  const WindowPageTexts& texts, bool mayShow, const std::function<void()>& errorSize,
-                  const EngineOptions& options, const TileProgress& progress) {
+bool DrawFormPage(PageCanvas& canvas, const QString& caption, QWidget* window, const WindowPageTexts& texts,
+                  bool mayShow, const std::function<void()>& errorSize) {
   try {
     const QString date = FooterDate();
     const int screenDpi = window->logicalDpiX();
@@ -36,14 +35,23 @@ int PrintFormPage(PageCanvas& canvas, PrintDevice& device, const QString& captio
     const WindowPagePlan plan = PlanWindowPage(canvas.Geometry(), screenDpi, picture.width(), picture.height());
     if (plan.errorSize && errorSize) errorSize();
     canvas.Clear();
-    {
-      QPainter p(&canvas.Image());
-      canvas.DrawHeader(p, texts.context);
-      canvas.DrawCentred(p, 250, 60, texts.title);
-      p.fillRect(ToQt(plan.outer), platform::VclColor(platform::colours::kPurple));
-      if (!plan.inner.IsEmpty()) p.drawImage(ToQt(plan.inner), picture);
-      canvas.DrawFooter(p, date, caption);
-    }
+    QPainter p(&canvas.Image());
+    canvas.DrawHeader(p, texts.context);
+    canvas.DrawCentred(p, 250, 60, texts.title);
+    p.fillRect(ToQt(plan.outer), platform::VclColor(platform::colours::kPurple));
+    if (!plan.inner.IsEmpty()) p.drawImage(ToQt(plan.inner), picture);
+    canvas.DrawFooter(p, date, caption);
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+int PrintFormPage(PageCanvas& canvas, PrintDevice& device, const QString& caption, QWidget* window,
+                  const WindowPageTexts& texts, bool mayShow, const std::function<void()>& errorSize,
+                  const EngineOptions& options, const TileProgress& progress) {
+  try {
+    if (!DrawFormPage(canvas, caption, window, texts, mayShow, errorSize)) return 0;
     return canvas.Output(device, options, progress);
   } catch (...) {
     return 0;

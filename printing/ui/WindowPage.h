@@ -25,6 +25,10 @@ struct WindowPageTexts {
 // and closed around it when `mayShow`.
 QImage CaptureWindow(QWidget* window, bool mayShow);
 
+// Draws the page of `window` on `canvas`; false when drawing failed.
+bool DrawFormPage(PageCanvas& canvas, const QString& caption, QWidget* window, const WindowPageTexts& texts,
+                  bool mayShow, const std::function<void()>& errorSize);
+
 // Draws the page of `window` on `canvas` and prints it on `device`;
 // results as PrintReportPage's. `errorSize` is called when the picture does
 // not fit even at 1/19 of its size (it is printed at 1/20 all the same).
