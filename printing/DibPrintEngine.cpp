@@ -146,6 +146,10 @@ int SourceTile(PrintContext& c, const TileInfo& t) {
   return Verdict(c, t);
 }
 
+// A run-length picture is expanded into memory; a few bytes of codes can
+// describe any size, so the size is bounded: twice a page of 600 dpi.
+constexpr std::int64_t kLargestExpansion = std::int64_t{256} << 20;
+
 bool InIntRange(long long v) { return v >= std::numeric_limits<int>::min() && v <= std::numeric_limits<int>::max(); }
 
 }  // namespace
@@ -181,6 +185,7 @@ int PrintDibTiled(PrintDevice& device, int x, int y, int w, int h, int sx, int s
   if (m.compression == kBiRle8 || m.compression == kBiRle4) {
     InfoHeader h = ReadInfoHeader(c.header);
     if (h.sizeImage == 0 || h.sizeImage > pixels.size()) return kEngineBadArguments;
+    if (m.imageSize > kLargestExpansion) return kEngineOutOfMemory;
     try {
       c.expanded.assign(static_cast<std::size_t>(m.imageSize), 0);
     } catch (const std::bad_alloc&) {

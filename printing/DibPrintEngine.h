@@ -38,7 +38,7 @@ using TileProgress = std::function<int(int tile, int tiles)>;
 inline constexpr int kEnginePrinted = 1;
 inline constexpr int kEngineNothingToPrint = 0;  // an empty rectangle, or outside the printable area
 inline constexpr int kEngineBadArguments = -1;
-inline constexpr int kEngineOutOfMemory = -2;
+inline constexpr int kEngineOutOfMemory = -2;    // also a run-length picture of over 256 MiB
 inline constexpr int kEngineBadImage = -3;      // the header or run-length codes could not be read
 inline constexpr int kEngineTileFailed = -5;    // a tile failed both ways, or the progress stopped it
 

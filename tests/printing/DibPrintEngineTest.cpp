@@ -338,6 +338,12 @@ TEST(DibPrintEngine, RefusesBadArgumentsAndDamagedBitmaps) {
     platform::StoreLE32(d.header.data() + 8, static_cast<std::uint32_t>(-6));
     add("top-down run-length image", d, kEngineBadArguments);
   }
+  {
+    TestDib d = rle;  // a few codes for 20000 x 20000 pixels, 400 MB expanded
+    platform::StoreLE32(d.header.data() + 4, 20000);
+    platform::StoreLE32(d.header.data() + 8, 20000);
+    add("run-length image too large to expand", d, kEngineOutOfMemory);
+  }
 
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

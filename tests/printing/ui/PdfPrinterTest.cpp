@@ -3,18 +3,24 @@
 // file only when complete.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QTimer>
 #include <filesystem>
 
 #include "printing/DibPrintEngine.h"
+#include "printing/ui/PrintDialog.h"
 #include "printing/ui/PrinterDocument.h"
 #include "printing/ui/QtDib.h"
 #include "support/Command.h"
 #include "support/PdfFile.h"
 #include "support/TempDir.h"
+#include "support/qt/Screenshot.h"
 
 namespace {
 
@@ -126,6 +132,31 @@ TEST_F(PdfPrinter, FileReplacedOnlyWhenComplete) {
   printer_.setOutputFileName(QString::fromStdString(temp_.path() + "/no such folder/x.pdf"));
   PrinterDocument nowhere(printer_);
   EXPECT_FALSE(nowhere.BeginDoc());
+}
+
+}  // namespace
+
+namespace {
+
+// Qt's print dialog comes up for every print; without a printer set up it
+// offers the PDF file in the user's documents. Its Cancel prints nothing.
+TEST(PrintDialog, OffersThePdfFileWithoutPrinters) {
+  ASSERT_TRUE(QPrinterInfo::availablePrinters().isEmpty()) << "this machine has printers set up";
+  for (bool confirm : {false, true}) {
+    QPrinter printer(QPrinter::HighResolution);
+    QString title;
+    QTimer::singleShot(0, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      ASSERT_TRUE(dialog);
+      title = dialog->windowTitle();
+      testsupport::SaveScreenshot(dialog, QStringLiteral("PrintDialog"));
+      if (auto* d = qobject_cast<QDialog*>(dialog)) confirm ? d->accept() : d->reject();
+    });
+    EXPECT_EQ(printing::ui::RunPrintDialog(printer, nullptr), confirm);
+    EXPECT_FALSE(title.isEmpty());
+    EXPECT_EQ(printer.outputFormat(), QPrinter::PdfFormat);
+    EXPECT_EQ(printer.outputFileName(), printing::ui::DefaultPdfFile());
+  }
 }
 
 }  // namespace
