@@ -16,9 +16,6 @@
 #include "editor/LayerRendering.h"
 #include "editor/RowPainting.h"
 #include "printdata/ui/TFrameDaten.h"
-#include "printdata/ui/TFrameMenuAnsicht.h"
-#include "printdata/ui/TFrameMenuBearbeiten.h"
-#include "printdata/ui/TFrameMenuSchutz.h"
 #include "printdata/ui/Thread_Daten.h"
 
 namespace {
@@ -57,16 +54,7 @@ int main(int argc, char** argv) {
   for (int r = 0; r < rounds; ++r) {
     QWidget main;
     main.resize(892, 673);
-    auto* view = new TFrameDaten(&main);
-    view->setGeometry(106, 2, 784, 669);
-    DataPageMenus menus;
-    menus.Ansicht = new TFrameMenuAnsicht(&main);
-    menus.Bearbeiten = new TFrameMenuBearbeiten(&main);
-    menus.Schutz = new TFrameMenuSchutz(&main);
-    view->Connect(&host, &noEditor, menus);
-    menus.Ansicht->SpeedButtonEbenen->Tag = 1;
-    menus.Ansicht->SpeedButtonParameter->Tag = 1;
-    menus.Ansicht->SpeedButtonNotizen->Tag = 1;
+    TFrameDaten* view = bench::AddDataView(main, host, noEditor);
     const int before = CountWidgets(view);
 
     auto start = Clock::now();

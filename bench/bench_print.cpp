@@ -25,9 +25,6 @@
 #include "platform/Clock.h"
 #include "platform/qt/Hardcopy.h"
 #include "printdata/ui/TFrameDaten.h"
-#include "printdata/ui/TFrameMenuAnsicht.h"
-#include "printdata/ui/TFrameMenuBearbeiten.h"
-#include "printdata/ui/TFrameMenuSchutz.h"
 #include "printdata/ui/Thread_Daten.h"
 #include "printing/DibHeader.h"
 #include "printing/SettingsHardcopy.h"
@@ -162,18 +159,9 @@ int main(int argc, char** argv) {
   main.setObjectName(QStringLiteral("Form_Main"));
   main.setWindowTitle(QStringLiteral(" Tarvik23 - Osmek AG"));
   main.resize(892, 673);
-  auto* view = new TFrameDaten(&main);
-  view->setGeometry(106, 2, 784, 669);
   bench::QuietDataViewHost host;
   DataViewEditor noEditor;
-  DataPageMenus menus;
-  menus.Ansicht = new TFrameMenuAnsicht(&main);
-  menus.Bearbeiten = new TFrameMenuBearbeiten(&main);
-  menus.Schutz = new TFrameMenuSchutz(&main);
-  view->Connect(&host, &noEditor, menus);
-  menus.Ansicht->SpeedButtonEbenen->Tag = 1;
-  menus.Ansicht->SpeedButtonParameter->Tag = 1;
-  menus.Ansicht->SpeedButtonNotizen->Tag = 1;
+  TFrameDaten* view = bench::AddDataView(main, host, noEditor);
   view->CreateRows();
   view->Refresher->Terminate();
   bench::FillGroup(view->Group);
