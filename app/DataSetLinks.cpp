@@ -4,6 +4,7 @@
 #include "app/TFormSprache.h"
 #include "app/TForm_Main.h"
 #include "filedialog/ui/TForm_FileDialog.h"
+#include "platform/qt/Hardcopy.h"
 #include "platform/qt/UserGuide.h"
 
 namespace app {
@@ -26,7 +27,7 @@ void DataSetLinks::CloseMessage() {
   if (FormMessage) FormMessage->close();
 }
 
-void DataSetLinks::PrintFormHardcopy(QWidget*) { ++hardcopiesAsked; }
+void DataSetLinks::PrintFormHardcopy(QWidget* form) { platform::PrintHardcopy(form); }
 
 void DataSetLinks::ShowUserGuide() {
   ++userGuidesAsked;

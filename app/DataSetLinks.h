@@ -1,8 +1,7 @@
 #pragma once
 // How the data-set menus and the slot dialogs reach the main window's
-// folders, the archive service, the message window and the file dialog.
-// Window hard copies and the user guide are not part of the program yet;
-// until they are, their calls are counted here.
+// folders, the archive service, the message window, the file dialog, the
+// hard copy and the user guide (whose calls are counted too).
 #include "app/ArchiveServiceTools.h"
 #include "printdata/ui/DataSetHost.h"
 
@@ -26,7 +25,6 @@ class DataSetLinks final : public DataSetHost {
   void PrintFormHardcopy(QWidget* form) override;
   void ShowUserGuide() override;
 
-  int hardcopiesAsked = 0;
   int userGuidesAsked = 0;
 
  private:

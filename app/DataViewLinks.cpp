@@ -40,8 +40,7 @@ bool DataViewLinks::PasteDialogVisible() const { return false; }
 void DataViewLinks::ShowPasteDialog() { ++asked_.pasteDialog; }
 
 void DataViewLinks::PrintReport(bool askOptions, bool layers, bool parameters, bool notes, bool info) {
-  ++asked_.report;
-  asked_.reportFlags = {askOptions, layers, parameters, notes, info};
+  main_.PrintReport(askOptions, layers, parameters, notes, info);
 }
 
 void DataViewLinks::ShowQuickHelp() {

@@ -2,10 +2,8 @@
 // How the data page reaches the main window and the windows around it: the
 // back-to-idle step, the message window, the operating mode, the paste
 // dialog, report and quick help (the editor is app/EditorDataLink's). The
-// paste dialog and the report are not built yet; until they are, their calls
-// are counted here and change nothing on screen.
-#include <array>
-
+// paste dialog is not built yet; until it is, its calls are counted here and
+// change nothing on screen.
 #include "printdata/ui/DataViewHost.h"
 
 class TForm_Main;
@@ -32,8 +30,6 @@ class DataViewLinks final : public DataViewHost {
   // What was asked of the parts still to come.
   struct Requests {
     int pasteDialog = 0;
-    int report = 0;
-    std::array<bool, 5> reportFlags{};  // askOptions, layers, parameters, notes, info
   };
   const Requests& Asked() const { return asked_; }
 

@@ -4,14 +4,16 @@
 #include <QKeyEvent>
 
 #include "app/Shortcuts.h"
+#include "platform/qt/Hardcopy.h"
 #include "platform/qt/SpeedButton.h"
 #include "platform/qt/UserGuide.h"
 
 namespace app {
 
-void HandleOkCancelKeys(const QKeyEvent* event, const platform::SpeedButton* ok, const std::function<void()>& okClick,
-                        const std::function<void()>& cancelClick) {
+void HandleOkCancelKeys(QWidget* window, const QKeyEvent* event, const platform::SpeedButton* ok,
+                        const std::function<void()>& okClick, const std::function<void()>& cancelClick) {
   if (platform::HandleUserGuideKey(event)) return;
+  if (platform::HandleHardcopyKey(event, window)) return;
   if (ShiftOf(event->modifiers(), QApplication::mouseButtons()) != Shift::None) return;
   switch (event->key()) {
     case Qt::Key_Return:

@@ -6,6 +6,7 @@
 #include "app/TForm_Main.h"
 #include "editor/ui/GraphicFileDialog.h"
 #include "filedialog/ui/TForm_FileDialog.h"
+#include "platform/qt/Hardcopy.h"
 #include "platform/qt/UserGuide.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printersettings/ui/TFramePrinter.h"
@@ -37,8 +38,7 @@ void MainEditorHost::ShowQuickHelp() {
   if (FormSchnellhilfe) FormSchnellhilfe->exec();
 }
 
-// Hard copies arrive with the printing; until then Ctrl+P does nothing.
-void MainEditorHost::PrintHardcopy(QWidget*) {}
+void MainEditorHost::PrintHardcopy(QWidget* window) { platform::PrintHardcopy(window); }
 
 void MainEditorHost::ShowUserGuide() { platform::OpenUserGuide(); }
 

@@ -197,6 +197,6 @@ void TFormBedienungsmodus::reject() { done(7); }
 
 void TFormBedienungsmodus::keyPressEvent(QKeyEvent* event) {
   app::HandleOkCancelKeys(
-      event, SpeedButtonOK, [this] { SpeedButtonOKClick(SpeedButtonOK); },
+      this, event, SpeedButtonOK, [this] { SpeedButtonOKClick(SpeedButtonOK); },
       [this] { SpeedButtonAbbrechenClick(SpeedButtonAbbrechen); });
 }

@@ -194,6 +194,6 @@ void TFormEinstellenPC::Panel1DblClick(QObject* sender) { Panel0DblClick(sender)
 
 void TFormEinstellenPC::keyPressEvent(QKeyEvent* event) {
   app::HandleOkCancelKeys(
-      event, SpeedButtonOK, [this] { SpeedButtonOKClick(SpeedButtonOK); },
+      this, event, SpeedButtonOK, [this] { SpeedButtonOKClick(SpeedButtonOK); },
       [this] { SpeedButtonAbbrechenClick(SpeedButtonAbbrechen); });
 }

@@ -134,6 +134,6 @@ void TFormHerstellen::SpeedButtonAbbrechenClick(QObject*) {
 
 void TFormHerstellen::keyPressEvent(QKeyEvent* event) {
   app::HandleOkCancelKeys(
-      event, SpeedButtonOK, [this] { SpeedButtonOKClick(SpeedButtonOK); },
+      this, event, SpeedButtonOK, [this] { SpeedButtonOKClick(SpeedButtonOK); },
       [this] { SpeedButtonAbbrechenClick(SpeedButtonAbbrechen); });
 }

@@ -106,5 +106,6 @@ void TFormInfo::reject() { done(kCancel); }
 
 void TFormInfo::keyPressEvent(QKeyEvent* event) {
   // Enter does nothing here; only Esc without modifiers closes.
-  app::HandleOkCancelKeys(event, nullptr, {}, [this] { SpeedButtonAbbrechenClick(SpeedButtonAbbrechen); });
+  app::HandleOkCancelKeys(this, event, nullptr, {},
+                          [this] { SpeedButtonAbbrechenClick(SpeedButtonAbbrechen); });
 }

@@ -151,5 +151,5 @@ void TFormSchnellhilfe::SpeedButtonOKClick(QObject*) {
 
 void TFormSchnellhilfe::keyPressEvent(QKeyEvent* event) {
   // Enter does nothing here; Esc without modifiers closes.
-  app::HandleOkCancelKeys(event, nullptr, {}, [this] { SpeedButtonOKClick(SpeedButtonOK); });
+  app::HandleOkCancelKeys(this, event, nullptr, {}, [this] { SpeedButtonOKClick(SpeedButtonOK); });
 }

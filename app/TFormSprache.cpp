@@ -169,6 +169,6 @@ void TFormSprache::SpeedButtonAbbrechenClick(QObject*) {
 
 void TFormSprache::keyPressEvent(QKeyEvent* event) {
   app::HandleOkCancelKeys(
-      event, SpeedButtonOK, [this] { SpeedButtonOKClick(SpeedButtonOK); },
+      this, event, SpeedButtonOK, [this] { SpeedButtonOKClick(SpeedButtonOK); },
       [this] { SpeedButtonAbbrechenClick(SpeedButtonAbbrechen); });
 }

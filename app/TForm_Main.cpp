@@ -14,11 +14,14 @@
 #include "app/Konfig.h"
 #include "app/PrinterThreadWindows.h"
 #include "app/MainEditorHost.h"
+#include "app/PrintLinks.h"
 #include "app/ProgramFolders.h"
 #include "app/ShellFileOps.h"
 #include "app/TFormBedienungsmodus.h"
 #include "app/TFormEinstellenPC.h"
+#include "app/TFormInfo.h"
 #include "app/TFormMessage.h"
+#include "app/TFormSprache.h"
 #include "app/TForm_Browser.h"
 #include "app/TForm_Update.h"
 #include "app/TFrameMenuHilfe.h"
@@ -36,8 +39,10 @@
 #include "platform/sound/Sound.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/Hardcopy.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/SystemMessageBox.h"
+#include "platform/qt/TextCodec.h"
 #include "platform/qt/UserGuide.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
@@ -52,6 +57,8 @@
 #include "printerlink/thread/DisplayRegistry.h"
 #include "printerlink/thread/PrintDataTransfer.h"
 #include "printerlink/thread/Thread_Printer.h"
+#include "printing/PageCaption.h"
+#include "printing/ui/PrintService.h"
 
 TForm_Main* Form_Main = nullptr;
 
@@ -145,6 +152,10 @@ TForm_Main::TForm_Main(QWidget* owner, const app::StartupEnvironment& env) : QWi
   app::RemoveLeftoverTempFiles(folders);
 
   CreateFrames();
+  PrintLinks = std::make_unique<app::PrintLinks>(*this);
+  Printing = std::make_unique<printing::ui::PrintService>(*PrintLinks);
+  platform::SetHardcopyAction([this](QWidget* form) { PrintFormHardcopy(form); });
+  platform::SetPrinterSettingsAction([this] { PrintPrinterSettings(); });
   FrameDaten->CreateRows();
   FrameBearbeiten->ResetEditor();
   CloseMenusAndRefresh();
@@ -175,6 +186,8 @@ TForm_Main::~TForm_Main() {
   if (printerWindows_) printerthread::PrinterDisplays().Remove(printerWindows_.get());
   TimerTimeDate->stop();
   qApp->removeEventFilter(this);
+  platform::SetHardcopyAction({});
+  platform::SetPrinterSettingsAction({});
   delete FrameDaten;
   delete FrameBearbeiten;
   delete FramePrinter;
@@ -489,12 +502,18 @@ void TForm_Main::Carry(const app::Shortcut& s) {
     case A::EditorZoomDown: FrameMenuZoomBearbeiten->SpeedButtonZoomDownClick(nullptr); break;
     case A::EditorZoomUp: FrameMenuZoomBearbeiten->SpeedButtonZoomUpClick(nullptr); break;
     case A::UserGuide: platform::OpenUserGuide(); break;
-    case A::Report: DataViewLinks->PrintReport(true, true, true, true, true); break;
-    // The paste dialog and hard copies arrive with their own windows.
+    // The prints start from the event loop rather than inside the key
+    // preview: a job behind the busy message adds and removes application
+    // event filters, which would make Qt offer the same key to the preview
+    // once more and print twice.
+    case A::Report:
+      QTimer::singleShot(0, this, [this] { DataViewLinks->PrintReport(true, true, true, true, true); });
+      break;
+    case A::Hardcopy: QTimer::singleShot(0, this, [this] { PrintFormHardcopy(this); }); break;
+    case A::PrinterSettingsHardcopy: QTimer::singleShot(0, this, [this] { PrintPrinterSettings(); }); break;
+    // The paste dialog arrives with its own window.
     case A::PasteOk:
     case A::PasteCancel:
-    case A::Hardcopy:
-    case A::PrinterSettingsHardcopy:
     case A::None: break;
   }
 }
@@ -526,6 +545,20 @@ bool TForm_Main::eventFilter(QObject* watched, QEvent* event) {
   else
     FormMouseWheelUp(shift, handled);
   return handled;
+}
+
+void TForm_Main::PrintFormHardcopy(QWidget* form) { Printing->PrintFormHardcopy(form); }
+
+void TForm_Main::PrintReport(bool askOptions, bool layers, bool parameters, bool notes, bool info) {
+  ReportChoice choice{layers, parameters, notes, info};
+  if (askOptions && AskReportOptions && AskReportOptions(choice) != TFormMessage::kYes) return;
+  Printing->PrintReport(*FrameDaten, {choice.layers, choice.parameters, choice.notes}, choice.info ? FormInfo : nullptr);
+}
+
+void TForm_Main::PrintPrinterSettings() { Printing->PrintPrinterSettings(this, FormInfo); }
+
+QString TForm_Main::PageCaption(int page, int pages) const {
+  return platform::ToQt(printing::PageCaption(page, pages, PrintLinks->LanguageId()));
 }
 
 void TForm_Main::OpenSupportContactPage() { OpenPage(QString::fromLatin1(kSupportSite) + "/support/en/contact/"); }

@@ -40,6 +40,10 @@ namespace printerthread {
 class PrintDataTransfer;
 }
 
+namespace printing::ui {
+class PrintService;
+}
+
 namespace app {
 
 class DataViewLinks;
@@ -48,6 +52,7 @@ class PrinterThreadWindows;
 class MainEditorHost;
 class TransferDesk;
 class DataSetLinks;
+class PrintLinks;
 
 // Where the program starts and where it keeps its single-instance lock.
 // The program takes both from the process; tests give their own.
@@ -131,6 +136,35 @@ class TForm_Main : public QWidget {
   void CloseMenusAndRefresh();
   // Hides the menu frames; returns how many were visible.
   int HideMenuFrames();
+
+  // The three print services (hard copies, report, printer settings) and
+  // how they reach this window.
+  std::unique_ptr<app::PrintLinks> PrintLinks;
+  std::unique_ptr<printing::ui::PrintService> Printing;
+  // Prints a hard copy of `form` as one page. Every window's Ctrl+P comes
+  // here through platform::PrintHardcopy (platform/qt/Hardcopy.h).
+  void PrintFormHardcopy(QWidget* form);
+  // The report of the open print data. With `askOptions` the report options
+  // dialog comes first (AskReportOptions) and decides the other four.
+  void PrintReport(bool askOptions, bool layers, bool parameters, bool notes, bool info);
+  // All printer settings: this window, the setting and service windows and
+  // the info window.
+  void PrintPrinterSettings();
+  // The footer caption of page `page` of `pages` in the UI language.
+  QString PageCaption(int page, int pages) const;
+
+  // What the report options dialog chose: the blocks of each row and the
+  // info page.
+  struct ReportChoice {
+    bool layers = true;
+    bool parameters = true;
+    bool notes = true;
+    bool info = true;
+  };
+  // The report options dialog, shown by PrintReport: returns the dialog's
+  // result (6 OK, 7 Abbrechen) and on 6 leaves its flags in `choice`.
+  // While it is not set, every report prints what it was asked for.
+  std::function<int(ReportChoice& choice)> AskReportOptions;
 
   void SpeedButtonPrinterClick(QObject* sender);
   void SpeedButtonPCClick(QObject* sender);

@@ -26,6 +26,7 @@
 #include "printdata/VersionNotice.h"
 #include "printdata/ui/TFormOeffnen.h"
 #include "printdata/ui/TFormSpeichern.h"
+#include "printing/ui/TAbortDialog.h"
 
 namespace {
 
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
     // The news and update fetch start their threads here.
     new TForm_Browser(nullptr);
     new TForm_Update(nullptr);
+    new TAbortDialog(nullptr);
     new TFormSprache(nullptr);
     new TFormHerstellen(nullptr);
     new TFormOeffnen(nullptr);
@@ -98,6 +100,7 @@ int main(int argc, char** argv) {
   delete Form_Update;
   delete Form_Browser;
   delete Form_Main;
+  delete AbortDialog;
   delete FormSpeichern;
   delete FormOeffnen;
   delete Form_Paint;

@@ -12,12 +12,10 @@
 #include <string>
 
 #include "bench/support/BenchGroup.h"
+#include "bench/support/QuietDataView.h"
 #include "editor/LayerRendering.h"
 #include "editor/RowPainting.h"
 #include "printdata/ui/TFrameDaten.h"
-#include "printdata/ui/TFrameMenuAnsicht.h"
-#include "printdata/ui/TFrameMenuBearbeiten.h"
-#include "printdata/ui/TFrameMenuSchutz.h"
 #include "printdata/ui/Thread_Daten.h"
 
 namespace {
@@ -25,23 +23,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-// The windows around the data page, doing nothing.
-class QuietHost final : public DataViewHost {
- public:
-  void CloseMenusAndRefresh() override {}
-  int HideMenuFrames() override { return 0; }
-  int OperatingMode() const override { return 1; }
-  bool MessageVisible() const override { return false; }
-  QString CatalogueText(int) const override { return {}; }
-  void ShowNotice(const QString&, const QString&, std::uint32_t) override {}
-  void ShowNotice2(const QString&, const QString&, const QString&, std::uint32_t) override {}
-  void ProcessMessages() override {}
-  bool PasteDialogVisible() const override { return false; }
-  void ShowPasteDialog() override {}
-  void PrintReport(bool, bool, bool, bool, bool) override {}
-  void ShowQuickHelp() override {}
-};
 
 int CountWidgets(const QWidget* w) {
   int n = 0;
@@ -56,7 +37,7 @@ int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
   const int rounds = 5;
-  QuietHost host;
+  bench::QuietDataViewHost host;
   DataViewEditor noEditor;
 
   // The peer's print texts; rendering them once warms the font cache, as
@@ -73,16 +54,7 @@ int main(int argc, char** argv) {
   for (int r = 0; r < rounds; ++r) {
     QWidget main;
     main.resize(892, 673);
-    auto* view = new TFrameDaten(&main);
-    view->setGeometry(106, 2, 784, 669);
-    DataPageMenus menus;
-    menus.Ansicht = new TFrameMenuAnsicht(&main);
-    menus.Bearbeiten = new TFrameMenuBearbeiten(&main);
-    menus.Schutz = new TFrameMenuSchutz(&main);
-    view->Connect(&host, &noEditor, menus);
-    menus.Ansicht->SpeedButtonEbenen->Tag = 1;
-    menus.Ansicht->SpeedButtonParameter->Tag = 1;
-    menus.Ansicht->SpeedButtonNotizen->Tag = 1;
+    TFrameDaten* view = bench::AddDataView(main, host, noEditor);
     const int before = CountWidgets(view);
 
     auto start = Clock::now();

@@ -13,6 +13,7 @@ libasound2-dev
 fonts-liberation2 fonts-dejavu-core
 xvfb xauth openbox libxcb1-dev
 7zip libarchive-tools unzip zip stm32flash
+poppler-utils
 locales
 python3-pyftpdlib
 "

@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "platform/qt/Hardcopy.h"
+
 namespace platform {
 
 DialogServices DialogServices::Defaults() {
@@ -13,7 +15,7 @@ DialogServices DialogServices::Defaults() {
       if (w->objectName() == QLatin1String("Form_Main") && w->isVisible()) return w->frameGeometry();
     return QRect();
   };
-  s.PrintHardcopy = [](QWidget*) {};
+  s.PrintHardcopy = [](QWidget* dialog) { platform::PrintHardcopy(dialog); };
   s.UserGuide = [] {};
   s.LanguageId = [] { return 0; };
   return s;

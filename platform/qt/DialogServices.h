@@ -16,7 +16,8 @@ struct DialogServices {
   // dialog then centres on its screen). Default: the visible top-level
   // window named "Form_Main".
   std::function<QRect()> MainWindowFrame;
-  // Prints a hard copy of the dialog. Default: nothing.
+  // Prints a hard copy of the dialog. Default: the program's hard copy
+  // (platform::PrintHardcopy).
   std::function<void(QWidget* dialog)> PrintHardcopy;
   // Opens the user guide. Default: nothing.
   std::function<void()> UserGuide;

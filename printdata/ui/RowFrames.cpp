@@ -71,6 +71,13 @@ QString Numbered(const char* stem, int n) { return QString::fromLatin1(stem) + Q
 
 }  // namespace
 
+void SetRowColumnColour(QWidget* column, std::uint32_t colour) {
+  // Panel has no meta-object of its own: findChildren<Panel*> would match
+  // every widget.
+  for (QWidget* w : column->findChildren<QWidget*>())
+    if (auto* p = dynamic_cast<platform::Panel*>(w)) p->SetColor(colour);
+}
+
 TFrameDatenEbenen::TFrameDatenEbenen(QWidget* parent) : QWidget(parent) {
   SetUpColumn(this, "FrameDatenEbenen", printdata::kColumnLayers);
   for (int i = 0; i < 5; ++i) {

@@ -17,6 +17,10 @@ struct RowParameterTexts;
 // Background of the row columns (a system colour number).
 inline constexpr std::uint32_t kRowColumnColour = 13149858;
 
+// Gives the panels of a row column (any of the three frames below) the
+// colour `colour`; the report captures the columns on white.
+void SetRowColumnColour(QWidget* column, std::uint32_t colour);
+
 class TFrameDatenEbenen : public QWidget {
  public:
   explicit TFrameDatenEbenen(QWidget* parent);

@@ -9,6 +9,8 @@
 
 #include <sys/wait.h>
 
+#include "support/Command.h"
+
 namespace ziptest {
 
 void WriteFile(const std::string& path, const std::string& bytes);
@@ -22,15 +24,10 @@ void ExpectSameTree(const std::map<std::string, std::string>& actual,
 // Deterministic bytes that compress somewhat, like real files.
 std::string MixedBytes(std::size_t size, unsigned seed);
 
-struct RunResult {
-  int exitCode = -1;
-  std::string output;
-};
-// Runs a shell command (stdout and stderr captured).
-RunResult Run(const std::string& command);
-// Peers come from scripts/install-deps.sh; a missing one fails the test.
-bool HavePeer(const std::string& program);
-std::string Quote(const std::string& s);
+using testsupport::HavePeer;
+using testsupport::Quote;
+using testsupport::Run;
+using testsupport::RunResult;
 // What the peers make of one of our archives: 7-Zip's test of every entry
 // ("" when it finds everything right, else its output) and the names
 // bsdtar lists, in archive order.

@@ -1,0 +1,75 @@
+#pragma once
+// Hard copies of windows. Ctrl+P prints a hard copy of the window it is
+// pressed in, in every window of the program; the main window installs the
+// print action at start-up, so that windows of any library reach it
+// without knowing the main window:
+//
+//   void TFormX::keyPressEvent(QKeyEvent* event) {
+//     if (platform::HandleHardcopyKey(event, this)) return;
+//     ...
+//   }
+//
+// (the OK / "Abbrechen" windows of app/ get it through HandleOkCancelKeys,
+// the dialogs of other libraries through DialogServices::PrintHardcopy,
+// whose default is PrintHardcopy).
+//
+// The printer-settings hard copy prints, besides the main and info
+// windows, the setting and service windows of the printer settings in its
+// fixed page order. A window takes its page by registering itself, named
+// after its class without the T, once it exists:
+//
+//   TFormPrinterGeraetDPI::TFormPrinterGeraetDPI(QWidget* owner) : QDialog(owner) {
+//     setObjectName("FormPrinterGeraetDPI");
+//     ...
+//     platform::RegisterSettingsPage(this, {.beforePrint = [this] { SetExpertPanel(1); },
+//                                           .changePending = [this] { return SendRequest != 0; }});
+//   }
+//
+// Pages whose window has not registered are left out.
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class QKeyEvent;
+
+namespace platform {
+
+// Prints a hard copy of `window`; nothing while no action is installed.
+void PrintHardcopy(QWidget* window);
+// Ctrl+P with Ctrl alone and no mouse button held: prints `window` and
+// returns true; any other key returns false.
+bool HandleHardcopyKey(const QKeyEvent* event, QWidget* window);
+
+using HardcopyAction = std::function<void(QWidget* window)>;
+// Installs the action (empty: none); returns the one it replaces.
+HardcopyAction SetHardcopyAction(HardcopyAction action);
+
+// The printer-settings hard copy (the settings view's "Rapport" and
+// Ctrl+Q); nothing while no action is installed.
+void PrintPrinterSettings();
+using PrinterSettingsAction = std::function<void()>;
+PrinterSettingsAction SetPrinterSettingsAction(PrinterSettingsAction action);
+
+struct SettingsPageHooks {
+  // Run just before the page is printed (a form that prints its expert
+  // panel switches it on here).
+  std::function<void()> beforePrint;
+  // True while the window holds a change the printer has not taken yet. A
+  // hidden window is then printed as it stands, without being shown (its
+  // show handler would put the printer's values back into it).
+  std::function<bool()> changePending;
+};
+
+struct SettingsPage {
+  QPointer<QWidget> window;
+  SettingsPageHooks hooks;
+};
+
+// Registers `window` under its object name; a second registration of the
+// name replaces the first. The registration ends with the window.
+void RegisterSettingsPage(QWidget* window, SettingsPageHooks hooks = {});
+// The window registered as `name`; nothing when none is (any more).
+SettingsPage FindSettingsPage(const QString& name);
+
+}  // namespace platform

@@ -1,0 +1,77 @@
+#pragma once
+// The main window's three print services: the hard copy of a window, the
+// report of the open print data and the printer-settings hard copy. Each
+// asks for a printer (or a PDF file) and the copies, prints one document
+// per copy with its progress in the busy message, and can be stopped with
+// the abort dialog's Cancel, which discards the document. A print that
+// fails says so. Everything runs in the GUI thread; a print asked for while
+// one runs is refused.
+#include <QPrinter>
+#include <QString>
+#include <memory>
+
+#include "printing/PrintJobs.h"
+#include "printing/ReportLayout.h"
+#include "printing/ui/WindowPage.h"
+
+class QWidget;
+class TAbortDialog;
+class TFrameDaten;
+
+namespace printing::ui {
+
+// What the print services need of the program around them.
+class PrintHost {
+ public:
+  virtual ~PrintHost() = default;
+  // The print dialog: sets up `printer` (a printer or a PDF file, the
+  // copies); false when the operator cancelled.
+  virtual bool ChoosePrinter(QPrinter& printer) = 0;
+  // The busy message (yellow, not modal) and its end.
+  virtual void ShowBusy(const QString& text) = 0;
+  virtual void CloseBusy() = 0;
+  // "Wird ausgeführt..." in the UI language.
+  virtual QString RunningText() const = 0;
+  // The print did not come out: a failed page, printer or file.
+  virtual void ShowFailure() = 0;
+  virtual int LanguageId() const = 0;
+  // A window too large for its page even at 1/19 of its size.
+  virtual void ShowErrorSize() = 0;
+  // The texts heading the page of `window`.
+  virtual WindowPageTexts TextsFor(QWidget* window) const = 0;
+};
+
+class PrintService {
+ public:
+  // A job shows the abort dialog AbortDialog while it exists; without it a
+  // job cannot be stopped.
+  explicit PrintService(PrintHost& host);
+  ~PrintService();
+
+  void PrintFormHardcopy(QWidget* window);
+  // The rows of `data` with the chosen sections, then the info page when
+  // `infoWindow` is given.
+  void PrintReport(TFrameDaten& data, const ReportSections& sections, QWidget* infoWindow);
+  // The main window, the registered setting and service windows
+  // (platform/qt/Hardcopy.h) and the info window.
+  void PrintPrinterSettings(QWidget* mainWindow, QWidget* infoWindow);
+
+  // The printer every print starts from; it keeps the last choice.
+  QPrinter& Printer() { return *printer_; }
+  bool Running() const { return running_; }
+  // How the last print ended.
+  JobOutcome LastOutcome() const { return lastOutcome_; }
+
+ private:
+  class JobRun;
+  template <class Job>
+  void Run(const Job& job);
+
+  PrintHost& host_;
+  TAbortDialog* abortDialog_ = nullptr;  // the running job's
+  std::unique_ptr<QPrinter> printer_;
+  bool running_ = false;
+  JobOutcome lastOutcome_ = JobOutcome::Printed;
+};
+
+}  // namespace printing::ui

@@ -1,0 +1,75 @@
+#include "printing/ui/PrinterDocument.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <cstdio>
+
+namespace printing::ui {
+
+PrinterDocument::~PrinterDocument() {
+  if (painter_) Abort();
+}
+
+bool PrinterDocument::BeginDoc() {
+  if (painter_) return false;
+  printer_.setPageOrientation(QPageLayout::Portrait);
+  printer_.setDocName(QStringLiteral("Tarvik23"));
+  target_.clear();
+  partial_.clear();
+  if (printer_.outputFormat() == QPrinter::PdfFormat) {
+    target_ = printer_.outputFileName();
+    if (target_.isEmpty()) return false;
+    // A name of its own in the target's folder, so that the finished file
+    // can be renamed into place.
+    QTemporaryFile reserve(target_ + QStringLiteral(".XXXXXX"));
+    reserve.setAutoRemove(false);
+    if (!reserve.open()) return false;
+    partial_ = reserve.fileName();
+    reserve.close();
+    printer_.setOutputFileName(partial_);
+  }
+  painter_ = std::make_unique<QPainter>();
+  if (!painter_->begin(&printer_)) {
+    painter_.reset();
+    Close();
+    if (!partial_.isEmpty()) QFile::remove(partial_);
+    return false;
+  }
+  painter_->setRenderHint(QPainter::LosslessImageRendering);
+  device_ = std::make_unique<PrinterDevice>(printer_, *painter_);
+  return true;
+}
+
+bool PrinterDocument::NewPage() { return painter_ && printer_.newPage(); }
+
+bool PrinterDocument::EndDoc() {
+  if (!painter_) return false;
+  device_.reset();
+  bool ok = painter_->end() && printer_.printerState() != QPrinter::Error;
+  painter_.reset();
+  Close();
+  if (!partial_.isEmpty()) {
+    ok = ok && QFileInfo(partial_).size() > 0 && std::rename(QFile::encodeName(partial_).constData(),
+                                                             QFile::encodeName(target_).constData()) == 0;
+    if (!ok) QFile::remove(partial_);
+  }
+  return ok;
+}
+
+void PrinterDocument::Abort() {
+  if (!painter_) return;
+  device_.reset();
+  printer_.abort();
+  painter_->end();
+  painter_.reset();
+  Close();
+  if (!partial_.isEmpty()) QFile::remove(partial_);
+}
+
+void PrinterDocument::Close() {
+  // The printer asks for the target again next time.
+  if (!target_.isEmpty()) printer_.setOutputFileName(target_);
+}
+
+}  // namespace printing::ui

@@ -1,0 +1,43 @@
+#pragma once
+// A print job's document on a QPrinter: a printer's, or a PDF file. A PDF
+// is written beside its target under a name of its own and put in the
+// target's place only when the document ends complete, so a failed or
+// cancelled print leaves no file behind and an older file stays whole.
+#include <QPainter>
+#include <QPrinter>
+#include <QString>
+#include <memory>
+
+#include "printing/PrintJobs.h"
+#include "printing/ui/PrinterDevice.h"
+
+namespace printing::ui {
+
+class PrinterDocument final : public PrintDocument {
+ public:
+  explicit PrinterDocument(QPrinter& printer) : printer_(printer) {}
+  ~PrinterDocument() override;
+
+  // Portrait, titled "Tarvik23".
+  bool BeginDoc() override;
+  bool NewPage() override;
+  bool EndDoc() override;
+  // A printer's document is withdrawn as far as the printer system allows
+  // (Qt hands a document to CUPS at its end and cannot call it back); a PDF
+  // is deleted.
+  void Abort() override;
+
+  // The open document's page; null while none is open.
+  PrinterDevice* Device() { return device_.get(); }
+
+ private:
+  void Close();
+
+  QPrinter& printer_;
+  std::unique_ptr<QPainter> painter_;
+  std::unique_ptr<PrinterDevice> device_;
+  QString target_;  // the PDF file asked for; empty for a printer
+  QString partial_;  // the PDF being written
+};
+
+}  // namespace printing::ui
