@@ -217,6 +217,7 @@ TFramePrinter::TFramePrinter(QWidget* owner) : QWidget(owner) {
   connect(SpeedButtonHilfe, &QAbstractButton::clicked, this, [this] { SpeedButtonHilfeClick(SpeedButtonHilfe); });
 
   tiles_ = printerthread::TilesAfterRefresh(printerthread::PrinterMirror{});
+  ApplyWindowHooks();
   printerthread::PrinterDisplays().Add(this);
   hide();
 }
