@@ -224,3 +224,84 @@ TEST_F(WithPrinter, TheCouplingSendsClampedValuesStartFirst) {
   EXPECT_EQ(selection[3], "AUX.CMD 1 1");
   EXPECT_EQ(selection[7], "AUX.PROG 3 99");
 }
+
+TEST_F(WithPrinter, ARequestRaisedAgainWhileItsSequenceRunsIsServedNextWithItsOwnValues) {
+  Connect([](printeremu::PrinterEmulator& p) { Set(p, {{"MASCHINE", "0"}, {"START", "1"}}); });
+  std::size_t from = rig->printer->Commands().size();
+  Confirm(view->DruckstartModus, FormPrinterStartModus, [] { Click(FormPrinterStartModus->SpeedButton2); });
+  // The thread has taken the request and runs its sequence.
+  ASSERT_TRUE(threadtest::ThreadRig::Until([] { return !printerthread::PrinterRequests().StartMode.Pending(); }));
+  Confirm(view->DruckstartModus, FormPrinterStartModus, [] { Click(FormPrinterStartModus->SpeedButton4); });
+  EXPECT_EQ(NextSequence(from), Bracket({"START 2", "START.FILTER 0"}, "STATUS 40 ZAMFI"));
+  EXPECT_EQ(NextSequence(from), Bracket({"START 3", "START.FILTER 0"}, "STATUS 40 ZAMFI"));
+}
+
+TEST_F(WithPrinter, ARefusedSettingEndsWithItsMessageAndTheViewStaysUsable) {
+  Connect([](printeremu::PrinterEmulator& p) { Set(p, {{"MASCHINE", "0"}, {"UNTERDRUECKUNG", "0"}}); });
+  rig->printer->AddFault(printeremu::ReplyFault("ENABLE", printeremu::FaultPoint::CommandReply, "Fehler 1"));
+  std::size_t from = rig->printer->Commands().size();
+  Confirm(view->UnterdrueckungModus, FormPrinterUnterdrueckungModus,
+          [] { Click(FormPrinterUnterdrueckungModus->ModeButtons[1]); });
+  ASSERT_TRUE(threadtest::ThreadRig::Until([&] { return rig->messenger.Boxes().size() >= 2; }));
+  const auto boxes = rig->messenger.Boxes();
+  EXPECT_EQ(boxes[0].kind, printerthread::BoxKind::Busy);
+  EXPECT_EQ(boxes[0].title, " Unterdr\xFC" "ckung Modus");
+  EXPECT_EQ(boxes[1].kind, printerthread::BoxKind::NotSupported);
+  const Lines sent = rig->CommandsFrom(from);
+  EXPECT_EQ(std::count(sent.begin(), sent.end(), "UNTERDRUECKUNG 1"), 0);
+  EXPECT_EQ(std::count(sent.begin(), sent.end(), "STATUS 40 ZAMFI"), 1);
+
+  // The next refresh brings the view back; the same change goes through.
+  ASSERT_TRUE(NextRefresh());
+  EXPECT_TRUE(view->PanelUnterdrueckung->isEnabled());
+  from = rig->printer->Commands().size();
+  Confirm(view->UnterdrueckungModus, FormPrinterUnterdrueckungModus, [] {
+    EXPECT_EQ(FormPrinterUnterdrueckungModus->EditSuppressionMode, 0);  // the printer's value again
+    Click(FormPrinterUnterdrueckungModus->ModeButtons[1]);
+  });
+  EXPECT_EQ(NextSequence(from), Bracket({"UNTERDRUECKUNG 1", "UNTERDRUECKUNG.FILTER 0"}, "STATUS 40 ZAMFI"));
+}
+
+TEST_F(WithPrinter, TheSimulationShowsItsDemoValuesInTheTiles) {
+  rig = std::make_unique<threadtest::ThreadRig>(printeremu::EmulatorOptions{}, false);
+  rig->simulation = true;
+  rig->env.requests = &printerthread::PrinterRequests();
+  rig->env.captions = &printerthread::PrinterCaptionTable();
+  rig->env.windows = &printerthread::PrinterWindows();
+  rig->env.displays = &printerthread::PrinterDisplays();
+  printerthread::PrinterDisplays().Add(&rig->display);
+  rig->Start();
+  ASSERT_TRUE(NextRefresh());
+  const std::pair<const TFramePrinter::Tile*, const char*> expected[] = {
+      {&view->GeraetTyp, "SOR"},
+      {&view->GeraetAusrichtung, "0\xC2\xB0 -->"},
+      {&view->GeraetAufstarten, "Stop"},
+      {&view->GeraetSleep, "Aus"},
+      {&view->GeraetDPI, "1..5"},
+      {&view->DruckstartModus, "Positive Flanke"},
+      {&view->DruckstartVerschieben, "Aus"},
+      {&view->DruckstartInterface, "Aus"},
+      {&view->UnterdrueckungModus, "Aus"},
+      {&view->UnterdrueckungVerschieben, "Aus"},
+      {&view->AuslaufModus, "Aus"},
+      {&view->DruckgeschwindigkeitTaktquelle, "Extern CPL (+)"},
+      {&view->DruckgeschwindigkeitFaktor, "Aus"},
+      {&view->BedienteilTyp, "REDAdid"},
+      {&view->BedienteilOption, "Aus"},
+      {&view->DruckersteuerungVendrel, "RS232, USB"},
+      // The demo has no measured speed, clock, state or count.
+      {&view->DruckgeschwindigkeitAktuell, "?"},
+      {&view->DruckersteuerungUhr, "?"},
+      {&view->DruckersteuerungStatus, "?"},
+      {&view->DruckersteuerungZaehler, "?"},
+  };
+  for (const auto& [tile, text] : expected)
+    EXPECT_EQ(tile->value->text().toStdString(), text) << tile->panel->objectName().toStdString();
+  EXPECT_TRUE(view->GeraetDPI.panel->isEnabled());  // the demo's firmware has every feature
+
+  // Machine type 2 chosen in the simulation: the demo values of that type.
+  Confirm(view->GeraetTyp, FormPrinterGeraetTyp, [] { Click(FormPrinterGeraetTyp->SpeedButton2); });
+  ASSERT_TRUE(threadtest::ThreadRig::Until([&] { return view->GeraetSleep.value->text() == QStringLiteral("30 s"); }));
+  EXPECT_EQ(view->GeraetTyp.value->text(), QStringLiteral("RID1"));
+  EXPECT_EQ(view->GeraetSleep.panel->Color(), printerthread::kOfferedColour);
+}
