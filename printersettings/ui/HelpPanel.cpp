@@ -110,7 +110,7 @@ QPixmap WiringSketch(const std::string& name, const QSize& size) {
   const QString n = QString::fromStdString(name);
   if (n == QLatin1String("ImageSP") || n == QLatin1String("ImageSN")) {
     SensorStart(p, size, n == QLatin1String("ImageSP"), 0, true);
-  } else if (n.startsWith(QLatin1String("ImageS")) && n.size() == 11 && n[7] == QLatin1Char('W')) {
+  } else if (n.startsWith(QLatin1String("ImageS")) && n.size() == 10 && n[7] == QLatin1Char('W')) {
     // ImageSPWP1 ...: the start edge and 1 to 4 selection lines.
     SensorStart(p, size, n[6] == QLatin1Char('P'), n.right(1).toInt(), n[8] == QLatin1Char('P'));
   } else if (n == QLatin1String("ImageDrehgeberP") || n == QLatin1String("ImageDrehgeberN") ||

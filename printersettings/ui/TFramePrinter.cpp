@@ -1,6 +1,7 @@
 #include "printersettings/ui/TFramePrinter.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <exception>
 
 #include "filedialog/ui/TForm_FileDialog.h"
@@ -44,6 +45,7 @@ constexpr int kTileHeight = 48;
 constexpr int kGap = 8;
 constexpr int kSectionTitle = 22;  // the title line above a section's tiles
 constexpr int kRowGap = 6;
+constexpr int kTileTitleHeight = 15;  // a tile's title line; its value has the rest
 
 platform::Panel* AddSection(QWidget* view, const char* name, const QString& title, QLabel*& titleLabel,
                             const char* titleName) {
@@ -78,6 +80,8 @@ TFramePrinter::Tile AddTile(QWidget* section, const QString& stem, const QString
       l->setAttribute(Qt::WA_TransparentForMouseEvents);
       platform::SetTextColour(l, kNavy);
     }
+    // A long value takes two lines where the tiles are narrow.
+    t.value->setWordWrap(true);
   }
   t.button = new platform::SpeedButton(t.panel);
   t.button->setObjectName(QStringLiteral("SpeedButton") + stem);
@@ -87,6 +91,19 @@ TFramePrinter::Tile AddTile(QWidget* section, const QString& stem, const QString
 }
 
 bool Exists(const QWidget* w) { return w != nullptr; }
+
+// The largest font from 11 pixels down to 8 in which `label` shows its text
+// whole, so that a long word in a narrow tile is smaller rather than cut.
+void FitText(QLabel* label, bool bold) {
+  const QRect room = label->contentsRect();
+  const int flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+  int px = 11;
+  for (; px > 8; --px) {
+    const QRect needed = QFontMetrics(platform::VerdanaPx(px, bold)).boundingRect(room, flags, label->text());
+    if (needed.width() <= room.width() && needed.height() <= room.height()) break;
+  }
+  label->setFont(platform::VerdanaPx(px, bold));
+}
 
 // The tiles whose look the display rules decide, with their rule.
 using printerthread::SettingsTiles;
@@ -264,10 +281,25 @@ void TFramePrinter::LayOut() {
     t.panel->setGeometry(kGap + p.column * step, kSectionTitle + p.row * (tileHeight + kRowGap), tileWidth,
                          tileHeight);
     if (t.title) {
-      t.title->setGeometry(2, 2, tileWidth - 4, tileHeight / 2 - 2);
-      t.value->setGeometry(2, tileHeight / 2, tileWidth - 4, tileHeight / 2 - 2);
+      t.title->setGeometry(2, 1, tileWidth - 4, kTileTitleHeight);
+      t.value->setGeometry(2, kTileTitleHeight + 1, tileWidth - 4, tileHeight - kTileTitleHeight - 2);
     }
   }
+  FitTexts();
+}
+
+void TFramePrinter::FitTexts() {
+  for (const Placed& p : placed_) {
+    if (!p.tile->title) continue;
+    FitText(p.tile->title, false);
+    FitText(p.tile->value, true);
+  }
+}
+
+void TFramePrinter::changeEvent(QEvent* event) {
+  // The language file gave the tiles new titles.
+  if (event->type() == QEvent::LanguageChange) FitTexts();
+  QWidget::changeEvent(event);
 }
 
 // ---- the page ----
@@ -495,6 +527,8 @@ void TFramePrinter::OfferButton(const Tile& tile, bool offeredByRule) {
   else if (&tile == &DruckersteuerungStatus) exists = Exists(w.Fernsteuerung);
   else if (&tile == &DruckersteuerungCLI) exists = Exists(w.Konsole);
   tile.button->setVisible(offeredByRule && exists);
+  // A tile that only names its window is not shown while there is none.
+  if (!tile.value) tile.panel->setVisible(exists);
 }
 
 void TFramePrinter::ApplyTileState(const Tile& tile, const printerthread::TileState& state) {
@@ -518,6 +552,7 @@ void TFramePrinter::ApplyTiles(const printerthread::SettingsTiles& tiles) {
 
 void TFramePrinter::ResetDisplay(const printerthread::DisplayView&) {
   for (QLabel* label : ValueLabels()) label->setText(QStringLiteral("?"));
+  FitTexts();
   cliWord_ = -1;
   const printerthread::SettingsTiles reset = printerthread::TilesAfterReset();
   // What a reset leaves alone stays as the last refresh offered it.
@@ -561,6 +596,7 @@ void TFramePrinter::RefreshDisplay(const printerthread::DisplayView& view) {
   const auto& pending = OtherPrinterWindows().CounterChangePending;
   show(DruckersteuerungZaehler, printerthread::CounterLabel(m.CounterText, pending && pending()));
   show(DruckersteuerungVendrel, printerthread::CommunicationLabel(m.CommKit));
+  FitTexts();
   tiles_ = printerthread::TilesAfterRefresh(m);
   ApplyTiles(tiles_);
   for (platform::Panel* s : Sections()) s->setEnabled(true);

@@ -112,8 +112,11 @@ class TFramePrinter : public QWidget, public printerthread::PrinterDisplay {
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  // Each tile's lines in the largest font that shows them whole.
+  void FitTexts();
   // Every tile that opens a setting form: back to idle, the form modally,
   // on OK `couple` (the start/selection coupling) and the form's request.
   void OpenSetting(QObject* sender, printersettings::ui::SettingForm* form, const std::function<void()>& couple = {});
