@@ -5,45 +5,28 @@
 
 #include "platform/qt/TextCodec.h"
 #include "printerlink/thread/RequestBoard.h"
+#include "printdata/ui/MenuFrame.h"
 #include "printersettings/ui/PrinterWindowHooks.h"
-
-namespace {
-
-constexpr int kMenuWidth = 192;
-
-platform::Panel* AddGroup(QWidget* menu, const char* name, int height) {
-  auto* group = new platform::Panel(menu);
-  group->setObjectName(QString::fromLatin1(name));
-  group->setGeometry(0, 0, kMenuWidth, height);
-  group->SetColor(platform::colours::kSilver);
-  group->SetBevels(platform::BevelKind::Raised, platform::BevelKind::None);
-  return group;
-}
-
-}  // namespace
 
 TFrameMenuPrinter::TFrameMenuPrinter(QWidget* owner) : QWidget(owner) {
   setObjectName(QStringLiteral("FrameMenuPrinter"));
-  PanelMain1 = AddGroup(this, "PanelMain1", 120);
-  PanelMain2 = AddGroup(this, "PanelMain2", 64);
-  PanelMain3 = AddGroup(this, "PanelMain3", 64);
+  PanelMain1 = printdata::ui::AddRaisedMenuBlock(this, "PanelMain1", 0, 120);
+  PanelMain2 = printdata::ui::AddRaisedMenuBlock(this, "PanelMain2", 0, 64);
+  PanelMain3 = printdata::ui::AddRaisedMenuBlock(this, "PanelMain3", 0, 64);
   for (platform::Panel* group : {PanelMain1, PanelMain2, PanelMain3}) group->installEventFilter(this);
-  SpeedButtonOeffnenVonDrucker =
-      platform::AddButtonPanel(PanelMain1, QRect(8, 8, 176, 48), QStringLiteral("Daten öffnen")).button;
-  SpeedButtonOeffnenVonDrucker->setObjectName(QStringLiteral("SpeedButtonOeffnenVonDrucker"));
-  SpeedButtonSpeichernAufDrucker =
-      platform::AddButtonPanel(PanelMain1, QRect(8, 64, 176, 48), QStringLiteral("Daten speichern")).button;
-  SpeedButtonSpeichernAufDrucker->setObjectName(QStringLiteral("SpeedButtonSpeichernAufDrucker"));
+  platform::Panel* panel = nullptr;
+  printdata::ui::AddMenuButton(PanelMain1, "PanelOeffnenVonDrucker", "SpeedButtonOeffnenVonDrucker",
+                               QStringLiteral("Daten öffnen"), 8, 8, panel, SpeedButtonOeffnenVonDrucker);
+  printdata::ui::AddMenuButton(PanelMain1, "PanelSpeichernAufDrucker", "SpeedButtonSpeichernAufDrucker",
+                               QStringLiteral("Daten speichern"), 8, 64, panel, SpeedButtonSpeichernAufDrucker);
   connect(SpeedButtonOeffnenVonDrucker, &QAbstractButton::clicked, this,
           [this] { SpeedButtonOeffnenVonDruckerClick(SpeedButtonOeffnenVonDrucker); });
   connect(SpeedButtonSpeichernAufDrucker, &QAbstractButton::clicked, this,
           [this] { SpeedButtonSpeichernAufDruckerClick(SpeedButtonSpeichernAufDrucker); });
-  SpeedButtonFernsteuerungDrucker =
-      platform::AddButtonPanel(PanelMain2, QRect(8, 8, 176, 48), QStringLiteral("Fernsteuerung")).button;
-  SpeedButtonFernsteuerungDrucker->setObjectName(QStringLiteral("SpeedButtonFernsteuerungDrucker"));
-  SpeedButtonEinstellen =
-      platform::AddButtonPanel(PanelMain3, QRect(8, 8, 176, 48), QStringLiteral("Einstellungen")).button;
-  SpeedButtonEinstellen->setObjectName(QStringLiteral("SpeedButtonEinstellen"));
+  printdata::ui::AddMenuButton(PanelMain2, "PanelFernsteuerungDrucker", "SpeedButtonFernsteuerungDrucker",
+                               QStringLiteral("Fernsteuerung"), 8, 8, panel, SpeedButtonFernsteuerungDrucker);
+  printdata::ui::AddMenuButton(PanelMain3, "PanelEinstellen", "SpeedButtonEinstellen", QStringLiteral("Einstellungen"),
+                               8, 8, panel, SpeedButtonEinstellen);
   connect(SpeedButtonFernsteuerungDrucker, &QAbstractButton::clicked, this,
           [this] { SpeedButtonFernsteuerungDruckerClick(SpeedButtonFernsteuerungDrucker); });
   connect(SpeedButtonEinstellen, &QAbstractButton::clicked, this,
@@ -62,7 +45,7 @@ void TFrameMenuPrinter::ArrangeGroups() {
     y += group->height();
   }
   // Sized to its contents.
-  resize(kMenuWidth, y);
+  resize(printdata::ui::kMenuWidth, y);
 }
 
 void TFrameMenuPrinter::showEvent(QShowEvent* event) {

@@ -20,20 +20,33 @@ void WithPrinter::SetUp() {
 }
 
 void WithPrinter::TearDown() {
-  if (rig) {
-    rig->Stop();
-    printerthread::PrinterDisplays().Remove(&rig->display);
-    rig.reset();
-  }
+  Disconnect();
   view.reset();
   printersettings::ui::DeleteSettingForms();
   FormFixture::TearDown();
+}
+
+void WithPrinter::Disconnect() {
+  if (!rig) return;
+  rig->Stop();
+  printerthread::PrinterDisplays().Remove(&rig->display);
+  rig.reset();
 }
 
 void WithPrinter::Connect(const std::function<void(printeremu::PrinterEmulator&)>& prepare,
                           printeremu::EmulatorOptions options) {
   rig = std::make_unique<threadtest::ThreadRig>(options);
   if (prepare) prepare(*rig->printer);
+  StartThread();
+}
+
+void WithPrinter::Simulate() {
+  rig = std::make_unique<threadtest::ThreadRig>(printeremu::EmulatorOptions{}, false);
+  rig->simulation = true;
+  StartThread();
+}
+
+void WithPrinter::StartThread() {
   rig->env.requests = &printerthread::PrinterRequests();
   rig->env.captions = &printerthread::PrinterCaptionTable();
   rig->env.windows = &printerthread::PrinterWindows();

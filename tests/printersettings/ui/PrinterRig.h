@@ -23,6 +23,10 @@ class WithPrinter : public FormFixture {
   // returns once the view shows the printer's values.
   void Connect(const std::function<void(printeremu::PrinterEmulator&)>& prepare = {},
                printeremu::EmulatorOptions options = {});
+  // Stops the thread and the emulator.
+  void Disconnect();
+  // The thread with the PC setting "Simulation" on and no printer.
+  void Simulate();
   // Pumps until the next display refresh after this call.
   bool NextRefresh(int ms = 10000);
   // The next settings sequence the printer gets from command `from` on:
@@ -31,6 +35,9 @@ class WithPrinter : public FormFixture {
   // Clicks `tile` with the mouse and, once `form` is up, runs `step` in it
   // and presses its OK.
   void Confirm(const TFramePrinter::Tile& tile, QWidget* form, const std::function<void()>& step);
+  // Starts the thread of `rig` on the program's board, captions, window
+  // state and displays; returns once the view shows its first values.
+  void StartThread();
 
   std::unique_ptr<TFramePrinter> view;
   std::unique_ptr<threadtest::ThreadRig> rig;

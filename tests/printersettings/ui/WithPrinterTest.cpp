@@ -95,9 +95,7 @@ TEST_F(WithPrinter, TheTilesFollowTheMachineTypeThePrinterReports) {
     EXPECT_EQ(offered(view->DruckgeschwindigkeitFaktor), !oneToFour) << machine;
     EXPECT_EQ(offered(view->BedienteilOption), !twoToFour) << machine;
     EXPECT_EQ(view->BedienteilProgramme.panel->isEnabled(), !oneToFour) << machine;
-    rig->Stop();
-    printerthread::PrinterDisplays().Remove(&rig->display);
-    rig.reset();
+    Disconnect();
   }
 }
 
@@ -263,15 +261,7 @@ TEST_F(WithPrinter, ARefusedSettingEndsWithItsMessageAndTheViewStaysUsable) {
 }
 
 TEST_F(WithPrinter, TheSimulationShowsItsDemoValuesInTheTiles) {
-  rig = std::make_unique<threadtest::ThreadRig>(printeremu::EmulatorOptions{}, false);
-  rig->simulation = true;
-  rig->env.requests = &printerthread::PrinterRequests();
-  rig->env.captions = &printerthread::PrinterCaptionTable();
-  rig->env.windows = &printerthread::PrinterWindows();
-  rig->env.displays = &printerthread::PrinterDisplays();
-  printerthread::PrinterDisplays().Add(&rig->display);
-  rig->Start();
-  ASSERT_TRUE(NextRefresh());
+  Simulate();
   const std::pair<const TFramePrinter::Tile*, const char*> expected[] = {
       {&view->GeraetTyp, "SOR"},
       {&view->GeraetAusrichtung, "0\xC2\xB0 -->"},
