@@ -73,11 +73,12 @@ void SettingForm::showEvent(QShowEvent* event) {
 }
 
 void SettingForm::FormShow() {
-  Centre();
   ApplyEnablingRules();
   CopyPrinterToEdit();
   UpdateView();
   WithdrawRequest();
+  // Last, as the rules and the refresh may change the form's size.
+  Centre();
 }
 
 bool SettingForm::ModeAllowsOk() const {

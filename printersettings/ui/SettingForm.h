@@ -27,9 +27,10 @@
 // - the OK and "Abbrechen" panels in a bottom row (PlaceButtonRow);
 //   SpeedButtonOKClick closes with 6, SpeedButtonAbbrechenClick with 7;
 //   closing the window by its frame gives kResultClosed and raises nothing;
-// - FormShow (at every show): centres the form on the main window, runs the
-//   form's enabling rules (ApplyEnablingRules), copies Printer to Edit,
-//   UpdateView, and withdraws a request not yet taken by the printer thread;
+// - FormShow (at every show): runs the form's enabling rules
+//   (ApplyEnablingRules), copies Printer to Edit, UpdateView, withdraws a
+//   request not yet taken by the printer thread, and centres the form on
+//   the main window as it has then become;
 // - keys: Enter (no modifier) as OK while OK is enabled, Esc as
 //   "Abbrechen", Ctrl+P the hard copy of the form, F1 the user guide;
 // - OK gating (GateOk, the last step of every UpdateView): OK is enabled

@@ -66,12 +66,6 @@ TFormPrinterGeraetAusrichtung::~TFormPrinterGeraetAusrichtung() {
   if (FormPrinterGeraetAusrichtung == this) FormPrinterGeraetAusrichtung = nullptr;
 }
 
-void TFormPrinterGeraetAusrichtung::showEvent(QShowEvent* event) {
-  SettingFormFor::showEvent(event);
-  // The refresh may have changed the width.
-  Centre();
-}
-
 void TFormPrinterGeraetAusrichtung::SpeedButtonDownModusClick(QObject* sender) {
   platform::RepaintSender(sender);
   --EditHeadMode;

@@ -47,7 +47,6 @@ class TFormPrinterGeraetAusrichtung : public printersettings::ui::SettingFormFor
   bool OkAllowed() const override;
   void PublishCaptions(printerthread::PrinterCaptions& captions) const override;
   printerthread::AlignmentRequest MakeRequest() const override;
-  void showEvent(QShowEvent* event) override;
 
  private:
   // The orientation each position sends.
