@@ -14,6 +14,7 @@
 #include "app/Konfig.h"
 #include "app/PrinterThreadWindows.h"
 #include "app/MainEditorHost.h"
+#include "app/MainPrinterViewHost.h"
 #include "app/PrintLinks.h"
 #include "app/ProgramFolders.h"
 #include "app/ShellFileOps.h"
@@ -286,6 +287,7 @@ void TForm_Main::CreateFrames() {
       FormMessage->ShowNotice(title, opening ? FormMessage->MsgSaveOrCloseFirst : FormMessage->MsgSaveFirst,
                               TFormMessage::kSilver, true);
   };
+  FrameMenuPrinter->ShowSettingsView = [this] { FramePrinter->ShowView(); };
   FrameMenuPC = new TFrameMenuPC(this);
   beside(FrameMenuPC, PanelPC);
   FrameMenuHilfe = new TFrameMenuHilfe(this);
@@ -297,6 +299,8 @@ void TForm_Main::CreateFrames() {
                       {FrameMenuAnsicht, FrameMenuOeffnen, FrameMenuSpeichern, FrameMenuSchliessen,
                        FrameMenuBearbeiten, FrameMenuSchutz});
   editorHost_ = std::make_unique<app::MainEditorHost>(*this);
+  printerViewHost_ = std::make_unique<app::MainPrinterViewHost>(*this);
+  FramePrinter->SetHost(printerViewHost_.get());
   FrameBearbeiten->SetHost(editorHost_.get());
   FrameBearbeiten->SetMenus(FrameMenuAnsichtBearbeiten, FrameMenuZoomBearbeiten, FrameMenuRasterBearbeiten);
   FrameBearbeiten->SetDataView(EditorDataLink.get());
@@ -510,7 +514,9 @@ void TForm_Main::Carry(const app::Shortcut& s) {
       QTimer::singleShot(0, this, [this] { DataViewLinks->PrintReport(true, true, true, true, true); });
       break;
     case A::Hardcopy: QTimer::singleShot(0, this, [this] { PrintFormHardcopy(this); }); break;
-    case A::PrinterSettingsHardcopy: QTimer::singleShot(0, this, [this] { PrintPrinterSettings(); }); break;
+    case A::PrinterSettingsHardcopy:
+      QTimer::singleShot(0, this, [this] { FramePrinter->SpeedButtonRapportClick(nullptr); });
+      break;
     // The paste dialog arrives with its own window.
     case A::PasteOk:
     case A::PasteCancel:

@@ -3,7 +3,6 @@
 #include <QApplication>
 
 #include "app/DesktopLauncher.h"
-#include "app/RaisedMenuBlock.h"
 #include "app/TFormInfo.h"
 #include "app/TFormMessage.h"
 #include "app/TFormSprache.h"
@@ -38,8 +37,8 @@ void EndStarting() {
 TFrameMenuHilfe::TFrameMenuHilfe(QWidget* owner) : QWidget(owner) {
   setObjectName(QStringLiteral("FrameMenuHilfe"));
   using printdata::ui::AddMenuButton;
-  PanelMain1 = app::AddRaisedMenuBlock(this, "PanelMain1", 0, 176);
-  PanelMain2 = app::AddRaisedMenuBlock(this, "PanelMain2", 176, 65);
+  PanelMain1 = printdata::ui::AddRaisedMenuBlock(this, "PanelMain1", 0, 176);
+  PanelMain2 = printdata::ui::AddRaisedMenuBlock(this, "PanelMain2", 176, 65);
   AddMenuButton(PanelMain1, "PanelBenutzerhandbuch", "SpeedButtonBenutzerhandbuch",
                 QStringLiteral("Benutzerhandbuch"), 8, 8, PanelBenutzerhandbuch, SpeedButtonBenutzerhandbuch);
   AddMenuButton(PanelMain1, "PanelFernsteuerung", "SpeedButtonFernsteuerung", QStringLiteral("TeamViewer"), 8, 64,

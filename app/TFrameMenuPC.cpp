@@ -4,7 +4,6 @@
 
 #include "app/ComPortClose.h"
 #include "app/Konfig.h"
-#include "app/RaisedMenuBlock.h"
 #include "app/TFormBedienungsmodus.h"
 #include "app/TFormEinstellenPC.h"
 #include "app/TFormMessage.h"
@@ -17,10 +16,10 @@
 TFrameMenuPC::TFrameMenuPC(QWidget* owner) : QWidget(owner) {
   setObjectName(QStringLiteral("FrameMenuPC"));
   using printdata::ui::AddMenuButton;
-  PanelMain1 = app::AddRaisedMenuBlock(this, "PanelMain1", 0, 120);
-  PanelMain2 = app::AddRaisedMenuBlock(this, "PanelMain2", 120, 120);
-  PanelMain3 = app::AddRaisedMenuBlock(this, "PanelMain3", 240, 64);
-  PanelMain4 = app::AddRaisedMenuBlock(this, "PanelMain4", 304, 65);
+  PanelMain1 = printdata::ui::AddRaisedMenuBlock(this, "PanelMain1", 0, 120);
+  PanelMain2 = printdata::ui::AddRaisedMenuBlock(this, "PanelMain2", 120, 120);
+  PanelMain3 = printdata::ui::AddRaisedMenuBlock(this, "PanelMain3", 240, 64);
+  PanelMain4 = printdata::ui::AddRaisedMenuBlock(this, "PanelMain4", 304, 65);
   AddMenuButton(PanelMain1, "PanelBedienungsmodus", "SpeedButtonBedienungsmodus", QStringLiteral("Bedienungsmodus"), 8,
                 8, PanelBedienungsmodus, SpeedButtonBedienungsmodus);
   AddMenuButton(PanelMain1, "PanelSprache", "SpeedButtonSprache", QStringLiteral("Sprache"), 8, 64, PanelSprache,

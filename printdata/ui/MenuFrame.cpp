@@ -25,6 +25,12 @@ platform::Panel* AddMenuBlock(QWidget* frame, const char* name, int top, int hei
   return block;
 }
 
+platform::Panel* AddRaisedMenuBlock(QWidget* frame, const char* name, int top, int height) {
+  platform::Panel* block = AddMenuBlock(frame, name, top, height);
+  block->SetBevels(platform::BevelKind::Raised, platform::BevelKind::None);
+  return block;
+}
+
 void AddMenuButton(QWidget* block, const char* panelName, const char* buttonName, const QString& caption, int left,
                    int top, platform::Panel*& panel, platform::SpeedButton*& button, QSize size) {
   platform::AddButtonPanel(block, QRect(QPoint(left, top), size), caption, panel, button);

@@ -17,6 +17,8 @@ inline constexpr int kMenuWidth = 193;
 platform::Panel* SetUpMenuFrame(QWidget* frame, const char* name);
 // A block of the menu (a background panel that closes the menu on a click).
 platform::Panel* AddMenuBlock(QWidget* frame, const char* name, int top, int height);
+// The same, raised: the blocks of the side bar's menus.
+platform::Panel* AddRaisedMenuBlock(QWidget* frame, const char* name, int top, int height);
 // A button panel at `left`, `top` in `block`, 176 x 48 unless `size` says
 // otherwise.
 void AddMenuButton(QWidget* block, const char* panelName, const char* buttonName, const QString& caption, int left,

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "AppFixture.h"
+#include "LayoutCheck.h"
 #include "LanguageFixtures.h"
 #include "app/MemoView.h"
 #include "app/TFormEinstellenPC.h"
@@ -21,28 +22,6 @@
 
 namespace {
 
-// What does not fit in `window`: captions larger than their buttons, memo
-// lines wider or more than the memo, controls outside their parents.
-std::vector<std::string> CutOff(QWidget* window) {
-  std::vector<std::string> problems;
-  for (auto* b : window->findChildren<platform::SpeedButton*>())
-    if (!b->isHidden())
-      if (auto cut = testsupport::TextCut(b)) problems.push_back(*cut);
-  for (auto* memo : window->findChildren<app::MemoView*>()) {
-    const QSize text = memo->TextSize();
-    if (text.width() > memo->width() || text.height() > memo->height())
-      problems.push_back("memo text of " + std::to_string(text.width()) + " x " + std::to_string(text.height()) +
-                         " in " + std::to_string(memo->width()) + " x " + std::to_string(memo->height()) + ", " +
-                         QFontInfo(memo->font()).family().toStdString());
-  }
-  for (auto* w : window->findChildren<QWidget*>()) {
-    if (w->isHidden() || !w->parentWidget()) continue;
-    if (!w->parentWidget()->rect().contains(w->geometry()))
-      problems.push_back(w->objectName().toStdString() + " outside its parent");
-  }
-  return problems;
-}
-
 class PcWindowsLayout : public apptest::LanguageApp {
  protected:
   void ShowPage(QWidget* page) {
@@ -55,7 +34,7 @@ class PcWindowsLayout : public apptest::LanguageApp {
   void Check(QWidget* window, const std::string& name, int language) {
     window->show();
     QApplication::processEvents();
-    EXPECT_EQ(CutOff(window), std::vector<std::string>()) << name << " in language " << language;
+    EXPECT_EQ(apptest::CutOff(window), std::vector<std::string>()) << name << " in language " << language;
     apptest::Screenshot(window, (name + "-" + std::to_string(language)).c_str());
     window->hide();
   }

@@ -1,0 +1,191 @@
+// The printer settings view in the program: reached from the printer menu,
+// every tile opening its form with the mouse, and every window whole in
+// each language at the main window's smallest size (with pictures of them
+// when TARVIK_SCREENSHOT_DIR is set).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "AppFixture.h"
+#include "LanguageFixtures.h"
+#include "LayoutCheck.h"
+#include "app/TFormBedienungsmodus.h"
+#include "app/TFormEinstellenPC.h"
+#include "app/TFormSprache.h"
+#include "app/TForm_Main.h"
+#include "platform/qt/TextCodec.h"
+#include "printdata/ui/TFrameDaten.h"
+#include "printerlink/thread/CaptionTable.h"
+#include "printerlink/thread/DisplayRegistry.h"
+#include "printerlink/thread/PrinterWindowState.h"
+#include "printerlink/thread/RequestBoard.h"
+#include "printersettings/ui/TFormPrinterAuslaufModus.h"
+#include "printersettings/ui/TFormPrinterGeraetAufstarten.h"
+#include "printersettings/ui/TFormPrinterGeraetAusrichtung.h"
+#include "printersettings/ui/TFormPrinterGeraetDPI.h"
+#include "printersettings/ui/TFormPrinterGeraetSleep.h"
+#include "printersettings/ui/TFormPrinterGeraetTyp.h"
+#include "printersettings/ui/TFormPrinterGeschwindigkeitFaktor.h"
+#include "printersettings/ui/TFormPrinterGeschwindigkeitTaktquelle.h"
+#include "printersettings/ui/TFormPrinterStartInterface.h"
+#include "printersettings/ui/TFormPrinterStartModus.h"
+#include "printersettings/ui/TFormPrinterStartVerschieben.h"
+#include "printersettings/ui/TFormPrinterUnterdrueckungModus.h"
+#include "printersettings/ui/TFormPrinterUnterdrueckungVerschieben.h"
+#include "printersettings/ui/TFrameMenuPrinter.h"
+#include "printersettings/ui/TFramePrinter.h"
+
+namespace {
+
+struct TileForm {
+  const TFramePrinter::Tile TFramePrinter::*tile;
+  QWidget* form;
+  const char* name;
+};
+
+std::vector<TileForm> TileForms() {
+  return {{&TFramePrinter::GeraetTyp, FormPrinterGeraetTyp, "device-type"},
+          {&TFramePrinter::GeraetAusrichtung, FormPrinterGeraetAusrichtung, "alignment"},
+          {&TFramePrinter::GeraetAufstarten, FormPrinterGeraetAufstarten, "power-on"},
+          {&TFramePrinter::GeraetSleep, FormPrinterGeraetSleep, "pause"},
+          {&TFramePrinter::GeraetDPI, FormPrinterGeraetDPI, "print-modes"},
+          {&TFramePrinter::DruckstartModus, FormPrinterStartModus, "start-mode"},
+          {&TFramePrinter::DruckstartInterface, FormPrinterStartInterface, "selection"},
+          {&TFramePrinter::DruckstartVerschieben, FormPrinterStartVerschieben, "start-shift"},
+          {&TFramePrinter::UnterdrueckungModus, FormPrinterUnterdrueckungModus, "suppression"},
+          {&TFramePrinter::UnterdrueckungVerschieben, FormPrinterUnterdrueckungVerschieben, "suppression-shift"},
+          {&TFramePrinter::AuslaufModus, FormPrinterAuslaufModus, "run-out"},
+          {&TFramePrinter::DruckgeschwindigkeitTaktquelle, FormPrinterGeschwindigkeitTaktquelle, "clock-source"},
+          {&TFramePrinter::DruckgeschwindigkeitFaktor, FormPrinterGeschwindigkeitFaktor, "factor"}};
+}
+
+class PrinterSettings : public apptest::AppFixture {
+ protected:
+  void TearDown() override {
+    AppFixture::TearDown();
+    auto& b = printerthread::PrinterRequests();
+    (void)b.MachineType.Take();
+  }
+  // Opens the view the operator's way: printer button, "Einstellungen".
+  void OpenView() {
+    apptest::Click(Form_Main->SpeedButtonPrinter);
+    ASSERT_FALSE(Form_Main->FrameMenuPrinter->isHidden());
+    apptest::Click(Form_Main->FrameMenuPrinter->SpeedButtonEinstellen);
+    ASSERT_TRUE(Form_Main->FramePrinter->isVisible());
+    EXPECT_TRUE(Form_Main->FrameDaten->isHidden());
+    EXPECT_TRUE(Form_Main->FrameMenuPrinter->isHidden());
+  }
+  // Clicks the tile and cancels the form it opens; whether that was `form`.
+  static bool Opens(const TFramePrinter::Tile& tile, QWidget* form) {
+    bool opened = false;
+    apptest::WhenModal([&] {
+      opened = QApplication::activeModalWidget() == form;
+      apptest::Click(static_cast<printersettings::ui::SettingForm*>(form)->SpeedButtonAbbrechen);
+    });
+    apptest::Click(tile.button);
+    return opened;
+  }
+};
+
+}  // namespace
+
+TEST_F(PrinterSettings, EveryFormIsReachedFromTheViewWithTheMouse) {
+  FormBedienungsmodus->SetOperatingMode(1);
+  Form_Main->show();
+  FormEinstellenPC->UseSimulation = 1;
+  TFramePrinter* view = Form_Main->FramePrinter;
+  // The demo printer: machine type 0, every feature of the firmware.
+  ASSERT_TRUE(apptest::PumpUntil([&] { return view->PanelGeraet->isEnabled(); }, 10));
+  OpenView();
+  for (const TileForm& t : TileForms()) {
+    const TFramePrinter::Tile& tile = (*view).*t.tile;
+    if (t.form == FormPrinterGeraetSleep || t.form == FormPrinterAuslaufModus) {
+      // Machine type 0 has neither pause nor run-out.
+      EXPECT_FALSE(tile.button->isVisible()) << t.name;
+      continue;
+    }
+    EXPECT_TRUE(Opens(tile, t.form)) << t.name;
+  }
+  EXPECT_FALSE(printerthread::PrinterRequests().MachineType.Pending());
+
+  // The simulated printer takes machine type 2: pause and run-out come.
+  apptest::WhenModal([] {
+    apptest::Click(FormPrinterGeraetTyp->SpeedButton2);
+    apptest::Click(FormPrinterGeraetTyp->SpeedButtonOK);
+  });
+  apptest::Click(view->GeraetTyp.button);
+  ASSERT_TRUE(apptest::PumpUntil([&] { return view->GeraetSleep.button->isVisible(); }, 10));
+  EXPECT_TRUE(Opens(view->GeraetSleep, FormPrinterGeraetSleep));
+  EXPECT_TRUE(Opens(view->AuslaufModus, FormPrinterAuslaufModus));
+
+  // OK leaves the view for the data view.
+  apptest::Click(view->SpeedButtonOK);
+  EXPECT_TRUE(view->isHidden());
+  EXPECT_FALSE(Form_Main->FrameDaten->isHidden());
+  FormEinstellenPC->UseSimulation = 0;
+}
+
+TEST_F(PrinterSettings, NothingIsCutOffInAnyLanguage) {
+  apptest::InstallLanguageFiles(Form_Main->LanguageDir);
+  Form_Main->show();
+  Form_Main->resize(Form_Main->minimumSize());
+  // The thread has shown its first state (no printer) before the test's own.
+  ASSERT_TRUE(apptest::PumpUntil([] { return Form_Main->LabelPrinter->text().size() == 16; }, 10));
+  Form_Main->FrameDaten->hide();
+  Form_Main->FramePrinter->ShowView();
+  for (int language = 0; language <= 4; ++language) {
+    ASSERT_EQ(FormSprache->SetLanguage(language), 1);
+    const auto c = printerthread::PrinterCaptionTable().Get();
+    // The longest texts each tile can show in this language.
+    printerthread::PrinterMirror m;
+    m.CliWord = 0x1F7A;
+    m.MachineType = 0;
+    m.ClockSource = 5;
+    m.MachineTypeText = c->MachineType[4];
+    m.AlignmentText = c->Orientation[5];
+    m.StartupText = c->Startup[1];
+    m.SleepText = c->RunOut[0] + "+";
+    m.PrintModeText = "1..8";
+    m.StartModeText = c->StartLabelTitles[3] + " " + c->StartLabel5 + "...";
+    m.StartShiftMode = 2;
+    m.StartShiftTimeText = "4000 ms";
+    m.InterfaceModeText = c->InterfaceMode[2];
+    m.SuppressionText = c->Suppression[4];
+    m.SuppressionShiftMode = 1;
+    m.SuppressionShiftDistanceText = "500 mm";
+    m.RunOutText = c->RunOut[2];
+    m.ClockSourceText = c->ClockExternal[4];
+    m.FactorText = "10.000";
+    m.ActualSpeedText = "1000 mm/s";
+    m.PanelTypeText = c->PanelType[3];
+    m.OptionText = c->Option[3];
+    m.ClockText = "24.12.2026   18:30:05";
+    m.StatusText = c->NameTexts[6];
+    m.CounterText = "1234567890";
+    m.CommKit = {1, 1, 0, 0, 0, 0, 0, 1};
+    m.ModeCount = 8;
+    m.ModeIndex = {0, 3, 4, 7, 8, 10, 11, 11};
+    m.InterfaceMode = 1;
+    m.SignalLines = 3;
+    m.HeadMode = 2;
+    m.StartMode = 6;
+    const printerthread::DisplayView view{m, *c, printerthread::PrinterRequests(), printerthread::PrinterWindows()};
+    printerthread::PrinterDisplays().ForEach([&](printerthread::PrinterDisplay& d) { d.RefreshDisplay(view); });
+    QApplication::processEvents();
+    const std::string suffix = "-" + std::to_string(language);
+    EXPECT_EQ(apptest::CutOff(Form_Main->FramePrinter), std::vector<std::string>()) << "view in " << language;
+    apptest::Screenshot(Form_Main, ("printer-view" + suffix).c_str());
+    FormPrinterGeraetDPI->SetExpertPanel(1);
+    for (const TileForm& t : TileForms()) {
+      t.form->show();
+      QApplication::processEvents();
+      EXPECT_EQ(apptest::CutOff(t.form), std::vector<std::string>()) << t.name << " in " << language;
+      apptest::Screenshot(t.form, ("printer-" + std::string(t.name) + suffix).c_str());
+      t.form->hide();
+    }
+    Form_Main->FrameMenuPrinter->show();
+    EXPECT_EQ(apptest::CutOff(Form_Main->FrameMenuPrinter), std::vector<std::string>()) << "menu in " << language;
+    Form_Main->FrameMenuPrinter->hide();
+  }
+  Form_Main->FramePrinter->CloseView();
+}
