@@ -9,7 +9,6 @@
 #include "ThreadRig.h"
 #include "platform/Clock.h"
 #include "printerlink/PortState.h"
-#include "printerlink/thread/GuiCommand.h"
 #include "platform/FileIO.h"
 #include "support/FakeTime.h"
 #include "support/TempDir.h"
@@ -213,6 +212,28 @@ TEST(PrinterThread, AFlagRaisedWhileItsSequenceRunsIsServedOnTheNextPass) {
   EXPECT_EQ(Count(Lines(two, four), "INFO.CLI"), 1u);
 }
 
+// The remote control's Start and then at once its Stop: the Stop comes
+// while the Start is still being sent, before the printer's state was asked
+// again, and still stops the printer.
+TEST(PrinterThread, AStopRaisedWhileTheStartIsSentStopsThePrinter) {
+  testsupport::ScopedFakeTime time;
+  ThreadRig rig;
+  rig.Start();
+  ASSERT_TRUE(ThreadRig::Until([&] { return rig.display.refreshes > 0; }));
+  ASSERT_EQ(rig.display.last.State, 40);
+  auto slow = printeremu::ActionFault("ENABLE", printeremu::FaultPoint::CommandReply, printeremu::FaultAction::Delay);
+  slow.ms = 500;
+  rig.printer->AddFault(slow);
+  rig.requests.Level.Raise({50});
+  ASSERT_TRUE(ThreadRig::Until([&] { return Count(rig.printer->Commands(), "ENABLE 1") == 1; }));
+  rig.requests.Level.Raise({40});
+  ASSERT_TRUE(ThreadRig::Until([&] { return Count(rig.printer->Commands(), "ENABLE 0") == 1; }));
+  EXPECT_EQ(rig.printer->State(), 40);
+  const int refreshes = rig.display.refreshes;
+  ASSERT_TRUE(ThreadRig::Until([&] { return rig.display.refreshes > refreshes; }));
+  EXPECT_EQ(rig.display.last.StatusText, "Stop");
+}
+
 TEST(PrinterThread, SimulationRunsWithoutThePortAndShowsTheDemo) {
   testsupport::ScopedFakeTime time;
   ThreadRig rig;
@@ -356,38 +377,12 @@ TEST(PrinterThread, ProgressUnderThePortLockIsPostedNotWaitedFor) {
   EXPECT_EQ(transfer.order, (std::vector<int>{0, 1, 2, 3, 4}));
 }
 
-TEST(PrinterThread, TheGuiThreadNeverWaitsForThePortLock) {
+TEST(PrinterThread, AfterThePcSettingsChangedTheThreadClosesThePortItself) {
   testsupport::ScopedFakeTime time;
   ThreadRig rig;
   rig.Start();
   ASSERT_TRUE(ThreadRig::Until([&] { return rig.display.refreshes > 0; }));
-  // Every poll now holds the port for 1500 ms.
-  rig.printer->AddFault([] {
-    auto f = printeremu::ActionFault("STATUS", printeremu::FaultPoint::CommandReply, printeremu::FaultAction::Delay,
-                                     0, -1);
-    f.ms = 1500;
-    return f;
-  }());
-  int busy = 0, sent = 0;
-  auto slowest = std::chrono::steady_clock::duration::zero();
-  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  while (std::chrono::steady_clock::now() < end) {
-    std::string reply;
-    const auto start = std::chrono::steady_clock::now();
-    const int result = GuiSendCommand("DPI.INDEX 0", reply, 1000);
-    // A refusal must come at once, not after the poll that holds the port;
-    // an exchange that got the port takes what the line takes.
-    if (result == kPortBusy) slowest = std::max(slowest, std::chrono::steady_clock::now() - start);
-    (result == kPortBusy ? busy : sent) += 1;
-    ThreadRig::Until([] { return false; }, 5);
-  }
-  EXPECT_GT(busy, 0);
-  EXPECT_GT(sent, 0);
-  EXPECT_LT(slowest, std::chrono::milliseconds(1000));  // the poll holds the port 1500 ms
-
-  // The PC settings changed: the thread closes the port itself and finds
-  // the printer again.
-  rig.printer->ClearFaults();
+  // The GUI thread only asks; the thread closes the port at its next turn.
   const int resets = rig.display.resets;
   rig.thread->RequestPortClose();
   ASSERT_TRUE(ThreadRig::Until([&] { return rig.display.resets > resets; }, 15000));
