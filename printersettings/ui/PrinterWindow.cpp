@@ -1,0 +1,78 @@
+#include "printersettings/ui/PrinterWindow.h"
+
+#include <QKeyEvent>
+
+#include "platform/qt/DialogFlags.h"
+#include "platform/qt/Fonts.h"
+#include "platform/qt/NamedColours.h"
+#include "printerlink/thread/DisplayRegistry.h"
+
+namespace printersettings::ui {
+
+PrinterWindow::PrinterWindow(QWidget* owner, const char* name, const QString& caption, bool modeless,
+                             std::atomic<bool>* shownFlag)
+    : QDialog(owner, platform::FixedDialogFlags()), modeless_(modeless), shownFlag_(shownFlag) {
+  setObjectName(QString::fromLatin1(name));
+  setWindowTitle(caption);
+  setFont(platform::VerdanaPx(11));
+  platform::SetWindowColour(this, platform::colours::kLightGrey);
+  setModal(!modeless);
+  printerthread::PrinterDisplays().Add(this);
+}
+
+PrinterWindow::~PrinterWindow() {
+  printerthread::PrinterDisplays().Remove(this);
+  if (shownFlag_) shownFlag_->store(false);
+}
+
+void PrinterWindow::Toggle() {
+  if (isVisible())
+    close();
+  else
+    show();
+}
+
+void PrinterWindow::Centre() { platform::CentreOnMainWindow(this, Services); }
+
+QPoint PrinterWindow::PlaceToStore() {
+  if (isVisible()) return pos();
+  if (keptPlace_) return *keptPlace_;
+  Centre();
+  return pos();
+}
+
+void PrinterWindow::showEvent(QShowEvent* event) {
+  // Coming back with its owner after a minimise is no new showing.
+  if (event->spontaneous()) return QDialog::showEvent(event);
+  if (!modeless_ || !keptPlace_) Centre();
+  if (modeless_ && keptPlace_) move(*keptPlace_);
+  if (shownFlag_) shownFlag_->store(true);
+  QDialog::showEvent(event);
+  for (const auto& shown : ShownChanged) shown(true);
+}
+
+void PrinterWindow::hideEvent(QHideEvent* event) {
+  QDialog::hideEvent(event);
+  // A window that only went with a minimised owner stays open.
+  if (event->spontaneous()) return;
+  if (modeless_) keptPlace_ = pos();
+  if (shownFlag_) shownFlag_->store(false);
+  for (const auto& shown : ShownChanged) shown(false);
+}
+
+void PrinterWindow::keyPressEvent(QKeyEvent* event) { FormKeyDown(event); }
+
+void PrinterWindow::FormKeyDown(QKeyEvent* event) {
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+  if (event->key() == Qt::Key_F1 && mods == Qt::NoModifier) {
+    if (Services.UserGuide) Services.UserGuide();
+  } else if (event->key() == Qt::Key_Escape && mods == Qt::NoModifier) {
+    reject();
+  } else if (event->key() == Qt::Key_P && mods == Qt::ControlModifier) {
+    if (Services.PrintHardcopy) Services.PrintHardcopy(this);
+  }
+  // Enter and every other key do nothing.
+  event->accept();
+}
+
+}  // namespace printersettings::ui

@@ -1,0 +1,39 @@
+#pragma once
+// The rows of the printer's read-only windows (diagnosis, communication):
+// a section title, and rows of a title with the printer's value in a lit
+// panel beside it.
+#include <QLabel>
+#include <QRect>
+#include <QString>
+
+#include "platform/qt/Panel.h"
+
+namespace printersettings::ui {
+
+inline constexpr int kRowTitleWidth = 160;
+inline constexpr int kRowValueWidth = 220;
+inline constexpr int kRowHeight = 22;
+inline constexpr int kRowStep = 26;
+inline constexpr int kSectionStep = 24;  // from a section title to its first row
+// A column of rows: title, gap, value.
+inline constexpr int kRowColumnWidth = kRowTitleWidth + 8 + kRowValueWidth;
+
+// A section title (navy, bold) at `left`, `top`, as wide as a column.
+QLabel* AddSectionTitle(QWidget* parent, int left, int top, const QString& text);
+
+// A row's title at `left`, `top` (for a row whose value is no plain panel).
+QLabel* AddRowTitle(QWidget* parent, int left, int top, const QString& title);
+// Where a row's value lies.
+inline QRect RowValueRect(int left, int top, int height = kRowHeight) {
+  return QRect(left + kRowTitleWidth + 8, top, kRowValueWidth, height);
+}
+
+struct ValueRow {
+  QLabel* title;
+  platform::Panel* panel;  // lit (11439276)
+  QLabel* value;           // "?" until the printer thread writes it
+};
+// A row at `left`, `top`: the title, then the value panel.
+ValueRow AddValueRow(QWidget* parent, int left, int top, const QString& title);
+
+}  // namespace printersettings::ui
