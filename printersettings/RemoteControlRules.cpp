@@ -1,15 +1,20 @@
 #include "printersettings/RemoteControlRules.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "printerlink/thread/PrinterMirror.h"
 #include "printerlink/thread/ValueTexts.h"
+#include "printersettings/SettingValues.h"
+#include "printersettings/StepCaptions.h"
 
 namespace printersettings {
 namespace {
 
-const std::string kPadding(20, ' ');
+// Both signs while nothing is chosen yet.
+StepCaptionPair ChoiceSteps(int value, int low, int high) {
+  if (value == kUnknown) return {StepCaptions(high, low, high).down, StepCaptions(low, low, high).up};
+  return StepCaptions(value, low, high);
+}
 
 }  // namespace
 
@@ -21,17 +26,6 @@ int NormalizePrintText(int value, int from, int textCount) {
   if (from >= kFirstSpecialText) return std::max(textCount, kNozzleCleaning);
   if (value > textCount) return value > from ? kFirstSpecialText : std::max(textCount, kNozzleCleaning);
   return value;
-}
-
-int PrintTextRepeatStep(int counter) {
-  const int size = std::abs(counter);
-  const int step = size < 10 ? 1 : size < 20 ? 2 : size < 30 ? 4 : 8;
-  return counter < 0 ? -step : step;
-}
-
-int NextPrintTextCounter(int counter) {
-  if (counter >= 30 || counter <= -30) return counter;
-  return counter < 0 ? counter - 1 : counter + 1;
 }
 
 int ClampPrintMode(int mode, int cliWord) {
@@ -63,15 +57,13 @@ std::optional<int> StepPrintModeIndex(int current, bool up, int modeCount) {
   return next;
 }
 
-std::string StepDownCaption(bool shown) { return shown ? "-" + kPadding : std::string(); }
-std::string StepUpCaption(bool shown) { return shown ? kPadding + "+" : std::string(); }
-
 RemoteChoiceView RemoteChoiceTexts(const RemoteChoice& c, const std::array<std::string, 17>& names) {
   RemoteChoiceView v;
   const int text = c.EditPrintText;
-  v.PrintTextDown = StepDownCaption(text == -1 || text > kNozzleCleaning);
-  v.PrintTextUp = StepUpCaption(text != kLastSpecialText);
-  if (text != -1) {
+  const StepCaptionPair textSteps = ChoiceSteps(text, kNozzleCleaning, kLastSpecialText);
+  v.PrintTextDown = textSteps.down;
+  v.PrintTextUp = textSteps.up;
+  if (text != kUnknown) {
     std::string name;
     if (!printerthread::PrintDataName(std::max(text, kNozzleCleaning), names, name)) name = std::to_string(text);
     v.PrintTextLabel = "(" + name + ")";
@@ -86,14 +78,15 @@ RemoteChoiceView RemoteChoiceTexts(const RemoteChoice& c, const std::array<std::
   std::string coverage;
   const bool known = printerthread::CoverageText(mode, c.CliWord, coverage);
   if (printerthread::HasCliBit(c.CliWord, printerthread::kCliPrintModeTable)) {
-    v.PrintModeDown = StepDownCaption(c.PrintModeIndex >= 1);
-    v.PrintModeUp = StepUpCaption(c.PrintModeIndex < c.PrinterModeCount - 1);
+    const StepCaptionPair steps = StepCaptions(c.PrintModeIndex, 0, c.PrinterModeCount - 1);
+    v.PrintModeDown = steps.down;
+    v.PrintModeUp = steps.up;
     v.PrintModeLabel = known ? "(" + coverage + ")" : "(?)";
     return v;
   }
-  const int last = c.CliWord < 2 ? 8 : 11;
-  v.PrintModeDown = StepDownCaption(mode != 0);
-  v.PrintModeUp = StepUpCaption(mode != last);
+  const StepCaptionPair steps = ChoiceSteps(mode, 0, c.CliWord < 2 ? 8 : 11);
+  v.PrintModeDown = steps.down;
+  v.PrintModeUp = steps.up;
   v.PrintModeLabel = known ? "(" + coverage + ")" : "?";
   return v;
 }

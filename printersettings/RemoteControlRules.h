@@ -1,8 +1,9 @@
 #pragma once
 // The remote control's rules without its widgets: the order in which the
-// print-text selection runs, the auto-repeat of its buttons, the print-mode
-// steps, and the captions and labels the window shows for what the
-// operator has chosen.
+// print-text selection runs, the print-mode steps, and the captions and
+// labels the window shows for what the operator has chosen. (Its print-text
+// buttons repeat while held by printersettings/StepRepeat.h's plan
+// kPrintTextRepeat.)
 #include <array>
 #include <optional>
 #include <string>
@@ -20,15 +21,6 @@ inline constexpr int kLastSpecialText = 1003;
 // textCount + 1 and 999 (a step up lands on 1000, a step down on textCount).
 int NormalizePrintText(int value, int from, int textCount);
 
-// The print-text buttons repeat while held: the first tick 500 ms after the
-// press, then one every 250 ms. The counter starts at -1 or +1 and moves one
-// further from 0 per tick up to 30; its size picks the step (1 up to 9,
-// 2 up to 19, 4 up to 29, then 8), its sign the direction.
-inline constexpr int kRepeatDelayMs = 500;
-inline constexpr int kPrintTextRepeatMs = 250;
-int PrintTextRepeatStep(int counter);
-int NextPrintTextCounter(int counter);
-
 // The print mode ("DPI" value) kept within what the firmware knows: 0 to 8
 // below CliWord 2, else 0 to 11.
 int ClampPrintMode(int mode, int cliWord);
@@ -40,11 +32,6 @@ int StepFixedPrintMode(int mode, bool up, int cliWord);
 // counts as 7): down to 0, up to the table's last mode (and 7). Nothing for
 // an unknown index, an unknown count (up) or an empty table.
 std::optional<int> StepPrintModeIndex(int current, bool up, int modeCount);
-
-// The captions of a step row's "-" and "+" halves, each padded with 20
-// blanks towards the middle; "" on the side of a reached limit.
-std::string StepDownCaption(bool shown);
-std::string StepUpCaption(bool shown);
 
 // What the window shows for the operator's choice.
 struct RemoteChoice {

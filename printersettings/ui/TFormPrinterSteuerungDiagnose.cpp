@@ -6,7 +6,7 @@
 #include "platform/qt/TextCodec.h"
 #include "printerlink/thread/PrinterWindowState.h"
 #include "printersettings/ui/DisplayUnitPanel.h"
-#include "printersettings/ui/ValueRows.h"
+#include "printersettings/ui/InfoRows.h"
 
 TFormPrinterSteuerungDiagnose* FormPrinterSteuerungDiagnose = nullptr;
 
@@ -16,9 +16,9 @@ using namespace printersettings::ui;
 
 // Two columns of rows: the inputs and speeds, the controller.
 constexpr int kLeft = 0;
-constexpr int kRight = kRowColumnWidth + 8;
-constexpr int kWidth = kRight + kRowColumnWidth + 8;
-constexpr int kDisplayHeight = 2 * kRowHeight + 4;
+constexpr int kRight = kInfoColumnWidth + 8;
+constexpr int kWidth = kRight + kInfoColumnWidth + 8;
+constexpr int kDisplayHeight = 2 * kInfoRowHeight + 4;
 
 }  // namespace
 
@@ -30,13 +30,13 @@ TFormPrinterSteuerungDiagnose::TFormPrinterSteuerungDiagnose(QWidget* owner)
   int left = kLeft;
   auto section = [&](QLabel*& title, const QString& text) {
     title = AddSectionTitle(this, left + 8, top, text);
-    top += kSectionStep;
+    top += kInfoSectionStep;
   };
   auto row = [&](QLabel*& title, QLabel*& value, const QString& text) {
-    const ValueRow r = AddValueRow(this, left, top, text);
+    const InfoRow r = AddInfoRow(this, left, top, text);
     title = r.title;
     value = r.value;
-    top += kRowStep;
+    top += kInfoRowStep;
   };
   auto gap = [&] { top += 6; };
 
@@ -75,8 +75,8 @@ TFormPrinterSteuerungDiagnose::TFormPrinterSteuerungDiagnose(QWidget* owner)
   gap();
   // The display unit: a title like the rows' and the two lines in place of
   // a value.
-  LabelDruckersteuerungDisplayUnitTitel = AddRowTitle(this, left, top, QStringLiteral("Display"));
-  const DisplayUnitLabels unit = AddDisplayUnitPanel(this, RowValueRect(left, top, kDisplayHeight));
+  LabelDruckersteuerungDisplayUnitTitel = AddInfoTitle(this, left, top, QStringLiteral("Display"));
+  const DisplayUnitLabels unit = AddDisplayUnitPanel(this, InfoValueRect(left, top, kDisplayHeight));
   PanelDisplayUnit = unit.panel;
   LabelDisplayUnitZeile0 = unit.line0;
   LabelDisplayUnitZeile1 = unit.line1;

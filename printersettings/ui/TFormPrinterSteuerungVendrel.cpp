@@ -5,7 +5,7 @@
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/TextCodec.h"
 #include "printerlink/thread/DisplayRules.h"
-#include "printersettings/ui/ValueRows.h"
+#include "printersettings/ui/InfoRows.h"
 
 TFormPrinterSteuerungVendrel* FormPrinterSteuerungVendrel = nullptr;
 
@@ -13,8 +13,8 @@ namespace {
 
 using namespace printersettings::ui;
 
-constexpr int kRight = kRowColumnWidth + 8;
-constexpr int kWidth = kRight + kRowColumnWidth + 8;
+constexpr int kRight = kInfoColumnWidth + 8;
+constexpr int kWidth = kRight + kInfoColumnWidth + 8;
 constexpr int kButtonRowHeight = 65;
 constexpr int kResultCancel = 7;
 
@@ -27,14 +27,14 @@ TFormPrinterSteuerungVendrel::TFormPrinterSteuerungVendrel(QWidget* owner)
   int left = 0;
   auto section = [&](QLabel*& title, const QString& text) {
     title = AddSectionTitle(this, left + 8, top, text);
-    top += kSectionStep;
+    top += kInfoSectionStep;
   };
   auto row = [&](QLabel*& title, platform::Panel*& panel, QLabel*& value, const QString& text) {
-    const ValueRow r = AddValueRow(this, left, top, text);
+    const InfoRow r = AddInfoRow(this, left, top, text);
     title = r.title;
     panel = r.panel;
     value = r.value;
-    top += kRowStep;
+    top += kInfoRowStep;
   };
   auto gap = [&] { top += 6; };
 

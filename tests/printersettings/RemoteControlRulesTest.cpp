@@ -4,6 +4,7 @@
 
 #include "printerlink/thread/PrinterCaptions.h"
 #include "printersettings/RemoteControlRules.h"
+#include "printersettings/StepRepeat.h"
 
 using namespace printersettings;
 
@@ -14,11 +15,9 @@ const std::array<std::string, 17> kNames = printerthread::PrinterCaptions{}.Name
 // The values a held button shows tick by tick, starting at `from`.
 std::vector<int> Hold(int from, bool up, int count, int ticks) {
   std::vector<int> shown;
-  int value = from, counter = up ? 1 : -1;
+  int value = from, tag = up ? 1 : -1;
   for (int i = 0; i < ticks; ++i) {
-    const int next = NormalizePrintText(value + PrintTextRepeatStep(counter), value, count);
-    counter = NextPrintTextCounter(counter);
-    value = next;
+    value = NormalizePrintText(value + TakeRepeatStep(kPrintTextRepeat, tag), value, count);
     shown.push_back(value);
   }
   return shown;
@@ -58,11 +57,7 @@ TEST(RemoteControlRules, HoldingPlusClimbsFasterAndNeverShowsAMissingNumber) {
   expected.push_back(1003);
   EXPECT_EQ(Hold(1, true, 50, static_cast<int>(expected.size())), expected);
 
-  // Held long enough, the step stays at 8 both ways.
-  EXPECT_EQ(PrintTextRepeatStep(30), 8);
-  EXPECT_EQ(NextPrintTextCounter(30), 30);
-  EXPECT_EQ(PrintTextRepeatStep(-30), -8);
-  EXPECT_EQ(NextPrintTextCounter(-30), -30);
+  // Held long enough, the step stays at 8.
   const std::vector<int> down = Hold(1003, false, 500, 40);
   EXPECT_EQ(down[3], 500);  // 1000, then the count
   EXPECT_EQ(down.back(), 500 - (5 * 1 + 10 * 2 + 10 * 4 + 11 * 8));  // 40 ticks
@@ -113,7 +108,7 @@ TEST(RemoteControlRules, CaptionsAndLabelsOfTheChoice) {
       {{0, 8, -1, 4, 1}, {"", up, "(D\xFCsenreinigung)", "", "", "(100 %)", false}},
       {{1003, 0, -1, 4, 1}, {down, "", "(P3)", "", up, "(0 %)", true}},
       {{57, 8, -1, 4, 1}, {down, up, "(57)", down, "", "(100 %)", true}},
-      {{57, 11, -1, 4, 1}, {down, up, "(57)", down, up, "?", true}},
+      {{57, 11, -1, 4, 1}, {down, up, "(57)", down, "", "?", true}},  // beyond the last mode
       {{57, 8, -1, 4, 2}, {down, up, "(57)", down, up, "(75 %)", true}},
       {{1000, 11, -1, 4, 2}, {down, up, "(AU)", down, "", "(100 %)", true}},
       // With the printer's table the index decides the captions.

@@ -10,30 +10,30 @@
 
 namespace printersettings::ui {
 
-inline constexpr int kRowTitleWidth = 160;
-inline constexpr int kRowValueWidth = 220;
-inline constexpr int kRowHeight = 22;
-inline constexpr int kRowStep = 26;
-inline constexpr int kSectionStep = 24;  // from a section title to its first row
+inline constexpr int kInfoTitleWidth = 160;
+inline constexpr int kInfoValueWidth = 220;
+inline constexpr int kInfoRowHeight = 22;
+inline constexpr int kInfoRowStep = 26;
+inline constexpr int kInfoSectionStep = 24;  // from a section title to its first row
 // A column of rows: title, gap, value.
-inline constexpr int kRowColumnWidth = kRowTitleWidth + 8 + kRowValueWidth;
+inline constexpr int kInfoColumnWidth = kInfoTitleWidth + 8 + kInfoValueWidth;
 
 // A section title (navy, bold) at `left`, `top`, as wide as a column.
 QLabel* AddSectionTitle(QWidget* parent, int left, int top, const QString& text);
 
 // A row's title at `left`, `top` (for a row whose value is no plain panel).
-QLabel* AddRowTitle(QWidget* parent, int left, int top, const QString& title);
+QLabel* AddInfoTitle(QWidget* parent, int left, int top, const QString& title);
 // Where a row's value lies.
-inline QRect RowValueRect(int left, int top, int height = kRowHeight) {
-  return QRect(left + kRowTitleWidth + 8, top, kRowValueWidth, height);
+inline QRect InfoValueRect(int left, int top, int height = kInfoRowHeight) {
+  return QRect(left + kInfoTitleWidth + 8, top, kInfoValueWidth, height);
 }
 
-struct ValueRow {
+struct InfoRow {
   QLabel* title;
   platform::Panel* panel;  // lit (11439276)
   QLabel* value;           // "?" until the printer thread writes it
 };
 // A row at `left`, `top`: the title, then the value panel.
-ValueRow AddValueRow(QWidget* parent, int left, int top, const QString& title);
+InfoRow AddInfoRow(QWidget* parent, int left, int top, const QString& title);
 
 }  // namespace printersettings::ui
