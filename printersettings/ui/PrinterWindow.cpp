@@ -1,11 +1,14 @@
 #include "printersettings/ui/PrinterWindow.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 
 #include "platform/qt/DialogFlags.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/NamedColours.h"
+#include "platform/qt/UserGuide.h"
 #include "printerlink/thread/DisplayRegistry.h"
+#include "printersettings/ui/SettingFormServices.h"
 
 namespace printersettings::ui {
 
@@ -32,7 +35,7 @@ void PrinterWindow::Toggle() {
     show();
 }
 
-void PrinterWindow::Centre() { platform::CentreOnMainWindow(this, Services); }
+void PrinterWindow::Centre() { platform::CentreOnMainWindow(this, FormServices()); }
 
 QPoint PrinterWindow::PlaceToStore() {
   if (isVisible()) return pos();
@@ -63,16 +66,16 @@ void PrinterWindow::hideEvent(QHideEvent* event) {
 void PrinterWindow::keyPressEvent(QKeyEvent* event) { FormKeyDown(event); }
 
 void PrinterWindow::FormKeyDown(QKeyEvent* event) {
+  event->accept();
+  if (platform::HandleUserGuideKey(event)) return;
+  if (QApplication::mouseButtons() != Qt::NoButton) return;
   const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
-  if (event->key() == Qt::Key_F1 && mods == Qt::NoModifier) {
-    if (Services.UserGuide) Services.UserGuide();
+  if (event->key() == Qt::Key_P && mods == Qt::ControlModifier) {
+    if (FormServices().PrintHardcopy) FormServices().PrintHardcopy(this);
   } else if (event->key() == Qt::Key_Escape && mods == Qt::NoModifier) {
     reject();
-  } else if (event->key() == Qt::Key_P && mods == Qt::ControlModifier) {
-    if (Services.PrintHardcopy) Services.PrintHardcopy(this);
   }
   // Enter and every other key do nothing.
-  event->accept();
 }
 
 }  // namespace printersettings::ui

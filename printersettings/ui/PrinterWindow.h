@@ -5,6 +5,9 @@
 // its whole life; Esc closes them, Ctrl+P prints them, F1 opens the user
 // guide, and Enter does nothing.
 //
+// The steps they take of the program (the main window's place, the hard
+// copy, the user guide) are the setting forms' (FormServices).
+//
 // A modeless one (`modeless` true) also tells the printer thread while it
 // is shown (so the thread polls its values fast), returns to the place
 // where it was last closed (the window configuration file keeps that place
@@ -17,7 +20,6 @@
 #include <optional>
 #include <vector>
 
-#include "platform/qt/DialogServices.h"
 #include "printerlink/thread/PrinterDisplay.h"
 
 namespace printersettings::ui {
@@ -30,9 +32,6 @@ class PrinterWindow : public QDialog, public printerthread::PrinterDisplay {
   PrinterWindow(QWidget* owner, const char* name, const QString& caption, bool modeless,
                 std::atomic<bool>* shownFlag = nullptr);
   ~PrinterWindow() override;
-
-  // The main window's place, the hard copy and the user guide.
-  platform::DialogServices Services = platform::DialogServices::Defaults();
 
   // A modeless window: shown when hidden, closed when shown (the tiles and
   // the menu entry that open it).
