@@ -26,6 +26,9 @@
 #include "printdata/VersionNotice.h"
 #include "printdata/ui/TFormOeffnen.h"
 #include "printdata/ui/TFormSpeichern.h"
+#include "printersettings/ui/TFormPrinterFernsteuerung.h"
+#include "printersettings/ui/TFormPrinterSteuerungDiagnose.h"
+#include "printersettings/ui/TFormPrinterSteuerungVendrel.h"
 
 namespace {
 
@@ -74,6 +77,9 @@ int main(int argc, char** argv) {
     new TFormHerstellen(nullptr);
     new TFormOeffnen(nullptr);
     new TFormSpeichern(nullptr);
+    new TFormPrinterFernsteuerung(nullptr);
+    new TFormPrinterSteuerungDiagnose(nullptr);
+    new TFormPrinterSteuerungVendrel(nullptr);
     // The file dialog, the font chooser and the painter centre on the main
     // window, word their own messages in the UI language and open the user
     // guide on F1; the editor chooses fonts with the font chooser.
@@ -98,6 +104,9 @@ int main(int argc, char** argv) {
   delete Form_Update;
   delete Form_Browser;
   delete Form_Main;
+  delete FormPrinterSteuerungVendrel;
+  delete FormPrinterSteuerungDiagnose;
+  delete FormPrinterFernsteuerung;
   delete FormSpeichern;
   delete FormOeffnen;
   delete Form_Paint;

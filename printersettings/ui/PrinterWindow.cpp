@@ -5,6 +5,7 @@
 
 #include "platform/qt/DialogFlags.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/InputBlocker.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/UserGuide.h"
 #include "printerlink/thread/DisplayRegistry.h"
@@ -20,6 +21,10 @@ PrinterWindow::PrinterWindow(QWidget* owner, const char* name, const QString& ca
   setFont(platform::VerdanaPx(11));
   platform::SetWindowColour(this, platform::colours::kLightGrey);
   setModal(!modeless);
+  // Its clicks only leave requests for the printer thread (or close it),
+  // so it stays usable while the program holds the user's input back
+  // during a transfer.
+  if (modeless) platform::KeepInput(this);
   printerthread::PrinterDisplays().Add(this);
 }
 

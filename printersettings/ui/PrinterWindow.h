@@ -9,7 +9,8 @@
 // copy, the user guide) are the setting forms' (FormServices).
 //
 // A modeless one (`modeless` true) also tells the printer thread while it
-// is shown (so the thread polls its values fast), returns to the place
+// is shown (so the thread polls its values fast), stays usable while the
+// program holds the user's input back (a transfer), returns to the place
 // where it was last closed (the window configuration file keeps that place
 // between runs), and lets the windows that light a tile or a menu entry for
 // it know when it shows and hides.

@@ -27,6 +27,9 @@
 #include "printdata/ui/TFormSpeichern.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
+#include "printersettings/ui/TFormPrinterFernsteuerung.h"
+#include "printersettings/ui/TFormPrinterSteuerungDiagnose.h"
+#include "printersettings/ui/TFormPrinterSteuerungVendrel.h"
 #include "support/qt/Screenshot.h"
 
 namespace apptest {
@@ -60,6 +63,9 @@ void AppFixture::SetUp() {
   new TFormHerstellen(nullptr);
   new TFormOeffnen(nullptr);
   new TFormSpeichern(nullptr);
+  new TFormPrinterFernsteuerung(nullptr);
+  new TFormPrinterSteuerungDiagnose(nullptr);
+  new TFormPrinterSteuerungVendrel(nullptr);
   app::ConnectProgramDialogs();
 }
 
@@ -70,6 +76,9 @@ void AppFixture::TearDown() {
   delete FormOeffnen;
   delete FormHerstellen;
   delete Form_Main;
+  delete FormPrinterSteuerungVendrel;
+  delete FormPrinterSteuerungDiagnose;
+  delete FormPrinterFernsteuerung;
   delete Form_Paint;
   delete Form_Font;
   delete Form_FileDialog;
