@@ -25,6 +25,7 @@ constexpr int kWidth = 296;
 constexpr int kInner = kWidth - 16;
 constexpr int kKeyWidth = 56;
 constexpr int kDisplayHeight = 56;
+constexpr int kButtonRowHeight = 65;
 
 }  // namespace
 
@@ -68,27 +69,28 @@ TFormPrinterFernsteuerung::TFormPrinterFernsteuerung(QWidget* owner, printerthre
   LabelDrucktextIst->setText(QStringLiteral("?"));
   LabelDruckmodusIst->setText(QStringLiteral("?"));
 
-  const int buttonWidth = (kInner - 16) / 3;
-  platform::AddButtonPanel(this, QRect(8, RowTop(3), buttonWidth, kPanelHeight), QStringLiteral("Start"), PanelStart,
-                           SpeedButtonStart);
-  platform::AddButtonPanel(this, QRect(16 + buttonWidth, RowTop(3), buttonWidth, kPanelHeight),
-                           QStringLiteral("Stop"), PanelStop, SpeedButtonStop);
-  platform::AddButtonPanel(this, QRect(24 + 2 * buttonWidth, RowTop(3), kInner - 16 - 2 * buttonWidth, kPanelHeight),
-                           QStringLiteral("Standby"), PanelStandby, SpeedButtonStandby);
-
   // "Display" and "-" on the panel's two lines while the unit's own lines
   // are not shown.
   const DisplayUnitLabels unit =
-      AddDisplayUnitPanel(this, QRect(8, RowTop(4), kInner - kKeyWidth - 8, kDisplayHeight));
+      AddDisplayUnitPanel(this, QRect(8, RowTop(3), kInner - kKeyWidth - 8, kDisplayHeight));
   PanelDisplayUnit = unit.panel;
   LabelDisplayUnitZeile0 = unit.line0;
   LabelDisplayUnitZeile1 = unit.line1;
   LabelDisplayUnit = unit.value;
   LabelDisplayUnit->setGeometry(unit.line1->geometry());
   LabelDisplayUnitTitel = AddPanelLabel(PanelDisplayUnit, unit.line0->geometry(), QStringLiteral("Display"));
-  platform::AddButtonPanel(this, QRect(kWidth - 8 - kKeyWidth, RowTop(4), kKeyWidth, kDisplayHeight),
+  platform::AddButtonPanel(this, QRect(kWidth - 8 - kKeyWidth, RowTop(3), kKeyWidth, kDisplayHeight),
                            QString(QChar(0x25CF)), PanelDisplayUnitKey, SpeedButtonDisplayUnit);
+  PanelDisplayUnitKey->SetColor(printerthread::kOfferedColour);
   SpeedButtonDisplayUnit->setEnabled(false);
+
+  // The levels in the bottom row, as a dialog's buttons.
+  const int rowTop = RowTop(3) + kDisplayHeight + 8;
+  PanelUnten = platform::AddButtonRow(this, QRect(0, rowTop, kWidth, kButtonRowHeight));
+  platform::AddButtonPanel(PanelUnten, QRect(8, 9, 88, 48), QStringLiteral("Start"), PanelStart, SpeedButtonStart);
+  platform::AddButtonPanel(PanelUnten, QRect(104, 9, 88, 48), QStringLiteral("Stop"), PanelStop, SpeedButtonStop);
+  platform::AddButtonPanel(PanelUnten, QRect(200, 9, 88, 48), QStringLiteral("Standby"), PanelStandby,
+                           SpeedButtonStandby);
 
   TimerDrucktext = new RepeatTimer(this, kPrintTextRepeat, [this](int step) { TimerDrucktextTimer(step); });
 
@@ -134,7 +136,7 @@ TFormPrinterFernsteuerung::TFormPrinterFernsteuerung(QWidget* owner, printerthre
   connect(SpeedButtonDisplayUnit, &QAbstractButton::clicked, this,
           [this] { SpeedButtonDisplayUnitClick(SpeedButtonDisplayUnit); });
 
-  setFixedSize(kWidth, RowTop(4) + kDisplayHeight + 8);
+  setFixedSize(kWidth, rowTop + kButtonRowHeight);
   UpdateView();
 }
 

@@ -48,6 +48,7 @@ class TFormPrinterFernsteuerung : public printersettings::ui::PrinterWindow {
   QLabel* LabelDruckmodusIst;
   platform::SpeedButton* SpeedButtonDownDruckmodus;
   platform::SpeedButton* SpeedButtonUpDruckmodus;
+  platform::Panel* PanelUnten;
   platform::Panel* PanelStart;
   platform::SpeedButton* SpeedButtonStart;
   platform::Panel* PanelStop;
