@@ -29,6 +29,7 @@
 #include "printersettings/ui/TFormPrinterFernsteuerung.h"
 #include "printersettings/ui/TFormPrinterSteuerungDiagnose.h"
 #include "printersettings/ui/TFormPrinterSteuerungVendrel.h"
+#include "printersettings/ui/PrinterSettingForms.h"
 
 namespace {
 
@@ -80,6 +81,8 @@ int main(int argc, char** argv) {
     new TFormPrinterFernsteuerung(nullptr);
     new TFormPrinterSteuerungDiagnose(nullptr);
     new TFormPrinterSteuerungVendrel(nullptr);
+    // The printer's setting forms, which the settings view opens.
+    printersettings::ui::CreateSettingForms();
     // The file dialog, the font chooser and the painter centre on the main
     // window, word their own messages in the UI language and open the user
     // guide on F1; the editor chooses fonts with the font chooser.
@@ -107,6 +110,7 @@ int main(int argc, char** argv) {
   delete FormPrinterSteuerungVendrel;
   delete FormPrinterSteuerungDiagnose;
   delete FormPrinterFernsteuerung;
+  printersettings::ui::DeleteSettingForms();
   delete FormSpeichern;
   delete FormOeffnen;
   delete Form_Paint;

@@ -30,6 +30,7 @@
 #include "printersettings/ui/TFormPrinterFernsteuerung.h"
 #include "printersettings/ui/TFormPrinterSteuerungDiagnose.h"
 #include "printersettings/ui/TFormPrinterSteuerungVendrel.h"
+#include "printersettings/ui/PrinterSettingForms.h"
 #include "support/qt/Screenshot.h"
 
 namespace apptest {
@@ -66,6 +67,7 @@ void AppFixture::SetUp() {
   new TFormPrinterFernsteuerung(nullptr);
   new TFormPrinterSteuerungDiagnose(nullptr);
   new TFormPrinterSteuerungVendrel(nullptr);
+  printersettings::ui::CreateSettingForms();
   app::ConnectProgramDialogs();
 }
 
@@ -79,6 +81,7 @@ void AppFixture::TearDown() {
   delete FormPrinterSteuerungVendrel;
   delete FormPrinterSteuerungDiagnose;
   delete FormPrinterFernsteuerung;
+  printersettings::ui::DeleteSettingForms();
   delete Form_Paint;
   delete Form_Font;
   delete Form_FileDialog;
