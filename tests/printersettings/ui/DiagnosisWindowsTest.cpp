@@ -9,14 +9,16 @@
 #include <map>
 #include <memory>
 
-#include "FormFixture.h"
-#include "WindowRig.h"
+#include "PrinterRig.h"
+#include "printersettings/ui/PrinterWindowHooks.h"
 #include "platform/qt/TextCodec.h"
 #include "printerlink/thread/DisplayRules.h"
 #include "printerlink/thread/PrinterWindowState.h"
 #include "printersettings/ui/TFormPrinterSteuerungDiagnose.h"
 #include "printersettings/ui/TFormPrinterSteuerungVendrel.h"
 #include "support/FakeTime.h"
+#include "support/qt/Modal.h"
+#include "support/qt/Mouse.h"
 
 using namespace settingstest;
 using printerthread::kOfferedColour;
@@ -26,12 +28,23 @@ namespace {
 
 using Texts = std::map<std::string, std::string>;  // label name: text (Windows-1252)
 
-class DiagnosisWindows : public FormFixture {
+class DiagnosisWindows : public WithPrinter {
  protected:
+  // The settings view's tiles open the windows.
+  void SetUp() override {
+    WithPrinter::SetUp();
+    auto& hooks = printersettings::ui::OtherPrinterWindows();
+    hooks.Diagnose = diagnose.get();
+    hooks.Kommunikation = vendrel.get();
+    view->ApplyWindowHooks();
+  }
   void TearDown() override {
+    WithPrinter::TearDown();
     diagnose.reset();
     vendrel.reset();
-    FormFixture::TearDown();
+  }
+  static bool Until(const std::function<bool()>& condition, int ms = 15000) {
+    return threadtest::ThreadRig::Until(condition, ms);
   }
   // Every label of `window` named in `expected` shows its text.
   static void ExpectTexts(QWidget* window, const Texts& expected, const std::string& trace) {
@@ -155,23 +168,24 @@ TEST_F(DiagnosisWindows, ShowWhatThePrinterAnswersAndQuestionMarksForWhatItDoesN
     SCOPED_TRACE(c.name);
     printeremu::EmulatorOptions options;
     options.cliWord = c.cliWord;
-    WindowRig rig(options);
-    for (const auto& [key, value] : c.settings) rig.printer().SetSetting(key, value);
-    rig.printer().SetState(c.state, c.errorCode);
-    for (const auto& f : c.faults) rig.printer().AddFault(f);
+    auto prepare = [&](printeremu::PrinterEmulator& printer) {
+      for (const auto& [key, value] : c.settings) printer.SetSetting(key, value);
+      printer.SetState(c.state, c.errorCode);
+      for (const auto& f : c.faults) printer.AddFault(f);
+    };
     diagnose->show();
     if (c.connects) {
-      ASSERT_TRUE(rig.Connect());
+      Connect(prepare, options);
       // The belt signal takes the carriage speed asked after the inputs.
-      ASSERT_TRUE(rig.NextRefresh());
+      ASSERT_TRUE(NextRefresh());
     } else {
-      rig.Start();
+      Start(prepare, options);
       // It finds the printer, fails the cycle and probes again, twice.
-      ASSERT_TRUE(WindowRig::Until([&] {
-        auto commands = rig.printer().Commands();
+      ASSERT_TRUE(Until([&] {
+        auto commands = rig->printer->Commands();
         return std::count(commands.begin(), commands.end(), "INFO.SYSTEM") >= 3;
       }));
-      EXPECT_EQ(rig.rig.display.refreshes, 0);
+      EXPECT_EQ(rig->display.refreshes, 0);
     }
     ExpectTexts(diagnose.get(), c.diagnosis, c.name);
     ExpectTexts(vendrel.get(), c.communication, c.name);
@@ -181,11 +195,9 @@ TEST_F(DiagnosisWindows, ShowWhatThePrinterAnswersAndQuestionMarksForWhatItDoesN
 }
 
 TEST_F(DiagnosisWindows, APrinterThatNeverAnswersLeavesEveryValueUnknownUntilItDoes) {
-  WindowRig rig;
-  rig.printer().SetSilent(true);
-  rig.Start();
+  Start([](printeremu::PrinterEmulator& printer) { printer.SetSilent(true); });
   // The port was found and did not answer: back to unknown, searching on.
-  ASSERT_TRUE(WindowRig::Until([&] { return rig.rig.display.resets >= 2; }));
+  ASSERT_TRUE(Until([&] { return rig->display.resets >= 2; }));
   for (QLabel* l : diagnose->findChildren<QLabel*>()) {
     const std::string name = l->objectName().toStdString();
     if (name.rfind("Label", 0) != 0 || name.find("Titel") != std::string::npos) continue;
@@ -201,44 +213,52 @@ TEST_F(DiagnosisWindows, APrinterThatNeverAnswersLeavesEveryValueUnknownUntilItD
   }
   EXPECT_EQ(vendrel->LabelWLAN_Signal->text(), QStringLiteral("?"));
 
-  rig.printer().SetSilent(false);
-  ASSERT_TRUE(rig.NextRefresh());
+  rig->printer->SetSilent(false);
+  ASSERT_TRUE(NextRefresh(15000));
   EXPECT_EQ(diagnose->LabelDruckersteuerungStatus->text(), QStringLiteral("Stop"));
   EXPECT_EQ(vendrel->LabelLAN_Name->text(), QStringLiteral("TARVIK23"));
   EXPECT_EQ(vendrel->LabelWLAN_Signal->text(), QStringLiteral("-"));
 }
 
+// Opened and closed by the settings view's tiles ("Diagnose", "Aktuell").
 TEST_F(DiagnosisWindows, TheDiagnosisIsAskedFastOnlyWhileTheWindowIsShown) {
   testsupport::ScopedFakeTime time;
-  WindowRig rig;
-  ASSERT_TRUE(rig.Connect());
+  Connect();
   auto asked = [&](const char* command, std::uint32_t from) {
     std::vector<std::uint32_t> ticks;
-    for (const auto& e : rig.rig.link.Entries())
+    for (const auto& e : rig->link.Entries())
       if (e.command == command && e.tick >= from) ticks.push_back(e.tick);
     return ticks;
   };
   EXPECT_FALSE(printerthread::PrinterWindows().DiagnosisVisible.load());
   std::uint32_t from = time->TickCount();
-  ASSERT_TRUE(WindowRig::Until([&] { return time->TickCount() - from > 30000; }, 60000));
+  ASSERT_TRUE(Until([&] { return time->TickCount() - from > 30000; }, 60000));
   EXPECT_LE(asked("IO.BASIC", from).size(), 1u);
   EXPECT_LE(asked("AD", from).size(), 1u);
 
-  diagnose->show();
+  testsupport::Click(view->DruckersteuerungDiagnose.button);
+  ASSERT_TRUE(diagnose->isVisible());
   EXPECT_TRUE(printerthread::PrinterWindows().DiagnosisVisible.load());
   from = time->TickCount();
-  ASSERT_TRUE(WindowRig::Until([&] { return asked("IO.BASIC", from).size() >= 40; }, 60000));
+  ASSERT_TRUE(Until([&] { return asked("IO.BASIC", from).size() >= 40; }, 60000));
   const std::vector<std::uint32_t> inputs = asked("IO.BASIC", from);
   for (std::size_t i = 1; i < inputs.size(); ++i) EXPECT_GT(inputs[i] - inputs[i - 1], 10u);
   EXPECT_LE(inputs.back() - inputs.front(), 40u * 30u);  // every 10 ms and a little, not once a minute
   EXPECT_GE(asked("AD", from).size(), 2u);
 
-  diagnose->close();
+  testsupport::Click(view->DruckgeschwindigkeitAktuell.button);
+  EXPECT_FALSE(diagnose->isVisible());
   EXPECT_FALSE(printerthread::PrinterWindows().DiagnosisVisible.load());
-  ASSERT_TRUE(rig.NextRefresh());
+  ASSERT_TRUE(NextRefresh());
   from = time->TickCount();
-  ASSERT_TRUE(WindowRig::Until([&] { return time->TickCount() - from > 30000; }, 60000));
+  ASSERT_TRUE(Until([&] { return time->TickCount() - from > 30000; }, 60000));
   EXPECT_LE(asked("IO.BASIC", from).size(), 1u);
+
+  // "Kommunikation" shows the communication window modally.
+  testsupport::WhenModalIs(vendrel.get(), [this] { vendrel->SpeedButtonAbbrechen->click(); });
+  testsupport::Click(view->DruckersteuerungVendrel.button);
+  EXPECT_EQ(vendrel->result(), 7);
+  EXPECT_EQ(vendrel->LabelLAN_Name->text(), QStringLiteral("TARVIK23"));
 }
 
 TEST_F(DiagnosisWindows, KeysAndThePlaceTheDiagnosisComesBackTo) {

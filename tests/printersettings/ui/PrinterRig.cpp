@@ -20,18 +20,28 @@ void WithPrinter::SetUp() {
 }
 
 void WithPrinter::TearDown() {
-  if (rig) {
-    rig->Stop();
-    printerthread::PrinterDisplays().Remove(&rig->display);
-    rig.reset();
-  }
+  Disconnect();
   view.reset();
   printersettings::ui::DeleteSettingForms();
   FormFixture::TearDown();
 }
 
+void WithPrinter::Disconnect() {
+  if (!rig) return;
+  rig->Stop();
+  printerthread::PrinterDisplays().Remove(&rig->display);
+  rig.reset();
+}
+
 void WithPrinter::Connect(const std::function<void(printeremu::PrinterEmulator&)>& prepare,
                           printeremu::EmulatorOptions options) {
+  Start(prepare, options);
+  ASSERT_TRUE(NextRefresh());
+}
+
+void WithPrinter::Start(const std::function<void(printeremu::PrinterEmulator&)>& prepare,
+                        printeremu::EmulatorOptions options) {
+  Disconnect();
   rig = std::make_unique<threadtest::ThreadRig>(options);
   if (prepare) prepare(*rig->printer);
   rig->env.requests = &printerthread::PrinterRequests();
@@ -40,7 +50,6 @@ void WithPrinter::Connect(const std::function<void(printeremu::PrinterEmulator&)
   rig->env.displays = &printerthread::PrinterDisplays();
   printerthread::PrinterDisplays().Add(&rig->display);
   rig->Start();
-  ASSERT_TRUE(NextRefresh());
 }
 
 bool WithPrinter::NextRefresh(int ms) {

@@ -23,6 +23,12 @@ class WithPrinter : public FormFixture {
   // returns once the view shows the printer's values.
   void Connect(const std::function<void(printeremu::PrinterEmulator&)>& prepare = {},
                printeremu::EmulatorOptions options = {});
+  // The same without waiting for the values (a printer that never lets a
+  // cycle complete).
+  void Start(const std::function<void(printeremu::PrinterEmulator&)>& prepare = {},
+             printeremu::EmulatorOptions options = {});
+  // Stops the thread and the emulator (a test may connect again).
+  void Disconnect();
   // Pumps until the next display refresh after this call.
   bool NextRefresh(int ms = 10000);
   // The next settings sequence the printer gets from command `from` on:

@@ -6,10 +6,11 @@
 #include <QApplication>
 #include <atomic>
 #include <memory>
+#include <set>
 #include <thread>
 
-#include "FormFixture.h"
-#include "WindowRig.h"
+#include "PrinterRig.h"
+#include "printersettings/ui/PrinterWindowHooks.h"
 #include "platform/qt/TextCodec.h"
 #include "printerlink/PortState.h"
 #include "printerlink/thread/CaptionTable.h"
@@ -25,43 +26,69 @@ namespace {
 const QString kDown = QStringLiteral("-") + QString(20, QLatin1Char(' '));
 const QString kUp = QString(20, QLatin1Char(' ')) + QStringLiteral("+");
 
-class RemoteControl : public FormFixture {
+// The printer's commands since `first` that are no polls of the schedule:
+// what the windows made the thread send.
+std::vector<std::string> SentSince(const threadtest::ThreadRig& rig, std::size_t first) {
+  static const std::set<std::string> kPolls = {
+      "INFO.SYSTEM", "INFO.CLI", "MASCHINE", "AUSRICHTUNG", "HEAD.CMD", "STARTUP", "SLEEP", "DPI.INDEX",
+      "DPI.ANZAHL", "START", "START.FILTER", "START.VERSCHIEBEN", "AUX.CMD", "UNTERDRUECKUNG",
+      "UNTERDRUECKUNG.FILTER", "UNTERDRUECKUNG.VERSCHIEBEN", "AUSLAUF", "SPEED", "SPEED.FAKTOR", "SPEED.IST",
+      "MMI", "MMI.REDADID.MODUS", "OPTION", "OPTION.REDADID.MODUS", "OPTION.D0216.MODUS", "OPTION.D0216.BUTTON",
+      "OPTION.D0216.FORMAT.ID", "OPTION.SIGNALUNIT.TYP", "OPTION.SIGNALUNIT.ALARM", "OPTION.SIGNALUNIT.HORN",
+      "OPTION.SIGNALUNIT.SIGNAL", "RTC", "STATUS", "COUNTER", "HEAD.PULSDAUER", "HEAD.HEIZUNG", "HEAD.H600DPI",
+      "INFO.DEVICE", "INFO.FIRMWARE", "ECOM.INFO.KIT", "ECOM.LAN.NAME", "ECOM.LAN.MAC", "ECOM.LAN.IP", "IO.BASIC",
+      "ZPOS.SPEED", "AD", "DT", "DPI"};
+  std::vector<std::string> sent;
+  for (const std::string& c : rig.CommandsFrom(first)) {
+    const bool numbered = c.rfind("HEAD.VERSATZ ", 0) == 0 || c.rfind("HEAD.AUSRICHTUNG ", 0) == 0 ||
+                          c.rfind("DPI.MODUS ", 0) == 0 || c.rfind("AUX.PROG ", 0) == 0 ||
+                          c.rfind("PROG ", 0) == 0 || c.rfind("OPTION.D0216.ZEILE ", 0) == 0;
+    if (!kPolls.count(c) && !numbered) sent.push_back(c);
+  }
+  return sent;
+}
+
+class RemoteControl : public WithPrinter {
  protected:
   void TearDown() override {
+    WithPrinter::TearDown();
     remote.reset();
-    rig.reset();
     printerthread::PrinterWindows().PrinterPrintText = -1;
     printerthread::PrinterWindows().PrinterPrintMode = -1;
-    FormFixture::TearDown();
   }
-  // The printer thread against the emulator, the window on the thread's
-  // board, shown once the printer's values are in.
-  void Connect(printeremu::EmulatorOptions options, const std::map<std::string, std::string>& settings) {
-    rig = std::make_unique<WindowRig>(options);
-    for (const auto& [key, value] : settings) rig->printer().SetSetting(key, value);
-    remote = std::make_unique<TFormPrinterFernsteuerung>(nullptr, rig->rig.requests);
-    ASSERT_TRUE(rig->Connect());
-    remote->show();
-    first = rig->printer().Commands().size();
+  // The printer thread against the emulator; the window, on the program's
+  // board, opened by the settings view's "Zustand" tile once the printer's
+  // values are in.
+  void ConnectRemote(printeremu::EmulatorOptions options, const std::map<std::string, std::string>& settings) {
+    remote = std::make_unique<TFormPrinterFernsteuerung>(nullptr);
+    printersettings::ui::OtherPrinterWindows().Fernsteuerung = remote.get();
+    view->ApplyWindowHooks();
+    Connect(
+        [&](printeremu::PrinterEmulator& printer) {
+          for (const auto& [key, value] : settings) printer.SetSetting(key, value);
+        },
+        options);
+    testsupport::Click(view->DruckersteuerungStatus.button);
+    ASSERT_TRUE(remote->isVisible());
+    first = rig->printer->Commands().size();
   }
   // A click as the operator makes it, then the printer thread's turn: the
   // commands it sent for the click.
   Lines ClickAndSend(QWidget* button, std::size_t commands) {
-    const std::size_t from = rig->printer().Commands().size();
+    const std::size_t from = rig->printer->Commands().size();
     testsupport::Click(button);
     // Taken by the printer thread, and what it sent is on the line; the
     // next refresh comes from a cycle after it.
-    const printerthread::RequestBoard& b = rig->rig.requests;
-    EXPECT_TRUE(WindowRig::Until([&] {
+    const printerthread::RequestBoard& b = printerthread::PrinterRequests();
+    EXPECT_TRUE(threadtest::ThreadRig::Until([&] {
       return !b.SelectDt.Pending() && !b.RemoteDpi.Pending() && !b.Level.Pending() && !b.DisplayButton.Pending() &&
-             rig->SentSince(from).size() >= commands;
+             SentSince(*rig, from).size() >= commands;
     }));
-    EXPECT_TRUE(rig->NextRefresh());
-    return rig->SentSince(from);
+    EXPECT_TRUE(NextRefresh());
+    return SentSince(*rig, from);
   }
   static QString Text(QLabel* label) { return label->isHidden() ? QString() : label->text(); }
 
-  std::unique_ptr<WindowRig> rig;
   std::unique_ptr<TFormPrinterFernsteuerung> remote;
   std::size_t first = 0;
 };
@@ -71,7 +98,7 @@ class RemoteControl : public FormFixture {
 TEST_F(RemoteControl, StepsSelectionAndLevelsSendTheirCommandLines) {
   // Print data 11 of 12 chosen, a table of three print modes, index 0.
   printeremu::EmulatorOptions options;  // CliWord 8058: print-mode table, display unit
-  Connect(options, {{"DT", "11 12"}, {"DPI.ANZAHL", "3"}, {"DPI.INDEX", "0"}, {"DPI", "0"}});
+  ConnectRemote(options, {{"DT", "11 12"}, {"DPI.ANZAHL", "3"}, {"DPI.INDEX", "0"}, {"DPI", "0"}});
   auto& r = *remote;
   EXPECT_EQ(Text(r.LabelDrucktextIst), QStringLiteral("11"));
   EXPECT_EQ(Text(r.LabelDruckmodusIst), QStringLiteral("0 %"));
@@ -108,8 +135,8 @@ TEST_F(RemoteControl, StepsSelectionAndLevelsSendTheirCommandLines) {
   EXPECT_EQ(Text(r.LabelDisplayUnitTitel), QString());
 
   // The nozzle cleaning: print mode off at full coverage.
-  rig->printer().SetSetting("DT", "1 12");
-  ASSERT_TRUE(rig->NextRefresh());
+  rig->printer->SetSetting("DT", "1 12");
+  ASSERT_TRUE(NextRefresh());
   r.hide();
   r.show();
   EXPECT_EQ(ClickAndSend(r.SpeedButtonDownDrucktext, 1), Lines{"DT 0"});
@@ -123,7 +150,7 @@ TEST_F(RemoteControl, StepsSelectionAndLevelsSendTheirCommandLines) {
 TEST_F(RemoteControl, FirmwareWithoutATableStepsThroughItsFixedModes) {
   printeremu::EmulatorOptions options;
   options.cliWord = 1;
-  Connect(options, {{"DT", "5 12"}, {"DPI", "0"}});
+  ConnectRemote(options, {{"DT", "5 12"}, {"DPI", "0"}});
   auto& r = *remote;
   EXPECT_EQ(r.EditPrintMode, 0);
   EXPECT_EQ(r.SpeedButtonDownDruckmodus->Caption(), QString());
@@ -138,9 +165,9 @@ TEST_F(RemoteControl, FirmwareWithoutATableStepsThroughItsFixedModes) {
   EXPECT_EQ(Text(r.LabelDisplayUnitTitel), QStringLiteral("Display"));
   EXPECT_EQ(Text(r.LabelDisplayUnit), QStringLiteral("-"));
   r.SpeedButtonDisplayUnitClick(r.SpeedButtonDisplayUnit);
-  ASSERT_TRUE(rig->NextRefresh());
-  ASSERT_TRUE(rig->NextRefresh());
-  EXPECT_EQ(rig->SentSince(first), (Lines{"DPI 3", "DPI 4", "DPI 8"}));
+  ASSERT_TRUE(NextRefresh());
+  ASSERT_TRUE(NextRefresh());
+  EXPECT_EQ(SentSince(*rig, first), (Lines{"DPI 3", "DPI 4", "DPI 8"}));
 }
 
 // Holding "+" from 1 with 50 print data: the chosen label climbs tick by
@@ -193,7 +220,7 @@ TEST_F(RemoteControl, AHeldButtonClimbsFasterAndTheReleaseSendsTheChoice) {
 }
 
 TEST_F(RemoteControl, NoClickWaitsForThePortAndNoneIsLost) {
-  Connect({}, {{"DT", "3 12"}});
+  ConnectRemote({}, {{"DT", "3 12"}});
   auto& r = *remote;
   // Another thread holds the port until told (or, should a click wait for
   // it, until the watchdog gives up after 20 s).
@@ -206,7 +233,7 @@ TEST_F(RemoteControl, NoClickWaitsForThePortAndNoneIsLost) {
     printerlink::ComUnlock();
   });
   while (!held) std::this_thread::yield();
-  const std::size_t from = rig->printer().Commands().size();
+  const std::size_t from = rig->printer->Commands().size();
   for (QWidget* button : {static_cast<QWidget*>(r.SpeedButtonUpDrucktext), static_cast<QWidget*>(r.SpeedButtonUpDruckmodus),
                           static_cast<QWidget*>(r.SpeedButtonStart), static_cast<QWidget*>(r.SpeedButtonDisplayUnit)})
     testsupport::Click(button);
@@ -217,8 +244,8 @@ TEST_F(RemoteControl, NoClickWaitsForThePortAndNoneIsLost) {
   letGo = true;
   holder.join();
   EXPECT_FALSE(gaveUp.load());
-  ASSERT_TRUE(WindowRig::Until([&] { return rig->SentSince(from).size() >= 4; }));
-  EXPECT_EQ(rig->SentSince(from), (Lines{"DT 4", "DPI.INDEX 1", "ENABLE 1", "OPTION.D0216.BUTTON.PRESS 1"}));
+  ASSERT_TRUE(threadtest::ThreadRig::Until([&] { return SentSince(*rig, from).size() >= 4; }));
+  EXPECT_EQ(SentSince(*rig, from), (Lines{"DT 4", "DPI.INDEX 1", "ENABLE 1", "OPTION.D0216.BUTTON.PRESS 1"}));
 }
 
 TEST_F(RemoteControl, TheNamesGoToThePrinterThreadWithTheLanguage) {
