@@ -21,6 +21,9 @@
 #include "editor/DateFormats.h"
 #include "editor/TimeFormats.h"
 #include "platform/PortRegistry.h"
+#include "platform/qt/NamedColours.h"
+#include "platform/qt/Panel.h"
+#include "platform/qt/SpeedButton.h"
 #include "printdata/GroupFile.h"
 #include "printdata/Init.h"
 #include "printdata/ui/TFrameDaten.h"
@@ -214,7 +217,13 @@ TEST_F(PrintDataTransfer, RemoteControlClicksDuringANinetyNineTextDownloadNeithe
   printer_.SetSetting("DT", "5 12");
   Connect();
   TFormPrinterFernsteuerung& remote = *FormPrinterFernsteuerung;
-  remote.show();
+  // Opened from the printer menu, whose entry is lit while it shows.
+  apptest::Click(Form_Main->SpeedButtonPrinter);
+  ASSERT_TRUE(Form_Main->FrameMenuPrinter->isVisible());
+  platform::SpeedButton* entry = Form_Main->FrameMenuPrinter->SpeedButtonFernsteuerungDrucker;
+  apptest::Click(entry);
+  ASSERT_TRUE(remote.isVisible());
+  EXPECT_EQ(dynamic_cast<platform::Panel*>(entry->parentWidget())->Color(), platform::colours::kNavy);
   ASSERT_TRUE(apptest::PumpUntil([&] { return remote.LabelDrucktextIst->text() == QStringLiteral("5"); }, 60));
 
   QElapsedTimer sinceTick;
@@ -274,6 +283,8 @@ TEST_F(PrintDataTransfer, RemoteControlClicksDuringANinetyNineTextDownloadNeithe
   // archives) are the longest; nothing waits for the port.
   EXPECT_LT(longestClick, 1000);
   EXPECT_LT(longestStall, 10000);
+  remote.close();
+  EXPECT_EQ(dynamic_cast<platform::Panel*>(entry->parentWidget())->Color(), platform::colours::kLightGrey);
 }
 
 TEST_F(PrintDataTransfer, AChangedPrintTextGoesAlone) {
