@@ -34,4 +34,22 @@ InfoRow AddInfoRow(QWidget* parent, int left, int top, const QString& title) {
   return row;
 }
 
+void InfoColumn::Section(QLabel*& title, const QString& text) {
+  title = AddSectionTitle(parent, left + 8, top, text);
+  top += kInfoSectionStep;
+}
+
+void InfoColumn::Row(QLabel*& title, QLabel*& value, const QString& text) {
+  platform::Panel* panel = nullptr;
+  Row(title, panel, value, text);
+}
+
+void InfoColumn::Row(QLabel*& title, platform::Panel*& panel, QLabel*& value, const QString& text) {
+  const InfoRow r = AddInfoRow(parent, left, top, text);
+  title = r.title;
+  panel = r.panel;
+  value = r.value;
+  top += kInfoRowStep;
+}
+
 }  // namespace printersettings::ui

@@ -36,4 +36,17 @@ struct InfoRow {
 // A row at `left`, `top`: the title, then the value panel.
 InfoRow AddInfoRow(QWidget* parent, int left, int top, const QString& title);
 
+// Sections and rows laid out down a column from its top.
+struct InfoColumn {
+  QWidget* parent;
+  int left;
+  int top = 8;
+
+  void Section(QLabel*& title, const QString& text);
+  void Row(QLabel*& title, QLabel*& value, const QString& text);
+  void Row(QLabel*& title, platform::Panel*& panel, QLabel*& value, const QString& text);
+  // The space between sections.
+  void Gap() { top += 6; }
+};
+
 }  // namespace printersettings::ui

@@ -71,8 +71,7 @@ TFormPrinterFernsteuerung::TFormPrinterFernsteuerung(QWidget* owner, printerthre
 
   // "Display" and "-" on the panel's two lines while the unit's own lines
   // are not shown.
-  const DisplayUnitLabels unit =
-      AddDisplayUnitPanel(this, QRect(8, RowTop(3), kInner - kKeyWidth - 8, kDisplayHeight));
+  const DisplayUnitLabels unit = AddDisplayUnitPanel(this, QRect(8, RowTop(3), kInner - kKeyWidth - 8, kDisplayHeight));
   PanelDisplayUnit = unit.panel;
   LabelDisplayUnitZeile0 = unit.line0;
   LabelDisplayUnitZeile1 = unit.line1;
@@ -131,8 +130,7 @@ TFormPrinterFernsteuerung::TFormPrinterFernsteuerung(QWidget* owner, printerthre
           [this] { SpeedButtonUpDruckmodusClick(SpeedButtonUpDruckmodus); });
   connect(SpeedButtonStart, &QAbstractButton::clicked, this, [this] { SpeedButtonStartClick(SpeedButtonStart); });
   connect(SpeedButtonStop, &QAbstractButton::clicked, this, [this] { SpeedButtonStopClick(SpeedButtonStop); });
-  connect(SpeedButtonStandby, &QAbstractButton::clicked, this,
-          [this] { SpeedButtonStandbyClick(SpeedButtonStandby); });
+  connect(SpeedButtonStandby, &QAbstractButton::clicked, this, [this] { SpeedButtonStandbyClick(SpeedButtonStandby); });
   connect(SpeedButtonDisplayUnit, &QAbstractButton::clicked, this,
           [this] { SpeedButtonDisplayUnitClick(SpeedButtonDisplayUnit); });
 

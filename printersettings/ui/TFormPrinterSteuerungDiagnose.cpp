@@ -26,62 +26,49 @@ TFormPrinterSteuerungDiagnose::TFormPrinterSteuerungDiagnose(QWidget* owner)
     : PrinterWindow(owner, "FormPrinterSteuerungDiagnose", QStringLiteral(" Steuerung Diagnose"), true,
                     &printerthread::PrinterWindows().DiagnosisVisible) {
   FormPrinterSteuerungDiagnose = this;
-  int top = 8;
-  int left = kLeft;
-  auto section = [&](QLabel*& title, const QString& text) {
-    title = AddSectionTitle(this, left + 8, top, text);
-    top += kInfoSectionStep;
-  };
-  auto row = [&](QLabel*& title, QLabel*& value, const QString& text) {
-    const InfoRow r = AddInfoRow(this, left, top, text);
-    title = r.title;
-    value = r.value;
-    top += kInfoRowStep;
-  };
-  auto gap = [&] { top += 6; };
+  InfoColumn inputs{this, kLeft};
+  inputs.Section(LabelDruckstartTitel, QStringLiteral("Start"));
+  inputs.Row(LabelDruckstartSignalTitel, LabelDruckstartSignal, QStringLiteral("Signal"));
+  inputs.Row(LabelDruckstartWahlsignalTitel, LabelDruckstartWahlsignal, QStringLiteral("Wahl Signal"));
+  inputs.Gap();
+  inputs.Section(LabelUnterdrueckungTitel, QStringLiteral("Unterdrückung"));
+  inputs.Row(LabelUnterdrueckungSignalTitel, LabelUnterdrueckungSignal, QStringLiteral("Signal"));
+  inputs.Gap();
+  inputs.Section(LabelAuslaufTitel, QStringLiteral("Auslauf"));
+  inputs.Row(LabelAuslaufSignalTitel, LabelAuslaufSignal, QStringLiteral("Signal"));
+  inputs.Gap();
+  inputs.Section(LabelBandTitel, QStringLiteral("Band"));
+  inputs.Row(LabelBandSignalTitel, LabelBandSignal, QStringLiteral("Signal"));
+  inputs.Gap();
+  inputs.Section(LabelDruckgeschwindigkeitTitel, QStringLiteral("Geschwindigkeit"));
+  inputs.Row(LabelDruckgeschwindigkeitSignalTitel, LabelDruckgeschwindigkeitSignal, QStringLiteral("Signal"));
+  inputs.Row(LabelDruckgeschwindigkeitTaktquelleTitel, LabelDruckgeschwindigkeitTaktquelle,
+             QStringLiteral("Taktquelle"));
+  inputs.Row(LabelDruckgeschwindigkeitFaktorTitel, LabelDruckgeschwindigkeitFaktor, QStringLiteral("Faktor"));
+  inputs.Row(LabelDruckgeschwindigkeitAktuellTitel, LabelDruckgeschwindigkeitAktuell, QStringLiteral("Aktuell"));
+  inputs.Row(LabelDruckgeschwindigkeitMaximumTitel, LabelDruckgeschwindigkeitMaximum, QStringLiteral("Maximum"));
 
-  section(LabelDruckstartTitel, QStringLiteral("Start"));
-  row(LabelDruckstartSignalTitel, LabelDruckstartSignal, QStringLiteral("Signal"));
-  row(LabelDruckstartWahlsignalTitel, LabelDruckstartWahlsignal, QStringLiteral("Wahl Signal"));
-  gap();
-  section(LabelUnterdrueckungTitel, QStringLiteral("Unterdrückung"));
-  row(LabelUnterdrueckungSignalTitel, LabelUnterdrueckungSignal, QStringLiteral("Signal"));
-  gap();
-  section(LabelAuslaufTitel, QStringLiteral("Auslauf"));
-  row(LabelAuslaufSignalTitel, LabelAuslaufSignal, QStringLiteral("Signal"));
-  gap();
-  section(LabelBandTitel, QStringLiteral("Band"));
-  row(LabelBandSignalTitel, LabelBandSignal, QStringLiteral("Signal"));
-  gap();
-  section(LabelDruckgeschwindigkeitTitel, QStringLiteral("Geschwindigkeit"));
-  row(LabelDruckgeschwindigkeitSignalTitel, LabelDruckgeschwindigkeitSignal, QStringLiteral("Signal"));
-  row(LabelDruckgeschwindigkeitTaktquelleTitel, LabelDruckgeschwindigkeitTaktquelle, QStringLiteral("Taktquelle"));
-  row(LabelDruckgeschwindigkeitFaktorTitel, LabelDruckgeschwindigkeitFaktor, QStringLiteral("Faktor"));
-  row(LabelDruckgeschwindigkeitAktuellTitel, LabelDruckgeschwindigkeitAktuell, QStringLiteral("Aktuell"));
-  row(LabelDruckgeschwindigkeitMaximumTitel, LabelDruckgeschwindigkeitMaximum, QStringLiteral("Maximum"));
-  const int leftBottom = top;
-
-  top = 8;
-  left = kRight;
-  section(LabelDruckersteuerungTitel, QStringLiteral("Steuerung"));
-  row(LabelDruckersteuerungDeviceTitel, LabelDruckersteuerungDevice, QStringLiteral("Device"));
-  row(LabelDruckersteuerungFirmwareTitel, LabelDruckersteuerungFirmware, QStringLiteral("Firmware"));
-  row(LabelDruckersteuerungStatusTitel, LabelDruckersteuerungStatus, QStringLiteral("Zustand"));
-  row(LabelDruckersteuerung24VTitel, LabelDruckersteuerung24V, QStringLiteral("Spannung (24V)"));
-  row(LabelDruckersteuerung5VTitel, LabelDruckersteuerung5V, QStringLiteral("Spannung (5V)"));
-  row(LabelDruckersteuerung3VTitel, LabelDruckersteuerung3V, QStringLiteral("Batterie (3V)"));
-  row(LabelDruckersteuerungReferenzTitel, LabelDruckersteuerungReferenz, QStringLiteral("Referenz (1.21V)"));
-  row(LabelDruckersteuerungTemperaturTitel, LabelDruckersteuerungTemperatur, QStringLiteral("Temperatur (CPU)"));
-  gap();
+  InfoColumn controller{this, kRight};
+  controller.Section(LabelDruckersteuerungTitel, QStringLiteral("Steuerung"));
+  controller.Row(LabelDruckersteuerungDeviceTitel, LabelDruckersteuerungDevice, QStringLiteral("Device"));
+  controller.Row(LabelDruckersteuerungFirmwareTitel, LabelDruckersteuerungFirmware, QStringLiteral("Firmware"));
+  controller.Row(LabelDruckersteuerungStatusTitel, LabelDruckersteuerungStatus, QStringLiteral("Zustand"));
+  controller.Row(LabelDruckersteuerung24VTitel, LabelDruckersteuerung24V, QStringLiteral("Spannung (24V)"));
+  controller.Row(LabelDruckersteuerung5VTitel, LabelDruckersteuerung5V, QStringLiteral("Spannung (5V)"));
+  controller.Row(LabelDruckersteuerung3VTitel, LabelDruckersteuerung3V, QStringLiteral("Batterie (3V)"));
+  controller.Row(LabelDruckersteuerungReferenzTitel, LabelDruckersteuerungReferenz, QStringLiteral("Referenz (1.21V)"));
+  controller.Row(LabelDruckersteuerungTemperaturTitel, LabelDruckersteuerungTemperatur,
+                 QStringLiteral("Temperatur (CPU)"));
+  controller.Gap();
   // The display unit: a title like the rows' and the two lines in place of
   // a value.
-  LabelDruckersteuerungDisplayUnitTitel = AddInfoTitle(this, left, top, QStringLiteral("Display"));
-  const DisplayUnitLabels unit = AddDisplayUnitPanel(this, InfoValueRect(left, top, kDisplayHeight));
+  LabelDruckersteuerungDisplayUnitTitel = AddInfoTitle(this, kRight, controller.top, QStringLiteral("Display"));
+  const DisplayUnitLabels unit = AddDisplayUnitPanel(this, InfoValueRect(kRight, controller.top, kDisplayHeight));
   PanelDisplayUnit = unit.panel;
   LabelDisplayUnitZeile0 = unit.line0;
   LabelDisplayUnitZeile1 = unit.line1;
   LabelDruckersteuerungDisplayUnit = unit.value;
-  top += kDisplayHeight;
+  controller.top += kDisplayHeight;
 
   NAME_AFTER_MEMBER(LabelDruckstartTitel);
   NAME_AFTER_MEMBER(LabelDruckstartSignalTitel);
@@ -129,7 +116,7 @@ TFormPrinterSteuerungDiagnose::TFormPrinterSteuerungDiagnose(QWidget* owner)
   NAME_AFTER_MEMBER(LabelDisplayUnitZeile1);
   NAME_AFTER_MEMBER(LabelDruckersteuerungDisplayUnitTitel);
   NAME_AFTER_MEMBER(LabelDruckersteuerungDisplayUnit);
-  setFixedSize(kWidth, std::max(leftBottom, top) + 4);
+  setFixedSize(kWidth, std::max(inputs.top, controller.top) + 4);
   ShowUnknown();
 }
 
@@ -142,10 +129,10 @@ void TFormPrinterSteuerungDiagnose::ResetDisplay(const printerthread::DisplayVie
 void TFormPrinterSteuerungDiagnose::ShowUnknown() {
   for (QLabel* l : {LabelDruckstartSignal, LabelDruckstartWahlsignal, LabelUnterdrueckungSignal, LabelAuslaufSignal,
                     LabelBandSignal, LabelDruckgeschwindigkeitSignal, LabelDruckgeschwindigkeitTaktquelle,
-                    LabelDruckgeschwindigkeitFaktor, LabelDruckgeschwindigkeitAktuell,
-                    LabelDruckgeschwindigkeitMaximum, LabelDruckersteuerungDevice, LabelDruckersteuerungFirmware,
-                    LabelDruckersteuerungStatus, LabelDruckersteuerung24V, LabelDruckersteuerung5V,
-                    LabelDruckersteuerung3V, LabelDruckersteuerungReferenz, LabelDruckersteuerungTemperatur})
+                    LabelDruckgeschwindigkeitFaktor, LabelDruckgeschwindigkeitAktuell, LabelDruckgeschwindigkeitMaximum,
+                    LabelDruckersteuerungDevice, LabelDruckersteuerungFirmware, LabelDruckersteuerungStatus,
+                    LabelDruckersteuerung24V, LabelDruckersteuerung5V, LabelDruckersteuerung3V,
+                    LabelDruckersteuerungReferenz, LabelDruckersteuerungTemperatur})
     l->setText(QStringLiteral("?"));
   ShowDisplayUnit({PanelDisplayUnit, LabelDisplayUnitZeile0, LabelDisplayUnitZeile1, LabelDruckersteuerungDisplayUnit},
                   LabelDruckersteuerungDisplayUnitTitel, printerthread::DisplayUnitUnknown());

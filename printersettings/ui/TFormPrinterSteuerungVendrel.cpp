@@ -23,50 +23,34 @@ constexpr int kResultCancel = 7;
 TFormPrinterSteuerungVendrel::TFormPrinterSteuerungVendrel(QWidget* owner)
     : PrinterWindow(owner, "FormPrinterSteuerungVendrel", QStringLiteral(" Steuerung Kommunikation"), false) {
   FormPrinterSteuerungVendrel = this;
-  int top = 8;
-  int left = 0;
-  auto section = [&](QLabel*& title, const QString& text) {
-    title = AddSectionTitle(this, left + 8, top, text);
-    top += kInfoSectionStep;
-  };
-  auto row = [&](QLabel*& title, platform::Panel*& panel, QLabel*& value, const QString& text) {
-    const InfoRow r = AddInfoRow(this, left, top, text);
-    title = r.title;
-    panel = r.panel;
-    value = r.value;
-    top += kInfoRowStep;
-  };
-  auto gap = [&] { top += 6; };
+  InfoColumn wired{this, 0};
+  wired.Section(LabelBT, QStringLiteral("Bluetooth"));
+  wired.Row(LabelBT_NameTitel, PanelBT_Name, LabelBT_Name, QStringLiteral("Name"));
+  wired.Row(LabelBT_KeyTitel, PanelBT_Key, LabelBT_Key, QStringLiteral("Key"));
+  wired.Gap();
+  wired.Section(LabelLAN, QStringLiteral("LAN"));
+  wired.Row(LabelLAN_NameTitel, PanelLAN_Name, LabelLAN_Name, QStringLiteral("Name"));
+  wired.Row(LabelLAN_MACTitel, PanelLAN_MAC, LabelLAN_MAC, QStringLiteral("MAC"));
+  wired.Row(LabelLAN_IPTitel, PanelLAN_IP, LabelLAN_IP, QStringLiteral("IP (DHCP)"));
+  wired.Gap();
+  wired.Section(LabelLK, QStringLiteral("LiNK"));
+  wired.Row(LabelLK_NameTitel, PanelLK_Name, LabelLK_Name, QStringLiteral("Name"));
+  wired.Row(LabelLK_DomainTitel, PanelLK_Domain, LabelLK_Domain, QStringLiteral("Domain"));
 
-  section(LabelBT, QStringLiteral("Bluetooth"));
-  row(LabelBT_NameTitel, PanelBT_Name, LabelBT_Name, QStringLiteral("Name"));
-  row(LabelBT_KeyTitel, PanelBT_Key, LabelBT_Key, QStringLiteral("Key"));
-  gap();
-  section(LabelLAN, QStringLiteral("LAN"));
-  row(LabelLAN_NameTitel, PanelLAN_Name, LabelLAN_Name, QStringLiteral("Name"));
-  row(LabelLAN_MACTitel, PanelLAN_MAC, LabelLAN_MAC, QStringLiteral("MAC"));
-  row(LabelLAN_IPTitel, PanelLAN_IP, LabelLAN_IP, QStringLiteral("IP (DHCP)"));
-  gap();
-  section(LabelLK, QStringLiteral("LiNK"));
-  row(LabelLK_NameTitel, PanelLK_Name, LabelLK_Name, QStringLiteral("Name"));
-  row(LabelLK_DomainTitel, PanelLK_Domain, LabelLK_Domain, QStringLiteral("Domain"));
-  const int leftBottom = top;
+  InfoColumn wireless{this, kRight};
+  wireless.Section(LabelWLAN, QStringLiteral("WLAN"));
+  wireless.Row(LabelWLAN_NameTitel, PanelWLAN_Name, LabelWLAN_Name, QStringLiteral("Name"));
+  wireless.Row(LabelWLAN_MACTitel, PanelWLAN_MAC, LabelWLAN_MAC, QStringLiteral("MAC"));
+  wireless.Row(LabelWLAN_IPTitel, PanelWLAN_IP, LabelWLAN_IP, QStringLiteral("IP (DHCP)"));
+  wireless.Row(LabelWLAN_SSIDTitel, PanelWLAN_SSID, LabelWLAN_SSID, QStringLiteral("SSID"));
+  wireless.Row(LabelWLAN_SignalTitel, PanelWLAN_Signal, LabelWLAN_Signal, QStringLiteral("Signal"));
+  wireless.Gap();
+  wireless.Section(LabelNTP, QStringLiteral("NTP"));
+  wireless.Row(LabelNTP_ServerTitel, PanelNTP_Server, LabelNTP_Server, QStringLiteral("Server"));
+  wireless.Row(LabelNTP_ZeitzoneTitel, PanelNTP_Zeitzone, LabelNTP_Zeitzone, QStringLiteral("Zeitzone"));
+  wireless.Row(LabelNTP_ZeitTitel, PanelNTP_Zeit, LabelNTP_Zeit, QStringLiteral("Zeit"));
 
-  top = 8;
-  left = kRight;
-  section(LabelWLAN, QStringLiteral("WLAN"));
-  row(LabelWLAN_NameTitel, PanelWLAN_Name, LabelWLAN_Name, QStringLiteral("Name"));
-  row(LabelWLAN_MACTitel, PanelWLAN_MAC, LabelWLAN_MAC, QStringLiteral("MAC"));
-  row(LabelWLAN_IPTitel, PanelWLAN_IP, LabelWLAN_IP, QStringLiteral("IP (DHCP)"));
-  row(LabelWLAN_SSIDTitel, PanelWLAN_SSID, LabelWLAN_SSID, QStringLiteral("SSID"));
-  row(LabelWLAN_SignalTitel, PanelWLAN_Signal, LabelWLAN_Signal, QStringLiteral("Signal"));
-  gap();
-  section(LabelNTP, QStringLiteral("NTP"));
-  row(LabelNTP_ServerTitel, PanelNTP_Server, LabelNTP_Server, QStringLiteral("Server"));
-  row(LabelNTP_ZeitzoneTitel, PanelNTP_Zeitzone, LabelNTP_Zeitzone, QStringLiteral("Zeitzone"));
-  row(LabelNTP_ZeitTitel, PanelNTP_Zeit, LabelNTP_Zeit, QStringLiteral("Zeit"));
-
-  const int rowsBottom = std::max(leftBottom, top) + 4;
+  const int rowsBottom = std::max(wired.top, wireless.top) + 4;
   PanelUnten = platform::AddButtonRow(this, QRect(0, rowsBottom, kWidth, kButtonRowHeight));
   platform::AddButtonPanel(PanelUnten, QRect(kWidth - 96, 9, 88, 48), QStringLiteral("Abbrechen"), PanelAbbrechen,
                            SpeedButtonAbbrechen);
@@ -146,9 +130,9 @@ void TFormPrinterSteuerungVendrel::ShowUnknown() {
                              PanelWLAN_MAC, PanelWLAN_IP, PanelWLAN_SSID, PanelWLAN_Signal, PanelNTP_Server,
                              PanelNTP_Zeitzone, PanelNTP_Zeit, PanelLK_Name, PanelLK_Domain})
     p->SetColor(printerthread::kWithheldColour);
-  for (QLabel* l : {LabelBT_Name, LabelBT_Key, LabelLAN_Name, LabelLAN_MAC, LabelLAN_IP, LabelWLAN_Name,
-                    LabelWLAN_MAC, LabelWLAN_IP, LabelWLAN_SSID, LabelWLAN_Signal, LabelNTP_Server,
-                    LabelNTP_Zeitzone, LabelNTP_Zeit, LabelLK_Name, LabelLK_Domain})
+  for (QLabel* l : {LabelBT_Name, LabelBT_Key, LabelLAN_Name, LabelLAN_MAC, LabelLAN_IP, LabelWLAN_Name, LabelWLAN_MAC,
+                    LabelWLAN_IP, LabelWLAN_SSID, LabelWLAN_Signal, LabelNTP_Server, LabelNTP_Zeitzone, LabelNTP_Zeit,
+                    LabelLK_Name, LabelLK_Domain})
     l->setText(QStringLiteral("?"));
 }
 
