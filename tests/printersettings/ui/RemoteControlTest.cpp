@@ -234,8 +234,8 @@ TEST_F(RemoteControl, NoClickWaitsForThePortAndNoneIsLost) {
   });
   while (!held) std::this_thread::yield();
   const std::size_t from = rig->printer->Commands().size();
-  for (QWidget* button : {static_cast<QWidget*>(r.SpeedButtonUpDrucktext), static_cast<QWidget*>(r.SpeedButtonUpDruckmodus),
-                          static_cast<QWidget*>(r.SpeedButtonStart), static_cast<QWidget*>(r.SpeedButtonDisplayUnit)})
+  for (platform::SpeedButton* button :
+       {r.SpeedButtonUpDrucktext, r.SpeedButtonUpDruckmodus, r.SpeedButtonStart, r.SpeedButtonDisplayUnit})
     testsupport::Click(button);
   // Every click came back while the port was still held.
   EXPECT_FALSE(gaveUp.load());
