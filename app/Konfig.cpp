@@ -15,6 +15,8 @@
 #include "platform/NumberText.h"
 #include "platform/qt/ShowPainted.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
+#include "printersettings/ui/TFormPrinterFernsteuerung.h"
+#include "printersettings/ui/TFormPrinterSteuerungDiagnose.h"
 
 namespace app {
 namespace {
@@ -22,14 +24,26 @@ namespace {
 const char* const kProgramFile = "Tarvik23.ini";
 const char* const kWindowFile = "Window23.ini";
 
-// The remote-control and diagnosis windows are not part of the program yet;
-// their places pass from the file read at start-up to the file written at
-// exit unchanged, so nobody loses them meanwhile.
+// The remote control's and the diagnosis window's visibility and place.
+// Without the window (a program built without it) the place read passes
+// to the file written unchanged.
 struct KeptPlace {
   int visible = 0, left = 0, top = 0;
 };
 KeptPlace g_remote;
 KeptPlace g_diagnosis;
+
+void ApplyPlace(printersettings::ui::PrinterWindow* window, KeptPlace& place) {
+  if (!window) return;
+  window->SetKeptPlace(QPoint(place.left, place.top));
+  if (place.visible) window->show();
+}
+
+KeptPlace PlaceOf(printersettings::ui::PrinterWindow* window, const KeptPlace& read) {
+  if (!window) return read;
+  const QPoint at = window->PlaceToStore();
+  return {window->isVisible() ? 1 : 0, at.x(), at.y()};
+}
 
 struct MissingLine : std::runtime_error {
   MissingLine() : std::runtime_error("configuration file too short") {}
@@ -234,6 +248,8 @@ int ReadWindowConfig() {
     };
     keep(g_remote, 7);
     keep(g_diagnosis, 10);
+    ApplyPlace(FormPrinterFernsteuerung, g_remote);
+    ApplyPlace(FormPrinterSteuerungDiagnose, g_diagnosis);
 
     if (v2) return 0;
     const std::size_t tags = v4 ? 13 : 18;
@@ -260,12 +276,14 @@ int WriteWindowConfig() {
   c.top = f.top();
   c.width = f.width();
   c.height = f.height();
-  c.remoteVisible = g_remote.visible;
-  c.remoteLeft = g_remote.left;
-  c.remoteTop = g_remote.top;
-  c.diagnosisVisible = g_diagnosis.visible;
-  c.diagnosisLeft = g_diagnosis.left;
-  c.diagnosisTop = g_diagnosis.top;
+  const KeptPlace remote = PlaceOf(FormPrinterFernsteuerung, g_remote);
+  c.remoteVisible = remote.visible;
+  c.remoteLeft = remote.left;
+  c.remoteTop = remote.top;
+  const KeptPlace diagnosis = PlaceOf(FormPrinterSteuerungDiagnose, g_diagnosis);
+  c.diagnosisVisible = diagnosis.visible;
+  c.diagnosisLeft = diagnosis.left;
+  c.diagnosisTop = diagnosis.top;
   c.layers = main->FrameMenuAnsicht->SpeedButtonEbenen->Tag;
   c.parameters = main->FrameMenuAnsicht->SpeedButtonParameter->Tag;
   c.notes = main->FrameMenuAnsicht->SpeedButtonNotizen->Tag;

@@ -1,5 +1,6 @@
 #include "app/ProgramDialogs.h"
 
+#include "app/PrinterServiceWindows.h"
 #include "app/TFormBedienungsmodus.h"
 #include "app/TFormMessage.h"
 #include "app/TFormSprache.h"
@@ -44,6 +45,7 @@ void ConnectSettingForms() {
 
 void ConnectProgramDialogs() {
   ConnectSettingForms();
+  ConnectPrinterServiceWindows();
   if (Form_FileDialog) Connect(Form_FileDialog->Services);
   if (Form_Paint) Connect(Form_Paint->Services);
   if (Form_Font) {

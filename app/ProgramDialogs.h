@@ -5,7 +5,8 @@
 // their messages in the UI language and open the user guide on F1, and the
 // editor chooses fonts with the font chooser. The printer's setting forms
 // get the same services and, for their OK, the operating mode and the
-// message window.
+// message window; the printer's service windows reach the settings view
+// and the printer menu (app/PrinterServiceWindows.h).
 namespace app {
 
 // Connects whichever of Form_FileDialog, Form_Font and Form_Paint exist.

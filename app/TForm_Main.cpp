@@ -52,6 +52,8 @@
 #include "printdata/ui/TFrameMenuSchliessen.h"
 #include "printdata/ui/TFrameMenuSchutz.h"
 #include "printdata/ui/TFrameMenuSpeichern.h"
+#include "printersettings/ui/TFormPrinterFernsteuerung.h"
+#include "printersettings/ui/TFormPrinterSteuerungDiagnose.h"
 #include "printersettings/ui/TFrameMenuPrinter.h"
 #include "printersettings/ui/TFramePrinter.h"
 #include "printerlink/SyncFiles.h"
@@ -616,6 +618,9 @@ bool TForm_Main::FormClose() {
   platform::SleepMs(1000);
   if (Form_Update && Form_Update->ReadyFlag == 1 && Form_Update->AcceptedFlag == 0) Form_Update->AskUpdate();
   if (Form_Browser) Form_Browser->close();
+  // Their visibility went into the window configuration above.
+  if (FormPrinterFernsteuerung) FormPrinterFernsteuerung->close();
+  if (FormPrinterSteuerungDiagnose) FormPrinterSteuerungDiagnose->close();
   hide();
   if (FormMessage) FormMessage->close();
   try {

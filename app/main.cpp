@@ -26,6 +26,9 @@
 #include "printdata/VersionNotice.h"
 #include "printdata/ui/TFormOeffnen.h"
 #include "printdata/ui/TFormSpeichern.h"
+#include "printersettings/ui/TFormPrinterFernsteuerung.h"
+#include "printersettings/ui/TFormPrinterSteuerungDiagnose.h"
+#include "printersettings/ui/TFormPrinterSteuerungVendrel.h"
 #include "printersettings/ui/PrinterSettingForms.h"
 #include "printing/ui/TAbortDialog.h"
 
@@ -77,6 +80,9 @@ int main(int argc, char** argv) {
     new TFormHerstellen(nullptr);
     new TFormOeffnen(nullptr);
     new TFormSpeichern(nullptr);
+    new TFormPrinterFernsteuerung(nullptr);
+    new TFormPrinterSteuerungDiagnose(nullptr);
+    new TFormPrinterSteuerungVendrel(nullptr);
     // The printer's setting forms, which the settings view opens.
     printersettings::ui::CreateSettingForms();
     // The file dialog, the font chooser and the painter centre on the main
@@ -104,6 +110,9 @@ int main(int argc, char** argv) {
   delete Form_Browser;
   delete Form_Main;
   delete AbortDialog;
+  delete FormPrinterSteuerungVendrel;
+  delete FormPrinterSteuerungDiagnose;
+  delete FormPrinterFernsteuerung;
   printersettings::ui::DeleteSettingForms();
   delete FormSpeichern;
   delete FormOeffnen;

@@ -4,6 +4,13 @@
 #include <QEvent>
 
 namespace platform {
+namespace {
+
+constexpr const char* kKeepsInput = "tarvikKeepsInput";
+
+}  // namespace
+
+void KeepInput(QWidget* window) { window->setProperty(kKeepsInput, true); }
 
 InputBlocker::InputBlocker(QWidget* exempt) : exempt_(exempt) {
   if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
@@ -46,6 +53,7 @@ bool InputBlocker::eventFilter(QObject* watched, QEvent* event) {
   if (!widget) return false;
   QWidget* window = widget->window();
   if (exempt_ && window == exempt_) return false;
+  if (window->property(kKeepsInput).toBool()) return false;
   // A dialog that opens modally meanwhile (a question, a system box) is
   // answered as usual.
   if (window == QApplication::activeModalWidget() || window == QApplication::activePopupWidget()) return false;

@@ -606,7 +606,7 @@ int PrinterQueries::QueryDt() {
   auto v = AskIntegers<2>("DT");
   if (!v) return -1;
   std::string text;
-  if (PrintDataName((*v)[0], *captions_, text)) {
+  if (PrintDataName((*v)[0], captions_->NameTexts, text)) {
     m_.DtText = text;
     m_.DtValue = (*v)[0];
   } else {

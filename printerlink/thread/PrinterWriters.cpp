@@ -246,8 +246,12 @@ void PrinterWriters::SelectDt(const SelectDtRequest& r) {
 }
 
 void PrinterWriters::WriteRemoteDpi(const RemoteDpiRequest& r) {
-  // With the print-mode table the remote control sends "DPI.INDEX" itself.
-  if (HasCliBit(m_.CliWord, kCliPrintModeTable)) return;
+  // A printer with a print-mode table is told the index the operator chose
+  // in the remote control; the GUI thread never talks to the port.
+  if (HasCliBit(m_.CliWord, kCliPrintModeTable)) {
+    if (r.PrintModeIndex >= 0) session_.SendQuiet(Join("DPI.INDEX", {r.PrintModeIndex}));
+    return;
+  }
   if (r.EditPrintMode == windows_.PrinterPrintMode.load()) return;
   windows_.PrinterPrintMode = r.EditPrintMode;
   session_.SendQuiet(Join("DPI", {r.EditPrintMode}));
@@ -274,6 +278,9 @@ void PrinterWriters::ChangeLevel(const LevelRequest& r) {
     default: break;
   }
   for (const char* c : commands) session_.SendQuiet(c);
+  // Until the next "STATUS" the printer counts as being where it was sent:
+  // a Stop that follows a Start at once still finds something to stop.
+  if (!commands.empty()) m_.State = r.TargetState;
 }
 
 void PrinterWriters::PressDisplayButton(const DisplayButtonRequest& r) {

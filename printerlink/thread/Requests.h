@@ -97,6 +97,7 @@ struct SelectDtRequest {
 };
 struct RemoteDpiRequest {
   int EditPrintMode = -1;
+  int PrintModeIndex = -1;  // with the printer's print-mode table: the index chosen, sent as "DPI.INDEX"
 };
 struct LevelRequest {
   int TargetState = -1;  // 10, 40 or 50

@@ -50,9 +50,9 @@ bool StatusName(int state, int errorCode, const PrinterCaptions& captions, std::
   }
 }
 
-bool PrintDataName(int code, const PrinterCaptions& captions, std::string& text) {
+bool PrintDataName(int code, const std::array<std::string, 17>& names, std::string& text) {
   if (code == 0) {
-    text = captions.NameTexts[0];
+    text = names[0];
     return true;
   }
   if (code >= 1 && code <= 999) {
@@ -60,7 +60,7 @@ bool PrintDataName(int code, const PrinterCaptions& captions, std::string& text)
     return true;
   }
   if (code >= 1000 && code <= 1003) {
-    text = captions.NameTexts[static_cast<std::size_t>(code - 1000 + 1)];
+    text = names[static_cast<std::size_t>(code - 1000 + 1)];
     return true;
   }
   return false;

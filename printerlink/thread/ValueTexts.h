@@ -2,6 +2,7 @@
 // The texts the printer thread makes of printer values: units, the speed
 // factor in thousandths, state and print-data names, coverage, the input
 // signals. Free of the locale; Windows-1252 like every mirror text.
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -22,7 +23,8 @@ bool StatusName(int state, int errorCode, const PrinterCaptions& captions, std::
 
 // The name of a print-data code of "DT": the nozzle cleaning (0), the
 // special entries (1000..1003) or the number (1..999); nothing otherwise.
-bool PrintDataName(int code, const PrinterCaptions& captions, std::string& text);
+// `names` are the remote control's NameTexts.
+bool PrintDataName(int code, const std::array<std::string, 17>& names, std::string& text);
 
 // The coverage text of a "DPI" value ("0 %" ... "100 %"); nothing for a
 // value the firmware (by CliWord) does not know.

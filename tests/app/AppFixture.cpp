@@ -28,6 +28,9 @@
 #include "printdata/ui/TFormSpeichern.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
+#include "printersettings/ui/TFormPrinterFernsteuerung.h"
+#include "printersettings/ui/TFormPrinterSteuerungDiagnose.h"
+#include "printersettings/ui/TFormPrinterSteuerungVendrel.h"
 #include "printersettings/ui/PrinterSettingForms.h"
 #include "support/qt/Screenshot.h"
 
@@ -67,6 +70,9 @@ void AppFixture::SetUp() {
   new TFormHerstellen(nullptr);
   new TFormOeffnen(nullptr);
   new TFormSpeichern(nullptr);
+  new TFormPrinterFernsteuerung(nullptr);
+  new TFormPrinterSteuerungDiagnose(nullptr);
+  new TFormPrinterSteuerungVendrel(nullptr);
   printersettings::ui::CreateSettingForms();
   app::ConnectProgramDialogs();
 }
@@ -78,6 +84,9 @@ void AppFixture::TearDown() {
   delete FormOeffnen;
   delete FormHerstellen;
   delete Form_Main;
+  delete FormPrinterSteuerungVendrel;
+  delete FormPrinterSteuerungDiagnose;
+  delete FormPrinterFernsteuerung;
   printersettings::ui::DeleteSettingForms();
   delete Form_Paint;
   delete Form_Font;

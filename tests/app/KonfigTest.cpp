@@ -13,6 +13,8 @@
 #include "app/TForm_Main.h"
 #include "platform/LineFile.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
+#include "printersettings/ui/TFormPrinterFernsteuerung.h"
+#include "printersettings/ui/TFormPrinterSteuerungDiagnose.h"
 
 using namespace app;
 
@@ -148,6 +150,12 @@ TEST_F(KonfigFiles, WindowConfigRoundTripsByteForByte) {
   WriteFile(ConfigFile("Window23.ini"), file);
   EXPECT_EQ(ReadWindowConfig(), 0);
   EXPECT_TRUE(Form_Main->isVisible());
+  // The remote control shown where it was, the diagnosis kept for its next
+  // showing.
+  EXPECT_TRUE(FormPrinterFernsteuerung->isVisible());
+  EXPECT_EQ(FormPrinterFernsteuerung->frameGeometry().topLeft(), QPoint(30, 40));
+  EXPECT_FALSE(FormPrinterSteuerungDiagnose->isVisible());
+  EXPECT_EQ(FormPrinterSteuerungDiagnose->KeptPlace(), QPoint(50, 60));
   EXPECT_EQ(Form_Main->FrameMenuAnsicht->LabelZoom->Tag, 4);
   EXPECT_EQ(Form_Main->FrameMenuAnsicht->SpeedButtonNotizen->Tag, 1);
   std::filesystem::remove(ConfigFile("Window23.ini"));

@@ -29,6 +29,8 @@
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/TextCodec.h"
 #include "printdata/ui/TFrameDaten.h"
+#include "printerlink/thread/CaptionTable.h"
+#include "printersettings/ui/TFormPrinterFernsteuerung.h"
 #include "support/FileBytes.h"
 
 using namespace app;
@@ -285,10 +287,9 @@ TEST_F(Languages, LaterWindowsRegisterInOneLineEach) {
   innerOk->setObjectName(QStringLiteral("SpeedButtonOK"));
   innerOk->SetCaption(QStringLiteral("inner"));
 
-  QWidget remote;
-  remote.setObjectName(QStringLiteral("FormPrinterFernsteuerung"));
-  std::array<QString, 17> nameTexts;
-  platform::RegisterTexts(&remote, "NameTexts", nameTexts);
+  // The remote control's names, which the printer thread builds its texts
+  // from.
+  const std::array<std::string, 17>& nameTexts = FormPrinterFernsteuerung->NameTexts;
 
   // The quick help's lists, one line per entry.
   const std::array<QString, 50>& dataHelp = FormSchnellhilfe->DataHelp;
@@ -309,10 +310,10 @@ TEST_F(Languages, LaterWindowsRegisterInOneLineEach) {
   EXPECT_EQ(SpeedButtonOK->Caption(), QStringLiteral("OK"));
   EXPECT_EQ(innerOk->Caption(), QStringLiteral("inner"));
   // The window keeps the special names first, the states after them.
-  EXPECT_EQ(nameTexts[0], QStringLiteral("D\u00fcsenreinigung"));
-  EXPECT_EQ(nameTexts[4], QStringLiteral("P3"));
-  EXPECT_EQ(nameTexts[5], QStringLiteral("Aus"));
-  EXPECT_EQ(nameTexts[16], QStringLiteral("Fehler"));
+  EXPECT_EQ(nameTexts[0], "D\xFCsenreinigung");
+  EXPECT_EQ(nameTexts[4], "P3");
+  EXPECT_EQ(nameTexts[5], "Aus");
+  EXPECT_EQ(nameTexts[16], "Fehler");
   EXPECT_EQ(dataHelp[0], QStringLiteral(" Daten ?"));
   EXPECT_EQ(dataHelp[1], QStringLiteral("Ansicht Ebenen ............... Strg+1"));
   EXPECT_EQ(dataHelp[25], QStringLiteral("Abbrechen"));
@@ -323,8 +324,9 @@ TEST_F(Languages, LaterWindowsRegisterInOneLineEach) {
   EXPECT_EQ(dialogTexts[0], QStringLiteral("Open"));
   EXPECT_EQ(column(0), QStringLiteral("Name"));
   EXPECT_EQ(column(1), QStringLiteral("Size"));
-  EXPECT_EQ(nameTexts[0], QStringLiteral("Nozzle cleaning"));
-  EXPECT_EQ(nameTexts[16], QStringLiteral("Error"));
+  EXPECT_EQ(nameTexts[0], "Nozzle cleaning");
+  EXPECT_EQ(nameTexts[16], "Error");
+  EXPECT_EQ(printerthread::PrinterCaptionTable().Get()->NameTexts, nameTexts);
 
   // A line "Modus " keeps its blank, and one more follows it.
   std::vector<std::string> lines = FileLines(0);

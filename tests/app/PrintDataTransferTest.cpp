@@ -3,7 +3,10 @@
 // thread, and the printer emulator on a pseudo-terminal.
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QTimer>
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -17,9 +20,13 @@
 #include "editor/DateFormats.h"
 #include "editor/TimeFormats.h"
 #include "platform/PortRegistry.h"
+#include "platform/qt/NamedColours.h"
+#include "platform/qt/Panel.h"
+#include "platform/qt/SpeedButton.h"
 #include "printdata/GroupFile.h"
 #include "printdata/Init.h"
 #include "printdata/ui/TFrameDaten.h"
+#include "printersettings/ui/TFormPrinterFernsteuerung.h"
 #include "printersettings/ui/TFrameMenuPrinter.h"
 #include "support/TempDir.h"
 #include "zip/ZipTestUtil.h"
@@ -195,6 +202,86 @@ TEST_F(PrintDataTransfer, NinetyNinePrintTextsGoToThePrinterAndComeBackEqual) {
   EXPECT_EQ(d.Selected, 0);
   EXPECT_FALSE(d.RowImages[98]->isHidden());
   EXPECT_EQ(LastPrivilegedCommand(), "STATUS 40 ZAMFI");
+}
+
+// The remote control while 99 print texts go to the printer: its clicks
+// come through while the transfer holds the user's input back, the GUI
+// thread never waits for the port, and every click is served once the
+// transfer has ended. A timer measures the longest time the GUI thread's
+// event loop did not run.
+TEST_F(PrintDataTransfer, RemoteControlClicksDuringANinetyNineTextDownloadNeitherStallNorGetLost) {
+  Open(99);
+  printer_.SetSetting("DT", "5 12");
+  Connect();
+  TFormPrinterFernsteuerung& remote = *FormPrinterFernsteuerung;
+  // Opened from the printer menu, whose entry is lit while it shows.
+  apptest::Click(Form_Main->SpeedButtonPrinter);
+  ASSERT_TRUE(Form_Main->FrameMenuPrinter->isVisible());
+  platform::SpeedButton* entry = Form_Main->FrameMenuPrinter->SpeedButtonFernsteuerungDrucker;
+  apptest::Click(entry);
+  ASSERT_TRUE(remote.isVisible());
+  EXPECT_EQ(dynamic_cast<platform::Panel*>(entry->parentWidget())->Color(), platform::colours::kNavy);
+  ASSERT_TRUE(apptest::PumpUntil([&] { return remote.LabelDrucktextIst->text() == QStringLiteral("5"); }, 60));
+
+  QElapsedTimer sinceTick;
+  qint64 longestStall = 0, longestClick = 0;
+  QTimer meter;
+  meter.setInterval(5);
+  QObject::connect(&meter, &QTimer::timeout, [&] {
+    longestStall = std::max(longestStall, sinceTick.restart());
+  });
+  // Once the transfer is well under way: the operator's clicks.
+  std::size_t filesAtClicks = 0;
+  QTimer clicker;
+  clicker.setInterval(5);
+  QObject::connect(&clicker, &QTimer::timeout, [&] {
+    const std::size_t files = FilesSent().size();
+    if (files < 200) return;
+    clicker.stop();
+    filesAtClicks = files;
+    for (QWidget* button : {static_cast<QWidget*>(remote.SpeedButtonUpDrucktext),
+                            static_cast<QWidget*>(remote.SpeedButtonUpDruckmodus),
+                            static_cast<QWidget*>(remote.SpeedButtonStart),
+                            static_cast<QWidget*>(remote.SpeedButtonDisplayUnit)}) {
+      QElapsedTimer click;
+      click.start();
+      apptest::Click(button);
+      longestClick = std::max(longestClick, click.elapsed());
+    }
+  });
+  printer_.ClearTranscript();
+  sinceTick.start();
+  meter.start();
+  clicker.start();
+  const Box box = Run(true);
+  EXPECT_EQ(box.text, FormMessage->MsgDoneOk);
+  // The clicks came while files were still going to the printer.
+  ASSERT_GT(filesAtClicks, 0u);
+  EXPECT_LT(filesAtClicks, FilesSent().size());
+  EXPECT_EQ(remote.LabelDrucktext->text(), QStringLiteral("(6)"));
+
+  // Served after the transfer, in the request order.
+  const std::vector<std::string> served = {"DT 6", "DPI.INDEX 1", "ENABLE 1", "OPTION.D0216.BUTTON.PRESS 1"};
+  auto after = [&](const std::string& mark) {
+    const auto commands = printer_.Commands();
+    std::vector<std::string> found;
+    auto at = std::find(commands.begin(), commands.end(), mark);
+    for (; at != commands.end(); ++at)
+      if (std::find(served.begin(), served.end(), *at) != served.end()) found.push_back(*at);
+    return found;
+  };
+  ASSERT_TRUE(apptest::PumpUntil([&] { return after("MAXDT 99").size() >= served.size(); }, 60));
+  EXPECT_EQ(after("MAXDT 99"), served);
+  EXPECT_EQ(after("MAXDT 0"), served);  // none before the transfer ended
+  meter.stop();
+  std::printf("Longest GUI stall during the 99-text download: %lld ms; longest click: %lld ms\n",
+              static_cast<long long>(longestStall), static_cast<long long>(longestClick));
+  // The GUI thread's own steps of the transfer (the printer file set, the
+  // archives) are the longest; nothing waits for the port.
+  EXPECT_LT(longestClick, 1000);
+  EXPECT_LT(longestStall, 10000);
+  remote.close();
+  EXPECT_EQ(dynamic_cast<platform::Panel*>(entry->parentWidget())->Color(), platform::colours::kLightGrey);
 }
 
 TEST_F(PrintDataTransfer, AChangedPrintTextGoesAlone) {

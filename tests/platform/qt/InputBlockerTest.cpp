@@ -56,6 +56,19 @@ TEST(InputBlocker, HoldsInputToEveryWindowButTheExemptOne) {
   EXPECT_EQ(child->wheels, 1);
 }
 
+TEST(InputBlocker, AWindowMarkedToKeepItsInputKeepsIt) {
+  Target window, remote;
+  platform::KeepInput(&remote);
+  auto* button = new Target;
+  button->setParent(&remote);
+  platform::InputBlocker block;
+  Input(&window);
+  Input(button);
+  EXPECT_EQ(window.keys + window.presses, 0);
+  EXPECT_EQ(button->keys, 1);
+  EXPECT_EQ(button->presses, 1);
+}
+
 TEST(InputBlocker, AModalDialogOpenedMeanwhileIsAnswered) {
   Target window;
   platform::InputBlocker block;

@@ -506,6 +506,14 @@ std::string PrinterEmulator::Execute(const std::string& command, bool& enterBoot
     return "";
   }
   if (keyword == "OPTION.D0216.BUTTON.PRESS" && words.size() == 2) return "";
+  if (keyword == "DPI.INDEX" && words.size() == 2) {
+    // The printer prints in the mode its table holds at the chosen index.
+    auto mode = settings_.Query("DPI.MODUS " + words[1]);
+    if (!mode) return "Fehler 1";
+    settings_.Set("DPI.INDEX", words[1]);
+    settings_.Set("DPI", *mode);
+    return "";
+  }
   if (command == "RTC" && !clockFixed_) return clock_.Text();
   if (command == "OPTION.D0216.ZEILE 1" && !line1Fixed_) return DisplayLine1();
   if (keyword == "RTC.TIME" && words.size() == 2) {

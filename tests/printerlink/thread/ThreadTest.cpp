@@ -11,7 +11,6 @@
 #include "platform/Clock.h"
 #include "platform/Synchronize.h"
 #include "printerlink/PortState.h"
-#include "printerlink/thread/GuiCommand.h"
 #include "platform/FileIO.h"
 #include "support/FakeTime.h"
 #include "support/TempDir.h"
@@ -222,6 +221,28 @@ TEST(PrinterThread, AFlagRaisedWhileItsSequenceRunsIsServedOnTheNextPass) {
   EXPECT_EQ(Count(Lines(two, four), "INFO.CLI"), 1u);
 }
 
+// The remote control's Start and then at once its Stop: the Stop comes
+// while the Start is still being sent, before the printer's state was asked
+// again, and still stops the printer.
+TEST(PrinterThread, AStopRaisedWhileTheStartIsSentStopsThePrinter) {
+  testsupport::ScopedFakeTime time;
+  ThreadRig rig;
+  rig.Start();
+  ASSERT_TRUE(ThreadRig::Until([&] { return rig.display.refreshes > 0; }));
+  ASSERT_EQ(rig.display.last.State, 40);
+  auto slow = printeremu::ActionFault("ENABLE", printeremu::FaultPoint::CommandReply, printeremu::FaultAction::Delay);
+  slow.ms = 500;
+  rig.printer->AddFault(slow);
+  rig.requests.Level.Raise({50});
+  ASSERT_TRUE(ThreadRig::Until([&] { return Count(rig.printer->Commands(), "ENABLE 1") == 1; }));
+  rig.requests.Level.Raise({40});
+  ASSERT_TRUE(ThreadRig::Until([&] { return Count(rig.printer->Commands(), "ENABLE 0") == 1; }));
+  EXPECT_EQ(rig.printer->State(), 40);
+  const int refreshes = rig.display.refreshes;
+  ASSERT_TRUE(ThreadRig::Until([&] { return rig.display.refreshes > refreshes; }));
+  EXPECT_EQ(rig.display.last.StatusText, "Stop");
+}
+
 TEST(PrinterThread, SimulationRunsWithoutThePortAndShowsTheDemo) {
   testsupport::ScopedFakeTime time;
   ThreadRig rig;
@@ -371,49 +392,12 @@ TEST(PrinterThread, ProgressUnderThePortLockIsPostedNotWaitedFor) {
   EXPECT_EQ(transfer.order, (std::vector<int>{0, 1, 2, 3, 4}));
 }
 
-namespace {
-
-// A sequence that holds the port lock until the test lets it go.
-class LockHolder final : public GroupTransfer {
- public:
-  std::atomic<bool> holding{false}, release{false};
-  void DownloadGroup(PrinterSession&, const DownloadGroupRequest&) override {
-    printerlink::ComLockGuard lock;
-    holding = true;
-    while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    holding = false;
-  }
-  void UploadGroup(PrinterSession&, const UploadGroupRequest&) override {}
-};
-
-}  // namespace
-
-TEST(PrinterThread, TheGuiThreadNeverWaitsForThePortLock) {
+TEST(PrinterThread, AfterThePcSettingsChangedTheThreadClosesThePortItself) {
   testsupport::ScopedFakeTime time;
   ThreadRig rig;
-  LockHolder holder;
-  rig.env.groupTransfer = &holder;
   rig.Start();
   ASSERT_TRUE(ThreadRig::Until([&] { return rig.display.refreshes > 0; }));
-  rig.requests.DownloadGroup.Raise({"Daten speichern"});
-  ASSERT_TRUE(ThreadRig::Until([&] { return holder.holding.load(); }));
-  // The port is held until this thread lets it go: a call that waited for
-  // the lock would never return.
-  std::string reply;
-  EXPECT_EQ(GuiSendCommand("DPI.INDEX 0", reply, 1000), kPortBusy);
-  EXPECT_TRUE(reply.empty());
-  holder.release = true;
-  // Free again between the thread's exchanges: the command goes through.
-  int result = kPortBusy;
-  ASSERT_TRUE(ThreadRig::Until([&] {
-    result = GuiSendCommand("DPI.INDEX 0", reply, 1000);
-    return result != kPortBusy;
-  }));
-  EXPECT_EQ(result, 0);
-  EXPECT_EQ(Count(rig.printer->Commands(), "DPI.INDEX 0"), 1u);
-
-  // The PC settings changed: the thread closes the port itself and finds
-  // the printer again.
+  // The GUI thread only asks; the thread closes the port at its next turn.
   const int resets = rig.display.resets;
   rig.thread->RequestPortClose();
   ASSERT_TRUE(ThreadRig::Until([&] { return rig.display.resets > resets; }, 15000));

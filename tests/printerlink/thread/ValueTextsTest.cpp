@@ -30,11 +30,11 @@ TEST(ValueTexts, StateAndPrintDataNames) {
   const std::pair<int, const char*> names[] = {
       {0, "D\xFCsenreinigung"}, {1000, "AU"}, {1002, "P2"}, {1003, "P3"}, {57, "57"}, {999, "999"}};
   for (const auto& [code, name] : names) {
-    ASSERT_TRUE(PrintDataName(code, c, text)) << code;
+    ASSERT_TRUE(PrintDataName(code, c.NameTexts, text)) << code;
     EXPECT_EQ(text, name);
   }
-  EXPECT_FALSE(PrintDataName(1004, c, text));
-  EXPECT_FALSE(PrintDataName(-1, c, text));
+  EXPECT_FALSE(PrintDataName(1004, c.NameTexts, text));
+  EXPECT_FALSE(PrintDataName(-1, c.NameTexts, text));
 }
 
 TEST(ValueTexts, CoverageDependsOnTheFirmware) {

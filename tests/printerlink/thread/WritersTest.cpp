@@ -278,6 +278,11 @@ TEST_F(Writers, RemoteControlCommandsAreQuiet) {
     w.ChangeLevel({c.target});
     EXPECT_EQ(link.TakeCommands(), c.lines) << c.target << " from " << c.state;
   }
+  // Start, then Stop before "STATUS" was asked again: the Stop is sent.
+  m.State = 40;
+  w.ChangeLevel({50});
+  w.ChangeLevel({40});
+  EXPECT_EQ(link.TakeCommands(), (Lines{"ENABLE 1", "ENABLE 0"}));
 
   windows.PrinterPrintText = 5;
   w.SelectDt({5});
@@ -286,8 +291,10 @@ TEST_F(Writers, RemoteControlCommandsAreQuiet) {
   EXPECT_EQ(link.TakeCommands(), Lines{"DT 57"});
   EXPECT_EQ(windows.PrinterPrintText.load(), 57);  // no longer pending for the remote control
 
-  m.CliWord = 8058;  // with the print-mode table the window sends "DPI.INDEX" itself
-  w.WriteRemoteDpi({3});
+  m.CliWord = 8058;  // with the print-mode table: the index chosen in the window
+  w.WriteRemoteDpi({3, 1});
+  EXPECT_EQ(link.TakeCommands(), Lines{"DPI.INDEX 1"});
+  w.WriteRemoteDpi({3, -1});
   EXPECT_TRUE(link.TakeCommands().empty());
   m.CliWord = 8;
   w.WriteRemoteDpi({3});

@@ -35,6 +35,13 @@ void WithPrinter::Disconnect() {
 
 void WithPrinter::Connect(const std::function<void(printeremu::PrinterEmulator&)>& prepare,
                           printeremu::EmulatorOptions options) {
+  Start(prepare, options);
+  ASSERT_TRUE(NextRefresh());
+}
+
+void WithPrinter::Start(const std::function<void(printeremu::PrinterEmulator&)>& prepare,
+                        printeremu::EmulatorOptions options) {
+  Disconnect();
   rig = std::make_unique<threadtest::ThreadRig>(options);
   if (prepare) prepare(*rig->printer);
   StartThread();
@@ -53,7 +60,6 @@ void WithPrinter::StartThread() {
   rig->env.displays = &printerthread::PrinterDisplays();
   printerthread::PrinterDisplays().Add(&rig->display);
   rig->Start();
-  ASSERT_TRUE(NextRefresh());
 }
 
 bool WithPrinter::NextRefresh(int ms) {

@@ -23,7 +23,11 @@ class WithPrinter : public FormFixture {
   // returns once the view shows the printer's values.
   void Connect(const std::function<void(printeremu::PrinterEmulator&)>& prepare = {},
                printeremu::EmulatorOptions options = {});
-  // Stops the thread and the emulator.
+  // The same without waiting for the values (a printer that never lets a
+  // cycle complete).
+  void Start(const std::function<void(printeremu::PrinterEmulator&)>& prepare = {},
+             printeremu::EmulatorOptions options = {});
+  // Stops the thread and the emulator (a test may connect again).
   void Disconnect();
   // The thread with the PC setting "Simulation" on and no printer.
   void Simulate();

@@ -1,0 +1,65 @@
+#include "app/PrinterServiceWindows.h"
+
+#include <QLabel>
+
+#include "app/TForm_Main.h"
+#include "platform/qt/NamedColours.h"
+#include "printerlink/thread/DisplayRules.h"
+#include "printersettings/ui/PrinterWindowHooks.h"
+#include "printersettings/ui/TFormPrinterFernsteuerung.h"
+#include "printersettings/ui/TFormPrinterSteuerungDiagnose.h"
+#include "printersettings/ui/TFormPrinterSteuerungVendrel.h"
+#include "printersettings/ui/TFrameMenuPrinter.h"
+#include "printersettings/ui/TFramePrinter.h"
+
+namespace app {
+namespace {
+
+using namespace platform::colours;
+
+void ShowTile(const TFramePrinter::Tile& tile, bool windowShown) {
+  if (tile.panel) tile.panel->SetColor(windowShown ? kNavy : printerthread::kOfferedColour);
+  const std::uint32_t text = windowShown ? kWhite : kPurple;
+  for (QLabel* label : {tile.title, tile.value}) {
+    if (!label) continue;
+    platform::SetTextColour(label, text);
+    QFont font = label->font();
+    font.setBold(windowShown);
+    label->setFont(font);
+  }
+  if (tile.button) {
+    tile.button->SetFontColor(text);
+    tile.button->SetBold(windowShown);
+  }
+}
+
+void ShowMenuEntry(platform::SpeedButton* entry, bool windowShown) {
+  if (auto* panel = dynamic_cast<platform::Panel*>(entry->parentWidget()))
+    panel->SetColor(windowShown ? kNavy : kLightGrey);
+  entry->SetFontColor(windowShown ? kWhite : kNavy);
+  entry->SetBold(windowShown);
+}
+
+}  // namespace
+
+void ConnectPrinterServiceWindows() {
+  auto& hooks = printersettings::ui::OtherPrinterWindows();
+  hooks.Diagnose = FormPrinterSteuerungDiagnose;
+  hooks.Fernsteuerung = FormPrinterFernsteuerung;
+  hooks.Kommunikation = FormPrinterSteuerungVendrel;
+  if (!Form_Main) return;
+  Form_Main->FramePrinter->ApplyWindowHooks();
+  Form_Main->FrameMenuPrinter->ArrangeGroups();
+  if (FormPrinterSteuerungDiagnose)
+    FormPrinterSteuerungDiagnose->ShownChanged.push_back([](bool shown) {
+      if (Form_Main) ShowTile(Form_Main->FramePrinter->DruckersteuerungDiagnose, shown);
+    });
+  if (FormPrinterFernsteuerung)
+    FormPrinterFernsteuerung->ShownChanged.push_back([](bool shown) {
+      if (!Form_Main) return;
+      ShowTile(Form_Main->FramePrinter->DruckersteuerungStatus, shown);
+      ShowMenuEntry(Form_Main->FrameMenuPrinter->SpeedButtonFernsteuerungDrucker, shown);
+    });
+}
+
+}  // namespace app

@@ -1,0 +1,86 @@
+#include "printersettings/ui/PrinterWindow.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+#include "platform/qt/DialogFlags.h"
+#include "platform/qt/Fonts.h"
+#include "platform/qt/InputBlocker.h"
+#include "platform/qt/NamedColours.h"
+#include "platform/qt/UserGuide.h"
+#include "printerlink/thread/DisplayRegistry.h"
+#include "printersettings/ui/SettingFormServices.h"
+
+namespace printersettings::ui {
+
+PrinterWindow::PrinterWindow(QWidget* owner, const char* name, const QString& caption, bool modeless,
+                             std::atomic<bool>* shownFlag)
+    : QDialog(owner, platform::FixedDialogFlags()), modeless_(modeless), shownFlag_(shownFlag) {
+  setObjectName(QString::fromLatin1(name));
+  setWindowTitle(caption);
+  setFont(platform::VerdanaPx(11));
+  platform::SetWindowColour(this, platform::colours::kLightGrey);
+  setModal(!modeless);
+  // Its clicks only leave requests for the printer thread (or close it),
+  // so it stays usable while the program holds the user's input back
+  // during a transfer.
+  if (modeless) platform::KeepInput(this);
+  printerthread::PrinterDisplays().Add(this);
+}
+
+PrinterWindow::~PrinterWindow() {
+  printerthread::PrinterDisplays().Remove(this);
+  if (shownFlag_) shownFlag_->store(false);
+}
+
+void PrinterWindow::Toggle() {
+  if (isVisible())
+    close();
+  else
+    show();
+}
+
+void PrinterWindow::Centre() { platform::CentreOnMainWindow(this, FormServices()); }
+
+QPoint PrinterWindow::PlaceToStore() {
+  if (isVisible()) return pos();
+  if (keptPlace_) return *keptPlace_;
+  Centre();
+  return pos();
+}
+
+void PrinterWindow::showEvent(QShowEvent* event) {
+  // Coming back with its owner after a minimise is no new showing.
+  if (event->spontaneous()) return QDialog::showEvent(event);
+  if (!modeless_ || !keptPlace_) Centre();
+  if (modeless_ && keptPlace_) move(*keptPlace_);
+  if (shownFlag_) shownFlag_->store(true);
+  QDialog::showEvent(event);
+  for (const auto& shown : ShownChanged) shown(true);
+}
+
+void PrinterWindow::hideEvent(QHideEvent* event) {
+  QDialog::hideEvent(event);
+  // A window that only went with a minimised owner stays open.
+  if (event->spontaneous()) return;
+  if (modeless_) keptPlace_ = pos();
+  if (shownFlag_) shownFlag_->store(false);
+  for (const auto& shown : ShownChanged) shown(false);
+}
+
+void PrinterWindow::keyPressEvent(QKeyEvent* event) { FormKeyDown(event); }
+
+void PrinterWindow::FormKeyDown(QKeyEvent* event) {
+  event->accept();
+  if (platform::HandleUserGuideKey(event)) return;
+  if (QApplication::mouseButtons() != Qt::NoButton) return;
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+  if (event->key() == Qt::Key_P && mods == Qt::ControlModifier) {
+    if (FormServices().PrintHardcopy) FormServices().PrintHardcopy(this);
+  } else if (event->key() == Qt::Key_Escape && mods == Qt::NoModifier) {
+    reject();
+  }
+  // Enter and every other key do nothing.
+}
+
+}  // namespace printersettings::ui

@@ -1,0 +1,67 @@
+#pragma once
+// What the printer's service windows share (the diagnosis and communication
+// windows, the remote control): they show what the printer thread's display
+// steps write into them, so each registers as a display of the thread for
+// its whole life; Esc closes them, Ctrl+P prints them, F1 opens the user
+// guide, and Enter does nothing.
+//
+// The steps they take of the program (the main window's place, the hard
+// copy, the user guide) are the setting forms' (FormServices).
+//
+// A modeless one (`modeless` true) also tells the printer thread while it
+// is shown (so the thread polls its values fast), stays usable while the
+// program holds the user's input back (a transfer), returns to the place
+// where it was last closed (the window configuration file keeps that place
+// between runs), and lets the windows that light a tile or a menu entry for
+// it know when it shows and hides.
+#include <QDialog>
+#include <QPoint>
+#include <atomic>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "printerlink/thread/PrinterDisplay.h"
+
+namespace printersettings::ui {
+
+class PrinterWindow : public QDialog, public printerthread::PrinterDisplay {
+ public:
+  // `name`: the class name without the T; `caption` with its leading
+  // blank; `shownFlag`: the printer thread's flag of this window (modeless
+  // windows only).
+  PrinterWindow(QWidget* owner, const char* name, const QString& caption, bool modeless,
+                std::atomic<bool>* shownFlag = nullptr);
+  ~PrinterWindow() override;
+
+  // A modeless window: shown when hidden, closed when shown (the tiles and
+  // the menu entry that open it).
+  void Toggle();
+
+  // Where the window was last closed; nothing before its first close.
+  const std::optional<QPoint>& KeptPlace() const { return keptPlace_; }
+  void SetKeptPlace(const QPoint& place) { keptPlace_ = place; }
+  // The place to store for the next run: where it is while shown, else
+  // where it was closed, else where it would first show.
+  QPoint PlaceToStore();
+
+  // Called with true when the window shows and false when it hides.
+  std::vector<std::function<void(bool shown)>> ShownChanged;
+
+  void FormKeyDown(QKeyEvent* event);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  // The first showing of a window with no kept place centres it on the
+  // main window; a modal window centres at every show.
+  void Centre();
+
+ private:
+  bool modeless_;
+  std::atomic<bool>* shownFlag_;
+  std::optional<QPoint> keptPlace_;
+};
+
+}  // namespace printersettings::ui
