@@ -1,5 +1,7 @@
 #include "app/LanguageLoader.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLineEdit>
 #include <new>
 
@@ -46,6 +48,12 @@ int LoadLanguageFile(const std::string& path) {
       for (const LanguageTarget& target : targets) (void)windows.Write(target, lines[line]);
       ++line;
     }
+  }
+  // Windows that hand their captions on (the printer's setting forms to the
+  // printer thread) learn that the texts changed.
+  for (QWidget* w : windows.All()) {
+    QEvent changed(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(w, &changed);
   }
   return kLanguageLoaded;
 }

@@ -137,6 +137,13 @@ QWidget* LanguageWindows::Window(const std::string& name) const {
   return windows_.value(QString::fromStdString(name));
 }
 
+std::vector<QWidget*> LanguageWindows::All() const {
+  std::vector<QWidget*> all;
+  for (const QPointer<QWidget>& w : windows_)
+    if (w) all.push_back(w);
+  return all;
+}
+
 QObject* LanguageWindows::Member(const std::string& window, const std::string& member) const {
   const QWidget* w = Window(window);
   return w ? FindBelow(w, QString::fromStdString(member)) : nullptr;

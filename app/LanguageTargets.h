@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/LanguageSections.h"
 
@@ -21,6 +22,8 @@ class LanguageWindows {
   LanguageWindows();
 
   QWidget* Window(const std::string& name) const;
+  // Every named window and frame (those still alive).
+  std::vector<QWidget*> All() const;
   // A member found below the window, not inside another named window.
   QObject* Member(const std::string& window, const std::string& member) const;
 

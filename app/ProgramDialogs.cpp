@@ -1,5 +1,7 @@
 #include "app/ProgramDialogs.h"
 
+#include "app/TFormBedienungsmodus.h"
+#include "app/TFormMessage.h"
 #include "app/TFormSprache.h"
 #include "app/TForm_Main.h"
 #include "editor/ui/TForm_Font.h"
@@ -8,6 +10,7 @@
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/qt/DialogServices.h"
 #include "platform/qt/UserGuide.h"
+#include "printersettings/ui/SettingFormServices.h"
 
 namespace app {
 namespace {
@@ -22,9 +25,25 @@ void Connect(platform::DialogServices& services) {
   services.UserGuide = platform::OpenUserGuide;
 }
 
+// The printer's setting forms: besides the common services, the operating
+// mode that gates their OK and the message window for their refusals.
+void ConnectSettingForms() {
+  printersettings::ui::SettingFormServices& s = printersettings::ui::FormServices();
+  Connect(s);
+  s.OperatingMode = [] { return FormBedienungsmodus ? static_cast<int>(FormBedienungsmodus->GetOperatingMode()) : -1; };
+  s.CatalogueText = [](printersettings::ui::Catalogue c) {
+    const QString* text = FormMessage ? FormMessage->CatalogueEntry(static_cast<int>(c)) : nullptr;
+    return text ? *text : printersettings::ui::GermanCatalogueText(c);
+  };
+  s.ShowNotice = [](const QString& title, const QString& text, std::uint32_t colour) {
+    if (FormMessage) FormMessage->ShowNotice(title, text, colour, true);
+  };
+}
+
 }  // namespace
 
 void ConnectProgramDialogs() {
+  ConnectSettingForms();
   if (Form_FileDialog) Connect(Form_FileDialog->Services);
   if (Form_Paint) Connect(Form_Paint->Services);
   if (Form_Font) {

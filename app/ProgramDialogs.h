@@ -3,7 +3,9 @@
 // chooser and the painter) reach the main window through their Services.
 // Once they exist, this connects them: they centre on the main window, word
 // their messages in the UI language and open the user guide on F1, and the
-// editor chooses fonts with the font chooser.
+// editor chooses fonts with the font chooser. The printer's setting forms
+// get the same services and, for their OK, the operating mode and the
+// message window.
 namespace app {
 
 // Connects whichever of Form_FileDialog, Form_Font and Form_Paint exist.

@@ -33,6 +33,11 @@ void SpeedButton::SetBold(bool bold) {
   setFont(f);
 }
 
+void SpeedButton::SetTextFlags(int flags) {
+  textFlags_ = flags;
+  update();
+}
+
 bool SpeedButton::eventFilter(QObject* watched, QEvent* event) {
   if (watched == parent() && event->type() == QEvent::Resize)
     setGeometry(static_cast<QWidget*>(watched)->rect());
@@ -58,7 +63,7 @@ void SpeedButton::paintEvent(QPaintEvent*) {
     DrawBevel(p, rect().adjusted(0, 0, -1, -1), isDown() ? BevelKind::Lowered : BevelKind::Raised);
   p.setFont(font());
   const QRect textRect = rect().adjusted(2, 2, -2, -2).translated(isDown() ? 1 : 0, isDown() ? 1 : 0);
-  const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+  const int flags = textFlags_;
   if (on) {
     p.setPen(VclColor(fontColor_));
     p.drawText(textRect, flags, text());

@@ -19,6 +19,9 @@ class SpeedButton : public QAbstractButton {
   void SetFontColor(std::uint32_t vclColor);
   std::uint32_t FontColor() const { return fontColor_; }
   void SetBold(bool bold);
+  // How the caption sits in the button (Qt::Alignment and text flags);
+  // centred and wrapped unless set.
+  void SetTextFlags(int flags);
 
   int Tag = 0;
 
@@ -31,6 +34,7 @@ class SpeedButton : public QAbstractButton {
  private:
   std::uint32_t fontColor_ = colours::kNavy;
   bool hover_ = false;
+  int textFlags_ = Qt::AlignCenter | Qt::TextWordWrap;
 };
 
 // A click handler's first step: the button that sent the click (any widget;
