@@ -1,6 +1,6 @@
 #include "printersettings/PanelRules.h"
 
-#include <algorithm>
+#include "printersettings/SettingValues.h"
 
 namespace printersettings {
 namespace {
@@ -17,8 +17,6 @@ int IntoSequence(int value, bool up) {
 }
 
 }  // namespace
-
-int Clamp(int value, int low, int high) { return std::clamp(value, low, high); }
 
 int BehaviourInSequence(int value) {
   if (value <= 1) return 1;

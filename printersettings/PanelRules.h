@@ -5,9 +5,6 @@
 
 namespace printersettings {
 
-// `value` brought into low..high.
-int Clamp(int value, int low, int high);
-
 // The display behaviours run 1, 2, 3, 4, 11, 12, 13, 14, 21, 22, 23, 24, 31.
 // A value from the printer is brought to the nearest one below a gap (7 is
 // 4, 26 is 24, anything above 30 is 31).
