@@ -153,7 +153,9 @@ void TFormPrinterBedienteilProgramme::UpdateView() {
     const bool test = EditProgramMode[p] == 1;
     for (const Field* f : {&program.text, &program.speed, &program.pause}) {
       LightChoice(f->panel, test);
-      f->panel->setEnabled(test);
+      // The buttons only: the values stay readable on the grey panel.
+      f->down->setEnabled(test);
+      f->up->setEnabled(test);
     }
     EditProgramText[p] = Clamp(EditProgramText[p], 1, 99);
     EditProgramSpeed[p] = Clamp(EditProgramSpeed[p], 1, 1000);

@@ -1,50 +1,22 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFontMetrics>
 #include <string>
 #include <vector>
 
 #include "AppFixture.h"
 #include "LanguageFixtures.h"
-#include "app/MemoView.h"
+#include "LayoutChecks.h"
 #include "app/TFormEinstellenPC.h"
 #include "app/TFormInfo.h"
 #include "app/TFormSchnellhilfe.h"
 #include "app/TFormSprache.h"
 #include "app/TForm_Main.h"
 #include "editor/ui/TFrameBearbeiten.h"
-#include "platform/qt/SpeedButton.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printersettings/ui/TFramePrinter.h"
 
 namespace {
-
-// What does not fit in `window`: captions larger than their buttons, memo
-// lines wider or more than the memo, controls outside their parents.
-std::vector<std::string> CutOff(QWidget* window) {
-  std::vector<std::string> problems;
-  for (auto* b : window->findChildren<platform::SpeedButton*>()) {
-    if (b->isHidden() || b->text().isEmpty()) continue;
-    const QRect room = b->rect().adjusted(2, 2, -2, -2);
-    const QRect needed = QFontMetrics(b->font()).boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, b->text());
-    if (!room.contains(needed))
-      problems.push_back(b->objectName().toStdString() + " \"" + b->text().toStdString() + "\"");
-  }
-  for (auto* memo : window->findChildren<app::MemoView*>()) {
-    const QSize text = memo->TextSize();
-    if (text.width() > memo->width() || text.height() > memo->height())
-      problems.push_back("memo text of " + std::to_string(text.width()) + " x " + std::to_string(text.height()) +
-                         " in " + std::to_string(memo->width()) + " x " + std::to_string(memo->height()) + ", " +
-                         QFontInfo(memo->font()).family().toStdString());
-  }
-  for (auto* w : window->findChildren<QWidget*>()) {
-    if (w->isHidden() || !w->parentWidget()) continue;
-    if (!w->parentWidget()->rect().contains(w->geometry()))
-      problems.push_back(w->objectName().toStdString() + " outside its parent");
-  }
-  return problems;
-}
 
 class PcWindowsLayout : public apptest::AppFixture {
  protected:
@@ -62,7 +34,7 @@ class PcWindowsLayout : public apptest::AppFixture {
   void Check(QWidget* window, const std::string& name, int language) {
     window->show();
     QApplication::processEvents();
-    EXPECT_EQ(CutOff(window), std::vector<std::string>()) << name << " in language " << language;
+    EXPECT_EQ(apptest::CutOff(window), std::vector<std::string>()) << name << " in language " << language;
     apptest::Screenshot(window, (name + "-" + std::to_string(language)).c_str());
     window->hide();
   }

@@ -311,12 +311,13 @@ TEST_F(PanelForms, ProgramsKeepTheirValuesWhileOff) {
   programs->show();
   const auto& p1 = programs->Programs[0];
   EXPECT_EQ(p1.mode.value->text(), QStringLiteral("Aus"));
-  EXPECT_FALSE(p1.text.panel->isEnabled());
+  EXPECT_FALSE(p1.text.up->isEnabled());
+  EXPECT_FALSE(p1.text.down->isEnabled());
   EXPECT_EQ(p1.text.panel->Color(), kWithheldColour);
   EXPECT_EQ(p1.text.value->text(), QStringLiteral("1"));  // 0 from the printer
   const auto& p2 = programs->Programs[1];
   EXPECT_EQ(p2.mode.value->text(), QStringLiteral("Dauertest"));
-  EXPECT_TRUE(p2.speed.panel->isEnabled());
+  EXPECT_TRUE(p2.speed.up->isEnabled());
   EXPECT_EQ(p2.speed.panel->Color(), kOfferedColour);
   EXPECT_EQ(p2.speed.value->text(), QStringLiteral("1000 mm/s"));
   EXPECT_EQ(p2.speed.up->Caption(), QString());
