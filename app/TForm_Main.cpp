@@ -14,6 +14,7 @@
 #include "app/Konfig.h"
 #include "app/PrinterThreadWindows.h"
 #include "app/MainEditorHost.h"
+#include "app/MainPrinterViewHost.h"
 #include "app/ProgramFolders.h"
 #include "app/ShellFileOps.h"
 #include "app/TFormBedienungsmodus.h"
@@ -270,6 +271,7 @@ void TForm_Main::CreateFrames() {
       FormMessage->ShowNotice(title, opening ? FormMessage->MsgSaveOrCloseFirst : FormMessage->MsgSaveFirst,
                               TFormMessage::kSilver, true);
   };
+  FrameMenuPrinter->ShowSettingsView = [this] { FramePrinter->ShowView(); };
   FrameMenuPC = new TFrameMenuPC(this);
   beside(FrameMenuPC, PanelPC);
   FrameMenuHilfe = new TFrameMenuHilfe(this);
@@ -281,6 +283,8 @@ void TForm_Main::CreateFrames() {
                       {FrameMenuAnsicht, FrameMenuOeffnen, FrameMenuSpeichern, FrameMenuSchliessen,
                        FrameMenuBearbeiten, FrameMenuSchutz});
   editorHost_ = std::make_unique<app::MainEditorHost>(*this);
+  printerViewHost_ = std::make_unique<app::MainPrinterViewHost>(*this);
+  FramePrinter->SetHost(printerViewHost_.get());
   FrameBearbeiten->SetHost(editorHost_.get());
   FrameBearbeiten->SetMenus(FrameMenuAnsichtBearbeiten, FrameMenuZoomBearbeiten, FrameMenuRasterBearbeiten);
   FrameBearbeiten->SetDataView(EditorDataLink.get());
@@ -487,11 +491,11 @@ void TForm_Main::Carry(const app::Shortcut& s) {
     case A::EditorZoomUp: FrameMenuZoomBearbeiten->SpeedButtonZoomUpClick(nullptr); break;
     case A::UserGuide: platform::OpenUserGuide(); break;
     case A::Report: DataViewLinks->PrintReport(true, true, true, true, true); break;
+    case A::PrinterSettingsHardcopy: FramePrinter->SpeedButtonRapportClick(nullptr); break;
     // The paste dialog and hard copies arrive with their own windows.
     case A::PasteOk:
     case A::PasteCancel:
     case A::Hardcopy:
-    case A::PrinterSettingsHardcopy:
     case A::None: break;
   }
 }

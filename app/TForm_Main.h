@@ -46,6 +46,7 @@ class DataViewLinks;
 class EditorDataLink;
 class PrinterThreadWindows;
 class MainEditorHost;
+class MainPrinterViewHost;
 class TransferDesk;
 class DataSetLinks;
 
@@ -192,6 +193,8 @@ class TForm_Main : public QWidget {
 
   // What the editor page reaches of this window.
   std::unique_ptr<app::MainEditorHost> editorHost_;
+  // What the printer settings view reaches of it.
+  std::unique_ptr<app::MainPrinterViewHost> printerViewHost_;
   // Key preview sees each event once, though Qt offers it to every parent.
   const QEvent* lastPreviewed_ = nullptr;
   quint64 lastPreviewedStamp_ = 0;

@@ -26,6 +26,7 @@
 #include "printdata/VersionNotice.h"
 #include "printdata/ui/TFormOeffnen.h"
 #include "printdata/ui/TFormSpeichern.h"
+#include "printersettings/ui/PrinterSettingForms.h"
 
 namespace {
 
@@ -74,6 +75,8 @@ int main(int argc, char** argv) {
     new TFormHerstellen(nullptr);
     new TFormOeffnen(nullptr);
     new TFormSpeichern(nullptr);
+    // The printer's setting forms, which the settings view opens.
+    printersettings::ui::CreateSettingForms();
     // The file dialog, the font chooser and the painter centre on the main
     // window, word their own messages in the UI language and open the user
     // guide on F1; the editor chooses fonts with the font chooser.
@@ -98,6 +101,7 @@ int main(int argc, char** argv) {
   delete Form_Update;
   delete Form_Browser;
   delete Form_Main;
+  printersettings::ui::DeleteSettingForms();
   delete FormSpeichern;
   delete FormOeffnen;
   delete Form_Paint;

@@ -23,11 +23,7 @@ ModeFilterForm::ModeFilterForm(QWidget* owner, const char* name, const QString& 
   Label5 = filter.value;
   SpeedButtonDown5 = filter.down;
   SpeedButtonUp5 = filter.up;
-  NAME_AFTER_MEMBER(Panel5);
-  NAME_AFTER_MEMBER(Label5Titel);
-  NAME_AFTER_MEMBER(Label5);
-  NAME_AFTER_MEMBER(SpeedButtonDown5);
-  NAME_AFTER_MEMBER(SpeedButtonUp5);
+  NameRow(filter, QStringLiteral("5"));
   connect(SpeedButtonDown5, &QAbstractButton::clicked, this, [this] { SpeedButtonDown5Click(SpeedButtonDown5); });
   connect(SpeedButtonUp5, &QAbstractButton::clicked, this, [this] { SpeedButtonUp5Click(SpeedButtonUp5); });
   Timer0 = new RepeatTimer(this, kFilterRepeat, [this](int step) {

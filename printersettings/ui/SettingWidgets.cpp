@@ -75,6 +75,14 @@ ValueRow AddValueRow(QWidget* parent, const QRect& geometry, const QString& titl
   return row;
 }
 
+void NameRow(const ValueRow& row, const QString& member) {
+  row.panel->setObjectName(QStringLiteral("Panel") + member);
+  row.title->setObjectName(QStringLiteral("Label") + member + QStringLiteral("Titel"));
+  row.value->setObjectName(QStringLiteral("Label") + member);
+  row.down->setObjectName(QStringLiteral("SpeedButtonDown") + member);
+  row.up->setObjectName(QStringLiteral("SpeedButtonUp") + member);
+}
+
 void SetStepCaptions(platform::SpeedButton* down, platform::SpeedButton* up,
                      const printersettings::StepCaptionPair& captions) {
   down->SetCaption(platform::ToQt(captions.down));

@@ -62,6 +62,9 @@ struct ValueRow {
 };
 // A value row, lit (11439276).
 ValueRow AddValueRow(QWidget* parent, const QRect& geometry, const QString& title);
+// Names the row's parts after `member` ("5": Panel5, Label5Titel, Label5,
+// SpeedButtonDown5, SpeedButtonUp5), for the language file and tests.
+void NameRow(const ValueRow& row, const QString& member);
 void SetStepCaptions(const ValueRow& row, const printersettings::StepCaptionPair& captions);
 void SetStepCaptions(platform::SpeedButton* down, platform::SpeedButton* up,
                      const printersettings::StepCaptionPair& captions);

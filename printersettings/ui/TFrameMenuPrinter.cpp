@@ -5,15 +5,29 @@
 
 #include "platform/qt/TextCodec.h"
 #include "printerlink/thread/RequestBoard.h"
+#include "printersettings/ui/PrinterWindowHooks.h"
+
+namespace {
+
+constexpr int kMenuWidth = 192;
+
+platform::Panel* AddGroup(QWidget* menu, const char* name, int height) {
+  auto* group = new platform::Panel(menu);
+  group->setObjectName(QString::fromLatin1(name));
+  group->setGeometry(0, 0, kMenuWidth, height);
+  group->SetColor(platform::colours::kSilver);
+  group->SetBevels(platform::BevelKind::Raised, platform::BevelKind::None);
+  return group;
+}
+
+}  // namespace
 
 TFrameMenuPrinter::TFrameMenuPrinter(QWidget* owner) : QWidget(owner) {
   setObjectName(QStringLiteral("FrameMenuPrinter"));
-  PanelMain1 = new platform::Panel(this);
-  PanelMain1->setObjectName(QStringLiteral("PanelMain1"));
-  PanelMain1->setGeometry(0, 0, 192, 120);
-  PanelMain1->SetColor(platform::colours::kSilver);
-  PanelMain1->SetBevels(platform::BevelKind::Raised, platform::BevelKind::None);
-  PanelMain1->installEventFilter(this);
+  PanelMain1 = AddGroup(this, "PanelMain1", 120);
+  PanelMain2 = AddGroup(this, "PanelMain2", 64);
+  PanelMain3 = AddGroup(this, "PanelMain3", 64);
+  for (platform::Panel* group : {PanelMain1, PanelMain2, PanelMain3}) group->installEventFilter(this);
   SpeedButtonOeffnenVonDrucker =
       platform::AddButtonPanel(PanelMain1, QRect(8, 8, 176, 48), QStringLiteral("Daten öffnen")).button;
   SpeedButtonOeffnenVonDrucker->setObjectName(QStringLiteral("SpeedButtonOeffnenVonDrucker"));
@@ -24,13 +38,42 @@ TFrameMenuPrinter::TFrameMenuPrinter(QWidget* owner) : QWidget(owner) {
           [this] { SpeedButtonOeffnenVonDruckerClick(SpeedButtonOeffnenVonDrucker); });
   connect(SpeedButtonSpeichernAufDrucker, &QAbstractButton::clicked, this,
           [this] { SpeedButtonSpeichernAufDruckerClick(SpeedButtonSpeichernAufDrucker); });
-  // Sized to its contents.
-  resize(PanelMain1->size());
+  SpeedButtonFernsteuerungDrucker =
+      platform::AddButtonPanel(PanelMain2, QRect(8, 8, 176, 48), QStringLiteral("Fernsteuerung")).button;
+  SpeedButtonFernsteuerungDrucker->setObjectName(QStringLiteral("SpeedButtonFernsteuerungDrucker"));
+  SpeedButtonEinstellen =
+      platform::AddButtonPanel(PanelMain3, QRect(8, 8, 176, 48), QStringLiteral("Einstellungen")).button;
+  SpeedButtonEinstellen->setObjectName(QStringLiteral("SpeedButtonEinstellen"));
+  connect(SpeedButtonFernsteuerungDrucker, &QAbstractButton::clicked, this,
+          [this] { SpeedButtonFernsteuerungDruckerClick(SpeedButtonFernsteuerungDrucker); });
+  connect(SpeedButtonEinstellen, &QAbstractButton::clicked, this,
+          [this] { SpeedButtonEinstellenClick(SpeedButtonEinstellen); });
+  ArrangeGroups();
   hide();
 }
 
+void TFrameMenuPrinter::ArrangeGroups() {
+  const bool remote = printersettings::ui::OtherPrinterWindows().Fernsteuerung != nullptr;
+  PanelMain2->setVisible(remote);
+  int y = 0;
+  for (platform::Panel* group : {PanelMain1, PanelMain2, PanelMain3}) {
+    if (group->isHidden()) continue;
+    group->move(0, y);
+    y += group->height();
+  }
+  // Sized to its contents.
+  resize(kMenuWidth, y);
+}
+
+void TFrameMenuPrinter::showEvent(QShowEvent* event) {
+  ArrangeGroups();
+  QWidget::showEvent(event);
+}
+
 bool TFrameMenuPrinter::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == PanelMain1 && event->type() == QEvent::MouseButtonRelease) PanelMain1Click(PanelMain1);
+  if ((watched == PanelMain1 || watched == PanelMain2 || watched == PanelMain3) &&
+      event->type() == QEvent::MouseButtonRelease)
+    PanelMain1Click(watched);
   return QWidget::eventFilter(watched, event);
 }
 
@@ -58,4 +101,16 @@ void TFrameMenuPrinter::SpeedButtonSpeichernAufDruckerClick(QObject*) {
   if (MayRequest(SpeedButtonSpeichernAufDrucker, false))
     printerthread::PrinterRequests().DownloadGroup.Raise(
         {platform::FromQt(SpeedButtonSpeichernAufDrucker->Caption())});
+}
+
+void TFrameMenuPrinter::SpeedButtonFernsteuerungDruckerClick(QObject*) {
+  SpeedButtonFernsteuerungDrucker->repaint();
+  if (CloseMenusAndRefresh) CloseMenusAndRefresh();
+  printersettings::ui::ToggleWindow(printersettings::ui::OtherPrinterWindows().Fernsteuerung);
+}
+
+void TFrameMenuPrinter::SpeedButtonEinstellenClick(QObject*) {
+  SpeedButtonEinstellen->repaint();
+  if (ShowSettingsView) ShowSettingsView();
+  if (CloseMenusAndRefresh) CloseMenusAndRefresh();
 }

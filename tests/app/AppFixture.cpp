@@ -27,6 +27,7 @@
 #include "printdata/ui/TFormSpeichern.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
+#include "printersettings/ui/PrinterSettingForms.h"
 #include "support/qt/Screenshot.h"
 
 namespace apptest {
@@ -60,6 +61,7 @@ void AppFixture::SetUp() {
   new TFormHerstellen(nullptr);
   new TFormOeffnen(nullptr);
   new TFormSpeichern(nullptr);
+  printersettings::ui::CreateSettingForms();
   app::ConnectProgramDialogs();
 }
 
@@ -70,6 +72,7 @@ void AppFixture::TearDown() {
   delete FormOeffnen;
   delete FormHerstellen;
   delete Form_Main;
+  printersettings::ui::DeleteSettingForms();
   delete Form_Paint;
   delete Form_Font;
   delete Form_FileDialog;
