@@ -78,10 +78,12 @@ void TFormPrinterSteuerungCounter::UpdateView() {
   GateOk();
 }
 
+bool TFormPrinterSteuerungCounter::ChangePending() const {
+  return printerthread::CounterChangePending(isVisible(), EditIncrement, PrinterIncrement, EditCounterReset);
+}
+
 void TFormPrinterSteuerungCounter::ShowCount() {
-  const bool pending =
-      printerthread::CounterChangePending(isVisible(), EditIncrement, PrinterIncrement, EditCounterReset);
-  LabelStand->setText(platform::ToQt(printerthread::CounterLabel(counterText_, pending)));
+  LabelStand->setText(platform::ToQt(printerthread::CounterLabel(counterText_, ChangePending())));
 }
 
 void TFormPrinterSteuerungCounter::TakePrinterValues(const printerthread::DisplayView& view, bool) {

@@ -24,6 +24,10 @@ class TFormPrinterSteuerungCounter : public printersettings::ui::SettingFormFor<
   QLabel *LabelStandTitel, *LabelStand, *LabelInkrementTitel, *LabelInkrement;
   platform::SpeedButton *SpeedButtonDownInkrement, *SpeedButtonUpInkrement, *SpeedButtonReset;
 
+  // Whether the form shows a change not sent yet: the count then stands in
+  // parentheses, here and on the settings view's tile.
+  bool ChangePending() const;
+
   void SpeedButtonDownInkrementClick(QObject* sender);
   void SpeedButtonUpInkrementClick(QObject* sender);
   void SpeedButtonResetClick(QObject* sender);

@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QWindow>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,6 +19,7 @@
 #include "app/TForm_Main.h"
 #include "platform/qt/ShowPainted.h"
 #include "printerlink/thread/CaptionTable.h"
+#include "printersettings/ui/PanelControllerForms.h"
 #include "printersettings/ui/TFormPrinterBedienteilOption.h"
 #include "printersettings/ui/TFormPrinterBedienteilProgramme.h"
 #include "printersettings/ui/TFormPrinterBedienteilTyp.h"
@@ -38,20 +38,18 @@ class PanelControllerForms : public apptest::AppFixture {
   void SetUp() override {
     AppFixture::SetUp();
     apptest::InstallLanguageFiles(Form_Main->LanguageDir);
-    typ = std::make_unique<TFormPrinterBedienteilTyp>(Form_Main);
-    option = std::make_unique<TFormPrinterBedienteilOption>(Form_Main);
-    programs = std::make_unique<TFormPrinterBedienteilProgramme>(Form_Main);
-    uhr = std::make_unique<TFormPrinterSteuerungUhr>(Form_Main);
-    counter = std::make_unique<TFormPrinterSteuerungCounter>(Form_Main);
-    puls = std::make_unique<TFormPrinterSteuerungPulsdauer>(Form_Main);
+    // The forms as start-up creates them (here unless the fixture did).
+    created_ = !FormPrinterBedienteilTyp;
+    if (created_) printersettings::ui::CreatePanelControllerForms(Form_Main->TmpDir);
+    typ = FormPrinterBedienteilTyp;
+    option = FormPrinterBedienteilOption;
+    programs = FormPrinterBedienteilProgramme;
+    uhr = FormPrinterSteuerungUhr;
+    counter = FormPrinterSteuerungCounter;
+    puls = FormPrinterSteuerungPulsdauer;
   }
   void TearDown() override {
-    typ.reset();
-    option.reset();
-    programs.reset();
-    uhr.reset();
-    counter.reset();
-    puls.reset();
+    if (created_) printersettings::ui::DeletePanelControllerForms();
     AppFixture::TearDown();
   }
   // Shows `form` (not modally) after `prepare` set the printer's values it
@@ -73,12 +71,13 @@ class PanelControllerForms : public apptest::AppFixture {
     form->hide();
   }
 
-  std::unique_ptr<TFormPrinterBedienteilTyp> typ;
-  std::unique_ptr<TFormPrinterBedienteilOption> option;
-  std::unique_ptr<TFormPrinterBedienteilProgramme> programs;
-  std::unique_ptr<TFormPrinterSteuerungUhr> uhr;
-  std::unique_ptr<TFormPrinterSteuerungCounter> counter;
-  std::unique_ptr<TFormPrinterSteuerungPulsdauer> puls;
+  bool created_ = false;
+  TFormPrinterBedienteilTyp* typ = nullptr;
+  TFormPrinterBedienteilOption* option = nullptr;
+  TFormPrinterBedienteilProgramme* programs = nullptr;
+  TFormPrinterSteuerungUhr* uhr = nullptr;
+  TFormPrinterSteuerungCounter* counter = nullptr;
+  TFormPrinterSteuerungPulsdauer* puls = nullptr;
 };
 
 }  // namespace
@@ -112,7 +111,7 @@ TEST_F(PanelControllerForms, NothingIsCutOffInAnyLanguage) {
   Form_Main->show();
   for (int language = 0; language <= 4; ++language) {
     ASSERT_EQ(FormSprache->SetLanguage(language), 1);
-    Check(typ.get(), "panel-type", language);
+    Check(typ, "panel-type", language);
     // Each unit with what its panel shows at the longest.
     auto unit = [this](int which, int mode) {
       return [this, which, mode] {
@@ -126,22 +125,22 @@ TEST_F(PanelControllerForms, NothingIsCutOffInAnyLanguage) {
         option->PrinterLamp = {6, 7, 10, 11, 11, 11, 11, 4};
       };
     };
-    Check(option.get(), "panel-option-redadid", language, unit(1, 0));
-    Check(option.get(), "panel-option-display-mode1", language, unit(3, 1));
-    Check(option.get(), "panel-option-display-mode3", language, unit(3, 2));
-    Check(option.get(), "panel-option-signal", language, unit(4, 0));
-    Check(programs.get(), "panel-programs", language, [this] {
+    Check(option, "panel-option-redadid", language, unit(1, 0));
+    Check(option, "panel-option-display-mode1", language, unit(3, 1));
+    Check(option, "panel-option-display-mode3", language, unit(3, 2));
+    Check(option, "panel-option-signal", language, unit(4, 0));
+    Check(programs, "panel-programs", language, [this] {
       programs->PrinterProgramMode = {1, 0, 1};
       programs->PrinterProgramText = {99, 99, 99};
       programs->PrinterProgramSpeed = {1000, 1000, 1000};
       programs->PrinterProgramPause = {10000, 10000, 10000};
     });
-    Check(uhr.get(), "controller-clock", language, [this] {
+    Check(uhr, "controller-clock", language, [this] {
       uhr->Label0->setText(QStringLiteral("31.12.2026   23:59:59"));
       uhr->Label1->setText(QStringLiteral("31.12.2026   23:59:59"));
     });
-    Check(counter.get(), "controller-counter", language);
+    Check(counter, "controller-counter", language);
     puls->SetExpertPanel(1);
-    Check(puls.get(), "controller-pulse", language);
+    Check(puls, "controller-pulse", language);
   }
 }

@@ -1,7 +1,7 @@
 // The operator panel and controller forms against the printer emulator on a
-// pseudo-terminal, through the printer thread: each form opens with the
-// printer's values, and OK (from the tile) brings exactly its command lines
-// to the printer.
+// pseudo-terminal, through the printer thread: each form, opened by a click
+// on its tile of the settings view, shows the printer's values, and its OK
+// brings exactly its command lines to the printer.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -19,18 +19,20 @@
 #include "printerlink/thread/Recorders.h"
 #include "printerlink/thread/Thread_Printer.h"
 #include "printersettings/DisplayLineFile.h"
-#include "printersettings/ui/RunFromTile.h"
+#include "printersettings/ui/PrinterWindowHooks.h"
 #include "printersettings/ui/TFormPrinterBedienteilOption.h"
 #include "printersettings/ui/TFormPrinterBedienteilProgramme.h"
 #include "printersettings/ui/TFormPrinterBedienteilTyp.h"
 #include "printersettings/ui/TFormPrinterSteuerungCounter.h"
 #include "printersettings/ui/TFormPrinterSteuerungPulsdauer.h"
 #include "printersettings/ui/TFormPrinterSteuerungUhr.h"
+#include "printersettings/ui/TFramePrinter.h"
 #include "support/FakeTime.h"
 #include "support/TempDir.h"
+#include "support/qt/Modal.h"
+#include "support/qt/Mouse.h"
 
 using Lines = std::vector<std::string>;
-using printersettings::ui::kResultOk;
 using printersettings::ui::SettingForm;
 
 namespace {
@@ -72,12 +74,23 @@ class PanelControllerEmulator : public settingstest::FormFixture {
   void SetUp() override {
     FormFixture::SetUp();
     mode = 2;  // "Techniker": the pulse form too may be confirmed
+    // A machine of type 0: the option unit and the programs are offered.
+    printer.SetSetting("MASCHINE", "0");
     auto started = printer.Start();
     ASSERT_TRUE(started.ok()) << started.error();
     registry = platform::FixedPortRegistry({{kPort, printer.DevicePath(), platform::kPortKindUsb}});
     platform::SetPortRegistry(&registry);
     printerthread::PrinterDisplays().Add(&display);
     option->TmpDir = tmp.path() + "/";
+    auto& w = printersettings::ui::OtherPrinterWindows();
+    w.BedienteilTyp = typ.get();
+    w.BedienteilOption = option.get();
+    w.BedienteilProgramme = programs.get();
+    w.SteuerungUhr = uhr.get();
+    w.SteuerungCounter = counter.get();
+    w.SteuerungPulsdauer = puls.get();
+    view.ApplyWindowHooks();
+    view.show();
     printerthread::ThreadEnvironment env;
     env.messenger = &messenger;
     env.requests = &board;
@@ -90,21 +103,28 @@ class PanelControllerEmulator : public settingstest::FormFixture {
   }
   void TearDown() override {
     thread.reset();
+    printersettings::ui::OtherPrinterWindows() = {};
     printerthread::PrinterDisplays().Remove(&display);
     platform::SetPortRegistry(nullptr);
     printer.Stop();
     FormFixture::TearDown();
   }
 
-  // Opens `form` as its tile does, runs `choose` in it and presses OK; the
-  // command lines of the sequence that follows, from "ENABLE 0" to its end.
-  Lines RunAndSend(SettingForm& form, const std::function<void()>& choose, const std::string& end) {
+  // Clicks `tile` of the view, runs `choose` in the form it opens and
+  // presses OK; the command lines of the sequence that follows, from
+  // "ENABLE 0" to its end.
+  Lines RunAndSend(const TFramePrinter::Tile& tile, SettingForm& form, const std::function<void()>& choose,
+                   const std::string& end) {
     const std::size_t mark = printer.Commands().size();
-    QTimer::singleShot(0, &form, [&] {
+    bool opened = false;
+    testsupport::WhenModalIs(&form, [&] {
+      opened = true;
       choose();
       form.SpeedButtonOK->click();
     });
-    EXPECT_EQ(printersettings::ui::RunFromTile(form), kResultOk);
+    EXPECT_TRUE(tile.button->isVisible());
+    testsupport::Click(tile.button);
+    EXPECT_TRUE(opened);
     Lines sent;
     EXPECT_TRUE(PumpUntil([&] {
       const Lines all = printer.Commands();
@@ -151,6 +171,7 @@ class PanelControllerEmulator : public settingstest::FormFixture {
       std::make_unique<TFormPrinterSteuerungCounter>(nullptr, board.Counter);
   std::unique_ptr<TFormPrinterSteuerungPulsdauer> puls =
       std::make_unique<TFormPrinterSteuerungPulsdauer>(nullptr, board.PulseDuration);
+  TFramePrinter view{nullptr};
   // Last: it stops before the forms it writes to go.
   std::unique_ptr<Thread_Printer> thread;
 };
@@ -160,6 +181,7 @@ class PanelControllerEmulator : public settingstest::FormFixture {
 TEST_F(PanelControllerEmulator, EachFormOpensWithThePrintersValuesAndSendsItsLines) {
   struct Case {
     const char* name;
+    const TFramePrinter::Tile& tile;
     SettingForm* form;
     std::function<void()> opened;  // checks of the values it opened with
     std::function<void()> choose;
@@ -168,7 +190,7 @@ TEST_F(PanelControllerEmulator, EachFormOpensWithThePrintersValuesAndSendsItsLin
   };
   const Lines save{"KONFIG.SAVE"};
   const Case cases[] = {
-      {"panel type", typ.get(),
+      {"panel type", view.BedienteilTyp, typ.get(),
        [&] {
          EXPECT_EQ(typ->EditPanelType, 1);  // "Schalter", shown though not to be chosen
          EXPECT_EQ(typ->Panel1->Color(), printerthread::kOfferedColour);
@@ -178,7 +200,7 @@ TEST_F(PanelControllerEmulator, EachFormOpensWithThePrintersValuesAndSendsItsLin
          typ->SpeedButtonUp2->click();
        },
        {"MMI 2", "MMI.REDADID.MODUS 1", "KONFIG.SAVE"}, {"RESET"}},
-      {"programs", programs.get(),
+      {"programs", view.BedienteilProgramme, programs.get(),
        [&] {
          EXPECT_EQ(programs->EditProgramMode, (std::array<int, 3>{0, 0, 0}));
          EXPECT_EQ(programs->Programs[2].speed.value->text(), QStringLiteral("150 mm/s"));
@@ -190,16 +212,16 @@ TEST_F(PanelControllerEmulator, EachFormOpensWithThePrintersValuesAndSendsItsLin
          programs->Programs[2].pause.up->click();
        },
        {"PROG 0 1 2 150 0", "PROG 1 0 1 150 0", "PROG 2 1 1 150 1", "KONFIG.SAVE"}, {"STATUS 40 ZAMFI"}},
-      {"clock", uhr.get(), [&] { EXPECT_EQ(uhr->Label0->text().size(), 21); },
+      {"clock", view.DruckersteuerungUhr, uhr.get(), [&] { EXPECT_EQ(uhr->Label0->text().size(), 21); },
        [&] { uhr->SpeedButton1->click(); }, {"RTC.TIME 23:59:59", "RTC.DATE 31.12.2026 Do"}, {"STATUS 40 ZAMFI"}},
-      {"counter", counter.get(), [&] { EXPECT_EQ(counter->LabelInkrement->text(), QStringLiteral("1")); },
+      {"counter", view.DruckersteuerungZaehler, counter.get(), [&] { EXPECT_EQ(counter->LabelInkrement->text(), QStringLiteral("1")); },
        [&] {
          counter->SpeedButtonUpInkrement->click();
          counter->SpeedButtonUpInkrement->click();
          counter->SpeedButtonReset->click();
        },
        {"COUNTER 3 0 ZAMFI", "KONFIG.SAVE"}, {"STATUS 40 ZAMFI"}},
-      {"pulse", puls.get(),
+      {"pulse", view.DruckersteuerungPulsdauer, puls.get(),
        [&] {
          EXPECT_EQ(puls->Values[0]->text(), QStringLiteral("5.0 µs"));
          EXPECT_EQ(puls->Values[3]->text(), QStringLiteral("0.5 µs"));
@@ -212,7 +234,7 @@ TEST_F(PanelControllerEmulator, EachFormOpensWithThePrintersValuesAndSendsItsLin
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const Lines sent = RunAndSend(*c.form, [&] {
+    const Lines sent = RunAndSend(c.tile, *c.form, [&] {
       c.opened();
       c.choose();
     }, c.end.back());
@@ -236,7 +258,7 @@ TEST_F(PanelControllerEmulator, TheOptionUnitSendsOnlyChangedLineFiles) {
                      "OPTION.SIGNALUNIT.HORN 0 0 0 0 0 0 0 0", "OPTION.SIGNALUNIT.SIGNAL 0 0 0 0 0 0 0 0",
                      "KONFIG.SAVE"};
   // Mode 2, line 1 the time and date, behaviour 2 (scrolling left).
-  Lines sent = RunAndSend(*option, [&] {
+  Lines sent = RunAndSend(view.BedienteilOption, *option, [&] {
     EXPECT_EQ(option->EditOption, 3);
     EXPECT_EQ(option->Label3->text(), QStringLiteral("Modus 1"));
     option->SpeedButtonUp3->click();
@@ -254,14 +276,14 @@ TEST_F(PanelControllerEmulator, TheOptionUnitSendsOnlyChangedLineFiles) {
   ASSERT_TRUE(PumpUntil([&] { return option->PrinterDisplayMode == 2; }));
 
   // Again unchanged: the checksums match, nothing is sent.
-  sent = RunAndSend(*option, [] {}, "RESET");
+  sent = RunAndSend(view.BedienteilOption, *option, [] {}, "RESET");
   expected = {"OPTION 3", "OPTION.D0216.BUTTON 0", "OPTION.D0216.MODUS 2", "CRC SYSTEM\\D0216F0.SYS",
               "CRC SYSTEM\\D0216F1.SYS"};
   expected.insert(expected.end(), signal.begin(), signal.end());
   EXPECT_EQ(sent, Bracket(expected, {"RESET"}));
 
   // Only line 2 changed: only its file goes.
-  sent = RunAndSend(*option, [&] { option->DisplayRows[3].up->click(); }, "RESET");
+  sent = RunAndSend(view.BedienteilOption, *option, [&] { option->DisplayRows[3].up->click(); }, "RESET");
   expected = {"OPTION 3", "OPTION.D0216.BUTTON 0", "OPTION.D0216.MODUS 2", "CRC SYSTEM\\D0216F0.SYS",
               "CRC SYSTEM\\D0216F1.SYS", "DOWNLOADS SYSTEM\\D0216F1.SYS", "DOWNLOADS SYSTEM\\D0216F1.SYS"};
   expected.insert(expected.end(), signal.begin(), signal.end());

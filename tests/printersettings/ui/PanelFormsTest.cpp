@@ -11,10 +11,14 @@
 #include "platform/qt/NamedColours.h"
 #include "printerlink/thread/DisplayRules.h"
 #include "printersettings/DisplayLineFile.h"
-#include "printersettings/ui/RunFromTile.h"
+#include "printersettings/ui/PanelControllerForms.h"
+#include "printersettings/ui/PrinterWindowHooks.h"
 #include "printersettings/ui/TFormPrinterBedienteilOption.h"
 #include "printersettings/ui/TFormPrinterBedienteilProgramme.h"
 #include "printersettings/ui/TFormPrinterBedienteilTyp.h"
+#include "printersettings/ui/TFormPrinterSteuerungCounter.h"
+#include "printersettings/ui/TFormPrinterSteuerungPulsdauer.h"
+#include "printersettings/ui/TFormPrinterSteuerungUhr.h"
 #include "support/FileBytes.h"
 #include "support/TempDir.h"
 #include "support/qt/Mouse.h"
@@ -260,7 +264,8 @@ TEST_F(PanelForms, OkInDisplayMode2WritesBothLineFilesFirst) {
   DisplayUnitInMode2();
   option->TmpDir = tmp.path() + "/";
   QTimer::singleShot(0, option.get(), [this] { option->SpeedButtonOK->click(); });
-  EXPECT_EQ(printersettings::ui::RunFromTile(*option), kResultOk);
+  EXPECT_EQ(option->exec(), kResultOk);
+  option->RaiseRequest();  // as the tile does on OK
   const auto f0 = printersettings::BuildDisplayLineFile(6, 23, 7);
   const auto f1 = printersettings::BuildDisplayLineFile(11, 23, 7);
   EXPECT_EQ(testsupport::FileBytes(tmp / "D0216F0.SYS"), std::string(f0.begin(), f0.end()));
@@ -275,7 +280,7 @@ TEST_F(PanelForms, OkInDisplayMode2WritesBothLineFilesFirst) {
   mirror.DisplayMode = 1;
   Refresh();
   QTimer::singleShot(0, option.get(), [this] { option->SpeedButtonOK->click(); });
-  EXPECT_EQ(printersettings::ui::RunFromTile(*option), kResultOk);
+  EXPECT_EQ(option->exec(), kResultOk);
   EXPECT_FALSE(platform::IsFile(tmp / "D0216F0.SYS"));
   EXPECT_TRUE(notices.empty());
 }
@@ -382,4 +387,29 @@ TEST_F(PanelForms, HeldProgramButtonsSpeedUpInTheirBands) {
   programs->TimerGeschwindigkeit->Tick();
   EXPECT_FALSE(programs->TimerGeschwindigkeit->Active());
   EXPECT_EQ(programs->EditProgramSpeed[0], 1);
+}
+
+TEST_F(FormFixture, StartUpHandsThePanelAndControllerFormsToTheirTiles) {
+  printersettings::ui::CreatePanelControllerForms("/work/TMP/");
+  const auto& w = printersettings::ui::OtherPrinterWindows();
+  EXPECT_EQ(w.BedienteilTyp.data(), FormPrinterBedienteilTyp);
+  EXPECT_EQ(w.BedienteilOption.data(), FormPrinterBedienteilOption);
+  EXPECT_EQ(w.BedienteilProgramme.data(), FormPrinterBedienteilProgramme);
+  EXPECT_EQ(w.SteuerungUhr.data(), FormPrinterSteuerungUhr);
+  EXPECT_EQ(w.SteuerungCounter.data(), FormPrinterSteuerungCounter);
+  EXPECT_EQ(w.SteuerungPulsdauer.data(), FormPrinterSteuerungPulsdauer);
+  ASSERT_TRUE(FormPrinterBedienteilOption);
+  EXPECT_EQ(FormPrinterBedienteilOption->TmpDir, "/work/TMP/");
+  // The counter tile's parentheses follow the open form.
+  ASSERT_TRUE(w.CounterChangePending);
+  EXPECT_FALSE(w.CounterChangePending());
+  FormPrinterSteuerungCounter->show();
+  FormPrinterSteuerungCounter->SpeedButtonReset->click();
+  EXPECT_TRUE(w.CounterChangePending());
+  FormPrinterSteuerungCounter->hide();
+  printersettings::ui::DeletePanelControllerForms();
+  EXPECT_EQ(FormPrinterBedienteilTyp, nullptr);
+  EXPECT_EQ(FormPrinterSteuerungPulsdauer, nullptr);
+  EXPECT_TRUE(w.BedienteilTyp.isNull());
+  EXPECT_FALSE(w.CounterChangePending);
 }
