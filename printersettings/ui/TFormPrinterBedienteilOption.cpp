@@ -32,10 +32,6 @@ constexpr int kColumnStep = 156;
 // The display rows are wide: their signs sit further out.
 constexpr int kWidePadding = 84;
 
-QString N(const char* prefix, int n, const char* suffix = "") {
-  return QString::fromLatin1(prefix) + QString::number(n) + QString::fromLatin1(suffix);
-}
-
 // A silver panel with a title and a value line, nothing to click.
 TFormPrinterBedienteilOption::Row AddFixedRow(QWidget* parent, const QRect& geometry, const QString& title) {
   auto* panel = new platform::Panel(parent);
@@ -46,7 +42,11 @@ TFormPrinterBedienteilOption::Row AddFixedRow(QWidget* parent, const QRect& geom
           AddPanelLabel(panel, QRect(2, h / 2, w - 4, h / 2 - 4), QString()), nullptr, nullptr};
 }
 
-TFormPrinterBedienteilOption::Row AsRow(const ValueRow& r) { return {r.panel, r.title, r.value, r.down, r.up}; }
+// A value row named after `member` (Panel30, Label30Titel, ...).
+TFormPrinterBedienteilOption::Row NamedRow(const ValueRow& r, const QString& member) {
+  NameRow(r, member);
+  return {r.panel, r.title, r.value, r.down, r.up};
+}
 
 void Name(QObject* o, const QString& name) { o->setObjectName(name); }
 
@@ -131,31 +131,26 @@ void TFormPrinterBedienteilOption::BuildDisplayPanel() {
   PanelDisplay->setGeometry(kPanelsLeft, 0, kDisplayWidth - kPanelsLeft, RowTop(5));
   NAME_AFTER_MEMBER(PanelDisplay);
   auto rect = [](int n) { return RowRect(n, 8, 0, kDisplayRowWidth); };
-  Row30 = AsRow(AddValueRow(PanelDisplay, rect(0), QStringLiteral("Taste")));
+  Row30 = NamedRow(AddValueRow(PanelDisplay, rect(0), QStringLiteral("Taste")), QStringLiteral("30"));
   const QString titles[4] = {QStringLiteral("Verhalten"), QStringLiteral("Pause"), QStringLiteral("Zeile 1"),
                              QStringLiteral("Zeile 2")};
   for (int i = 0; i < 4; ++i) {
-    FixedRows[static_cast<std::size_t>(i)] = AddFixedRow(PanelDisplay, rect(i + 1), titles[i]);
-    DisplayRows[static_cast<std::size_t>(i)] = AsRow(AddValueRow(PanelDisplay, rect(i + 1), titles[i]));
+    const int n = 31 + i;
+    const Row fixed = AddFixedRow(PanelDisplay, rect(i + 1), titles[i]);
+    const QString member = QString::number(n) + QStringLiteral("01");  // Label3101Titel ...
+    Name(fixed.panel, QStringLiteral("Panel") + member);
+    Name(fixed.title, QStringLiteral("Label") + member + QStringLiteral("Titel"));
+    Name(fixed.value, QStringLiteral("Label") + member);
+    FixedRows[static_cast<std::size_t>(i)] = fixed;
+    DisplayRows[static_cast<std::size_t>(i)] =
+        NamedRow(AddValueRow(PanelDisplay, rect(i + 1), titles[i]), QString::number(n));
   }
   auto wire = [this](const Row& row, int n) {
-    Name(row.panel, N("Panel", n));
-    Name(row.title, N("Label", n, "Titel"));
-    Name(row.value, N("Label", n));
-    Name(row.down, N("SpeedButtonDown", n));
-    Name(row.up, N("SpeedButtonUp", n));
     connect(row.down, &QAbstractButton::clicked, this, [this, row, n] { DisplayRowClick(row.down, n, -1); });
     connect(row.up, &QAbstractButton::clicked, this, [this, row, n] { DisplayRowClick(row.up, n, +1); });
   };
   wire(Row30, 30);
-  for (int i = 0; i < 4; ++i) {
-    const int n = 31 + i;
-    wire(DisplayRows[static_cast<std::size_t>(i)], n);
-    const Row& fixed = FixedRows[static_cast<std::size_t>(i)];
-    Name(fixed.panel, N("Panel", n, "01"));
-    Name(fixed.title, N("Label", n, "01Titel"));
-    Name(fixed.value, N("Label", n, "01"));
-  }
+  for (int i = 0; i < 4; ++i) wire(DisplayRows[static_cast<std::size_t>(i)], 31 + i);
   PanelDisplay->hide();
 }
 
@@ -173,7 +168,9 @@ void TFormPrinterBedienteilOption::BuildSignalPanel() {
     col.stateTitle = state.title;
     col.stateName = state.value;
     col.stateName->setText(states[c]);
-    col.lamp = AsRow(AddValueRow(PanelSignal, rect(1), QStringLiteral("Leuchte")));
+    // Named as the language file knows them: Label40_0Titel ... Label44_3.
+    const int n = 40 + c;
+    col.lamp = NamedRow(AddValueRow(PanelSignal, rect(1), QStringLiteral("Leuchte")), QStringLiteral("%1_1").arg(n));
     const TitledChoice horn = AddTitledChoice(PanelSignal, rect(2), QStringLiteral("Horn"), QString());
     col.horn = horn.panel;
     col.hornTitle = horn.title;
@@ -184,20 +181,14 @@ void TFormPrinterBedienteilOption::BuildSignalPanel() {
     col.alarmTitle = alarm.title;
     col.alarmText = alarm.caption;
     col.alarmButton = alarm.button;
-    // Named as the language file knows them: Label40_0Titel ... Label44_3.
-    const int n = 40 + c;
-    Name(col.stateTitle, N("Label", n, "_0Titel"));
-    Name(col.stateName, N("Label", n, "_0"));
-    Name(col.lamp.title, N("Label", n, "_1Titel"));
-    Name(col.lamp.value, N("Label", n, "_1"));
-    Name(col.lamp.down, N("SpeedButtonDown", n, "_1"));
-    Name(col.lamp.up, N("SpeedButtonUp", n, "_1"));
-    Name(col.hornTitle, N("Label", n, "_2Titel"));
-    Name(col.hornText, N("Label", n, "_2"));
-    Name(col.hornButton, N("SpeedButton", n, "_2"));
-    Name(col.alarmTitle, N("Label", n, "_3Titel"));
-    Name(col.alarmText, N("Label", n, "_3"));
-    Name(col.alarmButton, N("SpeedButton", n, "_3"));
+    Name(col.stateTitle, QStringLiteral("Label%1_0Titel").arg(n));
+    Name(col.stateName, QStringLiteral("Label%1_0").arg(n));
+    Name(col.hornTitle, QStringLiteral("Label%1_2Titel").arg(n));
+    Name(col.hornText, QStringLiteral("Label%1_2").arg(n));
+    Name(col.hornButton, QStringLiteral("SpeedButton%1_2").arg(n));
+    Name(col.alarmTitle, QStringLiteral("Label%1_3Titel").arg(n));
+    Name(col.alarmText, QStringLiteral("Label%1_3").arg(n));
+    Name(col.alarmButton, QStringLiteral("SpeedButton%1_3").arg(n));
     col.horn->SetColor(printerthread::kOfferedColour);
     connect(col.lamp.down, &QAbstractButton::clicked, this, [this, c] {
       LampClick(StateColumns[static_cast<std::size_t>(c)].lamp.down, c, -1);

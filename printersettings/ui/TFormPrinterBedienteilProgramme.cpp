@@ -24,10 +24,6 @@ constexpr RepeatPlan kTextRepeat{250, 10, {1, 2, 4, 8}};
 constexpr RepeatPlan kSpeedRepeat{50, 50, {1, 4, 8, 16}};
 constexpr RepeatPlan kPauseRepeat{50, 50, {1, 32, 64, 128}};
 
-QString N(const char* prefix, int n, const char* suffix = "") {
-  return QString::fromLatin1(prefix) + QString::number(n) + QString::fromLatin1(suffix);
-}
-
 }  // namespace
 
 TFormPrinterBedienteilProgramme::TFormPrinterBedienteilProgramme(
@@ -55,15 +51,11 @@ TFormPrinterBedienteilProgramme::TFormPrinterBedienteilProgramme(
     program.head->SetColor(printerthread::kWithheldColour);
     program.title = AddPanelLabel(program.head, QRect(2, 4, kPanelWidth - 4, kPanelHeight - 8),
                                   QStringLiteral("Programm %1").arg(n));
-    program.head->setObjectName(N("PanelProgramm", n));
-    program.title->setObjectName(N("LabelProgramm", n, "Titel"));
+    program.head->setObjectName(QStringLiteral("PanelProgramm%1").arg(n));
+    program.title->setObjectName(QStringLiteral("LabelProgramm%1Titel").arg(n));
     auto field = [&](int row, const char* word, const QString& title) {
       const ValueRow made = AddValueRow(this, RowRect(row, 8, left), title);
-      made.panel->setObjectName(N((std::string("Panel") + word).c_str(), n));
-      made.title->setObjectName(N((std::string("Label") + word).c_str(), n, "Titel"));
-      made.value->setObjectName(N((std::string("Label") + word).c_str(), n));
-      made.down->setObjectName(N((std::string("SpeedButtonDown") + word).c_str(), n));
-      made.up->setObjectName(N((std::string("SpeedButtonUp") + word).c_str(), n));
+      NameRow(made, QString::fromLatin1(word) + QString::number(n));  // LabelModus1Titel ...
       return Field{made.panel, made.title, made.value, made.down, made.up};
     };
     program.mode = field(1, "Modus", QStringLiteral("Modus"));

@@ -21,10 +21,6 @@ constexpr int kExpertWidth = 192;
 constexpr int kRowsTop = 120;
 constexpr int kButtonRowTop = 232;
 
-QString N(const char* prefix, int n, const char* suffix = "") {
-  return QString::fromLatin1(prefix) + QString::number(n) + QString::fromLatin1(suffix);
-}
-
 // Rows 0 to 2 in the upper line, 3 and 4 and "..." in the lower one.
 QRect CellRect(int cell) { return RowRect(cell / 3, kRowsTop, kColumnLeft + (cell % 3) * (kPanelWidth + 8)); }
 
@@ -53,11 +49,7 @@ TFormPrinterSteuerungPulsdauer::TFormPrinterSteuerungPulsdauer(
     Values[i] = made.value;
     DownButtons[i] = made.down;
     UpButtons[i] = made.up;
-    made.panel->setObjectName(N("Panel", row));
-    made.title->setObjectName(N("Label", row, "Titel"));
-    made.value->setObjectName(N("Label", row));
-    made.down->setObjectName(N("SpeedButtonDown", row));
-    made.up->setObjectName(N("SpeedButtonUp", row));
+    NameRow(made, QString::number(row));
     connect(made.down, &QAbstractButton::clicked, this, [this, row] {
       StepClick(DownButtons[static_cast<std::size_t>(row)], row, -1);
     });
@@ -76,16 +68,16 @@ TFormPrinterSteuerungPulsdauer::TFormPrinterSteuerungPulsdauer(
   NAME_AFTER_MEMBER(PanelKonfiguration);
   for (int p = 0; p < kPresetCount; ++p) {
     const auto i = static_cast<std::size_t>(p);
-    const TitledChoice made = AddTitledChoice(PanelKonfiguration, RowRect(p, 8, 0), N("Konfiguration ", p + 1),
+    const TitledChoice made = AddTitledChoice(PanelKonfiguration, RowRect(p, 8, 0), QStringLiteral("Konfiguration %1").arg(p + 1),
                                               platform::ToQt(PresetCaption(p)));
     PresetPanels[i] = made.panel;
     PresetTitles[i] = made.title;
     PresetCaptions[i] = made.caption;
     PresetButtons[i] = made.button;
-    made.panel->setObjectName(N("PanelKonfiguration", p + 1));
-    made.title->setObjectName(N("LabelKonfiguration", p + 1, "Titel"));
-    made.caption->setObjectName(N("LabelKonfiguration", p + 1));
-    made.button->setObjectName(N("SpeedButtonKonfiguration", p + 1));
+    made.panel->setObjectName(QStringLiteral("PanelKonfiguration%1").arg(p + 1));
+    made.title->setObjectName(QStringLiteral("LabelKonfiguration%1Titel").arg(p + 1));
+    made.caption->setObjectName(QStringLiteral("LabelKonfiguration%1").arg(p + 1));
+    made.button->setObjectName(QStringLiteral("SpeedButtonKonfiguration%1").arg(p + 1));
     connect(made.button, &QAbstractButton::clicked, this, [this, p] {
       PresetClick(PresetButtons[static_cast<std::size_t>(p)], p);
     });
