@@ -39,6 +39,7 @@ void WithPrinter::Connect(const std::function<void(printeremu::PrinterEmulator&)
   rig->env.windows = &printerthread::PrinterWindows();
   rig->env.displays = &printerthread::PrinterDisplays();
   printerthread::PrinterDisplays().Add(&rig->display);
+  if (environment) environment(rig->env);
   rig->Start();
   ASSERT_TRUE(NextRefresh());
 }
