@@ -110,7 +110,8 @@ TFormPrinterBedienteilOption::TFormPrinterBedienteilOption(
                                                            {SpeedButtonDown3, 3}, {SpeedButtonUp3, 3},
                                                            {SpeedButtonDown4, 4}, {SpeedButtonUp4, 4}};
   for (std::size_t i = 0; i < std::size(arrows); ++i) {
-    auto [button, option] = arrows[i];
+    platform::SpeedButton* button = arrows[i].first;
+    const int option = arrows[i].second;
     const int step = i % 2 == 0 ? -1 : +1;
     connect(button, &QAbstractButton::clicked, this, [this, button, option, step] {
       UnitArrowClick(button, option, step);
