@@ -39,9 +39,7 @@ int PrinterSession::AskPrinter(std::string_view command, std::string& reply, std
 int PrinterSession::SendChecked(std::string_view command, std::uint32_t t) {
   std::string reply;
   if (Exchange(command, reply, t, printerlink::kLargeReplyBufferSize) != 0) {
-    Exchange("STATUS 40 ZAMFI", reply, t, printerlink::kLargeReplyBufferSize);
-    BoxText = MessageText::Of(CatalogueText::DoneFailed);
-    ShowFailure();
+    FailStep(t);
     return -1;
   }
   if (printerlink::IsRefusal(reply)) {
@@ -52,6 +50,13 @@ int PrinterSession::SendChecked(std::string_view command, std::uint32_t t) {
     return 0;
   }
   return 1;
+}
+
+void PrinterSession::FailStep(std::uint32_t t) {
+  std::string reply;
+  Exchange("STATUS 40 ZAMFI", reply, t, printerlink::kLargeReplyBufferSize);
+  BoxText = MessageText::Of(CatalogueText::DoneFailed);
+  ShowFailure();
 }
 
 void PrinterSession::SendQuiet(std::string_view command) {
@@ -125,8 +130,10 @@ bool PrinterSession::RunSettingSequence(const std::string& title, const std::vec
   bool ok = true;
   for (const SettingStep& step : steps) {
     if (step.action) {
-      step.action();
-      continue;
+      if (step.action()) continue;
+      FailStep(kCommandMs);
+      ok = false;
+      break;
     }
     if (SendChecked(step.command, step.t) != 1) {
       ok = false;

@@ -37,15 +37,16 @@ struct Reply {
 };
 
 // One step of a setting's sequence inside the bracket: a command sent with
-// SendChecked, or an action whose result is not looked at.
+// SendChecked, or an action (a file transfer) that fails the sequence as a
+// refused command would when it returns false.
 struct SettingStep {
   std::string command;
   std::uint32_t t = kCommandMs;
-  std::function<void()> action;
+  std::function<bool()> action;
 
   static SettingStep Send(std::string command, std::uint32_t t = kCommandMs) { return {std::move(command), t, {}}; }
   static SettingStep Save() { return {"KONFIG.SAVE", kSaveMs, {}}; }
-  static SettingStep Do(std::function<void()> action) { return {{}, 0, std::move(action)}; }
+  static SettingStep Check(std::function<bool()> action) { return {{}, 0, std::move(action)}; }
 };
 
 // How a setting's sequence leaves the settings level.
@@ -94,8 +95,9 @@ class PrinterSession {
   // EnterSettingsLevel.
   bool RaiseToSettingsLevel(const std::string& title);
   // A whole setting's sequence: the bracket, the steps, the end, and the
-  // busy box closed. Each step runs only when the one before succeeded
-  // (actions always succeed). True when every step and the end succeeded.
+  // busy box closed. Each step runs only when the one before succeeded; a
+  // failing action sends "STATUS 40 ZAMFI" and shows the red box, as a
+  // failing command does. True when every step and the end succeeded.
   bool RunSettingSequence(const std::string& title, const std::vector<SettingStep>& steps, BracketEnd end);
 
   // Message steps, run in the GUI thread while the worker waits.
@@ -121,6 +123,8 @@ class PrinterSession {
 
  private:
   int Exchange(std::string_view command, std::string& reply, std::uint32_t t, std::size_t capacity);
+  // The end of a failed step: "STATUS 40 ZAMFI" and the red box.
+  void FailStep(std::uint32_t t);
   void Show(BoxKind kind);
 
   CommandLink& link_;

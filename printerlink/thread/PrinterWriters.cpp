@@ -25,8 +25,17 @@ SettingStep Send(std::string command) { return SettingStep::Send(std::move(comma
 }  // namespace
 
 const char* PrinterWeekday(const std::tm& t) {
-  static const char* const kDays[7] = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};  // tm_wday: 0 Sunday
-  return kDays[((t.tm_wday % 7) + 7) % 7];
+  // Worked out from the date itself (days since 1.1.1970, a Thursday), so
+  // the weekday sent always belongs to the date sent beside it.
+  const long long year = static_cast<long long>(t.tm_year) + 1900 - (t.tm_mon < 2 ? 1 : 0);
+  const long long month = t.tm_mon + 1;
+  const long long era = (year >= 0 ? year : year - 399) / 400;
+  const long long yearOfEra = year - era * 400;
+  const long long dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + t.tm_mday - 1;
+  const long long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  const long long days = era * 146097 + dayOfEra - 719468;
+  static const char* const kDays[7] = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};  // 0 Sunday
+  return kDays[((days + 4) % 7 + 7) % 7];
 }
 
 PrinterWriters::PrinterWriters(PrinterSession& session, PrinterMirror& mirror, PrinterWindowState& windows,
@@ -160,6 +169,7 @@ void PrinterWriters::WriteSpeedFactor(const SpeedFactorRequest& r) {
 // ---- operator panel, option unit, programs ----
 
 void PrinterWriters::WritePanelType(const PanelTypeRequest& r) {
+  if (r.EditPanelType < 0) return;  // not chosen: the printer keeps its panel
   std::vector<SettingStep> steps{Send(Join("MMI", {r.EditPanelType}))};
   // Older firmware is neither asked nor told the REDAdid mode.
   if (r.EditPanelType == 2 && m_.CliWord >= 2) steps.push_back(Send(Join("MMI.REDADID.MODUS", {r.EditPanelMode})));
@@ -169,13 +179,15 @@ void PrinterWriters::WritePanelType(const PanelTypeRequest& r) {
 
 void PrinterWriters::WritePanelOption(const PanelOptionRequest& r) {
   if (m_.CliWord < 2) return;
+  if (r.EditOption < 0) return;  // not chosen: the printer keeps its unit
   std::vector<SettingStep> steps{Send(Join("OPTION", {r.EditOption}))};
   if (r.EditOption == 1) steps.push_back(Send(Join("OPTION.REDADID.MODUS", {r.EditMmiMode})));
   if (r.EditOption == 3) {
     steps.push_back(Send(Join("OPTION.D0216.BUTTON", {r.EditDisplayButton})));
     steps.push_back(Send(Join("OPTION.D0216.MODUS", {r.EditDisplayMode})));
-    // A file that does not reach the printer does not stop the setting.
-    if (r.EditDisplayMode == 2) steps.push_back(SettingStep::Do([this] { SyncDisplayFormatFiles(); }));
+    // Mode 2 shows the lines of the two files: one that does not reach the
+    // printer fails the setting like a refused command.
+    if (r.EditDisplayMode == 2) steps.push_back(SettingStep::Check([this] { return SyncDisplayFormatFiles() >= 0; }));
   }
   // The SignalUnit values go with every option, so the printer keeps the
   // ones last chosen.
@@ -189,10 +201,14 @@ void PrinterWriters::WritePanelOption(const PanelOptionRequest& r) {
 
 int PrinterWriters::SyncDisplayFormatFiles() {
   int result = -1;
-  for (const char* name : {"D0216F0.SYS", "D0216F1.SYS"}) {
-    printerlink::ComLockGuard lock;  // no other exchange falls inside one file
-    result = printerlink::SyncToPrinter(tmpDir_ + name, std::string("SYSTEM\\") + name, false);
-    if (result < 0) break;
+  try {
+    for (const char* name : {"D0216F0.SYS", "D0216F1.SYS"}) {
+      printerlink::ComLockGuard lock;  // no other exchange falls inside one file
+      result = printerlink::SyncToPrinter(tmpDir_ + name, std::string("SYSTEM\\") + name, false);
+      if (result < 0) break;
+    }
+  } catch (...) {
+    return -1;
   }
   return result;
 }

@@ -61,7 +61,8 @@ class PrinterWriters {
   bool simulating_ = false;
 };
 
-// The two-letter weekday the printer's clock takes ("Mo" ... "So").
+// The two-letter weekday the printer's clock takes ("Mo" ... "So") of the
+// date in `t` (day, month, year; its tm_wday is not read).
 const char* PrinterWeekday(const std::tm& t);
 
 }  // namespace printerthread

@@ -6,9 +6,10 @@
 
 namespace apptest {
 
-// Captions larger than their buttons, memo lines wider or more than the
-// memo, label texts wider than their labels, controls outside their
-// parents; empty when everything fits.
+// Texts that do not fit their components (as testsupport::TextCut judges
+// them: captions, panels, labels, check boxes, group boxes), memo lines
+// wider or more than the memo, controls outside their parents; empty when
+// everything fits. Only what `window` shows is looked at.
 std::vector<std::string> CutOff(QWidget* window);
 
 }  // namespace apptest

@@ -8,7 +8,6 @@
 #include "AppFixture.h"
 #include "LayoutCheck.h"
 #include "LanguageFixtures.h"
-#include "app/MemoView.h"
 #include "app/TFormEinstellenPC.h"
 #include "app/TFormInfo.h"
 #include "app/TFormSchnellhilfe.h"

@@ -612,9 +612,21 @@ void PrinterEmulator::HandleDownload(Channel& line, const std::string& command) 
     if (staged_) {
       staged_->data += bytes;
       files_[name] = staged_->data;
+      NoteDisplayLineFile(name, staged_->data);
     }
   }
   SendReply(line, reply, blockFault);
+}
+
+void PrinterEmulator::NoteDisplayLineFile(const std::string& name, const std::string& data) {
+  // The display unit reports the set-up of the lines it was given: the
+  // content codes of both lines, the behaviour and the pause.
+  const bool first = name == "SYSTEM\\D0216F0.SYS";
+  if ((!first && name != "SYSTEM\\D0216F1.SYS") || data.size() < 5) return;
+  auto byte = [&](std::size_t i) { return static_cast<unsigned>(static_cast<unsigned char>(data[i])); };
+  settings_.SetField("OPTION.D0216.FORMAT.ID", first ? 0 : 1, std::to_string(byte(0) | byte(1) << 8));
+  settings_.SetField("OPTION.D0216.FORMAT.ID", 2, std::to_string(byte(3)));
+  settings_.SetField("OPTION.D0216.FORMAT.ID", 3, std::to_string(byte(4)));
 }
 
 void PrinterEmulator::HandleUpload(Channel& line, const std::string& command) {

@@ -144,6 +144,8 @@ class PrinterEmulator {
   void ApplyPendingLevel(bool poll);
   void AdvanceCounter();
   std::string DisplayLine1() const;
+  // A display-line file stored: its set-up becomes "OPTION.D0216.FORMAT.ID".
+  void NoteDisplayLineFile(const std::string& name, const std::string& data);
 
   EmulatorOptions options_;
   Pty pty_;

@@ -453,3 +453,30 @@ TEST(PrinterThread, TheOptionUnitSendsChangedDisplayLineFiles) {
   EXPECT_EQ(rig.printer->File("SYSTEM\\D0216F0.SYS"), line0);
   EXPECT_EQ(rig.printer->File("SYSTEM\\D0216F1.SYS"), line1);
 }
+
+TEST(PrinterThread, ADisplayLineFileThatDoesNotArriveFailsTheOptionSetting) {
+  testsupport::ScopedFakeTime time;
+  testsupport::TempDir tmp;
+  ASSERT_TRUE(platform::WriteFileAtomic(tmp / "D0216F0.SYS", std::string(352, 'A')));
+  ASSERT_TRUE(platform::WriteFileAtomic(tmp / "D0216F1.SYS", std::string(352, 'B')));
+  ThreadRig rig;
+  rig.env.tmpDir = tmp.path() + "/";
+  rig.Start();
+  ASSERT_TRUE(ThreadRig::Until([&] { return rig.display.refreshes > 0; }));
+  rig.printer->AddFault(printeremu::ReplyFault("DOWNLOADS", printeremu::FaultPoint::CommandReply, "Fehler 7", 0, -1));
+  const std::size_t asked = rig.printer->Commands().size();
+  rig.requests.PanelOption.Raise({{" Bedienteil Option"}, 3, 0, 1, 2, 0, {}, {}, {}});
+  ASSERT_TRUE(ThreadRig::Until([&] { return Count(rig.CommandsFrom(asked), "STATUS 40 ZAMFI") == 1; }));
+  ASSERT_TRUE(ThreadRig::Until([&] { return !rig.messenger.Boxes().empty() &&
+                                            rig.messenger.Boxes().back().kind == BoxKind::Failure; }));
+  Lines after = rig.CommandsFrom(asked);
+  EXPECT_EQ(Count(after, "OPTION.D0216.MODUS 2"), 1u);
+  // Neither the signal unit, nor a save, nor a restart: the printer keeps
+  // what it had.
+  EXPECT_EQ(Count(after, "OPTION.SIGNALUNIT.TYP 0"), 0u);
+  EXPECT_EQ(Count(after, "KONFIG.SAVE"), 0u);
+  EXPECT_EQ(Count(after, "RESET"), 0u);
+  EXPECT_EQ(rig.messenger.Boxes().back().title, " Bedienteil Option");
+  EXPECT_EQ(rig.messenger.Boxes().back().text, MessageText::Of(CatalogueText::DoneFailed));
+  EXPECT_FALSE(rig.printer->File("SYSTEM\\D0216F0.SYS"));
+}

@@ -45,7 +45,8 @@ class Writers : public ::testing::Test {
   PrinterSession session{link, &messenger, [] { return false; }};
   PrinterMirror m;
   PrinterWindowState windows;
-  PrinterWriters w{session, m, windows, Sunday, "/tmp/none/"};
+  std::tm now = Sunday();  // the PC's clock
+  PrinterWriters w{session, m, windows, [this] { return now; }, "/tmp/none/"};
 };
 
 }  // namespace
@@ -204,11 +205,34 @@ TEST_F(Writers, TheClockIsSetFromThePcWithoutSaving) {
   w.WriteClock({{" Steuerung Uhr"}});
   EXPECT_EQ(link.TakeCommands(),
             Bracket({"RTC.TIME 09:07:05", "RTC.DATE 13.12.2026 So"}, {"STATUS 40 ZAMFI"}));
-  std::tm t{};
-  const char* days[] = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
-  for (int d = 0; d < 7; ++d) {
-    t.tm_wday = d;
-    EXPECT_STREQ(PrinterWeekday(t), days[d]);
+}
+
+TEST_F(Writers, TheClockTakesTheWeekdayOfTheDateItSends) {
+  // Across month, year and leap-day ends; the clock's own weekday field is
+  // wrong on purpose: the date alone decides.
+  struct Case {
+    int day, month, year;
+    const char* line;
+  };
+  const Case cases[] = {
+      {31, 12, 2026, "RTC.DATE 31.12.2026 Do"}, {1, 1, 2027, "RTC.DATE 01.01.2027 Fr"},
+      {28, 2, 2027, "RTC.DATE 28.02.2027 So"},  {1, 3, 2027, "RTC.DATE 01.03.2027 Mo"},
+      {28, 2, 2028, "RTC.DATE 28.02.2028 Mo"},  {29, 2, 2028, "RTC.DATE 29.02.2028 Di"},
+      {1, 3, 2028, "RTC.DATE 01.03.2028 Mi"},   {30, 4, 2026, "RTC.DATE 30.04.2026 Do"},
+      {1, 5, 2026, "RTC.DATE 01.05.2026 Fr"},   {31, 12, 1999, "RTC.DATE 31.12.1999 Fr"},
+      {1, 1, 2000, "RTC.DATE 01.01.2000 Sa"},   {1, 3, 2100, "RTC.DATE 01.03.2100 Mo"},
+  };
+  for (const Case& c : cases) {
+    now = std::tm{};
+    now.tm_mday = c.day;
+    now.tm_mon = c.month - 1;
+    now.tm_year = c.year - 1900;
+    now.tm_hour = 23;
+    now.tm_min = 59;
+    now.tm_sec = 59;
+    now.tm_wday = 6;
+    w.WriteClock({{" Steuerung Uhr"}});
+    EXPECT_EQ(link.TakeCommands(), Bracket({"RTC.TIME 23:59:59", c.line}, {"STATUS 40 ZAMFI"})) << c.line;
   }
 }
 
@@ -220,12 +244,16 @@ TEST_F(Writers, TheOptionUnitSendsItsDisplayFilesOnlyInMode2) {
   EXPECT_EQ(lines[4], "OPTION.D0216.BUTTON 1");
   EXPECT_EQ(lines[5], "OPTION.D0216.MODUS 1");
   EXPECT_EQ(lines[6], "OPTION.SIGNALUNIT.TYP 0");
-  option.EditDisplayMode = 2;  // the files are missing here: not sent, the setting goes on
+  // The files are missing here: the setting fails as at a refused command,
+  // without saving or restarting.
+  option.EditDisplayMode = 2;
+  messenger.Clear();
   w.WritePanelOption(option);
-  lines = link.TakeCommands();
-  EXPECT_EQ(lines[5], "OPTION.D0216.MODUS 2");
-  EXPECT_EQ(lines[6], "OPTION.SIGNALUNIT.TYP 0");
-  EXPECT_EQ(lines.back(), "RESET");
+  EXPECT_EQ(link.TakeCommands(),
+            Bracket({"OPTION 3", "OPTION.D0216.BUTTON 1", "OPTION.D0216.MODUS 2", "STATUS 40 ZAMFI"}, {}));
+  EXPECT_EQ(messenger.Boxes().back().kind, BoxKind::Failure);
+  EXPECT_EQ(messenger.Boxes().back().text, MessageText::Of(CatalogueText::DoneFailed));
+  EXPECT_EQ(messenger.Closes(), 0);
   EXPECT_EQ(w.SyncDisplayFormatFiles(), -1);
 
   option.EditOption = 1;
@@ -309,5 +337,14 @@ TEST_F(Writers, RemoteControlCommandsAreQuiet) {
   m.CliWord = 2;
   w.PressDisplayButton({1});
   EXPECT_EQ(link.TakeCommands(), Lines{"OPTION.D0216.BUTTON.PRESS 1"});
+  EXPECT_TRUE(messenger.Boxes().empty());
+}
+
+TEST_F(Writers, AnUnknownPanelOrOptionIsNeverSent) {
+  // -1: the operator chose nothing and the printer's value is unknown; the
+  // printer keeps what it has.
+  w.WritePanelType({{"t"}, -1, 0});
+  w.WritePanelOption({{"t"}, -1, 0, 0, 0, 0, {}, {}, {}});
+  EXPECT_TRUE(link.TakeCommands().empty());
   EXPECT_TRUE(messenger.Boxes().empty());
 }

@@ -59,6 +59,7 @@ void WithPrinter::StartThread() {
   rig->env.windows = &printerthread::PrinterWindows();
   rig->env.displays = &printerthread::PrinterDisplays();
   printerthread::PrinterDisplays().Add(&rig->display);
+  if (environment) environment(rig->env);
   rig->Start();
 }
 

@@ -45,6 +45,9 @@ class WithPrinter : public FormFixture {
 
   std::unique_ptr<TFramePrinter> view;
   std::unique_ptr<threadtest::ThreadRig> rig;
+  // Changes to the thread's environment before Connect starts it (the work
+  // folder, the PC's clock).
+  std::function<void(printerthread::ThreadEnvironment&)> environment;
 };
 
 // The settings bracket around `commands` with its `end`.

@@ -41,8 +41,10 @@ inline std::optional<std::string> Within(const QWidget* w, const QString& text, 
 inline std::optional<std::string> TextCut(const QObject* component) {
   const auto* w = qobject_cast<const QWidget*>(component);
   if (!w) return std::nullopt;
+  // Blanks that place a step button's sign at its edge show nothing.
   if (const auto* b = dynamic_cast<const platform::SpeedButton*>(w))
-    return detail::Within(b, b->text(), b->rect().adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap);
+    return detail::Within(b, b->text().trimmed(), b->rect().adjusted(2, 2, -2, -2),
+                          Qt::AlignCenter | Qt::TextWordWrap);
   if (const auto* p = dynamic_cast<const platform::Panel*>(w))
     return detail::Within(p, p->Caption(), p->rect(), Qt::AlignCenter | Qt::TextWordWrap);
   if (const auto* l = qobject_cast<const QLabel*>(w)) {
