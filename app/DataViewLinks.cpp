@@ -6,6 +6,8 @@
 #include "app/TFormMessage.h"
 #include "app/TFormSchnellhilfe.h"
 #include "app/TForm_Main.h"
+#include "printdata/ui/TFormEinfuegen.h"
+#include "printdata/ui/TFormRapport.h"
 
 namespace app {
 
@@ -35,13 +37,30 @@ void DataViewLinks::ShowNotice2(const QString& title, const QString& line1, cons
 
 void DataViewLinks::ProcessMessages() { QCoreApplication::processEvents(); }
 
-bool DataViewLinks::PasteDialogVisible() const { return false; }
+bool DataViewLinks::PasteDialogVisible() const { return FormEinfuegen && FormEinfuegen->isVisible(); }
 
-void DataViewLinks::ShowPasteDialog() { ++asked_.pasteDialog; }
+void DataViewLinks::ShowPasteDialog() {
+  if (!FormEinfuegen) return;
+  FormEinfuegen->show();
+  FormEinfuegen->raise();
+  FormEinfuegen->activateWindow();
+}
 
 void DataViewLinks::PrintReport(bool askOptions, bool layers, bool parameters, bool notes, bool info) {
+  if (askOptions) {
+    // Only OK goes on; the blocks are then the dialog's.
+    if (!FormRapport || FormRapport->ShowModal() != 6) return;
+    layers = FormRapport->IncludeLayers == 1;
+    parameters = FormRapport->IncludeParameters == 1;
+    notes = FormRapport->IncludeNotes == 1;
+    info = FormRapport->IncludeInfo == 1;
+  }
+  Report(layers, parameters, notes, info);
+}
+
+void DataViewLinks::Report(bool layers, bool parameters, bool notes, bool info) {
   ++asked_.report;
-  asked_.reportFlags = {askOptions, layers, parameters, notes, info};
+  asked_.reportFlags = {layers, parameters, notes, info};
 }
 
 void DataViewLinks::ShowQuickHelp() {

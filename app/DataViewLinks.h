@@ -2,8 +2,8 @@
 // How the data page reaches the main window and the windows around it: the
 // back-to-idle step, the message window, the operating mode, the paste
 // dialog, report and quick help (the editor is app/EditorDataLink's). The
-// paste dialog and the report are not built yet; until they are, their calls
-// are counted here and change nothing on screen.
+// report asks for its options first; the report itself is not built yet:
+// until it is, its calls are counted here with the blocks they would print.
 #include <array>
 
 #include "printdata/ui/DataViewHost.h"
@@ -29,11 +29,14 @@ class DataViewLinks final : public DataViewHost {
   void PrintReport(bool askOptions, bool layers, bool parameters, bool notes, bool info) override;
   void ShowQuickHelp() override;
 
+  // The report of the open data with the blocks chosen: the one place both
+  // of its callers (the "Rapport" button and Ctrl+Q) reach after the options.
+  void Report(bool layers, bool parameters, bool notes, bool info);
+
   // What was asked of the parts still to come.
   struct Requests {
-    int pasteDialog = 0;
     int report = 0;
-    std::array<bool, 5> reportFlags{};  // askOptions, layers, parameters, notes, info
+    std::array<bool, 4> reportFlags{};  // layers, parameters, notes, info of the last one
   };
   const Requests& Asked() const { return asked_; }
 

@@ -39,6 +39,8 @@
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/SystemMessageBox.h"
 #include "platform/qt/UserGuide.h"
+#include "printdata/ui/TFormEinfuegen.h"
+#include "printdata/ui/TFormR12.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
 #include "printdata/ui/TFrameMenuBearbeiten.h"
@@ -228,6 +230,7 @@ void TForm_Main::BuildControls() {
           [this] { SpeedButtonPrinterClick(SpeedButtonPrinter); });
   connect(SpeedButtonPC, &QAbstractButton::clicked, this, [this] { SpeedButtonPCClick(SpeedButtonPC); });
   connect(SpeedButtonHilfe, &QAbstractButton::clicked, this, [this] { SpeedButtonHilfeClick(SpeedButtonHilfe); });
+  connect(SpeedButtonR12, &QAbstractButton::clicked, this, [this] { SpeedButtonR12Click(SpeedButtonR12); });
   connect(SpeedButtonTimeDate, &QAbstractButton::clicked, this,
           [this] { SpeedButtonTimeDateClick(SpeedButtonTimeDate); });
   connect(TimerTimeDate, &QTimer::timeout, this, [this] { TimerTimeDateTimer(); });
@@ -390,6 +393,18 @@ void TForm_Main::SpeedButtonHilfeClick(QObject*) {
   ToggleMenu(SpeedButtonHilfe, FrameMenuHilfe, [] { return true; });
 }
 
+void TForm_Main::SpeedButtonR12Click(QObject*) {
+  // The menus stay as they are.
+  if (!FormR12) return;
+  if (FormR12->isVisible()) {
+    FormR12->hide();
+    return;
+  }
+  FormR12->show();
+  FormR12->raise();
+  FormR12->activateWindow();
+}
+
 void TForm_Main::SpeedButtonTimeDateClick(QObject*) {
   SpeedButtonTimeDate->repaint();
   HideMenuFrames();
@@ -410,6 +425,7 @@ app::DataViewState TForm_Main::DataViewSnapshot() const {
   using platform::OwnEnabled;
   app::DataViewState s;
   s.pasteDialogVisible = DataViewLinks->PasteDialogVisible();
+  s.pasteOkEnabled = FormEinfuegen && OwnEnabled(FormEinfuegen->SpeedButtonOK);
   s.topBarUsable = OwnEnabled(FrameDaten->PanelTop);
   s.ansicht = OwnEnabled(FrameDaten->SpeedButtonAnsichtDown);
   s.oeffnen = OwnEnabled(FrameDaten->SpeedButtonOeffnen);
@@ -490,9 +506,9 @@ void TForm_Main::Carry(const app::Shortcut& s) {
     case A::EditorZoomUp: FrameMenuZoomBearbeiten->SpeedButtonZoomUpClick(nullptr); break;
     case A::UserGuide: platform::OpenUserGuide(); break;
     case A::Report: DataViewLinks->PrintReport(true, true, true, true, true); break;
-    // The paste dialog and hard copies arrive with their own windows.
-    case A::PasteOk:
-    case A::PasteCancel:
+    case A::PasteOk: FormEinfuegen->SpeedButtonOKClick(FormEinfuegen->SpeedButtonOK); break;
+    case A::PasteCancel: FormEinfuegen->SpeedButtonAbbrechenClick(FormEinfuegen->SpeedButtonAbbrechen); break;
+    // Hard copies arrive with the printing.
     case A::Hardcopy:
     case A::PrinterSettingsHardcopy:
     case A::None: break;
@@ -564,7 +580,8 @@ bool TForm_Main::FormClose() {
   CloseMenusAndRefresh();
   // The configuration editor and the firmware installer, which keep the
   // window open while they are shown, arrive with the printer settings.
-  const bool busyPage = !FrameBearbeiten->isHidden() || !FramePrinter->isHidden() || FrameDaten->IsModified();
+  const bool busyPage = !FrameBearbeiten->isHidden() || DataViewLinks->PasteDialogVisible() ||
+                        !FramePrinter->isHidden() || FrameDaten->IsModified();
   if (busyPage) {
     QCoreApplication::processEvents();
     if (FormMessage)
@@ -577,6 +594,7 @@ bool TForm_Main::FormClose() {
   platform::SleepMs(1000);
   if (Form_Update && Form_Update->ReadyFlag == 1 && Form_Update->AcceptedFlag == 0) Form_Update->AskUpdate();
   if (Form_Browser) Form_Browser->close();
+  if (FormR12) FormR12->close();
   hide();
   if (FormMessage) FormMessage->close();
   try {

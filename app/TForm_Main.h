@@ -135,6 +135,8 @@ class TForm_Main : public QWidget {
   void SpeedButtonPrinterClick(QObject* sender);
   void SpeedButtonPCClick(QObject* sender);
   void SpeedButtonHilfeClick(QObject* sender);
+  // Shows the raw bitmap viewer, or hides it when it is shown.
+  void SpeedButtonR12Click(QObject* sender);
   void SpeedButtonTimeDateClick(QObject* sender);
   void TimerTimeDateTimer();
 

@@ -26,7 +26,9 @@ constexpr int kBottomHeight = 65;
 TFormRapport::TFormRapport(QWidget* owner) : QDialog(owner, platform::FixedDialogFlags()) {
   if (!FormRapport) FormRapport = this;
   setObjectName(QStringLiteral("FormRapport"));
-  setWindowTitle(QStringLiteral(" Rapport"));
+  // Without the leading blank of the other dialogs: the language file sets
+  // it so, from the same line as the data view's "Rapport" button.
+  setWindowTitle(QStringLiteral("Rapport"));
   setFont(platform::VerdanaPx(11));
   platform::SetWindowColour(this, kLightGrey);
   platform::SetTextColour(this, kNavy);

@@ -1,5 +1,5 @@
 #pragma once
-// The report options (" Rapport"): which blocks the printed report of the
+// The report options ("Rapport"): which blocks the printed report of the
 // open data shows besides each print text's picture: its layers, its
 // parameters, its note, and a last page with the info window. The report
 // shows the dialog modally each time it starts and goes on only after OK.

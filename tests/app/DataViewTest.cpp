@@ -17,6 +17,7 @@
 #include "editor/DateFormats.h"
 #include "editor/TimeFormats.h"
 #include "editor/ui/TFrameBearbeiten.h"
+#include "printdata/ui/TFormRapport.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
 #include "printdata/ui/TFrameMenuBearbeiten.h"
@@ -178,15 +179,36 @@ TEST_F(DataView, WheelSelectsAndZooms) {
   EXPECT_EQ(d.RowImages[0]->height(), 75);
 }
 
-TEST_F(DataView, ReportByButtonAndKey) {
+TEST_F(DataView, ReportAsksForItsOptionsByButtonAndKey) {
   Form_Main->show();
+  const app::DataViewLinks::Requests& asked = Form_Main->DataViewLinks->Asked();
   PressKey(Form_Main, Qt::Key_Q, Qt::ControlModifier);
-  EXPECT_EQ(Form_Main->DataViewLinks->Asked().report, 0);  // no data, no report
+  EXPECT_EQ(asked.report, 0);  // no data, no report
   Open(1);
+  // The button: the options first; the report gets the blocks chosen there.
+  apptest::WhenModal([] {
+    EXPECT_EQ(QApplication::activeModalWidget(), FormRapport);
+    FormRapport->SpeedButtonParameter->click();
+    FormRapport->SpeedButtonOK->click();
+  });
   Daten().SpeedButtonRapport->click();
+  EXPECT_EQ(asked.report, 1);
+  EXPECT_EQ(asked.reportFlags, (std::array<bool, 4>{true, false, true, true}));
+  // Ctrl+Q offers the last choice again; Esc prints nothing.
+  apptest::WhenModal([] {
+    EXPECT_EQ(FormRapport->IncludeParameters, 0);
+    PressKey(FormRapport, Qt::Key_Escape);
+  });
   PressKey(Form_Main, Qt::Key_Q, Qt::ControlModifier);
-  EXPECT_EQ(Form_Main->DataViewLinks->Asked().report, 2);
-  EXPECT_EQ(Form_Main->DataViewLinks->Asked().reportFlags, (std::array<bool, 5>{true, true, true, true, true}));
+  EXPECT_EQ(asked.report, 1);
+  apptest::WhenModal([] {
+    FormRapport->SpeedButtonInfo->click();
+    PressKey(FormRapport, Qt::Key_Return);
+  });
+  PressKey(Form_Main, Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_EQ(asked.report, 2);
+  EXPECT_EQ(asked.reportFlags, (std::array<bool, 4>{true, false, true, false}));
+  EXPECT_TRUE(FormRapport->isHidden());
 }
 
 TEST_F(DataView, MenusOpenUnderTheirButtons) {

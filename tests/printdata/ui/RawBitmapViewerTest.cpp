@@ -84,7 +84,7 @@ TEST_F(RawBitmapViewer, ShowsThePrinterFileSetAsItsDots) {
   editor::PreviewImages images;
   editor::WorkCopyRenderer renderer(work, images);
   ASSERT_EQ(printdata::BuildDownloadSet(*group, 1, "Eier", sets.tmp, renderer), printdata::kBuildDone);
-  const std::string folder = printdata::DownloadFolder(sets.tmp) + "/001/";
+  const std::string folder = printdata::DownloadFolder(sets.tmp) + "001/";
 
   // BS.r23: a dot wherever a fixed layer draws black.
   Load(folder + "BS.r23");

@@ -48,7 +48,7 @@ class ReportOptions : public ::testing::Test {
 }  // namespace
 
 TEST_F(ReportOptions, AFreshStartOffersEveryBlock) {
-  EXPECT_EQ(dialog_.windowTitle(), QStringLiteral(" Rapport"));
+  EXPECT_EQ(dialog_.windowTitle(), QStringLiteral("Rapport"));
   EXPECT_EQ(Flags(), (std::array<int, 5>{1, 1, 1, 1, 1}));
   EXPECT_FALSE(OwnEnabled(dialog_.SpeedButtonDrucktexte));
   EXPECT_EQ(Run([this] {
