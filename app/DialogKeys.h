@@ -2,7 +2,8 @@
 // The keys of the program's OK / "Abbrechen" windows: F1 opens the user
 // guide; without a modifier or a held mouse button Enter works as OK while
 // its button is enabled and Esc as "Abbrechen"; every other key, and every
-// key with a modifier, does nothing. A window without OK (`ok` null: the
+// key with a modifier, does nothing (platform::HandleDialogKeys; Ctrl+P, the
+// hard copy, does nothing here yet). A window without OK (`ok` null: the
 // info and quick help windows) only closes on Esc.
 #include <functional>
 

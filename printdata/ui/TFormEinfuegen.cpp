@@ -229,21 +229,14 @@ void TFormEinfuegen::SelectRow(int row) {
 }
 
 void TFormEinfuegen::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-  if (key == Qt::Key_P && platform::CtrlAlone(modifiers)) {
-    if (host_) host_->PrintFormHardcopy(this);
-    return;
-  }
-  if (!platform::NoModifierHeld(modifiers)) return;
-  const int n = view_ ? view_->Count : 0;
-  const int m = view_ ? view_->Selected : 0;
+  platform::DialogKeyActions keys = HostDialogKeys(host_, this);
+  keys.okButton = SpeedButtonOK;
+  keys.ok = [this] { SpeedButtonOKClick(SpeedButtonOK); };
+  keys.cancel = [this] { SpeedButtonAbbrechenClick(SpeedButtonAbbrechen); };
+  if (platform::HandleDialogKeys(key, modifiers, keys) || !platform::NoModifierHeld(modifiers) || !view_) return;
+  // The rows, so that the operator walks through them pasting into each.
+  const int n = view_->Count, m = view_->Selected;
   switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (platform::OwnEnabled(SpeedButtonOK)) SpeedButtonOKClick(SpeedButtonOK);
-      break;
-    case Qt::Key_Escape:
-      SpeedButtonAbbrechenClick(SpeedButtonAbbrechen);
-      break;
     case Qt::Key_Up:
     case Qt::Key_PageUp:
       if (n >= 1 && m >= 1) SelectRow(m - 1);
@@ -257,9 +250,6 @@ void TFormEinfuegen::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
       break;
     case Qt::Key_End:
       if (n >= 1) SelectRow(n - 1);
-      break;
-    case Qt::Key_F1:
-      if (host_) host_->ShowUserGuide();
       break;
     default:
       break;

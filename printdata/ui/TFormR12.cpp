@@ -173,44 +173,18 @@ void TFormR12::EditFileR12DblClick(QObject*) {
   }
 }
 
-bool TFormR12::TakesKey(int key, Qt::KeyboardModifiers modifiers) const {
-  switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-    case Qt::Key_F1:
-      return platform::NoModifierHeld(modifiers);
-    case Qt::Key_O:
-    case Qt::Key_P:
-      return platform::CtrlAlone(modifiers);
-    default:
-      return false;
-  }
+bool TFormR12::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+  // Enter closes as Esc does: the viewer has no OK.
+  platform::DialogKeyActions keys = HostDialogKeys(host_, this);
+  keys.ok = [this] { close(); };
+  keys.cancel = [this] { close(); };
+  if (platform::HandleDialogKeys(key, modifiers, keys)) return true;
+  if (key != Qt::Key_O || !platform::CtrlAlone(modifiers)) return false;
+  SpeedButtonLadenClick(SpeedButtonLaden);
+  return true;
 }
 
-void TFormR12::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-  if (!TakesKey(key, modifiers)) return;
-  switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-      close();
-      break;
-    case Qt::Key_O:
-      SpeedButtonLadenClick(SpeedButtonLaden);
-      break;
-    case Qt::Key_P:
-      if (host_) host_->PrintFormHardcopy(this);
-      break;
-    case Qt::Key_F1:
-      if (host_) host_->ShowUserGuide();
-      break;
-    default:
-      break;
-  }
-}
-
-void TFormR12::keyPressEvent(QKeyEvent* event) { FormKeyDown(event->key(), event->modifiers()); }
+void TFormR12::keyPressEvent(QKeyEvent* event) { (void)FormKeyDown(event->key(), event->modifiers()); }
 
 bool TFormR12::eventFilter(QObject* watched, QEvent* event) {
   if (watched == EditFileR12) {
@@ -218,10 +192,7 @@ bool TFormR12::eventFilter(QObject* watched, QEvent* event) {
     // Ctrl+O for itself).
     if (event->type() == QEvent::KeyPress) {
       auto* key = static_cast<QKeyEvent*>(event);
-      if (TakesKey(key->key(), key->modifiers())) {
-        FormKeyDown(key->key(), key->modifiers());
-        return true;
-      }
+      if (FormKeyDown(key->key(), key->modifiers())) return true;
     }
     if (event->type() == QEvent::MouseButtonDblClick) {
       EditFileR12DblClick(EditFileR12);

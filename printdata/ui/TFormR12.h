@@ -54,7 +54,8 @@ class TFormR12 : public QDialog {
   bool LoadFile(const std::string& path);
   void SpeedButtonLadenClick(QObject* sender);
   void EditFileR12DblClick(QObject* sender);
-  void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+  // Enter, Esc, Ctrl+O, Ctrl+P and F1; whether the key was one of them.
+  bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -64,7 +65,6 @@ class TFormR12 : public QDialog {
 
  private:
   void ShowEmpty();
-  bool TakesKey(int key, Qt::KeyboardModifiers modifiers) const;
 
   QPointer<TFrameDaten> view_;
   DataSetHost* host_ = nullptr;

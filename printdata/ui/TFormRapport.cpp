@@ -5,7 +5,6 @@
 #include "platform/qt/DialogFlags.h"
 #include "platform/qt/DialogServices.h"
 #include "platform/qt/Fonts.h"
-#include "platform/qt/KeyModifiers.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
 #include "printdata/ui/DataSetHost.h"
@@ -136,25 +135,11 @@ void TFormRapport::SpeedButtonAbbrechenClick(QObject*) {
 void TFormRapport::reject() { done(7); }
 
 void TFormRapport::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-  if (key == Qt::Key_P && platform::CtrlAlone(modifiers)) {
-    if (host_) host_->PrintFormHardcopy(this);
-    return;
-  }
-  if (!platform::NoModifierHeld(modifiers)) return;
-  switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (platform::OwnEnabled(SpeedButtonOK)) SpeedButtonOKClick(SpeedButtonOK);
-      break;
-    case Qt::Key_Escape:
-      SpeedButtonAbbrechenClick(SpeedButtonAbbrechen);
-      break;
-    case Qt::Key_F1:
-      if (host_) host_->ShowUserGuide();
-      break;
-    default:
-      break;
-  }
+  platform::DialogKeyActions keys = HostDialogKeys(host_, this);
+  keys.okButton = SpeedButtonOK;
+  keys.ok = [this] { SpeedButtonOKClick(SpeedButtonOK); };
+  keys.cancel = [this] { SpeedButtonAbbrechenClick(SpeedButtonAbbrechen); };
+  (void)platform::HandleDialogKeys(key, modifiers, keys);
 }
 
 void TFormRapport::keyPressEvent(QKeyEvent* event) { FormKeyDown(event->key(), event->modifiers()); }
