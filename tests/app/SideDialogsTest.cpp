@@ -202,6 +202,8 @@ class SideDialogPictures : public apptest::LanguageApp {};
 
 TEST_F(SideDialogPictures, TheThreeDialogsInGermanAndFrench) {
   Form_Main->show();
+  // The dialogs place themselves by the main window's place on the screen.
+  platform::WaitUntilExposed(Form_Main);
   FillData(Daten(), 3);
   printdata::PrintText& t = Daten().Group.Texts[1];
   t.Layers[1].Kind = printdata::kKindGraphic;
