@@ -6,6 +6,7 @@
 #include "app/TFormMessage.h"
 #include "app/TFormSchnellhilfe.h"
 #include "app/TForm_Main.h"
+#include "printdata/ui/TFormEinfuegen.h"
 
 namespace app {
 
@@ -35,9 +36,14 @@ void DataViewLinks::ShowNotice2(const QString& title, const QString& line1, cons
 
 void DataViewLinks::ProcessMessages() { QCoreApplication::processEvents(); }
 
-bool DataViewLinks::PasteDialogVisible() const { return false; }
+bool DataViewLinks::PasteDialogVisible() const { return FormEinfuegen && FormEinfuegen->isVisible(); }
 
-void DataViewLinks::ShowPasteDialog() { ++asked_.pasteDialog; }
+void DataViewLinks::ShowPasteDialog() {
+  if (!FormEinfuegen) return;
+  FormEinfuegen->show();
+  FormEinfuegen->raise();
+  FormEinfuegen->activateWindow();
+}
 
 void DataViewLinks::PrintReport(bool askOptions, bool layers, bool parameters, bool notes, bool info) {
   main_.PrintReport(askOptions, layers, parameters, notes, info);

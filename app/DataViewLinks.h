@@ -1,9 +1,7 @@
 #pragma once
 // How the data page reaches the main window and the windows around it: the
 // back-to-idle step, the message window, the operating mode, the paste
-// dialog, report and quick help (the editor is app/EditorDataLink's). The
-// paste dialog is not built yet; until it is, its calls are counted here and
-// change nothing on screen.
+// dialog, report and quick help (the editor is app/EditorDataLink's).
 #include "printdata/ui/DataViewHost.h"
 
 class TForm_Main;
@@ -24,18 +22,12 @@ class DataViewLinks final : public DataViewHost {
   void ProcessMessages() override;
   bool PasteDialogVisible() const override;
   void ShowPasteDialog() override;
+  // The main window's report (TForm_Main::PrintReport), options first.
   void PrintReport(bool askOptions, bool layers, bool parameters, bool notes, bool info) override;
   void ShowQuickHelp() override;
 
-  // What was asked of the parts still to come.
-  struct Requests {
-    int pasteDialog = 0;
-  };
-  const Requests& Asked() const { return asked_; }
-
  private:
   TForm_Main& main_;
-  Requests asked_;
 };
 
 }  // namespace app

@@ -1,5 +1,6 @@
 #include "app/ProgramDialogs.h"
 
+#include "app/DataSetLinks.h"
 #include "app/PrinterServiceWindows.h"
 #include "app/TFormBedienungsmodus.h"
 #include "app/TFormMessage.h"
@@ -11,6 +12,9 @@
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/qt/DialogServices.h"
 #include "platform/qt/UserGuide.h"
+#include "printdata/ui/TFormEinfuegen.h"
+#include "printdata/ui/TFormR12.h"
+#include "printdata/ui/TFormRapport.h"
 #include "printersettings/ui/SettingFormServices.h"
 
 namespace app {
@@ -52,6 +56,11 @@ void ConnectProgramDialogs() {
     Connect(Form_Font->Services);
     if (Form_Main) Form_Main->FrameBearbeiten->SetFontChooser(Form_Font);
   }
+  if (!Form_Main) return;
+  DataSetHost* services = Form_Main->DataSetLinks.get();
+  if (FormEinfuegen) FormEinfuegen->Connect(Form_Main->FrameDaten, services, Form_Main->PanelLinks);
+  if (FormRapport) FormRapport->Connect(services);
+  if (FormR12) FormR12->Connect(Form_Main->FrameDaten, services);
 }
 
 }  // namespace app

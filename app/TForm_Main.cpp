@@ -45,6 +45,9 @@
 #include "platform/qt/SystemMessageBox.h"
 #include "platform/qt/TextCodec.h"
 #include "platform/qt/UserGuide.h"
+#include "printdata/ui/TFormEinfuegen.h"
+#include "printdata/ui/TFormR12.h"
+#include "printdata/ui/TFormRapport.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
 #include "printdata/ui/TFrameMenuBearbeiten.h"
@@ -244,6 +247,7 @@ void TForm_Main::BuildControls() {
           [this] { SpeedButtonPrinterClick(SpeedButtonPrinter); });
   connect(SpeedButtonPC, &QAbstractButton::clicked, this, [this] { SpeedButtonPCClick(SpeedButtonPC); });
   connect(SpeedButtonHilfe, &QAbstractButton::clicked, this, [this] { SpeedButtonHilfeClick(SpeedButtonHilfe); });
+  connect(SpeedButtonR12, &QAbstractButton::clicked, this, [this] { SpeedButtonR12Click(SpeedButtonR12); });
   connect(SpeedButtonTimeDate, &QAbstractButton::clicked, this,
           [this] { SpeedButtonTimeDateClick(SpeedButtonTimeDate); });
   connect(TimerTimeDate, &QTimer::timeout, this, [this] { TimerTimeDateTimer(); });
@@ -409,6 +413,18 @@ void TForm_Main::SpeedButtonHilfeClick(QObject*) {
   ToggleMenu(SpeedButtonHilfe, FrameMenuHilfe, [] { return true; });
 }
 
+void TForm_Main::SpeedButtonR12Click(QObject*) {
+  // The menus stay as they are.
+  if (!FormR12) return;
+  if (FormR12->isVisible()) {
+    FormR12->hide();
+    return;
+  }
+  FormR12->show();
+  FormR12->raise();
+  FormR12->activateWindow();
+}
+
 void TForm_Main::SpeedButtonTimeDateClick(QObject*) {
   SpeedButtonTimeDate->repaint();
   HideMenuFrames();
@@ -429,6 +445,7 @@ app::DataViewState TForm_Main::DataViewSnapshot() const {
   using platform::OwnEnabled;
   app::DataViewState s;
   s.pasteDialogVisible = DataViewLinks->PasteDialogVisible();
+  s.pasteOkEnabled = FormEinfuegen && OwnEnabled(FormEinfuegen->SpeedButtonOK);
   s.topBarUsable = OwnEnabled(FrameDaten->PanelTop);
   s.ansicht = OwnEnabled(FrameDaten->SpeedButtonAnsichtDown);
   s.oeffnen = OwnEnabled(FrameDaten->SpeedButtonOeffnen);
@@ -516,12 +533,9 @@ void TForm_Main::Carry(const app::Shortcut& s) {
       QTimer::singleShot(0, this, [this] { DataViewLinks->PrintReport(true, true, true, true, true); });
       break;
     case A::Hardcopy: QTimer::singleShot(0, this, [this] { PrintFormHardcopy(this); }); break;
-    case A::PrinterSettingsHardcopy:
-      QTimer::singleShot(0, this, [this] { FramePrinter->SpeedButtonRapportClick(nullptr); });
-      break;
-    // The paste dialog arrives with its own window.
-    case A::PasteOk:
-    case A::PasteCancel:
+    case A::PrinterSettingsHardcopy: QTimer::singleShot(0, this, [this] { PrintPrinterSettings(); }); break;
+    case A::PasteOk: FormEinfuegen->SpeedButtonOKClick(FormEinfuegen->SpeedButtonOK); break;
+    case A::PasteCancel: FormEinfuegen->SpeedButtonAbbrechenClick(FormEinfuegen->SpeedButtonAbbrechen); break;
     case A::None: break;
   }
 }
@@ -558,9 +572,15 @@ bool TForm_Main::eventFilter(QObject* watched, QEvent* event) {
 void TForm_Main::PrintFormHardcopy(QWidget* form) { Printing->PrintFormHardcopy(form); }
 
 void TForm_Main::PrintReport(bool askOptions, bool layers, bool parameters, bool notes, bool info) {
-  ReportChoice choice{layers, parameters, notes, info};
-  if (askOptions && AskReportOptions && AskReportOptions(choice) != TFormMessage::kYes) return;
-  Printing->PrintReport(*FrameDaten, {choice.layers, choice.parameters, choice.notes}, choice.info ? FormInfo : nullptr);
+  if (askOptions) {
+    // Only OK (6) goes on; the blocks are then the dialog's.
+    if (!FormRapport || FormRapport->ShowModal() != 6) return;
+    layers = FormRapport->IncludeLayers == 1;
+    parameters = FormRapport->IncludeParameters == 1;
+    notes = FormRapport->IncludeNotes == 1;
+    info = FormRapport->IncludeInfo == 1;
+  }
+  Printing->PrintReport(*FrameDaten, {layers, parameters, notes}, info ? FormInfo : nullptr);
 }
 
 void TForm_Main::PrintPrinterSettings() { Printing->PrintPrinterSettings(this, FormInfo); }
@@ -605,7 +625,8 @@ bool TForm_Main::FormClose() {
   CloseMenusAndRefresh();
   // The configuration editor and the firmware installer, which keep the
   // window open while they are shown, arrive with the printer settings.
-  const bool busyPage = !FrameBearbeiten->isHidden() || !FramePrinter->isHidden() || FrameDaten->IsModified();
+  const bool busyPage = !FrameBearbeiten->isHidden() || DataViewLinks->PasteDialogVisible() ||
+                        !FramePrinter->isHidden() || FrameDaten->IsModified();
   if (busyPage) {
     QCoreApplication::processEvents();
     if (FormMessage)
@@ -621,6 +642,7 @@ bool TForm_Main::FormClose() {
   // Their visibility went into the window configuration above.
   if (FormPrinterFernsteuerung) FormPrinterFernsteuerung->close();
   if (FormPrinterSteuerungDiagnose) FormPrinterSteuerungDiagnose->close();
+  if (FormR12) FormR12->close();
   hide();
   if (FormMessage) FormMessage->close();
   try {

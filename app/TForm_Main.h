@@ -146,7 +146,8 @@ class TForm_Main : public QWidget {
   // here through platform::PrintHardcopy (platform/qt/Hardcopy.h).
   void PrintFormHardcopy(QWidget* form);
   // The report of the open print data. With `askOptions` the report options
-  // dialog comes first (AskReportOptions) and decides the other four.
+  // (FormRapport) come first: only their OK goes on, with the blocks chosen
+  // there instead of the other four.
   void PrintReport(bool askOptions, bool layers, bool parameters, bool notes, bool info);
   // All printer settings: this window, the setting and service windows and
   // the info window.
@@ -154,22 +155,11 @@ class TForm_Main : public QWidget {
   // The footer caption of page `page` of `pages` in the UI language.
   QString PageCaption(int page, int pages) const;
 
-  // What the report options dialog chose: the blocks of each row and the
-  // info page.
-  struct ReportChoice {
-    bool layers = true;
-    bool parameters = true;
-    bool notes = true;
-    bool info = true;
-  };
-  // The report options dialog, shown by PrintReport: returns the dialog's
-  // result (6 OK, 7 Abbrechen) and on 6 leaves its flags in `choice`.
-  // While it is not set, every report prints what it was asked for.
-  std::function<int(ReportChoice& choice)> AskReportOptions;
-
   void SpeedButtonPrinterClick(QObject* sender);
   void SpeedButtonPCClick(QObject* sender);
   void SpeedButtonHilfeClick(QObject* sender);
+  // Shows the raw bitmap viewer, or hides it when it is shown.
+  void SpeedButtonR12Click(QObject* sender);
   void SpeedButtonTimeDateClick(QObject* sender);
   void TimerTimeDateTimer();
 

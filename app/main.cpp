@@ -24,7 +24,10 @@
 #include "platform/qt/GuiThread.h"
 #include "platform/qt/SystemMessageBox.h"
 #include "printdata/VersionNotice.h"
+#include "printdata/ui/TFormEinfuegen.h"
 #include "printdata/ui/TFormOeffnen.h"
+#include "printdata/ui/TFormR12.h"
+#include "printdata/ui/TFormRapport.h"
 #include "printdata/ui/TFormSpeichern.h"
 #include "printersettings/ui/TFormPrinterFernsteuerung.h"
 #include "printersettings/ui/TFormPrinterSteuerungDiagnose.h"
@@ -63,7 +66,9 @@ int main(int argc, char** argv) {
     // The language and configuration are applied only after the last one
     // exists, because they write into all of them.
     new TForm_Main(nullptr);
+    new TFormEinfuegen(nullptr);
     new TFormInfo(nullptr);
+    new TFormRapport(nullptr);
     new TFormBedienungsmodus(nullptr);
     new TFormEinstellenPC(nullptr);
     new TForm_FileDialog(nullptr);
@@ -72,6 +77,7 @@ int main(int argc, char** argv) {
     new TFormSchnellhilfe(nullptr);
     new TForm_Font(nullptr);
     new TForm_Paint(nullptr);
+    new TFormR12(nullptr);
     // The news and update fetch start their threads here.
     new TForm_Browser(nullptr);
     new TForm_Update(nullptr);
@@ -108,6 +114,10 @@ int main(int argc, char** argv) {
   // windows.
   delete Form_Update;
   delete Form_Browser;
+  // The data view's side dialogs before the data view.
+  delete FormR12;
+  delete FormRapport;
+  delete FormEinfuegen;
   delete Form_Main;
   delete AbortDialog;
   delete FormPrinterSteuerungVendrel;

@@ -34,10 +34,12 @@ Status WriteAll(int fd, std::string_view bytes, const std::string& path) {
 
 }  // namespace
 
-Result<std::string> ReadWholeFile(const std::string& path) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return Status::Fail(ErrnoText("cannot open", path));
+namespace {
+
+// Reads `fd` to its end, failing once more than `maxBytes` came; closes it.
+Result<std::string> ReadToEnd(int fd, const std::string& path, std::uint64_t maxBytes, std::size_t expected = 0) {
   std::string data;
+  data.reserve(expected);
   char buf[65536];
   for (;;) {
     ssize_t n = ::read(fd, buf, sizeof buf);
@@ -48,10 +50,38 @@ Result<std::string> ReadWholeFile(const std::string& path) {
       return failed;
     }
     if (n == 0) break;
+    if (data.size() + static_cast<std::size_t>(n) > maxBytes) {
+      ::close(fd);
+      return Status::Fail("\"" + path + "\" is too large");
+    }
     data.append(buf, static_cast<std::size_t>(n));
   }
   ::close(fd);
   return data;
+}
+
+}  // namespace
+
+Result<std::string> ReadWholeFile(const std::string& path) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return Status::Fail(ErrnoText("cannot open", path));
+  return ReadToEnd(fd, path, UINT64_MAX);
+}
+
+Result<std::string> ReadFileUpTo(const std::string& path, std::uint64_t maxBytes) {
+  // Without blocking: a pipe at `path` must not wait for a writer.
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return Status::Fail(ErrnoText("cannot open", path));
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0) {
+    ::close(fd);
+    return Status::Fail("\"" + path + "\" is no file");
+  }
+  if (static_cast<std::uint64_t>(st.st_size) > maxBytes) {
+    ::close(fd);
+    return Status::Fail("\"" + path + "\" is too large");
+  }
+  return ReadToEnd(fd, path, maxBytes, static_cast<std::size_t>(st.st_size));
 }
 
 AtomicFile::~AtomicFile() {

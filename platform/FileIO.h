@@ -38,6 +38,10 @@ class AtomicFile {
 };
 
 Result<std::string> ReadWholeFile(const std::string& path);
+// The whole of a plain file of at most `maxBytes`: anything else (a
+// folder, a device, a pipe, a larger file, one that grows beyond the bound
+// while it is read) fails without more than the bound being taken in.
+Result<std::string> ReadFileUpTo(const std::string& path, std::uint64_t maxBytes);
 Status WriteFileAtomic(const std::string& path, std::string_view bytes);
 // Writes straight into the file, without the temporary file and the flush:
 // for scratch files that are rebuilt whole when any of them fails, where a

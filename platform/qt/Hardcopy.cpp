@@ -1,7 +1,5 @@
 #include "platform/qt/Hardcopy.h"
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <map>
 
 #include "platform/Sink.h"
@@ -22,14 +20,6 @@ std::map<QString, SettingsPage>& Pages() {
 
 void PrintHardcopy(QWidget* window) {
   if (HardcopyAction action = g_hardcopy.Current()) action(window);
-}
-
-bool HandleHardcopyKey(const QKeyEvent* event, QWidget* window) {
-  if (event->key() != Qt::Key_P) return false;
-  const Qt::KeyboardModifiers held = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-  if (held != Qt::ControlModifier || QApplication::mouseButtons() != Qt::NoButton) return false;
-  PrintHardcopy(window);
-  return true;
 }
 
 HardcopyAction SetHardcopyAction(HardcopyAction action) { return g_hardcopy.Replace(std::move(action)); }

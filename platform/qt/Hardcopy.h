@@ -2,16 +2,17 @@
 // Hard copies of windows. Ctrl+P prints a hard copy of the window it is
 // pressed in, in every window of the program; the main window installs the
 // print action at start-up, so that windows of any library reach it
-// without knowing the main window:
+// without knowing the main window. Dialogs take the key with their other
+// keys (platform/qt/DialogKeys.h):
 //
-//   void TFormX::keyPressEvent(QKeyEvent* event) {
-//     if (platform::HandleHardcopyKey(event, this)) return;
-//     ...
-//   }
+//   platform::DialogKeyActions keys;
+//   keys.hardcopy = [this] { platform::PrintHardcopy(this); };
+//   ...
+//   if (platform::HandleDialogKeys(event->key(), event->modifiers(), keys)) return;
 //
 // (the OK / "Abbrechen" windows of app/ get it through HandleOkCancelKeys,
-// the dialogs of other libraries through DialogServices::PrintHardcopy,
-// whose default is PrintHardcopy).
+// the data view's dialogs through their DataSetHost, the dialogs of other
+// libraries through DialogServices::PrintHardcopy; all of them end here).
 //
 // The printer-settings hard copy prints, besides the main and info
 // windows, the setting and service windows of the printer settings in its
@@ -31,15 +32,10 @@
 #include <QWidget>
 #include <functional>
 
-class QKeyEvent;
-
 namespace platform {
 
 // Prints a hard copy of `window`; nothing while no action is installed.
 void PrintHardcopy(QWidget* window);
-// Ctrl+P with Ctrl alone and no mouse button held: prints `window` and
-// returns true; any other key returns false.
-bool HandleHardcopyKey(const QKeyEvent* event, QWidget* window);
 
 using HardcopyAction = std::function<void(QWidget* window)>;
 // Installs the action (empty: none); returns the one it replaces.

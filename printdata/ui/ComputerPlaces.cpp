@@ -7,7 +7,7 @@
 
 namespace printdata::ui {
 
-void SetUpComputerPlaces(TForm_FileDialog& files) {
+void SetUpComputerPlaces(TForm_FileDialog& files, std::uint32_t first) {
   const struct {
     const char* caption;
     const char* path;
@@ -17,9 +17,9 @@ void SetUpComputerPlaces(TForm_FileDialog& files) {
                 {"Netzwerkumgebung", filedialog::kNetworkName},
                 {"", ""}};
   for (std::uint32_t i = 0; i < std::size(places); ++i)
-    files.SetHomeEntry(i, QString::fromUtf8(places[i].caption), places[i].path, places[i].path);
+    files.SetHomeEntry(first + i, QString::fromUtf8(places[i].caption), places[i].path, places[i].path);
   for (std::uint32_t i = 0; i < std::size(places); ++i)
-    files.SetBrowseEntry(i, QString::fromUtf8(places[i].caption), places[i].path, places[i].path);
+    files.SetBrowseEntry(first + i, QString::fromUtf8(places[i].caption), places[i].path, places[i].path);
 }
 
 void SetUpComputerFileDialog(TForm_FileDialog& files, const QString& title, const std::string& extension,

@@ -10,9 +10,10 @@ class TForm_FileDialog;
 
 namespace printdata::ui {
 
-// Home entries 0 to 4, then Browse entries 0 to 4 (the fifth empty, which
-// ends each menu). "Arbeitsplatz" is entry 2.
-void SetUpComputerPlaces(TForm_FileDialog& files);
+// Home entries `first` to `first` + 4, then Browse entries the same (the
+// fifth empty, which ends each menu). "Arbeitsplatz" is entry `first` + 2.
+// Callers that start a menu with places of their own put them first.
+void SetUpComputerPlaces(TForm_FileDialog& files, std::uint32_t first = 0);
 
 // The whole set-up for one file anywhere on the computer: its places, no
 // extension lists, `extension` as the default, mode 0 open or 1 save (with

@@ -8,6 +8,7 @@
 #include <QString>
 #include <string>
 
+#include "platform/qt/DialogKeys.h"
 #include "printdata/ArchiveTools.h"
 
 class QWidget;
@@ -46,3 +47,16 @@ class DataSetHost {
   static constexpr int kMsgRunning = 6;
   static constexpr int kMsgDoneFailed = 10;
 };
+
+// The dialog keys Ctrl+P and F1 of `dialog` through `host` (they do
+// nothing while there is none); the dialog adds its OK and "Abbrechen".
+inline platform::DialogKeyActions HostDialogKeys(DataSetHost* host, QWidget* dialog) {
+  platform::DialogKeyActions keys;
+  keys.hardcopy = [host, dialog] {
+    if (host) host->PrintFormHardcopy(dialog);
+  };
+  keys.userGuide = [host] {
+    if (host) host->ShowUserGuide();
+  };
+  return keys;
+}

@@ -375,51 +375,21 @@ void SlotDialog::FormClose() {
   }
 }
 
-bool SlotDialog::TakesKey(int key, Qt::KeyboardModifiers modifiers) const {
-  const Qt::KeyboardModifiers mods = modifiers & ~Qt::KeypadModifier;
-  switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-    case Qt::Key_F1:
-      return mods == Qt::NoModifier;
-    case Qt::Key_P:
-      return mods == Qt::ControlModifier;
-    default:
-      return false;
-  }
+bool SlotDialog::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+  platform::DialogKeyActions keys = HostDialogKeys(host_, this);
+  keys.okButton = SpeedButtonOK;
+  keys.ok = [this] { SpeedButtonOKClick(SpeedButtonOK); };
+  keys.cancel = [this] { SpeedButtonAbbrechenClick(SpeedButtonAbbrechen); };
+  return platform::HandleDialogKeys(key, modifiers, keys);
 }
 
-void SlotDialog::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-  if (!TakesKey(key, modifiers)) return;
-  switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (platform::OwnEnabled(SpeedButtonOK)) SpeedButtonOKClick(SpeedButtonOK);
-      break;
-    case Qt::Key_Escape:
-      SpeedButtonAbbrechenClick(SpeedButtonAbbrechen);
-      break;
-    case Qt::Key_P:
-      if (host_) host_->PrintFormHardcopy(this);
-      break;
-    case Qt::Key_F1:
-      if (host_) host_->ShowUserGuide();
-      break;
-    default:
-      break;
-  }
-}
-
-void SlotDialog::keyPressEvent(QKeyEvent* event) { FormKeyDown(event->key(), event->modifiers()); }
+void SlotDialog::keyPressEvent(QKeyEvent* event) { (void)FormKeyDown(event->key(), event->modifiers()); }
 
 bool SlotDialog::eventFilter(QObject* watched, QEvent* event) {
+  // The dialog's keys come first, whichever control has the focus.
   if (watched == EditEingabe && event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
-    if (TakesKey(key->key(), key->modifiers())) {
-      FormKeyDown(key->key(), key->modifiers());
-      return true;
-    }
+    if (FormKeyDown(key->key(), key->modifiers())) return true;
   }
   return QDialog::eventFilter(watched, event);
 }

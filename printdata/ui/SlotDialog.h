@@ -100,7 +100,8 @@ class SlotDialog : public QDialog {
   // or cut through the clipboard) stays open, marked changed, without a
   // path.
   void FormClose();
-  void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+  // Enter, Esc, Ctrl+P and F1; whether the key was one of them.
+  bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
 
   // The slot clipboard.
   void SpeedButtonVerwaltenClick(QObject* sender);
@@ -128,8 +129,6 @@ class SlotDialog : public QDialog {
   void SetEntryText(const QString& text);
   // The save dialog's OK: a slot whose folder exists and a usable name.
   bool SaveAllowed() const;
-  // Keys the dialog takes whichever control has the focus.
-  bool TakesKey(int key, Qt::KeyboardModifiers modifiers) const;
   std::string DataEasyDir() const;
 
   bool saving_;

@@ -24,7 +24,10 @@
 #include "platform/FileIO.h"
 #include "platform/Synchronize.h"
 #include "platform/qt/SystemMessageBox.h"
+#include "printdata/ui/TFormEinfuegen.h"
 #include "printdata/ui/TFormOeffnen.h"
+#include "printdata/ui/TFormR12.h"
+#include "printdata/ui/TFormRapport.h"
 #include "printdata/ui/TFormSpeichern.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
@@ -50,7 +53,9 @@ void AppFixture::SetUp() {
   env.startDir = StartDir();
   env.lockDir = temp_.path();
   new TForm_Main(nullptr, env);
+  new TFormEinfuegen(nullptr);
   new TFormInfo(nullptr);
+  new TFormRapport(nullptr);
   new TFormBedienungsmodus(nullptr);
   new TFormEinstellenPC(nullptr);
   // The user's folders and the volumes lie in the test's own folder.
@@ -64,6 +69,7 @@ void AppFixture::SetUp() {
   new TFormSchnellhilfe(nullptr);
   new TForm_Font(nullptr);
   new TForm_Paint(nullptr);
+  new TFormR12(nullptr);
   new TForm_Browser(nullptr, OfflineFetchSettings());
   new TForm_Update(nullptr, OfflineFetchSettings());
   new TFormSprache(nullptr);
@@ -83,6 +89,9 @@ void AppFixture::TearDown() {
   delete FormSpeichern;
   delete FormOeffnen;
   delete FormHerstellen;
+  delete FormR12;
+  delete FormRapport;
+  delete FormEinfuegen;
   delete Form_Main;
   delete FormPrinterSteuerungVendrel;
   delete FormPrinterSteuerungDiagnose;

@@ -76,17 +76,21 @@ void PressKey(QWidget* to, int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
 using testsupport::Click;
 using testsupport::DoubleClick;
 
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject {
+// Counts the events of one type a widget receives (its paints, its
+// showings).
+class EventCounter : public QObject {
  public:
-  explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
-  int paints = 0;
+  EventCounter(QWidget* w, QEvent::Type type) : type_(type) { w->installEventFilter(this); }
+  int count = 0;
 
  protected:
   bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) ++paints;
+    if (e->type() == type_) ++count;
     return false;
   }
+
+ private:
+  QEvent::Type type_;
 };
 
 // With TARVIK_SCREENSHOT_DIR set, saves `window` as the screen shows it

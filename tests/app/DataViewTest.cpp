@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <filesystem>
 
 #include "AppFixture.h"
 #include "app/DataViewLinks.h"
@@ -19,11 +20,18 @@
 #include "editor/DateFormats.h"
 #include "editor/TimeFormats.h"
 #include "editor/ui/TFrameBearbeiten.h"
+#include "printdata/ui/TFormRapport.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
 #include "printdata/ui/TFrameMenuBearbeiten.h"
 #include "printdata/ui/TFrameMenuSchliessen.h"
 #include "printdata/ui/TFrameMenuSchutz.h"
+#include "printing/ReportLayout.h"
+#include "printing/ui/PageCanvas.h"
+#include "printing/ui/PrintService.h"
+#include "printing/ui/PrinterDevice.h"
+#include "printing/ui/ReportPage.h"
+#include "support/PdfFile.h"
 
 using apptest::PressKey;
 using platform::OwnEnabled;
@@ -180,27 +188,84 @@ TEST_F(DataView, WheelSelectsAndZooms) {
   EXPECT_EQ(d.RowImages[0]->height(), 75);
 }
 
-// The report button and Ctrl+Q both reach the report through the report
-// options dialog's place; its "Abbrechen" ends the report before the print
-// dialog.
-TEST_F(DataView, ReportByButtonAndKey) {
+// The report button and Ctrl+Q show the report options first and print
+// the blocks chosen there: the rows' pages as they are laid out with those
+// blocks, and the info window's page when it is chosen. "Abbrechen" ends
+// the report before the print dialog.
+TEST_F(DataView, ReportAsksForItsOptionsByButtonAndKey) {
   Form_Main->show();
-  int options = 0, printDialogs = 0;
-  Form_Main->AskReportOptions = [&](TForm_Main::ReportChoice& choice) {
-    ++options;
-    EXPECT_TRUE(choice.layers && choice.parameters && choice.notes && choice.info);
-    return TFormMessage::kNo;
+  const std::string pdf = temp_.path() + "/Rapport.pdf";
+  int printDialogs = 0;
+  Form_Main->PrintLinks->choosePrinter = [&](QPrinter& printer) {
+    ++printDialogs;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf));
+    return true;
   };
-  Form_Main->PrintLinks->choosePrinter = [&](QPrinter&) { return ++printDialogs, false; };
+  apptest::EventCounter optionsShows(FormRapport, QEvent::Show);
   PressKey(Form_Main, Qt::Key_Q, Qt::ControlModifier);
   QApplication::processEvents();  // the report starts from the event loop
-  EXPECT_EQ(options, 0);          // no data, no report
-  Open(1);
+  EXPECT_EQ(optionsShows.count, 0);  // no data, no report
+  EXPECT_EQ(printDialogs, 0);
+
+  const int count = 12;
+  Open(count);
+  // The rows' pages as the PDF printer's page lays them out.
+  const auto rowPages = [&](printing::ReportSections sections) {
+    const printing::ui::PageCanvas canvas =
+        *printing::ui::PageCanvas::Create(printing::ui::CapsOf(Form_Main->Printing->Printer()));
+    return printing::CountReportPages(canvas.Geometry(), sections, count, printing::ui::DataViewRowSizes(Daten()));
+  };
+  const auto lastPage = [&] { return testsupport::PdfText(pdf, testsupport::PdfPages(pdf)); };
+  const printing::ReportSections chosen{true, false, true};
+
+  // The button: the options first, every block on at the start.
+  apptest::WhenModal([&] {
+    EXPECT_EQ(QApplication::activeModalWidget(), FormRapport);
+    EXPECT_EQ(FormRapport->IncludeLayers + FormRapport->IncludeParameters + FormRapport->IncludeNotes +
+                  FormRapport->IncludeInfo,
+              4);
+    FormRapport->SpeedButtonParameter->click();
+    FormRapport->SpeedButtonOK->click();
+  });
   Daten().SpeedButtonRapport->click();
+  EXPECT_EQ(optionsShows.count, 1);  // one options dialog, no second one
+  ASSERT_EQ(printDialogs, 1);
+  // The rows' page count tells the blocks apart: each one switched alone
+  // from the choice lays the rows out on another number of pages.
+  for (const printing::ReportSections other :
+       {printing::ReportSections{false, false, true}, printing::ReportSections{true, true, true},
+        printing::ReportSections{true, false, false}})
+    ASSERT_NE(rowPages(other), rowPages(chosen));
+  EXPECT_EQ(testsupport::PdfPages(pdf), rowPages(chosen) + 1);
+  EXPECT_NE(lastPage().find("Hilfe"), std::string::npos) << lastPage();  // the info window's page
+
+  // Ctrl+Q offers the last choice again; Esc prints nothing.
+  std::filesystem::remove(pdf);
+  apptest::WhenModal([&] {
+    EXPECT_EQ(FormRapport->IncludeParameters, 0);
+    PressKey(FormRapport, Qt::Key_Escape);
+  });
   PressKey(Form_Main, Qt::Key_Q, Qt::ControlModifier);
   QApplication::processEvents();
-  EXPECT_EQ(options, 2);
-  EXPECT_EQ(printDialogs, 0);
+  EXPECT_EQ(printDialogs, 1);
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+
+  // Without the info page.
+  apptest::WhenModal([&] {
+    FormRapport->SpeedButtonInfo->click();
+    PressKey(FormRapport, Qt::Key_Return);
+  });
+  PressKey(Form_Main, Qt::Key_Q, Qt::ControlModifier);
+  QApplication::processEvents();
+  EXPECT_EQ(printDialogs, 2);
+  const int pages = rowPages(chosen);
+  EXPECT_EQ(testsupport::PdfPages(pdf), pages);
+  const std::string last = lastPage();
+  EXPECT_EQ(last.find("Hilfe"), std::string::npos) << last;
+  EXPECT_NE(last.find("Seite " + std::to_string(pages) + " von " + std::to_string(pages)), std::string::npos) << last;
+  EXPECT_EQ(optionsShows.count, 3);
+  EXPECT_TRUE(FormRapport->isHidden());
 }
 
 TEST_F(DataView, MenusOpenUnderTheirButtons) {
@@ -225,7 +290,7 @@ TEST_F(DataView, ABusyMessageHoldsTheUsersInputButNotThePainting) {
   Open(4);
   TFrameDaten& d = Daten();
   auto* canvas = new QWidget(Form_Main);
-  apptest::PaintCounter painted(canvas);
+  apptest::EventCounter painted(canvas, QEvent::Paint);
   canvas->setGeometry(0, 0, 10, 10);
   canvas->show();
   QApplication::processEvents();
@@ -249,10 +314,10 @@ TEST_F(DataView, ABusyMessageHoldsTheUsersInputButNotThePainting) {
   QApplication::sendEvent(d.RowImages[2], &release);
   EXPECT_EQ(d.Selected, 0);
   // Painting goes on.
-  const int paints = painted.paints;
+  const int paints = painted.count;
   canvas->update();
-  apptest::PumpUntil([&] { return painted.paints > paints; }, 2);
-  EXPECT_GT(painted.paints, paints);
+  apptest::PumpUntil([&] { return painted.count > paints; }, 2);
+  EXPECT_GT(painted.count, paints);
   // The program's own work goes on as well.
   d.SelectRow(d.RowImages[3]);
   EXPECT_EQ(d.Selected, 3);

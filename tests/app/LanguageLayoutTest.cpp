@@ -28,6 +28,7 @@
 #include "printdata/ui/TFormOeffnen.h"
 #include "printdata/ui/TFormSpeichern.h"
 #include "printdata/ui/TFrameDaten.h"
+#include "platform/qt/ShowPainted.h"
 #include "printersettings/ui/TFramePrinter.h"
 #include "support/qt/TextFit.h"
 
@@ -108,6 +109,8 @@ class LanguageLayout : public apptest::LanguageApp {
   void MeasureDialog(QWidget* dialog, const std::function<void()>& then = nullptr) {
     dialog->show();
     dialog->resize(dialog->minimumSize());
+    // On the screen before its picture is taken (under a window system).
+    platform::WaitUntilExposed(dialog);
     Measure();
     if (then) {
       then();

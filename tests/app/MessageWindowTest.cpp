@@ -13,7 +13,7 @@ using platform::BeepKind;
 namespace {
 
 using MessageWindow = apptest::AppFixture;
-using apptest::PaintCounter;
+using apptest::EventCounter;
 using apptest::PressKey;
 
 }  // namespace
@@ -103,15 +103,15 @@ TEST_F(MessageWindow, BusyMessageIsOnTheScreenBeforeTheWorkStarts) {
   // archive, a transfer): the message must be painted by then, not when the
   // event loop runs again.
   Form_Main->show();
-  PaintCounter panel(FormMessage->PanelMain);
+  EventCounter panel(FormMessage->PanelMain, QEvent::Paint);
   FormMessage->ShowBusy(QStringLiteral("T"), FormMessage->MsgClosing, TFormMessage::kYellow, false);
   ASSERT_NE(FormMessage->windowHandle(), nullptr);
   EXPECT_TRUE(FormMessage->windowHandle()->isExposed());
-  EXPECT_GE(panel.paints, 1);
+  EXPECT_GE(panel.count, 1);
   // Replacing the text of a message that is up paints the new one as well.
-  panel.paints = 0;
+  panel.count = 0;
   FormMessage->ShowBusy(QStringLiteral("T"), FormMessage->MsgRunning, TFormMessage::kYellow, false);
-  EXPECT_GE(panel.paints, 1);
+  EXPECT_GE(panel.count, 1);
   FormMessage->close();
 }
 

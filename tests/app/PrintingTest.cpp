@@ -18,6 +18,7 @@
 #include "AppFixture.h"
 #include "LanguageFixtures.h"
 #include "app/PrintLinks.h"
+#include "app/TFormBedienungsmodus.h"
 #include "app/TFormInfo.h"
 #include "app/TFormMessage.h"
 #include "app/TFormSprache.h"
@@ -26,7 +27,15 @@
 #include "app/TFrameMenuPC.h"
 #include "platform/qt/Hardcopy.h"
 #include "printdata/SampleGroup.h"
+#include "printdata/ui/TFormEinfuegen.h"
+#include "printdata/ui/TFormOeffnen.h"
+#include "printdata/ui/TFormR12.h"
+#include "printdata/ui/TFormRapport.h"
+#include "printdata/ui/TFormSpeichern.h"
 #include "printdata/ui/TFrameDaten.h"
+#include "printdata/ui/TFrameMenuBearbeiten.h"
+#include "printdata/ui/TFrameMenuOeffnen.h"
+#include "printdata/ui/TFrameMenuSpeichern.h"
 #include "printersettings/ui/TFramePrinter.h"
 #include "printing/RasterDevice.h"
 #include "printing/ReportLayout.h"
@@ -84,6 +93,16 @@ class Printing : public apptest::AppFixture {
     ShowOpenData(count);
   }
 
+  // OK in the report options the report shows first, after `choose` (a
+  // fresh start has every block on).
+  static void AcceptReportOptions(std::function<void()> choose = {}) {
+    apptest::WhenModal([choose = std::move(choose)] {
+      EXPECT_EQ(QApplication::activeModalWidget(), FormRapport);
+      if (choose) choose();
+      FormRapport->SpeedButtonOK->click();
+    });
+  }
+
   std::string Text(int page = 0) const { return testsupport::PdfText(pdf_, page); }
   static bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
@@ -105,6 +124,7 @@ class Printing : public apptest::AppFixture {
 // as they are laid out, then the info window's page.
 TEST_F(Printing, ReportOf99PrintTexts) {
   Open(99);
+  AcceptReportOptions();
   Daten().SpeedButtonRapport->click();
   ASSERT_EQ(printDialogs_, 1);
   ASSERT_EQ(Form_Main->Printing->LastOutcome(), printing::JobOutcome::Printed);
@@ -201,10 +221,7 @@ TEST_F(Printing, ReportOfNoData) {
   PressShortcut(Qt::Key_Q);
   EXPECT_EQ(printDialogs_, 0);
   // Called all the same, it prints the header and an empty title page.
-  Form_Main->AskReportOptions = [](TForm_Main::ReportChoice& c) {
-    c.info = false;
-    return 6;
-  };
+  AcceptReportOptions([] { FormRapport->SpeedButtonInfo->click(); });
   Form_Main->PrintReport(true, true, true, true, true);
   EXPECT_EQ(testsupport::PdfPages(pdf_), 1);
   EXPECT_TRUE(Has(Text(1), "Seite 1"));
@@ -212,14 +229,13 @@ TEST_F(Printing, ReportOfNoData) {
 }
 
 // The report options decide the blocks and the info page: without the
-// columns more rows fit on a page; Ctrl+Q takes the same way.
+// parameter column more rows fit on a page; Ctrl+Q takes the same way.
 TEST_F(Printing, ReportOptionsChooseTheBlocks) {
   Open(10);
-  Form_Main->AskReportOptions = [](TForm_Main::ReportChoice& c) {
-    c.parameters = false;
-    c.info = false;
-    return 6;
-  };
+  AcceptReportOptions([] {
+    FormRapport->SpeedButtonParameter->click();
+    FormRapport->SpeedButtonInfo->click();
+  });
   PressShortcut(Qt::Key_Q);
   EXPECT_EQ(testsupport::PdfPages(pdf_), 2);  // 5 rows of layers and notes on each page
   EXPECT_TRUE(Has(Text(2), "Seite 2 von 2"));
@@ -230,6 +246,7 @@ TEST_F(Printing, CaptionsInTheUiLanguage) {
   apptest::InstallLanguageFiles(Form_Main->LanguageDir);
   ASSERT_EQ(FormSprache->SetLanguage(3), 1);
   Open(17);
+  AcceptReportOptions();
   Daten().SpeedButtonRapport->click();
   ASSERT_EQ(testsupport::PdfPages(pdf_), 6);  // 5 pages of rows and the info page
   for (int p = 1; p <= 6; ++p) EXPECT_TRUE(Has(Text(p), "Pagina " + std::to_string(p) + " di 6")) << Text(p);
@@ -278,6 +295,70 @@ TEST_F(Printing, DialogHardcopiesThroughTheMenus) {
   EXPECT_EQ(printDialogs_, 2);
 }
 
+// The data view's dialogs, each reached the operator's way: the paste
+// dialog (edit menu), the report options (report button), the raw bitmap
+// viewer ("R12") and the open and save slots (their menus). Ctrl+P prints
+// one page of each, headed by the data page and the dialog's caption.
+TEST_F(Printing, DataViewDialogHardcopies) {
+  Open(2);
+  const auto printed = [&](const std::string& caption) {
+    ASSERT_EQ(testsupport::PdfPages(pdf_), 1) << caption;
+    // pdftotext gives "ff" as its ligature.
+    const std::string page = std::regex_replace(Text(1), std::regex("\xEF\xAC\x80"), "ff");
+    EXPECT_TRUE(Has(page, "Daten")) << page;
+    EXPECT_TRUE(Has(page, caption)) << caption << " in " << page;
+    std::filesystem::remove(pdf_);
+  };
+
+  apptest::Click(Daten().RowImages[0]);
+  Daten().SpeedButtonWerkzeug->click();
+  Form_Main->FrameMenuBearbeiten->SpeedButtonKopieren->click();
+  Daten().SpeedButtonWerkzeug->click();
+  Form_Main->FrameMenuBearbeiten->SpeedButtonEinfuegenErweitert->click();
+  ASSERT_TRUE(FormEinfuegen->isVisible());
+  PressKey(FormEinfuegen, Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(printDialogs_, 1);
+  printed("Einf");
+  FormEinfuegen->close();
+
+  apptest::WhenModal([] {
+    PressKey(FormRapport, Qt::Key_P, Qt::ControlModifier);
+    PressKey(FormRapport, Qt::Key_Escape);
+  });
+  Daten().SpeedButtonRapport->click();
+  EXPECT_EQ(printDialogs_, 2);  // the hard copy only: "Abbrechen" ends the report
+  printed("Rapport");
+
+  FormBedienungsmodus->SetOperatingMode(3);
+  Form_Main->SpeedButtonR12->click();
+  ASSERT_TRUE(FormR12->isVisible());
+  PressKey(FormR12->EditFileR12, Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(printDialogs_, 3);
+  printed("R12");
+  Form_Main->SpeedButtonR12->click();
+
+  Daten().SpeedButtonOeffnen->click();
+  apptest::WhenModal([] {
+    EXPECT_EQ(QApplication::activeModalWidget(), FormOeffnen);
+    PressKey(FormOeffnen, Qt::Key_P, Qt::ControlModifier);
+    PressKey(FormOeffnen, Qt::Key_Escape);
+  });
+  Form_Main->FrameMenuOeffnen->SpeedButtonOeffnen->click();
+  EXPECT_EQ(printDialogs_, 4);
+  printed(FormOeffnen->windowTitle().trimmed().toStdString());
+
+  // The save slots take the key in their name field too.
+  Daten().SpeedButtonSpeichern->click();
+  apptest::WhenModal([] {
+    EXPECT_EQ(QApplication::activeModalWidget(), FormSpeichern);
+    PressKey(FormSpeichern->EditEingabe, Qt::Key_P, Qt::ControlModifier);
+    PressKey(FormSpeichern, Qt::Key_Escape);
+  });
+  Form_Main->FrameMenuSpeichern->SpeedButtonSpeichernUnter->click();
+  EXPECT_EQ(printDialogs_, 5);
+  printed(FormSpeichern->windowTitle().trimmed().toStdString());
+}
+
 // Ctrl+Q on the printer page prints all printer settings: the main window,
 // the setting windows that registered, the info window.
 TEST_F(Printing, PrinterSettingsHardcopyOnThePrinterPage) {
@@ -311,6 +392,7 @@ TEST_F(Printing, CancelStopsTheReport) {
     EXPECT_EQ(QApplication::activeModalWidget(), AbortDialog);  // it alone takes input
     AbortDialog->btnCancel->click();
   });
+  AcceptReportOptions();
   Daten().SpeedButtonRapport->click();
   EXPECT_EQ(Form_Main->Printing->LastOutcome(), printing::JobOutcome::Cancelled);
   EXPECT_FALSE(std::filesystem::exists(pdf_));

@@ -4,7 +4,8 @@
 // managers of the desktops honour); what openbox grants is its list of
 // allowed actions. Openbox keeps its own minimise for every window of dialog
 // type, whatever the window asks, and gives dialogs its full-screen action
-// too; neither can be taken away by a window.
+// too; neither can be taken away by a window. The raw bitmap viewer, which
+// resizes, keeps its smallest size.
 #include <gtest/gtest.h>
 #include <xcb/xcb.h>
 
@@ -27,6 +28,7 @@
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/qt/SystemMessageBox.h"
 #include "printdata/ui/TFormOeffnen.h"
+#include "printdata/ui/TFormR12.h"
 #include "printdata/ui/TFormSpeichern.h"
 #include "zip/ui/TZipDialogsQt.h"
 
@@ -140,9 +142,10 @@ TEST_F(WindowFunctions, FixedWindowsOfferOnlyTheCloseFunction) {
       fixed.insert(w);
       names.insert(w->objectName().toStdString());
     }
-  const std::set<std::string> expected = {"FormBedienungsmodus", "FormEinstellenPC", "FormHerstellen",
-                                          "FormInfo",            "FormMessage",      "FormOeffnen",
-                                          "FormSchnellhilfe",    "FormSpeichern",    "FormSprache"};
+  const std::set<std::string> expected = {"FormBedienungsmodus", "FormEinfuegen",    "FormEinstellenPC",
+                                          "FormHerstellen",      "FormInfo",         "FormMessage",
+                                          "FormOeffnen",         "FormRapport",      "FormSchnellhilfe",
+                                          "FormSpeichern",       "FormSprache"};
   EXPECT_TRUE(std::includes(names.begin(), names.end(), expected.begin(), expected.end()));
   for (QWidget* w : fixed) {
     w->show();
@@ -174,4 +177,28 @@ TEST_F(WindowFunctions, FixedWindowsOfferOnlyTheCloseFunction) {
   CheckModal("archive password", Reject);
   zipDialogs.PasswordDlg("Password", "Enter password: ", password);
   EXPECT_EQ(checked_, 6);
+}
+
+TEST_F(WindowFunctions, TheRawBitmapViewerResizesButNeverBelowItsSmallestSize) {
+  Form_Main->show();
+  FormR12->show();
+  // It asks to be resized and closed, not minimised or maximised (openbox
+  // offers maximise to every window that resizes, whatever it asks).
+  const std::set<std::string> allowed = AllowedActions(FormR12);
+  EXPECT_TRUE(allowed.count("_NET_WM_ACTION_RESIZE"));
+  EXPECT_TRUE(allowed.count("_NET_WM_ACTION_CLOSE"));
+  const std::vector<std::uint32_t> motif = Property(FormR12, "_MOTIF_WM_HINTS", XCB_ATOM_ANY);
+  ASSERT_GE(motif.size(), 3u);
+  EXPECT_TRUE(motif[0] & kHintFunctions);
+  EXPECT_EQ(motif[1] & (kFuncAll | kFuncMinimize | kFuncMaximize), 0u);
+  EXPECT_TRUE(motif[1] & kFuncClose);
+  EXPECT_TRUE(motif[1] & 2);  // resize
+  // The window manager keeps the smallest client area, 852 x 143.
+  const std::vector<std::uint32_t> hints = Property(FormR12, "WM_NORMAL_HINTS", XCB_ATOM_WM_SIZE_HINTS);
+  ASSERT_GE(hints.size(), 7u);
+  EXPECT_TRUE(hints[0] & 16);  // PMinSize
+  EXPECT_EQ(hints[5], 852u);
+  EXPECT_EQ(hints[6], 143u);
+  EXPECT_EQ(FormR12->size(), QSize(852, 173));
+  FormR12->hide();
 }

@@ -1,8 +1,8 @@
-#include "editor/ui/EditorDialogServices.h"
+#include "platform/qt/KeyModifiers.h"
 
 #include <QApplication>
 
-namespace editor::ui {
+namespace platform {
 
 namespace {
 Qt::KeyboardModifiers Held(Qt::KeyboardModifiers m) {
@@ -18,4 +18,4 @@ bool CtrlAlone(Qt::KeyboardModifiers modifiers) {
   return Held(modifiers) == Qt::ControlModifier && QApplication::mouseButtons() == Qt::NoButton;
 }
 
-}  // namespace editor::ui
+}  // namespace platform
