@@ -9,9 +9,9 @@
 //     ...
 //   }
 //
-// (the OK / "Abbrechen" windows of app/ get it through HandleOkCancelKeys,
-// the dialogs of other libraries through DialogServices::PrintHardcopy,
-// whose default is PrintHardcopy).
+// (the OK / "Abbrechen" windows of app/ get it through HandleOkCancelKeys;
+// windows that sort their keys in a switch of their own call PrintHardcopy
+// there). Tests install an action of their own to see the calls.
 //
 // The printer-settings hard copy prints, besides the main and info
 // windows, the setting and service windows of the printer settings in its
@@ -25,7 +25,9 @@
 //                                           .changePending = [this] { return SendRequest != 0; }});
 //   }
 //
-// Pages whose window has not registered are left out.
+// Pages whose window has not registered are left out. The printer's
+// setting forms and service windows register in their bases
+// (printersettings/ui/SettingForm, PrinterWindow).
 #include <QPointer>
 #include <QString>
 #include <QWidget>

@@ -5,6 +5,7 @@
 
 #include "platform/qt/DialogFlags.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/Hardcopy.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/UserGuide.h"
@@ -22,9 +23,6 @@ constexpr int kButtonRowHeight = 65;
 // Exactly no modifier (the keypad's flag aside) and no mouse button held.
 bool Plain(const QKeyEvent* e) {
   return (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && QApplication::mouseButtons() == Qt::NoButton;
-}
-bool CtrlAlone(const QKeyEvent* e) {
-  return (e->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier && QApplication::mouseButtons() == Qt::NoButton;
 }
 
 }  // namespace
@@ -53,6 +51,8 @@ SettingForm::SettingForm(QWidget* owner, const char* name, const QString& captio
   printdata::ui::OnClick(PanelOK, [this] { PanelOKClick(PanelOK); });
 
   printerthread::PrinterDisplays().Add(this);
+  platform::RegisterSettingsPage(this, {.beforePrint = [this] { PrepareForHardcopy(); },
+                                        .changePending = [this] { return RequestPending(); }});
 }
 
 SettingForm::~SettingForm() { printerthread::PrinterDisplays().Remove(this); }
@@ -109,11 +109,7 @@ void SettingForm::SpeedButtonAbbrechenClick(QObject* sender) {
 void SettingForm::reject() { done(kResultClosed); }
 
 void SettingForm::FormKeyDown(QKeyEvent* event) {
-  if (platform::HandleUserGuideKey(event)) return;
-  if (CtrlAlone(event) && event->key() == Qt::Key_P) {
-    if (FormServices().PrintHardcopy) FormServices().PrintHardcopy(this);
-    return;
-  }
+  if (platform::HandleUserGuideKey(event) || platform::HandleHardcopyKey(event, this)) return;
   if (!Plain(event)) return;
   switch (event->key()) {
     case Qt::Key_Return:

@@ -154,9 +154,12 @@ class LanguageLayout : public apptest::LanguageApp {
     for (printdata::ui::SlotDialog* slotDialog : {static_cast<printdata::ui::SlotDialog*>(FormOeffnen),
                                                   static_cast<printdata::ui::SlotDialog*>(FormSpeichern)})
       MeasureDialog(slotDialog, [slotDialog] { slotDialog->SpeedButtonVerwalten->click(); });
-    // The print-mode and pulse forms with their expert panels.
-    MeasureDialog(FormPrinterGeraetDPI, [] { FormPrinterGeraetDPI->SetExpertPanel(1); });
-    MeasureDialog(FormPrinterSteuerungPulsdauer, [] { FormPrinterSteuerungPulsdauer->SetExpertPanel(1); });
+    // The print-mode and pulse forms as their tiles open them, then with
+    // the expert panel their "..." shows.
+    FormPrinterGeraetDPI->PrepareForTile();
+    MeasureDialog(FormPrinterGeraetDPI, [] { FormPrinterGeraetDPI->SpeedButtonPP->click(); });
+    FormPrinterSteuerungPulsdauer->PrepareForTile();
+    MeasureDialog(FormPrinterSteuerungPulsdauer, [] { FormPrinterSteuerungPulsdauer->SpeedButtonExperte->click(); });
     // The option form with the panel of the unit the printer reports: the
     // display unit with its fixed lines and with its own, the signal unit.
     TFormPrinterBedienteilOption* option = FormPrinterBedienteilOption;
