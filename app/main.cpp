@@ -32,6 +32,7 @@
 #include "printersettings/ui/TFormPrinterFernsteuerung.h"
 #include "printersettings/ui/TFormPrinterSteuerungDiagnose.h"
 #include "printersettings/ui/TFormPrinterSteuerungVendrel.h"
+#include "printersettings/ui/PanelControllerForms.h"
 #include "printersettings/ui/PrinterSettingForms.h"
 #include "printing/ui/TAbortDialog.h"
 
@@ -91,6 +92,7 @@ int main(int argc, char** argv) {
     new TFormPrinterSteuerungVendrel(nullptr);
     // The printer's setting forms, which the settings view opens.
     printersettings::ui::CreateSettingForms();
+    printersettings::ui::CreatePanelControllerForms(Form_Main->TmpDir);
     // The file dialog, the font chooser and the painter centre on the main
     // window, word their own messages in the UI language and open the user
     // guide on F1; the editor chooses fonts with the font chooser.
@@ -124,6 +126,7 @@ int main(int argc, char** argv) {
   delete FormPrinterSteuerungDiagnose;
   delete FormPrinterFernsteuerung;
   printersettings::ui::DeleteSettingForms();
+  printersettings::ui::DeletePanelControllerForms();
   delete FormSpeichern;
   delete FormOeffnen;
   delete Form_Paint;

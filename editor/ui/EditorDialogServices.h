@@ -1,7 +1,7 @@
 #pragma once
 // What the painter and the font chooser need from the program around them
-// (platform::DialogServices: the main window's place, the hard copy, the
-// user guide and the UI language), and the modifier tests of their keys.
+// (platform::DialogServices: the main window's place, the user guide and
+// the UI language), and the modifier tests of their keys.
 #include "platform/qt/DialogServices.h"
 #include "platform/qt/KeyModifiers.h"
 

@@ -17,6 +17,7 @@
 #include "platform/font/FontRenderer.h"
 #include "platform/qt/Colour.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/Hardcopy.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/SystemMessageBox.h"
@@ -408,7 +409,7 @@ bool TForm_Font::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     return true;
   }
   if (key == Qt::Key_P && editor::ui::CtrlAlone(modifiers)) {
-    if (Services.PrintHardcopy) Services.PrintHardcopy(this);
+    platform::PrintHardcopy(this);
     return true;
   }
   if (key == Qt::Key_F1 && plain) {

@@ -15,6 +15,7 @@
 #include "platform/Beep.h"
 #include "platform/Colours.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/Hardcopy.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
 
@@ -546,7 +547,7 @@ bool TForm_Paint::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
   } else if (key == Qt::Key_Right && ctrl) {
     SetZoomIndex(ComboBox_Zoom->currentIndex() - 1);
   } else if (key == Qt::Key_P && ctrl) {
-    if (Services.PrintHardcopy) Services.PrintHardcopy(this);
+    platform::PrintHardcopy(this);
   } else if (key == Qt::Key_Z && ctrl) {
     SpeedButton_UndoBwdClick();
   } else if (key == Qt::Key_F1 && plain) {

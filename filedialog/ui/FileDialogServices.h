@@ -1,10 +1,10 @@
 #pragma once
 // What the file dialog needs from the rest of the program, as replaceable
-// steps: the main window's place (for centring), the hard copy (Ctrl+P),
-// the user guide (F1), the program's message window, the question and
-// input windows and the folder picker. The defaults work without the
-// program around the dialog; the program installs its own services at
-// start-up, tests install scripted ones.
+// steps: the main window's place (for centring), the user guide (F1), the
+// program's message window, the question and input windows and the folder
+// picker. The defaults work without the program around the dialog; the
+// program installs its own services at start-up, tests install scripted
+// ones.
 #include <QString>
 #include <functional>
 #include <optional>
@@ -14,8 +14,8 @@
 
 class QWidget;
 
-// The main window's place, the hard copy, the user guide and the UI
-// language (for the dialog's own messages) are the common dialog services.
+// The main window's place, the user guide and the UI language (for the
+// dialog's own messages) are the common dialog services.
 struct FileDialogServices : platform::DialogServices {
   // A failure the user must know of. Default: a warning message box.
   std::function<void(QWidget* dialog, const QString& title, const QString& text)> ShowError;

@@ -25,6 +25,7 @@
 #include "platform/PathText.h"
 #include "platform/qt/Colour.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/Hardcopy.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/Panel.h"
@@ -563,7 +564,7 @@ bool TForm_FileDialog::lstvwVirtualListKeyDown(int key, Qt::KeyboardModifiers mo
       if (platform::OwnEnabled(SpeedButton_Insert) && !Clipboard.Empty()) InsertItemClick(0);
       break;
     case Qt::Key_P:
-      if (Services.PrintHardcopy) Services.PrintHardcopy(this);
+      platform::PrintHardcopy(this);
       break;
     case Qt::Key_F1:
       if (Services.UserGuide) Services.UserGuide();

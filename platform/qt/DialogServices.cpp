@@ -4,8 +4,6 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "platform/qt/Hardcopy.h"
-
 namespace platform {
 
 DialogServices DialogServices::Defaults() {
@@ -15,7 +13,6 @@ DialogServices DialogServices::Defaults() {
       if (w->objectName() == QLatin1String("Form_Main") && w->isVisible()) return w->frameGeometry();
     return QRect();
   };
-  s.PrintHardcopy = [](QWidget* dialog) { platform::PrintHardcopy(dialog); };
   s.UserGuide = [] {};
   s.LanguageId = [] { return 0; };
   return s;

@@ -1,9 +1,10 @@
 #pragma once
 // What the program's own dialogs need from the program around them, as
-// replaceable steps: the main window's place (they centre on it), the hard
-// copy (Ctrl+P), the user guide (F1) and the UI language. The defaults work
-// without the program; start-up installs the program's own
-// (app/ProgramDialogs), tests their own. Dialogs that need more extend it.
+// replaceable steps: the main window's place (they centre on it), the user
+// guide (F1) and the UI language. The defaults work without the program;
+// start-up installs the program's own (app/ProgramDialogs), tests their own.
+// Dialogs that need more extend it. Their hard copy (Ctrl+P) is every
+// window's: platform::PrintHardcopy (platform/qt/Hardcopy.h).
 #include <QRect>
 #include <functional>
 
@@ -16,9 +17,6 @@ struct DialogServices {
   // dialog then centres on its screen). Default: the visible top-level
   // window named "Form_Main".
   std::function<QRect()> MainWindowFrame;
-  // Prints a hard copy of the dialog. Default: the program's hard copy
-  // (platform::PrintHardcopy).
-  std::function<void(QWidget* dialog)> PrintHardcopy;
   // Opens the user guide. Default: nothing.
   std::function<void()> UserGuide;
   // 0 German, 1 English, 2 French, 3 Italian, 4 Spanish. Default: German.

@@ -11,8 +11,9 @@
 //   if (platform::HandleDialogKeys(event->key(), event->modifiers(), keys)) return;
 //
 // (the OK / "Abbrechen" windows of app/ get it through HandleOkCancelKeys,
-// the data view's dialogs through their DataSetHost, the dialogs of other
-// libraries through DialogServices::PrintHardcopy; all of them end here).
+// the data view's dialogs through their DataSetHost; windows that sort
+// their keys in a switch of their own call PrintHardcopy there). Tests
+// install an action of their own to see the calls.
 //
 // The printer-settings hard copy prints, besides the main and info
 // windows, the setting and service windows of the printer settings in its
@@ -26,7 +27,9 @@
 //                                           .changePending = [this] { return SendRequest != 0; }});
 //   }
 //
-// Pages whose window has not registered are left out.
+// Pages whose window has not registered are left out. The printer's
+// setting forms and service windows register in their bases
+// (printersettings/ui/SettingForm, PrinterWindow).
 #include <QPointer>
 #include <QString>
 #include <QWidget>

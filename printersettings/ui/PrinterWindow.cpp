@@ -4,7 +4,9 @@
 #include <QKeyEvent>
 
 #include "platform/qt/DialogFlags.h"
+#include "platform/qt/DialogKeys.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/Hardcopy.h"
 #include "platform/qt/InputBlocker.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/UserGuide.h"
@@ -26,6 +28,7 @@ PrinterWindow::PrinterWindow(QWidget* owner, const char* name, const QString& ca
   // during a transfer.
   if (modeless) platform::KeepInput(this);
   printerthread::PrinterDisplays().Add(this);
+  platform::RegisterSettingsPage(this);
 }
 
 PrinterWindow::~PrinterWindow() {
@@ -72,15 +75,12 @@ void PrinterWindow::keyPressEvent(QKeyEvent* event) { FormKeyDown(event); }
 
 void PrinterWindow::FormKeyDown(QKeyEvent* event) {
   event->accept();
-  if (platform::HandleUserGuideKey(event)) return;
-  if (QApplication::mouseButtons() != Qt::NoButton) return;
-  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
-  if (event->key() == Qt::Key_P && mods == Qt::ControlModifier) {
-    if (FormServices().PrintHardcopy) FormServices().PrintHardcopy(this);
-  } else if (event->key() == Qt::Key_Escape && mods == Qt::NoModifier) {
-    reject();
-  }
-  // Enter and every other key do nothing.
+  // Esc closes; Enter and every other key do nothing.
+  platform::DialogKeyActions keys;
+  keys.cancel = [this] { reject(); };
+  keys.hardcopy = [this] { platform::PrintHardcopy(this); };
+  keys.userGuide = platform::OpenUserGuide;
+  platform::HandleDialogKeys(event->key(), event->modifiers(), keys);
 }
 
 }  // namespace printersettings::ui

@@ -3,10 +3,12 @@
 // windows, the remote control): they show what the printer thread's display
 // steps write into them, so each registers as a display of the thread for
 // its whole life; Esc closes them, Ctrl+P prints them, F1 opens the user
-// guide, and Enter does nothing.
+// guide, and Enter does nothing. Each takes its page of the
+// printer-settings hard copy (platform::RegisterSettingsPage).
 //
-// The steps they take of the program (the main window's place, the hard
-// copy, the user guide) are the setting forms' (FormServices).
+// The main window's place they centre on is the setting forms'
+// (FormServices); the hard copy and the user guide are every window's
+// (platform/qt/Hardcopy.h, UserGuide.h).
 //
 // A modeless one (`modeless` true) also tells the printer thread while it
 // is shown (so the thread polls its values fast), stays usable while the

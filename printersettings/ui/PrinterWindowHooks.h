@@ -7,7 +7,6 @@
 //   auto& w = printersettings::ui::OtherPrinterWindows();
 //   w.BedienteilTyp = FormPrinterBedienteilTyp;     // a SettingForm
 //   w.Diagnose = FormPrinterSteuerungDiagnose;      // a modeless window
-//   w.PrintPrinterSettings = [] { Form_Main->PrintPrinterSettings(); };
 #include <QDialog>
 #include <QPointer>
 #include <QWidget>
@@ -28,10 +27,6 @@ struct PrinterWindowHooks {
   // ("Aktuell", "Diagnose"), the remote control ("Zustand" and the printer
   // menu's "Fernsteuerung"), the console ("CLI").
   QPointer<QWidget> Diagnose, Fernsteuerung, Konsole;
-  // "Rapport" and Ctrl+Q on the settings page: the hard copy of all printer
-  // settings. Until it is there the view counts the calls
-  // (TFramePrinter::SettingsPrintsAsked).
-  std::function<void()> PrintPrinterSettings;
   // Whether the open counter form holds a change not sent yet (the counter
   // tile then shows the count in parentheses).
   std::function<bool()> CounterChangePending;

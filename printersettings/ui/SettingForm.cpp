@@ -4,7 +4,9 @@
 #include <QKeyEvent>
 
 #include "platform/qt/DialogFlags.h"
+#include "platform/qt/DialogKeys.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/Hardcopy.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/UserGuide.h"
@@ -18,14 +20,6 @@ namespace {
 
 using namespace platform::colours;
 constexpr int kButtonRowHeight = 65;
-
-// Exactly no modifier (the keypad's flag aside) and no mouse button held.
-bool Plain(const QKeyEvent* e) {
-  return (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && QApplication::mouseButtons() == Qt::NoButton;
-}
-bool CtrlAlone(const QKeyEvent* e) {
-  return (e->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier && QApplication::mouseButtons() == Qt::NoButton;
-}
 
 }  // namespace
 
@@ -53,6 +47,8 @@ SettingForm::SettingForm(QWidget* owner, const char* name, const QString& captio
   printdata::ui::OnClick(PanelOK, [this] { PanelOKClick(PanelOK); });
 
   printerthread::PrinterDisplays().Add(this);
+  platform::RegisterSettingsPage(this, {.beforePrint = [this] { PrepareForHardcopy(); },
+                                        .changePending = [this] { return RequestPending(); }});
 }
 
 SettingForm::~SettingForm() { printerthread::PrinterDisplays().Remove(this); }
@@ -109,20 +105,13 @@ void SettingForm::SpeedButtonAbbrechenClick(QObject* sender) {
 void SettingForm::reject() { done(kResultClosed); }
 
 void SettingForm::FormKeyDown(QKeyEvent* event) {
-  if (platform::HandleUserGuideKey(event)) return;
-  if (CtrlAlone(event) && event->key() == Qt::Key_P) {
-    if (FormServices().PrintHardcopy) FormServices().PrintHardcopy(this);
-    return;
-  }
-  if (!Plain(event)) return;
-  switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (platform::OwnEnabled(SpeedButtonOK)) SpeedButtonOKClick(SpeedButtonOK);
-      break;
-    case Qt::Key_Escape: SpeedButtonAbbrechenClick(SpeedButtonAbbrechen); break;
-    default: break;
-  }
+  platform::DialogKeyActions keys;
+  keys.okButton = SpeedButtonOK;
+  keys.ok = [this] { SpeedButtonOKClick(SpeedButtonOK); };
+  keys.cancel = [this] { SpeedButtonAbbrechenClick(SpeedButtonAbbrechen); };
+  keys.hardcopy = [this] { platform::PrintHardcopy(this); };
+  keys.userGuide = platform::OpenUserGuide;
+  platform::HandleDialogKeys(event->key(), event->modifiers(), keys);
 }
 
 void SettingForm::keyPressEvent(QKeyEvent* event) { FormKeyDown(event); }

@@ -42,6 +42,11 @@
 //   caption, and nothing when the mode is not what refused;
 // - it registers with the printer thread's displays, so the thread's
 //   display steps reach TakePrinterValues (reset true after a lost link);
+// - it takes its page of the printer-settings hard copy
+//   (platform::RegisterSettingsPage): PrepareForHardcopy runs before it is
+//   printed, and while its request is raised and not yet taken it is
+//   printed as it stands, never shown for it (the show would withdraw the
+//   request);
 // - on a language change it hands its captions to the printer thread
 //   (PublishCaptions), which builds its texts from them.
 // Step buttons with auto-repeat: RepeatTimer.h; rows and choices:
@@ -87,6 +92,9 @@ class SettingForm : public QDialog, public printerthread::PrinterDisplay {
   // What the settings view's tile runs before it opens the form (the
   // print-mode and pulse forms hide their expert panel).
   virtual void PrepareForTile() {}
+  // What the printer-settings hard copy runs before it prints the form
+  // (the print-mode and pulse forms print their expert panel).
+  virtual void PrepareForHardcopy() {}
 
   void FormShow();
   // Lights the choices, clamps the values, sets captions and labels; last

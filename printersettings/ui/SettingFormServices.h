@@ -1,9 +1,10 @@
 #pragma once
 // What the setting forms of the printer windows need from the program
 // around them, as replaceable steps: the common dialog services (the main
-// window's place for centring, the hard copy on Ctrl+P, the user guide on
-// F1), the operating mode that gates their OK, and the message window for
-// the refusals. One set serves every setting form; start-up installs the
+// window's place for centring), the operating mode that gates their OK, and
+// the message window for the refusals (their hard copy on Ctrl+P and the
+// user guide on F1 are every window's: platform/qt/Hardcopy.h,
+// UserGuide.h). One set serves every setting form; start-up installs the
 // program's own, tests their own. The defaults work without the program:
 // no operating-mode window (every gate open) and no message window.
 #include <QString>

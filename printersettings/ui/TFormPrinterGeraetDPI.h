@@ -40,6 +40,7 @@ class TFormPrinterGeraetDPI : public printersettings::ui::SettingFormFor<printer
   // the expert panel.
   std::uint8_t SetExpertPanel(std::uint8_t visible);
   void PrepareForTile() override { SetExpertPanel(0); }
+  void PrepareForHardcopy() override { SetExpertPanel(1); }
 
   void SpeedButtonAnzahlDownClick(QObject* sender);
   void SpeedButtonAnzahlUpClick(QObject* sender);

@@ -48,6 +48,7 @@ class TFormPrinterSteuerungPulsdauer
   // Stores 0 or 1 and returns it; shown as the form opens next.
   int SetExpertPanel(int visible);
   void PrepareForTile() override { SetExpertPanel(0); }
+  void PrepareForHardcopy() override { SetExpertPanel(1); }
 
   void StepClick(QObject* sender, int row, int step);
   void SpeedButtonExperteClick(QObject* sender);

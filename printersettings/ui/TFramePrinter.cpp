@@ -7,6 +7,7 @@
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/FileIO.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/Hardcopy.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/TextCodec.h"
@@ -331,11 +332,7 @@ void TFramePrinter::SpeedButtonOKClick(QObject* sender) {
 
 void TFramePrinter::SpeedButtonRapportClick(QObject* sender) {
   platform::RepaintSender(sender);
-  const auto& print = OtherPrinterWindows().PrintPrinterSettings;
-  if (print)
-    print();
-  else
-    ++SettingsPrintsAsked;
+  platform::PrintPrinterSettings();
 }
 
 void TFramePrinter::SpeedButtonHilfeClick(QObject* sender) {

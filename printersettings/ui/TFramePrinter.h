@@ -7,8 +7,9 @@
 // opens its setting form, and OK there raises the form's request. Other
 // tiles toggle the diagnosis window, the console and the remote control,
 // back up or restore the printer's configuration file through the file
-// dialog, or open the communication window. "Rapport" prints all settings,
-// "?" shows the quick help, "OK" leaves the view.
+// dialog, or open the communication window. "Rapport" prints all settings
+// (platform::PrintPrinterSettings), "?" shows the quick help, "OK" leaves
+// the view.
 //
 // The tiles follow the printer: after a lost link every value shows "?",
 // the conditional tiles are withheld and no section reacts until the next
@@ -65,8 +66,6 @@ class TFramePrinter : public QWidget, public printerthread::PrinterDisplay {
 
   // The configuration backup and restore: the PC file chosen last.
   std::string BackupPath, RestorePath;
-  // How often the hard copy of all settings was asked while there is none.
-  int SettingsPrintsAsked = 0;
 
   void ShowView();
   void CloseView();

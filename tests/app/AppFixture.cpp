@@ -34,6 +34,7 @@
 #include "printersettings/ui/TFormPrinterFernsteuerung.h"
 #include "printersettings/ui/TFormPrinterSteuerungDiagnose.h"
 #include "printersettings/ui/TFormPrinterSteuerungVendrel.h"
+#include "printersettings/ui/PanelControllerForms.h"
 #include "printersettings/ui/PrinterSettingForms.h"
 #include "support/qt/Screenshot.h"
 
@@ -80,6 +81,7 @@ void AppFixture::SetUp() {
   new TFormPrinterSteuerungDiagnose(nullptr);
   new TFormPrinterSteuerungVendrel(nullptr);
   printersettings::ui::CreateSettingForms();
+  printersettings::ui::CreatePanelControllerForms(Form_Main->TmpDir);
   app::ConnectProgramDialogs();
 }
 
@@ -97,6 +99,7 @@ void AppFixture::TearDown() {
   delete FormPrinterSteuerungDiagnose;
   delete FormPrinterFernsteuerung;
   printersettings::ui::DeleteSettingForms();
+  printersettings::ui::DeletePanelControllerForms();
   delete Form_Paint;
   delete Form_Font;
   delete Form_FileDialog;

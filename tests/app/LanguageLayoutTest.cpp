@@ -29,6 +29,10 @@
 #include "printdata/ui/TFormSpeichern.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "platform/qt/ShowPainted.h"
+#include "printersettings/ui/PrinterWindowHooks.h"
+#include "printersettings/ui/TFormPrinterBedienteilOption.h"
+#include "printersettings/ui/TFormPrinterGeraetDPI.h"
+#include "printersettings/ui/TFormPrinterSteuerungPulsdauer.h"
 #include "printersettings/ui/TFramePrinter.h"
 #include "support/qt/TextFit.h"
 
@@ -153,6 +157,21 @@ class LanguageLayout : public apptest::LanguageApp {
     for (printdata::ui::SlotDialog* slotDialog : {static_cast<printdata::ui::SlotDialog*>(FormOeffnen),
                                                   static_cast<printdata::ui::SlotDialog*>(FormSpeichern)})
       MeasureDialog(slotDialog, [slotDialog] { slotDialog->SpeedButtonVerwalten->click(); });
+    // The print-mode and pulse forms as their tiles open them, then with
+    // the expert panel their "..." shows.
+    FormPrinterGeraetDPI->PrepareForTile();
+    MeasureDialog(FormPrinterGeraetDPI, [] { FormPrinterGeraetDPI->SpeedButtonPP->click(); });
+    FormPrinterSteuerungPulsdauer->PrepareForTile();
+    MeasureDialog(FormPrinterSteuerungPulsdauer, [] { FormPrinterSteuerungPulsdauer->SpeedButtonExperte->click(); });
+    // The option form with the panel of the unit the printer reports: the
+    // display unit with its fixed lines and with its own, the signal unit.
+    TFormPrinterBedienteilOption* option = FormPrinterBedienteilOption;
+    for (const auto& [unit, mode] : {std::pair{3, 0}, std::pair{3, 2}, std::pair{4, 0}}) {
+      option->PrinterOption = unit;
+      option->PrinterDisplayMode = mode;
+      MeasureDialog(option);
+    }
+    option->PrinterOption = option->PrinterDisplayMode = -1;
   }
 
   const std::vector<Captioned> components_ = CaptionedComponents();
@@ -180,5 +199,8 @@ TEST_F(LanguageLayout, EveryRegisteredTextFitsItsBoxInEveryLanguage) {
   for (const Captioned& c : components_)
     if (qobject_cast<const QWidget*>(windows.Member(c.window, c.member)) && !seen_.count(c.window + "." + c.member))
       unseen.insert(c.window + "." + c.member);
+  // The console is not built yet: its "CLI" tile shows once its window
+  // exists, and is then required like every other.
+  if (!printersettings::ui::OtherPrinterWindows().Konsole) unseen.erase("FramePrinter.SpeedButtonDruckersteuerungCLI");
   EXPECT_EQ(unseen, std::set<std::string>());
 }

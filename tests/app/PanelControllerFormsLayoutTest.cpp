@@ -19,7 +19,6 @@
 #include "app/TForm_Main.h"
 #include "platform/qt/ShowPainted.h"
 #include "printerlink/thread/CaptionTable.h"
-#include "printersettings/ui/PanelControllerForms.h"
 #include "printersettings/ui/TFormPrinterBedienteilOption.h"
 #include "printersettings/ui/TFormPrinterBedienteilProgramme.h"
 #include "printersettings/ui/TFormPrinterBedienteilTyp.h"
@@ -38,19 +37,13 @@ class PanelControllerForms : public apptest::AppFixture {
   void SetUp() override {
     AppFixture::SetUp();
     apptest::InstallLanguageFiles(Form_Main->LanguageDir);
-    // The forms as start-up creates them (here unless the fixture did).
-    created_ = !FormPrinterBedienteilTyp;
-    if (created_) printersettings::ui::CreatePanelControllerForms(Form_Main->TmpDir);
+    // The forms as start-up creates them.
     typ = FormPrinterBedienteilTyp;
     option = FormPrinterBedienteilOption;
     programs = FormPrinterBedienteilProgramme;
     uhr = FormPrinterSteuerungUhr;
     counter = FormPrinterSteuerungCounter;
     puls = FormPrinterSteuerungPulsdauer;
-  }
-  void TearDown() override {
-    if (created_) printersettings::ui::DeletePanelControllerForms();
-    AppFixture::TearDown();
   }
   // Shows `form` (not modally) after `prepare` set the printer's values it
   // opens with, checks it and, with TARVIK_SCREENSHOT_DIR set, saves what
@@ -70,7 +63,6 @@ class PanelControllerForms : public apptest::AppFixture {
     form->hide();
   }
 
-  bool created_ = false;
   TFormPrinterBedienteilTyp* typ = nullptr;
   TFormPrinterBedienteilOption* option = nullptr;
   TFormPrinterBedienteilProgramme* programs = nullptr;

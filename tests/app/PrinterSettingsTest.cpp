@@ -1,7 +1,8 @@
 // The printer settings view in the program: reached from the printer menu,
-// every tile opening its form with the mouse, and every window whole in
-// each language at the main window's smallest size (with pictures of them
-// when TARVIK_SCREENSHOT_DIR is set).
+// every tile opening its form with the mouse (the operator panel and
+// controller forms among them), and every window whole in each language at
+// the main window's smallest size (with pictures of them when
+// TARVIK_SCREENSHOT_DIR is set).
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -20,6 +21,9 @@
 #include "printerlink/thread/PrinterWindowState.h"
 #include "printerlink/thread/RequestBoard.h"
 #include "printersettings/ui/TFormPrinterAuslaufModus.h"
+#include "printersettings/ui/TFormPrinterBedienteilOption.h"
+#include "printersettings/ui/TFormPrinterBedienteilProgramme.h"
+#include "printersettings/ui/TFormPrinterBedienteilTyp.h"
 #include "printersettings/ui/TFormPrinterGeraetAufstarten.h"
 #include "printersettings/ui/TFormPrinterGeraetAusrichtung.h"
 #include "printersettings/ui/TFormPrinterGeraetDPI.h"
@@ -30,6 +34,9 @@
 #include "printersettings/ui/TFormPrinterStartInterface.h"
 #include "printersettings/ui/TFormPrinterStartModus.h"
 #include "printersettings/ui/TFormPrinterStartVerschieben.h"
+#include "printersettings/ui/TFormPrinterSteuerungCounter.h"
+#include "printersettings/ui/TFormPrinterSteuerungPulsdauer.h"
+#include "printersettings/ui/TFormPrinterSteuerungUhr.h"
 #include "printersettings/ui/TFormPrinterUnterdrueckungModus.h"
 #include "printersettings/ui/TFormPrinterUnterdrueckungVerschieben.h"
 #include "printersettings/ui/TFrameMenuPrinter.h"
@@ -56,7 +63,13 @@ std::vector<TileForm> TileForms() {
           {&TFramePrinter::UnterdrueckungVerschieben, FormPrinterUnterdrueckungVerschieben, "suppression-shift"},
           {&TFramePrinter::AuslaufModus, FormPrinterAuslaufModus, "run-out"},
           {&TFramePrinter::DruckgeschwindigkeitTaktquelle, FormPrinterGeschwindigkeitTaktquelle, "clock-source"},
-          {&TFramePrinter::DruckgeschwindigkeitFaktor, FormPrinterGeschwindigkeitFaktor, "factor"}};
+          {&TFramePrinter::DruckgeschwindigkeitFaktor, FormPrinterGeschwindigkeitFaktor, "factor"},
+          {&TFramePrinter::BedienteilTyp, FormPrinterBedienteilTyp, "panel-type"},
+          {&TFramePrinter::BedienteilOption, FormPrinterBedienteilOption, "panel-option"},
+          {&TFramePrinter::BedienteilProgramme, FormPrinterBedienteilProgramme, "panel-programs"},
+          {&TFramePrinter::DruckersteuerungUhr, FormPrinterSteuerungUhr, "controller-clock"},
+          {&TFramePrinter::DruckersteuerungZaehler, FormPrinterSteuerungCounter, "controller-counter"},
+          {&TFramePrinter::DruckersteuerungPulsdauer, FormPrinterSteuerungPulsdauer, "controller-pulse"}};
 }
 
 class PrinterSettings : public apptest::AppFixture {

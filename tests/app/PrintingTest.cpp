@@ -1,7 +1,8 @@
 // Printing from the program as the operator starts it: the report of the
 // open data (button and Ctrl+Q), Ctrl+P in the main window and in the
-// dialogs, the printer-settings hard copy (Ctrl+Q on the printer page), the
-// captions in the UI language and the abort dialog. Every print goes to a
+// dialogs, the printer-settings hard copy (Ctrl+Q on the printer page and
+// the settings view's "Rapport"), the captions in the UI language and the
+// abort dialog. Every print goes to a
 // PDF file that poppler's tools read back.
 #include <gtest/gtest.h>
 
@@ -19,6 +20,7 @@
 #include "LanguageFixtures.h"
 #include "app/PrintLinks.h"
 #include "app/TFormBedienungsmodus.h"
+#include "app/TFormEinstellenPC.h"
 #include "app/TFormInfo.h"
 #include "app/TFormMessage.h"
 #include "app/TFormSprache.h"
@@ -36,9 +38,15 @@
 #include "printdata/ui/TFrameMenuBearbeiten.h"
 #include "printdata/ui/TFrameMenuOeffnen.h"
 #include "printdata/ui/TFrameMenuSpeichern.h"
+#include "printerlink/thread/RequestBoard.h"
+#include "printersettings/ui/TFormPrinterBedienteilOption.h"
+#include "printersettings/ui/TFormPrinterGeraetDPI.h"
+#include "printersettings/ui/TFormPrinterGeraetTyp.h"
+#include "printersettings/ui/TFormPrinterSteuerungVendrel.h"
 #include "printersettings/ui/TFramePrinter.h"
 #include "printing/RasterDevice.h"
 #include "printing/ReportLayout.h"
+#include "printing/SettingsHardcopy.h"
 #include "printing/ui/PageCanvas.h"
 #include "printing/ui/PrinterDevice.h"
 #include "printing/ui/ReportPage.h"
@@ -359,30 +367,79 @@ TEST_F(Printing, DataViewDialogHardcopies) {
   printed(FormSpeichern->windowTitle().trimmed().toStdString());
 }
 
+// Ctrl+P in the printer's windows as the operator opens them from their
+// tiles: a setting form and a service window, each on its own page.
+TEST_F(Printing, PrinterWindowHardcopiesThroughTheirTiles) {
+  FormEinstellenPC->UseSimulation = 1;
+  TFramePrinter* view = Form_Main->FramePrinter;
+  ASSERT_TRUE(apptest::PumpUntil([&] { return view->PanelGeraet->isEnabled(); }, 10));
+  Daten().HidePage();
+  view->ShowView();
+  const std::pair<const TFramePrinter::Tile*, QWidget*> windows[] = {
+      {&view->GeraetTyp, FormPrinterGeraetTyp}, {&view->DruckersteuerungVendrel, FormPrinterSteuerungVendrel}};
+  for (const auto& [tile, window] : windows) {
+    std::filesystem::remove(pdf_);
+    apptest::WhenModal([window = window] {
+      PressKey(window, Qt::Key_P, Qt::ControlModifier);
+      PressKey(window, Qt::Key_Escape);
+    });
+    apptest::Click(tile->button);
+    const std::string title = window->windowTitle().trimmed().toStdString();
+    ASSERT_EQ(testsupport::PdfPages(pdf_), 1) << title;
+    EXPECT_TRUE(Has(Text(1), title)) << Text(1);
+    EXPECT_FALSE(window->isVisible()) << title;
+  }
+  EXPECT_EQ(printDialogs_, 2);  // one key, one print
+  FormEinstellenPC->UseSimulation = 0;
+  view->CloseView();
+}
+
 // Ctrl+Q on the printer page prints all printer settings: the main window,
-// the setting windows that registered, the info window.
+// every setting and service window of the printer in their order, the info
+// window. The print-mode form is printed with its expert panel; a form whose
+// change the printer has not taken yet is printed as it stands, and its
+// request stays.
 TEST_F(Printing, PrinterSettingsHardcopyOnThePrinterPage) {
-  QWidget form;
-  form.setObjectName(QStringLiteral("FormPrinterGeraetTyp"));
-  form.setWindowTitle(QStringLiteral(" Typ"));
-  form.resize(300, 200);
-  platform::RegisterSettingsPage(&form);
+  // An option form with a change raised on a board of the test's own, which
+  // the program's printer thread does not serve; it takes the page of the
+  // program's option form for this test.
+  TFormPrinterBedienteilOption* const programsForm = FormPrinterBedienteilOption;
+  printerthread::RequestBoard board;
+  auto option = std::make_unique<TFormPrinterBedienteilOption>(nullptr, board.PanelOption);
+  option->RaiseRequest();
+  FormPrinterGeraetDPI->PrepareForTile();
   Daten().HidePage();
   Form_Main->FramePrinter->show();
   PressShortcut(Qt::Key_Q);
-  ASSERT_EQ(testsupport::PdfPages(pdf_), 3);
+  const int pages = static_cast<int>(printing::kSettingsHardcopyWindows.size());
+  ASSERT_EQ(pages, 24);
+  ASSERT_EQ(testsupport::PdfPages(pdf_), pages);
   EXPECT_TRUE(Has(Text(1), "Printer")) << Text(1);  // the printer page's title
-  EXPECT_TRUE(Has(Text(2), "Typ"));
-  EXPECT_TRUE(Has(Text(2), "Seite 2 von 3"));
-  EXPECT_TRUE(Has(Text(3), "Seite 3 von 3"));
-  EXPECT_FALSE(form.isVisible());
+  for (int page = 2; page < pages; ++page) {
+    const QWidget* window =
+        platform::FindSettingsPage(QString::fromLatin1(printing::kSettingsHardcopyWindows[page - 1])).window;
+    ASSERT_TRUE(window) << page;
+    EXPECT_TRUE(Has(Text(page), window->windowTitle().trimmed().toStdString())) << page << ": " << Text(page);
+    EXPECT_TRUE(Has(Text(page), "Seite " + std::to_string(page) + " von 24")) << Text(page);
+    EXPECT_FALSE(window->isVisible()) << page;
+  }
+  EXPECT_TRUE(Has(Text(pages), "Seite 24 von 24"));
+  EXPECT_TRUE(Has(Text(pages), "Hilfe")) << Text(pages);  // the info window's context
+  EXPECT_FALSE(FormPrinterGeraetDPI->PanelRechts->isHidden());
+  EXPECT_TRUE(option->RequestPending());
+  SavePage(6, "SettingsHardcopyPrintMode");
+  SavePage(16, "SettingsHardcopyPanelOption");
+  SavePage(23, "SettingsHardcopyRemoteControl");
 
   // The settings view's "Rapport" reaches it the same way.
   std::filesystem::remove(pdf_);
-  platform::PrintPrinterSettings();
-  EXPECT_EQ(testsupport::PdfPages(pdf_), 3);
+  apptest::Click(Form_Main->FramePrinter->SpeedButtonRapport);
+  EXPECT_EQ(testsupport::PdfPages(pdf_), pages);
+  EXPECT_EQ(printDialogs_, 2);
   Form_Main->FramePrinter->hide();
   Daten().ShowPage();
+  option.reset();
+  FormPrinterBedienteilOption = programsForm;
 }
 
 // Cancel in the abort dialog stops the report: no file is left.

@@ -11,14 +11,15 @@
 #include "filedialog/ui/ShellListModel.h"
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "filedialog/ui/VirtualListView.h"
+#include "platform/qt/Hardcopy.h"
 
 namespace fdtest {
 
 void DialogFixture::SetUp() {
   dialog_ = new TForm_FileDialog(nullptr, env_);
+  platform::SetHardcopyAction([this](QWidget*) { ++hardcopies_; });
   FileDialogServices& s = dialog_->Services;
   s.MainWindowFrame = [] { return QRect(100, 100, 1000, 700); };
-  s.PrintHardcopy = [this](QWidget*) { ++hardcopies_; };
   s.UserGuide = [this] { ++userGuides_; };
   s.ShowError = [this](QWidget*, const QString& title, const QString& text) { errors_.push_back(title + ": " + text); };
   s.Confirm = [this](QWidget*, const QString&) {
@@ -47,6 +48,7 @@ void DialogFixture::SetUp() {
 }
 
 void DialogFixture::TearDown() {
+  platform::SetHardcopyAction({});
   delete dialog_;
   dialog_ = nullptr;
 }

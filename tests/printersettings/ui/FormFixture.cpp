@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "platform/qt/Hardcopy.h"
 #include "platform/qt/UserGuide.h"
 #include "printerlink/thread/CaptionTable.h"
 #include "printerlink/thread/DisplayRegistry.h"
@@ -18,13 +19,14 @@ void FormFixture::SetUp() {
   s.ShowNotice = [this](const QString& title, const QString& text, std::uint32_t colour) {
     notices.push_back({title, text, colour});
   };
-  s.PrintHardcopy = [this](QWidget* w) { hardcopies.push_back(w); };
   s.MainWindowFrame = [this] { return mainFrame; };
   platform::SetUserGuideAction([this] { ++guides; });
+  platform::SetHardcopyAction([this](QWidget* w) { hardcopies.push_back(w); });
 }
 
 void FormFixture::TearDown() {
   platform::SetUserGuideAction({});
+  platform::SetHardcopyAction({});
   FormServices() = printersettings::ui::SettingFormServices::Defaults();
   printerthread::PrinterCaptionTable().Set({});
 }

@@ -48,9 +48,11 @@ void WithPrinter::Start(const std::function<void(printeremu::PrinterEmulator&)>&
 }
 
 void WithPrinter::Simulate() {
+  Disconnect();
   rig = std::make_unique<threadtest::ThreadRig>(printeremu::EmulatorOptions{}, false);
   rig->simulation = true;
   StartThread();
+  ASSERT_TRUE(NextRefresh());
 }
 
 void WithPrinter::StartThread() {

@@ -29,7 +29,8 @@ class WithPrinter : public FormFixture {
              printeremu::EmulatorOptions options = {});
   // Stops the thread and the emulator (a test may connect again).
   void Disconnect();
-  // The thread with the PC setting "Simulation" on and no printer.
+  // The thread with the PC setting "Simulation" on and no printer;
+  // returns once the view shows the demo values.
   void Simulate();
   // Pumps until the next display refresh after this call.
   bool NextRefresh(int ms = 10000);
@@ -39,15 +40,17 @@ class WithPrinter : public FormFixture {
   // Clicks `tile` with the mouse and, once `form` is up, runs `step` in it
   // and presses its OK.
   void Confirm(const TFramePrinter::Tile& tile, QWidget* form, const std::function<void()>& step);
-  // Starts the thread of `rig` on the program's board, captions, window
-  // state and displays; returns once the view shows its first values.
-  void StartThread();
 
   std::unique_ptr<TFramePrinter> view;
   std::unique_ptr<threadtest::ThreadRig> rig;
   // Changes to the thread's environment before Connect starts it (the work
   // folder, the PC's clock).
   std::function<void(printerthread::ThreadEnvironment&)> environment;
+
+ private:
+  // Starts the thread of `rig` on the program's board, captions, window
+  // state and displays, without waiting.
+  void StartThread();
 };
 
 // The settings bracket around `commands` with its `end`.

@@ -294,4 +294,7 @@ TEST_F(WithPrinter, TheSimulationShowsItsDemoValuesInTheTiles) {
   ASSERT_TRUE(threadtest::ThreadRig::Until([&] { return view->GeraetSleep.value->text() == QStringLiteral("30 s"); }));
   EXPECT_EQ(view->GeraetTyp.value->text(), QStringLiteral("RID1"));
   EXPECT_EQ(view->GeraetSleep.panel->Color(), printerthread::kOfferedColour);
+  // The demo took the change without a printer: no failure box.
+  for (const auto& box : rig->messenger.Boxes())
+    EXPECT_TRUE(box.kind == printerthread::BoxKind::Busy || box.kind == printerthread::BoxKind::Success) << box.title;
 }
