@@ -150,9 +150,15 @@ TEST(FtpClient, StopEndsAWaitingCallAtOnce) {
 TEST(FtpClient, StopWhileTheSessionIsDroppedReachesOnlyALiveOne) {
   app::FtpClient client = ClientFor("update");
   std::atomic<bool> dropping{true};
+  std::atomic<int> stops{0};
   std::thread closer([&] {
-    while (dropping.load()) client.Stop();
+    while (dropping.load()) {
+      client.Stop();
+      ++stops;
+    }
   });
+  // The sessions are dropped while the closer is stopping, not before.
+  while (stops.load() == 0) std::this_thread::yield();
   for (int i = 0; i < 200; ++i) client.Abort();
   dropping = false;
   closer.join();
