@@ -10,8 +10,10 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "bench/support/BenchGroup.h"
+#include "bench/support/Measure.h"
 #include "bench/support/QuietDataView.h"
 #include "editor/LayerRendering.h"
 #include "editor/RowPainting.h"
@@ -36,7 +38,7 @@ int CountWidgets(const QWidget* w) {
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
-  const int rounds = 5;
+  const int rounds = 7;
   bench::QuietDataViewHost host;
   DataViewEditor noEditor;
 
@@ -49,7 +51,7 @@ int main(int argc, char** argv) {
     for (const auto& t : group->Texts) editor::LoadAndRender(&t, work, images);
   }
 
-  double createMs = 0, renderMs = 0;
+  std::vector<double> createMs, renderMs;
   int rowWidgets = 0;
   for (int r = 0; r < rounds; ++r) {
     QWidget main;
@@ -59,7 +61,7 @@ int main(int argc, char** argv) {
 
     auto start = Clock::now();
     view->CreateRows();
-    createMs += Ms(Clock::now() - start);
+    createMs.push_back(Ms(Clock::now() - start));
     view->Refresher->Terminate();
     rowWidgets = CountWidgets(view) - before;
 
@@ -70,40 +72,46 @@ int main(int argc, char** argv) {
     view->Count = printdata::kMaxPrintTexts;
     for (int i = 0; i < printdata::kMaxPrintTexts; ++i) view->RenderRow(i);
     view->Repaint();
-    renderMs += Ms(Clock::now() - start);
+    renderMs.push_back(Ms(Clock::now() - start));
   }
-  createMs /= rounds;
-  renderMs /= rounds;
+  const double createMedian = bench::Median(createMs), renderMedian = bench::Median(renderMs);
 
   // Peer 1: the same rendering without rows.
   printdata::PrintText work;
   editor::PreviewImages images;
-  auto start = Clock::now();
-  for (int r = 0; r < rounds; ++r)
+  std::vector<double> bare;
+  for (int r = 0; r < rounds; ++r) {
+    const auto start = Clock::now();
     for (const auto& t : group->Texts) {
       editor::LoadAndRender(&t, work, images);
       volatile int keep = editor::ComposeRowImage(images, work).Width();
       (void)keep;
     }
-  const double bareMs = Ms(Clock::now() - start) / rounds;
+    bare.push_back(Ms(Clock::now() - start));
+  }
+  const double bareMs = bench::Median(bare);
 
   // Peer 2: Qt creating as many labels as the rows hold widgets.
-  start = Clock::now();
+  std::vector<double> labels;
   for (int r = 0; r < rounds; ++r) {
+    const auto start = Clock::now();
     QWidget parent;
     for (int i = 0; i < rowWidgets; ++i) {
       auto* l = new QLabel(QStringLiteral("Ebene 1:"), &parent);
       l->setGeometry(0, i, 56, 16);
       l->hide();
     }
+    labels.push_back(Ms(Clock::now() - start));
   }
-  const double labelsMs = Ms(Clock::now() - start) / rounds;
+  const double labelsMs = bench::Median(labels);
 
-  std::printf("create 99 rows (%d widgets):       %8.2f ms\n", rowWidgets, createMs);
-  std::printf("render 99 print texts into rows:    %8.2f ms\n", renderMs);
-  std::printf("both:                               %8.2f ms\n", createMs + renderMs);
-  std::printf("peer: same rendering without rows:  %8.2f ms  (rows / bare %.2f)\n", bareMs, renderMs / bareMs);
-  std::printf("peer: Qt creates %d labels:       %8.2f ms  (rows / labels %.2f)\n", rowWidgets, labelsMs,
-              createMs / labelsMs);
+  std::printf("the data view on Qt's offscreen platform, medians of %d rounds; times depend on the\n", rounds);
+  std::printf("machine and its load, the ratios less (%s)\n", bench::MachineLoad().c_str());
+  std::printf("create 99 rows (%d widgets):       %8.2f ms\n", rowWidgets, createMedian);
+  std::printf("render 99 print texts into rows:    %8.2f ms\n", renderMedian);
+  std::printf("both:                               %8.2f ms\n", createMedian + renderMedian);
+  std::printf("peer: same rendering without rows:  %8.2f ms  (rows / bare %.2f)\n", bareMs, renderMedian / bareMs);
+  std::printf("peer: Qt creates %d hidden labels: %8.2f ms  (rows / labels %.2f)\n", rowWidgets, labelsMs,
+              createMedian / labelsMs);
   return 0;
 }

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/support/Measure.h"
 #include "bench/support/PacedPrinter.h"
 #include "printerlink/SerialLink.h"
 #include "printerlink/thread/PollSchedule.h"
@@ -45,8 +46,8 @@ int main() {
   PollSchedule schedule(mirror, windows);
 
   constexpr int kPasses = 7;
-  std::vector<double> fractions;
-  double seconds = 0, lineSeconds = 0;
+  std::vector<double> fractions, passSeconds;
+  double lineSeconds = 0;
   std::size_t exchanges = 0;
   bool ok = true;
   for (int pass = 0; pass <= kPasses; ++pass) {
@@ -59,15 +60,20 @@ int main() {
     const double line = LineCharacters(printer, exchanges) * kCharSeconds;
     if (pass == 0) continue;  // the first pass warms up
     fractions.push_back(line / took);
-    seconds = took;
+    passSeconds.push_back(took);
     lineSeconds = line;
   }
   (void)ComPortClose(&ComPortHandle);
 
   std::sort(fractions.begin(), fractions.end());
-  std::printf("poll schedule, one full pass of %zu items (%zu exchanges) at 115200 baud\n", kPollItems, exchanges);
-  std::printf("  pass: %.1f ms, its characters on the line: %.1f ms\n", seconds * 1000, lineSeconds * 1000);
-  std::printf("  line time / pass time: median %.3f (worst %.3f, best %.3f)%s\n", fractions[fractions.size() / 2],
+  std::printf("poll schedule, one full pass of %zu items (%zu exchanges) at 115200 baud, %d passes\n", kPollItems,
+              exchanges, kPasses);
+  std::printf("ours: the printer thread's queries on the link, 115200 8N1 with XON/XOFF; peer: the printer\n");
+  std::printf("emulator on a pseudo-terminal, paced to 115200 baud. The line sets the pace; the machine's\n");
+  std::printf("load moves the figures by the pauses it adds (%s).\n", bench::MachineLoad().c_str());
+  std::printf("  pass: median %.1f ms, its characters on the line: %.1f ms\n", bench::Median(passSeconds) * 1000,
+              lineSeconds * 1000);
+  std::printf("  line time / pass time: median %.3f (worst %.3f, best %.3f)%s\n", bench::Median(fractions),
               fractions.front(), fractions.back(), ok ? "" : "  FAILED");
   return ok ? 0 : 1;
 }

@@ -70,14 +70,20 @@ class Reader {
       }
     }
     if (dataOffset >= file_.size()) return Damaged("no picture data");
-    Bitmap out(static_cast<int>(h.width), static_cast<int>(rows));
     const std::string_view data = file_.substr(dataOffset);
+    // The data is checked against the header before the picture is made,
+    // so that a small file claiming a large picture costs no memory.
     if (h.compression == kRle8 || h.compression == kRle4) {
       if (h.height < 0) return Damaged("top-down run-length picture");
-      if (Status s = DecodeRle(h, palette, data, out); !s) return s;
+      if (Status s = DecodeRle(h, palette, data, static_cast<std::int64_t>(rows), nullptr); !s) return s;
+      Bitmap out(static_cast<int>(h.width), static_cast<int>(rows));
+      (void)DecodeRle(h, palette, data, static_cast<std::int64_t>(rows), &out);
       return out;
     }
-    if (Status s = DecodeRows(h, palette, data, out); !s) return s;
+    const std::uint64_t stride = (static_cast<std::uint64_t>(h.width) * static_cast<std::uint64_t>(h.bits) + 31) / 32 * 4;
+    if (stride * rows > data.size()) return Damaged("picture data cut off");
+    Bitmap out(static_cast<int>(h.width), static_cast<int>(rows));
+    DecodeRows(h, palette, data, stride, out);
     return out;
   }
 
@@ -130,11 +136,11 @@ class Reader {
     return Status::Ok();
   }
 
-  Status DecodeRows(const Header& h, const std::vector<std::uint32_t>& palette, std::string_view data, Bitmap& out) {
+  // `data` holds `stride` bytes for every row of `out`.
+  void DecodeRows(const Header& h, const std::vector<std::uint32_t>& palette, std::string_view data,
+                  std::uint64_t stride, Bitmap& out) {
     const std::uint64_t width = static_cast<std::uint64_t>(h.width);
     const std::uint64_t rows = static_cast<std::uint64_t>(out.Height());
-    const std::uint64_t stride = (width * static_cast<std::uint64_t>(h.bits) + 31) / 32 * 4;
-    if (stride * rows > data.size()) return Damaged("picture data cut off");
     const Channel r(h.masks[0]), g(h.masks[1]), b(h.masks[2]);
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(data.data());
     auto colourAt = [&](std::uint32_t index) { return index < palette.size() ? palette[index] : 0u; };
@@ -162,20 +168,20 @@ class Reader {
         out.SetPixel(static_cast<std::int64_t>(x), y, c);
       }
     }
-    return Status::Ok();
   }
 
-  // Run-length data: bottom-up; pixels it never reaches stay white; pixels
-  // outside the picture are dropped. A stream that ends without its end
-  // mark is damaged.
-  Status DecodeRle(const Header& h, const std::vector<std::uint32_t>& palette, std::string_view data, Bitmap& out) {
+  // Run-length data of a picture `rows` high: bottom-up; pixels it never
+  // reaches stay white; pixels outside the picture are dropped. A stream
+  // that ends without its end mark is damaged. Without `out` the stream is
+  // only checked.
+  Status DecodeRle(const Header& h, const std::vector<std::uint32_t>& palette, std::string_view data,
+                   std::int64_t rows, Bitmap* out) {
     const bool four = h.compression == kRle4;
-    const std::int64_t rows = out.Height();
     auto colourAt = [&](std::uint32_t index) { return index < palette.size() ? palette[index] : 0u; };
     std::int64_t x = 0, row = 0;
     std::size_t i = 0;
     auto put = [&](std::uint32_t index) {
-      out.SetPixel(x, rows - 1 - row, colourAt(index));
+      if (out) out->SetPixel(x, rows - 1 - row, colourAt(index));
       ++x;
     };
     auto at = [&](std::size_t k) { return static_cast<std::uint8_t>(data[k]); };

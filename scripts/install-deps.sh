@@ -27,11 +27,49 @@ done
 [ -z "$missing" ] && exit 0
 
 echo "Installing missing packages:$missing"
+# As root (a root shell on a plain Debian image has no sudo) apt runs as it
+# is; otherwise through sudo.
 SUDO=""
 if [ "$(id -u)" != 0 ]; then
+  if ! command -v sudo >/dev/null 2>&1; then
+    echo "Installing packages needs root: run this again as root (su -), or install sudo." >&2
+    exit 1
+  fi
   SUDO="sudo"
 fi
 export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
+
+# Another package manager (a desktop's automatic update) may hold apt's
+# locks for a while: wait for them up to LOCK_WAIT seconds instead of
+# failing at once. apt waits for the package database itself
+# (DPkg::Lock::Timeout); the lists' and the downloads' locks it does not
+# wait for, so a refusal for a lock is tried again.
+LOCK_WAIT=${LOCK_WAIT:-600}
+apt_waiting() {
+  waited=0
+  while :; do
+    if out=$($SUDO env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout="$LOCK_WAIT" "$@" 2>&1); then
+      return 0
+    fi
+    case "$out" in
+      *"Could not get lock"*|*"Unable to lock"*|*"Unable to acquire"*)
+        if [ "$waited" -ge "$LOCK_WAIT" ]; then
+          echo "$out" >&2
+          echo "apt's lock is still held after $LOCK_WAIT seconds: try again once the other package manager is done." >&2
+          return 1
+        fi
+        [ "$waited" = 0 ] && echo "Another package manager holds apt's lock (an automatic update?): waiting up to $LOCK_WAIT seconds..."
+        sleep 5
+        waited=$((waited + 5))
+        ;;
+      *)
+        echo "$out" >&2
+        return 1
+        ;;
+    esac
+  done
+}
+
+apt_waiting update -qq
 # shellcheck disable=SC2086
-$SUDO apt-get install -y -qq --no-install-recommends $missing >/dev/null
+apt_waiting install -y -qq --no-install-recommends $missing

@@ -158,7 +158,16 @@ void FtpClient::Abort() {
 }
 
 void FtpClient::Reset() {
-  handle_ = std::make_unique<Handle>();
+  // Stop reads the handle from another thread under the lock, so the new
+  // one takes its place under the lock; the old one is closed after it,
+  // since closing its sockets takes the lock too (CloseSocket).
+  auto fresh = std::make_unique<Handle>();
+  std::unique_ptr<Handle> old;
+  {
+    std::lock_guard lock(socketsMutex_);
+    old = std::exchange(handle_, std::move(fresh));
+  }
+  old.reset();
   connected_ = false;
 }
 

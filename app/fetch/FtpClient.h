@@ -64,6 +64,7 @@ class FtpClient {
 
   FtpAccount account_;
   FtpLimits limits_;
+  // Replaced only under socketsMutex_, which Stop holds to wake it.
   std::unique_ptr<Handle> handle_;
   bool connected_ = false;
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <stdexcept>
 #include <tuple>
@@ -104,7 +105,12 @@ FontRenderer& FontRenderer::Instance() {
 }
 
 int FontRenderer::PixelHeight(int pointSize) {
-  return static_cast<int>(std::floor(static_cast<double>(pointSize) * kDotsPerInch / 72.0 + 0.5));
+  // Clamped while still a double: a size whose pixels an int cannot hold
+  // would make the conversion undefined (on x86 it yields the smallest int,
+  // which turned the largest sizes into the smallest font).
+  const double pixels = std::floor(static_cast<double>(pointSize) * kDotsPerInch / 72.0 + 0.5);
+  return static_cast<int>(std::clamp(pixels, static_cast<double>(std::numeric_limits<int>::min()),
+                                     static_cast<double>(std::numeric_limits<int>::max())));
 }
 
 std::string FontRenderer::ResolveFile(const std::string& name, std::uint8_t style) {

@@ -19,7 +19,8 @@ class FontRenderer {
 
   static FontRenderer& Instance();
 
-  // Pixels of character height for a size in points, to the nearest pixel.
+  // Pixels of character height for a size in points, to the nearest pixel;
+  // beyond the range of an int it saturates.
   static int PixelHeight(int pointSize);
 
   // A font as the logical description asks: PointSize points high and, when

@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-#include <unistd.h>
-
-#include <fstream>
 #include <filesystem>
 
 #include "AppFixture.h"
@@ -18,6 +14,7 @@
 #include "app/TFrameMenuPC.h"
 #include "platform/FileIO.h"
 #include "printdata/ui/TFrameDaten.h"
+#include "support/AddressSpace.h"
 #include "support/LoopbackFtpServer.h"
 
 using platform::OwnEnabled;
@@ -69,24 +66,13 @@ class UpdateWindow : public apptest::AppFixture {
 // Without room for another thread's stack the update thread cannot be
 // created, and the program ends with exit code -1.
 TEST_F(UpdateWindow, ThreadThatCannotBeCreatedEndsTheProgram) {
-#if defined(__SANITIZE_ADDRESS__)
-  GTEST_SKIP() << "the address sanitizer reserves memory beyond any limit";
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-  GTEST_SKIP() << "the address sanitizer reserves memory beyond any limit";
-#endif
-#endif
+  if (!testsupport::kAddressSpaceCapWorks) GTEST_SKIP() << "the sanitizers reserve memory beyond any cap";
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   auto withoutRoom = [] {
     // The fixture's own update thread first finishes its cycle, so that it
     // waits on nothing the exit takes down.
     apptest::PumpUntil([] { return Form_Update->UpdateThread->CyclesDone() >= 1; }, 5);
-    long pages = 0;
-    std::ifstream("/proc/self/statm") >> pages;
-    const rlim_t now = static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE));
-    rlimit limit{};
-    limit.rlim_cur = limit.rlim_max = now + (1u << 20);
-    ::setrlimit(RLIMIT_AS, &limit);
+    testsupport::CapAddressSpaceGrowth(1u << 20);
     new TForm_Update(nullptr, apptest::OfflineFetchSettings());
   };
   EXPECT_EXIT(withoutRoom(), ::testing::ExitedWithCode(255), "");

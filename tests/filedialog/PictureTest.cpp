@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "PictureFiles.h"
@@ -8,6 +9,7 @@
 #include "filedialog/JpegDecoder.h"
 #include "filedialog/PreviewPicture.h"
 #include "TreeFixture.h"
+#include "support/AddressSpace.h"
 
 using filedialog::DecodeBmp;
 using filedialog::DecodeJpeg;
@@ -214,6 +216,40 @@ TEST(BmpDecoder, HugeDimensionsFailWithoutAllocating) {
   small.maxPixels = 1000;
   std::string file = fdtest::Bmp24(40, 40, [](int, int) { return kRed; });
   EXPECT_FALSE(DecodeBmp(file, small));
+}
+
+// A file of a hundred bytes claiming the largest picture the limits allow
+// (a bitmap of 128 MiB) is refused before the picture is made: with the
+// address space capped at 32 MiB above the present, making it would fail.
+TEST(BmpDecoder, SmallFileClaimingTheLargestPictureIsRefusedBeforeItIsMade) {
+  if (!testsupport::kAddressSpaceCapWorks) GTEST_SKIP() << "the sanitizers reserve memory beyond any cap";
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const std::uint32_t side = 5792;  // 33.5 million pixels
+  ASSERT_TRUE(PictureLimits{}.Allows(side, side));
+  std::string rows = fdtest::Bmp24(2, 2, [](int, int) { return kRed; });
+  SetU32(rows, 18, side);
+  SetU32(rows, 22, side);
+  BmpSpec rle;
+  rle.width = rle.height = static_cast<std::int32_t>(side);
+  rle.bits = 8;
+  rle.compression = 1;
+  rle.palette = {kRed};
+  rle.pixels = std::string("\x10\x00\x00\x00\x10\x00", 6);  // two rows begun, no end mark
+  struct Case {
+    const char* name;
+    std::string file;
+  };
+  const Case cases[] = {{"rows", rows}, {"run-length", fdtest::BuildBmp(rle)}};
+  for (const Case& c : cases) {
+    ASSERT_LT(c.file.size(), 2000u) << c.name;
+    EXPECT_EXIT(
+        {
+          testsupport::CapAddressSpaceGrowth(32u << 20);
+          std::_Exit(DecodeBmp(c.file) ? 1 : 0);
+        },
+        ::testing::ExitedWithCode(0), "")
+        << c.name;
+  }
 }
 
 TEST(JpegDecoder, KindsOfPicturesDecode) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
 #include <thread>
 
@@ -140,6 +141,29 @@ TEST(FtpClient, StopEndsAWaitingCallAtOnce) {
     EXPECT_TRUE(client.Stopped());
     EXPECT_LT(MillisecondsOf([&] { EXPECT_FALSE(client.Connect()); }), 2000) << c.what;
   }
+}
+
+// The program's close stops a client (GUI thread) while its fetch thread
+// drops the session after a failure (Abort, which makes a new one): Stop
+// must never reach a session that is being replaced or freed. The thread
+// sanitizer (make tsan) and the address sanitizer catch it here.
+TEST(FtpClient, StopWhileTheSessionIsDroppedReachesOnlyALiveOne) {
+  app::FtpClient client = ClientFor("update");
+  std::atomic<bool> dropping{true};
+  std::atomic<int> stops{0};
+  std::thread closer([&] {
+    while (dropping.load()) {
+      client.Stop();
+      ++stops;
+    }
+  });
+  // The sessions are dropped while the closer is stopping, not before.
+  while (stops.load() == 0) std::this_thread::yield();
+  for (int i = 0; i < 200; ++i) client.Abort();
+  dropping = false;
+  closer.join();
+  EXPECT_TRUE(client.Stopped());
+  EXPECT_FALSE(client.Connect()) << "stopped for good";
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,6 +24,10 @@ namespace {
 pid_t Start(const std::vector<std::string>& command, int keepFd = -1) {
   const pid_t pid = fork();
   if (pid != 0) return pid;
+  // The server and the window manager end with this program even when it
+  // dies without stopping them (a sanitizer's abort), so that they neither
+  // linger nor hold CTest's output open.
+  prctl(PR_SET_PDEATHSIG, SIGTERM);
   for (int fd = 3; fd < 256; ++fd)
     if (fd != keepFd) close(fd);
   std::vector<char*> argv;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <thread>
 #include <vector>
@@ -37,7 +38,11 @@ std::pair<int, int> InkColumns(const Bitmap& b) {
 }  // namespace
 
 TEST(FontRenderer, PointSizesBecomePixelsAtNinetySixDotsPerInch) {
-  struct Case { int points, pixels; } cases[] = {{12, 16}, {10, 13}, {11, 15}, {9, 12}, {1, 1}, {24, 32}};
+  constexpr int kMost = std::numeric_limits<int>::max(), kLeast = std::numeric_limits<int>::min();
+  // The pixels of the largest sizes do not fit an int: they saturate.
+  struct Case { int points, pixels; } cases[] = {{12, 16}, {10, 13},   {11, 15},       {9, 12},
+                                                 {1, 1},   {24, 32},   {kMost, kMost}, {kLeast, kLeast},
+                                                 {-12, -16}};
   for (auto c : cases) EXPECT_EQ(FontRenderer::PixelHeight(c.points), c.pixels) << c.points;
 }
 
@@ -146,6 +151,8 @@ TEST(FontRenderer, AbsurdSizesAreBoundedInsteadOfExhaustingMemory) {
   auto huge = MakeFont("Arial", 0, 2000000000, 2000000000);
   ASSERT_TRUE(huge);
   EXPECT_LE(huge->Metrics().Height, 5000);
+  // Bounded to the largest font, not wrapped round to a small one.
+  EXPECT_GE(huge->Metrics().Height, MakeFont("Arial", 0, 1000)->Metrics().Height);
   Bitmap b(50, 25);
   huge->DrawText(b, 0, -3, "W", kBlack, kWhite);
   auto tiny = MakeFont("Arial", 0, -5, -5);
