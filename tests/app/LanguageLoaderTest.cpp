@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -30,6 +31,7 @@
 #include "platform/qt/TextCodec.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printerlink/thread/CaptionTable.h"
+#include "printersettings/ui/TFormPrinterBedienteilOption.h"
 #include "printersettings/ui/TFormPrinterFernsteuerung.h"
 #include "support/FileBytes.h"
 
@@ -272,20 +274,18 @@ TEST_F(Languages, LaterWindowsRegisterInOneLineEach) {
   auto column = [list](int n) { return list->headerData(n, Qt::Horizontal).toString(); };
   const std::array<QString, 8>& dialogTexts = fileDialog.DialogTexts;
 
-  // Stand-ins for windows that other parts of the program build, registered
-  // the way those windows do it.
-  QWidget option;
-  option.setObjectName(QStringLiteral("FormPrinterBedienteilOption"));
-  QString modeWord = QStringLiteral("Modus ");
-  platform::RegisterText(&option, "ModeWord", modeWord);
-  auto* SpeedButtonOK = new platform::SpeedButton(&option);
-  NAME_AFTER_MEMBER(SpeedButtonOK);
+  // The operator-panel option window of the settings library: a text of
+  // its own and a button.
+  TFormPrinterBedienteilOption& option = *FormPrinterBedienteilOption;
+  const QString& modeWord = option.ModeWord;
+  const platform::SpeedButton* SpeedButtonOK = option.SpeedButtonOK;
   // A frame inside the window keeps its own members to itself.
   auto* inner = new QWidget(&option);
   inner->setObjectName(QStringLiteral("FrameInner"));
   auto* innerOk = new platform::SpeedButton(inner);
   innerOk->setObjectName(QStringLiteral("SpeedButtonOK"));
   innerOk->SetCaption(QStringLiteral("inner"));
+  const std::unique_ptr<QWidget> innerOwner(inner);
 
   // The remote control's names, which the printer thread builds its texts
   // from.
