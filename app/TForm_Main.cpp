@@ -33,6 +33,7 @@
 #include "editor/ui/TFrameMenuAnsichtBearbeiten.h"
 #include "editor/ui/TFrameMenuRasterBearbeiten.h"
 #include "editor/ui/TFrameMenuZoomBearbeiten.h"
+#include "platform/qt/InputBlocker.h"
 #include "platform/Beep.h"
 #include "platform/Clock.h"
 #include "platform/DateTimeText.h"
@@ -167,8 +168,10 @@ TForm_Main::TForm_Main(QWidget* owner, const app::StartupEnvironment& env) : QWi
   CloseMenusAndRefresh();
   FrameDaten->ShowPage();
 
-  // Key preview: the window sees every key of its pages first.
+  // Key preview: the window sees every key of its pages first, but for
+  // those a busy message holds.
   qApp->installEventFilter(this);
+  platform::InstallInputGate();
 
   setMinimumSize(kMinClientWidth, kMinClientHeight);
   resize(kClientWidth, kClientHeight);

@@ -2,25 +2,57 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <algorithm>
+#include <vector>
 
 namespace platform {
 namespace {
 
 constexpr const char* kKeepsInput = "tarvikKeepsInput";
 
+class InputGate : public QObject {
+ public:
+  using QObject::QObject;
+  std::vector<const InputBlocker*> active;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    return std::any_of(active.begin(), active.end(), [&](const InputBlocker* b) { return b->Holds(watched, event); });
+  }
+};
+
+// Owned by the application, so a test program's next application gets one
+// of its own.
+QPointer<InputGate>& Gate() {
+  static QPointer<InputGate> gate;
+  return gate;
+}
+
 }  // namespace
 
 void KeepInput(QWidget* window) { window->setProperty(kKeepsInput, true); }
 
+void InstallInputGate() {
+  QCoreApplication* app = QCoreApplication::instance();
+  if (!app) return;
+  if (!Gate()) Gate() = new InputGate(app);
+  // Installed again, it moves before every filter installed since.
+  app->removeEventFilter(Gate());
+  app->installEventFilter(Gate());
+}
+
 InputBlocker::InputBlocker(QWidget* exempt) : exempt_(exempt) {
-  if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
+  if (!Gate()) InstallInputGate();
+  if (Gate()) Gate()->active.push_back(this);
 }
 
 InputBlocker::~InputBlocker() {
-  if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
+  if (!Gate()) return;
+  auto& active = Gate()->active;
+  active.erase(std::remove(active.begin(), active.end(), this), active.end());
 }
 
-bool InputBlocker::eventFilter(QObject* watched, QEvent* event) {
+bool InputBlocker::Holds(QObject* watched, QEvent* event) const {
   switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:

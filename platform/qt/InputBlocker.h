@@ -17,13 +17,25 @@ namespace platform {
 // Marks `window` as one whose input no blocker holds.
 void KeepInput(QWidget* window);
 
-class InputBlocker : public QObject {
+// Blockers hold input through one application event filter, installed once
+// and never removed while the program runs. Qt walks the application's
+// filters by position while it delivers an event, so a filter added during
+// a delivery (a busy message shown from a key's handler) would make the
+// filter before it see the same key once more. The main window installs the
+// gate right after its own filter, so that the gate runs first (installed
+// again, the gate moves before the filters installed since); otherwise the
+// first blocker installs it.
+void InstallInputGate();
+
+class InputBlocker {
  public:
   explicit InputBlocker(QWidget* exempt = nullptr);
-  ~InputBlocker() override;
+  ~InputBlocker();
+  InputBlocker(const InputBlocker&) = delete;
+  InputBlocker& operator=(const InputBlocker&) = delete;
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  // Whether this blocker drops `event` on its way to `watched`.
+  bool Holds(QObject* watched, QEvent* event) const;
 
  private:
   QPointer<QWidget> exempt_;

@@ -6,18 +6,24 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 
 #include "DataSetAppFixture.h"
 #include "app/ArchiveServiceTools.h"
 #include "app/TForm_Main.h"
+#include "app/TFormMessage.h"
 #include "app/TForm_ZipUnzip.h"
 #include "platform/FileIO.h"
 #include "printdata/DataSetArchive.h"
 #include "printdata/GroupFile.h"
 #include "printdata/SampleGroup.h"
 #include "printdata/SlotStore.h"
+#include "printdata/ui/TFormOeffnen.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printdata/ui/TFrameMenuOeffnen.h"
 #include "printdata/ui/TFrameMenuSpeichern.h"
@@ -191,6 +197,63 @@ TEST_F(DataSetFiles, AKilledSaveNeverCostsThePreviousFile) {
   std::vector<std::string> slot;
   for (const auto& e : fs::directory_iterator(Tree("DATAEASY/004"))) slot.push_back(e.path().filename().string());
   EXPECT_EQ(slot, std::vector<std::string>{"Eier.zg23"});
+}
+
+
+namespace {
+// Counts how often a window is shown; from the second showing on, runs
+// `again` (a modal dialog shown once more would otherwise wait for ever).
+class ShowCounter : public QObject {
+ public:
+  explicit ShowCounter(QWidget* window, std::function<void()> again = {}) : again_(std::move(again)) {
+    window->installEventFilter(this);
+  }
+  int shown = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Show && ++shown > 1 && again_) QTimer::singleShot(0, this, again_);
+    return false;
+  }
+
+ private:
+  std::function<void()> again_;
+};
+}  // namespace
+
+// Ctrl+O and Ctrl+S in the main window run their menu entry once: the busy
+// message shown while the data set is read or written holds the operator's
+// keys, and the key that started the work must not come back after it.
+TEST_F(DataSetFiles, CtrlOAndCtrlSRunTheirEntryOnce) {
+  OpenSample(4);
+  const std::string slot = printdata::SlotFolder(Form_Main->DataEasyDir, 3);
+  ASSERT_EQ(Form_Main->FrameMenuSpeichern->SaveArchive(slot, "Eier 4.zg23"), 1) << zip_->LastErrorText;
+  d->Count = 0;
+  printdata::GroupInit(d->Group);
+  Form_Main->show();
+  ShowCounter dialog(FormOeffnen, [] { FormOeffnen->SpeedButtonAbbrechen->click(); });
+  ShowCounter busy(FormMessage);
+
+  Then(FormOeffnen, [] {
+    FormOeffnen->SpeedButtonSpeicher[2]->click();
+    FormOeffnen->SpeedButtonOK->click();
+  });
+  PressKey(Form_Main, Qt::Key_O, Qt::ControlModifier);
+  for (int i = 0; i < 20; ++i) QApplication::processEvents();
+  EXPECT_EQ(dialog.shown, 1);
+  EXPECT_EQ(busy.shown, 1);
+  EXPECT_EQ(d->Count, 4);
+  EXPECT_FALSE(FormOeffnen->isVisible());
+  EXPECT_EQ(StepsLeft(), 0u);
+
+  // The data came from a slot: Ctrl+S writes it back there, with the busy
+  // message and no dialog.
+  d->SetModified(true);
+  busy.shown = 0;
+  PressKey(Form_Main, Qt::Key_S, Qt::ControlModifier);
+  for (int i = 0; i < 20; ++i) QApplication::processEvents();
+  EXPECT_EQ(busy.shown, 1);
+  EXPECT_FALSE(d->IsModified());
 }
 
 }  // namespace apptest

@@ -83,3 +83,46 @@ TEST(InputBlocker, AModalDialogOpenedMeanwhileIsAnswered) {
   Input(&window);
   EXPECT_EQ(window.keys, 0);
 }
+
+namespace {
+
+// An application-wide key preview, as the main window has, whose key
+// starts work behind a busy message: it makes a blocker while the key is
+// being delivered and keeps it until later.
+class Preview : public QObject {
+ public:
+  int seen = 0;
+  std::unique_ptr<platform::InputBlocker> busy;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    ++seen;
+    if (!busy) busy = std::make_unique<platform::InputBlocker>();
+    return false;
+  }
+};
+
+}  // namespace
+
+// Qt walks the application's filters by position while it delivers an
+// event; a blocker made during the delivery must not put the preview before
+// it a second time in the way of the same key.
+TEST(InputBlocker, ABlockerMadeWhileAKeyIsDeliveredLetsNoFilterSeeItTwice) {
+  Target window;
+  Preview preview;
+  qApp->installEventFilter(&preview);
+  platform::InstallInputGate();
+  QKeyEvent key(QEvent::KeyPress, Qt::Key_O, Qt::ControlModifier);
+  QApplication::sendEvent(&window, &key);
+  EXPECT_EQ(preview.seen, 1);
+  // The key that started the work was delivered before the blocker came.
+  EXPECT_EQ(window.keys, 1);
+  // Held while the work goes on.
+  QApplication::sendEvent(&window, &key);
+  EXPECT_EQ(window.keys, 1);
+  preview.busy.reset();
+  QApplication::sendEvent(&window, &key);
+  EXPECT_EQ(window.keys, 2);
+  qApp->removeEventFilter(&preview);
+}
