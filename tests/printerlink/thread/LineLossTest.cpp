@@ -50,10 +50,11 @@ class LineLossRig {
   // The thread works with the transfer and the desk: it goes first.
   ~LineLossRig() { rig.Stop(); }
 
-  // A printer comes (back) under the name.
-  bool PlugIn() {
+  // A printer comes (back) under the name, or under another one.
+  bool PlugIn() { return PlugIn(name); }
+  bool PlugIn(const std::string& path) {
     printeremu::EmulatorOptions options;
-    options.linkPath = name;
+    options.linkPath = path;
     if (rig.printer) rig.printer->Stop();
     rig.printer = std::make_unique<printeremu::PrinterEmulator>(options);
     auto started = rig.printer->Start();
@@ -152,6 +153,26 @@ TEST(PrinterLineLoss, AHangUpWhilePollingIsLeftAndThePrinterFoundAgainUnderItsNa
   ASSERT_TRUE(r.PlugIn());
   ASSERT_TRUE(r.UntilPolled());
   EXPECT_EQ(r.rig.thread->GetCliWord(), 8058);
+  EXPECT_EQ(r.Printer().Commands().front(), "INFO.SYSTEM");
+}
+
+// A USB adapter plugged into another socket comes back under the next
+// device name: the search goes over every port there is and finds it.
+TEST(PrinterLineLoss, APrinterThatComesBackUnderAnotherNameIsFoundThere) {
+  LineLossRig r;
+  const std::string other = r.tmp / "ttyUSB1";
+  r.rig.registry = platform::FixedPortRegistry({{threadtest::kRigPort, r.name, platform::kPortKindUsb},
+                                                {threadtest::kRigPort + 1, other, platform::kPortKindUsb}});
+  ASSERT_TRUE(r.StartThenUnplug());
+  const int resets = r.rig.display.resets;
+  ASSERT_TRUE(r.PlugIn(other));
+  ASSERT_TRUE(ThreadRig::Until(
+      [&] {
+        return r.rig.Connected() && printerlink::ComPortNumber.load() == int(threadtest::kRigPort + 1) &&
+               r.rig.display.last.StatusText == "Stop";
+      },
+      30000));
+  EXPECT_GE(r.rig.display.resets, resets);
   EXPECT_EQ(r.Printer().Commands().front(), "INFO.SYSTEM");
 }
 
