@@ -255,24 +255,30 @@ bool TForm_Editor::MayDiscard() {
   return !s.AskYesNo || s.AskYesNo(windowTitle(), platform::ToQt(t.discardQuestion));
 }
 
-void TForm_Editor::closeEvent(QCloseEvent* event) {
+bool TForm_Editor::MayClose() {
   // While a step runs the window stays; so it does for edits the operator
   // wants to keep.
   if (StepRunning()) {
     platform::Beep(platform::BeepKind::Stop);
     QApplication::alert(this);
-    event->ignore();
-    return;
+    return false;
   }
-  if (!MayDiscard()) {
-    event->ignore();
-    return;
-  }
+  if (!MayDiscard()) return false;
   Memo_Editor->document()->setModified(false);
+  return true;
+}
+
+void TForm_Editor::closeEvent(QCloseEvent* event) {
+  if (!MayClose()) {
+    event->ignore();
+    return;
+  }
   QDialog::closeEvent(event);
 }
 
-void TForm_Editor::reject() { close(); }
+void TForm_Editor::reject() {
+  if (MayClose()) QDialog::reject();
+}
 
 void TForm_Editor::keyPressEvent(QKeyEvent* event) {
   event->accept();

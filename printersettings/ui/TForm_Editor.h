@@ -102,6 +102,8 @@ class TForm_Editor : public QDialog {
   void Hold(int maximum, const QString& text);
   void GiveBack(std::uint32_t memoColour);
   void SetUpDialog(TForm_FileDialog& d, bool save) const;
+  // Not while a step runs (a beep), nor with edits the operator keeps.
+  bool MayClose();
   void ApplyTexts();
 
   // The file as loaded: the bytes go back unchanged while the memo is.
