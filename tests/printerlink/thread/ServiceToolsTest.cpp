@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "ScriptedLink.h"
+#include "ThreadRig.h"
 #include "TransferRig.h"
 #include "platform/FileIO.h"
 #include "printerlink/thread/AbandonServiceRequests.h"
@@ -347,4 +348,41 @@ TEST(AbandonedRequests, AreDroppedUnsentAndTheirWindowsGivenBack) {
                        rig.board.FetchConfig.Pending(), rig.board.FirmwareInstall.Pending()})
     EXPECT_FALSE(pending);
   EXPECT_TRUE(rig.board.DownloadGroup.Pending());
+}
+
+TEST(AbandonedRequests, ALostLinkGivesTheWindowsBackAndNothingReachesThePrinterThatAnswersNext) {
+  threadtest::ThreadRig rig;
+  RecordingServiceDesk desk;
+  ServiceTools tools(desk, rig.requests, "/nonexistent/");
+  rig.env.services = &tools;
+  rig.Start();
+  ASSERT_TRUE(threadtest::ThreadRig::Until([&] { return rig.Connected(); }, 30000));
+
+  // The printer stops answering with a console line and a store waiting.
+  rig.printer->SetSilent(true);
+  rig.requests.ConsoleCommand.Raise({"", "ECHO VERLOREN"});
+  rig.requests.StoreConfig.Raise({""});
+  auto has = [&](const std::string& step) {
+    const Lines steps = desk.Steps();
+    return std::find(steps.begin(), steps.end(), step) != steps.end();
+  };
+  ASSERT_TRUE(threadtest::ThreadRig::Until(
+      [&] { return has(std::string("answer ") + kNoConnectionText) && has("store failed") && !rig.Connected(); },
+      60000));
+  EXPECT_FALSE(rig.requests.ConsoleCommand.Pending());
+  EXPECT_FALSE(rig.requests.StoreConfig.Pending());
+  // Freed as often as locked.
+  const Lines steps = desk.Steps();
+  EXPECT_EQ(std::count(steps.begin(), steps.end(), "lock"), std::count(steps.begin(), steps.end(), "unlock"));
+
+  // It answers again: neither request is carried out on it.
+  rig.printer->ClearTranscript();
+  rig.printer->SetSilent(false);
+  ASSERT_TRUE(threadtest::ThreadRig::Until([&] { return rig.Connected(); }, 60000));
+  for (const std::string& c : rig.printer->Commands()) {
+    EXPECT_NE(c, "ECHO VERLOREN");
+    EXPECT_NE(c.rfind("DOWNLOADS ", 0), 0u) << c;
+    EXPECT_NE(c, "ENABLE 0");
+  }
+  rig.Stop();
 }
