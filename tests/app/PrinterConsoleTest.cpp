@@ -19,6 +19,7 @@
 #include "app/TFormMessage.h"
 #include "app/TFormSprache.h"
 #include "app/TForm_Main.h"
+#include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/FileIO.h"
 #include "platform/PortRegistry.h"
 #include "platform/qt/TextCodec.h"
@@ -313,4 +314,58 @@ TEST_F(PrinterConsole, BothWindowsFitInEveryLanguage) {
     FormPrinterCLI->close();
   }
   ASSERT_EQ(FormSprache->SetLanguage(0), 1);
+}
+
+TEST_F(PrinterConsole, TheEditorKeepsAndOpensCopiesThroughTheFileDialog) {
+  OpenEditor();
+  Form_Editor->Memo_Editor->appendPlainText(QStringLiteral("Kopie=1"));
+  // "Speichern": a name without its extension gets "sys23".
+  apptest::WhenModal([] {
+    ASSERT_TRUE(Form_FileDialog->isVisible());
+    Form_FileDialog->Edit_FileName->setText(QStringLiteral("meine"));
+    Form_FileDialog->SpeedButton_OK->click();
+  });
+  apptest::Click(Form_Editor->SpeedButtonSave);
+  const std::string copy = Form_Main->ServiceDir + "meine.sys23";
+  EXPECT_EQ(Form_Editor->FileName, copy);
+  EXPECT_EQ(Form_Editor->windowTitle(), QStringLiteral("Editor - meine.sys23"));
+  auto saved = platform::ReadWholeFile(copy);
+  ASSERT_TRUE(saved.ok());
+  EXPECT_EQ(saved.value(), kConfig + "Kopie=1\r\n");
+  EXPECT_FALSE(Form_Editor->IsModified());
+
+  // "Öffnen" of another copy.
+  ASSERT_TRUE(platform::WriteFileAtomic(Form_Main->ServiceDir + "alt.sys23", "ALT=1\r\n"));
+  apptest::WhenModal([] {
+    ASSERT_TRUE(Form_FileDialog->SelectItemByName("alt.sys23"));
+    Form_FileDialog->SpeedButton_OK->click();
+  });
+  apptest::Click(Form_Editor->SpeedButtonOpen);
+  EXPECT_EQ(Form_Editor->Memo_Editor->toPlainText(), QStringLiteral("ALT=1"));
+  EXPECT_EQ(Form_Editor->windowTitle(), QStringLiteral("Editor - alt.sys23"));
+
+  // A file that cannot be read: an empty red memo, only "Öffnen" usable.
+  EXPECT_FALSE(Form_Editor->LoadFile(Form_Main->ServiceDir + "fehlt.sys23"));
+  EXPECT_TRUE(Form_Editor->Memo_Editor->toPlainText().isEmpty());
+  EXPECT_EQ(Form_Editor->Memo_Editor->palette().color(QPalette::Base), platform::VclColor(platform::colours::kRed));
+  EXPECT_EQ(Form_Editor->windowTitle(), QStringLiteral("Editor"));
+  EXPECT_EQ(Form_Editor->FileName, "");
+  EXPECT_TRUE(Form_Editor->SpeedButtonOpen->isEnabled());
+  EXPECT_FALSE(Form_Editor->SpeedButtonSave->isEnabled());
+  EXPECT_FALSE(Form_Editor->SpeedButtonDownload->isEnabled());
+  EXPECT_FALSE(Form_Editor->StepRunning());
+}
+
+TEST_F(PrinterConsole, AWorkCopyThatCannotBeWrittenRaisesNothingAndLocksNothing) {
+  OpenEditor();
+  const auto tmp = Form_Editor->Places.TmpDir;
+  Form_Editor->Places.TmpDir = [this] { return temp_.path() + "/fehlt/"; };
+  apptest::Click(Form_Editor->SpeedButtonDownload);
+  EXPECT_FALSE(printerthread::PrinterRequests().StoreConfig.Pending());
+  EXPECT_FALSE(Form_Editor->StepRunning());
+  EXPECT_TRUE(Form_Editor->Panel_Top->isEnabled());
+  EXPECT_EQ(Form_Editor->Memo_Editor->palette().color(QPalette::Base), platform::VclColor(platform::colours::kRed));
+  Form_Editor->Places.TmpDir = tmp;
+  apptest::Click(Form_Editor->SpeedButtonOK);
+  EXPECT_FALSE(Form_Editor->isVisible());
 }
