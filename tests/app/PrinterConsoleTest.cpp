@@ -369,3 +369,44 @@ TEST_F(PrinterConsole, AWorkCopyThatCannotBeWrittenRaisesNothingAndLocksNothing)
   apptest::Click(Form_Editor->SpeedButtonOK);
   EXPECT_FALSE(Form_Editor->isVisible());
 }
+
+TEST_F(PrinterConsole, SichernAndHerstellenCarryTheConfigurationToAFileAndBack) {
+  apptest::Click(Form_Main->SpeedButtonPrinter);
+  apptest::Click(Form_Main->FrameMenuPrinter->SpeedButtonEinstellen);
+  TFramePrinter* view = Form_Main->FramePrinter;
+  ASSERT_TRUE(apptest::PumpUntil([&] { return view->DruckersteuerungSichern.button->isEnabled(); }, 20));
+  auto runWithDialog = [&](platform::SpeedButton* button, const std::function<void()>& choose) {
+    apptest::WhenModal(choose);
+    apptest::Click(button);
+    // The sequence's green or red box ends it.
+    QString result;
+    apptest::WhenModal([&] {
+      result = FormMessage->PanelMain->Caption();
+      FormMessage->SpeedButtonInformationOK->click();
+    });
+    EXPECT_TRUE(apptest::PumpUntil([&] { return !result.isEmpty(); }, 60));
+    return result;
+  };
+
+  const std::string backup = Form_Main->ServiceDir + "KONFIG.sys23";
+  EXPECT_EQ(runWithDialog(view->DruckersteuerungSichern.button,
+                          [] { Form_FileDialog->SpeedButton_OK->click(); }),
+            FormMessage->MsgDoneOk);
+  auto saved = platform::ReadWholeFile(backup);
+  ASSERT_TRUE(saved.ok());
+  EXPECT_EQ(saved.value(), kConfig);
+
+  // Another configuration from a file: in place on the printer, which restarts.
+  const std::string other = "[Drucker]\r\nDPI=600\r\n";
+  ASSERT_TRUE(platform::WriteFileAtomic(Form_Main->ServiceDir + "neu.sys23", other));
+  printer_->ClearTranscript();
+  EXPECT_EQ(runWithDialog(view->DruckersteuerungHerstellen.button,
+                          [] {
+                            ASSERT_TRUE(Form_FileDialog->SelectItemByName("neu.sys23"));
+                            Form_FileDialog->SpeedButton_OK->click();
+                          }),
+            FormMessage->MsgDoneOk);
+  EXPECT_EQ(printer_->File(kConfigName).value_or(""), other);
+  const auto sent = Sent();
+  EXPECT_NE(std::find(sent.begin(), sent.end(), "RESET"), sent.end());
+}
