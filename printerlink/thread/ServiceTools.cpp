@@ -12,6 +12,16 @@ namespace {
 constexpr std::uint32_t kConsolePauseMs = 250;
 constexpr std::uint32_t kAfterFileStepMs = 500;
 
+// A GUI step of the desk; one that fails leaves the rest of the sequence going.
+void RunDeskStep(PrinterSession& session, ServiceDesk& desk, void (ServiceDesk::*step)()) {
+  session.Synchronize([&] {
+    try {
+      (desk.*step)();
+    } catch (...) {
+    }
+  });
+}
+
 // Frees the console when the exchange ends, however it ends: a console
 // left yellow and disabled could not be used or closed again.
 class ConsoleHold {
@@ -25,14 +35,9 @@ class ConsoleHold {
 
   void Run(void (ServiceDesk::*step)()) {
     try {
-      session_.Synchronize([&] {
-        try {
-          (desk_.*step)();
-        } catch (...) {
-          // A GUI step that fails leaves the rest of the sequence going.
-        }
-      });
+      RunDeskStep(session_, desk_, step);
     } catch (...) {
+      // Skipped once the thread is ending.
     }
   }
 
@@ -67,15 +72,7 @@ bool UsableConfigFile(const std::string& path) {
   return bytes.ok() && !bytes.value().empty();
 }
 
-void ServiceTools::Step(PrinterSession& session, void (ServiceDesk::*step)()) {
-  session.Synchronize([&] {
-    try {
-      (desk_.*step)();
-    } catch (...) {
-      // A GUI step that fails leaves the rest of the sequence going.
-    }
-  });
-}
+void ServiceTools::Step(PrinterSession& session, void (ServiceDesk::*step)()) { RunDeskStep(session, desk_, step); }
 
 // ---- backup and restore, from the printer settings view ----
 

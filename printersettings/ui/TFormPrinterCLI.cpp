@@ -42,11 +42,6 @@ class UpperCase final : public QValidator {
   }
 };
 
-void SetBase(QWidget* w, std::uint32_t colour) {
-  QPalette pal = w->palette();
-  pal.setColor(QPalette::Base, platform::VclColor(colour));
-  w->setPalette(pal);
-}
 
 }  // namespace
 
@@ -194,10 +189,10 @@ void TFormPrinterCLI::LockInput() {
   busy_ = true;
   PanelKommandoEingabe->setEnabled(false);
   SpeedButtonKommandoAusfuehren->setEnabled(false);
-  SetBase(ComboBoxKommando, kBusyColour);
-  SetBase(ComboBoxKommando->lineEdit(), kBusyColour);
+  platform::SetBaseColour(ComboBoxKommando, kBusyColour);
+  platform::SetBaseColour(ComboBoxKommando->lineEdit(), kBusyColour);
   MemoAntwort->clear();
-  SetBase(MemoAntwort, kBusyColour);
+  platform::SetBaseColour(MemoAntwort, kBusyColour);
   MemoAntwort->repaint();
   repaint();
 }
@@ -218,9 +213,9 @@ void TFormPrinterCLI::AddHistory(const std::string& command) {
 }
 
 void TFormPrinterCLI::UnlockInput() {
-  SetBase(ComboBoxKommando, kInputColour);
-  SetBase(ComboBoxKommando->lineEdit(), kInputColour);
-  SetBase(MemoAntwort, kAnswerColour);
+  platform::SetBaseColour(ComboBoxKommando, kInputColour);
+  platform::SetBaseColour(ComboBoxKommando->lineEdit(), kInputColour);
+  platform::SetBaseColour(MemoAntwort, kAnswerColour);
   PanelKommandoEingabe->setEnabled(true);
   SpeedButtonKommandoAusfuehren->setEnabled(true);
   ApplyOperatingMode(FormServices().OperatingMode ? FormServices().OperatingMode() : -1);

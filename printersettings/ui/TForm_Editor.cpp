@@ -133,11 +133,7 @@ std::string TForm_Editor::WorkCopy() const {
   return (Places.TmpDir ? Places.TmpDir() : std::string()) + printerthread::kWorkCopyName;
 }
 
-void TForm_Editor::SetMemoColour(std::uint32_t colour) {
-  QPalette pal = Memo_Editor->palette();
-  pal.setColor(QPalette::Base, platform::VclColor(colour));
-  Memo_Editor->setPalette(pal);
-}
+void TForm_Editor::SetMemoColour(std::uint32_t colour) { platform::SetBaseColour(Memo_Editor, colour); }
 
 void TForm_Editor::ShowProgress(int position, int maximum, const QString& text) {
   try {
