@@ -89,18 +89,19 @@ void ServiceToolWindows::ShowConfigFetchFailed() {
     report();
 }
 
-void ServiceToolWindows::ShowConfigStored() {
-  auto report = [] { Report(ConfigResult::Stored, platform::SystemBoxIcon::Information); };
-  if (Form_Editor)
-    Form_Editor->InstallEnded(true, report);
-  else
-    report();
-}
+void ServiceToolWindows::ShowConfigStored() { EndInstall(true); }
 
-void ServiceToolWindows::ShowConfigStoreFailed() {
-  auto report = [] { Report(ConfigResult::StoreFailed, platform::SystemBoxIcon::Stop); };
+void ServiceToolWindows::ShowConfigStoreFailed() { EndInstall(false); }
+
+void ServiceToolWindows::EndInstall(bool ok) {
+  auto report = [ok] {
+    if (ok)
+      Report(ConfigResult::Stored, platform::SystemBoxIcon::Information);
+    else
+      Report(ConfigResult::StoreFailed, platform::SystemBoxIcon::Stop);
+  };
   if (Form_Editor)
-    Form_Editor->InstallEnded(false, report);
+    Form_Editor->InstallEnded(ok, report);
   else
     report();
 }

@@ -20,6 +20,10 @@ class ServiceToolWindows final : public printerthread::ServiceDesk {
   void ShowConfigFetchFailed() override;
   void ShowConfigStored() override;
   void ShowConfigStoreFailed() override;
+
+ private:
+  // The editor given back after its installation, the result told.
+  void EndInstall(bool ok);
 };
 
 }  // namespace printersettings::ui
