@@ -410,3 +410,24 @@ TEST_F(PrinterConsole, SichernAndHerstellenCarryTheConfigurationToAFileAndBack) 
   const auto sent = Sent();
   EXPECT_NE(std::find(sent.begin(), sent.end(), "RESET"), sent.end());
 }
+
+TEST_F(PrinterConsole, NeitherWindowClosesWhileAStepRuns) {
+  OpenConsole();
+  FormPrinterCLI->LockInput();  // as the printer thread does while a command runs
+  apptest::PressKey(FormPrinterCLI, Qt::Key_Escape);
+  EXPECT_FALSE(FormPrinterCLI->close());
+  EXPECT_TRUE(FormPrinterCLI->isVisible());
+  FormPrinterCLI->UnlockInput();
+  apptest::PressKey(FormPrinterCLI, Qt::Key_Escape);
+  EXPECT_FALSE(FormPrinterCLI->isVisible());
+
+  OpenEditor();
+  Form_Editor->ShowProgress(1, 3, QStringLiteral("\u00D6ffnen..."));
+  beeps_.clear();
+  EXPECT_FALSE(Form_Editor->close());
+  apptest::PressKey(Form_Editor, Qt::Key_Escape);
+  EXPECT_TRUE(Form_Editor->isVisible());
+  EXPECT_EQ(beeps_, (std::vector<platform::BeepKind>{platform::BeepKind::Stop, platform::BeepKind::Stop}));
+  Form_Editor->ShowProgress(0, 0, QString());
+  EXPECT_TRUE(Form_Editor->close());
+}
