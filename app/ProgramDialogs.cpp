@@ -1,5 +1,7 @@
 #include "app/ProgramDialogs.h"
 
+#include <QCoreApplication>
+
 #include "app/DataSetLinks.h"
 #include "app/PrinterServiceWindows.h"
 #include "app/TFormBedienungsmodus.h"
@@ -42,6 +44,12 @@ void ConnectSettingForms() {
   };
   s.ShowNotice = [](const QString& title, const QString& text, std::uint32_t colour) {
     if (FormMessage) FormMessage->ShowNotice(title, text, colour, true);
+  };
+  s.AskYesNo = [](const QString& title, const QString& question) {
+    if (!FormMessage) return true;
+    QCoreApplication::processEvents();
+    return FormMessage->AskYesNo(title, question, QString(), FormMessage->MsgYes, FormMessage->MsgNo,
+                                 TFormMessage::kSilver) == 6;
   };
 }
 

@@ -11,6 +11,7 @@
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
 #include "printdata/ui/TFrameDaten.h"
+#include "printersettings/ui/TFormPrinterCLI.h"
 #include "platform/qt/DialogFlags.h"
 
 TFormBedienungsmodus* FormBedienungsmodus = nullptr;
@@ -99,6 +100,8 @@ void TFormBedienungsmodus::SetOperatingMode(unsigned mode) {
   Form_Main->PanelR12->SetColor(plus ? kLightGrey : kSilver);
   Form_Main->PanelR12->SetCaption(plus ? QStringLiteral("R12") : QString());
   Form_Main->FrameDaten->PanelTitel->SetShowHint(mode >= app::kModeTechnician);
+  // The console's input only for technicians.
+  if (FormPrinterCLI) FormPrinterCLI->ApplyOperatingMode(static_cast<int>(mode));
 }
 
 void TFormBedienungsmodus::SetStartupMode(unsigned mode) {

@@ -56,13 +56,18 @@
 #include "printdata/ui/TFrameMenuSchliessen.h"
 #include "printdata/ui/TFrameMenuSchutz.h"
 #include "printdata/ui/TFrameMenuSpeichern.h"
+#include "printersettings/ui/ServiceToolWindows.h"
+#include "printersettings/ui/PrinterWindowHooks.h"
+#include "printersettings/ui/TFormPrinterCLI.h"
 #include "printersettings/ui/TFormPrinterFernsteuerung.h"
+#include "printersettings/ui/TForm_Editor.h"
 #include "printersettings/ui/TFormPrinterSteuerungDiagnose.h"
 #include "printersettings/ui/TFrameMenuPrinter.h"
 #include "printersettings/ui/TFramePrinter.h"
 #include "printerlink/SyncFiles.h"
 #include "printerlink/thread/DisplayRegistry.h"
 #include "printerlink/thread/PrintDataTransfer.h"
+#include "printerlink/thread/ServiceTools.h"
 #include "printerlink/thread/Thread_Printer.h"
 #include "printing/PageCaption.h"
 #include "printing/ui/PrintService.h"
@@ -626,8 +631,12 @@ int TForm_Main::SyncFromPrinter(const std::string& localPath, const std::string&
 
 bool TForm_Main::FormClose() {
   CloseMenusAndRefresh();
-  // The configuration editor and the firmware installer, which keep the
-  // window open while they are shown, arrive with the printer settings.
+  // The configuration editor and the firmware installer keep the program
+  // open while they are shown, without a word: they say what they do.
+  if (Form_Editor && Form_Editor->isVisible()) return false;
+  if (QWidget* installer = printersettings::ui::OtherPrinterWindows().FirmwareInstaller;
+      installer && installer->isVisible())
+    return false;
   const bool busyPage = !FrameBearbeiten->isHidden() || DataViewLinks->PasteDialogVisible() ||
                         !FramePrinter->isHidden() || FrameDaten->IsModified();
   if (busyPage) {
@@ -645,6 +654,7 @@ bool TForm_Main::FormClose() {
   // Their visibility went into the window configuration above.
   if (FormPrinterFernsteuerung) FormPrinterFernsteuerung->close();
   if (FormPrinterSteuerungDiagnose) FormPrinterSteuerungDiagnose->close();
+  if (FormPrinterCLI) FormPrinterCLI->close();
   if (FormR12) FormR12->close();
   hide();
   if (FormMessage) FormMessage->close();
@@ -679,6 +689,10 @@ void TForm_Main::FormShow() {
     transferDesk_ = std::make_unique<app::TransferDesk>(*this);
     printDataTransfer_ = std::make_unique<printerthread::PrintDataTransfer>(*transferDesk_, TmpDir);
     env.groupTransfer = printDataTransfer_.get();
+    serviceWindows_ = std::make_unique<printersettings::ui::ServiceToolWindows>();
+    serviceTools_ = std::make_unique<printerthread::ServiceTools>(*serviceWindows_, printerthread::PrinterRequests(),
+                                                                  TmpDir);
+    env.services = serviceTools_.get();
     PrinterThread = new Thread_Printer(env);
     PrinterThread->Start();
   } catch (const std::exception&) {

@@ -38,6 +38,11 @@ class Thread_Printer;
 
 namespace printerthread {
 class PrintDataTransfer;
+class ServiceTools;
+}
+
+namespace printersettings::ui {
+class ServiceToolWindows;
 }
 
 namespace printing::ui {
@@ -213,6 +218,9 @@ class TForm_Main : public QWidget {
   // The print-data transfer the thread runs; kept until the thread is gone.
   std::unique_ptr<app::TransferDesk> transferDesk_;
   std::unique_ptr<printerthread::PrintDataTransfer> printDataTransfer_;
+  // The console's and the configuration file's sequences and their windows.
+  std::unique_ptr<printersettings::ui::ServiceToolWindows> serviceWindows_;
+  std::unique_ptr<printerthread::ServiceTools> serviceTools_;
 
 
   // What the editor page reaches of this window.

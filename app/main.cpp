@@ -29,7 +29,9 @@
 #include "printdata/ui/TFormR12.h"
 #include "printdata/ui/TFormRapport.h"
 #include "printdata/ui/TFormSpeichern.h"
+#include "printersettings/ui/TFormPrinterCLI.h"
 #include "printersettings/ui/TFormPrinterFernsteuerung.h"
+#include "printersettings/ui/TForm_Editor.h"
 #include "printersettings/ui/TFormPrinterSteuerungDiagnose.h"
 #include "printersettings/ui/TFormPrinterSteuerungVendrel.h"
 #include "printersettings/ui/PanelControllerForms.h"
@@ -90,6 +92,8 @@ int main(int argc, char** argv) {
     new TFormPrinterFernsteuerung(nullptr);
     new TFormPrinterSteuerungDiagnose(nullptr);
     new TFormPrinterSteuerungVendrel(nullptr);
+  new TFormPrinterCLI(nullptr);
+  new TForm_Editor(nullptr);
     // The printer's setting forms, which the settings view opens.
     printersettings::ui::CreateSettingForms();
     printersettings::ui::CreatePanelControllerForms(Form_Main->TmpDir);
@@ -122,6 +126,8 @@ int main(int argc, char** argv) {
   delete FormEinfuegen;
   delete Form_Main;
   delete AbortDialog;
+  delete Form_Editor;
+  delete FormPrinterCLI;
   delete FormPrinterSteuerungVendrel;
   delete FormPrinterSteuerungDiagnose;
   delete FormPrinterFernsteuerung;

@@ -46,12 +46,6 @@ namespace {
 // The place saved by the work-area toggle, shared by the process.
 QRect savedPlace;
 
-void SetEditColour(QLineEdit* edit, std::uint32_t vclColor) {
-  QPalette pal = edit->palette();
-  pal.setColor(QPalette::Base, platform::VclColor(vclColor));
-  edit->setPalette(pal);
-}
-
 }  // namespace
 
 TForm_FileDialog::TForm_FileDialog(QWidget* owner, ShellEnvironment environment)
@@ -130,7 +124,7 @@ void TForm_FileDialog::BuildControls() {
   Edit_Pfad->setObjectName(QStringLiteral("Edit_Pfad"));
   Edit_Pfad->setReadOnly(true);
   Edit_Pfad->setFocusPolicy(Qt::ClickFocus);
-  SetEditColour(Edit_Pfad, look::kCream);
+  platform::SetBaseColour(Edit_Pfad, look::kCream);
   ListModel = new ShellListModel(Listing, ColumnCaptions, this);
   lstvwVirtualList = new VirtualListView(Panel_Mitte, ListModel);
   lstvwVirtualList->setObjectName(QStringLiteral("lstvwVirtualList"));
@@ -139,7 +133,7 @@ void TForm_FileDialog::BuildControls() {
   Label_FileName->setObjectName(QStringLiteral("Label_FileName"));
   Edit_FileName = new QLineEdit(Panel_Mitte);
   Edit_FileName->setObjectName(QStringLiteral("Edit_FileName"));
-  SetEditColour(Edit_FileName, look::kOpenGrey);
+  platform::SetBaseColour(Edit_FileName, look::kOpenGrey);
   Edit_FileName->setReadOnly(true);
 
   Panel_Vorschau = panel(Panel_Mitte, "Panel_Vorschau");
@@ -379,7 +373,7 @@ void TForm_FileDialog::Setup(const QString& title, const std::string& defaultExt
 
   State.mode = mode;
   const bool save = mode == kModeSave;
-  SetEditColour(Edit_FileName, save ? look::kSaveGreen : look::kOpenGrey);
+  platform::SetBaseColour(Edit_FileName, save ? look::kSaveGreen : look::kOpenGrey);
   Edit_FileName->setReadOnly(!save);
   Edit_FileName->setFocusPolicy(save ? Qt::StrongFocus : Qt::NoFocus);
   Panel_OK->setVisible(mode == kModeOpen || save);

@@ -1,6 +1,6 @@
 #pragma once
 // The named colours (platform/Colours.h), and the background of a window
-// or the text of a label or check box in one of them.
+// or the text of a label or check box, or the background of a text field, in one of them.
 #include <QPalette>
 #include <QWidget>
 #include <cstdint>
@@ -15,6 +15,13 @@ inline void SetWindowColour(QWidget* window, std::uint32_t vclColor) {
   QPalette pal = window->palette();
   pal.setColor(QPalette::Window, VclColor(vclColor));
   window->setPalette(pal);
+}
+
+// The background of an edit, memo or combo box's text.
+inline void SetBaseColour(QWidget* widget, std::uint32_t vclColor) {
+  QPalette pal = widget->palette();
+  pal.setColor(QPalette::Base, VclColor(vclColor));
+  widget->setPalette(pal);
 }
 
 inline void SetTextColour(QWidget* widget, std::uint32_t vclColor) {

@@ -7,6 +7,9 @@
 
 namespace printerthread {
 
+// The service requests, for a request taken back unstarted.
+enum class ServiceRequest { BackupConfig, RestoreConfig, ConsoleCommand, StoreConfig, FetchConfig, FirmwareInstall };
+
 class ServiceSequences {
  public:
   virtual ~ServiceSequences() = default;
@@ -16,6 +19,18 @@ class ServiceSequences {
   virtual void StoreConfigFromEditor(PrinterSession& session, const StoreConfigRequest& request) = 0;
   virtual void FetchConfigForEditor(PrinterSession& session, const FetchConfigRequest& request) = 0;
   virtual void InstallFirmware(PrinterSession& session, const FirmwareInstallRequest& request) = 0;
+
+  // A request that was still waiting when the link to the printer was
+  // lost: it is dropped, since the operator raised it for the printer that
+  // has gone, and the window that raised it is given back with a failure
+  // notice. Nothing is sent. By default the red "not successful" box under
+  // the request's title.
+  virtual void Abandon(PrinterSession& session, ServiceRequest which, const std::string& title) {
+    (void)which;
+    session.BoxTitle = title;
+    session.BoxText = MessageText::Of(CatalogueText::DoneFailed);
+    session.ShowFailure();
+  }
 };
 
 }  // namespace printerthread

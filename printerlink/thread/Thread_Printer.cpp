@@ -5,6 +5,7 @@
 #include "printerlink/PortHandles.h"
 #include "printerlink/PortSearch.h"
 #include "printerlink/PortState.h"
+#include "printerlink/thread/AbandonServiceRequests.h"
 #include "printerlink/thread/CaptionTable.h"
 #include "printerlink/thread/SimulationDemo.h"
 
@@ -114,6 +115,9 @@ bool Thread_Printer::Probe() {
   if (!Terminated()) queries_.ProbeSystem();
   if (mirror_.LinkState == kUnknown) {
     ClosePort();
+    // What the operator asked of the printer that has gone is not done to
+    // whichever printer answers next.
+    if (!Terminated()) AbandonServiceRequests(*env_.requests, Services(), session_);
     ShowSearching(10);
     ResetDisplay();
     session_.Sleep(10);
@@ -207,10 +211,14 @@ void Thread_Printer::SimulationCycle() {
   ++counters_.Cycle;
 }
 
+printerthread::ServiceSequences& Thread_Printer::Services() {
+  return env_.services ? *env_.services : static_cast<ServiceSequences&>(notAvailable_);
+}
+
 void Thread_Printer::ServeRequests() {
   RequestBoard& b = *env_.requests;
   GroupTransfer& transfer = env_.groupTransfer ? *env_.groupTransfer : static_cast<GroupTransfer&>(notAvailable_);
-  ServiceSequences& services = env_.services ? *env_.services : static_cast<ServiceSequences&>(notAvailable_);
+  ServiceSequences& services = Services();
   unsigned count = 0;
   // Each flag is taken with its values before its sequence runs; raised
   // again meanwhile, it is served on the next pass.

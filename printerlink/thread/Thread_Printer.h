@@ -63,6 +63,8 @@ class Thread_Printer : public platform::WorkerThread {
   void SimulationStep();
   void SimulationCycle();
   void ServeRequests();
+  // The plugged-in service sequences, else "not available".
+  printerthread::ServiceSequences& Services();
   void ZeroCounters();
   // Display steps.
   void ResetDisplay();

@@ -22,6 +22,7 @@ SettingFormServices SettingFormServices::Defaults() {
   s.OperatingMode = [] { return -1; };
   s.CatalogueText = GermanCatalogueText;
   s.ShowNotice = [](const QString&, const QString&, std::uint32_t) {};
+  s.AskYesNo = [](const QString&, const QString&) { return true; };
   return s;
 }
 

@@ -33,6 +33,9 @@ struct SettingFormServices : platform::DialogServices {
   // The modal notice of the message window in `colour` (0x00BBGGRR), after
   // pending window messages ran. Default: nothing.
   std::function<void(const QString& title, const QString& text, std::uint32_t colour)> ShowNotice;
+  // The message window's question with "Ja" and "Nein"; true for "Ja".
+  // Default: true (without a window to ask in, nothing is held back).
+  std::function<bool(const QString& title, const QString& question)> AskYesNo;
 
   static SettingFormServices Defaults();
 };

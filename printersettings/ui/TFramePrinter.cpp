@@ -15,6 +15,7 @@
 #include "printerlink/thread/RequestBoard.h"
 #include "printersettings/StartCoupling.h"
 #include "printersettings/SettingValues.h"
+#include "printersettings/ui/ConfigFileDialog.h"
 #include "printersettings/ui/PrinterWindowHooks.h"
 #include "printersettings/ui/SettingFormServices.h"
 #include "printersettings/ui/TFormPrinterAuslaufModus.h"
@@ -447,16 +448,14 @@ void TFramePrinter::CoupleAfterSelection() {
 // ---- configuration backup and restore ----
 
 void TFramePrinter::SetUpConfigDialog(TForm_FileDialog& d, const QString& title, bool backup) const {
-  const std::string service = host_ ? host_->ServiceDir() : std::string();
-  d.SetHomeEntry(0, QString(), service, service);
-  d.SetBrowseEntry(0, QString(), service, service);
-  d.SetHomeEntry(1, QString(), std::string(), std::string());
-  d.SetBrowseEntry(1, QString(), std::string(), std::string());
-  d.ClearShownExtensions();
-  d.ClearExtraExtensions();
-  d.ClearHiddenExtensions();
-  d.Setup(title, "sys23", 0x60, -1, 0x3FF7F, backup ? 1 : 0, backup ? "KONFIG.sys23" : "", 0);
-  (void)d.SetClipboardFolder((host_ ? host_->TmpDir() : std::string()) + "SYS12");
+  ConfigDialogSetup setup;
+  setup.title = title;
+  setup.save = backup;
+  setup.initialName = backup ? "KONFIG.sys23" : "";
+  setup.serviceDir = host_ ? host_->ServiceDir() : std::string();
+  setup.tmpDir = host_ ? host_->TmpDir() : std::string();
+  setup.clipboardName = "SYS12";
+  SetUpConfigFileDialog(d, setup);
 }
 
 void TFramePrinter::ChooseConfigFile(QObject* sender, bool backup) {

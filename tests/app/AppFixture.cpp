@@ -31,7 +31,9 @@
 #include "printdata/ui/TFormSpeichern.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
+#include "printersettings/ui/TFormPrinterCLI.h"
 #include "printersettings/ui/TFormPrinterFernsteuerung.h"
+#include "printersettings/ui/TForm_Editor.h"
 #include "printersettings/ui/TFormPrinterSteuerungDiagnose.h"
 #include "printersettings/ui/TFormPrinterSteuerungVendrel.h"
 #include "printersettings/ui/PanelControllerForms.h"
@@ -80,6 +82,8 @@ void AppFixture::SetUp() {
   new TFormPrinterFernsteuerung(nullptr);
   new TFormPrinterSteuerungDiagnose(nullptr);
   new TFormPrinterSteuerungVendrel(nullptr);
+  new TFormPrinterCLI(nullptr);
+  new TForm_Editor(nullptr);
   printersettings::ui::CreateSettingForms();
   printersettings::ui::CreatePanelControllerForms(Form_Main->TmpDir);
   app::ConnectProgramDialogs();
@@ -95,6 +99,8 @@ void AppFixture::TearDown() {
   delete FormRapport;
   delete FormEinfuegen;
   delete Form_Main;
+  delete Form_Editor;
+  delete FormPrinterCLI;
   delete FormPrinterSteuerungVendrel;
   delete FormPrinterSteuerungDiagnose;
   delete FormPrinterFernsteuerung;

@@ -1,0 +1,433 @@
+// The printer console and the configuration editor in the program, against
+// the printer emulator on a pseudo-terminal: the console reached through
+// the settings view's "CLI" tile, its words and its list, the editor reached
+// through "EDIT.KONFIG" typed in the console, the configuration from the
+// printer into the editor and back byte for byte, and the failures that
+// must leave both windows usable.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <set>
+
+#include "AppFixture.h"
+#include "LanguageFixtures.h"
+#include "LayoutCheck.h"
+#include "PrinterEmulator.h"
+#include "app/TFormBedienungsmodus.h"
+#include "app/TFormMessage.h"
+#include "app/TFormSprache.h"
+#include "app/TForm_Main.h"
+#include "filedialog/ui/TForm_FileDialog.h"
+#include "platform/FileIO.h"
+#include "platform/PortRegistry.h"
+#include "platform/qt/TextCodec.h"
+#include "printerlink/thread/RequestBoard.h"
+#include "printersettings/ui/TFormPrinterCLI.h"
+#include "printersettings/ui/TForm_Editor.h"
+#include "printersettings/ui/TFrameMenuPrinter.h"
+#include "printersettings/ui/TFramePrinter.h"
+
+namespace {
+
+constexpr unsigned kPort = 34;
+const std::string kConfigName = "SYSTEM\\KONFIG.SYS";
+// Windows-1252 with CR LF lines, as the printer keeps it.
+const std::string kConfig = "[Drucker]\r\nName=H\xF6he \x80 3\r\nDPI=300\r\n";
+
+class PrinterConsole : public apptest::LanguageApp {
+ protected:
+  void SetUp() override {
+    LanguageApp::SetUp();
+    printer_ = std::make_unique<printeremu::PrinterEmulator>();
+    auto started = printer_->Start();
+    ASSERT_TRUE(started.ok()) << started.error();
+    printer_->PutFile(kConfigName, kConfig);
+    registry_ = platform::FixedPortRegistry({{kPort, printer_->DevicePath(), platform::kPortKindUsb}});
+    platform::SetPortRegistry(&registry_);
+    FormBedienungsmodus->SetOperatingMode(2);
+    Form_Main->show();
+    ASSERT_TRUE(apptest::PumpUntil([] { return Form_Main->LabelPrinter->text().isEmpty(); }, 60)) << "no printer";
+  }
+  void TearDown() override {
+    if (Form_Editor) Form_Editor->Memo_Editor->document()->setModified(false);
+    AppFixture::TearDown();  // the printer thread ends with the main window
+    platform::SetPortRegistry(nullptr);
+    printer_->Stop();
+    auto& b = printerthread::PrinterRequests();
+    (void)b.ConsoleCommand.Take();
+    (void)b.StoreConfig.Take();
+    (void)b.FetchConfig.Take();
+  }
+
+  // The console the operator's way: printer button, "Einstellungen", "CLI".
+  void OpenConsole() {
+    apptest::Click(Form_Main->SpeedButtonPrinter);
+    apptest::Click(Form_Main->FrameMenuPrinter->SpeedButtonEinstellen);
+    ASSERT_TRUE(Form_Main->FramePrinter->isVisible());
+    TFramePrinter::Tile& tile = Form_Main->FramePrinter->DruckersteuerungCLI;
+    // Offered and usable once the printer's first answers are shown.
+    ASSERT_TRUE(apptest::PumpUntil([&] { return tile.button->isVisible() && tile.button->isEnabled(); }, 20));
+    apptest::Click(tile.button);
+    ASSERT_TRUE(FormPrinterCLI->isVisible());
+  }
+  static QLineEdit* Line() { return FormPrinterCLI->ComboBoxKommando->lineEdit(); }
+  // Typed key by key, as the keyboard sends it.
+  static void Type(const QString& text) {
+    QLineEdit* line = Line();
+    line->setFocus();
+    line->selectAll();
+    QKeyEvent erase(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+    QApplication::sendEvent(line, &erase);
+    for (QChar c : text) {
+      QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+      QApplication::sendEvent(line, &press);
+    }
+  }
+  // Runs the line with Enter and waits until the console was busy with it
+  // and is free again (its command box changes colour twice).
+  void Run(const QString& text) {
+    Type(text);
+    printer_->ClearTranscript();
+    apptest::EventCounter colours(FormPrinterCLI->ComboBoxKommando, QEvent::PaletteChange);
+    apptest::PressKey(Line(), Qt::Key_Return);
+    ASSERT_TRUE(apptest::PumpUntil([&] { return colours.count >= 2 && !FormPrinterCLI->Busy(); }, 30));
+  }
+  static QString Answer() { return FormPrinterCLI->MemoAntwort->toPlainText(); }
+  // What the printer was sent of the console's lines and the
+  // configuration's commands (the poll goes on meanwhile).
+  std::vector<std::string> Sent() const {
+    static const std::set<std::string> words = {"ENABLE", "STATUS", "DEL", "REN", "RESET", "TYPE", "ECHO",
+                                                "GIBTS.NICHT", "CLS", "EDIT.KONFIG", "FORMAT"};
+    std::vector<std::string> sent;
+    for (const auto& c : printer_->Commands())
+      if (c != "STATUS" && words.count(c.substr(0, c.find(' ')))) sent.push_back(c);
+    return sent;
+  }
+  bool BoxSaid(const char* text) const {
+    for (const auto& b : boxes_)
+      if (b.text.startsWith(QString::fromUtf8(text))) return true;
+    return false;
+  }
+  // "EDIT.KONFIG" typed in the console, up to the editor on the screen.
+  void OpenEditor() {
+    OpenConsole();
+    Type(QStringLiteral("edit.konfig"));
+    apptest::PressKey(Line(), Qt::Key_Return);
+    ASSERT_TRUE(apptest::PumpUntil([] { return Form_Editor->isVisible() && !Form_Editor->StepRunning(); }, 30));
+  }
+  void Install() {
+    apptest::Click(Form_Editor->SpeedButtonDownload);
+    ASSERT_TRUE(apptest::PumpUntil(
+        [] { return !Form_Editor->StepRunning() && !printerthread::PrinterRequests().StoreConfig.Pending(); }, 60));
+  }
+
+  std::unique_ptr<printeremu::PrinterEmulator> printer_;
+  platform::FixedPortRegistry registry_;
+};
+
+}  // namespace
+
+TEST_F(PrinterConsole, TheCliTileOpensTheConsoleWhichRunsCommandsAndKeepsTypedOnes) {
+  OpenConsole();
+  TFramePrinter::Tile& tile = Form_Main->FramePrinter->DruckersteuerungCLI;
+  EXPECT_EQ(tile.panel->Color(), platform::colours::kNavy);
+  QComboBox* box = FormPrinterCLI->ComboBoxKommando;
+  const int presets = box->count();
+  EXPECT_EQ(presets, 164);
+
+  // Typed in small letters, sent in capitals, answered, kept in its sorted place.
+  printer_->PutFile("SYSTEM\\NOTIZ.TXT", "Eier");
+  Run(QStringLiteral("type system\\notiz.txt"));
+  EXPECT_EQ(Line()->text(), QStringLiteral("TYPE SYSTEM\\NOTIZ.TXT"));
+  EXPECT_EQ(Answer(), QStringLiteral("Eier"));
+  EXPECT_EQ(Sent(), std::vector<std::string>{"TYPE SYSTEM\\NOTIZ.TXT"});
+  ASSERT_EQ(box->count(), presets + 1);
+  const int kept = box->findText(QStringLiteral("TYPE SYSTEM\\NOTIZ.TXT"));
+  EXPECT_EQ(box->itemText(kept - 1), QStringLiteral("TYPE SYSTEM\\KONFIG.SYS"));
+  EXPECT_EQ(box->itemText(kept + 1), QStringLiteral("TYPE.HEX"));
+
+  // Refused by the printer: shown, not kept.
+  Run(QStringLiteral("GIBTS.NICHT"));
+  EXPECT_EQ(Answer(), QStringLiteral("Fehler Syntax"));
+  EXPECT_EQ(box->findText(QStringLiteral("GIBTS.NICHT")), -1);
+
+  // Picked from the list and run unchanged: not listed again.
+  box->setCurrentIndex(box->findText(QStringLiteral("MASCHINE")));
+  EXPECT_EQ(FormPrinterCLI->ItemIndex(), box->findText(QStringLiteral("MASCHINE")));
+  {
+    apptest::EventCounter colours(box, QEvent::PaletteChange);
+    apptest::PressKey(Line(), Qt::Key_Return);
+    ASSERT_TRUE(apptest::PumpUntil([&] { return colours.count >= 2 && !FormPrinterCLI->Busy(); }, 30));
+  }
+  EXPECT_EQ(Answer(), QStringLiteral("3"));
+  EXPECT_EQ(box->count(), presets + 1);
+
+  // "cls" with blanks: the answer is emptied, nothing is sent.
+  Run(QStringLiteral("  cls "));
+  EXPECT_TRUE(Answer().isEmpty());
+  EXPECT_EQ(Sent(), std::vector<std::string>{});
+
+  // Idle: the input in its colour, the answer grey; Esc closes; the tile is lit again.
+  EXPECT_EQ(FormPrinterCLI->MemoAntwort->palette().color(QPalette::Base), platform::VclColor(0xC0C0C0));
+  apptest::PressKey(FormPrinterCLI, Qt::Key_Escape);
+  EXPECT_FALSE(FormPrinterCLI->isVisible());
+  EXPECT_NE(tile.panel->Color(), platform::colours::kNavy);
+}
+
+TEST_F(PrinterConsole, ALineTooLongIsRefusedWholeWithANotice) {
+  OpenConsole();
+  const QString line = QStringLiteral("ECHO ") + QString(95, QLatin1Char('A'));  // 100 characters
+  Type(line);
+  QString told;
+  apptest::WhenModal([&] {
+    told = FormMessage->PanelMain->Caption();
+    FormMessage->SpeedButtonInformationOK->click();
+  });
+  printer_->ClearTranscript();
+  apptest::PressKey(Line(), Qt::Key_Return);
+  EXPECT_TRUE(told.contains(QStringLiteral("99"))) << told.toStdString();
+  EXPECT_FALSE(printerthread::PrinterRequests().ConsoleCommand.Pending());
+  EXPECT_EQ(Line()->text(), line);  // nothing cut
+  apptest::PumpUntil([] { return false; }, 1);
+  EXPECT_EQ(Sent(), std::vector<std::string>{});
+}
+
+TEST_F(PrinterConsole, BelowTechnicianTheConsoleRunsNothing) {
+  OpenConsole();
+  FormBedienungsmodus->SetOperatingMode(1);
+  EXPECT_FALSE(FormPrinterCLI->ComboBoxKommando->isEnabled());
+  EXPECT_FALSE(FormPrinterCLI->SpeedButtonKommandoAusfuehren->isEnabled());
+  QString told;
+  apptest::WhenModal([&] {
+    told = FormMessage->PanelMain->Caption();
+    FormMessage->SpeedButtonInformationOK->click();
+  });
+  FormPrinterCLI->SpeedButtonKommandoAusfuehrenClick(nullptr);
+  EXPECT_EQ(told, FormMessage->MsgDeniedUserAdmin);
+  EXPECT_FALSE(printerthread::PrinterRequests().ConsoleCommand.Pending());
+  FormBedienungsmodus->SetOperatingMode(2);
+  EXPECT_TRUE(FormPrinterCLI->ComboBoxKommando->isEnabled());
+}
+
+TEST_F(PrinterConsole, EditKonfigBringsTheConfigurationIntoTheEditorAndInstallBringsItBackByteForByte) {
+  OpenEditor();
+  EXPECT_FALSE(FormPrinterCLI->isVisible());
+  EXPECT_FALSE(FormPrinterCLI->Busy());
+  EXPECT_EQ(Form_Editor->windowTitle(), QStringLiteral("Editor - KONFIG.SYS23"));
+  EXPECT_EQ(Form_Editor->Memo_Editor->toPlainText(), platform::ToQt("[Drucker]\nName=H\xF6he \x80 3\nDPI=300"));
+  EXPECT_FALSE(Form_Editor->IsModified());
+
+  // Unchanged, the same bytes go back.
+  printer_->ClearTranscript();
+  Install();
+  EXPECT_TRUE(BoxSaid("Printer-Konfiguration wurde erfolgreich"));
+  EXPECT_EQ(printer_->File(kConfigName).value_or(""), kConfig);
+  const auto sent = Sent();
+  EXPECT_NE(std::find(sent.begin(), sent.end(), "REN TMP\\KONFIG.SYS SYSTEM\\KONFIG.SYS"), sent.end());
+  EXPECT_EQ(sent.back(), "RESET");
+  EXPECT_TRUE(Form_Editor->Memo_Editor->isEnabled());
+
+  // Edited: CR LF lines in Windows-1252.
+  Form_Editor->Memo_Editor->appendPlainText(QStringLiteral("Notiz=\u00E9t\u00E9"));
+  EXPECT_TRUE(Form_Editor->IsModified());
+  boxes_.clear();
+  Install();
+  EXPECT_TRUE(BoxSaid("Printer-Konfiguration wurde erfolgreich"));
+  EXPECT_EQ(printer_->File(kConfigName).value_or(""), kConfig + "Notiz=\xE9t\xE9\r\n");
+  EXPECT_FALSE(Form_Editor->IsModified());
+
+  // The main window stays open while the editor shows.
+  EXPECT_FALSE(Form_Main->FormClose());
+  EXPECT_TRUE(Form_Main->isVisible());
+  apptest::Click(Form_Editor->SpeedButtonOK);
+  EXPECT_FALSE(Form_Editor->isVisible());
+}
+
+TEST_F(PrinterConsole, TheEditorAsksBeforeItThrowsEditsAway) {
+  OpenEditor();
+  Form_Editor->Memo_Editor->appendPlainText(QStringLiteral("X=1"));
+  apptest::WhenModal([] { FormMessage->SpeedButtonNein->click(); });
+  apptest::Click(Form_Editor->SpeedButtonOK);
+  EXPECT_TRUE(Form_Editor->isVisible());
+  EXPECT_TRUE(Form_Editor->Memo_Editor->toPlainText().endsWith(QStringLiteral("X=1")));
+  apptest::WhenModal([] { FormMessage->SpeedButtonJa->click(); });
+  apptest::PressKey(Form_Editor, Qt::Key_Escape);
+  EXPECT_FALSE(Form_Editor->isVisible());
+  // Nothing of it reached the printer.
+  EXPECT_EQ(printer_->File(kConfigName).value_or(""), kConfig);
+}
+
+TEST_F(PrinterConsole, AFailedFetchOrStoreLeavesTheWindowsUsable) {
+  // The printer has no configuration: no editor, the console free again.
+  printer_->RemoveFile(kConfigName);
+  OpenConsole();
+  Type(QStringLiteral("EDIT.KONFIG"));
+  apptest::PressKey(Line(), Qt::Key_Return);
+  ASSERT_TRUE(apptest::PumpUntil([&] { return BoxSaid("Printer-Konfiguration konnte nicht vom Printer"); }, 30));
+  ASSERT_TRUE(apptest::PumpUntil([] { return !FormPrinterCLI->Busy(); }, 30));
+  EXPECT_FALSE(Form_Editor->isVisible());
+  EXPECT_TRUE(FormPrinterCLI->SpeedButtonKommandoAusfuehren->isEnabled());
+
+  // With it back, a store whose "DEL" is refused: no "RESET", the editor back.
+  printer_->PutFile(kConfigName, kConfig);
+  FormPrinterCLI->close();
+  OpenEditor();
+  Form_Editor->Memo_Editor->appendPlainText(QStringLiteral("Y=2"));
+  printer_->AddFault(printeremu::ReplyFault("DEL", printeremu::FaultPoint::CommandReply, "Fehler 1"));
+  boxes_.clear();
+  printer_->ClearTranscript();
+  apptest::WhenModal([] { FormMessage->SpeedButtonInformationOK->click(); });  // the refused command's box
+  Install();
+  ASSERT_TRUE(apptest::PumpUntil([&] { return BoxSaid("Printer-Konfiguration konnte nicht auf dem Printer"); }, 30));
+  const auto sent = Sent();
+  EXPECT_EQ(std::count(sent.begin(), sent.end(), "RESET"), 0);
+  EXPECT_EQ(printer_->File(kConfigName).value_or(""), kConfig);
+  EXPECT_FALSE(Form_Editor->StepRunning());
+  EXPECT_TRUE(Form_Editor->Memo_Editor->isEnabled());
+  EXPECT_TRUE(Form_Editor->Panel_Top->isEnabled());
+  // The edits are still there to try again or to keep.
+  EXPECT_TRUE(Form_Editor->IsModified());
+}
+
+TEST_F(PrinterConsole, BothWindowsFitInEveryLanguage) {
+  OpenEditor();
+  Form_Editor->close();
+  for (int language = 0; language <= 4; ++language) {
+    SCOPED_TRACE(language);
+    ASSERT_EQ(FormSprache->SetLanguage(language), 1);
+    FormPrinterCLI->show();
+    FormPrinterCLI->resize(FormPrinterCLI->minimumSize());
+    QApplication::processEvents();
+    EXPECT_EQ(apptest::CutOff(FormPrinterCLI), std::vector<std::string>());
+    Form_Editor->show();
+    ASSERT_TRUE(apptest::PumpUntil([] { return !Form_Editor->StepRunning(); }, 10));
+    Form_Editor->resize(Form_Editor->minimumSize());
+    QApplication::processEvents();
+    EXPECT_EQ(apptest::CutOff(Form_Editor), std::vector<std::string>());
+    if (language == 0 || language == 2) {
+      apptest::Screenshot(FormPrinterCLI, ("console-" + std::to_string(language)).c_str());
+      apptest::Screenshot(Form_Editor, ("config-editor-" + std::to_string(language)).c_str());
+    }
+    Form_Editor->close();
+    FormPrinterCLI->close();
+  }
+  ASSERT_EQ(FormSprache->SetLanguage(0), 1);
+}
+
+TEST_F(PrinterConsole, TheEditorKeepsAndOpensCopiesThroughTheFileDialog) {
+  OpenEditor();
+  Form_Editor->Memo_Editor->appendPlainText(QStringLiteral("Kopie=1"));
+  // "Speichern": a name without its extension gets "sys23".
+  apptest::WhenModal([] {
+    ASSERT_TRUE(Form_FileDialog->isVisible());
+    Form_FileDialog->Edit_FileName->setText(QStringLiteral("meine"));
+    Form_FileDialog->SpeedButton_OK->click();
+  });
+  apptest::Click(Form_Editor->SpeedButtonSave);
+  const std::string copy = Form_Main->ServiceDir + "meine.sys23";
+  EXPECT_EQ(Form_Editor->FileName, copy);
+  EXPECT_EQ(Form_Editor->windowTitle(), QStringLiteral("Editor - meine.sys23"));
+  auto saved = platform::ReadWholeFile(copy);
+  ASSERT_TRUE(saved.ok());
+  EXPECT_EQ(saved.value(), kConfig + "Kopie=1\r\n");
+  EXPECT_FALSE(Form_Editor->IsModified());
+
+  // "Öffnen" of another copy.
+  ASSERT_TRUE(platform::WriteFileAtomic(Form_Main->ServiceDir + "alt.sys23", "ALT=1\r\n"));
+  apptest::WhenModal([] {
+    ASSERT_TRUE(Form_FileDialog->SelectItemByName("alt.sys23"));
+    Form_FileDialog->SpeedButton_OK->click();
+  });
+  apptest::Click(Form_Editor->SpeedButtonOpen);
+  EXPECT_EQ(Form_Editor->Memo_Editor->toPlainText(), QStringLiteral("ALT=1"));
+  EXPECT_EQ(Form_Editor->windowTitle(), QStringLiteral("Editor - alt.sys23"));
+
+  // A file that cannot be read: an empty red memo, only "Öffnen" usable.
+  EXPECT_FALSE(Form_Editor->LoadFile(Form_Main->ServiceDir + "fehlt.sys23"));
+  EXPECT_TRUE(Form_Editor->Memo_Editor->toPlainText().isEmpty());
+  EXPECT_EQ(Form_Editor->Memo_Editor->palette().color(QPalette::Base), platform::VclColor(platform::colours::kRed));
+  EXPECT_EQ(Form_Editor->windowTitle(), QStringLiteral("Editor"));
+  EXPECT_EQ(Form_Editor->FileName, "");
+  EXPECT_TRUE(Form_Editor->SpeedButtonOpen->isEnabled());
+  EXPECT_FALSE(Form_Editor->SpeedButtonSave->isEnabled());
+  EXPECT_FALSE(Form_Editor->SpeedButtonDownload->isEnabled());
+  EXPECT_FALSE(Form_Editor->StepRunning());
+}
+
+TEST_F(PrinterConsole, AWorkCopyThatCannotBeWrittenRaisesNothingAndLocksNothing) {
+  OpenEditor();
+  const auto tmp = Form_Editor->Places.TmpDir;
+  Form_Editor->Places.TmpDir = [this] { return temp_.path() + "/fehlt/"; };
+  apptest::Click(Form_Editor->SpeedButtonDownload);
+  EXPECT_FALSE(printerthread::PrinterRequests().StoreConfig.Pending());
+  EXPECT_FALSE(Form_Editor->StepRunning());
+  EXPECT_TRUE(Form_Editor->Panel_Top->isEnabled());
+  EXPECT_EQ(Form_Editor->Memo_Editor->palette().color(QPalette::Base), platform::VclColor(platform::colours::kRed));
+  Form_Editor->Places.TmpDir = tmp;
+  apptest::Click(Form_Editor->SpeedButtonOK);
+  EXPECT_FALSE(Form_Editor->isVisible());
+}
+
+TEST_F(PrinterConsole, SichernAndHerstellenCarryTheConfigurationToAFileAndBack) {
+  apptest::Click(Form_Main->SpeedButtonPrinter);
+  apptest::Click(Form_Main->FrameMenuPrinter->SpeedButtonEinstellen);
+  TFramePrinter* view = Form_Main->FramePrinter;
+  ASSERT_TRUE(apptest::PumpUntil([&] { return view->DruckersteuerungSichern.button->isEnabled(); }, 20));
+  auto runWithDialog = [&](platform::SpeedButton* button, const std::function<void()>& choose) {
+    apptest::WhenModal(choose);
+    apptest::Click(button);
+    // The sequence's green or red box ends it.
+    QString result;
+    apptest::WhenModal([&] {
+      result = FormMessage->PanelMain->Caption();
+      FormMessage->SpeedButtonInformationOK->click();
+    });
+    EXPECT_TRUE(apptest::PumpUntil([&] { return !result.isEmpty(); }, 60));
+    return result;
+  };
+
+  const std::string backup = Form_Main->ServiceDir + "KONFIG.sys23";
+  EXPECT_EQ(runWithDialog(view->DruckersteuerungSichern.button,
+                          [] { Form_FileDialog->SpeedButton_OK->click(); }),
+            FormMessage->MsgDoneOk);
+  auto saved = platform::ReadWholeFile(backup);
+  ASSERT_TRUE(saved.ok());
+  EXPECT_EQ(saved.value(), kConfig);
+
+  // Another configuration from a file: in place on the printer, which restarts.
+  const std::string other = "[Drucker]\r\nDPI=600\r\n";
+  ASSERT_TRUE(platform::WriteFileAtomic(Form_Main->ServiceDir + "neu.sys23", other));
+  printer_->ClearTranscript();
+  EXPECT_EQ(runWithDialog(view->DruckersteuerungHerstellen.button,
+                          [] {
+                            ASSERT_TRUE(Form_FileDialog->SelectItemByName("neu.sys23"));
+                            Form_FileDialog->SpeedButton_OK->click();
+                          }),
+            FormMessage->MsgDoneOk);
+  EXPECT_EQ(printer_->File(kConfigName).value_or(""), other);
+  const auto sent = Sent();
+  EXPECT_NE(std::find(sent.begin(), sent.end(), "RESET"), sent.end());
+}
+
+TEST_F(PrinterConsole, NeitherWindowClosesWhileAStepRuns) {
+  OpenConsole();
+  FormPrinterCLI->LockInput();  // as the printer thread does while a command runs
+  apptest::PressKey(FormPrinterCLI, Qt::Key_Escape);
+  EXPECT_FALSE(FormPrinterCLI->close());
+  EXPECT_TRUE(FormPrinterCLI->isVisible());
+  FormPrinterCLI->UnlockInput();
+  apptest::PressKey(FormPrinterCLI, Qt::Key_Escape);
+  EXPECT_FALSE(FormPrinterCLI->isVisible());
+
+  OpenEditor();
+  Form_Editor->ShowProgress(1, 3, QStringLiteral("\u00D6ffnen..."));
+  beeps_.clear();
+  EXPECT_FALSE(Form_Editor->close());
+  apptest::PressKey(Form_Editor, Qt::Key_Escape);
+  EXPECT_TRUE(Form_Editor->isVisible());
+  EXPECT_EQ(beeps_, (std::vector<platform::BeepKind>{platform::BeepKind::Stop, platform::BeepKind::Stop}));
+  Form_Editor->ShowProgress(0, 0, QString());
+  EXPECT_TRUE(Form_Editor->close());
+}
