@@ -13,6 +13,8 @@
 namespace printeremu {
 
 struct StopRequested {};
+// Thrown where a hang-up fault strikes: the line is dead from there on.
+struct LineDead {};
 
 class Channel {
  public:

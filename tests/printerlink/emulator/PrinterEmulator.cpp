@@ -36,9 +36,6 @@ std::vector<std::string> Words(const std::string& text) {
 
 std::string Keyword(const std::string& command) { return command.substr(0, command.find(' ')); }
 
-// Thrown where a HangUp fault strikes: the line is dead from there on.
-struct LineDead {};
-
 // The argument text of a checksummed command: between the keyword's blank
 // and the blank before the command checksum.
 std::string ChecksummedArgs(const std::string& command) {
