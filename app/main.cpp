@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <exception>
 
+#include "app/FirmwareInstallerLinks.h"
 #include "app/Konfig.h"
 #include "app/ProgramDialogs.h"
 #include "app/ReleaseIdentity.h"
@@ -90,6 +91,7 @@ int main(int argc, char** argv) {
     new TFormPrinterFernsteuerung(nullptr);
     new TFormPrinterSteuerungDiagnose(nullptr);
     new TFormPrinterSteuerungVendrel(nullptr);
+    app::CreateFirmwareInstaller();
     // The printer's setting forms, which the settings view opens.
     printersettings::ui::CreateSettingForms();
     printersettings::ui::CreatePanelControllerForms(Form_Main->TmpDir);
@@ -123,6 +125,7 @@ int main(int argc, char** argv) {
   delete Form_Main;
   delete AbortDialog;
   delete FormPrinterSteuerungVendrel;
+  app::DeleteFirmwareInstaller();
   delete FormPrinterSteuerungDiagnose;
   delete FormPrinterFernsteuerung;
   printersettings::ui::DeleteSettingForms();

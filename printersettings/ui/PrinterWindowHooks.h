@@ -27,6 +27,9 @@ struct PrinterWindowHooks {
   // ("Aktuell", "Diagnose"), the remote control ("Zustand" and the printer
   // menu's "Fernsteuerung"), the console ("CLI").
   QPointer<QWidget> Diagnose, Fernsteuerung, Konsole;
+  // The firmware installer, which the console shows (or brings to the
+  // front) for its word "TARVIK23.FIRMWAREINSTALLER".
+  QPointer<QWidget> FirmwareInstaller;
   // Whether the open counter form holds a change not sent yet (the counter
   // tile then shows the count in parentheses).
   std::function<bool()> CounterChangePending;

@@ -18,6 +18,7 @@
 #include "app/TForm_Main.h"
 #include "app/TForm_Update.h"
 #include "app/TForm_ZipUnzip.h"
+#include "app/FirmwareInstallerLinks.h"
 #include "editor/ui/TForm_Font.h"
 #include "editor/ui/TForm_Paint.h"
 #include "filedialog/ui/TForm_FileDialog.h"
@@ -80,6 +81,7 @@ void AppFixture::SetUp() {
   new TFormPrinterFernsteuerung(nullptr);
   new TFormPrinterSteuerungDiagnose(nullptr);
   new TFormPrinterSteuerungVendrel(nullptr);
+  app::CreateFirmwareInstaller();
   printersettings::ui::CreateSettingForms();
   printersettings::ui::CreatePanelControllerForms(Form_Main->TmpDir);
   app::ConnectProgramDialogs();
@@ -96,6 +98,7 @@ void AppFixture::TearDown() {
   delete FormEinfuegen;
   delete Form_Main;
   delete FormPrinterSteuerungVendrel;
+  app::DeleteFirmwareInstaller();
   delete FormPrinterSteuerungDiagnose;
   delete FormPrinterFernsteuerung;
   printersettings::ui::DeleteSettingForms();
