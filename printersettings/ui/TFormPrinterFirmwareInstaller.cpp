@@ -233,18 +233,26 @@ void TFormPrinterFirmwareInstaller::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
 }
 
-void TFormPrinterFirmwareInstaller::closeEvent(QCloseEvent* event) {
+bool TFormPrinterFirmwareInstaller::RefuseClose() {
   // The installation reports into this window until its result box.
-  if (Panel_Fortschritt->isVisible()) {
-    platform::Beep(platform::BeepKind::Stop);
-    QApplication::alert(this);
+  if (!Panel_Fortschritt->isVisible()) return false;
+  platform::Beep(platform::BeepKind::Stop);
+  QApplication::alert(this);
+  return true;
+}
+
+void TFormPrinterFirmwareInstaller::closeEvent(QCloseEvent* event) {
+  if (RefuseClose()) {
     event->ignore();
     return;
   }
   QDialog::closeEvent(event);
 }
 
-void TFormPrinterFirmwareInstaller::reject() { close(); }
+void TFormPrinterFirmwareInstaller::reject() {
+  if (isVisible() && RefuseClose()) return;
+  QDialog::reject();
+}
 
 void TFormPrinterFirmwareInstaller::keyPressEvent(QKeyEvent* event) {
   platform::DialogKeyActions keys;

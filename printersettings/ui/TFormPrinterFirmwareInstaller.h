@@ -73,6 +73,8 @@ class TFormPrinterFirmwareInstaller : public QDialog, public printerthread::Firm
   void reject() override;
 
  private:
+  // While the progress shows: the stop beep, the caption flashes, true.
+  bool RefuseClose();
   bool German() const;
   QString Text(const char* german, const char* english) const;
   void ApplyTexts();
