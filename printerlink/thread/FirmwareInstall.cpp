@@ -132,6 +132,10 @@ int RunInstallation(PrinterSession& session, const FirmwareInstallRequest& reque
   if (session.WaitForLevel(70, kLevelMs) != 1) return kFirmwareFailed;
   progress.Set(600);
   if (session.SendChecked("RESET.BOOTLOADER", kCommandMs) != 1) return kFirmwareFailed;
+  // A failing command shows its box, which must not happen under the lock,
+  // so the lock is taken once the boot loader runs. A line another thread
+  // might slip in meanwhile reaches a boot loader that heeds nothing before
+  // its synchronisation byte, and every frame purges the port first.
   ComLockGuard lock;
   progress.Set(700);
   return WriteThroughBootLoader(session, *request.Image, progress);

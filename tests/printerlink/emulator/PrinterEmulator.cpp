@@ -297,7 +297,10 @@ void PrinterEmulator::Run() {
   try {
     for (;;) {
       if (inBootLoader_) {
+        // The boot loader's line carries a parity bit: 8E1.
+        line.SetCharacterBits(11);
         boot_.Run(line, hooks);
+        line.SetCharacterBits(10);
         // Go: the new firmware starts.
         {
           std::lock_guard<std::mutex> lock(mutex_);
