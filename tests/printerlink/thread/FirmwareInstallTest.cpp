@@ -170,3 +170,26 @@ TEST(FirmwareInstall, AnImageOfAnyOtherSizeIsNotSent) {
   EXPECT_EQ(rig.installer.results, std::vector<int>{kFirmwareFailed});
   for (const auto& c : rig.CommandsFrom(before)) EXPECT_NE(c, "ENABLE 0");
 }
+
+// A printer that does not reach the firmware-loader level: the command's
+// red box, then the firmware's; the boot loader was never asked for and the
+// port keeps the command framing.
+TEST(FirmwareInstall, APrinterThatStaysBelowLevel70IsLeftRunning) {
+  printeremu::EmulatorOptions options;
+  options.levelDelayMs = 60000;
+  FirmwareRig rig(options);
+  rig.Start();
+  ASSERT_TRUE(rig.ConnectedAndPolling());
+  const auto before = rig.printer->Commands().size();
+  ASSERT_TRUE(rig.Install(FirmwareImage(4)));
+  EXPECT_EQ(rig.installer.results, std::vector<int>{kFirmwareFailed});
+  EXPECT_FALSE(rig.installer.portClosedAtResult);
+  EXPECT_FALSE(rig.printer->InBootLoader());
+  const auto sent = rig.CommandsFrom(before);
+  EXPECT_EQ(std::count(sent.begin(), sent.end(), "RESET.BOOTLOADER"), 0);
+  EXPECT_NE(std::find(sent.begin(), sent.end(), "STATUS 40 ZAMFI"), sent.end());
+  auto boxes = rig.messenger.Boxes();
+  ASSERT_FALSE(boxes.empty());
+  EXPECT_EQ(boxes.back().kind, BoxKind::Failure);
+  EXPECT_TRUE(rig.ConnectedAndPolling());
+}
