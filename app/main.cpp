@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <exception>
 
+#include "app/FirmwareInstallerLinks.h"
 #include "app/Konfig.h"
 #include "app/ProgramDialogs.h"
 #include "app/ReleaseIdentity.h"
@@ -92,8 +93,9 @@ int main(int argc, char** argv) {
     new TFormPrinterFernsteuerung(nullptr);
     new TFormPrinterSteuerungDiagnose(nullptr);
     new TFormPrinterSteuerungVendrel(nullptr);
-  new TFormPrinterCLI(nullptr);
-  new TForm_Editor(nullptr);
+    new TFormPrinterCLI(nullptr);
+    new TForm_Editor(nullptr);
+    app::CreateFirmwareInstaller();
     // The printer's setting forms, which the settings view opens.
     printersettings::ui::CreateSettingForms();
     printersettings::ui::CreatePanelControllerForms(Form_Main->TmpDir);
@@ -129,6 +131,7 @@ int main(int argc, char** argv) {
   delete Form_Editor;
   delete FormPrinterCLI;
   delete FormPrinterSteuerungVendrel;
+  app::DeleteFirmwareInstaller();
   delete FormPrinterSteuerungDiagnose;
   delete FormPrinterFernsteuerung;
   printersettings::ui::DeleteSettingForms();

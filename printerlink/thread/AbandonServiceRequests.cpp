@@ -1,5 +1,8 @@
 #include "printerlink/thread/AbandonServiceRequests.h"
 
+#include "printerlink/thread/FirmwareBoxes.h"
+#include "printerlink/thread/FirmwareInstallView.h"
+
 namespace printerthread {
 
 int AbandonServiceRequests(RequestBoard& board, ServiceSequences& services, PrinterSession& session) {
@@ -19,7 +22,19 @@ int AbandonServiceRequests(RequestBoard& board, ServiceSequences& services, Prin
   drop(board.ConsoleCommand, ServiceRequest::ConsoleCommand);
   drop(board.StoreConfig, ServiceRequest::StoreConfig);
   drop(board.FetchConfig, ServiceRequest::FetchConfig);
-  drop(board.FirmwareInstall, ServiceRequest::FirmwareInstall);
+  // The installer locked itself when it raised its request and waits for a
+  // result: it gets the box of an installation that erased nothing.
+  if (auto request = board.FirmwareInstall.Take()) {
+    ++count;
+    try {
+      if (FirmwareInstallView* view = request->View)
+        session.Synchronize([view] { view->ShowFirmwareResult(kFirmwareFailed); });
+      else
+        services.Abandon(session, ServiceRequest::FirmwareInstall, request->Title);
+    } catch (...) {
+      // The request is gone whatever its window showed.
+    }
+  }
   return count;
 }
 

@@ -3,7 +3,10 @@
 // when it raises the flag. A setting request also carries the caption of
 // its form, which titles the busy box of its sequence.
 #include <array>
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace printerthread {
 
@@ -123,8 +126,17 @@ struct StoreConfigRequest {
 struct FetchConfigRequest {
   std::string Title;
 };
+class FirmwareInstallView;
 struct FirmwareInstallRequest {
   std::string Title;
+  // The printer's "INFO.CLI" word when the request was raised.
+  int CliWord = -1;
+  // A copy of the installer's image (1 MiB): the window may open another
+  // package while this one is written, without changing what goes out.
+  std::shared_ptr<const std::vector<std::uint8_t>> Image;
+  // The installer window, which shows the progress and the result box; it
+  // lives until the printer thread is gone.
+  FirmwareInstallView* View = nullptr;
 };
 struct DownloadGroupRequest {
   std::string Title;  // the caption of "Daten speichern"

@@ -4,6 +4,7 @@
 #include "printerlink/PortState.h"
 #include "printerlink/SyncFiles.h"
 #include "printerlink/thread/ConsoleLine.h"
+#include "printerlink/thread/FirmwareInstall.h"
 #include "printerlink/thread/NotAvailable.h"
 
 namespace printerthread {
@@ -224,8 +225,7 @@ void ServiceTools::RunConsoleCommand(PrinterSession& s, const ConsoleCommandRequ
 }
 
 void ServiceTools::InstallFirmware(PrinterSession& s, const FirmwareInstallRequest& request) {
-  // The firmware installation (FirmwareInstall.h) takes this place once it is built in.
-  ReportNotAvailable(s, request.Title);
+  printerthread::InstallFirmware(s, request);
 }
 
 // ---- requests the lost link took with it ----

@@ -18,6 +18,7 @@
 #include "app/TForm_Main.h"
 #include "app/TForm_Update.h"
 #include "app/TForm_ZipUnzip.h"
+#include "app/FirmwareInstallerLinks.h"
 #include "editor/ui/TForm_Font.h"
 #include "editor/ui/TForm_Paint.h"
 #include "filedialog/ui/TForm_FileDialog.h"
@@ -84,6 +85,7 @@ void AppFixture::SetUp() {
   new TFormPrinterSteuerungVendrel(nullptr);
   new TFormPrinterCLI(nullptr);
   new TForm_Editor(nullptr);
+  app::CreateFirmwareInstaller();
   printersettings::ui::CreateSettingForms();
   printersettings::ui::CreatePanelControllerForms(Form_Main->TmpDir);
   app::ConnectProgramDialogs();
@@ -102,6 +104,7 @@ void AppFixture::TearDown() {
   delete Form_Editor;
   delete FormPrinterCLI;
   delete FormPrinterSteuerungVendrel;
+  app::DeleteFirmwareInstaller();
   delete FormPrinterSteuerungDiagnose;
   delete FormPrinterFernsteuerung;
   printersettings::ui::DeleteSettingForms();

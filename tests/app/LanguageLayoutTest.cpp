@@ -30,6 +30,7 @@
 #include "printdata/ui/TFrameDaten.h"
 #include "platform/qt/ShowPainted.h"
 #include "printersettings/ui/TFormPrinterBedienteilOption.h"
+#include "printersettings/ui/TFormPrinterFirmwareInstaller.h"
 #include "printersettings/ui/TFormPrinterGeraetDPI.h"
 #include "printersettings/ui/TFormPrinterSteuerungPulsdauer.h"
 #include "printersettings/ui/TFramePrinter.h"
@@ -171,6 +172,12 @@ class LanguageLayout : public apptest::LanguageApp {
       MeasureDialog(option);
     }
     option->PrinterOption = option->PrinterDisplayMode = -1;
+    // The firmware installer has no section of its own (German in German,
+    // English in every other language): its buttons, then its progress.
+    MeasureDialog(FormPrinterFirmwareInstaller, [] {
+      FormPrinterFirmwareInstaller->ShowProgress(100, 5296, QStringLiteral("Installieren..."));
+    });
+    FormPrinterFirmwareInstaller->ShowProgress(0, 0, QString());
   }
 
   const std::vector<Captioned> components_ = CaptionedComponents();

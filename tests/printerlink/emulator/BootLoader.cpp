@@ -41,16 +41,30 @@ bool BootLoader::InFlash(std::uint32_t address, std::uint32_t length) const {
   return address >= kFlashBase && length <= kFlashSize && address - kFlashBase <= kFlashSize - length;
 }
 
-bool BootLoader::Ack(Channel& line, const Hooks& hooks, std::uint8_t command, int ack) {
+bool BootLoader::Ack(Channel& line, const Hooks& hooks, std::uint8_t command, int ack,
+                     std::optional<BootFaultKind>* altered) {
   auto fault = hooks.takeFault(command, ack);
   if (!fault) {
     line.Write(kAck);
     return true;
   }
+  const char* name = "FAULT SILENCE";
+  switch (*fault) {
+    case BootFaultKind::Nack: name = "FAULT NACK"; break;
+    case BootFaultKind::Silence: break;
+    case BootFaultKind::HangUp: name = "FAULT HANG-UP"; break;
+    case BootFaultKind::WrongId: name = "FAULT WRONG ID"; break;
+    case BootFaultKind::Corrupt: name = "FAULT CORRUPT"; break;
+  }
   char text[48];
-  std::snprintf(text, sizeof text, "%s %02X/%d", *fault == BootFaultKind::Nack ? "FAULT NACK" : "FAULT SILENCE",
-                command, ack);
+  std::snprintf(text, sizeof text, "%s %02X/%d", name, command, ack);
   hooks.record(text);
+  if (*fault == BootFaultKind::HangUp) throw LineDead{};
+  if (*fault == BootFaultKind::WrongId || *fault == BootFaultKind::Corrupt) {
+    if (altered) *altered = fault;
+    line.Write(kAck);
+    return true;
+  }
   if (*fault == BootFaultKind::Nack) line.Write(kNack);
   return false;
 }
@@ -112,9 +126,14 @@ bool BootLoader::Serve(Channel& line, const Hooks& hooks, std::uint8_t command) 
     case 0x01:  // Get Version and Read Protection Status
       ServeFixed(line, hooks, command, "GET VERSION", std::string("\x31\x00\x00", 3));
       return false;
-    case 0x02:  // Get ID: the STM32F40x
-      ServeFixed(line, hooks, command, "GET ID", std::string("\x01\x04\x13", 3));
+    case 0x02: {  // Get ID: the STM32F40x (a wrong one: an STM32F42x)
+      hooks.record("GET ID");
+      std::optional<BootFaultKind> altered;
+      if (!Ack(line, hooks, command, 0, &altered)) return false;
+      line.Write(std::string(altered ? "\x01\x04\x19" : "\x01\x04\x13", 3));
+      Ack(line, hooks, command, 1);
       return false;
+    }
     case 0x11: {  // Read Memory
       if (!Ack(line, hooks, command, 0)) return false;
       auto address = ReadAddress(line);
@@ -124,13 +143,15 @@ bool BootLoader::Serve(Channel& line, const Hooks& hooks, std::uint8_t command) 
       if (!n || !check || *check != static_cast<std::uint8_t>(*n ^ 0xFF) || !InFlash(*address, *n + 1u))
         return nack(), false;
       hooks.record("READ " + platform::Hex8(*address) + " " + std::to_string(*n + 1));
-      if (!Ack(line, hooks, command, 2)) return false;
+      std::optional<BootFaultKind> altered;
+      if (!Ack(line, hooks, command, 2, &altered)) return false;
       std::string bytes;
       {
         std::lock_guard<std::mutex> lock(mutex_);
         auto first = flash_.begin() + (*address - kFlashBase);
         bytes.assign(first, first + *n + 1);
       }
+      if (altered) bytes[0] = static_cast<char>(bytes[0] ^ 0x01);
       line.Write(bytes);
       return false;
     }

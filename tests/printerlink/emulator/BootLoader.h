@@ -39,7 +39,11 @@ class BootLoader {
   void SetFlash(const std::vector<std::uint8_t>& image);
 
  private:
-  bool Ack(Channel& line, const Hooks& hooks, std::uint8_t command, int ack);
+  // The acknowledgement, or the fault due there. A fault that alters what
+  // follows (WrongId, Corrupt) is handed to `altered` with the ACK sent;
+  // where nothing follows it is ignored.
+  bool Ack(Channel& line, const Hooks& hooks, std::uint8_t command, int ack,
+           std::optional<BootFaultKind>* altered = nullptr);
   // A command answered with fixed bytes between its two acknowledgements.
   void ServeFixed(Channel& line, const Hooks& hooks, std::uint8_t command, const char* name, const std::string& reply);
   // A whole command after its two command bytes; true when it was Go.

@@ -16,8 +16,13 @@ constexpr std::size_t kChunk = 64;
 
 }  // namespace
 
-Channel::Channel(int masterFd, int wakeFd, unsigned pacedBaud) : master_(masterFd), wake_(wakeFd) {
-  if (pacedBaud > 0) charTime_ = std::chrono::nanoseconds(10'000'000'000LL / pacedBaud);
+Channel::Channel(int masterFd, int wakeFd, unsigned pacedBaud)
+    : master_(masterFd), wake_(wakeFd), pacedBaud_(pacedBaud) {
+  SetCharacterBits(10);
+}
+
+void Channel::SetCharacterBits(int bits) {
+  if (pacedBaud_ > 0) charTime_ = std::chrono::nanoseconds(bits * 1'000'000'000LL / pacedBaud_);
 }
 
 void Channel::Pump(int timeoutMs) {

@@ -13,6 +13,8 @@
 namespace printeremu {
 
 struct StopRequested {};
+// Thrown where a hang-up fault strikes: the line is dead from there on.
+struct LineDead {};
 
 class Channel {
  public:
@@ -20,6 +22,8 @@ class Channel {
   // fast as the pseudo-terminal goes; otherwise each character takes the
   // time of ten bits (start, eight data, stop) in each direction.
   Channel(int masterFd, int wakeFd, unsigned pacedBaud);
+  // The bits a paced character takes: 10 for 8N1, 11 with a parity bit (8E1).
+  void SetCharacterBits(int bits);
 
   // The next byte; nothing after `timeoutMs` (negative: no limit).
   std::optional<std::uint8_t> Read(int timeoutMs);
@@ -42,6 +46,7 @@ class Channel {
 
   int master_;
   int wake_;
+  unsigned pacedBaud_;
   Clock::duration charTime_{};
   Clock::time_point inFree_{};
   Clock::time_point outFree_{};

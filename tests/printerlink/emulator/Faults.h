@@ -61,10 +61,13 @@ inline Fault ActionFault(std::string command, FaultPoint point, FaultAction acti
   return f;
 }
 
-// Boot-loader faults: the acknowledgement number `ack` (0 the one after the
-// command bytes, 1 the next, 2 the third) of command `command` (0x7F for the
-// synchronisation) is a NACK or never comes.
-enum class BootFaultKind { Nack, Silence };
+// Boot-loader faults: at the acknowledgement number `ack` (0 the one after
+// the command bytes, 1 the next, 2 the third) of command `command` (0x7F for
+// the synchronisation) a NACK goes out instead, or nothing, or the line goes
+// dead; or the acknowledgement goes out and what follows is wrong: Get ID
+// (0x02, ack 0) names another product, Read Memory (0x11, ack 2) sends its
+// first byte altered.
+enum class BootFaultKind { Nack, Silence, HangUp, WrongId, Corrupt };
 
 struct BootFault {
   std::uint8_t command = 0x7F;

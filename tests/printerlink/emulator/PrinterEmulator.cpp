@@ -36,9 +36,6 @@ std::vector<std::string> Words(const std::string& text) {
 
 std::string Keyword(const std::string& command) { return command.substr(0, command.find(' ')); }
 
-// Thrown where a HangUp fault strikes: the line is dead from there on.
-struct LineDead {};
-
 // The argument text of a checksummed command: between the keyword's blank
 // and the blank before the command checksum.
 std::string ChecksummedArgs(const std::string& command) {
@@ -300,7 +297,10 @@ void PrinterEmulator::Run() {
   try {
     for (;;) {
       if (inBootLoader_) {
+        // The boot loader's line carries a parity bit: 8E1.
+        line.SetCharacterBits(11);
         boot_.Run(line, hooks);
+        line.SetCharacterBits(10);
         // Go: the new firmware starts.
         {
           std::lock_guard<std::mutex> lock(mutex_);

@@ -37,7 +37,7 @@
 namespace printeremu {
 
 struct EmulatorOptions {
-  unsigned pacedBaud = 0;     // 0: unpaced; 115200: the real line's rate
+  unsigned pacedBaud = 0;     // 0: unpaced; 115200: the real line's rate (8N1, the boot loader 8E1)
   int systemId = 23;          // the answer to "INFO.SYSTEM"
   int cliWord = 8058;         // the answer to "INFO.CLI"
   int state = 40;             // the printer state at start
