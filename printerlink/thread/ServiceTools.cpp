@@ -5,7 +5,6 @@
 #include "printerlink/SyncFiles.h"
 #include "printerlink/thread/ConsoleLine.h"
 #include "printerlink/thread/FirmwareInstall.h"
-#include "printerlink/thread/NotAvailable.h"
 
 namespace printerthread {
 namespace {

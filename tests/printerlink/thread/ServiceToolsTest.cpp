@@ -12,6 +12,8 @@
 #include "platform/FileIO.h"
 #include "printerlink/thread/AbandonServiceRequests.h"
 #include "printerlink/thread/ConsoleLine.h"
+#include "printerlink/thread/FirmwareBoxes.h"
+#include "printerlink/thread/FirmwareInstallView.h"
 #include "printerlink/thread/ServiceTools.h"
 #include "support/FileBytes.h"
 
@@ -348,6 +350,32 @@ TEST(AbandonedRequests, AreDroppedUnsentAndTheirWindowsGivenBack) {
                        rig.board.FetchConfig.Pending(), rig.board.FirmwareInstall.Pending()})
     EXPECT_FALSE(pending);
   EXPECT_TRUE(rig.board.DownloadGroup.Pending());
+}
+
+namespace {
+// The installer's window as the thread sees it: what it was shown.
+struct RecordingInstallView : FirmwareInstallView {
+  std::vector<int> results;
+  void ShowFirmwareProgress(int, int) override {}
+  void ShowFirmwareResult(int result) override { results.push_back(result); }
+};
+}  // namespace
+
+// The installer locks itself when it raises its request; dropped with the
+// link, the request gives it back with the box of an installation that
+// erased nothing, and no other box.
+TEST(AbandonedRequests, AnInstallationDroppedWithTheLinkGivesTheInstallerBack) {
+  ServiceRig rig;
+  RecordingInstallView view;
+  FirmwareInstallRequest request;
+  request.Title = "Installieren";
+  request.View = &view;
+  rig.board.FirmwareInstall.Raise(request);
+  EXPECT_EQ(AbandonServiceRequests(rig.board, rig.tools, *rig.session), 1);
+  EXPECT_EQ(view.results, std::vector<int>{kFirmwareFailed});
+  EXPECT_TRUE(rig.Boxes().empty());
+  EXPECT_EQ(rig.Commands(), Lines{});
+  EXPECT_FALSE(rig.board.FirmwareInstall.Pending());
 }
 
 TEST(AbandonedRequests, ALostLinkGivesTheWindowsBackAndNothingReachesThePrinterThatAnswersNext) {
