@@ -9,9 +9,12 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <filesystem>
 #include <set>
 
 #include "AppFixture.h"
+#include "FirmwareRig.h"
 #include "LanguageFixtures.h"
 #include "LayoutCheck.h"
 #include "PrinterEmulator.h"
@@ -23,11 +26,14 @@
 #include "platform/FileIO.h"
 #include "platform/PortRegistry.h"
 #include "platform/qt/TextCodec.h"
+#include "printerlink/thread/FirmwareInstall.h"
 #include "printerlink/thread/RequestBoard.h"
 #include "printersettings/ui/TFormPrinterCLI.h"
+#include "printersettings/ui/TFormPrinterFirmwareInstaller.h"
 #include "printersettings/ui/TForm_Editor.h"
 #include "printersettings/ui/TFrameMenuPrinter.h"
 #include "printersettings/ui/TFramePrinter.h"
+#include "zip/ZipTestUtil.h"
 
 namespace {
 
@@ -430,4 +436,48 @@ TEST_F(PrinterConsole, NeitherWindowClosesWhileAStepRuns) {
   EXPECT_EQ(beeps_, (std::vector<platform::BeepKind>{platform::BeepKind::Stop, platform::BeepKind::Stop}));
   Form_Editor->ShowProgress(0, 0, QString());
   EXPECT_TRUE(Form_Editor->close());
+}
+
+// The console's word opens the firmware installer, and a package made with
+// 7-Zip goes through the program's own printer thread into the emulator's
+// controller: the console's service sequences hand the installation on.
+TEST_F(PrinterConsole, TheInstallerWordOpensTheInstallerWhichInstallsThroughTheProgramsThread) {
+  ASSERT_TRUE(ziptest::HavePeer("7zz")) << "7zz is missing: run scripts/install-deps.sh";
+  const auto image = threadtest::FirmwareImage(64, 5);
+  const std::string src = temp_ / "pkg";
+  std::filesystem::create_directories(src);
+  ziptest::WriteFile(src + "/ZZ23.BIN", std::string(image.begin(), image.end()));
+  ziptest::WriteFile(src + "/ZZ23.TXT", "Firmware ZZ23\r\n");
+  std::filesystem::create_directories(Form_Main->HexDir);
+  const auto made = ziptest::Run("cd " + ziptest::Quote(src) + " && 7zz a -tzip -mem=AES256 -pplivet " +
+                                 ziptest::Quote(Form_Main->HexDir + "ZZ23.b23") + " ZZ23.BIN ZZ23.TXT");
+  ASSERT_EQ(made.exitCode, 0) << made.output;
+  printer_->SetFlash(std::vector<std::uint8_t>(printerthread::kFirmwareImageSize, 0));
+
+  OpenConsole();
+  Run(QStringLiteral("tarvik23.firmwareinstaller"));
+  TFormPrinterFirmwareInstaller* installer = FormPrinterFirmwareInstaller;
+  ASSERT_TRUE(installer->isVisible());
+  EXPECT_EQ(Sent(), std::vector<std::string>{});  // a word of the console's own
+
+  apptest::WhenModal([] {
+    Form_FileDialog->HomeItemClick(0);
+    ASSERT_TRUE(Form_FileDialog->SelectItemByName("ZZ23.b23"));
+    Form_FileDialog->SpeedButton_OK->click();
+  });
+  apptest::Click(installer->SpeedButtonOpen);
+  ASSERT_TRUE(installer->SpeedButtonDownload->isEnabled());
+  apptest::WhenModal([] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    box->button(QMessageBox::Yes)->click();
+  });
+  boxes_.clear();
+  apptest::Click(installer->SpeedButtonDownload);
+  ASSERT_TRUE(apptest::PumpUntil([&] { return !boxes_.empty(); }, 120));
+  EXPECT_TRUE(boxes_.back().text.startsWith(QStringLiteral("Die Firmware wurde erfolgreich"))) << boxes_.back().text.toStdString();
+  EXPECT_TRUE(printer_->Flash() == image);
+  // The printer is found again after its restart and the installer is free.
+  EXPECT_TRUE(installer->Panel_Top->isEnabled());
+  installer->close();
 }
