@@ -244,7 +244,10 @@ TEST_F(PrinterConsole, EditKonfigBringsTheConfigurationIntoTheEditorAndInstallBr
   EXPECT_EQ(printer_->File(kConfigName).value_or(""), kConfig + "Notiz=\xE9t\xE9\r\n");
   EXPECT_FALSE(Form_Editor->IsModified());
 
-  // The main window stays open while the editor shows.
+  // The main window stays open while the editor shows, also once the
+  // settings view (which alone keeps it open) is left.
+  apptest::Click(Form_Main->FramePrinter->SpeedButtonOK);
+  ASSERT_TRUE(Form_Main->FramePrinter->isHidden());
   EXPECT_FALSE(Form_Main->FormClose());
   EXPECT_TRUE(Form_Main->isVisible());
   apptest::Click(Form_Editor->SpeedButtonOK);
@@ -477,7 +480,12 @@ TEST_F(PrinterConsole, TheInstallerWordOpensTheInstallerWhichInstallsThroughTheP
   ASSERT_TRUE(apptest::PumpUntil([&] { return !boxes_.empty(); }, 120));
   EXPECT_TRUE(boxes_.back().text.startsWith(QStringLiteral("Die Firmware wurde erfolgreich"))) << boxes_.back().text.toStdString();
   EXPECT_TRUE(printer_->Flash() == image);
-  // The printer is found again after its restart and the installer is free.
   EXPECT_TRUE(installer->Panel_Top->isEnabled());
+  // The main window stays open while the installer shows, also once the
+  // settings view (which alone keeps it open) is left.
+  apptest::Click(Form_Main->FramePrinter->SpeedButtonOK);
+  ASSERT_TRUE(Form_Main->FramePrinter->isHidden());
+  EXPECT_FALSE(Form_Main->FormClose());
+  EXPECT_TRUE(Form_Main->isVisible());
   installer->close();
 }
