@@ -1,5 +1,7 @@
 #include "app/PrintLinks.h"
 
+#include <QApplication>
+
 #include "app/TFormMessage.h"
 #include "app/TFormSprache.h"
 #include "app/TFrameMenuPC.h"
@@ -16,7 +18,10 @@ namespace app {
 
 bool PrintLinks::ChoosePrinter(QPrinter& printer) {
   if (choosePrinter) return choosePrinter(printer);
-  return printing::ui::RunPrintDialog(printer, &main_);
+  // Over the window that asked, so that a window kept on top (the
+  // configuration editor) does not hide the dialog.
+  QWidget* active = QApplication::activeWindow();
+  return printing::ui::RunPrintDialog(printer, active ? active : &main_);
 }
 
 void PrintLinks::ShowBusy(const QString& text) {

@@ -16,16 +16,16 @@ EditorTexts EditorTextsFor(int languageId) {
   switch (languageId) {
     case 1:
     case 3:
-      return {"Editor", "Open", "Save", "Install", "Cancel", "Open...", "Save...", "Install...",
+      return {"Editor", "Open", "Save", "Print", "Install", "Cancel", "Open...", "Save...", "Install...",
               "Discard the changes to the configuration?"};
     case 2:
-      return {"\xC9" "diteur", "Ouvrir", "Enregistrer", "Installer", "Annuler", "Ouvrir...", "Enregistrer...",
+      return {"\xC9" "diteur", "Ouvrir", "Enregistrer", "Impression", "Installer", "Annuler", "Ouvrir...", "Enregistrer...",
               "Installer...", "Abandonner les modifications de la configuration ?"};
     case 4:
-      return {"Editor", "Abrir", "Guardar", "Instalar", "Cancelar", "Abrir...", "Guardar...", "Instalar...",
+      return {"Editor", "Abrir", "Guardar", "Imprimir", "Instalar", "Cancelar", "Abrir...", "Guardar...", "Instalar...",
               "\xBF" "Descartar los cambios de la configuraci\xF3n?"};
     default:
-      return {"Editor", "\xD6" "ffnen", "Speichern", "Installieren", "Abbrechen", "\xD6" "ffnen...", "Speichern...",
+      return {"Editor", "\xD6" "ffnen", "Speichern", "Drucken", "Installieren", "Abbrechen", "\xD6" "ffnen...", "Speichern...",
               "Installieren...", "Die \xC4nderungen an der Konfiguration verwerfen?"};
   }
 }

@@ -12,7 +12,7 @@ std::string ConsoleLineTooLongText(int languageId);
 // The configuration editor: German for 0 and any unknown language, English
 // for 1 and 3 (it has no Italian texts), French for 2, Spanish for 4.
 struct EditorTexts {
-  std::string caption, open, save, install, cancel, loading, saving, installing;
+  std::string caption, open, save, print, install, cancel, loading, saving, installing;
   std::string discardQuestion;  // asked before edits are thrown away
 };
 EditorTexts EditorTextsFor(int languageId);

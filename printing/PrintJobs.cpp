@@ -132,6 +132,26 @@ JobOutcome RunReportJob(PrintDocument& document, int copies, int languageId, con
   return JobOutcome::Printed;
 }
 
+JobOutcome RunTextJob(PrintDocument& document, int copies, int pages, const std::function<int(int page)>& page,
+                      const JobHooks& hooks) {
+  Job job(document, hooks);
+  pages = std::max(1, pages);
+  try {
+    for (int copy = 0; copy < copies; ++copy) {
+      if (job.Cancelled() || !job.Begin()) return job.Stop();
+      for (int i = 0; i < pages; ++i) {
+        job.Progress(HardcopyProgress(copy * pages + i, copies * pages));
+        if (job.Cancelled() || (i > 0 && !job.NewPage()) || page(i) != 1) return job.Stop();
+      }
+      if (job.Cancelled() || !job.End()) return job.Stop();
+    }
+  } catch (...) {
+    return job.Stop();
+  }
+  job.Finish();
+  return JobOutcome::Printed;
+}
+
 JobOutcome RunSettingsJob(PrintDocument& document, int copies, int languageId, const std::vector<SettingsPage>& pages,
                           const JobHooks& hooks) {
   Job job(document, hooks);

@@ -68,6 +68,11 @@ struct ReportJob {
 JobOutcome RunReportJob(PrintDocument& document, int copies, int languageId, const ReportJob& job,
                         const JobHooks& hooks);
 
+// Plain text: `pages` pages per copy, each printed by `page` (from 0), 1 on
+// success. The pages carry no captions.
+JobOutcome RunTextJob(PrintDocument& document, int copies, int pages, const std::function<int(int page)>& page,
+                      const JobHooks& hooks);
+
 // A page of the settings hard copy: its place (1 to 24) in the hard copy's
 // table and its printer.
 struct SettingsPage {

@@ -22,6 +22,7 @@
 #include "printersettings/ServiceToolTexts.h"
 #include "printersettings/ui/ConfigFileDialog.h"
 #include "printersettings/ui/SettingFormServices.h"
+#include "printing/ui/MemoPrint.h"
 
 TForm_Editor* Form_Editor = nullptr;
 
@@ -69,10 +70,12 @@ TForm_Editor::TForm_Editor(QWidget* owner) : QDialog(owner, platform::FixedDialo
   };
   button(PanelOpen, SpeedButtonOpen, "Öffnen");
   button(PanelSave, SpeedButtonSave, "Speichern");
+  button(PanelPrint, SpeedButtonPrint, "Drucken");
   button(PanelDownload, SpeedButtonDownload, "Installieren");
   button(PanelOK, SpeedButtonOK, "Abbrechen");
   connect(SpeedButtonOpen, &QAbstractButton::clicked, this, [this] { SpeedButtonOpenClick(sender()); });
   connect(SpeedButtonSave, &QAbstractButton::clicked, this, [this] { SpeedButtonSaveClick(sender()); });
+  connect(SpeedButtonPrint, &QAbstractButton::clicked, this, [this] { SpeedButtonPrintClick(sender()); });
   connect(SpeedButtonDownload, &QAbstractButton::clicked, this, [this] { SpeedButtonDownloadClick(sender()); });
   connect(SpeedButtonOK, &QAbstractButton::clicked, this, [this] { SpeedButtonOKClick(sender()); });
 
@@ -121,6 +124,7 @@ void TForm_Editor::ApplyTexts() {
   const printersettings::EditorTexts t = printersettings::EditorTextsFor(Language());
   SpeedButtonOpen->SetCaption(platform::ToQt(t.open));
   SpeedButtonSave->SetCaption(platform::ToQt(t.save));
+  SpeedButtonPrint->SetCaption(platform::ToQt(t.print));
   SpeedButtonDownload->SetCaption(platform::ToQt(t.install));
   SpeedButtonOK->SetCaption(platform::ToQt(t.cancel));
   loadingText_ = platform::ToQt(t.loading);
@@ -184,7 +188,8 @@ void TForm_Editor::GiveBack(std::uint32_t memoColour) {
   Panel_Top->setEnabled(true);
   Memo_Editor->setEnabled(true);
   SetMemoColour(memoColour);
-  for (platform::SpeedButton* b : {SpeedButtonOpen, SpeedButtonSave, SpeedButtonDownload}) b->setEnabled(true);
+  for (platform::SpeedButton* b : {SpeedButtonOpen, SpeedButtonSave, SpeedButtonPrint, SpeedButtonDownload})
+    b->setEnabled(true);
   QApplication::restoreOverrideCursor();
   repaint();
 }
@@ -204,7 +209,7 @@ bool TForm_Editor::LoadFile(const std::string& path) {
     setWindowTitle(QStringLiteral("Editor"));
     GiveBack(kRed);
     Memo_Editor->setEnabled(false);
-    for (platform::SpeedButton* b : {SpeedButtonSave, SpeedButtonDownload}) b->setEnabled(false);
+    for (platform::SpeedButton* b : {SpeedButtonSave, SpeedButtonPrint, SpeedButtonDownload}) b->setEnabled(false);
     return false;
   }
   const printersettings::ConfigText text = printersettings::SplitConfigText(bytes.value());
@@ -342,6 +347,14 @@ void TForm_Editor::SpeedButtonSaveClick(QObject* sender) {
   SetCaptionForFile();
   Pause(this);
   GiveBack(kWhite);
+}
+
+void TForm_Editor::SpeedButtonPrintClick(QObject* sender) {
+  platform::RepaintSender(sender);
+  try {
+    printing::ui::PrintMemoText(*Memo_Editor, FileName);
+  } catch (...) {
+  }
 }
 
 void TForm_Editor::SpeedButtonDownloadClick(QObject* sender) {

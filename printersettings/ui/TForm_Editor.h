@@ -3,7 +3,8 @@
 // fetched by the console's "EDIT.KONFIG" into the work copy KONFIG.SYS23 in
 // the program's temporary folder, as text to edit. "Öffnen" and
 // "Speichern" load and keep copies (extension "sys23") through the
-// program's file dialog; "Installieren" writes the work copy and asks the
+// program's file dialog; "Drucken" prints the text, or its selection;
+// "Installieren" writes the work copy and asks the
 // printer thread to put it in place of the printer's configuration; the
 // thread reports back through InstallEnded. A progress panel shows each
 // step, the memo's colour the state: white idle, yellow while a step runs,
@@ -13,8 +14,6 @@
 //
 // The file is Windows-1252 with CR LF lines; a text left unedited goes back
 // byte for byte as it came.
-//
-// (The editor has no print button: the program has no text printing.)
 #include <QDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -48,6 +47,8 @@ class TForm_Editor : public QDialog {
   platform::SpeedButton* SpeedButtonOpen;
   platform::Panel* PanelSave;
   platform::SpeedButton* SpeedButtonSave;
+  platform::Panel* PanelPrint;
+  platform::SpeedButton* SpeedButtonPrint;
   platform::Panel* PanelDownload;
   platform::SpeedButton* SpeedButtonDownload;
   platform::Panel* PanelOK;
@@ -68,6 +69,7 @@ class TForm_Editor : public QDialog {
 
   void SpeedButtonOpenClick(QObject* sender);
   void SpeedButtonSaveClick(QObject* sender);
+  void SpeedButtonPrintClick(QObject* sender);
   void SpeedButtonDownloadClick(QObject* sender);
   void SpeedButtonOKClick(QObject* sender);
 

@@ -18,12 +18,12 @@ constexpr int kScreenDotsPerMetre = 3780;
 
 }  // namespace
 
-std::optional<PageCanvas> PageCanvas::Create(const DeviceCaps& caps) {
+std::optional<PageCanvas> PageCanvas::Create(const DeviceCaps& caps, GeometryAt at) {
   std::vector<int> resolutions = {PageResolution(caps.logPixelsX)};
   resolutions.insert(resolutions.end(), kFallbackResolutions.begin(), kFallbackResolutions.end());
   for (int r : resolutions) {
     PageCanvas canvas;
-    canvas.geometry_ = PageGeometryAt(caps, r);
+    canvas.geometry_ = at(caps, r);
     if (canvas.geometry_.Empty()) return std::nullopt;
     canvas.image_ = QImage(canvas.geometry_.width, canvas.geometry_.height, QImage::Format_RGB32);
     if (canvas.image_.isNull()) continue;  // too large for the memory there is

@@ -24,7 +24,10 @@ class PageCanvas {
   // The page bitmap for a printer of `caps`, at the printer's resolution
   // (at most 600) or, when no bitmap that large can be made, at 600, 300,
   // 200 or 100 pixels per inch. Nothing when none can be made.
-  static std::optional<PageCanvas> Create(const DeviceCaps& caps);
+  // `at` gives the page's place on the sheet (a report's or window's
+  // margins by default; the text box's for plain text).
+  using GeometryAt = PageGeometry (*)(const DeviceCaps& caps, int r);
+  static std::optional<PageCanvas> Create(const DeviceCaps& caps, GeometryAt at = PageGeometryAt);
 
   const PageGeometry& Geometry() const { return geometry_; }
   QImage& Image() { return image_; }

@@ -19,6 +19,8 @@ bool RunPrintDialog(QPrinter& printer, QWidget* parent) {
   if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty())
     printer.setOutputFileName(DefaultPdfFile());
   QPrintDialog dialog(&printer, parent);
+  // The selection is offered only to a print that has one (plain text).
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, printer.printRange() == QPrinter::Selection);
   return dialog.exec() == QDialog::Accepted;
 }
 

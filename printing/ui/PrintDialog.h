@@ -11,8 +11,9 @@ namespace printing::ui {
 
 QString DefaultPdfFile();
 
-// True when the operator confirmed; `printer` then holds the choice and
-// the copies.
+// True when the operator confirmed; `printer` then holds the choice, the
+// copies and the range. "Selection" is offered when the printer's range
+// is preset to it, and then chosen at the start.
 bool RunPrintDialog(QPrinter& printer, QWidget* parent);
 
 }  // namespace printing::ui

@@ -13,6 +13,7 @@
 #include "printing/ui/PrinterDocument.h"
 #include "printing/ui/ReportPage.h"
 #include "printing/ui/TAbortDialog.h"
+#include "printing/ui/TextPage.h"
 
 namespace printing::ui {
 namespace {
@@ -20,14 +21,16 @@ namespace {
 // A PDF file is written at 300 pixels per inch.
 constexpr int kPdfResolution = 300;
 
+PrintService* installed = nullptr;
+
 }  // namespace
 
 // What every page of a running job shares: its page bitmap, the engine's
 // settings and the way to the abort dialog.
 class PrintService::JobRun {
  public:
-  JobRun(PrintService& service, PrinterDocument& document)
-      : service_(service), document_(document), canvas_(PageCanvas::Create(CapsOf(service.Printer()))) {}
+  JobRun(PrintService& service, PrinterDocument& document, PageCanvas::GeometryAt geometry)
+      : service_(service), document_(document), canvas_(PageCanvas::Create(CapsOf(service.Printer()), geometry)) {}
 
   // Lets the abort dialog take its click; true once Cancel was pressed.
   bool Stopped() const {
@@ -42,6 +45,11 @@ class PrintService::JobRun {
     return PrintFormPage(*canvas_, *document_.Device(), platform::ToQt(caption), window,
                          service_.host_.TextsFor(window), mayShow, [this] { service_.host_.ShowErrorSize(); },
                          options_, Tiles());
+  }
+
+  int TextLines(const QStringList& lines, const TextPage& page) {
+    if (!canvas_ || !document_.Device()) return -1;
+    return PrintTextPage(*canvas_, *document_.Device(), lines, page, options_, Tiles());
   }
 
   int ReportRows(TFrameDaten& data, const ReportSections& sections, const std::string& caption, int start,
@@ -63,14 +71,21 @@ class PrintService::JobRun {
 };
 
 PrintService::PrintService(PrintHost& host)
-    : host_(host), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+    : host_(host), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+  installed = this;
+}
 
-PrintService::~PrintService() = default;
+PrintService::~PrintService() {
+  if (installed == this) installed = nullptr;
+}
+
+PrintService* PrintService::Installed() { return installed; }
 
 template <class Job>
-void PrintService::Run(const Job& job) {
+void PrintService::Run(const Job& job, const JobSetup& setup) {
   if (running_) return;
   running_ = true;
+  printer_->setPrintRange(setup.offerSelection ? QPrinter::Selection : QPrinter::AllPages);
   if (!host_.ChoosePrinter(*printer_)) {
     host_.CloseBusy();
     running_ = false;
@@ -96,8 +111,8 @@ void PrintService::Run(const Job& job) {
   {
     // Only the abort dialog takes input while the pages are drawn.
     const platform::InputBlocker blocker(abortDialog_);
-    PrinterDocument document(*printer_);
-    JobRun run(*this, document);
+    PrinterDocument document(*printer_, setup.title);
+    JobRun run(*this, document, setup.geometry);
     JobHooks hooks;
     hooks.progress = [&](int percent) {
       host_.ShowBusy(running + QStringLiteral(" ") + QString::number(percent) + QStringLiteral(" %"));
@@ -109,7 +124,7 @@ void PrintService::Run(const Job& job) {
   abortDialog_ = nullptr;
   printer_->setCopyCount(dialogCopies);
   host_.CloseBusy();
-  if (lastOutcome_ == JobOutcome::Failed) host_.ShowFailure();
+  if (lastOutcome_ == JobOutcome::Failed && setup.reportFailure) host_.ShowFailure();
   running_ = false;
 }
 
@@ -166,6 +181,25 @@ void PrintService::PrintPrinterSettings(QWidget* mainWindow, QWidget* infoWindow
     }
     return RunSettingsJob(document, copies, host_.LanguageId(), pages, hooks);
   });
+}
+
+void PrintService::PrintTextLines(const QString& title, const QStringList& lines, const QStringList& selected) {
+  JobSetup setup;
+  setup.title = title;
+  setup.offerSelection = !selected.isEmpty();
+  setup.reportFailure = false;
+  setup.geometry = TextPageGeometryAt;
+  Run(
+      [&](PrinterDocument& document, JobRun& run, int copies, const JobHooks& hooks) {
+        const QStringList& text =
+            setup.offerSelection && printer_->printRange() == QPrinter::Selection ? selected : lines;
+        if (!run.Canvas()) return RunTextJob(document, copies, 1, [](int) { return -1; }, hooks);
+        const std::vector<TextPage> pages = TextPagesFor(*run.Canvas(), text);
+        return RunTextJob(
+            document, copies, static_cast<int>(pages.size()),
+            [&](int page) { return run.TextLines(text, pages[static_cast<std::size_t>(page)]); }, hooks);
+      },
+      setup);
 }
 
 }  // namespace printing::ui

@@ -1,17 +1,20 @@
 #pragma once
-// The main window's three print services: the hard copy of a window, the
-// report of the open print data and the printer-settings hard copy. Each
+// The main window's print services: the hard copy of a window, the report
+// of the open print data, the printer-settings hard copy and plain text
+// (the service windows' "Drucken"). Each
 // asks for a printer (or a PDF file) and the copies, prints one document
 // per copy with its progress in the busy message, and can be stopped with
 // the abort dialog's Cancel, which discards the document. A print that
-// fails says so. Everything runs in the GUI thread; a print asked for while
+// fails says so, except plain text, which fails in silence. Everything runs in the GUI thread; a print asked for while
 // one runs is refused.
 #include <QPrinter>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 #include "printing/PrintJobs.h"
 #include "printing/ReportLayout.h"
+#include "printing/ui/PageCanvas.h"
 #include "printing/ui/WindowPage.h"
 
 class QWidget;
@@ -25,7 +28,9 @@ class PrintHost {
  public:
   virtual ~PrintHost() = default;
   // The print dialog: sets up `printer` (a printer or a PDF file, the
-  // copies); false when the operator cancelled.
+  // copies); false when the operator cancelled. The printer's range comes
+  // preset: QPrinter::Selection offers the selection and starts on it,
+  // otherwise everything is printed; it holds the operator's choice after.
   virtual bool ChoosePrinter(QPrinter& printer) = 0;
   // The busy message (yellow, not modal) and its end.
   virtual void ShowBusy(const QString& text) = 0;
@@ -55,6 +60,14 @@ class PrintService {
   // The main window, the registered setting and service windows
   // (platform/qt/Hardcopy.h) and the info window.
   void PrintPrinterSettings(QWidget* mainWindow, QWidget* infoWindow);
+  // `lines` in 8-point "Courier New" inside 20 mm margins, one document per
+  // copy titled `title`. When `selected` holds lines, the dialog starts on
+  // "selection" and, left there, prints only those.
+  void PrintTextLines(const QString& title, const QStringList& lines, const QStringList& selected = {});
+
+  // The program's service, for windows that print through it without
+  // knowing the main window; null while there is none.
+  static PrintService* Installed();
 
   // The printer every print starts from; it keeps the last choice.
   QPrinter& Printer() { return *printer_; }
@@ -64,8 +77,15 @@ class PrintService {
 
  private:
   class JobRun;
+  // How a job differs from the window and report prints.
+  struct JobSetup {
+    QString title = QStringLiteral("Tarvik23");
+    bool offerSelection = false;
+    bool reportFailure = true;
+    PageCanvas::GeometryAt geometry = PageGeometryAt;
+  };
   template <class Job>
-  void Run(const Job& job);
+  void Run(const Job& job, const JobSetup& setup = {});
 
   PrintHost& host_;
   TAbortDialog* abortDialog_ = nullptr;  // the running job's

@@ -14,7 +14,7 @@ PrinterDocument::~PrinterDocument() {
 bool PrinterDocument::BeginDoc() {
   if (painter_) return false;
   printer_.setPageOrientation(QPageLayout::Portrait);
-  printer_.setDocName(QStringLiteral("Tarvik23"));
+  printer_.setDocName(title_);
   target_.clear();
   partial_.clear();
   if (printer_.outputFormat() == QPrinter::PdfFormat) {

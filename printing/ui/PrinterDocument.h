@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QString>
 #include <memory>
+#include <utility>
 
 #include "printing/PrintJobs.h"
 #include "printing/ui/PrinterDevice.h"
@@ -15,10 +16,11 @@ namespace printing::ui {
 
 class PrinterDocument final : public PrintDocument {
  public:
-  explicit PrinterDocument(QPrinter& printer) : printer_(printer) {}
+  explicit PrinterDocument(QPrinter& printer, QString title = QStringLiteral("Tarvik23"))
+      : printer_(printer), title_(std::move(title)) {}
   ~PrinterDocument() override;
 
-  // Portrait, titled "Tarvik23".
+  // Portrait, with the title given (the printer's queue and a PDF show it).
   bool BeginDoc() override;
   bool NewPage() override;
   bool EndDoc() override;
@@ -36,6 +38,7 @@ class PrinterDocument final : public PrintDocument {
   QPrinter& printer_;
   std::unique_ptr<QPainter> painter_;
   std::unique_ptr<PrinterDevice> device_;
+  QString title_;
   QString target_;  // the PDF file asked for; empty for a printer
   QString partial_;  // the PDF being written
 };

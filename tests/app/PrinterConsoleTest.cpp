@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QTextCursor>
 #include <filesystem>
 #include <set>
 
@@ -20,6 +22,7 @@
 #include "PrinterEmulator.h"
 #include "app/TFormBedienungsmodus.h"
 #include "app/TFormMessage.h"
+#include "app/PrintLinks.h"
 #include "app/TFormSprache.h"
 #include "app/TForm_Main.h"
 #include "filedialog/ui/TForm_FileDialog.h"
@@ -33,6 +36,7 @@
 #include "printersettings/ui/TForm_Editor.h"
 #include "printersettings/ui/TFrameMenuPrinter.h"
 #include "printersettings/ui/TFramePrinter.h"
+#include "support/PdfFile.h"
 #include "zip/ZipTestUtil.h"
 
 namespace {
@@ -361,8 +365,47 @@ TEST_F(PrinterConsole, TheEditorKeepsAndOpensCopiesThroughTheFileDialog) {
   EXPECT_EQ(Form_Editor->FileName, "");
   EXPECT_TRUE(Form_Editor->SpeedButtonOpen->isEnabled());
   EXPECT_FALSE(Form_Editor->SpeedButtonSave->isEnabled());
+  EXPECT_FALSE(Form_Editor->SpeedButtonPrint->isEnabled());
   EXPECT_FALSE(Form_Editor->SpeedButtonDownload->isEnabled());
   EXPECT_FALSE(Form_Editor->StepRunning());
+}
+
+// "Drucken" prints the memo's text: with lines selected the print dialog
+// starts on "selection" and prints only them; without, it prints all.
+TEST_F(PrinterConsole, TheEditorPrintsItsTextOrTheSelectedLines) {
+  OpenEditor();
+  EXPECT_TRUE(Form_Editor->SpeedButtonPrint->isEnabled());
+  Form_Editor->Memo_Editor->appendPlainText(QStringLiteral("Fuss=1"));
+  const std::string pdf = temp_.path() + "/editor.pdf";
+  QPrinter::PrintRange preset = QPrinter::AllPages;
+  Form_Main->PrintLinks->choosePrinter = [&](QPrinter& printer) {
+    preset = printer.printRange();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf));
+    return true;
+  };
+  // Lines 2 to 4 of the four, selected as with the mouse.
+  QTextCursor cursor = Form_Editor->Memo_Editor->textCursor();
+  cursor.movePosition(QTextCursor::Start);
+  cursor.movePosition(QTextCursor::Down);
+  cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+  Form_Editor->Memo_Editor->setTextCursor(cursor);
+  apptest::Click(Form_Editor->SpeedButtonPrint);
+  EXPECT_EQ(preset, QPrinter::Selection);
+  std::string text = testsupport::PdfText(pdf);
+  for (const char* line : {"Name=H\xC3\xB6he \xE2\x82\xAC 3", "DPI=300", "Fuss=1"})
+    EXPECT_NE(text.find(line), std::string::npos) << line << " in " << text;
+  EXPECT_EQ(text.find("[Drucker]"), std::string::npos) << text;
+  EXPECT_EQ(testsupport::PdfTitle(pdf), "KONFIG.SYS23");
+
+  cursor.clearSelection();
+  Form_Editor->Memo_Editor->setTextCursor(cursor);
+  apptest::Click(Form_Editor->SpeedButtonPrint);
+  EXPECT_EQ(preset, QPrinter::AllPages);
+  text = testsupport::PdfText(pdf);
+  for (const char* line : {"[Drucker]", "DPI=300", "Fuss=1"})
+    EXPECT_NE(text.find(line), std::string::npos) << line << " in " << text;
+  EXPECT_TRUE(Form_Editor->isVisible());
 }
 
 TEST_F(PrinterConsole, AWorkCopyThatCannotBeWrittenRaisesNothingAndLocksNothing) {

@@ -7,14 +7,34 @@
 
 namespace testsupport {
 
-int PdfPages(const std::string& pdf) {
+namespace {
+
+// The value pdfinfo gives for `field` ("Pages:"), without the spaces before
+// it; nothing when the file cannot be read or has no such field.
+bool PdfInfo(const std::string& pdf, const std::string& field, std::string& value) {
   const RunResult r = Run("pdfinfo " + Quote(pdf));
-  if (r.exitCode != 0) return -1;
+  if (r.exitCode != 0) return false;
   std::istringstream lines(r.output);
   std::string line;
-  while (std::getline(lines, line))
-    if (line.rfind("Pages:", 0) == 0) return std::stoi(line.substr(6));
-  return -1;
+  while (std::getline(lines, line)) {
+    if (line.rfind(field, 0) != 0) continue;
+    const std::size_t start = line.find_first_not_of(' ', field.size());
+    value = start == std::string::npos ? std::string() : line.substr(start);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int PdfPages(const std::string& pdf) {
+  std::string value;
+  return PdfInfo(pdf, "Pages:", value) ? std::stoi(value) : -1;
+}
+
+std::string PdfTitle(const std::string& pdf) {
+  std::string value;
+  return PdfInfo(pdf, "Title:", value) ? value : std::string();
 }
 
 std::string PdfText(const std::string& pdf, int page) {

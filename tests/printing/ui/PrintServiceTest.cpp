@@ -5,15 +5,20 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFontInfo>
 #include <QImage>
 #include <QLabel>
 #include <QPrinter>
 #include <QTimer>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 #include "platform/qt/Hardcopy.h"
+#include "printing/TextPages.h"
 #include "printing/ui/PrintService.h"
+#include "printing/ui/PrinterDevice.h"
+#include "printing/ui/TextPage.h"
 #include "printing/ui/TAbortDialog.h"
 #include "support/FakeTime.h"
 #include "support/PdfFile.h"
@@ -33,9 +38,15 @@ class FakeHost final : public PrintHost {
   int dialogs = 0, closes = 0, failures = 0, errorSizes = 0;
   std::vector<QString> busy;
   std::function<void()> whilePrinting;
+  // The range the dialog started on, and the one the operator leaves it on
+  // (none: as it started).
+  QPrinter::PrintRange presetRange = QPrinter::AllPages;
+  std::optional<QPrinter::PrintRange> chosenRange;
 
   bool ChoosePrinter(QPrinter& printer) override {
     ++dialogs;
+    presetRange = printer.printRange();
+    if (chosenRange) printer.setPrintRange(*chosenRange);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(pdf));
     printer.setCopyCount(copies);
@@ -230,6 +241,119 @@ TEST_F(PrintServiceTest, NoPrintInsideAPrint) {
   EXPECT_EQ(host_.dialogs, 1);
   EXPECT_EQ(service_.LastOutcome(), JobOutcome::Printed);
   EXPECT_FALSE(service_.Running());
+}
+
+// ---- plain text ----
+
+QStringList Numbered(int count) {
+  QStringList lines;
+  for (int i = 1; i <= count; ++i) lines.push_back(QStringLiteral("Zeile%1=Wert").arg(i));
+  return lines;
+}
+
+bool Has(const std::string& text, const QString& word) { return text.find(word.toStdString()) != std::string::npos; }
+
+// With lines selected the dialog starts on "selection": left there, only
+// those lines are printed; switched to "all", every line is. Without a
+// selection the dialog starts on "all".
+TEST_F(PrintServiceTest, TextPrintsTheSelectionOnlyWhenItIsChosen) {
+  const QStringList lines = Numbered(8);
+  const QStringList selected = {lines[2], lines[3], lines[4]};
+  struct Case {
+    QStringList selected;
+    std::optional<QPrinter::PrintRange> chosen;
+    QPrinter::PrintRange preset;
+    std::vector<int> printed;  // line numbers from 1
+  };
+  const Case cases[] = {
+      {selected, std::nullopt, QPrinter::Selection, {3, 4, 5}},
+      {selected, QPrinter::AllPages, QPrinter::Selection, {1, 2, 3, 4, 5, 6, 7, 8}},
+      {{}, std::nullopt, QPrinter::AllPages, {1, 2, 3, 4, 5, 6, 7, 8}},
+  };
+  for (const Case& c : cases) {
+    host_.chosenRange = c.chosen;
+    service_.PrintTextLines(QStringLiteral("KONFIG.SYS23"), lines, c.selected);
+    ASSERT_EQ(service_.LastOutcome(), JobOutcome::Printed);
+    EXPECT_EQ(host_.presetRange, c.preset);
+    const std::string text = testsupport::PdfText(host_.pdf);
+    for (int n = 1; n <= 8; ++n) {
+      const bool expected = std::find(c.printed.begin(), c.printed.end(), n) != c.printed.end();
+      EXPECT_EQ(Has(text, lines[n - 1] + QLatin1Char('\n')), expected) << n << " in " << text;
+    }
+    EXPECT_EQ(testsupport::PdfTitle(host_.pdf), "KONFIG.SYS23");
+  }
+  // The other prints are not offered a selection afterwards.
+  Form form("FormInfo", QStringLiteral("Info"));
+  service_.PrintFormHardcopy(&form);
+  EXPECT_EQ(host_.presetRange, QPrinter::AllPages);
+  EXPECT_EQ(testsupport::PdfTitle(host_.pdf), "Tarvik23");
+}
+
+// A text longer than a page goes on over the next pages; a line wider than
+// the box goes on in the next printed line; all in 8-point Courier inside
+// 20 mm margins.
+TEST_F(PrintServiceTest, TextFillsPagesInsideItsMargins) {
+  QStringList lines = Numbered(150);
+  const QString wide = QString(140, QLatin1Char('A')) + QStringLiteral("ENDE");
+  lines.insert(0, wide);
+  service_.PrintTextLines(QString(), lines);
+  ASSERT_EQ(service_.LastOutcome(), JobOutcome::Printed);
+  EXPECT_EQ(testsupport::PdfTitle(host_.pdf), "");
+
+  // The page's measures, as the print laid it out.
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setResolution(300);
+  auto canvas = PageCanvas::Create(CapsOf(printer), TextPageGeometryAt);
+  ASSERT_TRUE(canvas);
+  const QFont font = TextPrintFont(canvas->Geometry().r);
+  EXPECT_TRUE(QFontInfo(font).fixedPitch()) << QFontInfo(font).family().toStdString();
+  const TextMeasure measure = MeasureText(*canvas, font);
+  // 8 points of Courier: 0.6 x 8 / 72 inch wide, at 300 pixels per inch.
+  EXPECT_NEAR(measure.charsPerLine, canvas->Geometry().width / 20, 2);
+  const int pages = (151 + (wide.size() + measure.charsPerLine - 1) / measure.charsPerLine - 1 +
+                     measure.linesPerPage - 1) / measure.linesPerPage;
+  ASSERT_GE(pages, 2);
+  EXPECT_EQ(testsupport::PdfPages(host_.pdf), pages);
+  const std::string all = testsupport::PdfText(host_.pdf);
+  EXPECT_TRUE(Has(all, QStringLiteral("Zeile150=Wert")));
+  EXPECT_TRUE(Has(all, QStringLiteral("AENDE")) || Has(all, QStringLiteral("ENDE")));
+  EXPECT_FALSE(Has(testsupport::PdfText(host_.pdf, 1), QStringLiteral("Zeile150=")));
+
+  // The ink stays inside the margins: 20 of the printer's whole
+  // millimetres (11 pixels each at 300 pixels per inch) from the edges of
+  // its printable area.
+  const std::string png = temp_.path() + "/text.png";
+  ASSERT_TRUE(testsupport::RenderPdfPage(host_.pdf, 1, 150, png));
+  const QImage page(QString::fromStdString(png));
+  ASSERT_FALSE(page.isNull());
+  QRect ink;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x)
+      if (qGray(page.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
+  ASSERT_FALSE(ink.isEmpty());
+  const DeviceCaps caps = CapsOf(printer);
+  ASSERT_EQ(caps.logPixelsX, 300);
+  const int margin = 20 * 11;
+  const auto at150 = [](int pixels300) { return pixels300 / 2; };
+  const QRect box(QPoint(at150(caps.physicalOffsetX + margin), at150(caps.physicalOffsetY + margin)),
+                  QPoint(at150(caps.physicalOffsetX + caps.horzRes - margin), at150(caps.physicalOffsetY + caps.vertRes - margin)));
+  EXPECT_TRUE(box.contains(ink)) << ink.left() << "," << ink.top() << " " << ink.right() << "," << ink.bottom();
+  // The first line starts at the box's corner, the wide one reaches within
+  // two characters (10 pixels each here) of its right edge.
+  EXPECT_LE(ink.left() - box.left(), 3);
+  EXPECT_LE(ink.top() - box.top(), 10);
+  EXPECT_GE(ink.right(), box.right() - 20);
+}
+
+// A text print that cannot be written ends in silence.
+TEST_F(PrintServiceTest, FailedTextPrintSaysNothing) {
+  host_.pdf = temp_.path() + "/no such folder/Tarvik23.pdf";
+  service_.PrintTextLines(QStringLiteral("x.sys23"), Numbered(3));
+  EXPECT_EQ(service_.LastOutcome(), JobOutcome::Failed);
+  EXPECT_EQ(host_.failures, 0);
+  EXPECT_EQ(host_.closes, 1);
+  EXPECT_TRUE(FolderEntries().empty());
 }
 
 }  // namespace
