@@ -23,6 +23,7 @@
 #include "printerlink/thread/FirmwareInstall.h"
 #include "printerlink/thread/RequestBoard.h"
 #include "printersettings/ui/SettingFormServices.h"
+#include "printing/ui/MemoPrint.h"
 
 TFormPrinterFirmwareInstaller* FormPrinterFirmwareInstaller = nullptr;
 
@@ -107,7 +108,8 @@ TFormPrinterFirmwareInstaller::TFormPrinterFirmwareInstaller(QWidget* owner,
   Panel_Top->SetColor(0xC0C0C0);
   Panel_Top->SetBottomLine(true);
   platform::AddButtonPanel(Panel_Top, QRect(8, 9, 110, 48), QString(), PanelOpen, SpeedButtonOpen);
-  platform::AddButtonPanel(Panel_Top, QRect(126, 9, 110, 48), QString(), PanelDownload, SpeedButtonDownload);
+  platform::AddButtonPanel(Panel_Top, QRect(126, 9, 110, 48), QString(), PanelPrint, SpeedButtonPrint);
+  platform::AddButtonPanel(Panel_Top, QRect(244, 9, 110, 48), QString(), PanelDownload, SpeedButtonDownload);
   platform::AddButtonPanel(Panel_Top, QRect(kMinWidth - 118, 9, 110, 48), QString(), PanelOK, SpeedButtonOK);
   layout->addWidget(Panel_Top);
 
@@ -139,6 +141,7 @@ TFormPrinterFirmwareInstaller::TFormPrinterFirmwareInstaller(QWidget* owner,
   Panel_Fortschritt->hide();
 
   connect(SpeedButtonOpen, &QAbstractButton::clicked, this, [this] { SpeedButtonOpenClick(SpeedButtonOpen); });
+  connect(SpeedButtonPrint, &QAbstractButton::clicked, this, [this] { SpeedButtonPrintClick(SpeedButtonPrint); });
   connect(SpeedButtonDownload, &QAbstractButton::clicked, this,
           [this] { SpeedButtonDownloadClick(SpeedButtonDownload); });
   connect(SpeedButtonOK, &QAbstractButton::clicked, this, [this] { SpeedButtonOKClick(SpeedButtonOK); });
@@ -146,6 +149,7 @@ TFormPrinterFirmwareInstaller::TFormPrinterFirmwareInstaller(QWidget* owner,
   NAME_AFTER_MEMBER(Memo_Editor);
   NAME_AFTER_MEMBER(Panel_Top);
   NAME_AFTER_MEMBER(SpeedButtonOpen);
+  NAME_AFTER_MEMBER(SpeedButtonPrint);
   NAME_AFTER_MEMBER(SpeedButtonDownload);
   NAME_AFTER_MEMBER(SpeedButtonOK);
   NAME_AFTER_MEMBER(Panel_Fortschritt);
@@ -172,6 +176,7 @@ QString TFormPrinterFirmwareInstaller::Text(const char* german, const char* engl
 void TFormPrinterFirmwareInstaller::ApplyTexts() {
   setWindowTitle(Text(" Steuerung - FirmwareInstaller", " Controller - FirmwareInstaller"));
   SpeedButtonOpen->SetCaption(Text("\xD6" "ffnen", "Open"));
+  SpeedButtonPrint->SetCaption(Text("Drucken", "Print"));
   SpeedButtonDownload->SetCaption(Text("Installieren", "Install"));
   SpeedButtonOK->SetCaption(Text("Abbrechen", "Cancel"));
 }
@@ -203,6 +208,7 @@ void TFormPrinterFirmwareInstaller::ShowEmpty() {
   SetMemoColour(kWhite);
   Panel_Top->setEnabled(true);
   SpeedButtonOpen->setEnabled(true);
+  SpeedButtonPrint->setEnabled(false);
   SpeedButtonDownload->setEnabled(false);
 }
 
@@ -293,6 +299,11 @@ void TFormPrinterFirmwareInstaller::SpeedButtonOpenClick(QObject* sender) {
   }
 }
 
+void TFormPrinterFirmwareInstaller::SpeedButtonPrintClick(QObject* sender) {
+  platform::RepaintSender(sender);
+  printing::ui::PrintMemoText(*Memo_Editor, ArchivePath);
+}
+
 bool TFormPrinterFirmwareInstaller::ExtractWholeImage(const std::string& path, std::vector<std::uint8_t>& image,
                                                       std::string& text) {
   if (!Services.ExtractPackage) return false;
@@ -338,6 +349,7 @@ bool TFormPrinterFirmwareInstaller::LoadFirmwareArchive(const std::string& path)
     Panel_Top->setEnabled(true);
     SetMemoColour(kWhite);
     SpeedButtonOpen->setEnabled(true);
+    SpeedButtonPrint->setEnabled(true);
     SpeedButtonDownload->setEnabled(true);
     SetBusyCursor(false);
     return true;
@@ -348,6 +360,7 @@ bool TFormPrinterFirmwareInstaller::LoadFirmwareArchive(const std::string& path)
   SetMemoColour(kRed);
   Panel_Top->setEnabled(true);
   SpeedButtonOpen->setEnabled(true);
+  SpeedButtonPrint->setEnabled(false);
   SpeedButtonDownload->setEnabled(false);
   SetBusyCursor(false);
   platform::SystemMessageBox(QString::fromLatin1(kBoxTitle),
@@ -411,6 +424,7 @@ void TFormPrinterFirmwareInstaller::ShowFirmwareResult(int result) {
   SetMemoColour(kWhite);
   Panel_Top->setEnabled(true);
   SpeedButtonOpen->setEnabled(true);
+  SpeedButtonPrint->setEnabled(!ArchivePath.empty());
   SpeedButtonDownload->setEnabled(!ArchivePath.empty());
   repaint();
   SetBusyCursor(false);

@@ -11,10 +11,8 @@
 // result box's colour while the thread shows it. The window holds exactly
 // the image of the package it shows, or none: a package whose image is not
 // exactly 1 MiB, or does not pass its checks, leaves the window empty with
-// "Installieren" off. The request carries a copy of the image.
-//
-// There is no "Drucken": the program has no text printing to send the
-// package's text to.
+// "Installieren" off. The request carries a copy of the image. "Drucken"
+// prints the package's text (or its selected lines).
 #include <QDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -42,6 +40,8 @@ class TFormPrinterFirmwareInstaller : public QDialog, public printerthread::Firm
   platform::Panel* Panel_Top;
   platform::Panel* PanelOpen;
   platform::SpeedButton* SpeedButtonOpen;
+  platform::Panel* PanelPrint;
+  platform::SpeedButton* SpeedButtonPrint;
   platform::Panel* PanelDownload;
   platform::SpeedButton* SpeedButtonDownload;
   platform::Panel* PanelOK;
@@ -57,6 +57,7 @@ class TFormPrinterFirmwareInstaller : public QDialog, public printerthread::Firm
   bool LoadFirmwareArchive(const std::string& path);
 
   void SpeedButtonOpenClick(QObject* sender);
+  void SpeedButtonPrintClick(QObject* sender);
   void SpeedButtonDownloadClick(QObject* sender);
   void SpeedButtonOKClick(QObject* sender);
 

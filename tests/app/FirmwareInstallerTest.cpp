@@ -7,15 +7,18 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPrinter>
 #include <filesystem>
 
 #include "AppFixture.h"
 #include "FirmwareRig.h"
+#include "app/PrintLinks.h"
 #include "app/TForm_Main.h"
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/Beep.h"
 #include "printersettings/ui/PrinterWindowHooks.h"
 #include "printersettings/ui/TFormPrinterFirmwareInstaller.h"
+#include "support/PdfFile.h"
 #include "zip/ZipTestUtil.h"
 
 namespace {
@@ -84,6 +87,7 @@ class FirmwareInstaller : public apptest::AppFixture {
   }
   bool Empty() const {
     return window_->ArchivePath.empty() && !window_->SpeedButtonDownload->isEnabled() &&
+           !window_->SpeedButtonPrint->isEnabled() &&
            window_->Memo_Editor->toPlainText().isEmpty() &&
            std::all_of(window_->ImageBuffer.begin(), window_->ImageBuffer.end(), [](auto b) { return b == 0xFF; });
   }
@@ -122,6 +126,19 @@ TEST_F(FirmwareInstaller, APackageFromSevenZipInstallsIntoTheController) {
   ASSERT_TRUE(window_->SpeedButtonDownload->isEnabled());
   EXPECT_TRUE(window_->Memo_Editor->toPlainText().contains(QStringLiteral("Uhrzeit \u00FCber NTP")));
   EXPECT_TRUE(window_->ImageBuffer == image);
+
+  // "Drucken" prints the package's text, titled with the package's name.
+  const std::string pdf = temp_ / "firmware.pdf";
+  Form_Main->PrintLinks->choosePrinter = [&](QPrinter& printer) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf));
+    return true;
+  };
+  ASSERT_TRUE(window_->SpeedButtonPrint->isEnabled());
+  apptest::Click(window_->SpeedButtonPrint);
+  const std::string printed = testsupport::PdfText(pdf);
+  EXPECT_NE(printed.find("Uhrzeit \xC3\xBC" "ber NTP"), std::string::npos) << printed;
+  EXPECT_EQ(testsupport::PdfTitle(pdf), "ZZ23V217.b23");
 
   AnswerWarning(QMessageBox::Yes);
   apptest::Click(window_->SpeedButtonDownload);
