@@ -84,8 +84,14 @@ class PrintService {
     bool reportFailure = true;
     PageCanvas::GeometryAt geometry = PageGeometryAt;
   };
+  // (An overload rather than a default argument: Clang cannot use the
+  // nested struct's member initialisers inside the class that holds it.)
   template <class Job>
-  void Run(const Job& job, const JobSetup& setup = {});
+  void Run(const Job& job, const JobSetup& setup);
+  template <class Job>
+  void Run(const Job& job) {
+    Run(job, JobSetup());
+  }
 
   PrintHost& host_;
   TAbortDialog* abortDialog_ = nullptr;  // the running job's
