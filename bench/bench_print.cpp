@@ -11,8 +11,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -21,6 +19,7 @@
 #include <vector>
 
 #include "bench/support/BenchGroup.h"
+#include "bench/support/Measure.h"
 #include "bench/support/QuietDataView.h"
 #include "platform/Clock.h"
 #include "platform/qt/Hardcopy.h"
@@ -35,8 +34,6 @@
 #include "printing/ui/WindowPage.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 constexpr int kRounds = 3;
 constexpr int kDpi = 300;
@@ -92,15 +89,11 @@ double ProcessSeconds() { return static_cast<double>(std::clock()) / CLOCKS_PER_
 Figure Measure(const QString& file, const std::function<void()>& run) {
   std::vector<double> wall, cpu;
   for (int r = 0; r < kRounds; ++r) {
-    const auto start = Clock::now();
     const double cpuStart = ProcessSeconds();
-    run();
+    wall.push_back(bench::Seconds(run));
     cpu.push_back(ProcessSeconds() - cpuStart);
-    wall.push_back(std::chrono::duration<double>(Clock::now() - start).count());
   }
-  std::sort(wall.begin(), wall.end());
-  std::sort(cpu.begin(), cpu.end());
-  return {wall[kRounds / 2], cpu[kRounds / 2], QFileInfo(file).size()};
+  return {bench::Median(wall), bench::Median(cpu), QFileInfo(file).size()};
 }
 
 // The peer: every page bitmap drawn as ours are, then printed whole with

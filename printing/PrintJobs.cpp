@@ -54,6 +54,24 @@ class Job {
   bool open_ = false;
 };
 
+// One document per copy: `copyPages` prints a copy's pages into the open
+// document, false once a page failed or the operator stopped the job,
+// which then ends with the document discarded.
+JobOutcome RunCopies(PrintDocument& document, int copies, const JobHooks& hooks,
+                     const std::function<bool(Job& job, int copy)>& copyPages) {
+  Job job(document, hooks);
+  try {
+    for (int copy = 0; copy < copies; ++copy) {
+      if (job.Cancelled() || !job.Begin() || !copyPages(job, copy) || job.Cancelled() || !job.End())
+        return job.Stop();
+    }
+  } catch (...) {
+    return job.Stop();
+  }
+  job.Finish();
+  return JobOutcome::Printed;
+}
+
 }  // namespace
 
 int HardcopyProgress(int copy, int copies) { return copy * 100 / std::max(1, copies); }
@@ -107,78 +125,49 @@ JobOutcome RunHardcopyJob(PrintDocument& document, int copies, int languageId, c
 
 JobOutcome RunReportJob(PrintDocument& document, int copies, int languageId, const ReportJob& r,
                         const JobHooks& hooks) {
-  Job job(document, hooks);
-  try {
-    for (int copy = 0; copy < copies; ++copy) {
-      if (job.Cancelled() || !job.Begin()) return job.Stop();
-      int startRow = 0;
-      for (int page = 1;; ++page) {
-        job.Progress(ReportProgress(r.count, copy, copies, startRow));
-        if (job.Cancelled() || r.rows(PageCaption(page, r.pages, languageId), startRow, &startRow) != 1)
-          return job.Stop();
-        if (startRow == 0) break;
-        if (!job.NewPage()) return job.Stop();
-      }
-      if (r.info) {
-        if (job.Cancelled() || !job.NewPage() || r.info(PageCaption(r.pages, r.pages, languageId)) != 1)
-          return job.Stop();
-      }
-      if (job.Cancelled() || !job.End()) return job.Stop();
+  return RunCopies(document, copies, hooks, [&](Job& job, int copy) {
+    int startRow = 0;
+    for (int page = 1;; ++page) {
+      job.Progress(ReportProgress(r.count, copy, copies, startRow));
+      if (job.Cancelled() || r.rows(PageCaption(page, r.pages, languageId), startRow, &startRow) != 1) return false;
+      if (startRow == 0) break;
+      if (!job.NewPage()) return false;
     }
-  } catch (...) {
-    return job.Stop();
-  }
-  job.Finish();
-  return JobOutcome::Printed;
+    return !r.info || (!job.Cancelled() && job.NewPage() && r.info(PageCaption(r.pages, r.pages, languageId)) == 1);
+  });
 }
 
 JobOutcome RunTextJob(PrintDocument& document, int copies, int pages, const std::function<int(int page)>& page,
                       const JobHooks& hooks) {
-  Job job(document, hooks);
   pages = std::max(1, pages);
-  try {
-    for (int copy = 0; copy < copies; ++copy) {
-      if (job.Cancelled() || !job.Begin()) return job.Stop();
-      for (int i = 0; i < pages; ++i) {
-        job.Progress(HardcopyProgress(copy * pages + i, copies * pages));
-        if (job.Cancelled() || (i > 0 && !job.NewPage()) || page(i) != 1) return job.Stop();
-      }
-      if (job.Cancelled() || !job.End()) return job.Stop();
+  return RunCopies(document, copies, hooks, [&](Job& job, int copy) {
+    for (int i = 0; i < pages; ++i) {
+      job.Progress(HardcopyProgress(copy * pages + i, copies * pages));
+      if (job.Cancelled() || (i > 0 && !job.NewPage()) || page(i) != 1) return false;
     }
-  } catch (...) {
-    return job.Stop();
-  }
-  job.Finish();
-  return JobOutcome::Printed;
+    return true;
+  });
 }
 
 JobOutcome RunSettingsJob(PrintDocument& document, int copies, int languageId, const std::vector<SettingsPage>& pages,
                           const JobHooks& hooks) {
-  Job job(document, hooks);
   const int total = static_cast<int>(pages.size());
-  try {
-    for (int copy = 0; copy < copies; ++copy) {
-      if (job.Cancelled() || !job.Begin()) return job.Stop();
-      int shownUpTo = 0;  // the table page whose progress step was shown last
-      for (int i = 0; i < total; ++i) {
-        const SettingsPage& page = pages[static_cast<std::size_t>(i)];
-        // The last step at or before this page, also when the page it
-        // belongs to is not in the hard copy.
-        int step = 0;
-        for (int p = shownUpTo + 1; p <= page.number; ++p)
-          if (SettingsProgressStep(p) != 0) step = SettingsProgressStep(p);
-        shownUpTo = std::max(shownUpTo, page.number);
-        if (step != 0) job.Progress(SettingsProgress(copy, copies, step));
-        if (job.Cancelled() || (i > 0 && !job.NewPage())) return job.Stop();
-        if (page.print(PageCaption(i + 1, total, languageId)) != 1) return job.Stop();
-      }
-      if (job.Cancelled() || !job.End()) return job.Stop();
+  return RunCopies(document, copies, hooks, [&](Job& job, int copy) {
+    int shownUpTo = 0;  // the table page whose progress step was shown last
+    for (int i = 0; i < total; ++i) {
+      const SettingsPage& page = pages[static_cast<std::size_t>(i)];
+      // The last step at or before this page, also when the page it
+      // belongs to is not in the hard copy.
+      int step = 0;
+      for (int p = shownUpTo + 1; p <= page.number; ++p)
+        if (SettingsProgressStep(p) != 0) step = SettingsProgressStep(p);
+      shownUpTo = std::max(shownUpTo, page.number);
+      if (step != 0) job.Progress(SettingsProgress(copy, copies, step));
+      if (job.Cancelled() || (i > 0 && !job.NewPage())) return false;
+      if (page.print(PageCaption(i + 1, total, languageId)) != 1) return false;
     }
-  } catch (...) {
-    return job.Stop();
-  }
-  job.Finish();
-  return JobOutcome::Printed;
+    return true;
+  });
 }
 
 }  // namespace printing

@@ -23,12 +23,13 @@ void SetUpComputerPlaces(TForm_FileDialog& files, std::uint32_t first) {
 }
 
 void SetUpComputerFileDialog(TForm_FileDialog& files, const QString& title, const std::string& extension,
-                             std::uint8_t mode, const std::string& initialFile, const std::string& clipboardFolder) {
-  SetUpComputerPlaces(files);
+                             std::uint8_t mode, const std::string& initialFile, const std::string& clipboardFolder,
+                             std::uint32_t first, std::uint32_t start) {
+  SetUpComputerPlaces(files, first);
   files.ClearShownExtensions();
   files.ClearExtraExtensions();
   files.ClearHiddenExtensions();
-  files.Setup(title, extension, 0x60, -1, 0x3FF7F, mode, initialFile, 2);
+  files.Setup(title, extension, 0x60, -1, 0x3FF7F, mode, initialFile, start);
   (void)files.SetClipboardFolder(clipboardFolder);
 }
 

@@ -131,13 +131,12 @@ void TFormEinfuegen::FormShow() {
   if (sideBar_) sideBar_->setEnabled(false);
   if (view_) view_->PanelTop->setEnabled(false);
   // Every showing starts from layers alone into the marked print text: the
-  // Tags are set to the opposite and each toggle runs once, which paints
-  // every panel and the OK button.
+  // parts' Tags are set to the opposite and each toggle runs once, which
+  // paints every panel and the OK button; choosing the target sets both of
+  // its Tags.
   SpeedButtonEbenen->Tag = 0;
   SpeedButtonParameter->Tag = 1;
   SpeedButtonNotiz->Tag = 1;
-  SpeedButtonEinfuegenMarkierterDrucktext->Tag = 0;
-  SpeedButtonEinfuegenFuerAlle->Tag = 1;
   SpeedButtonEbenenClick(nullptr);
   SpeedButtonParameterClick(nullptr);
   SpeedButtonNotizClick(nullptr);

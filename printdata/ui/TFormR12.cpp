@@ -147,15 +147,11 @@ void TFormR12::EditFileR12DblClick(QObject*) {
   files->SetHomeEntry(1, QStringLiteral("-"), "", "");
   files->SetBrowseEntry(0, QStringLiteral("Tarvik23"), tmp, tmp);
   files->SetBrowseEntry(1, QStringLiteral("-"), "", "");
-  printdata::ui::SetUpComputerPlaces(*files, 2);
-  files->ClearShownExtensions();
-  files->ClearExtraExtensions();
-  files->ClearHiddenExtensions();
   const DataPageMenus* menus = view_ ? &view_->Menus() : nullptr;
   const QString title = menus && menus->Oeffnen ? menus->Oeffnen->SpeedButtonOeffnen->Caption()
                                                 : QStringLiteral("Öffnen");
-  files->Setup(title, "r23", 0x60, -1, 0x3FF7F, 0, "", 0);
-  (void)files->SetClipboardFolder(tmp + "R12");
+  // The computer's places after the program's own, starting on its TMP.
+  printdata::ui::SetUpComputerFileDialog(*files, title, "r23", 0, "", tmp + "R12", 2, 0);
   // The viewer stays on top of other windows: it steps aside while the file
   // dialog is shown, so that nothing covers the dialog.
   hide();

@@ -96,7 +96,6 @@ void TFormRapport::showEvent(QShowEvent* event) {
 
 void TFormRapport::FormShow() {
   if (host_) move(platform::CentredOn(host_->MainWindowFrame(), frameGeometry().size()));
-  IncludeTexts = 1;
   ShowFlags();
 }
 

@@ -3,14 +3,10 @@
 #include <QPixmap>
 #include <algorithm>
 
+#include "printing/ui/DeviceRectQt.h"
 #include "printing/ui/QtDib.h"
 
 namespace printing::ui {
-namespace {
-
-QRect ToQt(const DeviceRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
-
-}  // namespace
 
 DeviceCaps CapsOf(const QPrinter& printer) {
   DeviceCaps c;

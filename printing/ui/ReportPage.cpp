@@ -7,11 +7,10 @@
 #include "platform/qt/Colour.h"
 #include "printdata/ui/RowFrames.h"
 #include "printdata/ui/TFrameDaten.h"
+#include "printing/ui/DeviceRectQt.h"
 
 namespace printing::ui {
 namespace {
-
-QRect ToQt(const DeviceRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 
 QWidget* Column(const TFrameDaten& data, int row, std::size_t column) {
   const std::size_t i = static_cast<std::size_t>(row);

@@ -6,13 +6,9 @@
 #include "platform/Colours.h"
 #include "platform/qt/Colour.h"
 #include "printing/WindowPageLayout.h"
+#include "printing/ui/DeviceRectQt.h"
 
 namespace printing::ui {
-namespace {
-
-QRect ToQt(const DeviceRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
-
-}  // namespace
 
 QImage CaptureWindow(QWidget* window, bool mayShow) {
   const bool showForIt = mayShow && !window->isVisible();

@@ -11,7 +11,6 @@
 #include <QImage>
 #include <QPrinter>
 #include <QThread>
-#include <QTimer>
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
@@ -52,6 +51,7 @@
 #include "printing/ui/ReportPage.h"
 #include "printing/ui/TAbortDialog.h"
 #include "support/PdfFile.h"
+#include "support/qt/Modal.h"
 
 using apptest::PressKey;
 
@@ -63,16 +63,14 @@ void PressShortcut(int key) {
   QApplication::processEvents();
 }
 
-// Runs `step` once `window` is the modal window: the job's abort dialog
-// while the job runs, or a notice once its own event loop runs (a notice
-// closed while it is still being shown would wait for ever).
-void WhenShown(QWidget* window, std::function<void()> step, bool ownLoop = false) {
-  QTimer::singleShot(0, [=] {
-    const bool running = !ownLoop || QThread::currentThread()->loopLevel() > 0;
-    if (window->isVisible() && QApplication::activeModalWidget() == window && running)
+// Runs `step` once `window` is the modal window and its own event loop
+// runs (a notice closed while it is still being shown would wait for ever).
+void WhenItsLoopRuns(QWidget* window, std::function<void()> step) {
+  testsupport::WhenModalIs(window, [=] {
+    if (QThread::currentThread()->loopLevel() > 0)
       step();
     else
-      WhenShown(window, step, ownLoop);
+      WhenItsLoopRuns(window, step);
   });
 }
 
@@ -445,7 +443,7 @@ TEST_F(Printing, PrinterSettingsHardcopyOnThePrinterPage) {
 // Cancel in the abort dialog stops the report: no file is left.
 TEST_F(Printing, CancelStopsTheReport) {
   Open(20);
-  WhenShown(AbortDialog, [] {
+  testsupport::WhenModalIs(AbortDialog, [] {
     EXPECT_EQ(QApplication::activeModalWidget(), AbortDialog);  // it alone takes input
     AbortDialog->btnCancel->click();
   });
@@ -463,13 +461,10 @@ TEST_F(Printing, FailedPrintSaysSo) {
   pdf_ = temp_.path() + "/no such folder/Tarvik23.pdf";
   Open(1);
   QString shown;
-  WhenShown(
-      FormMessage,
-      [&] {
-        shown = FormMessage->PanelMain->Caption();
-        FormMessage->SpeedButtonInformationOK->click();
-      },
-      true);
+  WhenItsLoopRuns(FormMessage, [&] {
+    shown = FormMessage->PanelMain->Caption();
+    FormMessage->SpeedButtonInformationOK->click();
+  });
   PressShortcut(Qt::Key_P);
   EXPECT_EQ(shown, FormMessage->MsgDoneFailed);
 }
