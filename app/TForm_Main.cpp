@@ -533,15 +533,9 @@ void TForm_Main::Carry(const app::Shortcut& s) {
     case A::EditorZoomDown: FrameMenuZoomBearbeiten->SpeedButtonZoomDownClick(nullptr); break;
     case A::EditorZoomUp: FrameMenuZoomBearbeiten->SpeedButtonZoomUpClick(nullptr); break;
     case A::UserGuide: platform::OpenUserGuide(); break;
-    // The prints start from the event loop rather than inside the key
-    // preview: a job behind the busy message adds and removes application
-    // event filters, which would make Qt offer the same key to the preview
-    // once more and print twice.
-    case A::Report:
-      QTimer::singleShot(0, this, [this] { DataViewLinks->PrintReport(true, true, true, true, true); });
-      break;
-    case A::Hardcopy: QTimer::singleShot(0, this, [this] { PrintFormHardcopy(this); }); break;
-    case A::PrinterSettingsHardcopy: QTimer::singleShot(0, this, [this] { PrintPrinterSettings(); }); break;
+    case A::Report: DataViewLinks->PrintReport(true, true, true, true, true); break;
+    case A::Hardcopy: PrintFormHardcopy(this); break;
+    case A::PrinterSettingsHardcopy: PrintPrinterSettings(); break;
     case A::PasteOk: FormEinfuegen->SpeedButtonOKClick(FormEinfuegen->SpeedButtonOK); break;
     case A::PasteCancel: FormEinfuegen->SpeedButtonAbbrechenClick(FormEinfuegen->SpeedButtonAbbrechen); break;
     case A::None: break;
