@@ -29,9 +29,6 @@ void DataSetLinks::CloseMessage() {
 
 void DataSetLinks::PrintFormHardcopy(QWidget* form) { platform::PrintHardcopy(form); }
 
-void DataSetLinks::ShowUserGuide() {
-  ++userGuidesAsked;
-  platform::OpenUserGuide();
-}
+void DataSetLinks::ShowUserGuide() { platform::OpenUserGuide(); }
 
 }  // namespace app

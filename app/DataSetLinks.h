@@ -1,7 +1,7 @@
 #pragma once
 // How the data-set menus and the slot dialogs reach the main window's
 // folders, the archive service, the message window, the file dialog, the
-// hard copy and the user guide (whose calls are counted too).
+// hard copy and the user guide.
 #include "app/ArchiveServiceTools.h"
 #include "printdata/ui/DataSetHost.h"
 
@@ -24,8 +24,6 @@ class DataSetLinks final : public DataSetHost {
   void CloseMessage() override;
   void PrintFormHardcopy(QWidget* form) override;
   void ShowUserGuide() override;
-
-  int userGuidesAsked = 0;
 
  private:
   TForm_Main& main_;

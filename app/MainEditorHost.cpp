@@ -6,7 +6,6 @@
 #include "app/TForm_Main.h"
 #include "editor/ui/GraphicFileDialog.h"
 #include "filedialog/ui/TForm_FileDialog.h"
-#include "platform/qt/Hardcopy.h"
 #include "platform/qt/UserGuide.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printersettings/ui/TFramePrinter.h"
@@ -37,8 +36,6 @@ void MainEditorHost::ShowDataPage() { main_.FrameDaten->ShowPage(); }
 void MainEditorHost::ShowQuickHelp() {
   if (FormSchnellhilfe) FormSchnellhilfe->exec();
 }
-
-void MainEditorHost::PrintHardcopy(QWidget* window) { platform::PrintHardcopy(window); }
 
 void MainEditorHost::ShowUserGuide() { platform::OpenUserGuide(); }
 

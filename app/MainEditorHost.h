@@ -19,7 +19,6 @@ class MainEditorHost final : public editor::ui::EditorHost {
   void HideOtherPages() override;
   void ShowDataPage() override;
   void ShowQuickHelp() override;
-  void PrintHardcopy(QWidget* window) override;
   void ShowUserGuide() override;
   std::optional<std::string> ChooseBitmapFile(const QString& title) override;
 

@@ -7,8 +7,6 @@
 #include <optional>
 #include <string>
 
-class QWidget;
-
 namespace editor::ui {
 
 class EditorHost {
@@ -30,8 +28,7 @@ class EditorHost {
   virtual void ShowDataPage() = 0;
   // The editor's quick help, modal.
   virtual void ShowQuickHelp() = 0;
-  // Ctrl+P and F1 in the print view.
-  virtual void PrintHardcopy(QWidget* window) = 0;
+  // F1 in the print view (its Ctrl+P prints through platform::PrintHardcopy).
   virtual void ShowUserGuide() = 0;
   // The program's file dialog set up to save a bitmap, titled `title`; the
   // chosen file, or nothing when the user cancelled.

@@ -10,6 +10,7 @@
 #include "editor/ui/TFrameBearbeitenParameter.h"
 #include "editor/ui/TFrameBearbeitenVorschau.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/Hardcopy.h"
 #include "platform/qt/NamedColours.h"
 #include "printdata/PrintField.h"
 
@@ -103,7 +104,7 @@ void TFormBearbeitenDruckansicht::FormKeyDown(int key, Qt::KeyboardModifiers mod
   if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) && modifiers == Qt::NoModifier) {
     close();
   } else if (key == Qt::Key_P && modifiers == Qt::ControlModifier) {
-    if (editor_->Host()) editor_->Host()->PrintHardcopy(this);
+    platform::PrintHardcopy(this);
   } else if (key == Qt::Key_F1 && modifiers == Qt::NoModifier) {
     if (editor_->Host()) editor_->Host()->ShowUserGuide();
   }

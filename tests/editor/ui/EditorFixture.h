@@ -58,7 +58,6 @@ class FakeHost : public editor::ui::EditorHost {
   void HideOtherPages() override { OthersHidden = true; }
   void ShowDataPage() override { DataPageShown = true; }
   void ShowQuickHelp() override { ++QuickHelps; }
-  void PrintHardcopy(QWidget*) override {}
   void ShowUserGuide() override {}
   std::optional<std::string> ChooseBitmapFile(const QString& title) override {
     BitmapTitle = title;

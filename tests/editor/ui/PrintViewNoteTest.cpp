@@ -1,12 +1,14 @@
 // The print view window and the note pane.
 #include <QApplication>
 #include <QKeyEvent>
+#include <vector>
 
 #include "EditorFixture.h"
 #include "editor/ParameterValues.h"
 #include "editor/ui/TFormBearbeitenDruckansicht.h"
 #include "editor/ui/TFrameBearbeitenNotiz.h"
 #include "editor/ui/TFrameBearbeitenParameter.h"
+#include "platform/qt/Hardcopy.h"
 
 using namespace editortest;
 
@@ -49,6 +51,23 @@ TEST_F(PrintView, ShowingMarksTheButtonAndTheLegendClosingUndoesIt) {
   editor->SpeedButtonDruckansichtClick(nullptr);
   editor->SpeedButtonDruckansichtClick(nullptr);
   EXPECT_FALSE(editor->PrintViewShown());
+}
+
+// Ctrl+P prints a hard copy of the print view itself, through the
+// program's hard copy, and leaves the view open.
+TEST_F(PrintView, CtrlPPrintsAHardcopyOfTheView) {
+  printdata::PrintText t;
+  t.Layers[0].Kind = printdata::kKindText;
+  Open(&t, 0);
+  editor->SpeedButtonDruckansichtClick(nullptr);
+  ASSERT_TRUE(editor->PrintViewShown());
+  std::vector<QWidget*> printed;
+  const platform::HardcopyAction before = platform::SetHardcopyAction([&](QWidget* w) { printed.push_back(w); });
+  QKeyEvent ctrlP(QEvent::KeyPress, Qt::Key_P, Qt::ControlModifier);
+  QApplication::sendEvent(V(), &ctrlP);
+  platform::SetHardcopyAction(before);
+  EXPECT_EQ(printed, std::vector<QWidget*>{V()});
+  EXPECT_TRUE(editor->PrintViewShown());
 }
 
 TEST_F(PrintView, TheLongestStripIsDrawnAtTheWindowsSize) {
