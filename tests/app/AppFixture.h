@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -77,20 +78,27 @@ using testsupport::Click;
 using testsupport::DoubleClick;
 
 // Counts the events of one type a widget receives (its paints, its
-// showings).
+// showings); `after`, when given, runs from the event loop after each with
+// the count so far (to answer a modal window shown once too often).
 class EventCounter : public QObject {
  public:
-  EventCounter(QWidget* w, QEvent::Type type) : type_(type) { w->installEventFilter(this); }
+  EventCounter(QWidget* w, QEvent::Type type, std::function<void(int)> after = {})
+      : type_(type), after_(std::move(after)) {
+    w->installEventFilter(this);
+  }
   int count = 0;
 
  protected:
   bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == type_) ++count;
+    if (e->type() != type_) return false;
+    ++count;
+    if (after_) QTimer::singleShot(0, this, [this, n = count] { after_(n); });
     return false;
   }
 
  private:
   QEvent::Type type_;
+  std::function<void(int)> after_;
 };
 
 // With TARVIK_SCREENSHOT_DIR set, saves `window` as the screen shows it

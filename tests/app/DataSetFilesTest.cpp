@@ -8,10 +8,8 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QTimer>
 #include <chrono>
 #include <filesystem>
-#include <functional>
 
 #include "DataSetAppFixture.h"
 #include "app/ArchiveServiceTools.h"
@@ -199,28 +197,6 @@ TEST_F(DataSetFiles, AKilledSaveNeverCostsThePreviousFile) {
   EXPECT_EQ(slot, std::vector<std::string>{"Eier.zg23"});
 }
 
-
-namespace {
-// Counts how often a window is shown; from the second showing on, runs
-// `again` (a modal dialog shown once more would otherwise wait for ever).
-class ShowCounter : public QObject {
- public:
-  explicit ShowCounter(QWidget* window, std::function<void()> again = {}) : again_(std::move(again)) {
-    window->installEventFilter(this);
-  }
-  int shown = 0;
-
- protected:
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Show && ++shown > 1 && again_) QTimer::singleShot(0, this, again_);
-    return false;
-  }
-
- private:
-  std::function<void()> again_;
-};
-}  // namespace
-
 // Ctrl+O and Ctrl+S in the main window run their menu entry once: the busy
 // message shown while the data set is read or written holds the operator's
 // keys, and the key that started the work must not come back after it.
@@ -231,8 +207,11 @@ TEST_F(DataSetFiles, CtrlOAndCtrlSRunTheirEntryOnce) {
   d->Count = 0;
   printdata::GroupInit(d->Group);
   Form_Main->show();
-  ShowCounter dialog(FormOeffnen, [] { FormOeffnen->SpeedButtonAbbrechen->click(); });
-  ShowCounter busy(FormMessage);
+  // A second showing would wait for ever: it is cancelled, and counted.
+  EventCounter dialog(FormOeffnen, QEvent::Show, [](int shown) {
+    if (shown > 1) FormOeffnen->SpeedButtonAbbrechen->click();
+  });
+  EventCounter busy(FormMessage, QEvent::Show);
 
   Then(FormOeffnen, [] {
     FormOeffnen->SpeedButtonSpeicher[2]->click();
@@ -241,8 +220,8 @@ TEST_F(DataSetFiles, CtrlOAndCtrlSRunTheirEntryOnce) {
   // The key's work runs inside its delivery; what it left queued runs next.
   PressKey(Form_Main, Qt::Key_O, Qt::ControlModifier);
   QApplication::processEvents();
-  EXPECT_EQ(dialog.shown, 1);
-  EXPECT_EQ(busy.shown, 1);
+  EXPECT_EQ(dialog.count, 1);
+  EXPECT_EQ(busy.count, 1);
   EXPECT_EQ(d->Count, 4);
   EXPECT_FALSE(FormOeffnen->isVisible());
   EXPECT_EQ(StepsLeft(), 0u);
@@ -250,10 +229,10 @@ TEST_F(DataSetFiles, CtrlOAndCtrlSRunTheirEntryOnce) {
   // The data came from a slot: Ctrl+S writes it back there, with the busy
   // message and no dialog.
   d->SetModified(true);
-  busy.shown = 0;
+  busy.count = 0;
   PressKey(Form_Main, Qt::Key_S, Qt::ControlModifier);
   QApplication::processEvents();
-  EXPECT_EQ(busy.shown, 1);
+  EXPECT_EQ(busy.count, 1);
   EXPECT_FALSE(d->IsModified());
 }
 

@@ -57,7 +57,8 @@ using apptest::PressKey;
 
 namespace {
 
-// A shortcut of the main window; its print starts from the event loop.
+// A shortcut of the main window; its print runs inside the key's delivery,
+// what it left queued runs next.
 void PressShortcut(int key) {
   PressKey(Form_Main, key, Qt::ControlModifier);
   QApplication::processEvents();
