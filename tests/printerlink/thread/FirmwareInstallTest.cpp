@@ -6,6 +6,7 @@
 
 #include "FirmwareRig.h"
 #include "printerlink/PortState.h"
+#include "support/TempDir.h"
 
 using namespace threadtest;
 using namespace printerthread;
@@ -147,7 +148,13 @@ TEST(FirmwareInstall, ABootLoaderThatNeverAnswersFailsAfterSevenAttempts) {
 // nothing pending. (One raised before the thread saw the loss is dropped
 // with the link instead; AbandonedRequests covers that.)
 TEST(FirmwareInstall, ALinkLostBeforeTheSequenceLeavesNothingPending) {
-  FirmwareRig rig;
+  // Registered under a name of the test's own, which goes with the plug: the
+  // terminal number freed may be taken by any other program's next one.
+  testsupport::TempDir tmp;
+  printeremu::EmulatorOptions options;
+  options.linkPath = tmp / "ttyUSB0";
+  FirmwareRig rig(options);
+  rig.registry = platform::FixedPortRegistry({{kRigPort, options.linkPath, platform::kPortKindUsb}});
   rig.Start();
   ASSERT_TRUE(rig.ConnectedAndPolling());
   rig.printer->Unplug();
