@@ -7,21 +7,18 @@
 namespace printerlink {
 namespace {
 
-// A port that reports an error (rather than a time-out) is gone for good.
-bool PortFailed(int ioResult) { return ioResult == -1 || ioResult == -3; }
-
 // Writes `bytes` as exchange k of a frame: 0 written, else its code.
 int Send(int handle, const std::uint8_t* bytes, std::size_t count, std::uint32_t t, int k) {
   const int written = ComWriteBlock(handle, bytes, count, t);
   if (written == static_cast<int>(count)) return 0;
-  return PortFailed(written) ? kBootLineLost : -(4 * k + 1);
+  return ComPortFailed(written) ? kBootLineLost : -(4 * k + 1);
 }
 
 // One byte within t: 0 read, kBootLineLost, or `timeoutCode`.
 int ReadOne(int handle, std::uint8_t* byte, std::uint32_t t, int timeoutCode) {
   const int r = ComReadByte(handle, byte, t);
   if (r == 1) return 0;
-  return PortFailed(r) ? kBootLineLost : timeoutCode;
+  return ComPortFailed(r) ? kBootLineLost : timeoutCode;
 }
 
 // The acknowledgement of exchange k.

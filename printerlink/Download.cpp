@@ -99,7 +99,7 @@ int DownloadToPrinter(const std::string& localPath, std::string_view printerName
     // its own time limit to drop it. A line that takes no byte at all any
     // more (unplugged, hung up) has no printer behind it to wait for.
     const int eot = ComWriteByte(handle, kEot, t);
-    if (eot != -1 && eot != -3) platform::SleepMs(t + 1000);
+    if (!ComPortFailed(eot)) platform::SleepMs(t + 1000);
   }
   return result;
 }

@@ -45,4 +45,9 @@ int ComWriteByte(int handle, std::uint8_t byte, std::uint32_t t);
 // written and more than t ms have passed since the start.
 int ComWriteBlock(int handle, const void* bytes, std::size_t count, std::uint32_t t);
 
+// Whether a result of ComReadByte, ComWriteByte or ComWriteBlock is the
+// port's own failure (-1, -3) rather than a time-out: a line that is gone
+// (hung up, the USB adapter pulled out) fails this way at once.
+inline bool ComPortFailed(int ioResult) { return ioResult == -1 || ioResult == -3; }
+
 }  // namespace printerlink

@@ -1,8 +1,7 @@
 #include "printerlink/thread/PrinterWriters.h"
 
 #include "platform/DateTimeText.h"
-#include "printerlink/PortState.h"
-#include "printerlink/SyncFiles.h"
+#include "printerlink/thread/LockedFileSync.h"
 
 namespace printerthread {
 namespace {
@@ -201,14 +200,9 @@ void PrinterWriters::WritePanelOption(const PanelOptionRequest& r) {
 
 int PrinterWriters::SyncDisplayFormatFiles() {
   int result = -1;
-  try {
-    for (const char* name : {"D0216F0.SYS", "D0216F1.SYS"}) {
-      printerlink::ComLockGuard lock;  // no other exchange falls inside one file
-      result = printerlink::SyncToPrinter(tmpDir_ + name, std::string("SYSTEM\\") + name, false);
-      if (result < 0) break;
-    }
-  } catch (...) {
-    return -1;
+  for (const char* name : {"D0216F0.SYS", "D0216F1.SYS"}) {
+    result = SendFileToPrinter(tmpDir_ + name, std::string("SYSTEM\\") + name);
+    if (result < 0) break;
   }
   return result;
 }

@@ -1,10 +1,9 @@
 #include "printerlink/thread/ServiceTools.h"
 
 #include "platform/FileIO.h"
-#include "printerlink/PortState.h"
-#include "printerlink/SyncFiles.h"
 #include "printerlink/thread/ConsoleLine.h"
 #include "printerlink/thread/FirmwareInstall.h"
+#include "printerlink/thread/LockedFileSync.h"
 
 namespace printerthread {
 namespace {
@@ -47,24 +46,6 @@ class ConsoleHold {
 };
 
 }  // namespace
-
-int SendFileToPrinter(const std::string& local, const std::string& printerName) {
-  try {
-    printerlink::ComLockGuard lock;
-    return printerlink::SyncToPrinter(local, printerName, false);
-  } catch (...) {
-    return -1;
-  }
-}
-
-int FetchFileFromPrinter(const std::string& local, const std::string& printerName) {
-  try {
-    printerlink::ComLockGuard lock;
-    return printerlink::SyncFromPrinter(local, printerName, false);
-  } catch (...) {
-    return -1;
-  }
-}
 
 bool UsableConfigFile(const std::string& path) {
   if (path.empty() || !platform::IsFile(path)) return false;

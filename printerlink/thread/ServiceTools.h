@@ -50,11 +50,6 @@ class ServiceTools final : public ServiceSequences {
   std::string tmpDir_;
 };
 
-// The checksummed transfers of one file under the port lock, with their
-// results (printerlink/SyncFiles.h); an exception counts as -1.
-int SendFileToPrinter(const std::string& local, const std::string& printerName);
-int FetchFileFromPrinter(const std::string& local, const std::string& printerName);
-
 // Whether `path` is a file that can be read and holds at least one byte:
 // what may take the place of the printer's configuration.
 bool UsableConfigFile(const std::string& path);

@@ -6,6 +6,7 @@
 
 #include "FirmwareRig.h"
 #include "printerlink/PortState.h"
+#include "support/TempDir.h"
 
 using namespace threadtest;
 using namespace printerthread;
@@ -142,14 +143,27 @@ TEST(FirmwareInstall, ABootLoaderThatNeverAnswersFailsAfterSevenAttempts) {
   EXPECT_TRUE(rig.installer.portClosedAtResult);
 }
 
-// The printer unplugged after "Installieren" but before the thread took the
-// request: the request is served at once, fails on its first command and
-// leaves nothing pending.
+// The printer unplugged before "Installieren", the thread already searching:
+// the request is served at once, fails on its first command and leaves
+// nothing pending. (One raised before the thread saw the loss is dropped
+// with the link instead; AbandonedRequests covers that.)
 TEST(FirmwareInstall, ALinkLostBeforeTheSequenceLeavesNothingPending) {
-  FirmwareRig rig;
+  // Registered under a name of the test's own, which goes with the plug: the
+  // terminal number freed may be taken by any other program's next one.
+  testsupport::TempDir tmp;
+  printeremu::EmulatorOptions options;
+  options.linkPath = tmp / "ttyUSB0";
+  FirmwareRig rig(options);
+  rig.registry = platform::FixedPortRegistry({{kRigPort, options.linkPath, platform::kPortKindUsb}});
   rig.Start();
   ASSERT_TRUE(rig.ConnectedAndPolling());
   rig.printer->Unplug();
+  // The search strip shows once the thread has left the port and dropped
+  // what was pending for the printer that went.
+  ASSERT_TRUE(ThreadRig::Until([&] {
+    return printerlink::ComPortNumber.load() == printerlink::kNoPort && !rig.display.labels.empty() &&
+           !rig.display.labels.back().empty();
+  }, 30000));
   ASSERT_TRUE(rig.Install(FirmwareImage(4)));
   EXPECT_EQ(rig.installer.results, std::vector<int>{kFirmwareFailed});
   EXPECT_FALSE(rig.requests.FirmwareInstall.Pending());
