@@ -12,11 +12,11 @@
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/Beep.h"
 #include "platform/Clock.h"
-#include "platform/qt/Colour.h"
 #include "platform/qt/DialogKeys.h"
 #include "platform/qt/FixedMessageBox.h"
 #include "platform/qt/Hardcopy.h"
 #include "platform/qt/LanguageTexts.h"
+#include "platform/qt/NamedColours.h"
 #include "platform/qt/SystemMessageBox.h"
 #include "platform/qt/TextCodec.h"
 #include "printerlink/thread/FirmwareBoxes.h"
@@ -183,9 +183,7 @@ void TFormPrinterFirmwareInstaller::ApplyTexts() {
 
 void TFormPrinterFirmwareInstaller::SetMemoColour(std::uint32_t colour) {
   memoColour_ = colour;
-  QPalette p = Memo_Editor->palette();
-  p.setColor(QPalette::Base, platform::VclColor(colour));
-  Memo_Editor->setPalette(p);
+  platform::SetBaseColour(Memo_Editor, colour);
   // Hidden and shown again, so the new colour is painted at once.
   Memo_Editor->viewport()->update();
   Memo_Editor->repaint();
