@@ -17,6 +17,7 @@
 #include "printersettings/ServiceToolTexts.h"
 #include "printersettings/ui/ConsolePresets.h"
 #include "printersettings/ui/SettingFormServices.h"
+#include "printersettings/ui/TextMemo.h"
 
 TFormPrinterCLI* FormPrinterCLI = nullptr;
 
@@ -81,13 +82,8 @@ TFormPrinterCLI::TFormPrinterCLI(QWidget* owner)
   PanelKommandoAusfuehren->installEventFilter(this);
 
   LabelAntwortTitel = new QLabel(QStringLiteral("Antwort"), this);
-  MemoAntwort = new QPlainTextEdit(this);
+  MemoAntwort = NewTextMemo(this);
   MemoAntwort->setReadOnly(true);
-  MemoAntwort->setFont(platform::CourierNewPx(13));
-  MemoAntwort->setLineWrapMode(QPlainTextEdit::NoWrap);
-  MemoAntwort->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  MemoAntwort->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  MemoAntwort->setContextMenuPolicy(Qt::NoContextMenu);
 
   NAME_AFTER_MEMBER(LabelKommandoTitel);
   NAME_AFTER_MEMBER(PanelKommandoEingabe);

@@ -23,6 +23,7 @@
 #include "printerlink/thread/FirmwareInstall.h"
 #include "printerlink/thread/RequestBoard.h"
 #include "printersettings/ui/SettingFormServices.h"
+#include "printersettings/ui/TextMemo.h"
 #include "printing/ui/MemoPrint.h"
 
 TFormPrinterFirmwareInstaller* FormPrinterFirmwareInstaller = nullptr;
@@ -113,16 +114,8 @@ TFormPrinterFirmwareInstaller::TFormPrinterFirmwareInstaller(QWidget* owner,
   platform::AddButtonPanel(Panel_Top, QRect(kMinWidth - 118, 9, 110, 48), QString(), PanelOK, SpeedButtonOK);
   layout->addWidget(Panel_Top);
 
-  Memo_Editor = new QPlainTextEdit(this);
+  Memo_Editor = printersettings::ui::NewTextMemo(this);
   Memo_Editor->setReadOnly(true);
-  Memo_Editor->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Memo_Editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo_Editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo_Editor->setContextMenuPolicy(Qt::NoContextMenu);
-  QFont courier(QStringLiteral("Courier New"));
-  courier.setStyleHint(QFont::Monospace);
-  courier.setPixelSize(13);
-  Memo_Editor->setFont(courier);
   Memo_Editor->setAutoFillBackground(true);
   layout->addWidget(Memo_Editor, 1);
 
