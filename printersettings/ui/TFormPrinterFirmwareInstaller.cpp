@@ -12,11 +12,11 @@
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/Beep.h"
 #include "platform/Clock.h"
-#include "platform/qt/Colour.h"
 #include "platform/qt/DialogKeys.h"
 #include "platform/qt/FixedMessageBox.h"
 #include "platform/qt/Hardcopy.h"
 #include "platform/qt/LanguageTexts.h"
+#include "platform/qt/NamedColours.h"
 #include "platform/qt/SystemMessageBox.h"
 #include "platform/qt/TextCodec.h"
 #include "printerlink/thread/FirmwareBoxes.h"
@@ -30,9 +30,7 @@ TFormPrinterFirmwareInstaller* FormPrinterFirmwareInstaller = nullptr;
 
 namespace {
 
-constexpr std::uint32_t kWhite = 0xFFFFFF;
-constexpr std::uint32_t kYellow = 0x00FFFF;
-constexpr std::uint32_t kRed = 0x0000FF;
+using namespace platform::colours;
 constexpr int kWidth = 800;
 constexpr int kMinWidth = 792, kMinHeight = 473;
 constexpr int kTopHeight = 65;
@@ -106,7 +104,7 @@ TFormPrinterFirmwareInstaller::TFormPrinterFirmwareInstaller(QWidget* owner,
   layout->setSpacing(0);
   Panel_Top = new platform::Panel(this);
   Panel_Top->setFixedHeight(kTopHeight);
-  Panel_Top->SetColor(0xC0C0C0);
+  Panel_Top->SetColor(kSilver);
   Panel_Top->SetBottomLine(true);
   platform::AddButtonPanel(Panel_Top, QRect(8, 9, 110, 48), QString(), PanelOpen, SpeedButtonOpen);
   platform::AddButtonPanel(Panel_Top, QRect(126, 9, 110, 48), QString(), PanelPrint, SpeedButtonPrint);
@@ -121,7 +119,7 @@ TFormPrinterFirmwareInstaller::TFormPrinterFirmwareInstaller(QWidget* owner,
 
   Panel_Fortschritt = new platform::Panel(this);
   Panel_Fortschritt->setFixedHeight(kProgressHeight);
-  Panel_Fortschritt->SetColor(0xC0C0C0);
+  Panel_Fortschritt->SetColor(kSilver);
   auto* progressLayout = new QHBoxLayout(Panel_Fortschritt);
   progressLayout->setContentsMargins(8, 8, 8, 8);
   Label_Fortschritt = new QLabel(Panel_Fortschritt);
@@ -176,10 +174,8 @@ void TFormPrinterFirmwareInstaller::ApplyTexts() {
 
 void TFormPrinterFirmwareInstaller::SetMemoColour(std::uint32_t colour) {
   memoColour_ = colour;
-  QPalette p = Memo_Editor->palette();
-  p.setColor(QPalette::Base, platform::VclColor(colour));
-  Memo_Editor->setPalette(p);
-  // Hidden and shown again, so the new colour is painted at once.
+  platform::SetBaseColour(Memo_Editor, colour);
+  // Painted at once, so the state shows before the step that follows.
   Memo_Editor->viewport()->update();
   Memo_Editor->repaint();
 }
@@ -199,10 +195,14 @@ void TFormPrinterFirmwareInstaller::ShowEmpty() {
   std::fill(ImageBuffer.begin(), ImageBuffer.end(), 0xFF);
   Memo_Editor->clear();
   SetMemoColour(kWhite);
+  OfferButtons();
+}
+
+void TFormPrinterFirmwareInstaller::OfferButtons() {
   Panel_Top->setEnabled(true);
   SpeedButtonOpen->setEnabled(true);
-  SpeedButtonPrint->setEnabled(false);
-  SpeedButtonDownload->setEnabled(false);
+  SpeedButtonPrint->setEnabled(!ArchivePath.empty());
+  SpeedButtonDownload->setEnabled(!ArchivePath.empty());
 }
 
 void TFormPrinterFirmwareInstaller::ShowProgress(int position, int maximum, const QString& text) {
@@ -339,11 +339,8 @@ bool TFormPrinterFirmwareInstaller::LoadFirmwareArchive(const std::string& path)
     repaint();
     platform::SleepMs(kStepPauseMs);
     ShowProgress(0, 0, QString());
-    Panel_Top->setEnabled(true);
     SetMemoColour(kWhite);
-    SpeedButtonOpen->setEnabled(true);
-    SpeedButtonPrint->setEnabled(true);
-    SpeedButtonDownload->setEnabled(true);
+    OfferButtons();
     SetBusyCursor(false);
     return true;
   }
@@ -351,10 +348,7 @@ bool TFormPrinterFirmwareInstaller::LoadFirmwareArchive(const std::string& path)
   ArchivePath.clear();
   Memo_Editor->clear();
   SetMemoColour(kRed);
-  Panel_Top->setEnabled(true);
-  SpeedButtonOpen->setEnabled(true);
-  SpeedButtonPrint->setEnabled(false);
-  SpeedButtonDownload->setEnabled(false);
+  OfferButtons();
   SetBusyCursor(false);
   platform::SystemMessageBox(QString::fromLatin1(kBoxTitle),
                              Text("Die Datei kann nicht ge\xF6" "ffnet werden.\n\n", "The file can not be opened.\n\n"),
@@ -415,10 +409,7 @@ void TFormPrinterFirmwareInstaller::ShowFirmwareResult(int result) {
     // The window is unlocked below whatever the box did.
   }
   SetMemoColour(kWhite);
-  Panel_Top->setEnabled(true);
-  SpeedButtonOpen->setEnabled(true);
-  SpeedButtonPrint->setEnabled(!ArchivePath.empty());
-  SpeedButtonDownload->setEnabled(!ArchivePath.empty());
+  OfferButtons();
   repaint();
   SetBusyCursor(false);
 }
