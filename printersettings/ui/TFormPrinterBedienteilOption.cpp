@@ -433,12 +433,6 @@ printerthread::PanelOptionRequest TFormPrinterBedienteilOption::MakeRequest() co
   return r;
 }
 
-void TFormPrinterBedienteilOption::showEvent(QShowEvent* event) {
-  SettingFormFor::showEvent(event);
-  // The refresh sized the form to its panels: centred again.
-  Centre();
-}
-
 void TFormPrinterBedienteilOption::changeEvent(QEvent* event) {
   SettingFormFor::changeEvent(event);
   if (event->type() == QEvent::LanguageChange) UpdateView();

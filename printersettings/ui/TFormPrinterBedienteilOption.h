@@ -119,7 +119,6 @@ class TFormPrinterBedienteilOption : public printersettings::ui::SettingFormFor<
   bool OkAllowed() const override;
   void PublishCaptions(printerthread::PrinterCaptions& captions) const override;
   printerthread::PanelOptionRequest MakeRequest() const override;
-  void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
