@@ -206,7 +206,7 @@ void TFormPrinterBedienteilOption::BuildSignalPanel() {
 }
 
 int TFormPrinterBedienteilOption::Language() const {
-  return FormServices().LanguageId ? FormServices().LanguageId() : 0;
+  return FormServices().Language();
 }
 
 QString TFormPrinterBedienteilOption::KeyText(int code) const {

@@ -134,9 +134,7 @@ int TFormPrinterCLI::ItemIndex() const {
 }
 
 bool TFormPrinterCLI::MayRun() const {
-  const SettingFormServices& s = FormServices();
-  const int mode = s.OperatingMode ? s.OperatingMode() : -1;
-  return mode < 0 || mode >= 2;
+  return FormServices().ModeReaches(2);
 }
 
 void TFormPrinterCLI::ShowDenied() {
@@ -167,10 +165,9 @@ void TFormPrinterCLI::SpeedButtonKommandoAusfuehrenClick(QObject* sender) {
       printerthread::ConsoleWord::TooLong) {
     SettingFormServices& s = FormServices();
     QCoreApplication::processEvents();
-    const int language = s.LanguageId ? s.LanguageId() : 0;
     if (s.ShowNotice)
       s.ShowNotice(SpeedButtonKommandoAusfuehren->Caption(),
-                   platform::ToQt(printersettings::ConsoleLineTooLongText(language)), platform::colours::kSilver);
+                   platform::ToQt(printersettings::ConsoleLineTooLongText(s.Language())), platform::colours::kSilver);
     ComboBoxKommando->setFocus();
     return;
   }
@@ -214,7 +211,7 @@ void TFormPrinterCLI::UnlockInput() {
   platform::SetBaseColour(MemoAntwort, kAnswerColour);
   PanelKommandoEingabe->setEnabled(true);
   SpeedButtonKommandoAusfuehren->setEnabled(true);
-  ApplyOperatingMode(FormServices().OperatingMode ? FormServices().OperatingMode() : -1);
+  ApplyOperatingMode(FormServices().Mode());
   busy_ = false;
   if (isVisible()) ComboBoxKommando->setFocus();
   repaint();

@@ -156,8 +156,7 @@ TFormPrinterFirmwareInstaller::~TFormPrinterFirmwareInstaller() {
 }
 
 bool TFormPrinterFirmwareInstaller::German() const {
-  const auto& language = printersettings::ui::FormServices().LanguageId;
-  return !language || language() == 0;
+  return printersettings::ui::FormServices().Language() == 0;
 }
 
 QString TFormPrinterFirmwareInstaller::Text(const char* german, const char* english) const {

@@ -44,10 +44,7 @@ void Pause(QWidget* w) {
   platform::SleepMs(kStepPauseMs);
 }
 
-int Language() {
-  const auto& s = FormServices();
-  return s.LanguageId ? s.LanguageId() : 0;
-}
+int Language() { return FormServices().Language(); }
 
 }  // namespace
 

@@ -469,7 +469,7 @@ void TFramePrinter::SetUpConfigDialog(TForm_FileDialog& d, const QString& title,
 void TFramePrinter::ChooseConfigFile(QObject* sender, bool backup) {
   platform::RepaintSender(sender);
   SettingFormServices& services = FormServices();
-  const int mode = services.OperatingMode ? services.OperatingMode() : -1;
+  const int mode = services.Mode();
   for (;;) {
     if (host_) host_->CloseMenusAndRefresh();
     const platform::SpeedButton* button =
