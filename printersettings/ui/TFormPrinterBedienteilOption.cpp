@@ -43,9 +43,9 @@ TFormPrinterBedienteilOption::Row AddFixedRow(QWidget* parent, const QRect& geom
 }
 
 // A value row named after `member` (Panel30, Label30Titel, ...).
-TFormPrinterBedienteilOption::Row NamedRow(const ValueRow& r, const QString& member) {
+ValueRow NamedRow(const ValueRow& r, const QString& member) {
   NameRow(r, member);
-  return {r.panel, r.title, r.value, r.down, r.up};
+  return r;
 }
 
 void Name(QObject* o, const QString& name) { o->setObjectName(name); }
