@@ -15,9 +15,7 @@ namespace {
 const QString kBoxTitle = QStringLiteral("Tarvik23 - Osmek AG");
 
 void Report(ConfigResult result, platform::SystemBoxIcon icon) {
-  const auto& s = FormServices();
-  const int language = s.LanguageId ? s.LanguageId() : 0;
-  platform::SystemMessageBox(kBoxTitle, platform::ToQt(ConfigResultText(result, language)), icon);
+  platform::SystemMessageBox(kBoxTitle, platform::ToQt(ConfigResultText(result, FormServices().Language())), icon);
 }
 
 // The console closes once the editor or the installer takes over.
@@ -46,8 +44,7 @@ void ServiceToolWindows::UnlockConsoleInput() {
 }
 
 void ServiceToolWindows::ShowLineTooLong() {
-  const auto& s = FormServices();
-  if (FormPrinterCLI) FormPrinterCLI->ShowAnswer(ConsoleLineTooLongText(s.LanguageId ? s.LanguageId() : 0));
+  if (FormPrinterCLI) FormPrinterCLI->ShowAnswer(ConsoleLineTooLongText(FormServices().Language()));
 }
 
 void ServiceToolWindows::OpenFirmwareInstaller() {

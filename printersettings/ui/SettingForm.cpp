@@ -78,8 +78,7 @@ void SettingForm::FormShow() {
 }
 
 bool SettingForm::ModeAllowsOk() const {
-  const int mode = FormServices().OperatingMode ? FormServices().OperatingMode() : -1;
-  return mode < 0 || mode >= MinimumOperatingMode();
+  return FormServices().ModeReaches(MinimumOperatingMode());
 }
 
 void SettingForm::GateOk() { SpeedButtonOK->setEnabled(ModeAllowsOk() && OkAllowed()); }

@@ -37,6 +37,16 @@ struct SettingFormServices : platform::DialogServices {
   // Default: true (without a window to ask in, nothing is held back).
   std::function<bool(const QString& title, const QString& question)> AskYesNo;
 
+  // The UI language; German while no language step is installed.
+  int Language() const { return LanguageId ? LanguageId() : 0; }
+  // The operating mode; -1 while no operating-mode step is installed.
+  int Mode() const { return OperatingMode ? OperatingMode() : -1; }
+  // Whether the operating mode is `minimum` or above, or not known.
+  bool ModeReaches(int minimum) const {
+    const int mode = Mode();
+    return mode < 0 || mode >= minimum;
+  }
+
   static SettingFormServices Defaults();
 };
 

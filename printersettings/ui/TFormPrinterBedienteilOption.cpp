@@ -43,9 +43,9 @@ TFormPrinterBedienteilOption::Row AddFixedRow(QWidget* parent, const QRect& geom
 }
 
 // A value row named after `member` (Panel30, Label30Titel, ...).
-TFormPrinterBedienteilOption::Row NamedRow(const ValueRow& r, const QString& member) {
+ValueRow NamedRow(const ValueRow& r, const QString& member) {
   NameRow(r, member);
-  return {r.panel, r.title, r.value, r.down, r.up};
+  return r;
 }
 
 void Name(QObject* o, const QString& name) { o->setObjectName(name); }
@@ -206,7 +206,7 @@ void TFormPrinterBedienteilOption::BuildSignalPanel() {
 }
 
 int TFormPrinterBedienteilOption::Language() const {
-  return FormServices().LanguageId ? FormServices().LanguageId() : 0;
+  return FormServices().Language();
 }
 
 QString TFormPrinterBedienteilOption::KeyText(int code) const {
@@ -431,12 +431,6 @@ printerthread::PanelOptionRequest TFormPrinterBedienteilOption::MakeRequest() co
   r.EditHorn = EditHorn;
   r.EditLamp = EditLamp;
   return r;
-}
-
-void TFormPrinterBedienteilOption::showEvent(QShowEvent* event) {
-  SettingFormFor::showEvent(event);
-  // The refresh sized the form to its panels: centred again.
-  Centre();
 }
 
 void TFormPrinterBedienteilOption::changeEvent(QEvent* event) {

@@ -19,6 +19,7 @@
 #include "printerlink/thread/RequestBoard.h"
 #include "printersettings/PanelRules.h"
 #include "printersettings/ui/SettingForm.h"
+#include "printersettings/ui/SettingWidgets.h"
 
 class TFormPrinterBedienteilOption : public printersettings::ui::SettingFormFor<printerthread::PanelOptionRequest> {
  public:
@@ -62,11 +63,7 @@ class TFormPrinterBedienteilOption : public printersettings::ui::SettingFormFor<
   // "Zeile 1" (33), "Zeile 2" (34), editable in mode 2 and read-only
   // (3101 ... 3401) in modes 0 and 1.
   platform::Panel* PanelDisplay;
-  struct Row {
-    platform::Panel* panel;
-    QLabel *title, *value;
-    platform::SpeedButton *down, *up;  // none on the read-only rows
-  };
+  using Row = printersettings::ui::ValueRow;  // no arrows on the read-only rows
   Row Row30;
   std::array<Row, 4> DisplayRows;   // 31 .. 34
   std::array<Row, 4> FixedRows;     // 3101 .. 3401
@@ -119,7 +116,6 @@ class TFormPrinterBedienteilOption : public printersettings::ui::SettingFormFor<
   bool OkAllowed() const override;
   void PublishCaptions(printerthread::PrinterCaptions& captions) const override;
   printerthread::PanelOptionRequest MakeRequest() const override;
-  void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:

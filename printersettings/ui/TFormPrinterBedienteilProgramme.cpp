@@ -56,7 +56,7 @@ TFormPrinterBedienteilProgramme::TFormPrinterBedienteilProgramme(
     auto field = [&](int row, const char* word, const QString& title) {
       const ValueRow made = AddValueRow(this, RowRect(row, 8, left), title);
       NameRow(made, QString::fromLatin1(word) + QString::number(n));  // LabelModus1Titel ...
-      return Field{made.panel, made.title, made.value, made.down, made.up};
+      return made;
     };
     program.mode = field(1, "Modus", QStringLiteral("Modus"));
     program.text = field(2, "Drucktext", QStringLiteral("Drucktext"));

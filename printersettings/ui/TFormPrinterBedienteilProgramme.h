@@ -13,6 +13,7 @@
 #include "printerlink/thread/RequestBoard.h"
 #include "printersettings/ui/RepeatTimer.h"
 #include "printersettings/ui/SettingForm.h"
+#include "printersettings/ui/SettingWidgets.h"
 
 class TFormPrinterBedienteilProgramme
     : public printersettings::ui::SettingFormFor<printerthread::ProgramsRequest> {
@@ -34,11 +35,7 @@ class TFormPrinterBedienteilProgramme
   QString ModeNames[2];
 
   // One value panel of a program.
-  struct Field {
-    platform::Panel* panel;
-    QLabel *title, *value;
-    platform::SpeedButton *down, *up;
-  };
+  using Field = printersettings::ui::ValueRow;
   struct Program {
     platform::Panel* head;
     QLabel* title;  // "Programm n"

@@ -17,6 +17,7 @@
 #include "printersettings/ServiceToolTexts.h"
 #include "printersettings/ui/ConsolePresets.h"
 #include "printersettings/ui/SettingFormServices.h"
+#include "printersettings/ui/TextMemo.h"
 
 TFormPrinterCLI* FormPrinterCLI = nullptr;
 
@@ -81,13 +82,8 @@ TFormPrinterCLI::TFormPrinterCLI(QWidget* owner)
   PanelKommandoAusfuehren->installEventFilter(this);
 
   LabelAntwortTitel = new QLabel(QStringLiteral("Antwort"), this);
-  MemoAntwort = new QPlainTextEdit(this);
+  MemoAntwort = NewTextMemo(this);
   MemoAntwort->setReadOnly(true);
-  MemoAntwort->setFont(platform::CourierNewPx(13));
-  MemoAntwort->setLineWrapMode(QPlainTextEdit::NoWrap);
-  MemoAntwort->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  MemoAntwort->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  MemoAntwort->setContextMenuPolicy(Qt::NoContextMenu);
 
   NAME_AFTER_MEMBER(LabelKommandoTitel);
   NAME_AFTER_MEMBER(PanelKommandoEingabe);
@@ -138,9 +134,7 @@ int TFormPrinterCLI::ItemIndex() const {
 }
 
 bool TFormPrinterCLI::MayRun() const {
-  const SettingFormServices& s = FormServices();
-  const int mode = s.OperatingMode ? s.OperatingMode() : -1;
-  return mode < 0 || mode >= 2;
+  return FormServices().ModeReaches(2);
 }
 
 void TFormPrinterCLI::ShowDenied() {
@@ -171,10 +165,9 @@ void TFormPrinterCLI::SpeedButtonKommandoAusfuehrenClick(QObject* sender) {
       printerthread::ConsoleWord::TooLong) {
     SettingFormServices& s = FormServices();
     QCoreApplication::processEvents();
-    const int language = s.LanguageId ? s.LanguageId() : 0;
     if (s.ShowNotice)
       s.ShowNotice(SpeedButtonKommandoAusfuehren->Caption(),
-                   platform::ToQt(printersettings::ConsoleLineTooLongText(language)), platform::colours::kSilver);
+                   platform::ToQt(printersettings::ConsoleLineTooLongText(s.Language())), platform::colours::kSilver);
     ComboBoxKommando->setFocus();
     return;
   }
@@ -218,7 +211,7 @@ void TFormPrinterCLI::UnlockInput() {
   platform::SetBaseColour(MemoAntwort, kAnswerColour);
   PanelKommandoEingabe->setEnabled(true);
   SpeedButtonKommandoAusfuehren->setEnabled(true);
-  ApplyOperatingMode(FormServices().OperatingMode ? FormServices().OperatingMode() : -1);
+  ApplyOperatingMode(FormServices().Mode());
   busy_ = false;
   if (isVisible()) ComboBoxKommando->setFocus();
   repaint();

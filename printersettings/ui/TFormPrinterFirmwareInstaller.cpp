@@ -23,15 +23,14 @@
 #include "printerlink/thread/FirmwareInstall.h"
 #include "printerlink/thread/RequestBoard.h"
 #include "printersettings/ui/SettingFormServices.h"
+#include "printersettings/ui/TextMemo.h"
 #include "printing/ui/MemoPrint.h"
 
 TFormPrinterFirmwareInstaller* FormPrinterFirmwareInstaller = nullptr;
 
 namespace {
 
-constexpr std::uint32_t kWhite = 0xFFFFFF;
-constexpr std::uint32_t kYellow = 0x00FFFF;
-constexpr std::uint32_t kRed = 0x0000FF;
+using namespace platform::colours;
 constexpr int kWidth = 800;
 constexpr int kMinWidth = 792, kMinHeight = 473;
 constexpr int kTopHeight = 65;
@@ -105,7 +104,7 @@ TFormPrinterFirmwareInstaller::TFormPrinterFirmwareInstaller(QWidget* owner,
   layout->setSpacing(0);
   Panel_Top = new platform::Panel(this);
   Panel_Top->setFixedHeight(kTopHeight);
-  Panel_Top->SetColor(0xC0C0C0);
+  Panel_Top->SetColor(kSilver);
   Panel_Top->SetBottomLine(true);
   platform::AddButtonPanel(Panel_Top, QRect(8, 9, 110, 48), QString(), PanelOpen, SpeedButtonOpen);
   platform::AddButtonPanel(Panel_Top, QRect(126, 9, 110, 48), QString(), PanelPrint, SpeedButtonPrint);
@@ -113,22 +112,14 @@ TFormPrinterFirmwareInstaller::TFormPrinterFirmwareInstaller(QWidget* owner,
   platform::AddButtonPanel(Panel_Top, QRect(kMinWidth - 118, 9, 110, 48), QString(), PanelOK, SpeedButtonOK);
   layout->addWidget(Panel_Top);
 
-  Memo_Editor = new QPlainTextEdit(this);
+  Memo_Editor = printersettings::ui::NewTextMemo(this);
   Memo_Editor->setReadOnly(true);
-  Memo_Editor->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Memo_Editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo_Editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo_Editor->setContextMenuPolicy(Qt::NoContextMenu);
-  QFont courier(QStringLiteral("Courier New"));
-  courier.setStyleHint(QFont::Monospace);
-  courier.setPixelSize(13);
-  Memo_Editor->setFont(courier);
   Memo_Editor->setAutoFillBackground(true);
   layout->addWidget(Memo_Editor, 1);
 
   Panel_Fortschritt = new platform::Panel(this);
   Panel_Fortschritt->setFixedHeight(kProgressHeight);
-  Panel_Fortschritt->SetColor(0xC0C0C0);
+  Panel_Fortschritt->SetColor(kSilver);
   auto* progressLayout = new QHBoxLayout(Panel_Fortschritt);
   progressLayout->setContentsMargins(8, 8, 8, 8);
   Label_Fortschritt = new QLabel(Panel_Fortschritt);
@@ -165,8 +156,7 @@ TFormPrinterFirmwareInstaller::~TFormPrinterFirmwareInstaller() {
 }
 
 bool TFormPrinterFirmwareInstaller::German() const {
-  const auto& language = printersettings::ui::FormServices().LanguageId;
-  return !language || language() == 0;
+  return printersettings::ui::FormServices().Language() == 0;
 }
 
 QString TFormPrinterFirmwareInstaller::Text(const char* german, const char* english) const {
@@ -184,7 +174,7 @@ void TFormPrinterFirmwareInstaller::ApplyTexts() {
 void TFormPrinterFirmwareInstaller::SetMemoColour(std::uint32_t colour) {
   memoColour_ = colour;
   platform::SetBaseColour(Memo_Editor, colour);
-  // Hidden and shown again, so the new colour is painted at once.
+  // Painted at once, so the state shows before the step that follows.
   Memo_Editor->viewport()->update();
   Memo_Editor->repaint();
 }
@@ -204,10 +194,14 @@ void TFormPrinterFirmwareInstaller::ShowEmpty() {
   std::fill(ImageBuffer.begin(), ImageBuffer.end(), 0xFF);
   Memo_Editor->clear();
   SetMemoColour(kWhite);
+  OfferButtons();
+}
+
+void TFormPrinterFirmwareInstaller::OfferButtons() {
   Panel_Top->setEnabled(true);
   SpeedButtonOpen->setEnabled(true);
-  SpeedButtonPrint->setEnabled(false);
-  SpeedButtonDownload->setEnabled(false);
+  SpeedButtonPrint->setEnabled(!ArchivePath.empty());
+  SpeedButtonDownload->setEnabled(!ArchivePath.empty());
 }
 
 void TFormPrinterFirmwareInstaller::ShowProgress(int position, int maximum, const QString& text) {
@@ -344,11 +338,8 @@ bool TFormPrinterFirmwareInstaller::LoadFirmwareArchive(const std::string& path)
     repaint();
     platform::SleepMs(kStepPauseMs);
     ShowProgress(0, 0, QString());
-    Panel_Top->setEnabled(true);
     SetMemoColour(kWhite);
-    SpeedButtonOpen->setEnabled(true);
-    SpeedButtonPrint->setEnabled(true);
-    SpeedButtonDownload->setEnabled(true);
+    OfferButtons();
     SetBusyCursor(false);
     return true;
   }
@@ -356,10 +347,7 @@ bool TFormPrinterFirmwareInstaller::LoadFirmwareArchive(const std::string& path)
   ArchivePath.clear();
   Memo_Editor->clear();
   SetMemoColour(kRed);
-  Panel_Top->setEnabled(true);
-  SpeedButtonOpen->setEnabled(true);
-  SpeedButtonPrint->setEnabled(false);
-  SpeedButtonDownload->setEnabled(false);
+  OfferButtons();
   SetBusyCursor(false);
   platform::SystemMessageBox(QString::fromLatin1(kBoxTitle),
                              Text("Die Datei kann nicht ge\xF6" "ffnet werden.\n\n", "The file can not be opened.\n\n"),
@@ -420,10 +408,7 @@ void TFormPrinterFirmwareInstaller::ShowFirmwareResult(int result) {
     // The window is unlocked below whatever the box did.
   }
   SetMemoColour(kWhite);
-  Panel_Top->setEnabled(true);
-  SpeedButtonOpen->setEnabled(true);
-  SpeedButtonPrint->setEnabled(!ArchivePath.empty());
-  SpeedButtonDownload->setEnabled(!ArchivePath.empty());
+  OfferButtons();
   repaint();
   SetBusyCursor(false);
 }

@@ -82,6 +82,9 @@ class TFormPrinterFirmwareInstaller : public QDialog, public printerthread::Firm
   void SetMemoColour(std::uint32_t colour);
   // The state at creation: nothing loaded, white, only "Öffnen".
   void ShowEmpty();
+  // The window usable: "Öffnen" always, "Drucken" and "Installieren" while
+  // a package is loaded (ArchivePath).
+  void OfferButtons();
   void SetBusyCursor(bool on);
   // Extracts the package into `image` and `text`; false unless its image
   // is exactly kImageSize bytes and both entries passed their checks.

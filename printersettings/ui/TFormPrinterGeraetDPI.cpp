@@ -101,8 +101,7 @@ void TFormPrinterGeraetDPI::ApplyEnablingRules() {
   // Every opening starts with single steps off.
   ExpertMode = 1;
   SpeedButtonExpertenModusClick(nullptr);
-  const int mode = FormServices().OperatingMode ? FormServices().OperatingMode() : -1;
-  SpeedButtonExpertenModus->setEnabled(mode < 0 || mode >= 2);
+  SpeedButtonExpertenModus->setEnabled(FormServices().ModeReaches(2));
 }
 
 void TFormPrinterGeraetDPI::SpeedButtonPPClick(QObject* sender) {
@@ -122,8 +121,7 @@ void TFormPrinterGeraetDPI::SpeedButtonExpertenModusClick(QObject* sender) {
 
 void TFormPrinterGeraetDPI::PanelExpertenModusClick(QObject*) {
   SettingFormServices& s = FormServices();
-  const int mode = s.OperatingMode ? s.OperatingMode() : -1;
-  if (mode < 0 || mode >= 2) return;
+  if (s.ModeReaches(2)) return;
   QCoreApplication::processEvents();
   if (s.ShowNotice)
     s.ShowNotice(SpeedButtonOK->Caption(), s.CatalogueText(Catalogue::DeniedUserAdmin), platform::colours::kSilver);

@@ -199,9 +199,3 @@ printerthread::PulseDurationRequest TFormPrinterSteuerungPulsdauer::MakeRequest(
   r.EditInkQuantity = EditInkQuantity;
   return r;
 }
-
-void TFormPrinterSteuerungPulsdauer::showEvent(QShowEvent* event) {
-  SettingFormFor::showEvent(event);
-  // The expert panel sized the form as it opened: centred again.
-  Centre();
-}

@@ -61,7 +61,6 @@ class TFormPrinterSteuerungPulsdauer
   void ApplyEnablingRules() override;
   int MinimumOperatingMode() const override { return 2; }
   printerthread::PulseDurationRequest MakeRequest() const override;
-  void showEvent(QShowEvent* event) override;
 
  private:
   printersettings::PulseValues EditValues() const;

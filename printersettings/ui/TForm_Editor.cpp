@@ -22,6 +22,7 @@
 #include "printersettings/ServiceToolTexts.h"
 #include "printersettings/ui/ConfigFileDialog.h"
 #include "printersettings/ui/SettingFormServices.h"
+#include "printersettings/ui/TextMemo.h"
 #include "printing/ui/MemoPrint.h"
 
 TForm_Editor* Form_Editor = nullptr;
@@ -43,10 +44,7 @@ void Pause(QWidget* w) {
   platform::SleepMs(kStepPauseMs);
 }
 
-int Language() {
-  const auto& s = FormServices();
-  return s.LanguageId ? s.LanguageId() : 0;
-}
+int Language() { return FormServices().Language(); }
 
 }  // namespace
 
@@ -79,12 +77,7 @@ TForm_Editor::TForm_Editor(QWidget* owner) : QDialog(owner, platform::FixedDialo
   connect(SpeedButtonDownload, &QAbstractButton::clicked, this, [this] { SpeedButtonDownloadClick(sender()); });
   connect(SpeedButtonOK, &QAbstractButton::clicked, this, [this] { SpeedButtonOKClick(sender()); });
 
-  Memo_Editor = new QPlainTextEdit(this);
-  Memo_Editor->setFont(platform::CourierNewPx(13));
-  Memo_Editor->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Memo_Editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo_Editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo_Editor->setContextMenuPolicy(Qt::NoContextMenu);
+  Memo_Editor = printersettings::ui::NewTextMemo(this);
 
   Panel_Fortschritt = new platform::Panel(this);
   Panel_Fortschritt->SetColor(kLightGrey);

@@ -107,6 +107,14 @@ void FitText(QLabel* label, bool bold) {
   label->setFont(platform::VerdanaPx(px, bold));
 }
 
+// A tile's value, fitted when it changed: the display steps write every
+// value after each poll, mostly the same as before.
+void ShowValue(QLabel* value, const QString& text) {
+  if (value->text() == text) return;
+  value->setText(text);
+  FitText(value, true);
+}
+
 // The tiles whose look the display rules decide, with their rule.
 using printerthread::SettingsTiles;
 using printerthread::TileState;
@@ -461,7 +469,7 @@ void TFramePrinter::SetUpConfigDialog(TForm_FileDialog& d, const QString& title,
 void TFramePrinter::ChooseConfigFile(QObject* sender, bool backup) {
   platform::RepaintSender(sender);
   SettingFormServices& services = FormServices();
-  const int mode = services.OperatingMode ? services.OperatingMode() : -1;
+  const int mode = services.Mode();
   for (;;) {
     if (host_) host_->CloseMenusAndRefresh();
     const platform::SpeedButton* button =
@@ -547,8 +555,7 @@ void TFramePrinter::ApplyTiles(const printerthread::SettingsTiles& tiles) {
 }
 
 void TFramePrinter::ResetDisplay(const printerthread::DisplayView&) {
-  for (QLabel* label : ValueLabels()) label->setText(QStringLiteral("?"));
-  FitTexts();
+  for (QLabel* label : ValueLabels()) ShowValue(label, QStringLiteral("?"));
   cliWord_ = -1;
   const printerthread::SettingsTiles reset = printerthread::TilesAfterReset();
   // What a reset leaves alone stays as the last refresh offered it.
@@ -567,7 +574,7 @@ void TFramePrinter::RefreshDisplay(const printerthread::DisplayView& view) {
   const printerthread::PrinterMirror& m = view.mirror;
   const printerthread::PrinterCaptions& c = view.captions;
   cliWord_ = m.CliWord;
-  auto show = [](const Tile& t, const std::string& text) { t.value->setText(platform::ToQt(text)); };
+  auto show = [](const Tile& t, const std::string& text) { ShowValue(t.value, platform::ToQt(text)); };
   show(GeraetTyp, m.MachineTypeText);
   show(GeraetAusrichtung, m.AlignmentText);
   show(GeraetAufstarten, m.StartupText);
@@ -592,7 +599,6 @@ void TFramePrinter::RefreshDisplay(const printerthread::DisplayView& view) {
   const auto& pending = OtherPrinterWindows().CounterChangePending;
   show(DruckersteuerungZaehler, printerthread::CounterLabel(m.CounterText, pending && pending()));
   show(DruckersteuerungVendrel, printerthread::CommunicationLabel(m.CommKit));
-  FitTexts();
   tiles_ = printerthread::TilesAfterRefresh(m);
   ApplyTiles(tiles_);
   for (platform::Panel* s : Sections()) s->setEnabled(true);

@@ -207,6 +207,9 @@ TEST_F(ControllerForms, TheExpertPanel) {
   EXPECT_EQ(puls->SetExpertPanel(1), 1);  // as the settings hard copy does
   puls->show();
   EXPECT_TRUE(puls->PanelKonfiguration->isVisible());
+  // Centred at the width the expert panel gave it as it opened.
+  const QRect f = puls->frameGeometry();
+  EXPECT_EQ(f.left(), mainFrame.left() + mainFrame.width() / 2 - f.width() / 2);
   puls->hide();
   puls->PrepareForTile();  // the tile always opens it without
   EXPECT_EQ(puls->ExpertPanelVisible, 0);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <filesystem>
 
@@ -186,6 +187,28 @@ TEST_F(SettingsView, TheValuesShowUntilALostLinkMakesThemUnknown) {
   for (QWidget* s : {view.PanelGeraet, view.PanelDruckstart, view.PanelUnterdrueckung,
                      view.PanelDruckgeschwindigkeit, view.PanelBedienteil, view.PanelDruckersteuerung})
     EXPECT_FALSE(s->isEnabled());
+}
+
+TEST_F(SettingsView, AValueTooLongForItsTileIsShownSmallerAndANewShortOneFullSize) {
+  auto whole = [](const QLabel* l) {
+    const QRect room = l->contentsRect();
+    const QRect needed = QFontMetrics(l->font()).boundingRect(room, static_cast<int>(l->alignment()) | Qt::TextWordWrap,
+                                                             l->text());
+    return needed.width() <= room.width() && needed.height() <= room.height();
+  };
+  const QLabel* value = view.GeraetTyp.value;
+  mirror.MachineTypeText = "RID1 Hatchery DC RID1 Hatchery AC RID1";
+  Refresh();
+  EXPECT_LT(value->font().pixelSize(), 11);
+  EXPECT_TRUE(whole(value));
+  mirror.MachineTypeText = "RID1";
+  Refresh();
+  EXPECT_EQ(value->font().pixelSize(), 11);
+  // A lost link's "?" is fitted as well.
+  mirror.MachineTypeText = "RID1 Hatchery DC RID1 Hatchery AC RID1";
+  Refresh();
+  Reset();
+  EXPECT_EQ(value->font().pixelSize(), 11);
 }
 
 TEST_F(SettingsView, ATileWhoseWindowIsMissingShowsItsValueButOffersNoButton) {
