@@ -17,6 +17,7 @@
 #include "printersettings/ServiceToolTexts.h"
 #include "printersettings/ui/ConsolePresets.h"
 #include "printersettings/ui/SettingFormServices.h"
+#include "printersettings/ui/SimpleComboStyle.h"
 #include "printersettings/ui/TextMemo.h"
 
 TFormPrinterCLI* FormPrinterCLI = nullptr;
@@ -62,6 +63,8 @@ TFormPrinterCLI::TFormPrinterCLI(QWidget* owner)
   ComboBoxKommando->setMaxVisibleItems(20);
   ComboBoxKommando->setCompleter(nullptr);
   ComboBoxKommando->setFont(platform::CourierNewPx(13));
+  // One line without a drop-down button; the arrow keys walk the list.
+  SimpleComboStyle::Apply(ComboBoxKommando);
   ComboBoxKommando->setContextMenuPolicy(Qt::NoContextMenu);
   ComboBoxKommando->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
   ComboBoxKommando->lineEdit()->setValidator(new UpperCase(ComboBoxKommando));
@@ -77,9 +80,12 @@ TFormPrinterCLI::TFormPrinterCLI(QWidget* owner)
                            PanelKommandoAusfuehren, SpeedButtonKommandoAusfuehren);
   connect(SpeedButtonKommandoAusfuehren, &QAbstractButton::clicked, this,
           [this] { SpeedButtonKommandoAusfuehrenClick(sender()); });
-  // While the input is off, a click on it says why.
+  // While the input is off, a click on it says why. A switched-off line
+  // hands the click on to its panel; a switched-off button keeps it (Qt
+  // lets no click through a button), so the button is watched as well.
   PanelKommandoEingabe->installEventFilter(this);
   PanelKommandoAusfuehren->installEventFilter(this);
+  SpeedButtonKommandoAusfuehren->installEventFilter(this);
 
   LabelAntwortTitel = new QLabel(QStringLiteral("Antwort"), this);
   MemoAntwort = NewTextMemo(this);
@@ -227,7 +233,8 @@ bool TFormPrinterCLI::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
   }
-  if ((watched == PanelKommandoEingabe || watched == PanelKommandoAusfuehren) &&
+  if ((watched == PanelKommandoEingabe || watched == PanelKommandoAusfuehren ||
+       watched == SpeedButtonKommandoAusfuehren) &&
       event->type() == QEvent::MouseButtonPress && !busy_ && !MayRun()) {
     ShowDenied();
     return true;
