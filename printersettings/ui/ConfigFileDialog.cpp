@@ -1,14 +1,23 @@
 #include "printersettings/ui/ConfigFileDialog.h"
 
 #include "filedialog/ui/TForm_FileDialog.h"
+#include "printdata/ui/ComputerPlaces.h"
 
 namespace printersettings::ui {
 
 void SetUpConfigFileDialog(TForm_FileDialog& d, const ConfigDialogSetup& s) {
-  d.SetHomeEntry(0, QString(), s.serviceDir, s.serviceDir);
-  d.SetBrowseEntry(0, QString(), s.serviceDir, s.serviceDir);
-  d.SetHomeEntry(1, QString(), std::string(), std::string());
-  d.SetBrowseEntry(1, QString(), std::string(), std::string());
+  if (s.computerPlaces) {
+    d.SetHomeEntry(0, QStringLiteral("Tarvik23 (SERVICE)"), s.serviceDir, s.serviceDir);
+    d.SetBrowseEntry(0, QStringLiteral("Tarvik50 (SERVICE)"), s.serviceDir, s.serviceDir);
+    d.SetHomeEntry(1, QStringLiteral("-"), std::string(), std::string());
+    d.SetBrowseEntry(1, QStringLiteral("-"), std::string(), std::string());
+    printdata::ui::SetUpComputerPlaces(d, 2);
+  } else {
+    d.SetHomeEntry(0, QString(), s.serviceDir, s.serviceDir);
+    d.SetBrowseEntry(0, QString(), s.serviceDir, s.serviceDir);
+    d.SetHomeEntry(1, QString(), std::string(), std::string());
+    d.SetBrowseEntry(1, QString(), std::string(), std::string());
+  }
   d.ClearShownExtensions();
   d.ClearExtraExtensions();
   if (s.offerExtension) (void)d.SetExtraExtension(0, "sys23");

@@ -296,6 +296,7 @@ void TForm_Editor::SetUpDialog(TForm_FileDialog& d, bool save) const {
   setup.tmpDir = Places.TmpDir ? Places.TmpDir() : std::string();
   setup.clipboardName = "SYS23";
   setup.offerExtension = !save;
+  setup.computerPlaces = true;
   printersettings::ui::SetUpConfigFileDialog(d, setup);
 }
 
