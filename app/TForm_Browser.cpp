@@ -1,6 +1,9 @@
 #include "app/TForm_Browser.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <algorithm>
 #include <cstdlib>
 
 #include "app/Centre.h"
@@ -42,9 +45,19 @@ TForm_Browser::TForm_Browser(QWidget* owner, const app::FetchSettings& settings,
   Panel_Wait->SetColor(platform::colours::kWhite);
   Panel_Wait->SetBevels(platform::BevelKind::Lowered, platform::BevelKind::Lowered);
   Panel_Wait->setCursor(Qt::WaitCursor);
+  CppWebBrowser = new app::TCppWebBrowser(this);
+  CppWebBrowser->OnBeforeNavigate2 = [this] { CppWebBrowserBeforeNavigate2(); };
+  CppWebBrowser->OnDownloadBegin = [this] { CppWebBrowserDownloadBegin(); };
+  CppWebBrowser->OnNavigateComplete2 = [this] { CppWebBrowserNavigateComplete2(); };
+  CppWebBrowser->OnDownloadComplete = [this] { CppWebBrowserDownloadComplete(); };
+  Panel_Wait->raise();
+  NAME_AFTER_MEMBER(Panel_Wait);
+  NAME_AFTER_MEMBER(CppWebBrowser);
   setMinimumSize(kMinClientWidth, kMinClientHeight);
   if (Form_Main) resize(Form_Main->size());
   Panel_Wait->setGeometry(rect());
+  CppWebBrowser->setGeometry(rect());
+  qApp->installEventFilter(this);
 
   try {
     NewsThread = std::make_unique<app::Thread_Browser>(Form_Main ? Form_Main->BrowserDir : std::string(), settings,
@@ -56,6 +69,7 @@ TForm_Browser::TForm_Browser(QWidget* owner, const app::FetchSettings& settings,
 }
 
 TForm_Browser::~TForm_Browser() {
+  qApp->removeEventFilter(this);
   StopThread();
   NewsThread.reset();
   if (Form_Browser == this) Form_Browser = nullptr;
@@ -80,6 +94,7 @@ void TForm_Browser::FormShow() {
   else
     app::CentreOnMainWindow(this);
   Panel_Wait->setGeometry(rect());
+  CppWebBrowser->setGeometry(rect());
   Panel_Wait->raise();
 }
 
@@ -93,4 +108,69 @@ void TForm_Browser::FormClose() {
   PlaceStored = 1;
   StoredLeft = x();
   StoredTop = y();
+}
+
+bool TForm_Browser::FormCanResize(int& newWidth, int& newHeight) const {
+  // The window's size is its client area here.
+  if (windowState() == Qt::WindowNoState) {
+    newWidth = std::max(newWidth, kMinClientWidth);
+    newHeight = std::max(newHeight, kMinClientHeight);
+  }
+  return true;
+}
+
+void TForm_Browser::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  int w = width(), h = height();
+  if (FormCanResize(w, h) && (w != width() || h != height())) resize(w, h);
+  Panel_Wait->setGeometry(rect());
+  CppWebBrowser->setGeometry(rect());
+}
+
+// ---- the browser's handlers ----
+
+void TForm_Browser::ShowWaitPanel() {
+  try {
+    if (CppWebBrowser->ReadyState() < app::TCppWebBrowser::Interactive) Panel_Wait->raise();
+  } catch (...) {
+  }
+}
+
+void TForm_Browser::ShowBrowser() {
+  try {
+    if (CppWebBrowser->ReadyState() >= app::TCppWebBrowser::Interactive) {
+      CppWebBrowser->raise();
+      CppWebBrowser->setFocus();
+    }
+  } catch (...) {
+  }
+}
+
+void TForm_Browser::CppWebBrowserBeforeNavigate2() { ShowWaitPanel(); }
+void TForm_Browser::CppWebBrowserDownloadBegin() { ShowWaitPanel(); }
+void TForm_Browser::CppWebBrowserNavigateComplete2() { ShowBrowser(); }
+void TForm_Browser::CppWebBrowserDownloadComplete() { ShowBrowser(); }
+
+// ---- the message hook ----
+
+bool TForm_Browser::eventFilter(QObject* watched, QEvent* event) {
+  return AppMessage(watched, event) || QWidget::eventFilter(watched, event);
+}
+
+bool TForm_Browser::AppMessage(QObject* receiver, QEvent* event) {
+  try {
+    // Busy is asked first, for every event, as the browser's own hook does;
+    // everything else is a comparison.
+    if (!CppWebBrowser || CppWebBrowser->Busy()) return false;
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter && key->key() != Qt::Key_Plus) return false;
+    // Only a key meant for the browser: Enter in any other window is
+    // delivered as usual. Keys reach the browser itself, not its viewport.
+    if (receiver != CppWebBrowser && receiver != CppWebBrowser->viewport()) return false;
+    CppWebBrowser->TranslateAccelerator(key);
+    return true;
+  } catch (...) {
+    return false;
+  }
 }
