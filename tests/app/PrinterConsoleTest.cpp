@@ -6,11 +6,14 @@
 // must leave both windows usable.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QStyleOptionComboBox>
+#include <QWindow>
 #include <QTextCursor>
 #include <filesystem>
 #include <set>
@@ -28,6 +31,7 @@
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/FileIO.h"
 #include "platform/PortRegistry.h"
+#include "platform/qt/Fonts.h"
 #include "platform/qt/TextCodec.h"
 #include "printerlink/thread/FirmwareInstall.h"
 #include "printerlink/thread/RequestBoard.h"
@@ -105,6 +109,19 @@ class PrinterConsole : public apptest::LanguageApp {
     ASSERT_TRUE(apptest::PumpUntil([&] { return colours.count >= 2 && !FormPrinterCLI->Busy(); }, 30));
   }
   static QString Answer() { return FormPrinterCLI->MemoAntwort->toPlainText(); }
+  // A click as the window system delivers it: to the window, at the point
+  // in the middle of `w`, so that Qt itself finds what lies there (a
+  // switched-off widget takes no click).
+  static void ClickThroughWindow(QWidget* w) {
+    QWidget* top = w->window();
+    ASSERT_NE(top->windowHandle(), nullptr);
+    const QPointF at = QPointF(w->mapTo(top, QPoint(w->width() / 2, w->height() / 2)));
+    const QPointF global = QPointF(top->mapToGlobal(at.toPoint()));
+    QMouseEvent press(QEvent::MouseButtonPress, at, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(top->windowHandle(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(top->windowHandle(), &release);
+  }
   // What the printer was sent of the console's lines and the
   // configuration's commands (the poll goes on meanwhile).
   std::vector<std::string> Sent() const {
@@ -219,6 +236,82 @@ TEST_F(PrinterConsole, BelowTechnicianTheConsoleRunsNothing) {
   EXPECT_FALSE(printerthread::PrinterRequests().ConsoleCommand.Pending());
   FormBedienungsmodus->SetOperatingMode(2);
   EXPECT_TRUE(FormPrinterCLI->ComboBoxKommando->isEnabled());
+}
+
+// Below "Techniker" the line and "Ausführen" are switched off; a click on
+// either (that is, on their panels) says why instead of doing nothing.
+TEST_F(PrinterConsole, BelowTechnicianAClickOnTheLockedInputTellsWhy) {
+  OpenConsole();
+  FormBedienungsmodus->SetOperatingMode(0);
+  const struct {
+    const char* what;
+    QWidget* target;
+  } cases[] = {{"the button", FormPrinterCLI->SpeedButtonKommandoAusfuehren},
+               {"the command line", FormPrinterCLI->ComboBoxKommando}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ASSERT_FALSE(FormPrinterCLI->SpeedButtonKommandoAusfuehren->isEnabled());
+    QString told, title;
+    int shown = 0;
+    apptest::WhenModal([&] {
+      ++shown;
+      told = FormMessage->PanelMain->Caption();
+      title = FormMessage->windowTitle();
+      FormMessage->SpeedButtonInformationOK->click();
+    });
+    ClickThroughWindow(c.target);
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(told, FormMessage->MsgDeniedUserAdmin);
+    EXPECT_TRUE(title.contains(FormPrinterCLI->SpeedButtonKommandoAusfuehren->Caption())) << title.toStdString();
+    EXPECT_FALSE(printerthread::PrinterRequests().ConsoleCommand.Pending());
+  }
+
+  // As "Techniker" a click on the line only puts the cursor there.
+  FormBedienungsmodus->SetOperatingMode(2);
+  apptest::EventCounter notices(FormMessage, QEvent::Show);
+  ClickThroughWindow(FormPrinterCLI->ComboBoxKommando);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(notices.count, 0);
+  EXPECT_FALSE(printerthread::PrinterRequests().ConsoleCommand.Pending());
+}
+
+// The command box is one line without a drop-down button: the line takes
+// the whole box, in Courier, and the arrow keys walk the sorted list.
+TEST_F(PrinterConsole, TheCommandBoxIsOneCourierLineWhoseListTheArrowKeysWalk) {
+  OpenConsole();
+  QComboBox* box = FormPrinterCLI->ComboBoxKommando;
+  QStyleOptionComboBox option;
+  option.initFrom(box);
+  option.editable = true;
+  option.subControls = QStyle::SC_All;
+  EXPECT_TRUE(box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, box).isEmpty());
+  const int frame = box->style()->pixelMetric(QStyle::PM_ComboBoxFrameWidth, &option, box);
+  EXPECT_LE(box->width() - Line()->width(), 2 * frame);
+  EXPECT_LE(box->height(), 25);
+  EXPECT_EQ(box->font(), platform::CourierNewPx(13));
+  EXPECT_EQ(Line()->font().family(), platform::CourierNewPx(13).family());
+
+  Type(QString());
+  box->setCurrentIndex(-1);
+  apptest::PressKey(Line(), Qt::Key_Down);
+  EXPECT_EQ(box->currentIndex(), 0);
+  EXPECT_EQ(Line()->text(), box->itemText(0));
+  apptest::PressKey(Line(), Qt::Key_Down);
+  apptest::PressKey(Line(), Qt::Key_Down);
+  EXPECT_EQ(Line()->text(), box->itemText(2));
+  apptest::PressKey(Line(), Qt::Key_Up);
+  EXPECT_EQ(Line()->text(), box->itemText(1));
+  EXPECT_EQ(FormPrinterCLI->ItemIndex(), 1);  // picked, not typed
+  // No list drops down, by key or by a click at the box's right end.
+  apptest::PressKey(Line(), Qt::Key_F4);
+  apptest::PressKey(Line(), Qt::Key_Down, Qt::AltModifier);
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(box->width() - 3, box->height() / 2.0),
+                    QPointF(box->mapToGlobal(QPoint(box->width() - 3, box->height() / 2))), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(box, &press);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(box->view()->isVisible());
+  EXPECT_EQ(Line()->text(), box->itemText(1));
 }
 
 TEST_F(PrinterConsole, EditKonfigBringsTheConfigurationIntoTheEditorAndInstallBringsItBackByteForByte) {
@@ -370,6 +463,46 @@ TEST_F(PrinterConsole, TheEditorKeepsAndOpensCopiesThroughTheFileDialog) {
   EXPECT_FALSE(Form_Editor->StepRunning());
 }
 
+// "Öffnen" and "Speichern" of the editor reach the service folder, named,
+// and the computer's places; the dialog's caption names the place.
+TEST_F(PrinterConsole, TheEditorsFileDialogOffersTheServiceFolderAndTheComputersPlaces) {
+  OpenEditor();
+  for (platform::SpeedButton* button : {Form_Editor->SpeedButtonOpen, Form_Editor->SpeedButtonSave}) {
+    SCOPED_TRACE(button->Caption().toStdString());
+    QString title, path;
+    std::vector<QString> home, browse;
+    std::vector<bool> separator;
+    apptest::WhenModal([&] {
+      title = Form_FileDialog->windowTitle();
+      path = QString::fromStdString(Form_FileDialog->CurrentPath());
+      for (int i = 0; i < 7; ++i) {
+        home.push_back(Form_FileDialog->HomeItems[i]->isVisible() ? Form_FileDialog->HomeItems[i]->text()
+                                                                   : QStringLiteral("<hidden>"));
+        browse.push_back(Form_FileDialog->BrowseItems[i]->isVisible() ? Form_FileDialog->BrowseItems[i]->text()
+                                                                       : QStringLiteral("<hidden>"));
+        separator.push_back(Form_FileDialog->HomeItems[i]->isSeparator());
+      }
+      Form_FileDialog->SpeedButton_Abbrechen->click();
+    });
+    apptest::Click(button);
+    ASSERT_EQ(home.size(), 7u);
+    EXPECT_EQ(title, QStringLiteral(" ") + button->Caption() + QStringLiteral(" - Tarvik23 (SERVICE)"));
+    EXPECT_EQ(path.toStdString() + "/", Form_Main->ServiceDir);
+    EXPECT_EQ(home[0], QStringLiteral("Tarvik23 (SERVICE)"));
+    EXPECT_EQ(browse[0], QStringLiteral("Tarvik50 (SERVICE)"));
+    EXPECT_TRUE(separator[1]);
+    // "Eigene Dateien" and "Desktop" carry their folders' own names.
+    for (int i : {2, 3}) {
+      EXPECT_FALSE(home[i].isEmpty() || home[i] == QStringLiteral("<hidden>")) << i;
+      EXPECT_EQ(browse[i], home[i]) << i;
+    }
+    EXPECT_EQ(home[4], QStringLiteral("Arbeitsplatz"));
+    EXPECT_EQ(home[5], QStringLiteral("Netzwerkumgebung"));
+    EXPECT_EQ(home[6], QStringLiteral("<hidden>"));
+    EXPECT_EQ(browse[5], QStringLiteral("Netzwerkumgebung"));
+  }
+}
+
 // "Drucken" prints the memo's text: with lines selected the print dialog
 // starts on "selection" and prints only them; without, it prints all.
 TEST_F(PrinterConsole, TheEditorPrintsItsTextOrTheSelectedLines) {
@@ -442,7 +575,12 @@ TEST_F(PrinterConsole, SichernAndHerstellenCarryTheConfigurationToAFileAndBack) 
 
   const std::string backup = Form_Main->ServiceDir + "KONFIG.sys23";
   EXPECT_EQ(runWithDialog(view->DruckersteuerungSichern.button,
-                          [] { Form_FileDialog->SpeedButton_OK->click(); }),
+                          [] {
+                            // The service folder is the one place: no menu.
+                            EXPECT_FALSE(Form_FileDialog->HomeItems[0]->isVisible());
+                            EXPECT_FALSE(Form_FileDialog->BrowseItems[0]->isVisible());
+                            Form_FileDialog->SpeedButton_OK->click();
+                          }),
             FormMessage->MsgDoneOk);
   auto saved = platform::ReadWholeFile(backup);
   ASSERT_TRUE(saved.ok());
