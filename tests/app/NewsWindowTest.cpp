@@ -157,21 +157,34 @@ TEST_F(NewsWindow, TheHookHandsEnterAndPlusMeantForTheBrowserToItWhileItIsNotBus
 
 // The hook runs for every event the program delivers, so it may do no more
 // than a fixed amount of work for each: one question to the browser and a
-// few comparisons. Counted, not timed: every event costs exactly one Busy
+// few comparisons. Counted, not timed: every event the program delivers
+// (counted by a second application-wide filter) costs exactly one Busy
 // read, whatever its kind and receiver.
 TEST_F(NewsWindow, TheHookAsksTheBrowserOnceForEveryEventAndNoMore) {
+  struct EveryEvent : QObject {
+    std::uint64_t count = 0;
+    bool eventFilter(QObject*, QEvent*) override {
+      ++count;
+      return false;
+    }
+  } every;
+  qApp->installEventFilter(&every);
   QObject plain;
+  QLineEdit line;
   constexpr int kRounds = 500;
   const std::uint64_t before = Browser()->BusyReads();
+  every.count = 0;
   for (int i = 0; i < kRounds; ++i) {
     QEvent user(QEvent::User);
     QCoreApplication::sendEvent(&plain, &user);
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QCoreApplication::sendEvent(&plain, &enter);
+    QCoreApplication::sendEvent(&line, &enter);
     QKeyEvent plus(QEvent::KeyRelease, Qt::Key_Plus, Qt::NoModifier);
     QCoreApplication::sendEvent(&plain, &plus);
   }
-  EXPECT_EQ(Browser()->BusyReads() - before, 3u * kRounds);
+  qApp->removeEventFilter(&every);
+  EXPECT_GE(every.count, 3u * kRounds);
+  EXPECT_EQ(Browser()->BusyReads() - before, every.count);
 }
 
 TEST_F(NewsWindow, ItsClientAreaNeverShrinksBelowTheLeastSize) {
