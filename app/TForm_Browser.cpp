@@ -159,14 +159,14 @@ bool TForm_Browser::eventFilter(QObject* watched, QEvent* event) {
 
 bool TForm_Browser::AppMessage(QObject* receiver, QEvent* event) {
   try {
-    // Busy is asked first, for every event, as the browser's own hook does;
-    // everything else is a comparison.
+    // Busy is asked first, for every event; the rest are comparisons, so
+    // the hook costs every event the same small, fixed amount.
     if (!CppWebBrowser || CppWebBrowser->Busy()) return false;
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter && key->key() != Qt::Key_Plus) return false;
-    // Only a key meant for the browser: Enter in any other window is
-    // delivered as usual. Keys reach the browser itself, not its viewport.
+    // Only a key meant for the browser (itself or its viewport): Enter in
+    // any other window is delivered as usual.
     if (receiver != CppWebBrowser && receiver != CppWebBrowser->viewport()) return false;
     CppWebBrowser->TranslateAccelerator(key);
     return true;
