@@ -73,8 +73,9 @@ bool IsRemovableDrive(const std::string& path) {
   std::string at = path.empty() ? std::string(".") : path;
   struct stat st;
   while (::stat(at.c_str(), &st) != 0) {
-    const std::string parent = DropTrailingBackslash(WideExtractFilePath(DropTrailingBackslash(at)));
-    if (parent.empty() || parent == at) return false;
+    std::string parent = DropTrailingBackslash(WideExtractFilePath(DropTrailingBackslash(at)));
+    if (parent.empty()) parent = at[0] == '/' ? "/" : ".";
+    if (parent == at) return false;
     at = parent;
   }
   return IsRemovableDevice(st.st_dev);
