@@ -201,3 +201,53 @@ TEST(Spanning, AFullDiskIsReportedWithWhatTheVolumeNeedsAndAnUnsetLabelIsNoFailu
   EXPECT_EQ(full, std::vector<int>{2});
   y.CloseArchive();
 }
+
+TEST(Spanning, AnOpenedSetTakesOneUpdateWrittenOntoNewDisks) {
+  ASSERT_TRUE(HavePeer("7zz")) << "run scripts/install-deps.sh";
+  testsupport::TempDir dir;
+  MakeTree(dir / "src");
+  DiskDrive drive(dir / "media", 100000);
+  DiskOperator op(drive);
+  {
+    TZipArchiver z("ZipArchiver");
+    Attach(z, drive, op);
+    z.SetPassword("plivet");
+    z.EncryptionMethod = caAES_256;
+    Pack(z, dir / "src");
+  }
+  TZipArchiver z("ZipArchiver");
+  Attach(z, drive, op);
+  z.SetPassword("plivet");
+  z.EncryptionMethod = caAES_256;
+  z.OpenArchive(fmOpenReadWrite);
+  ASSERT_EQ(z.GetSpanningMode(), smSpanning);
+  // The kept entries come from the old disks' copies while the new set goes
+  // onto blank disks 11, 12, ...
+  op.messages.clear();
+  op.blankBase = 10;
+  z.BeginUpdate();
+  z.AddFromString(u"late.txt", "late");
+  z.DeleteFiles(u"dir/c.txt");
+  z.EndUpdate();
+  EXPECT_EQ(NativeOf([&] { z.BeginUpdate(); }), 62);
+  EXPECT_EQ(op.messages, Texts({"Please insert a blank disk #1", "Please insert a blank disk #2",
+                                "Please insert a blank disk #3"}));
+  z.CloseArchive();
+  EXPECT_EQ(drive.Files(1).size(), 1u);  // the old set stays on its disks
+
+  op.setBase = 10;
+  op.messages.clear();
+  EXPECT_EQ(UnpackFromDrive(drive, op, dir / "out", "plivet"), 0);
+  EXPECT_EQ(op.messages, Texts({"Please insert the first disk", "Please insert disk #2"}));
+  EXPECT_EQ(ReadFile(dir / "out/late.txt"), "late");
+  EXPECT_FALSE(Exists(dir / "out/dir/c.txt"));
+  EXPECT_TRUE(ReadFile(dir / "out/a.txt") == ReadFile(dir / "src/a.txt"));
+  EXPECT_TRUE(ReadFile(dir / "out/b.bin") == ReadFile(dir / "src/b.bin"));
+
+  // Joined, 7-Zip finds every entry of the new set right.
+  fs::create_directories(dir / "join");
+  WriteFile(dir / "join/set.z01", drive.Files(11)["set.zip"]);
+  WriteFile(dir / "join/set.z02", drive.Files(12)["set.zip"]);
+  WriteFile(dir / "join/set.zip", drive.Files(13)["set.zip"]);
+  EXPECT_EQ(SevenZipTestFailure(dir / "join/set.zip", "plivet"), "");
+}
