@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "platform/FileIO.h"
 #include "zip/FileSystem.h"
 #include "zip/VolumeMedium.h"
 #include "zip/ZipBaseArchiver.h"
@@ -114,6 +115,8 @@ void TVolumeTarget::Finish(Volume& volume, const std::string& name) {
     throw EStreamError("cannot replace \"" + name + "\" with \"" + volume.temp + "\"");
   volume.temp.clear();
   volume.name = name;
+  // Under its name on the disk before the disk may be taken out.
+  platform::SyncFolder(WideExtractFilePath(name));
 }
 
 std::int64_t TVolumeTarget::Room() const {
