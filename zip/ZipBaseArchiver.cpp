@@ -6,6 +6,7 @@
 #include "zip/CodePages.h"
 #include "zip/EntryCrypto.h"
 #include "zip/FileSystem.h"
+#include "zip/VolumeMedium.h"
 #include "zip/ZipLock.h"
 #include "zip/ZipVolumes.h"
 
@@ -64,11 +65,6 @@ void TZipBaseArchiver::SetPassword(const ByteString& password) { Password = pass
 
 void TZipBaseArchiver::SetSpanningMode(TZipSpanningMode mode) {
   if (Active) throw std::runtime_error("Cannot set spanning mode on open archive");
-  // Spanning means changing removable disks that all hold a file of the
-  // same name; this system keeps volumes as numbered files (smSplitting).
-  // No disk can be asked for here, so a spanned archive would end as one
-  // whose volume request was cancelled: that error, at once.
-  if (mode == smSpanning) Raise(45);
   SpanningMode = mode;
 }
 
@@ -90,7 +86,15 @@ void TZipBaseArchiver::OpenArchive(std::uint16_t mode) {
   TransactionDone = false;
   overlapsKnown = false;
   if (!InMemory && WideExtractFileName(FileName).empty()) Raise(10);
-  if (mode != fmCreate && !InMemory && !WideFileExists(FileName)) Raise(12, {FileName});
+  if (mode != fmCreate && !InMemory && !WideFileExists(FileName)) {
+    // On a disk that can be changed, the one holding the archive's end may
+    // just not be in the drive yet.
+    if (SpanningMode != smSpanning && !MediumOf().IsRemovable(FileName)) Raise(12, {FileName});
+    std::string last;
+    bool cancel = false;
+    DoOnRequestLastVolume(last, cancel);
+    if (cancel || !WideFileExists(FileName)) Raise(45);
+  }
   if (mode != fmCreate && InMemory) Raise(28);
   CloseArchive();
   ExternalStream = false;
@@ -119,6 +123,7 @@ void TZipBaseArchiver::OpenArchive(std::uint16_t mode) {
     VolumeFileName = FileName;
     dirManager = std::make_unique<TZipDirManager>(archiveStream, this, false);
     try {
+      if (MediumOf().IsRemovable(FileName) && !EndRecordFound()) InsertLastDisk(mode);
       if (!dirManager->HasCentralDirEnd()) Raise(48);
       if (DetectSplitArchive()) OpenVolumeSet();
       else dirManager->LoadDir();

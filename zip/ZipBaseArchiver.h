@@ -28,6 +28,7 @@ class EntryEncryptor;
 class EntryDecryptor;
 class TArchiveTarget;
 class TVolumeSet;
+class TVolumeMedium;
 struct PackedEntry;
 struct PackedSizes;
 struct PackRequest;
@@ -104,8 +105,9 @@ class TZipBaseArchiver {
   std::string BaseDir;   // stored names are relative to it; extraction goes below it
   std::string TempDir;   // for the temporary tail copy; empty: the system's
   TZipSpanningMode GetSpanningMode() const { return SpanningMode; }
-  // Refused on an open archive; smSpanning (volumes on removable disks
-  // that are changed in turn) is refused with native code 45.
+  // Refused on an open archive. smSpanning: volumes on removable disks that
+  // are changed in turn, each holding a file under the archive's name;
+  // smSplitting: numbered volume files in one folder.
   void SetSpanningMode(TZipSpanningMode mode);
   TZipSpanningOptions SpanningOptions;
   std::string SFXStub;
@@ -136,6 +138,8 @@ class TZipBaseArchiver {
   TZipOnRequestMiddleVolumeEvent OnRequestMiddleVolume;
   // The default dialogs of this component; none: the process-wide ones.
   TZipDefaultDialogs* Dialogs = nullptr;
+  // The drives that volumes go onto; none: the system's.
+  TVolumeMedium* Medium = nullptr;
 
   // --- Opening and closing ---
   void OpenArchive();
@@ -296,6 +300,8 @@ class TZipBaseArchiver {
   void CheckInUpdate() const;
   void CheckModifySpanning();
   TZipDefaultDialogs* DialogHandler() const;
+  // A confirmation with OK and Cancel; true for OK.
+  bool AskOkCancel(const std::string& text) const;
   void ResetCounters();
   bool WriteToStreamWithOnDiskFull(TStream& stream, const void* buffer, std::size_t count);
   // That write, for the stages and copies that take a writer function.
@@ -372,6 +378,24 @@ class TZipBaseArchiver {
   void OpenVolumeSet();
   std::unique_ptr<TArchiveTarget> MakeVolumeTarget();
   bool DetectSplitArchive();
+  TVolumeMedium& MediumOf() const;
+  // Spanned volumes (see ZipSpanning.cpp): the set of `count` disks read
+  // now, or (with the sizes the commit wrote) when its data is first read.
+  void OpenSpannedSet(int count);
+  void AdoptSpannedSet(const std::vector<std::int64_t>& sizes);
+  // Copies every disk's volume into a temporary file: the last one first
+  // when `lastInDrive` (its disk is in the drive), then asking for the
+  // others in order. A disk whose volume has not the size in `sizes` (when
+  // known) is asked for again.
+  std::vector<std::unique_ptr<TUniFileStream>> FetchSpannedVolumes(int count, const std::vector<std::int64_t>& sizes,
+                                                                   bool lastInDrive);
+  void RequestVolume(int volume, int count, std::string& name);
+  // Whether the open file holds an end record (no rebuilding asked).
+  bool EndRecordFound();
+  // Asks for the last disk of a spanned set until the file in the drive
+  // holds an end record, and opens it with `mode`; Cancel keeps the file
+  // that is there.
+  void InsertLastDisk(std::uint16_t mode);
 
   std::string WorkingFolder;
   std::int32_t UpdateCount = 0;

@@ -103,9 +103,11 @@ void TZipBaseArchiver::AdoptTarget(TArchiveTarget& target) {
   } else if (dynamic_cast<TInPlaceTarget*>(&target)) {
     // The caller's stream holds the new form already.
   } else if (auto* set = dynamic_cast<TVolumeTarget*>(&target)) {
-    // A new volume set: read it back as it now lies on disk.
     VolumeInfo.LastNumber = static_cast<std::int32_t>(set->Volumes()) - 1;
-    OpenVolumeSet();
+    // Spanned volumes went away with their disks; split ones are read back
+    // as they now lie in their folder.
+    if (SpanningMode == smSpanning) AdoptSpannedSet(set->Sizes());
+    else OpenVolumeSet();
     return;
   }
   dirManager->ArchiveStream = archiveStream;

@@ -1,7 +1,10 @@
 // The archiver's events and their default answers. File names reach handlers
 // with "/" separators, the local separator of this platform.
+#include <algorithm>
+
 #include "zip/CodePages.h"
 #include "zip/FileSystem.h"
+#include "zip/VolumeMedium.h"
 #include "zip/ZipBaseArchiver.h"
 
 namespace zip {
@@ -98,7 +101,12 @@ void TZipBaseArchiver::DoOnDiskFull(int volumeNumber, const std::string& volumeF
     OnDiskFull(*this, volumeNumber, volumeFileName, cancel);
     return;
   }
-  throw EZipException(65);
+  if (SpanningMode != smSpanning) throw EZipException(65);
+  // Another disk may do: what the volume needs beside what the disk has.
+  TZipVolumeNumberInfo volume;
+  volume.SetVolumeNumber(volumeNumber > 0 ? volumeNumber - 1 : 0);
+  const std::int64_t required = std::max<std::int64_t>(SpanningOptions.GetVolumeSize(volume), 65537);
+  cancel = !AskOkCancel(FormatText(SOnDiskFull, {required, MediumOf().FreeSpace(volumeFileName)}));
 }
 
 void TZipBaseArchiver::DoOnStoreFile(WideString& fileName, std::int32_t& fileAttr, ByteString& comment,
@@ -119,28 +127,50 @@ void TZipBaseArchiver::DoOnCopyTempFileProgress(double progress, TZipProgressPha
   if (OnCopyTempFileProgress) OnCopyTempFileProgress(*this, progress, phase, cancel);
 }
 
-// Volumes are files in a folder here, never disks to change: without a
-// handler nobody is asked to insert anything, and a volume that is not
-// there cancels.
+// The volume requests show their dialogs only for disks to be changed
+// (spanning); split volumes are files in a folder, where nobody is asked to
+// insert anything and a volume that is not there cancels.
+bool TZipBaseArchiver::AskOkCancel(const std::string& text) const {
+  TZipDefaultDialogs* dialogs = DialogHandler();
+  return dialogs && dialogs->MessageDlg(text, {TMsgDlgBtn::mbOK, TMsgDlgBtn::mbCancel}) == TMsgDlgBtn::mbOK;
+}
+
 void TZipBaseArchiver::DoOnRequestBlankVolume(int volumeNumber, std::string& volumeFileName, bool& cancel) {
   if (volumeNumber < 0) volumeNumber = 0;
   volumeFileName = MakeDefaultVolumeName(volumeNumber, false);
   cancel = false;
   if (OnRequestBlankVolume) OnRequestBlankVolume(*this, volumeNumber + 1, volumeFileName, cancel);
+  else if (SpanningMode == smSpanning)
+    cancel = !AskOkCancel(FormatText(SOnRequestBlankDisk, {std::int64_t{volumeNumber} + 1}));
 }
 
 void TZipBaseArchiver::DoOnRequestFirstVolume(std::string& volumeFileName, bool& cancel) {
   volumeFileName = MakeDefaultVolumeName(0, !OnRequestFirstVolume);
   cancel = false;
-  if (OnRequestFirstVolume) OnRequestFirstVolume(*this, volumeFileName, cancel);
-  else cancel = !WideFileExists(volumeFileName) && OpenMode != fmCreate;
+  if (OnRequestFirstVolume) {
+    OnRequestFirstVolume(*this, volumeFileName, cancel);
+  } else if (SpanningMode == smSpanning) {
+    cancel = !AskOkCancel(SOnRequestFirstDisk);
+    volumeFileName = MakeDefaultVolumeName(0, true);
+  } else {
+    cancel = !WideFileExists(volumeFileName) && OpenMode != fmCreate;
+  }
 }
 
 void TZipBaseArchiver::DoOnRequestLastVolume(std::string& volumeFileName, bool& cancel) {
   volumeFileName = MakeDefaultVolumeName(-1, true);
   cancel = false;
-  if (OnRequestLastVolume) OnRequestLastVolume(*this, volumeFileName, cancel);
-  else cancel = !WideFileExists(volumeFileName);
+  if (OnRequestLastVolume) {
+    OnRequestLastVolume(*this, volumeFileName, cancel);
+  } else if (SpanningMode == smSpanning) {
+    cancel = !AskOkCancel(SOnRequestLastDisk);
+    while (!cancel && !WideFileExists(volumeFileName)) {
+      cancel = !AskOkCancel(FormatText(SWrongDiskRequestLastDisk, {volumeFileName}));
+      volumeFileName = MakeDefaultVolumeName(-1, true);
+    }
+  } else {
+    cancel = !WideFileExists(volumeFileName);
+  }
 }
 
 void TZipBaseArchiver::DoOnRequestMiddleVolume(int volumeNumber, std::string& volumeFileName, bool& cancel) {
@@ -150,7 +180,8 @@ void TZipBaseArchiver::DoOnRequestMiddleVolume(int volumeNumber, std::string& vo
     OnRequestMiddleVolume(*this, volumeNumber + 1, volumeFileName, cancel);
     return;
   }
-  cancel = !WideFileExists(volumeFileName);
+  if (SpanningMode == smSpanning) cancel = !AskOkCancel(FormatText(SOnRequestMiddleDisk, {std::int64_t{volumeNumber} + 1}));
+  else cancel = !WideFileExists(volumeFileName);
   if (!cancel) volumeFileName = MakeDefaultVolumeName(volumeNumber, true);
 }
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "zip/CodePages.h"
@@ -31,18 +32,53 @@ bool IsRemovableBlockDevice(unsigned major, unsigned minor, const std::string& s
   for (const fs::path& folder : {device, device.parent_path()}) {
     std::ifstream flag(folder / "removable");
     char value = 0;
-    if (flag >> value) return value == '1';
+    if (flag >> value && value == '1') return true;
   }
+  // Many USB sticks and card readers call their medium fixed; what hangs
+  // on a USB port can be pulled out all the same.
+  for (const fs::path& part : device.lexically_relative(fs::canonical(sysfsRoot, ec)))
+    if (part.string().rfind("usb", 0) == 0) return true;
   return false;
 }
 
+std::uint64_t MountSourceDevice(std::uint64_t device, const std::string& mountInfo) {
+  std::ifstream in(mountInfo);
+  std::string line;
+  const std::string number = std::to_string(major(device)) + ":" + std::to_string(minor(device));
+  while (std::getline(in, line)) {
+    // "id parent MAJ:MIN root mount-point options [tags] - type source options"
+    std::istringstream fields(line);
+    std::string id, parent, numbers;
+    if (!(fields >> id >> parent >> numbers) || numbers != number) continue;
+    const std::size_t dash = line.find(" - ");
+    if (dash == std::string::npos) continue;
+    std::istringstream tail(line.substr(dash + 3));
+    std::string type, source;
+    if (!(tail >> type >> source) || source.rfind("/dev/", 0) != 0) continue;
+    struct stat st;
+    if (::stat(source.c_str(), &st) == 0 && S_ISBLK(st.st_mode)) return st.st_rdev;
+  }
+  return device;
+}
+
 bool IsRemovableDevice(std::uint64_t device) {
+  // File systems such as btrfs give their files a device number of their
+  // own; the mount table names the block device beneath.
+  if (major(device) == 0) device = MountSourceDevice(device, "/proc/self/mountinfo");
   return IsRemovableBlockDevice(major(device), minor(device), "/sys");
 }
 
 bool IsRemovableDrive(const std::string& path) {
+  // A file about to be made is on the drive of the folder it goes into.
+  std::string at = path.empty() ? std::string(".") : path;
   struct stat st;
-  return ::stat(path.c_str(), &st) == 0 && IsRemovableDevice(st.st_dev);
+  while (::stat(at.c_str(), &st) != 0) {
+    std::string parent = DropTrailingBackslash(WideExtractFilePath(DropTrailingBackslash(at)));
+    if (parent.empty()) parent = at[0] == '/' ? "/" : ".";
+    if (parent == at) return false;
+    at = parent;
+  }
+  return IsRemovableDevice(st.st_dev);
 }
 
 std::string AddTrailingBackslash(const std::string& path) {

@@ -27,8 +27,10 @@ std::string ExtractRelativePath(const std::string& base, const std::string& targ
 // when the folder is gone afterwards.
 bool DelTreeIfNoFiles(const std::string& folder);
 // There are no floppy drives here. A removable drive is one whose block
-// device the kernel marks removable (for a partition: its disk); a path that
-// cannot be looked at, or lies on no block device, is not on one.
+// device the kernel marks removable (for a partition: its disk) or hangs on
+// a USB port; a path that does not exist yet is on the drive of its nearest
+// existing folder; a path that cannot be looked at, or lies on no block
+// device, is not on one.
 inline bool IsFloppyDrive(const std::string&) { return false; }
 bool IsRemovableDrive(const std::string& path);
 // The same for a device number (st_dev).
@@ -36,6 +38,10 @@ bool IsRemovableDevice(std::uint64_t device);
 // The look-up behind it for the block device major:minor, in the sysfs tree
 // at `sysfsRoot` ("/sys").
 bool IsRemovableBlockDevice(unsigned major, unsigned minor, const std::string& sysfsRoot);
+// The block device (st_rdev) that the mount table at `mountInfo`
+// ("/proc/self/mountinfo") names as the source of the mount with the device
+// number `device`; `device` itself when there is none.
+std::uint64_t MountSourceDevice(std::uint64_t device, const std::string& mountInfo);
 
 // Checks a stored name before anything is written for it: false for names
 // that are empty, absolute, carry a drive letter, or contain a ".." component

@@ -1,13 +1,14 @@
 #include "zip/ZipVolumes.h"
 
-#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
 
+#include "platform/FileIO.h"
 #include "zip/FileSystem.h"
+#include "zip/VolumeMedium.h"
 #include "zip/ZipBaseArchiver.h"
 
 namespace zip {
@@ -25,7 +26,36 @@ TVolumeSet::TVolumeSet(const std::vector<std::string>& files) {
   starts_.push_back(at);
 }
 
+TVolumeSet::TVolumeSet(Files files) : files_(std::move(files)) {
+  std::int64_t at = 0;
+  for (const auto& file : files_) {
+    starts_.push_back(at);
+    at += file->Size();
+  }
+  starts_.push_back(at);
+}
+
+TVolumeSet::TVolumeSet(const std::vector<std::int64_t>& sizes, std::function<Files()> fetch)
+    : fetch_(std::move(fetch)) {
+  std::int64_t at = 0;
+  for (std::int64_t size : sizes) {
+    starts_.push_back(at);
+    at += size;
+  }
+  starts_.push_back(at);
+}
+
+void TVolumeSet::Fetch() {
+  Files files = fetch_();
+  if (files.size() + 1 != starts_.size()) throw EStreamError("the volumes do not belong to this archive");
+  for (std::size_t v = 0; v < files.size(); ++v)
+    if (files[v]->Size() != starts_[v + 1] - starts_[v]) throw EStreamError("the volumes do not belong to this archive");
+  files_ = std::move(files);
+  fetch_ = nullptr;
+}
+
 std::size_t TVolumeSet::Read(void* buffer, std::size_t count) {
+  if (fetch_ && count > 0 && position_ < Size()) Fetch();
   std::size_t done = 0;
   auto* out = static_cast<std::uint8_t*>(buffer);
   while (done < count && position_ < Size()) {
@@ -55,7 +85,7 @@ std::int64_t TVolumeSet::Seek(std::int64_t offset, SeekOrigin origin) {
 }
 
 std::int64_t TVolumeSet::Position(std::uint32_t disk, std::int64_t offset) const {
-  if (disk >= files_.size()) return starts_.back() + 1;
+  if (disk + 1 >= starts_.size()) return starts_.back() + 1;
   return starts_[disk] + offset;
 }
 
@@ -67,8 +97,26 @@ TVolumeTarget::~TVolumeTarget() {
   if (committed_) return;
   for (Volume& v : volumes_) {
     v.file.reset();
-    ::unlink(v.temp.c_str());
+    // A spanned volume that is complete went with its disk.
+    if (!v.temp.empty()) ::unlink(v.temp.c_str());
   }
+}
+
+std::vector<std::int64_t> TVolumeTarget::Sizes() const {
+  std::vector<std::int64_t> sizes;
+  for (const Volume& v : volumes_) sizes.push_back(v.used);
+  return sizes;
+}
+
+void TVolumeTarget::Finish(Volume& volume, const std::string& name) {
+  if (plan_.flush || plan_.spanning) volume.file->Flush();
+  volume.file->Close();
+  if (::rename(volume.temp.c_str(), name.c_str()) != 0)
+    throw EStreamError("cannot replace \"" + name + "\" with \"" + volume.temp + "\"");
+  volume.temp.clear();
+  volume.name = name;
+  // Under its name on the disk before the disk may be taken out.
+  platform::SyncFolder(WideExtractFilePath(name));
 }
 
 std::int64_t TVolumeTarget::Room() const {
@@ -78,19 +126,26 @@ std::int64_t TVolumeTarget::Room() const {
 
 void TVolumeTarget::NextVolume() {
   const int number = static_cast<int>(volumes_.size());
+  // The disk in the drive leaves with the volume on it.
+  if (plan_.spanning && number > 0) Finish(volumes_.back(), volumes_.back().name);
   Volume v;
   v.name = plan_.nameOf(number);
+  const std::int64_t limit = plan_.sizeOf(number);
+  // A disk takes a volume with more than 64 KiB free; a spanned volume of a
+  // fixed size wants the whole size.
+  std::int64_t required = 65537;
+  if (plan_.spanning && limit > required) required = limit;
   std::int64_t free = -1;
   for (;;) {
     plan_.requestBlank(number, v.name);
-    free = FreeSpaceFor(v.name);
-    if (free < 0 || free > 65536) break;
+    free = plan_.freeSpace(v.name);
+    if (free < 0 || free >= required) break;
     plan_.diskFull(number, v.name);
   }
-  const std::int64_t limit = plan_.sizeOf(number);
   v.capacity = limit < 0 ? free : (free < 0 ? limit : std::min(limit, free));
   v.file = CreateTempBeside(v.name, v.temp);
   volumes_.push_back(std::move(v));
+  if (plan_.spanning && plan_.created) plan_.created(number, volumes_.back().name);
 }
 
 void TVolumeTarget::KeepTogether(std::uint64_t length) {
@@ -139,6 +194,12 @@ void TVolumeTarget::Writer::SetSize(std::int64_t size) {
 void TVolumeTarget::Commit() {
   // The last volume takes the archive's own name.
   volumes_.back().name = plan_.nameOf(-1);
+  if (plan_.spanning) {
+    // The others are on their disks already.
+    Finish(volumes_.back(), volumes_.back().name);
+    committed_ = true;
+    return;
+  }
   for (Volume& v : volumes_) {
     if (plan_.flush) v.file->Flush();
     v.file->Close();
@@ -176,25 +237,25 @@ std::string SplitVolumeName(const std::string& fileName, int volume, bool advanc
   return stem + "." + letter + digits;
 }
 
-std::int64_t FreeSpaceFor(const std::string& path) {
-  std::string folder = WideExtractFilePath(path);
-  struct statvfs st;
-  if (::statvfs(folder.empty() ? "." : folder.c_str(), &st) != 0) return -1;
-  return static_cast<std::int64_t>(st.f_bavail) * static_cast<std::int64_t>(st.f_frsize);
-}
-
 // ---- the archiver's side ----
 
 std::string TZipBaseArchiver::MakeDefaultVolumeName(int volume, bool checkExists) {
   const bool sfx = !SFXStub.empty();
   const bool alt = !UsePkSignatures;
-  std::string name = SplitVolumeName(FileName, volume, SpanningOptions.AdvancedNaming, sfx, alt);
+  auto nameIn = [&](bool advanced) {
+    // Every disk of a spanned set holds a file under the archive's own name.
+    if (SpanningMode == smSpanning && !advanced) return FileName;
+    return SplitVolumeName(FileName, volume, advanced, sfx, alt);
+  };
+  std::string name = nameIn(SpanningOptions.AdvancedNaming);
   if (checkExists && !WideFileExists(name)) {
-    std::string other = SplitVolumeName(FileName, volume, !SpanningOptions.AdvancedNaming, sfx, alt);
+    std::string other = nameIn(!SpanningOptions.AdvancedNaming);
     if (WideFileExists(other)) return other;
   }
   return name;
 }
+
+TVolumeMedium& TZipBaseArchiver::MediumOf() const { return Medium ? *Medium : SystemMedium(); }
 
 bool TZipBaseArchiver::DetectSplitArchive() {
   const TZipCentralDirEnd& end = dirManager->EndRecord;
@@ -215,15 +276,24 @@ bool TZipBaseArchiver::DetectSplitArchive() {
   if (lastDisk == 0) return false;
   const bool sfx = !SFXStub.empty();
   const bool alt = !UsePkSignatures;
-  if (!WideFileExists(SplitVolumeName(FileName, 0, SpanningOptions.AdvancedNaming, sfx, alt)) &&
-      WideFileExists(SplitVolumeName(FileName, 0, !SpanningOptions.AdvancedNaming, sfx, alt)))
-    SpanningOptions.AdvancedNaming = !SpanningOptions.AdvancedNaming;
+  const bool here = WideFileExists(SplitVolumeName(FileName, 0, SpanningOptions.AdvancedNaming, sfx, alt));
+  const bool other = WideFileExists(SplitVolumeName(FileName, 0, !SpanningOptions.AdvancedNaming, sfx, alt));
+  if (!here && other) SpanningOptions.AdvancedNaming = !SpanningOptions.AdvancedNaming;
+  // Without a first volume beside it, the other volumes are on other disks
+  // (a self-extracting set is always split).
+  std::string ext = WideExtractFileExt(FileName);
+  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+  SpanningMode = here || other || sfx || ext == ".exe" ? smSplitting : smSpanning;
   VolumeInfo.LastNumber = static_cast<std::int32_t>(lastDisk);
   return true;
 }
 
 void TZipBaseArchiver::OpenVolumeSet() {
   const int last = VolumeInfo.LastNumber;
+  if (SpanningMode == smSpanning) {
+    OpenSpannedSet(last + 1);
+    return;
+  }
   std::vector<std::string> files;
   for (int v = 0; v < last; ++v) {
     std::string name = MakeDefaultVolumeName(v, true);
@@ -265,10 +335,18 @@ std::unique_ptr<TArchiveTarget> TZipBaseArchiver::MakeVolumeTarget() {
   };
   plan.diskFull = [this](int volume, const std::string& name) {
     bool cancel = false;
-    DoOnDiskFull(volume, name, cancel);
+    DoOnDiskFull(volume + 1, name, cancel);
     if (cancel) Raise(45);
   };
+  plan.freeSpace = [this](const std::string& path) { return MediumOf().FreeSpace(path); };
   plan.flush = Options.FlushBuffers;
+  plan.spanning = SpanningMode == smSpanning;
+  plan.created = [this](int volume, const std::string& name) {
+    char label[24];
+    std::snprintf(label, sizeof label, "pkback# %.3d", volume + 1);
+    // A disk that keeps its old label holds the volume all the same.
+    MediumOf().SetLabel(name, label);
+  };
   return std::make_unique<TVolumeTarget>(std::move(plan));
 }
 

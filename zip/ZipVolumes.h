@@ -1,10 +1,11 @@
 #pragma once
-// Archives split into volumes: a set of numbered files in one folder
-// ("name.z01", "name.z02", ..., the last one under the archive's own name),
-// each holding a stretch of the archive. Records refer to a place as
-// (volume, offset in the volume). Reading sees the volumes one after the
-// other as one stream; writing fills volumes up to their size and starts a
-// new one, never splitting a header.
+// Archives in volumes, each holding a stretch of the archive: split into a
+// set of numbered files in one folder ("name.z01", "name.z02", ..., the
+// last one under the archive's own name), or spanned over removable disks
+// that each hold a file under the archive's name and are changed in turn.
+// Records refer to a place as (volume, offset in the volume). Reading sees
+// the volumes one after the other as one stream; writing fills volumes up
+// to their size and starts a new one, never splitting a header.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -19,8 +20,14 @@ namespace zip {
 // The volumes of an archive, read as one stream.
 class TVolumeSet : public TStream {
  public:
+  using Files = std::vector<std::unique_ptr<TUniFileStream>>;
   // Opens every file for reading, in order; the last is the archive's own.
   explicit TVolumeSet(const std::vector<std::string>& files);
+  // The volumes open already, in order.
+  explicit TVolumeSet(Files files);
+  // Volumes of known sizes that are fetched only when the first byte is
+  // read (disks that would have to be inserted); `fetch` raises to give up.
+  TVolumeSet(const std::vector<std::int64_t>& sizes, std::function<Files()> fetch);
   std::size_t Read(void* buffer, std::size_t count) override;
   std::size_t Write(const void*, std::size_t) override;
   std::int64_t Seek(std::int64_t offset, SeekOrigin origin) override;
@@ -33,9 +40,12 @@ class TVolumeSet : public TStream {
   std::size_t Count() const { return files_.size(); }
 
  private:
-  std::vector<std::unique_ptr<TUniFileStream>> files_;
+  void Fetch();
+
+  Files files_;
   std::vector<std::int64_t> starts_;  // where each volume begins; the total last
   std::int64_t position_ = 0;
+  std::function<Files()> fetch_;
 };
 
 // What writing volumes needs of the archiver: names, sizes and its events.
@@ -48,7 +58,15 @@ struct TVolumePlan {
   std::function<void(int volume, std::string& name)> requestBlank;
   // Volume v's disk lacks room: returns to try again, raises to give up.
   std::function<void(int volume, const std::string& name)> diskFull;
+  // Bytes free for a new file in the folder of a path; -1 when unknown.
+  std::function<std::int64_t(const std::string& path)> freeSpace;
   bool flush = true;
+  // Each volume goes onto a disk of its own: it is flushed and complete
+  // under its name before the next disk is asked for, and a disk must hold
+  // a whole volume of a fixed size.
+  bool spanning = false;
+  // After volume v's file was made on its disk (spanning).
+  std::function<void(int volume, const std::string& name)> created;
 };
 
 // A new set of volumes, written into files beside their final names and
@@ -64,6 +82,8 @@ class TVolumeTarget : public TArchiveTarget {
   std::int64_t Offset() override;
   void Commit() override;
   std::size_t Volumes() const { return volumes_.size(); }
+  // The bytes written into each volume.
+  std::vector<std::int64_t> Sizes() const;
 
  private:
   struct Volume {
@@ -86,6 +106,7 @@ class TVolumeTarget : public TArchiveTarget {
     TVolumeTarget& owner_;
   };
   void NextVolume();
+  void Finish(Volume& volume, const std::string& name);
   std::int64_t Room() const;
 
   TVolumePlan plan_;
@@ -101,8 +122,5 @@ class TVolumeTarget : public TArchiveTarget {
 // alternative signature family (".F01" for ".Z01"). The letter case of a
 // numbered extension follows the archive's extension.
 std::string SplitVolumeName(const std::string& fileName, int volume, bool advanced, bool sfx, bool altFamily);
-
-// Bytes free for a new file in the folder of `path`; -1 when unknown.
-std::int64_t FreeSpaceFor(const std::string& path);
 
 }  // namespace zip

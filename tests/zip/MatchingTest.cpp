@@ -1,5 +1,7 @@
 // Wildcards, the name hash and index, code pages and the path helpers.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <filesystem>
 
@@ -147,7 +149,8 @@ TEST(Paths, RemovableDrivesAreTheBlockDevicesTheKernelMarksRemovable) {
   namespace fs = std::filesystem;
   const fs::path sys = dir / "sys";
   struct Disk { const char* folder; const char* removable; };
-  for (Disk d : {Disk{"devices/pci0/usb1/1-1/host6/block/sdb", "1"}, Disk{"devices/pci0/ata1/block/sda", "0"}}) {
+  for (Disk d : {Disk{"devices/pci0/usb1/1-1/host6/block/sdb", "1"}, Disk{"devices/pci0/ata1/block/sda", "0"},
+                 Disk{"devices/pci0/usb2/2-1/host7/block/sdc", "0"}}) {
     fs::create_directories(sys / d.folder);
     ziptest::WriteFile(sys / d.folder / "removable", std::string(d.removable) + "\n");
   }
@@ -158,11 +161,12 @@ TEST(Paths, RemovableDrivesAreTheBlockDevicesTheKernelMarksRemovable) {
   struct Link { const char* number; const char* target; } links[] = {
       {"8:16", "devices/pci0/usb1/1-1/host6/block/sdb"}, {"8:17", "devices/pci0/usb1/1-1/host6/block/sdb/sdb1"},
       {"8:0", "devices/pci0/ata1/block/sda"}, {"8:2", "devices/pci0/ata1/block/sda/sda2"},
-      {"7:0", "devices/virtual/block/loop0"}};
+      {"7:0", "devices/virtual/block/loop0"}, {"8:32", "devices/pci0/usb2/2-1/host7/block/sdc"}};
   for (const Link& l : links) fs::create_symlink(fs::path("../..") / l.target, sys / "dev/block" / l.number);
 
   struct Case { unsigned major, minor; bool removable; } cases[] = {
       {8, 16, true}, {8, 17, true}, {8, 0, false}, {8, 2, false},
+      {8, 32, true},  // a USB stick that calls its medium fixed
       {7, 0, false},  // no flag anywhere
       {8, 99, false},  // no such device
       {0, 45, false},  // no block device at all (tmpfs, network file systems)
@@ -170,4 +174,25 @@ TEST(Paths, RemovableDrivesAreTheBlockDevicesTheKernelMarksRemovable) {
   for (const Case& c : cases)
     EXPECT_EQ(IsRemovableBlockDevice(c.major, c.minor, sys.string()), c.removable) << c.major << ":" << c.minor;
   EXPECT_FALSE(IsRemovableDrive(dir / "missing"));
+  EXPECT_FALSE(IsRemovableDrive(dir / "missing/below/file.zip"));
+}
+
+TEST(Paths, AFileSystemWithoutABlockDeviceNumberIsLookedUpByItsMountSource) {
+  // btrfs and others number their files' device anonymously (major 0); the
+  // mount table names the block device.
+  std::string block;
+  struct stat st;
+  for (const auto& e : std::filesystem::directory_iterator("/dev"))
+    if (::stat(e.path().c_str(), &st) == 0 && S_ISBLK(st.st_mode)) {
+      block = e.path().string();
+      break;
+    }
+  testsupport::TempDir dir;
+  const std::string source = block.empty() ? "/dev/none" : block;
+  ziptest::WriteFile(dir / "mountinfo", "36 25 0:45 / /data rw,relatime shared:1 - btrfs " + source +
+                                            " rw\n37 25 0:46 / /run rw - tmpfs tmpfs rw\n");
+  const std::uint64_t expected = block.empty() ? makedev(0, 45) : st.st_rdev;
+  EXPECT_EQ(MountSourceDevice(makedev(0, 45), dir / "mountinfo"), expected);
+  EXPECT_EQ(MountSourceDevice(makedev(0, 46), dir / "mountinfo"), makedev(0, 46));  // no device behind it
+  EXPECT_EQ(MountSourceDevice(makedev(0, 47), dir / "mountinfo"), makedev(0, 47));  // not mounted
 }

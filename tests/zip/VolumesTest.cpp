@@ -158,22 +158,6 @@ TEST(Volumes, AMissingVolumeIsAskedForAndCancelStopsTheOpening) {
   EXPECT_EQ(z.SkippedEntries(), 0);
 }
 
-TEST(Volumes, SpanningOntoRemovableDisksIsRefusedWithTheLibrarysError) {
-  TZipArchiver z("ZipArchiver");
-  try {
-    z.SetSpanningMode(smSpanning);
-    ADD_FAILURE() << "spanning was taken";
-  } catch (const EZipException& e) {
-    EXPECT_EQ(e.NativeCode, 45);
-    EXPECT_EQ(e.MessageIndex, 24);
-    EXPECT_STREQ(e.what(),
-                 "ZipArchiver: Cannot open archive file. Opening aborted or invalid file - Native error: 00045");
-  }
-  EXPECT_EQ(z.GetSpanningMode(), smNone);
-  z.SetSpanningMode(smSplitting);
-  EXPECT_EQ(z.GetSpanningMode(), smSplitting);
-}
-
 TEST(Volumes, AnOpenedSetTakesOneUpdateAndIsWrittenAnew) {
   ASSERT_TRUE(HavePeer("7zz")) << "run scripts/install-deps.sh";
   testsupport::TempDir dir;
