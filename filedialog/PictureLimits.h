@@ -13,6 +13,13 @@ struct PictureLimits {
   std::uint64_t maxWorkBytes = std::uint64_t{256} << 20;
   // The most scans of a progressive JPEG: more are only there to waste time.
   int maxScans = 1000;
+  // Metafiles are drawn by libraries that hold a file several times over
+  // (as records, as SVG text, as a tree of shapes), so they get a smaller
+  // file limit than bitmaps, and a bound on their records: every record
+  // becomes one more thing to draw, and a file of millions of tiny records
+  // would keep the dialog busy for minutes.
+  std::uint64_t maxMetafileBytes = std::uint64_t{32} << 20;
+  std::uint32_t maxMetafileRecords = 1u << 18;
 
   // The largest file worth reading: an uncompressed 32-bit picture of the
   // largest size, plus headers.
