@@ -41,7 +41,8 @@ Result<EmfSvg> ConvertEmfToSvg(std::string_view file, const PictureLimits& limit
   if (!ok || !out || outLength == 0) return Status::Fail("damaged metafile: the converter refused it");
   // Each record becomes a few times its size in text; far more than that
   // is no picture worth the SVG reader's tree of it.
-  if (outLength > kMostSvgBytesPerFileByte * layout->length + (std::size_t{1} << 20)) return Status::Fail("metafile too large as SVG");
+  if (outLength > kMostSvgBytesPerFileByte * layout->length + (std::size_t{1} << 20))
+    return Status::Fail("metafile too large as SVG");
   EmfSvg result;
   result.svg.assign(out, outLength);
   result.width = layout->width;
