@@ -75,7 +75,10 @@ Result<WmfLayout> CheckWmf(std::string_view file, const PictureLimits& limits) {
   const std::uint16_t type = U16(meta, 0), headerWords = U16(meta, 2), version = U16(meta, 4);
   if ((type != 1 && type != 2) || headerWords != kHeaderSize / 2 || (version != 0x0100 && version != 0x0300))
     return Damaged("metafile header");
+  // The reader allocates a buffer of the largest record's size as the
+  // header gives it, so it must fit in the file.
   const std::uint64_t maxRecordWords = U32(meta, 12);
+  if (maxRecordWords < 3 || maxRecordWords * 2 > meta.size()) return Damaged("largest record size");
   std::uint64_t pixels = 0;
   std::size_t at = kHeaderSize;
   for (std::uint32_t count = 0;; ++count) {

@@ -152,6 +152,9 @@ TEST(MetafileChecks, DamagedAndHostileWmfIsRefused) {
   patched16("zero units per inch", 14, 0);
   patched16("metafile header size", 22 + 2, 10);
   patched16("metafile version", 22 + 4, 0x0200);
+  std::string largestRecord = good;
+  SetU32(largestRecord, 22 + 12, 0x40000032);  // would make the reader allocate 2 GiB
+  cases.push_back({"largest record beyond the file", largestRecord});
   std::string zeroRecord = good, hugeRecord = good;
   SetU32(zeroRecord, 40, 0);
   SetU32(hugeRecord, 40, 0x7FFFFFFF);
