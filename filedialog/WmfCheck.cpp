@@ -47,8 +47,10 @@ Status CheckRecord(std::string_view params, std::uint64_t words, std::uint16_t f
   const std::size_t at = BitmapAt(function);
   if (at == 0) return Status::Ok();
   // A blit without a source bitmap is as many words long as its
-  // function's high byte says, plus three.
-  if (function != 0x0142 && words == (function >> 8) + 3u) return Status::Ok();
+  // function's high byte says, plus three; the other records always carry
+  // one.
+  const bool blit = function == 0x0940 || function == 0x0B41;
+  if (blit && words == (function >> 8) + 3u) return Status::Ok();
   if (params.size() <= at) return Damaged("bitmap record cut off");
   const std::string_view dib = params.substr(at);
   const std::uint64_t infoSize = MetafileBitmapInfoSize(dib);

@@ -142,6 +142,9 @@ TEST(MetafileChecks, DamagedAndHostileWmfIsRefused) {
       {"without a placeable header", good.substr(22)},
       {"bitmap bomb", fdtest::MakeWmf({fdtest::WmfStretchDib(RleBomb(60000) + "\x00\x01")})},
       {"large bitmap under the side limit", fdtest::MakeWmf({fdtest::WmfStretchDib(RleBomb(30000) + "\x00\x01")})},
+      // As long as a blit without a bitmap: the bitmap is eight bytes, less
+      // than its header (libwmf read a header past the record's end).
+      {"bitmap shorter than its header", fdtest::MakeWmf({fdtest::WmfStretchDib("\x28\x00\x00\x00\x00\x10\x00\x00")})},
   };
   auto patched16 = [&](const char* name, std::size_t at, std::uint32_t v) {
     std::string f = good;
