@@ -20,6 +20,10 @@ struct PictureLimits {
   // would keep the dialog busy for minutes.
   std::uint64_t maxMetafileBytes = std::uint64_t{32} << 20;
   std::uint32_t maxMetafileRecords = 1u << 18;
+  // The longest a Windows metafile may take to draw: a few thousand
+  // records that each fill the whole of a large picture take seconds, and
+  // the dialog draws in its one thread.
+  int maxDrawMilliseconds = 5000;
 
   // The largest file worth reading: an uncompressed 32-bit picture of the
   // largest size, plus headers.

@@ -4,6 +4,7 @@
 #include <libwmf/gd.h>
 #include <png.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -116,7 +117,14 @@ bool ScanBox(std::string_view file, wmfD_Rect& box) {
 // libwmf hands its picture out only as a PNG or JPEG file (an image of its
 // own it leaves for the caller to free, with no function to free it), so it
 // writes a PNG into memory and libpng reads it back.
-Result<std::string> DrawPng(std::string& bytes, const WmfLayout& layout) {
+// Called by libwmf after every record: past the deadline it ends the
+// drawing.
+int PastDeadline(void* context, float) {
+  return std::chrono::steady_clock::now() > *static_cast<const std::chrono::steady_clock::time_point*>(context) ? 1 : 0;
+}
+
+Result<std::string> DrawPng(std::string& bytes, const WmfLayout& layout, const PictureLimits& limits) {
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(limits.maxDrawMilliseconds);
   wmfD_Rect box{};
   if (!ScanBox(bytes, box)) return Status::Fail("damaged metafile");
   Api api = OpenReader(bytes);
@@ -134,11 +142,13 @@ Result<std::string> DrawPng(std::string& bytes, const WmfLayout& layout) {
   device->width = static_cast<unsigned>(layout.width);
   device->height = static_cast<unsigned>(layout.height);
   device->bbox = box;
+  wmf_status_function(api.get(), &deadline, PastDeadline);
   const wmf_error_t played = wmf_play(api.get(), 0, &box);
   // The picture is written when the reader closes.
   api.reset();
   std::fclose(sink);
   const std::unique_ptr<char, decltype(&std::free)> owned(png, &std::free);
+  if (played == wmf_E_UserExit) return Status::Fail("metafile takes too long to draw");
   if (played != wmf_E_None || pngSize == 0) return Status::Fail("damaged metafile");
   return std::string(png, pngSize);
 }
@@ -172,7 +182,7 @@ Result<Bitmap> DecodeWmf(std::string_view file, const PictureLimits& limits) {
   // The reader takes the bytes as changeable; it gets its own copy, ending
   // with the end-of-file record.
   std::string bytes(file.substr(0, layout->length));
-  auto png = DrawPng(bytes, *layout);
+  auto png = DrawPng(bytes, *layout, limits);
   if (!png) return png.status();
   return ReadPng(*png, *layout);
 }

@@ -49,6 +49,17 @@ TEST(WmfDecoder, InkscapesFileIsDrawnAtItsSizeWithItsRectanglesInPlace) {
   for (const Spot& s : spots) EXPECT_EQ(picture->Pixel(s.x, s.y), s.colour) << s.x << "," << s.y;
 }
 
+TEST(WmfDecoder, ADrawingPastItsTimeIsAbandoned) {
+  const std::string file = fdtest::SampleFile("rectangles.wmf");
+  ASSERT_TRUE(filedialog::DecodeWmf(file));
+  // No time at all: the deadline has passed after the first record.
+  PictureLimits none;
+  none.maxDrawMilliseconds = 0;
+  auto picture = filedialog::DecodeWmf(file, none);
+  ASSERT_FALSE(picture);
+  EXPECT_NE(picture.error().find("too long"), std::string::npos) << picture.error();
+}
+
 TEST(EmfToSvg, InkscapesFileConvertsAtItsFramesSize) {
   auto svg = filedialog::ConvertEmfToSvg(fdtest::SampleFile("rectangles.emf"));
   ASSERT_TRUE(svg) << svg.error();
