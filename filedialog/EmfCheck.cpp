@@ -117,6 +117,7 @@ Result<EmfLayout> CheckEmf(std::string_view file, const PictureLimits& limits) {
   EmfLayout layout;
   std::uint64_t pixels = 0;
   std::size_t at = 0;
+  std::uint64_t records = 0;
   for (std::uint32_t count = 0;; ++count) {
     if (count >= limits.maxMetafileRecords) return Damaged("too many records");
     if (file.size() - at < 8) return Damaged("no end record");
@@ -131,6 +132,7 @@ Result<EmfLayout> CheckEmf(std::string_view file, const PictureLimits& limits) {
     if (!Unchecked(type) && !U_emf_record_safe(record.data())) return Damaged("record " + std::to_string(count));
     if (Status s = CheckBitmaps(record, type, limits, pixels); !s) return s;
     at += size;
+    records = count + 1u;
     if (type == kEof) break;
   }
   layout.length = at;
@@ -138,6 +140,8 @@ Result<EmfLayout> CheckEmf(std::string_view file, const PictureLimits& limits) {
   const std::int64_t width = ScreenPixels(frameWidth, 2540), height = ScreenPixels(frameHeight, 2540);
   if (width < 1 || height < 1 || !limits.Allows(static_cast<std::uint64_t>(width), static_cast<std::uint64_t>(height)))
     return Status::Fail("picture size out of range");
+  if (records * static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) > limits.maxMetafileWork)
+    return Status::Fail("metafile too much to draw");
   layout.width = static_cast<int>(width);
   layout.height = static_cast<int>(height);
   // Pixels per device unit: the device's hundredths of a millimetre per

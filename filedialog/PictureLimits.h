@@ -24,6 +24,13 @@ struct PictureLimits {
   // records that each fill the whole of a large picture take seconds, and
   // the dialog draws in its one thread.
   int maxDrawMilliseconds = 5000;
+  // The most work an enhanced metafile may ask for, counted as its records
+  // times the picture's pixels (each record may fill the whole picture).
+  // Qt draws it in one call that cannot be stopped at a deadline; at about
+  // 5 ns a pixel this is some ten seconds at worst, and it still lets
+  // through 2000 records on a picture of a million pixels, 50000 on one of
+  // 200 x 200.
+  std::uint64_t maxMetafileWork = std::uint64_t{1} << 31;
 
   // The largest file worth reading: an uncompressed 32-bit picture of the
   // largest size, plus headers.

@@ -132,6 +132,12 @@ TEST(MetafileChecks, DamagedAndHostileEmfIsRefused) {
   PictureLimits few;
   few.maxMetafileRecords = 5;
   EXPECT_FALSE(filedialog::CheckEmf(good, few));
+  // 35 records on 200 x 102 pixels.
+  PictureLimits busy;
+  busy.maxMetafileWork = 35 * 200 * 102;
+  EXPECT_TRUE(filedialog::CheckEmf(good, busy));
+  busy.maxMetafileWork -= 1;
+  EXPECT_FALSE(filedialog::CheckEmf(good, busy));
   PictureLimits small;
   small.maxMetafileBytes = good.size() - 1;
   EXPECT_FALSE(filedialog::CheckEmf(good, small));
