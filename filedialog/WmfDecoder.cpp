@@ -106,7 +106,8 @@ bool ScanBox(std::string_view file, wmfD_Rect& box) {
   for (std::size_t corner : {6u, 8u, 10u, 12u}) Put16(probe, Word(file, corner));
   Put32(probe, 3);
   Put16(probe, 0);
-  // The header's sizes: the whole file and its largest record, in words.
+  // The header's size of the whole file, in words (its largest record is
+  // still the file's, no smaller than any of the probe's).
   std::string sizes;
   Put32(sizes, static_cast<std::uint32_t>((probe.size() - kPlaceableSize) / 2));
   probe.replace(kPlaceableSize + 6, 4, sizes);
@@ -114,15 +115,15 @@ bool ScanBox(std::string_view file, wmfD_Rect& box) {
   return api && wmf_scan(api.get(), 0, &box) == wmf_E_None && box.BR.x > box.TL.x && box.BR.y > box.TL.y;
 }
 
-// libwmf hands its picture out only as a PNG or JPEG file (an image of its
-// own it leaves for the caller to free, with no function to free it), so it
-// writes a PNG into memory and libpng reads it back.
 // Called by libwmf after every record: past the deadline it ends the
 // drawing.
 int PastDeadline(void* context, float) {
   return std::chrono::steady_clock::now() > *static_cast<const std::chrono::steady_clock::time_point*>(context) ? 1 : 0;
 }
 
+// libwmf hands its picture out only as a PNG or JPEG file (an image of its
+// own it leaves for the caller to free, with no function to free it), so it
+// writes a PNG into memory and libpng reads it back.
 Result<std::string> DrawPng(std::string& bytes, const WmfLayout& layout, const PictureLimits& limits) {
   auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(limits.maxDrawMilliseconds);
   wmfD_Rect box{};
