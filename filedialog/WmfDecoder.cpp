@@ -4,6 +4,7 @@
 #include <libwmf/gd.h>
 #include <png.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -106,11 +107,13 @@ bool ScanBox(std::string_view file, wmfD_Rect& box) {
   for (std::size_t corner : {6u, 8u, 10u, 12u}) Put16(probe, Word(file, corner));
   Put32(probe, 3);
   Put16(probe, 0);
-  // The header's size of the whole file, in words (its largest record is
-  // still the file's, no smaller than any of the probe's).
-  std::string sizes;
-  Put32(sizes, static_cast<std::uint32_t>((probe.size() - kPlaceableSize) / 2));
-  probe.replace(kPlaceableSize + 6, 4, sizes);
+  // The header's sizes, in words: the whole file, and its largest record
+  // (the line's, or a mapping record's of the file).
+  std::string size, largest;
+  Put32(size, static_cast<std::uint32_t>((probe.size() - kPlaceableSize) / 2));
+  Put32(largest, std::max<std::uint32_t>(DoubleWord(file, kPlaceableSize + 12), 3 + 5));
+  probe.replace(kPlaceableSize + 6, 4, size);
+  probe.replace(kPlaceableSize + 12, 4, largest);
   Api api = OpenReader(probe);
   return api && wmf_scan(api.get(), 0, &box) == wmf_E_None && box.BR.x > box.TL.x && box.BR.y > box.TL.y;
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,41 @@ TEST(WmfDecoder, InkscapesFileIsDrawnAtItsSizeWithItsRectanglesInPlace) {
                         {81, 51, kWhite},  {150, 70, kBlue},  {121, 51, kBlue}, {178, 88, kBlue},
                         {100, 30, kWhite}, {150, 30, kWhite}, {50, 70, kWhite}, {199, 99, kWhite}};
   for (const Spot& s : spots) EXPECT_EQ(picture->Pixel(s.x, s.y), s.colour) << s.x << "," << s.y;
+}
+
+// A record of the Windows metafile: its size in words, function and
+// 16-bit parameters.
+std::string WmfRecord(std::uint16_t function, std::initializer_list<std::uint16_t> params) {
+  std::string r(6, '\0');
+  SetU32(r, 0, static_cast<std::uint32_t>(3 + params.size()));
+  SetU16(r, 4, function);
+  for (std::uint16_t p : params) {
+    r += static_cast<char>(p & 0xFF);
+    r += static_cast<char>(p >> 8);
+  }
+  return r;
+}
+
+TEST(WmfDecoder, HandMadeFileOfSmallRecordsIsDrawnInPlace) {
+  // The box is 1500 x 750 units of 1/1440 inch: 100 x 50 pixels, 15 units
+  // a pixel. No record is longer than seven words.
+  const std::string file = fdtest::MakeWmf({
+      WmfRecord(0x020B, {0, 0}),         // window origin
+      WmfRecord(0x020C, {750, 1500}),    // window extent (y, x)
+      WmfRecord(0x0103, {8}),            // anisotropic mapping
+      WmfRecord(0x02FC, {0, 0xFF, 0, 0}),  // red solid brush
+      WmfRecord(0x012D, {0}),
+      WmfRecord(0x041B, {375, 750, 75, 150}),  // rectangle (10,5)-(50,25) in pixels
+  });
+  auto picture = filedialog::DecodeWmf(file);
+  ASSERT_TRUE(picture) << picture.error();
+  ASSERT_EQ(picture->Width(), 100);
+  ASSERT_EQ(picture->Height(), 50);
+  EXPECT_EQ(picture->Pixel(30, 15), kRed);
+  EXPECT_EQ(picture->Pixel(12, 7), kRed);
+  EXPECT_EQ(picture->Pixel(7, 3), kWhite);
+  EXPECT_EQ(picture->Pixel(53, 28), kWhite);
+  EXPECT_EQ(picture->Pixel(90, 40), kWhite);
 }
 
 TEST(WmfDecoder, ADrawingPastItsTimeIsAbandoned) {

@@ -91,7 +91,7 @@ std::string MakeWmf(const std::vector<std::string>& records) {
   Put16(file, 9);
   Put16(file, 0x0300);
   Put32(file, words);
-  Put16(file, 0);
+  Put16(file, 4);  // objects
   Put32(file, largest);
   Put16(file, 0);
   for (const std::string& r : records) file += r;
