@@ -7,6 +7,7 @@
 #include "filedialog/BmpDecoder.h"
 #include "filedialog/Extensions.h"
 #include "filedialog/JpegDecoder.h"
+#include "filedialog/WmfDecoder.h"
 #include "platform/FileIO.h"
 
 namespace filedialog {
@@ -24,6 +25,8 @@ PictureReader ReaderFor(const std::string& lowerExtension) {
   if (lowerExtension == ".bmp") return PictureReader::Bmp;
   if (lowerExtension == ".jpg" || lowerExtension == ".jpeg") return PictureReader::Jpeg;
   if (lowerExtension == ".ico") return PictureReader::Icon;
+  if (lowerExtension == ".emf") return PictureReader::Emf;
+  if (lowerExtension == ".wmf") return PictureReader::Wmf;
   return PictureReader::None;
 }
 
@@ -36,8 +39,17 @@ platform::Result<std::string> ReadPictureFile(const std::string& path, const Pic
   return bytes;
 }
 
+platform::Result<std::string> ReadMetafile(const std::string& path, const PictureLimits& limits) {
+  return platform::ReadFileUpTo(path, limits.maxMetafileBytes);
+}
+
 platform::Result<platform::Bitmap> LoadPicture(const std::string& path, const PictureLimits& limits) {
   const PictureReader reader = ReaderFor(LowerExtensionOf(path));
+  if (reader == PictureReader::Wmf) {
+    auto bytes = ReadMetafile(path, limits);
+    if (!bytes) return bytes.status();
+    return DecodeWmf(*bytes, limits);
+  }
   if (reader != PictureReader::Bmp && reader != PictureReader::Jpeg) return Status::Fail("no reader for \"" + path + "\"");
   auto bytes = ReadPictureFile(path, limits);
   if (!bytes) return bytes.status();

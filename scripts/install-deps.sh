@@ -7,6 +7,7 @@ PACKAGES="
 cmake ninja-build g++ clang make pkg-config
 qt6-base-dev libgl-dev
 libfreetype-dev libfontconfig-dev zlib1g-dev libjpeg-dev libcurl4-openssl-dev
+libpng-dev libwmf-dev fonts-urw-base35 libemf2svg-dev libuemf-dev qt6-svg-dev
 libgtest-dev libssl-dev openssl
 libclang-rt-dev
 libasound2-dev

@@ -5,6 +5,7 @@
 
 #include "filedialog/Extensions.h"
 #include "filedialog/PreviewPicture.h"
+#include "filedialog/ui/EmfImage.h"
 #include "platform/qt/BitmapImage.h"
 
 namespace filedialogui {
@@ -13,7 +14,8 @@ QImage LoadPreviewImage(const std::string& path) {
   const filedialog::PictureLimits limits;
   switch (filedialog::ReaderFor(filedialog::LowerExtensionOf(path))) {
     case filedialog::PictureReader::Bmp:
-    case filedialog::PictureReader::Jpeg: {
+    case filedialog::PictureReader::Jpeg:
+    case filedialog::PictureReader::Wmf: {
       auto bitmap = filedialog::LoadPicture(path, limits);
       if (!bitmap) return {};
       return platform::BitmapImage(*bitmap);
@@ -31,6 +33,11 @@ QImage LoadPreviewImage(const std::string& path) {
         return {};
       QImage image = reader.read();
       return image.isNull() ? QImage() : image.convertToFormat(QImage::Format_ARGB32);
+    }
+    case filedialog::PictureReader::Emf: {
+      auto bytes = filedialog::ReadMetafile(path, limits);
+      if (!bytes) return {};
+      return DrawEmf(*bytes, limits);
     }
     case filedialog::PictureReader::None: break;
   }

@@ -328,7 +328,8 @@ TEST(PreviewPicture, ReaderIsChosenByExtension) {
       {".bmp", true, PictureReader::Bmp},    {".jpg", true, PictureReader::Jpeg},
       {".jpeg", true, PictureReader::Jpeg},  {".ico", true, PictureReader::Icon},
       {".jfif", true, PictureReader::None},  {".jpe", true, PictureReader::None},
-      {".dib", true, PictureReader::None},   {".emf", true, PictureReader::None},
+      {".dib", true, PictureReader::None},   {".emf", true, PictureReader::Emf},
+      {".wmf", true, PictureReader::Wmf},    {".emz", true, PictureReader::None},
       {".wmz", true, PictureReader::None},   {".png", false, PictureReader::None},
       {".txt", false, PictureReader::None},  {"", false, PictureReader::None},
   };

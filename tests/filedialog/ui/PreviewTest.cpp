@@ -38,6 +38,14 @@ class Preview : public fdtest::DialogFixture {
     QImage icon(16, 16, QImage::Format_ARGB32);
     icon.fill(Qt::green);
     ASSERT_TRUE(icon.save(QString::fromStdString(Path("pics/g_symbol.ico")), "ico"));
+    const std::string emf = fdtest::SampleFile("rectangles.emf"), wmf = fdtest::SampleFile("rectangles.wmf");
+    Write("pics/h_zeichnung.emf", emf);
+    Write("pics/i_zeichnung.WMF", wmf);
+    Write("pics/j_kaputt.emf", emf.substr(0, emf.size() / 2));
+    Write("pics/k_kaputt.wmf", wmf.substr(0, wmf.size() / 2));
+    // The compressed metafiles have no reader, whatever they hold.
+    Write("pics/l_gepackt.emz", emf);
+    Write("pics/m_gepackt.wmz", wmf);
     dialog_->SetHomeEntry(0, QStringLiteral("Bilder"), Path("pics"), Path("pics"));
     dialog_->SetHomeEntry(1, QString(), "", "");
     dialog_->ClearShownExtensions();
@@ -73,7 +81,9 @@ TEST_F(Preview, ThumbnailForPicturesOnly) {
   };
   const Case cases[] = {{"a_FOTO.jpg", true},     {"b_breit.bmp", true},  {"c_notiz.txt", false},
                         {"d_kaputt.bmp", false},  {"e_foto.jfif", false}, {"f_riesig.bmp", false},
-                        {"g_symbol.ico", true}};
+                        {"g_symbol.ico", true},   {"h_zeichnung.emf", true}, {"i_zeichnung.wmf", true},
+                        {"j_kaputt.emf", false},  {"k_kaputt.wmf", false},   {"l_gepackt.emz", false},
+                        {"m_gepackt.wmz", false}};
   for (const Case& c : cases) {
     Select(c.caption);
     EXPECT_EQ(ThumbnailShown(), c.shown) << c.caption;
@@ -81,6 +91,12 @@ TEST_F(Preview, ThumbnailForPicturesOnly) {
   EXPECT_TRUE(errors_.empty());
   Select("a_FOTO.jpg");
   EXPECT_EQ(dialog_->CheckBox_Size->text(), QStringLiteral("40x20"));
+  // Metafiles at their frame's size on a 96 dpi screen.
+  Select("h_zeichnung.emf");
+  EXPECT_EQ(dialog_->CheckBox_Size->text(), QStringLiteral("200x102"));
+  Select("i_zeichnung.wmf");
+  EXPECT_EQ(dialog_->CheckBox_Size->text(), QStringLiteral("200x100"));
+  EXPECT_EQ(dialog_->Image_VorschauGross->Picture().size(), QSize(200, 100));
 }
 
 TEST_F(Preview, LargePreviewPagesThroughTheFolder) {
