@@ -232,13 +232,14 @@ void Thread_Printer::ServeRequests() {
     }
     ++count;
   };
-  // A sequence of its own moves the printer through levels of its own: a
-  // level the remote control sent before no longer counts against what the
-  // printer reports.
+  // A sequence of its own moves the printer through levels of its own
+  // (the settings level, "RESET"): where it ends is not known until asked,
+  // and a level the remote control sent before no longer counts.
   auto serveSequence = [&](auto& slot, auto&& run) {
     serve(slot, [&](const auto& r) {
       mirror_.LevelSent = LevelOnTheWay{};
       run(r);
+      mirror_.State = kUnknown;
     });
   };
   PrinterWriters& w = writers_;
@@ -264,7 +265,12 @@ void Thread_Printer::ServeRequests() {
   serveSequence(b.PulseDuration, [&](const auto& r) { w.WritePulseDuration(r); });
   serve(b.SelectDt, [&](const auto& r) { w.SelectDt(r); });
   serve(b.RemoteDpi, [&](const auto& r) { w.WriteRemoteDpi(r); });
-  serve(b.Level, [&](const auto& r) { w.ChangeLevel(r); });
+  serve(b.Level, [&](const auto& r) {
+    // After such a sequence, or before the first poll of a new connection,
+    // the printer is asked its level first, so the click is not lost.
+    if (mirror_.State == kUnknown && mirror_.LinkState == kLinkAnswering && !Simulating) queries_.QueryStatus();
+    w.ChangeLevel(r);
+  });
   serve(b.DisplayButton, [&](const auto& r) { w.PressDisplayButton(r); });
   serveSequence(b.BackupConfig, [&](const auto& r) { services.BackupConfig(s, r); });
   serveSequence(b.RestoreConfig, [&](const auto& r) { services.RestoreConfig(s, r); });

@@ -179,4 +179,22 @@ TEST_F(DelayedPrinter, APrinterThatRefusesOrFallsToAnErrorStillShows) {
   EXPECT_EQ(rig->display.last.LevelSent.Target, kUnknown);
 }
 
+// A setting's sequence takes the printer through levels of its own: a
+// Start sent before it no longer counts, and a Start clicked while it runs
+// starts from the level the sequence left, not from the one counted before.
+TEST_F(DelayedPrinter, AStartAfterASettingsSequenceStartsFromWhereTheSequenceLeftThePrinter) {
+  ASSERT_TRUE(PrinterAt(40));
+  rig->printer->AddFault(printeremu::ReplyFault("ENABLE", printeremu::FaultPoint::CommandReply, "Fehler 7"));
+  rig->requests.Level.Raise({50});
+  ASSERT_TRUE(ThreadRig::Until([&] { return rig->display.last.LevelSent.Target == 50; }));
+  const std::size_t first = rig->printer->Commands().size();
+  rig->requests.MachineType.Raise({{"t"}, 2});
+  ASSERT_TRUE(ThreadRig::Until([&] {
+    const auto sent = rig->CommandsFrom(first);
+    return std::find(sent.begin(), sent.end(), "KONFIG.SAVE") != sent.end() && !rig->requests.MachineType.Pending();
+  }));
+  rig->requests.Level.Raise({50});
+  EXPECT_TRUE(AfterNextRefresh([&] { return Settled(50); }));
+}
+
 INSTANTIATE_TEST_SUITE_P(ApartMs, LevelClicks, ::testing::Values(0, 50, 300));
