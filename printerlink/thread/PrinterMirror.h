@@ -25,6 +25,14 @@ constexpr std::array<int, N> Filled(int value) {
   return a;
 }
 
+// A level the remote control sent that the printer has not yet been seen to
+// reach (printerlink/thread/LevelChange.h).
+struct LevelOnTheWay {
+  int Target = kUnknown;     // kUnknown: none
+  std::uint16_t Passing = 0;  // bit level / 10 of each level the printer may still report on its way
+  std::uint32_t SentAt = 0;   // tick count
+};
+
 struct PrinterMirror {
   int LinkState = kUnknown;  // 23 while a printer (or the simulation) answers
   SharedInt CliWord = kUnknown;
@@ -111,7 +119,8 @@ struct PrinterMirror {
   std::string ClockText = "?";
   std::string PcClockText = "?";
   std::string StatusText = "?";
-  int State = kUnknown;  // the printer state: 10 Standby ... 80 Fehler
+  int State = kUnknown;  // the printer state: 10 Standby ... 80 Fehler; the level sent while on its way
+  LevelOnTheWay LevelSent;
   std::string StartSignalText = "?";
   std::string SelectSignalText = "?";
   std::string SuppressionSignalText = "?";

@@ -1,6 +1,8 @@
 #include "printerlink/thread/PrinterQueries.h"
 
+#include "platform/Clock.h"
 #include "platform/DateTimeText.h"
+#include "printerlink/thread/LevelChange.h"
 #include "printerlink/thread/ReplyScan.h"
 #include "printerlink/thread/ValueTexts.h"
 
@@ -592,13 +594,11 @@ int PrinterQueries::QueryStatus() {
   auto v = AskIntegers<3>("STATUS");
   if (!v) return -1;
   std::string text;
-  if (StatusName((*v)[0], (*v)[2], *captions_, text)) {
-    m_.StatusText = text;
-    m_.State = (*v)[0];
-  } else {
-    m_.StatusText = "?";
-    m_.State = kUnknown;
-  }
+  const bool named = StatusName((*v)[0], (*v)[2], *captions_, text);
+  // The text is what the printer said; the state it counts as in may still
+  // be the level just sent, which a slow printer has not reached yet.
+  m_.StatusText = named ? text : "?";
+  m_.State = CountedLevel(m_.LevelSent, named ? (*v)[0] : kUnknown, platform::TickCount());
   return 1;
 }
 

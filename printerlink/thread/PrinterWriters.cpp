@@ -1,6 +1,8 @@
 #include "printerlink/thread/PrinterWriters.h"
 
+#include "platform/Clock.h"
 #include "platform/DateTimeText.h"
+#include "printerlink/thread/LevelChange.h"
 #include "printerlink/thread/LockedFileSync.h"
 
 namespace printerthread {
@@ -268,29 +270,14 @@ void PrinterWriters::WriteRemoteDpi(const RemoteDpiRequest& r) {
 }
 
 void PrinterWriters::ChangeLevel(const LevelRequest& r) {
-  const int state = m_.State;
-  std::vector<const char*> commands;
-  switch (r.TargetState) {
-    case 10:
-      if (state == 40 || state == 80) commands = {"STANDBY 1"};
-      else if (state == 50) commands = {"ENABLE 0", "STANDBY 1"};
-      break;
-    case 40:
-      if (state == 10) commands = {"STANDBY 0"};
-      else if (state == 50) commands = {"ENABLE 0"};
-      else if (state == 80) commands = {"ENABLE 1"};
-      break;
-    case 50:
-      if (state == 10) commands = {"STANDBY 0", "ENABLE 1"};
-      else if (state == 40) commands = {"ENABLE 1"};
-      else if (state == 80) commands = {"ENABLE 1", "ENABLE 1"};  // clear the error, then start
-      break;
-    default: break;
-  }
+  const std::vector<const char*> commands = LevelCommands(r.TargetState, m_.State);
   for (const char* c : commands) session_.SendQuiet(c);
-  // Until the next "STATUS" the printer counts as being where it was sent:
-  // a Stop that follows a Start at once still finds something to stop.
-  if (!commands.empty()) m_.State = r.TargetState;
+  if (commands.empty()) return;
+  // The printer counts as being where it was sent until "STATUS" shows it
+  // got there or will not: a Stop that follows a Start at once still finds
+  // something to stop, even while the printer is slow to start.
+  m_.LevelSent = LevelSentFrom(m_.LevelSent, m_.State, r.TargetState, commands.size(), platform::TickCount());
+  m_.State = r.TargetState;
 }
 
 void PrinterWriters::PressDisplayButton(const DisplayButtonRequest& r) {

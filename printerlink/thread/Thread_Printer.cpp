@@ -232,39 +232,54 @@ void Thread_Printer::ServeRequests() {
     }
     ++count;
   };
+  // A sequence of its own moves the printer through levels of its own
+  // (the settings level, "RESET"): where it ends is not known until asked,
+  // and a level the remote control sent before no longer counts.
+  auto serveSequence = [&](auto& slot, auto&& run) {
+    serve(slot, [&](const auto& r) {
+      mirror_.LevelSent = LevelOnTheWay{};
+      run(r);
+      mirror_.State = kUnknown;
+    });
+  };
   PrinterWriters& w = writers_;
   PrinterSession& s = session_;
-  serve(b.MachineType, [&](const auto& r) { w.WriteMachineType(r); });
-  serve(b.Alignment, [&](const auto& r) { w.WriteAlignment(r); });
-  serve(b.Startup, [&](const auto& r) { w.WriteStartup(r); });
-  serve(b.Sleep, [&](const auto& r) { w.WriteSleep(r); });
-  serve(b.PrintModes, [&](const auto& r) { w.WritePrintModes(r); });
-  serve(b.StartMode, [&](const auto& r) { w.WriteStartMode(r); });
-  serve(b.StartShift, [&](const auto& r) { w.WriteStartShift(r); });
-  serve(b.InterfaceStart, [&](const auto& r) { w.WriteInterfaceStart(r); });
-  serve(b.Suppression, [&](const auto& r) { w.WriteSuppression(r); });
-  serve(b.SuppressionShift, [&](const auto& r) { w.WriteSuppressionShift(r); });
-  serve(b.RunOut, [&](const auto& r) { w.WriteRunOut(r); });
-  serve(b.ClockSource, [&](const auto& r) { w.WriteClockSource(r); });
-  serve(b.SpeedFactor, [&](const auto& r) { w.WriteSpeedFactor(r); });
-  serve(b.PanelType, [&](const auto& r) { w.WritePanelType(r); });
-  serve(b.PanelOption, [&](const auto& r) { w.WritePanelOption(r); });
-  serve(b.Programs, [&](const auto& r) { w.WritePrograms(r); });
-  serve(b.Clock, [&](const auto& r) { w.WriteClock(r); });
-  serve(b.Counter, [&](const auto& r) { w.WriteCounter(r); });
-  serve(b.PulseDuration, [&](const auto& r) { w.WritePulseDuration(r); });
+  serveSequence(b.MachineType, [&](const auto& r) { w.WriteMachineType(r); });
+  serveSequence(b.Alignment, [&](const auto& r) { w.WriteAlignment(r); });
+  serveSequence(b.Startup, [&](const auto& r) { w.WriteStartup(r); });
+  serveSequence(b.Sleep, [&](const auto& r) { w.WriteSleep(r); });
+  serveSequence(b.PrintModes, [&](const auto& r) { w.WritePrintModes(r); });
+  serveSequence(b.StartMode, [&](const auto& r) { w.WriteStartMode(r); });
+  serveSequence(b.StartShift, [&](const auto& r) { w.WriteStartShift(r); });
+  serveSequence(b.InterfaceStart, [&](const auto& r) { w.WriteInterfaceStart(r); });
+  serveSequence(b.Suppression, [&](const auto& r) { w.WriteSuppression(r); });
+  serveSequence(b.SuppressionShift, [&](const auto& r) { w.WriteSuppressionShift(r); });
+  serveSequence(b.RunOut, [&](const auto& r) { w.WriteRunOut(r); });
+  serveSequence(b.ClockSource, [&](const auto& r) { w.WriteClockSource(r); });
+  serveSequence(b.SpeedFactor, [&](const auto& r) { w.WriteSpeedFactor(r); });
+  serveSequence(b.PanelType, [&](const auto& r) { w.WritePanelType(r); });
+  serveSequence(b.PanelOption, [&](const auto& r) { w.WritePanelOption(r); });
+  serveSequence(b.Programs, [&](const auto& r) { w.WritePrograms(r); });
+  serveSequence(b.Clock, [&](const auto& r) { w.WriteClock(r); });
+  serveSequence(b.Counter, [&](const auto& r) { w.WriteCounter(r); });
+  serveSequence(b.PulseDuration, [&](const auto& r) { w.WritePulseDuration(r); });
   serve(b.SelectDt, [&](const auto& r) { w.SelectDt(r); });
   serve(b.RemoteDpi, [&](const auto& r) { w.WriteRemoteDpi(r); });
-  serve(b.Level, [&](const auto& r) { w.ChangeLevel(r); });
+  serve(b.Level, [&](const auto& r) {
+    // After such a sequence, or before the first poll of a new connection,
+    // the printer is asked its level first, so the click is not lost.
+    if (mirror_.State == kUnknown && mirror_.LinkState == kLinkAnswering && !Simulating) queries_.QueryStatus();
+    w.ChangeLevel(r);
+  });
   serve(b.DisplayButton, [&](const auto& r) { w.PressDisplayButton(r); });
-  serve(b.BackupConfig, [&](const auto& r) { services.BackupConfig(s, r); });
-  serve(b.RestoreConfig, [&](const auto& r) { services.RestoreConfig(s, r); });
-  serve(b.ConsoleCommand, [&](const auto& r) { services.RunConsoleCommand(s, r); });
-  serve(b.StoreConfig, [&](const auto& r) { services.StoreConfigFromEditor(s, r); });
-  serve(b.FetchConfig, [&](const auto& r) { services.FetchConfigForEditor(s, r); });
-  serve(b.FirmwareInstall, [&](const auto& r) { services.InstallFirmware(s, r); });
-  serve(b.DownloadGroup, [&](const auto& r) { transfer.DownloadGroup(s, r); });
-  serve(b.UploadGroup, [&](const auto& r) { transfer.UploadGroup(s, r); });
+  serveSequence(b.BackupConfig, [&](const auto& r) { services.BackupConfig(s, r); });
+  serveSequence(b.RestoreConfig, [&](const auto& r) { services.RestoreConfig(s, r); });
+  serveSequence(b.ConsoleCommand, [&](const auto& r) { services.RunConsoleCommand(s, r); });
+  serveSequence(b.StoreConfig, [&](const auto& r) { services.StoreConfigFromEditor(s, r); });
+  serveSequence(b.FetchConfig, [&](const auto& r) { services.FetchConfigForEditor(s, r); });
+  serveSequence(b.FirmwareInstall, [&](const auto& r) { services.InstallFirmware(s, r); });
+  serveSequence(b.DownloadGroup, [&](const auto& r) { transfer.DownloadGroup(s, r); });
+  serveSequence(b.UploadGroup, [&](const auto& r) { transfer.UploadGroup(s, r); });
   counters_.RoundRestart += count;
 }
 

@@ -146,6 +146,12 @@ int PrinterEmulator::State() const {
   return state_;
 }
 
+bool PrinterEmulator::LevelPending() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const_cast<PrinterEmulator*>(this)->ApplyPendingLevel(false);
+  return pending_.has_value();
+}
+
 void PrinterEmulator::SetState(int state, int errorCode) {
   std::lock_guard<std::mutex> lock(mutex_);
   state_ = state;
@@ -240,6 +246,23 @@ void PrinterEmulator::ApplyPendingLevel(bool poll) {
     state_ = pending_->target;
     pending_.reset();
   }
+}
+
+void PrinterEmulator::MoveLevel(int (*next)(int level)) {
+  if (options_.commandLevelDelayMs <= 0) {
+    state_ = next(state_);
+    return;
+  }
+  ApplyPendingLevel(false);  // a change that is due has happened by now
+  const int heading = pending_ ? pending_->target : state_;
+  const int target = next(heading);
+  if (target == heading) return;
+  if (target == state_) {
+    pending_.reset();
+    return;
+  }
+  pending_ = PendingLevel{target,
+                          std::chrono::steady_clock::now() + std::chrono::milliseconds(options_.commandLevelDelayMs), 0};
 }
 
 void PrinterEmulator::AdvanceCounter() {
@@ -437,24 +460,20 @@ std::string PrinterEmulator::Execute(const std::string& command, bool& enterBoot
     return "";
   }
   if (command == "ENABLE 0") {
-    if (state_ == 50 || state_ == 60) state_ = 40;
+    MoveLevel([](int level) { return level == 50 || level == 60 ? 40 : level; });
     return "";
   }
   if (command == "ENABLE 1") {
-    if (state_ == 80) {
-      state_ = 40;
-      errorCode_ = 0;
-    } else if (state_ == 40) {
-      state_ = 50;
-    }
+    if (state_ == 80) errorCode_ = 0;
+    MoveLevel([](int level) { return level == 80 ? 40 : level == 40 ? 50 : level; });
     return "";
   }
   if (command == "STANDBY 1") {
-    state_ = 10;
+    MoveLevel([](int) { return 10; });
     return "";
   }
   if (command == "STANDBY 0") {
-    if (state_ == 10) state_ = 40;
+    MoveLevel([](int level) { return level == 10 ? 40 : level; });
     return "";
   }
   if (command == "KONFIG.SAVE") {

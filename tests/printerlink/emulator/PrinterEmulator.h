@@ -45,6 +45,10 @@ struct EmulatorOptions {
   // "STATUS" questions (for tests whose own clock is fake); 0 and 0: at once.
   int levelDelayMs = 0;
   int levelDelayPolls = 0;
+  // "ENABLE" and "STANDBY" reach their level after this time, as a printer
+  // that changes its level only after a delay of its own; 0: at once. A
+  // command meanwhile acts on the level the printer is heading for.
+  int commandLevelDelayMs = 0;
   int resetMs = 0;            // "RESET": state 20 this long, then the power-on state
   int eraseMs = 0;            // the boot loader's erase time
   bool startInBootLoader = false;
@@ -91,6 +95,8 @@ class PrinterEmulator {
   std::optional<std::string> Setting(const std::string& key) const;
 
   int State() const;
+  // A level asked for and not reached yet.
+  bool LevelPending() const;
   void SetState(int state, int errorCode = 0);
   bool InBootLoader() const { return inBootLoader_; }
 
@@ -142,6 +148,9 @@ class PrinterEmulator {
   void Record(EntryKind kind, std::string text);
   void AbortDownload();
   void ApplyPendingLevel(bool poll);
+  // The level an "ENABLE" or "STANDBY" moves to from the level the printer
+  // is heading for, reached at once or after commandLevelDelayMs.
+  void MoveLevel(int (*next)(int level));
   void AdvanceCounter();
   std::string DisplayLine1() const;
   // A display-line file stored: its set-up becomes "OPTION.D0216.FORMAT.ID".

@@ -1,18 +1,21 @@
 // The printer emulator as a program, for trying the link and the program by
 // hand:
-//   printer_emulator [--paced] [--boot-loader] [--link /dev/ttyUSB42]
+//   printer_emulator [--paced] [--boot-loader] [--link /dev/ttyUSB42] [--level-delay MS]
 // prints the pseudo-terminal's path and answers until it is interrupted.
 // --link makes a symbolic link under a serial device name, so the program's
 // port search finds the emulator like a USB serial port; the terminal is
 // then opened to every user, since making the link needs root but the
 // program runs as the operator. SIGUSR1 makes the printer go silent and,
 // sent again, answer again; ending the emulator is pulling the plug (the
-// program's open port gets a hang-up and the link goes).
+// program's open port gets a hang-up and the link goes). --level-delay has
+// "ENABLE" and "STANDBY" change the level only after MS milliseconds, as some
+// printers do.
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "PrinterEmulator.h"
@@ -33,8 +36,10 @@ int main(int argc, char** argv) {
       options.startInBootLoader = true;
     } else if (!std::strcmp(argv[i], "--link") && i + 1 < argc) {
       options.linkPath = argv[++i];
+    } else if (!std::strcmp(argv[i], "--level-delay") && i + 1 < argc) {
+      options.commandLevelDelayMs = std::atoi(argv[++i]);
     } else {
-      std::fprintf(stderr, "usage: %s [--paced] [--boot-loader] [--link PATH]\n", argv[0]);
+      std::fprintf(stderr, "usage: %s [--paced] [--boot-loader] [--link PATH] [--level-delay MS]\n", argv[0]);
       return 2;
     }
   }

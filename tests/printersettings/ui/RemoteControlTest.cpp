@@ -248,6 +248,26 @@ TEST_F(RemoteControl, NoClickWaitsForThePortAndNoneIsLost) {
   EXPECT_EQ(SentSince(*rig, from), (Lines{"DT 4", "DPI.INDEX 1", "ENABLE 1", "OPTION.D0216.BUTTON.PRESS 1"}));
 }
 
+// The operator's printer starts only 200 ms after "ENABLE 1" and answers
+// "Stop" to the "STATUS" that follows at once: a Stop clicked 0.3 s after
+// the Start still finds something to stop.
+TEST_F(RemoteControl, AStopSoonAfterTheStartStopsAPrinterSlowToStart) {
+  printeremu::EmulatorOptions options;
+  options.commandLevelDelayMs = 200;
+  ConnectRemote(options, {});
+  auto& r = *remote;
+  const std::size_t from = rig->printer->Commands().size();
+  testsupport::Click(r.SpeedButtonStart);
+  ASSERT_TRUE(threadtest::ThreadRig::Until([&] { return SentSince(*rig, from) == Lines{"ENABLE 1"}; }));
+  threadtest::ThreadRig::Until([] { return false; }, 300);  // the operator's pause, the GUI thread serving
+  testsupport::Click(r.SpeedButtonStop);
+  EXPECT_TRUE(threadtest::ThreadRig::Until([&] {
+    return rig->printer->State() == 40 && !rig->printer->LevelPending() &&
+           Text(r.LabelDruckersteuerungStatus) == QStringLiteral("Stop") &&
+           SentSince(*rig, from) == Lines{"ENABLE 1", "ENABLE 0"};
+  })) << "the printer is at " << rig->printer->State();
+}
+
 TEST_F(RemoteControl, TheNamesGoToThePrinterThreadWithTheLanguage) {
   remote = std::make_unique<TFormPrinterFernsteuerung>(nullptr, board);
   remote->NameTexts[12] = "Arr\xEAt";
