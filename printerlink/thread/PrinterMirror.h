@@ -112,6 +112,7 @@ struct PrinterMirror {
   std::string PcClockText = "?";
   std::string StatusText = "?";
   int State = kUnknown;  // the printer state: 10 Standby ... 80 Fehler
+  int ErrorCode = 0;     // the error of state 80, part of its name
   std::string StartSignalText = "?";
   std::string SelectSignalText = "?";
   std::string SuppressionSignalText = "?";
