@@ -1,11 +1,8 @@
 #include "app/PrinterServiceWindows.h"
 
-#include <QLabel>
-
 #include "app/TForm_Main.h"
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/qt/NamedColours.h"
-#include "printerlink/thread/DisplayRules.h"
 #include "printersettings/ui/PrinterWindowHooks.h"
 #include "printersettings/ui/TFormPrinterCLI.h"
 #include "printersettings/ui/TFormPrinterFernsteuerung.h"
@@ -20,21 +17,7 @@ namespace {
 
 using namespace platform::colours;
 
-void ShowTile(const TFramePrinter::Tile& tile, bool windowShown) {
-  if (tile.panel) tile.panel->SetColor(windowShown ? kNavy : printerthread::kOfferedColour);
-  const std::uint32_t text = windowShown ? kWhite : kPurple;
-  for (QLabel* label : {tile.title, tile.value}) {
-    if (!label) continue;
-    platform::SetTextColour(label, text);
-    QFont font = label->font();
-    font.setBold(windowShown);
-    label->setFont(font);
-  }
-  if (tile.button) {
-    tile.button->SetFontColor(text);
-    tile.button->SetBold(windowShown);
-  }
-}
+void ShowTile(const TFramePrinter::Tile& tile, bool windowShown) { TFramePrinter::ShowWindowShown(tile, windowShown); }
 
 void ShowMenuEntry(platform::SpeedButton* entry, bool windowShown) {
   if (auto* panel = dynamic_cast<platform::Panel*>(entry->parentWidget()))

@@ -228,8 +228,9 @@ void TForm_Main::BuildControls() {
   side(104, QStringLiteral("Printer"), kPurple, PanelPrinter, SpeedButtonPrinter);
   side(160, QStringLiteral("PC"), kNavy, PanelPC, SpeedButtonPC);
   side(216, QStringLiteral("Hilfe"), kTeal, PanelHilfe, SpeedButtonHilfe);
-  side(272, QString(), kWhite, PanelR12, SpeedButtonR12);
-  PanelR12->SetFontColor(kWhite);
+  // A dark caption on its light panel, as the other side buttons have.
+  side(272, QString(), kNavy, PanelR12, SpeedButtonR12);
+  PanelR12->SetFontColor(kNavy);
   PanelR12->hide();
   NAME_AFTER_MEMBER(SpeedButtonPrinter);
   NAME_AFTER_MEMBER(SpeedButtonPC);

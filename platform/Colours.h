@@ -16,6 +16,12 @@ inline constexpr std::uint32_t kBlack = 0x000000;
 inline constexpr std::uint32_t kYellow = 0x00FFFF;  // 65535
 inline constexpr std::uint32_t kGreen = 0x008000;   // 32768
 inline constexpr std::uint32_t kRed = 0x0000FF;     // 255
+// The text of whatever cannot be used (a switched-off button, label or
+// panel caption, or one inside a switched-off panel): grey, so that it does
+// not look clickable, yet dark enough to be read on every surface the
+// program puts text on (at least 3:1 on silver, light grey and the lit
+// colour of tiles and chosen values).
+inline constexpr std::uint32_t kDisabledText = 0x484848;
 
 // The colour number of red, green and blue intensities of 0 to 255.
 constexpr std::uint32_t Rgb(std::uint32_t red, std::uint32_t green, std::uint32_t blue) {

@@ -24,9 +24,14 @@ inline void SetBaseColour(QWidget* widget, std::uint32_t vclColor) {
   widget->setPalette(pal);
 }
 
+// The text in `vclColor` while the widget can be used, in the one look of
+// what cannot be used (kDisabledText) while it or a panel under it is
+// switched off.
 inline void SetTextColour(QWidget* widget, std::uint32_t vclColor) {
   QPalette pal = widget->palette();
-  pal.setColor(QPalette::WindowText, VclColor(vclColor));
+  for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive})
+    pal.setColor(g, QPalette::WindowText, VclColor(vclColor));
+  pal.setColor(QPalette::Disabled, QPalette::WindowText, VclColor(colours::kDisabledText));
   widget->setPalette(pal);
 }
 

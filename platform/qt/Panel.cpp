@@ -52,6 +52,8 @@ void Panel::SetFontColor(std::uint32_t vclColor) {
   update();
 }
 
+std::uint32_t Panel::CaptionColour() const { return isEnabled() ? fontColor_ : colours::kDisabledText; }
+
 void Panel::SetBevels(BevelKind outer, BevelKind inner) {
   outer_ = outer;
   inner_ = inner;
@@ -88,7 +90,7 @@ void Panel::paintEvent(QPaintEvent*) {
   if (topLine_) DrawLine(p, 0, width());
   if (bottomLine_) DrawLine(p, height() - 2, width());
   if (!caption_.isEmpty()) {
-    p.setPen(VclColor(fontColor_));
+    p.setPen(VclColor(CaptionColour()));
     p.setFont(font());
     p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, caption_);
   }

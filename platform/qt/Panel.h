@@ -28,6 +28,9 @@ class Panel : public QWidget {
   void SetCaption(const QString& caption);
   const QString& Caption() const { return caption_; }
   void SetFontColor(std::uint32_t vclColor);
+  // The colour the caption is drawn in now: its font colour, or
+  // kDisabledText while the panel cannot be used.
+  std::uint32_t CaptionColour() const;
   void SetBevels(BevelKind outer, BevelKind inner);
   // A lowered line along the top or bottom edge, as separators between bars.
   void SetTopLine(bool on);

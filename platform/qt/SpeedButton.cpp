@@ -1,7 +1,9 @@
 #include "platform/qt/SpeedButton.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 #include "platform/qt/Colour.h"
 #include "platform/qt/Panel.h"
@@ -56,24 +58,36 @@ void SpeedButton::leaveEvent(QEvent* event) {
   QAbstractButton::leaveEvent(event);
 }
 
+std::uint32_t SpeedButton::CaptionColour() const { return isEnabled() ? fontColor_ : colours::kDisabledText; }
+
+QRect SpeedButton::FrameRect() const {
+  const QRect all = rect().adjusted(0, 0, -1, -1);
+  const bool left = textFlags_ & Qt::AlignLeft;
+  const bool right = textFlags_ & Qt::AlignRight;
+  if (left == right) return all;
+  // The sign and a margin as wide as it; a button whose caption is empty
+  // (at a limit) keeps the room of a sign.
+  const QFontMetrics metrics(font());
+  const QString sign = text().trimmed().isEmpty() ? QStringLiteral("+") : text().trimmed();
+  const int width = std::min(all.width(), 2 + 3 * metrics.horizontalAdvance(sign));
+  return left ? QRect(all.left(), all.top(), width, all.height())
+              : QRect(all.right() - width + 1, all.top(), width, all.height());
+}
+
 void SpeedButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  const bool on = OwnEnabled(this);
-  if (on && isEnabled() && (isDown() || hover_))
-    DrawBevel(p, rect().adjusted(0, 0, -1, -1), isDown() ? BevelKind::Lowered : BevelKind::Raised);
+  const bool on = isEnabled();
+  if (on && (isDown() || hover_)) DrawBevel(p, FrameRect(), isDown() ? BevelKind::Lowered : BevelKind::Raised);
   p.setFont(font());
   const QRect textRect = rect().adjusted(2, 2, -2, -2).translated(isDown() ? 1 : 0, isDown() ? 1 : 0);
   const int flags = textFlags_;
-  if (on) {
-    p.setPen(VclColor(fontColor_));
-    p.drawText(textRect, flags, text());
-  } else {
-    // The engraved look of a switched-off button.
+  if (!on) {
+    // The engraved look of what cannot be used.
     p.setPen(VclColor(colours::kWhite));
     p.drawText(textRect.translated(1, 1), flags, text());
-    p.setPen(VclColor(colours::kGrey));
-    p.drawText(textRect, flags, text());
   }
+  p.setPen(VclColor(CaptionColour()));
+  p.drawText(textRect, flags, text());
 }
 
 ButtonPanel AddButtonPanel(QWidget* parent, const QRect& geometry, const QString& caption) {

@@ -22,6 +22,15 @@ class SpeedButton : public QAbstractButton {
   // How the caption sits in the button (Qt::Alignment and text flags);
   // centred and wrapped unless set.
   void SetTextFlags(int flags);
+  // The colour the caption is drawn in now: its font colour, or
+  // kDisabledText while the button cannot be clicked (switched off itself
+  // or lying on a switched-off panel, as while a window is locked).
+  std::uint32_t CaptionColour() const;
+  // Where the frame is drawn while the pointer is over the button or it is
+  // pressed: the whole button, but for a caption set to one side (a value
+  // row's "-" and "+" halves, which share their panel with its title and
+  // value lines) only that side's end, so that it never crosses those lines.
+  QRect FrameRect() const;
 
   int Tag = 0;
 
@@ -44,8 +53,9 @@ inline void RepaintSender(QObject* sender) {
 }
 
 // Whether the widget itself is switched on, whatever its parents are: the
-// enabled flag as the program's own logic reads and sets it. (A button on a
-// disabled panel keeps its look but takes no clicks.)
+// enabled flag as the program's own logic reads and sets it. (Whether it
+// takes clicks, and how it looks, is isEnabled(): a button on a disabled
+// panel looks switched off too.)
 inline bool OwnEnabled(const QWidget* w) { return !w->testAttribute(Qt::WA_ForceDisabled); }
 
 class Panel;

@@ -36,7 +36,7 @@ class LoadButton : public platform::SpeedButton {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(platform::VclColor(platform::OwnEnabled(this) ? kNavy : kGrey));
+    p.setBrush(platform::VclColor(CaptionColour()));
     const QPointF c = QRectF(rect()).center() + (isDown() ? QPointF(1, 1) : QPointF());
     p.drawPolygon(QPolygonF({c + QPointF(-3, -5), c + QPointF(4, 0), c + QPointF(-3, 5)}));
   }

@@ -1,5 +1,7 @@
 #include "printerlink/thread/DisplayRules.h"
 
+#include "printerlink/thread/ValueTexts.h"
+
 namespace printerthread {
 namespace {
 
@@ -17,6 +19,25 @@ std::string RightAligned16(const std::string& text) {
 }
 
 }  // namespace
+
+void DeriveCaptionTexts(PrinterMirror& m, const PrinterCaptions& c) {
+  m.MachineTypeText = MachineTypeName(m.MachineType, c);
+  m.AlignmentText = AlignmentName(m.Orientation, m.HeadMode, c);
+  m.StartupText = StartupName(m.StartupState, c);
+  m.SleepText = SleepName(m.CliWord, m.MachineType, m.WaitTime, c);
+  if (!StartModeName(m.StartMode, c, m.StartModeText)) m.StartModeText = "?";
+  m.InterfaceModeText = InterfaceModeName(m.InterfaceMode, c);
+  m.SuppressionText = SuppressionName(m.SuppressionMode, c);
+  m.RunOutText = RunOutName(m.CliWord, m.MachineType, m.RunOutMode, c);
+  m.ClockSourceText = ClockSourceName(m.ClockSource, m.InternalSpeed, c);
+  // An internal or unknown clock has no speed of its own: its name stands.
+  if (!MachineTypeIn(m.ClockSource, 1, 6)) m.ClockSpeedText = m.ClockSourceText;
+  m.FactorText = FactorName(m.FactorMode, m.Factor, c);
+  m.PanelTypeText = PanelTypeName(m.PanelType, c);
+  m.OptionText = OptionName(m.Option, c);
+  if (!StatusName(m.State, m.ErrorCode, c, m.StatusText)) m.StatusText = "?";
+  if (!PrintDataName(m.DtValue, c.NameTexts, m.DtText)) m.DtText = "?";
+}
 
 SettingsTiles TilesAfterRefresh(const PrinterMirror& m) {
   const int type = m.MachineType;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "printerlink/thread/PrinterCaptions.h"
 #include "printerlink/thread/PrinterMirror.h"
 
 namespace printerthread {
@@ -32,6 +33,13 @@ struct SettingsTiles {
 };
 
 SettingsTiles TilesAfterRefresh(const PrinterMirror& m);
+
+// Makes the mirror's texts that are captions of the setting forms (and the
+// state and print-data names) again from the mirror's values, in the
+// language of `captions`: the printer thread before every display refresh,
+// as a value may have been read while another language was in force; the
+// settings view when the language changes, from the mirror it shows.
+void DeriveCaptionTexts(PrinterMirror& m, const PrinterCaptions& captions);
 SettingsTiles TilesAfterReset();
 
 // The start-shift and suppression-shift forms enable their off button and

@@ -57,13 +57,8 @@ int PrinterQueries::QueryMachineType() {
     if (!v) return -1;
     value = (*v)[0];
   }
-  if (InRange(value, 0, 4)) {
-    m_.MachineTypeText = captions_->MachineType[static_cast<std::size_t>(value)];
-    m_.MachineType = value;
-  } else {
-    m_.MachineTypeText = "?";
-    m_.MachineType = kUnknown;
-  }
+  m_.MachineType = InRange(value, 0, 4) ? value : kUnknown;
+  m_.MachineTypeText = MachineTypeName(m_.MachineType, *captions_);
   return 1;
 }
 
@@ -75,13 +70,8 @@ int PrinterQueries::QueryAlignment() {
   auto v = AskIntegers<1>("AUSRICHTUNG");
   if (!v) return -1;
   const int value = (*v)[0];
-  if (InRange(value, 0, 5)) {
-    m_.AlignmentText = captions_->Orientation[static_cast<std::size_t>(value)];
-    m_.Orientation[0] = value;
-  } else {
-    m_.AlignmentText = "?";
-    m_.Orientation[0] = kUnknown;
-  }
+  m_.Orientation[0] = InRange(value, 0, 5) ? value : kUnknown;
+  m_.AlignmentText = AlignmentName(m_.Orientation, m_.HeadMode, *captions_);
   return 1;
 }
 
@@ -99,12 +89,7 @@ int PrinterQueries::QueryHeads() {
     if (!v) return -1;
     m_.Orientation[static_cast<std::size_t>(n)] = InRange((*v)[0], 0, 5) ? (*v)[0] : kUnknown;
   }
-  const auto& o = m_.Orientation;
-  m_.AlignmentText = o[0] == kUnknown ? "?" : captions_->Orientation[static_cast<std::size_t>(o[0])];
-  if (o[0] != kUnknown) {
-    if ((m_.HeadMode == 1 && o[0] != o[1]) || (m_.HeadMode == 2 && (o[0] != o[1] || o[1] != o[2])))
-      m_.AlignmentText = "X";
-  }
+  m_.AlignmentText = AlignmentName(m_.Orientation, m_.HeadMode, *captions_);
   return 1;
 }
 
@@ -116,39 +101,22 @@ int PrinterQueries::QueryStartup() {
   auto v = ScanIntegers<1>(r.text);
   if (!v) return 0;
   const int value = (*v)[0];
-  if (value == 0 || value == 1) {
-    m_.StartupText = captions_->Startup[static_cast<std::size_t>(value)];
-    m_.StartupState = value;
-  } else {
-    m_.StartupText = "?";
-    m_.StartupState = kUnknown;
-  }
+  m_.StartupState = value == 0 || value == 1 ? value : kUnknown;
+  m_.StartupText = StartupName(m_.StartupState, *captions_);
   return 1;
 }
 
 int PrinterQueries::QuerySleep() {
-  if (!HasCliBit(m_.CliWord, kCliRunOutAndPause)) {
-    m_.SleepText = "-";
+  if (!HasCliBit(m_.CliWord, kCliRunOutAndPause) || !MachineTypeIn(m_.MachineType, 2, 4)) {
     m_.WaitTime = m_.ReverseTime = m_.ReversePower = 0;
-    return 1;
+  } else {
+    auto v = AskIntegers<3>("SLEEP");
+    if (!v) return -1;
+    m_.WaitTime = (*v)[0];
+    m_.ReverseTime = (*v)[1];
+    m_.ReversePower = (*v)[2];
   }
-  const std::string& off = captions_->RunOut[0];
-  if (!MachineTypeIn(m_.MachineType, 2, 4)) {
-    m_.SleepText = off;
-    m_.WaitTime = m_.ReverseTime = m_.ReversePower = 0;
-    return 1;
-  }
-  auto v = AskIntegers<3>("SLEEP");
-  if (!v) return -1;
-  m_.WaitTime = (*v)[0];
-  m_.ReverseTime = (*v)[1];
-  m_.ReversePower = (*v)[2];
-  if (m_.WaitTime == 0)
-    m_.SleepText = off;
-  else if (m_.WaitTime == 1)
-    m_.SleepText = off + "+";
-  else
-    m_.SleepText = WithUnit(m_.WaitTime, "s");
+  m_.SleepText = SleepName(m_.CliWord, m_.MachineType, m_.WaitTime, *captions_);
   return 1;
 }
 
@@ -255,13 +223,8 @@ int PrinterQueries::QueryAuxCommand() {
   auto v = AskIntegers<2>("AUX.CMD");
   if (!v) return -1;
   const auto [mode, lines] = *v;
-  if (InRange(mode, 0, 2)) {
-    m_.InterfaceMode = mode;
-    m_.InterfaceModeText = captions_->InterfaceMode[static_cast<std::size_t>(mode)];
-  } else {
-    m_.InterfaceMode = kUnknown;
-    m_.InterfaceModeText = "?";
-  }
+  m_.InterfaceMode = InRange(mode, 0, 2) ? mode : kUnknown;
+  m_.InterfaceModeText = InterfaceModeName(m_.InterfaceMode, *captions_);
   m_.SignalLines = InRange(lines, 0, 3) ? lines : kUnknown;
   return 1;
 }
@@ -284,38 +247,22 @@ int PrinterQueries::QuerySuppression() {
     if (!v) return -1;
     value = (*v)[0];
   }
-  if (InRange(value, 0, 4)) {
-    m_.SuppressionText = captions_->Suppression[static_cast<std::size_t>(value)];
-    m_.SuppressionMode = value;
-  } else {
-    m_.SuppressionText = "?";
-    m_.SuppressionMode = kUnknown;
-  }
+  m_.SuppressionMode = InRange(value, 0, 4) ? value : kUnknown;
+  m_.SuppressionText = SuppressionName(m_.SuppressionMode, *captions_);
   return QueryFilter("UNTERDRUECKUNG.FILTER", m_.SuppressionFilter);
 }
 
 int PrinterQueries::QueryRunOut() {
-  if (!HasCliBit(m_.CliWord, kCliRunOutAndPause)) {
-    m_.RunOutText = "-";
+  if (!HasCliBit(m_.CliWord, kCliRunOutAndPause) || !MachineTypeIn(m_.MachineType, 2, 4)) {
     m_.RunOutMode = m_.RunOutFilter = 0;
-    return 1;
-  }
-  if (!MachineTypeIn(m_.MachineType, 2, 4)) {
-    m_.RunOutText = captions_->RunOut[0];
-    m_.RunOutMode = m_.RunOutFilter = 0;
-    return 1;
-  }
-  auto v = AskIntegers<2>("AUSLAUF");
-  if (!v) return -1;
-  const auto [mode, filter] = *v;
-  if (InRange(mode, 0, 2)) {
-    m_.RunOutText = captions_->RunOut[static_cast<std::size_t>(mode)];
-    m_.RunOutMode = mode;
   } else {
-    m_.RunOutText = "?";
-    m_.RunOutMode = kUnknown;
+    auto v = AskIntegers<2>("AUSLAUF");
+    if (!v) return -1;
+    const auto [mode, filter] = *v;
+    m_.RunOutMode = InRange(mode, 0, 2) ? mode : kUnknown;
+    m_.RunOutFilter = filter;
   }
-  m_.RunOutFilter = filter;
+  m_.RunOutText = RunOutName(m_.CliWord, m_.MachineType, m_.RunOutMode, *captions_);
   return 1;
 }
 
@@ -330,18 +277,10 @@ int PrinterQueries::QueryClockSource() {
     source = (*v)[0];
     speed = (*v)[1];
   }
-  if (source == 0) {
-    m_.ClockSourceText = captions_->ClockInternal + " " + WithUnit(speed, "mm/s");
-  } else if (InRange(source, 1, 6)) {
-    m_.ClockSourceText = captions_->ClockExternal[static_cast<std::size_t>(source - 1)];
-  } else {
-    m_.ClockSourceText = "?";
-    m_.ClockSource = kUnknown;
-    m_.InternalSpeed = 150;
-    return 1;
-  }
-  m_.ClockSource = source;
-  m_.InternalSpeed = speed;
+  const bool known = InRange(source, 0, 6);
+  m_.ClockSource = known ? source : kUnknown;
+  m_.InternalSpeed = known ? speed : 150;
+  m_.ClockSourceText = ClockSourceName(m_.ClockSource, m_.InternalSpeed, *captions_);
   return 1;
 }
 
@@ -350,16 +289,8 @@ int PrinterQueries::QuerySpeedFactor() {
   if (!v) return -1;
   const auto [mode, factor, clockSpeed] = *v;
   m_.Factor = factor;
-  if (mode == 0) {
-    m_.FactorMode = 0;
-    m_.FactorText = captions_->FactorOff;
-  } else if (mode == 1) {
-    m_.FactorMode = 1;
-    m_.FactorText = FactorText(factor);
-  } else {
-    m_.FactorMode = kUnknown;
-    m_.FactorText = "?";
-  }
+  m_.FactorMode = mode == 0 || mode == 1 ? mode : kUnknown;
+  m_.FactorText = FactorName(m_.FactorMode, factor, *captions_);
   if (InRange(m_.ClockSource, 1, 6)) {
     m_.ClockSpeed = clockSpeed;
     m_.ClockSpeedText = WithUnit(clockSpeed, "mm/s");
@@ -395,13 +326,8 @@ int PrinterQueries::QueryPanelType() {
   auto v = AskIntegers<1>("MMI");
   if (!v) return -1;
   const int value = (*v)[0];
-  if (InRange(value, 0, 3)) {
-    m_.PanelTypeText = captions_->PanelType[static_cast<std::size_t>(value)];
-    m_.PanelType = value;
-  } else {
-    m_.PanelTypeText = "?";
-    m_.PanelType = kUnknown;
-  }
+  m_.PanelType = InRange(value, 0, 3) ? value : kUnknown;
+  m_.PanelTypeText = PanelTypeName(m_.PanelType, *captions_);
   if (m_.CliWord < 2) {
     m_.PanelMode = 0;  // older firmware has no REDAdid mode
     return 1;
@@ -417,13 +343,8 @@ int PrinterQueries::QueryPanelOption() {
   auto option = AskIntegers<1>("OPTION");
   if (!option) return -1;
   const int value = (*option)[0];
-  if (InRange(value, 0, 4)) {
-    m_.Option = value;
-    m_.OptionText = captions_->Option[static_cast<std::size_t>(value)];
-  } else {
-    m_.Option = kUnknown;
-    m_.OptionText = "?";
-  }
+  m_.Option = InRange(value, 0, 4) ? value : kUnknown;
+  m_.OptionText = OptionName(m_.Option, *captions_);
   auto one = [&](const char* command, int& into) {
     auto v = AskIntegers<1>(command);
     if (v) into = (*v)[0];
@@ -598,6 +519,7 @@ int PrinterQueries::QueryStatus() {
   // The text is what the printer said; the state it counts as in may still
   // be the level just sent, which a slow printer has not reached yet.
   m_.StatusText = named ? text : "?";
+  if (named) m_.ErrorCode = (*v)[2];
   m_.State = CountedLevel(m_.LevelSent, named ? (*v)[0] : kUnknown, platform::TickCount());
   return 1;
 }

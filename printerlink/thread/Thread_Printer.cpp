@@ -7,6 +7,7 @@
 #include "printerlink/PortState.h"
 #include "printerlink/thread/AbandonServiceRequests.h"
 #include "printerlink/thread/CaptionTable.h"
+#include "printerlink/thread/DisplayRules.h"
 #include "printerlink/thread/SimulationDemo.h"
 
 using namespace printerthread;
@@ -298,6 +299,10 @@ void Thread_Printer::ResetDisplay() {
 }
 
 void Thread_Printer::RefreshDisplay() {
+  // The captions as they are now: a value read before a change of language
+  // is shown in the new one.
+  captions_ = env_.captions->Get();
+  DeriveCaptionTexts(mirror_, *captions_);
   Sync([this] {
     env_.windows->PrinterPrintText = mirror_.DtValue;
     env_.windows->PrinterPrintMode = mirror_.RemoteDpi;

@@ -20,6 +20,63 @@ std::string ThreeDigits(long long n) {
 
 std::string WithUnit(long long value, const char* unit) { return std::to_string(value) + " " + unit; }
 
+namespace {
+
+// Entry `value` of a form's choice captions, "?" outside them.
+template <std::size_t N>
+std::string Choice(const std::array<std::string, N>& captions, int value) {
+  return value >= 0 && static_cast<std::size_t>(value) < N ? captions[static_cast<std::size_t>(value)] : "?";
+}
+
+}  // namespace
+
+std::string MachineTypeName(int type, const PrinterCaptions& captions) { return Choice(captions.MachineType, type); }
+
+std::string AlignmentName(const std::array<int, 3>& o, int headMode, const PrinterCaptions& captions) {
+  if (o[0] < 0 || o[0] > 5) return "?";
+  if ((headMode == 1 && o[0] != o[1]) || (headMode == 2 && (o[0] != o[1] || o[1] != o[2]))) return "X";
+  return captions.Orientation[static_cast<std::size_t>(o[0])];
+}
+
+std::string StartupName(int state, const PrinterCaptions& captions) { return Choice(captions.Startup, state); }
+
+std::string SleepName(int cliWord, int machineType, int waitTime, const PrinterCaptions& captions) {
+  if (!HasCliBit(cliWord, kCliRunOutAndPause)) return "-";
+  const std::string& off = captions.RunOut[0];
+  if (!MachineTypeIn(machineType, 2, 4) || waitTime == 0) return off;
+  if (waitTime == 1) return off + "+";
+  if (waitTime == kUnknown) return "?";
+  return WithUnit(waitTime, "s");
+}
+
+std::string InterfaceModeName(int mode, const PrinterCaptions& captions) {
+  return Choice(captions.InterfaceMode, mode);
+}
+
+std::string SuppressionName(int mode, const PrinterCaptions& captions) { return Choice(captions.Suppression, mode); }
+
+std::string RunOutName(int cliWord, int machineType, int mode, const PrinterCaptions& captions) {
+  if (!HasCliBit(cliWord, kCliRunOutAndPause)) return "-";
+  if (!MachineTypeIn(machineType, 2, 4)) return captions.RunOut[0];
+  return Choice(captions.RunOut, mode);
+}
+
+std::string ClockSourceName(int source, int internalSpeed, const PrinterCaptions& captions) {
+  if (source == 0) return captions.ClockInternal + " " + WithUnit(internalSpeed, "mm/s");
+  if (source >= 1 && source <= 6) return captions.ClockExternal[static_cast<std::size_t>(source - 1)];
+  return "?";
+}
+
+std::string FactorName(int mode, int factor, const PrinterCaptions& captions) {
+  if (mode == 0) return captions.FactorOff;
+  if (mode == 1) return FactorText(factor);
+  return "?";
+}
+
+std::string PanelTypeName(int type, const PrinterCaptions& captions) { return Choice(captions.PanelType, type); }
+
+std::string OptionName(int option, const PrinterCaptions& captions) { return Choice(captions.Option, option); }
+
 std::string FactorText(int factor) {
   // Wide enough that the most negative factor keeps its sign and digits.
   const long long f = factor;

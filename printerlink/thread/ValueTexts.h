@@ -34,6 +34,30 @@ bool CoverageText(int value, int cliWord, std::string& text);
 // nothing for another mode.
 bool StartModeName(int mode, const PrinterCaptions& captions, std::string& text);
 
+// The texts of the settings whose names are captions of their setting
+// forms: the caption of the value's choice, "?" for a value outside the
+// form's choices. The thread makes them when it reads a value and again
+// before every display refresh (DeriveCaptionTexts), so that they follow
+// the UI language without waiting for the next reading.
+std::string MachineTypeName(int type, const PrinterCaptions& captions);
+// The first head's orientation, or "X" while the coupled heads disagree.
+std::string AlignmentName(const std::array<int, 3>& orientation, int headMode, const PrinterCaptions& captions);
+std::string StartupName(int state, const PrinterCaptions& captions);
+// "-" on firmware without the pause setting, the off caption for machine
+// types without it and for 0, that caption and "+" for 1, else seconds.
+std::string SleepName(int cliWord, int machineType, int waitTime, const PrinterCaptions& captions);
+std::string InterfaceModeName(int mode, const PrinterCaptions& captions);
+std::string SuppressionName(int mode, const PrinterCaptions& captions);
+// "-" on firmware without the run-out setting, the off caption for machine
+// types without it.
+std::string RunOutName(int cliWord, int machineType, int mode, const PrinterCaptions& captions);
+// "Intern" with the internal speed, or the external source.
+std::string ClockSourceName(int source, int internalSpeed, const PrinterCaptions& captions);
+// The off caption, or the factor in thousandths.
+std::string FactorName(int mode, int factor, const PrinterCaptions& captions);
+std::string PanelTypeName(int type, const PrinterCaptions& captions);
+std::string OptionName(int option, const PrinterCaptions& captions);
+
 // The input word of "IO.BASIC" as the diagnosis shows it.
 struct SignalInputs {
   int cliWord, startMode, interfaceMode, signalLines, machineType, clockSource;

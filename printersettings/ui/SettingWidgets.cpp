@@ -1,6 +1,7 @@
 #include "printersettings/ui/SettingWidgets.h"
 
 #include "platform/qt/Colour.h"
+#include "platform/qt/NamedColours.h"
 #include "platform/qt/TextCodec.h"
 #include "printerlink/thread/DisplayRules.h"
 
@@ -30,12 +31,9 @@ QLabel* AddPanelLabel(QWidget* panel, const QRect& geometry, const QString& text
   label->setGeometry(geometry);
   label->setAlignment(Qt::AlignCenter);
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
-  // Navy like the buttons' captions; a switched-off line keeps the grey of
-  // the disabled look.
-  QPalette pal = label->palette();
-  for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive})
-    pal.setColor(g, QPalette::WindowText, platform::VclColor(platform::colours::kNavy));
-  label->setPalette(pal);
+  // Navy like the buttons' captions; a switched-off line has their look of
+  // what cannot be used.
+  platform::SetTextColour(label, platform::colours::kNavy);
   return label;
 }
 

@@ -11,6 +11,7 @@
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/TextCodec.h"
+#include "printerlink/thread/CaptionTable.h"
 #include "printerlink/thread/DisplayRegistry.h"
 #include "printerlink/thread/RequestBoard.h"
 #include "printersettings/StartCoupling.h"
@@ -93,6 +94,12 @@ TFramePrinter::Tile AddTile(QWidget* section, const QString& stem, const QString
 }
 
 bool Exists(const QWidget* w) { return w != nullptr; }
+
+void SetBold(QWidget* w, bool bold) {
+  QFont font = w->font();
+  font.setBold(bold);
+  w->setFont(font);
+}
 
 // The largest font from 11 pixels down to 8 in which `label` shows its text
 // whole, so that a long word in a narrow tile is smaller rather than cut.
@@ -307,8 +314,14 @@ void TFramePrinter::FitTexts() {
 }
 
 void TFramePrinter::changeEvent(QEvent* event) {
-  // The language file gave the tiles new titles.
-  if (event->type() == QEvent::LanguageChange) FitTexts();
+  if (event->type() == QEvent::LanguageChange) {
+    // The language file gave the tiles new titles.
+    FitTexts();
+    // The setting forms hand their new captions on as they learn of the
+    // change, in no fixed order before or after this view: the values are
+    // named again once every window has.
+    QMetaObject::invokeMethod(this, [this] { ShowValuesInNewLanguage(); }, Qt::QueuedConnection);
+  }
   QWidget::changeEvent(event);
 }
 
@@ -508,6 +521,18 @@ void TFramePrinter::ChooseConfigFile(QObject* sender, bool backup) {
 void TFramePrinter::SpeedButtonDruckersteuerungSichernClick(QObject* s) { ChooseConfigFile(s, true); }
 void TFramePrinter::SpeedButtonDruckersteuerungHerstellenClick(QObject* s) { ChooseConfigFile(s, false); }
 
+void TFramePrinter::ShowWindowShown(const Tile& tile, bool shown) {
+  tile.panel->SetColor(shown ? kNavy : kOfferedColour);
+  const std::uint32_t text = shown ? kWhite : kNavy;
+  if (tile.title) {
+    platform::SetTextColour(tile.title, text);
+    SetBold(tile.title, shown);
+    platform::SetTextColour(tile.value, text);  // bold either way, as made
+  }
+  tile.button->SetFontColor(text);
+  tile.button->SetBold(shown);
+}
+
 // ---- display steps ----
 
 std::vector<QLabel*> TFramePrinter::ValueLabels() const {
@@ -556,6 +581,7 @@ void TFramePrinter::ApplyTiles(const printerthread::SettingsTiles& tiles) {
 
 void TFramePrinter::ResetDisplay(const printerthread::DisplayView&) {
   for (QLabel* label : ValueLabels()) ShowValue(label, QStringLiteral("?"));
+  shown_.reset();
   cliWord_ = -1;
   const printerthread::SettingsTiles reset = printerthread::TilesAfterReset();
   // What a reset leaves alone stays as the last refresh offered it.
@@ -572,8 +598,22 @@ void TFramePrinter::ResetDisplay(const printerthread::DisplayView&) {
 
 void TFramePrinter::RefreshDisplay(const printerthread::DisplayView& view) {
   const printerthread::PrinterMirror& m = view.mirror;
-  const printerthread::PrinterCaptions& c = view.captions;
   cliWord_ = m.CliWord;
+  shown_ = m;
+  ShowTileValues(m, view.captions);
+  tiles_ = printerthread::TilesAfterRefresh(m);
+  ApplyTiles(tiles_);
+  for (platform::Panel* s : Sections()) s->setEnabled(true);
+}
+
+void TFramePrinter::ShowValuesInNewLanguage() {
+  if (!shown_) return;
+  const auto captions = printerthread::PrinterCaptionTable().Get();
+  printerthread::DeriveCaptionTexts(*shown_, *captions);
+  ShowTileValues(*shown_, *captions);
+}
+
+void TFramePrinter::ShowTileValues(const printerthread::PrinterMirror& m, const printerthread::PrinterCaptions& c) {
   auto show = [](const Tile& t, const std::string& text) { ShowValue(t.value, platform::ToQt(text)); };
   show(GeraetTyp, m.MachineTypeText);
   show(GeraetAusrichtung, m.AlignmentText);
@@ -599,7 +639,4 @@ void TFramePrinter::RefreshDisplay(const printerthread::DisplayView& view) {
   const auto& pending = OtherPrinterWindows().CounterChangePending;
   show(DruckersteuerungZaehler, printerthread::CounterLabel(m.CounterText, pending && pending()));
   show(DruckersteuerungVendrel, printerthread::CommunicationLabel(m.CommKit));
-  tiles_ = printerthread::TilesAfterRefresh(m);
-  ApplyTiles(tiles_);
-  for (platform::Panel* s : Sections()) s->setEnabled(true);
 }

@@ -21,6 +21,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,12 @@ class TFramePrinter : public QWidget, public printerthread::PrinterDisplay {
   void ResetDisplay(const printerthread::DisplayView& view) override;
   void RefreshDisplay(const printerthread::DisplayView& view) override;
 
+  // The tile of a window that stays open beside the view (diagnosis,
+  // console, remote control): dark blue with white bold text while the
+  // window is shown, back to the look it was made with when the window
+  // closes, however it closes.
+  static void ShowWindowShown(const Tile& tile, bool shown);
+
   // Offers the buttons of the tiles whose windows exist (after start-up
   // filled OtherPrinterWindows(); also at every showing).
   void ApplyWindowHooks();
@@ -132,6 +139,11 @@ class TFramePrinter : public QWidget, public printerthread::PrinterDisplay {
   void ApplyTiles(const printerthread::SettingsTiles& tiles);
   // The value labels of the tiles that show values.
   std::vector<QLabel*> ValueLabels() const;
+  // Writes the value labels from the mirror's texts.
+  void ShowTileValues(const printerthread::PrinterMirror& m, const printerthread::PrinterCaptions& c);
+  // After a change of language: the values again from the mirror last
+  // shown, their names in the new language.
+  void ShowValuesInNewLanguage();
   std::vector<platform::Panel*> Sections() const;
   void LayOut();
 
@@ -139,6 +151,9 @@ class TFramePrinter : public QWidget, public printerthread::PrinterDisplay {
   // What the last display step brought.
   int cliWord_ = -1;
   printerthread::SettingsTiles tiles_;
+  // The mirror the values were last written from; none after a reset, when
+  // every value shows "?".
+  std::optional<printerthread::PrinterMirror> shown_;
   struct Placed {
     Tile* tile;
     int section, column, row;

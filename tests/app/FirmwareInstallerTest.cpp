@@ -143,6 +143,10 @@ TEST_F(FirmwareInstaller, APackageFromSevenZipInstallsIntoTheController) {
   AnswerWarning(QMessageBox::Yes);
   apptest::Click(window_->SpeedButtonDownload);
   EXPECT_FALSE(window_->Panel_Top->isEnabled());
+  // Locked, its top buttons look as what cannot be used.
+  for (const platform::SpeedButton* b :
+       {window_->SpeedButtonOpen, window_->SpeedButtonPrint, window_->SpeedButtonDownload})
+    EXPECT_EQ(b->CaptionColour(), platform::colours::kDisabledText) << b->objectName().toStdString();
   // While it installs the window will not close.
   ASSERT_TRUE(apptest::PumpUntil([&] { return window_->ProgressBar_Fortschritt->value() > 1000; }, 60));
   EXPECT_EQ(window_->ProgressBar_Fortschritt->maximum(), 5296);

@@ -14,6 +14,7 @@
 #include "platform/qt/SpeedButton.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printdata/ui/TFrameMenuBearbeiten.h"
+#include "support/Contrast.h"
 
 using app::CheckLogin;
 
@@ -131,6 +132,11 @@ TEST_F(LoginDialog, TechnicianPlusShowsTheRawBitmapButton) {
   EXPECT_EQ(D()->GetOperatingMode(), 3u);
   EXPECT_FALSE(Form_Main->PanelR12->isHidden());
   EXPECT_EQ(Form_Main->PanelR12->Caption(), QStringLiteral("R12"));
+  // Readable as the side buttons above it: a dark caption on the same light panel.
+  for (const platform::Panel* side : {Form_Main->PanelPrinter, Form_Main->PanelPC, Form_Main->PanelHilfe})
+    EXPECT_EQ(Form_Main->PanelR12->Color(), side->Color());
+  EXPECT_GE(testsupport::ContrastRatio(Form_Main->PanelR12->CaptionColour(), Form_Main->PanelR12->Color()), 4.5);
+  EXPECT_GE(testsupport::ContrastRatio(Form_Main->SpeedButtonR12->CaptionColour(), Form_Main->PanelR12->Color()), 4.5);
   EXPECT_TRUE(Form_Main->FrameDaten->PanelTitel->ShowHint());
   // From mode 3 the third button offers mode 3 again without a password.
   Run([this] {

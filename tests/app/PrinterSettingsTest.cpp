@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
+#include <functional>
 
 #include "AppFixture.h"
 #include "LanguageFixtures.h"
@@ -14,6 +16,8 @@
 #include "app/TFormEinstellenPC.h"
 #include "app/TFormSprache.h"
 #include "app/TForm_Main.h"
+#include "app/TFrameMenuPC.h"
+#include "platform/qt/Colour.h"
 #include "platform/qt/TextCodec.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printerlink/thread/CaptionTable.h"
@@ -34,8 +38,10 @@
 #include "printersettings/ui/TFormPrinterStartInterface.h"
 #include "printersettings/ui/TFormPrinterStartModus.h"
 #include "printersettings/ui/TFormPrinterStartVerschieben.h"
+#include "printersettings/ui/TFormPrinterFernsteuerung.h"
 #include "printersettings/ui/TFormPrinterSteuerungCounter.h"
 #include "printersettings/ui/TFormPrinterSteuerungPulsdauer.h"
+#include "printersettings/ui/TFormPrinterSteuerungDiagnose.h"
 #include "printersettings/ui/TFormPrinterSteuerungUhr.h"
 #include "printersettings/ui/TFormPrinterUnterdrueckungModus.h"
 #include "printersettings/ui/TFormPrinterUnterdrueckungVerschieben.h"
@@ -148,6 +154,7 @@ TEST_F(PrinterSettings, NothingIsCutOffInAnyLanguage) {
   Form_Main->FramePrinter->ShowView();
   for (int language = 0; language <= 4; ++language) {
     ASSERT_EQ(FormSprache->SetLanguage(language), 1);
+    QApplication::processEvents();  // the view names its last values in the new language
     const auto c = printerthread::PrinterCaptionTable().Get();
     // The longest texts each tile can show in this language.
     printerthread::PrinterMirror m;
@@ -179,7 +186,7 @@ TEST_F(PrinterSettings, NothingIsCutOffInAnyLanguage) {
     m.ModeCount = 8;
     m.ModeIndex = {0, 3, 4, 7, 8, 10, 11, 11};
     m.InterfaceMode = 1;
-    m.SignalLines = 3;
+    m.SignalLines = 2;  // eight selection rows in use, eight in the look of what cannot be used
     m.HeadMode = 2;
     m.StartMode = 6;
     const printerthread::DisplayView view{m, *c, printerthread::PrinterRequests(), printerthread::PrinterWindows()};
@@ -201,4 +208,89 @@ TEST_F(PrinterSettings, NothingIsCutOffInAnyLanguage) {
     Form_Main->FrameMenuPrinter->hide();
   }
   Form_Main->FramePrinter->CloseView();
+}
+
+// Switched through the language window, the tiles' values follow at once,
+// named from what the view shows, not when the printer thread next reads
+// them.
+TEST_F(PrinterSettings, TheValuesFollowALanguageChosenInTheLanguageWindowAtOnce) {
+  apptest::InstallLanguageFiles(Form_Main->LanguageDir);
+  // German, whatever an earlier test left in the captions the windows share.
+  ASSERT_EQ(FormSprache->SetLanguage(0), 1);
+  Form_Main->show();
+  FormEinstellenPC->UseSimulation = 1;
+  TFramePrinter* view = Form_Main->FramePrinter;
+  // The demo printer: power-on state "Stop", factor off, clock "Extern CPL (+)".
+  ASSERT_TRUE(apptest::PumpUntil([&] { return view->PanelGeraet->isEnabled(); }, 10));
+  OpenView();
+  EXPECT_EQ(view->GeraetAufstarten.value->text(), QStringLiteral("Stop"));
+  EXPECT_EQ(view->DruckgeschwindigkeitFaktor.value->text(), QStringLiteral("Aus"));
+
+  apptest::WhenModal([] {
+    FormSprache->SpeedButtonFR->click();
+    FormSprache->SpeedButtonOK->click();
+  });
+  Form_Main->FrameMenuPC->SpeedButtonSpracheClick(Form_Main->FrameMenuPC->SpeedButtonSprache);
+  ASSERT_EQ(FormSprache->GetLanguage(), 2);
+  const auto french = printerthread::PrinterCaptionTable().Get();
+  ASSERT_NE(french->FactorOff, "Aus");
+  // The view names its values again as soon as every window has its texts.
+  QApplication::processEvents();
+  EXPECT_EQ(view->DruckgeschwindigkeitFaktor.value->text(), platform::ToQt(french->FactorOff));
+  EXPECT_EQ(view->GeraetAufstarten.value->text(), platform::ToQt(french->Startup[0]));
+  EXPECT_EQ(view->DruckgeschwindigkeitTaktquelle.value->text(), platform::ToQt(french->ClockExternal[0]));
+  EXPECT_EQ(view->BedienteilOption.value->text(), platform::ToQt(french->Option[0]));
+  apptest::Screenshot(Form_Main, "printer-view-right-after-switching-to-french");
+  FormEinstellenPC->UseSimulation = 0;
+}
+
+// The diagnosis and remote-control tiles are dark blue while their windows
+// are open and look as before once they close, whichever way they close.
+TEST_F(PrinterSettings, AServiceWindowsTileLooksAsBeforeOnceTheWindowCloses) {
+  Form_Main->show();
+  FormEinstellenPC->UseSimulation = 1;
+  TFramePrinter* view = Form_Main->FramePrinter;
+  ASSERT_TRUE(apptest::PumpUntil([&] { return view->PanelGeraet->isEnabled(); }, 10));
+  OpenView();
+  struct Look {
+    std::uint32_t panel, button;
+    std::vector<std::uint32_t> lines;
+    bool bold;
+    bool operator==(const Look&) const = default;
+  };
+  auto look = [](const TFramePrinter::Tile& t) {
+    Look l{t.panel->Color(), t.button->CaptionColour(), {}, t.button->font().bold()};
+    for (const QLabel* line : {t.title, t.value})
+      if (line) l.lines.push_back(platform::ToVclColor(line->palette().color(QPalette::Active, QPalette::WindowText)));
+    if (t.title) l.bold = t.title->font().bold();
+    return l;
+  };
+  struct Way {
+    const char* name;
+    std::function<void(QWidget*, const TFramePrinter::Tile&)> close;
+  };
+  const Way ways[] = {
+      {"its tile", [](QWidget*, const TFramePrinter::Tile& t) { apptest::Click(t.button); }},
+      {"Esc", [](QWidget* w, const TFramePrinter::Tile&) { apptest::PressKey(w, Qt::Key_Escape); }},
+      {"the window manager's close", [](QWidget* w, const TFramePrinter::Tile&) { w->close(); }},
+  };
+  struct Served {
+    const char* name;
+    const TFramePrinter::Tile& tile;
+    QWidget* window;
+  };
+  const Served served[] = {{"Diagnose", view->DruckersteuerungDiagnose, FormPrinterSteuerungDiagnose},
+                           {"Zustand", view->DruckersteuerungStatus, FormPrinterFernsteuerung}};
+  for (const Served& s : served) {
+    const Look before = look(s.tile);
+    for (const Way& w : ways) {
+      apptest::Click(s.tile.button);
+      ASSERT_TRUE(s.window->isVisible()) << s.name;
+      EXPECT_EQ(s.tile.panel->Color(), platform::colours::kNavy) << s.name;
+      w.close(s.window, s.tile);
+      EXPECT_FALSE(s.window->isVisible()) << s.name << " by " << w.name;
+      EXPECT_EQ(look(s.tile), before) << s.name << " by " << w.name;
+    }
+  }
+  FormEinstellenPC->UseSimulation = 0;
 }

@@ -61,6 +61,34 @@ TEST(PrinterThread, FindsThePrinterAndShowsItsState) {
   EXPECT_TRUE(ThreadRig::Until([&] { return rig.display.last.DisplayLine1 == "Drucken         "; }));
 }
 
+// Values read while one language was in force are named in the new one at
+// the next refresh, not only when the thread reads them again (the device
+// settings once a minute).
+TEST(PrinterThread, ANewLanguageNamesTheValuesAtTheNextRefresh) {
+  testsupport::ScopedFakeTime time;
+  ThreadRig rig;
+  rig.Start();
+  ASSERT_TRUE(ThreadRig::Until([&] { return rig.display.refreshes > 0; }));
+  EXPECT_EQ(rig.display.last.MachineTypeText, "RID1 Hatchery DC");
+  EXPECT_EQ(rig.display.last.StatusText, "Stop");
+  auto asked = [&](const std::string& command) {
+    const Lines sent = rig.printer->Commands();
+    return std::count(sent.begin(), sent.end(), command);
+  };
+  const auto machineQueries = asked("MASCHINE");
+  rig.captions.Update([](printerthread::PrinterCaptions& c) {
+    c.MachineType[3] = "RID1 Hatchery DC (en)";
+    c.NameTexts[12] = "Stopped";
+  });
+  // The refresh after the one the thread may already have been waiting
+  // to show.
+  const int refreshes = rig.display.refreshes;
+  ASSERT_TRUE(ThreadRig::Until([&] { return rig.display.refreshes > refreshes + 1; }));
+  EXPECT_EQ(rig.display.last.MachineTypeText, "RID1 Hatchery DC (en)");
+  EXPECT_EQ(rig.display.last.StatusText, "Stopped");
+  EXPECT_EQ(asked("MASCHINE"), machineQueries);
+}
+
 TEST(PrinterThread, PollsEveryItemAtItsPeriod) {
   testsupport::ScopedFakeTime time;
   ThreadRig rig;
@@ -271,7 +299,8 @@ TEST(PrinterThread, SimulationRunsWithoutThePortAndShowsTheDemo) {
   EXPECT_EQ(rig.display.last.Orientation, (std::array<int, 3>{2, 2, 2}));
   rig.requests.MachineType.Raise({{"t"}, 1});  // no values of its own: the last type's stay
   ASSERT_TRUE(ThreadRig::Until([&] { return rig.display.last.MachineTypeText == "Rerudev"; }));
-  EXPECT_EQ(rig.display.last.SleepText, "30 s");
+  EXPECT_EQ(rig.display.last.WaitTime, 30);
+  EXPECT_EQ(rig.display.last.SleepText, "Aus");  // named as for any printer of this type, which has no pause
   EXPECT_EQ(rig.printer->Commands().size(), asked);  // nothing was sent meanwhile
   EXPECT_TRUE(rig.messenger.Boxes().empty());
 

@@ -1,8 +1,15 @@
 // What each setting form has of its own: alignment widths and choices,
 // the pause rows, the print-mode rows, experts and presets, the start
 // mode's interface choices and pictures, the selection rows and their
-// repeat, the shift rows, the clock source and the factor.
+// repeat, the shift rows, the clock source and the factor; and the look of
+// their rows (what cannot be chosen, the step buttons' frame).
 #include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QFontMetrics>
+#include <QImage>
+#include <QLabel>
 
 #include "FormFixture.h"
 #include "platform/qt/NamedColours.h"
@@ -14,9 +21,11 @@
 #include "printersettings/ui/TFormPrinterGeschwindigkeitTaktquelle.h"
 #include "printersettings/ui/TFormPrinterStartInterface.h"
 #include "printersettings/ui/TFormPrinterStartModus.h"
+#include "printersettings/ui/TFormPrinterFernsteuerung.h"
 #include "printersettings/ui/TFormPrinterStartVerschieben.h"
 #include "support/FakeTime.h"
 #include "support/qt/Mouse.h"
+#include "support/qt/Screenshot.h"
 
 using namespace settingstest;
 using platform::OwnEnabled;
@@ -378,4 +387,99 @@ TEST_F(Forms, TheFactorShowsItsTargetSpeedAndResets) {
   EXPECT_EQ(f.EditFactor, 1);
   f.hide();
   EXPECT_FALSE(printerthread::PrinterWindows().SpeedFactorFormVisible);
+}
+
+// What cannot be chosen looks it, in one readable grey: the start mode's
+// interface choices on machine type 2 (captions and buttons alike) and the
+// unused rows of the selection ("-" and "+" as well as their lines).
+TEST_F(Forms, ChoicesThatCannotBeTakenHaveTheOneReadableLookOfWhatCannotBeUsed) {
+  using platform::colours::kDisabledText;
+  using platform::colours::kNavy;
+  auto textColour = [](const QLabel* l) {
+    return platform::ToVclColor(l->palette().color(l->isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                                   QPalette::WindowText));
+  };
+  TFormPrinterStartModus start(nullptr, board.StartMode);
+  TFormPrinterStartInterface selection(nullptr, board.InterfaceStart);
+  mirror.CliWord = 0x800;
+  mirror.MachineType = 2;
+  mirror.StartMode = 5;
+  mirror.InterfaceMode = 1;
+  mirror.SignalLines = 2;
+  Refresh();
+  Open(&start);
+  for (const QLabel* l : {start.Label4Titel, start.Label4, start.Label7Titel, start.Label7})
+    EXPECT_EQ(textColour(l), kDisabledText) << l->objectName().toStdString();
+  EXPECT_EQ(start.SpeedButton4->CaptionColour(), kDisabledText);
+  EXPECT_EQ(start.SpeedButton1->CaptionColour(), kNavy);  // what can be chosen keeps its colour
+
+  Open(&selection);
+  const printersettings::ui::ValueRow& unused = selection.Rows[8];
+  ASSERT_FALSE(unused.panel->isEnabled());
+  EXPECT_EQ(textColour(unused.title), kDisabledText);
+  EXPECT_EQ(textColour(unused.value), kDisabledText);
+  EXPECT_EQ(unused.down->CaptionColour(), kDisabledText);
+  EXPECT_EQ(unused.up->CaptionColour(), kDisabledText);
+  const printersettings::ui::ValueRow& used = selection.Rows[7];
+  EXPECT_EQ(textColour(used.value), kNavy);
+  EXPECT_EQ(used.up->CaptionColour(), kNavy);
+  testsupport::SaveScreenshot(&start, QStringLiteral("start-mode-interface-withheld"));
+  testsupport::SaveScreenshot(&selection, QStringLiteral("selection-rows-unused"));
+}
+
+// A step button clicked with the mouse takes no focus, and the frame it
+// shows while the pointer stays over it keeps to its sign: it never runs
+// through the row's title or value ("1.0|02"), in the setting forms and in
+// the remote control alike.
+TEST_F(Forms, AClickedStepButtonDrawsNothingAcrossItsRowsLines) {
+  testsupport::ScopedFakeTime time;
+  TFormPrinterGeschwindigkeitFaktor factor(nullptr, board.SpeedFactor);
+  mirror.FactorMode = 1;
+  mirror.Factor = 1001;
+  Refresh();
+  Open(&factor);
+  TFormPrinterFernsteuerung remote(nullptr, board);
+  remote.show();
+  remote.LabelDrucktextIst->setText(QStringLiteral("Drucktext 12"));
+  struct Step {
+    const char* name;
+    platform::SpeedButton* button;
+    std::vector<const QLabel*> lines;
+  };
+  const Step steps[] = {
+      {"factor +", factor.Row1.up, {factor.Row1.title, factor.Row1.value}},
+      {"factor -", factor.Row1.down, {factor.Row1.title, factor.Row1.value}},
+      {"print text -", remote.SpeedButtonDownDrucktext, {remote.LabelDrucktextIstTitel, remote.LabelDrucktextIst}},
+      {"print text +", remote.SpeedButtonUpDrucktext, {remote.LabelDrucktextIstTitel, remote.LabelDrucktextIst}},
+  };
+  for (const Step& s : steps) {
+    QWidget* panel = s.button->parentWidget();
+    panel->window()->activateWindow();
+    testsupport::Click(s.button);
+    // The pointer stays over the button after the click.
+    const QPointF at(s.button->width() / 2.0, s.button->height() / 2.0);
+    QEnterEvent enter(at, at, s.button->mapToGlobal(at));
+    QApplication::sendEvent(s.button, &enter);
+    EXPECT_FALSE(s.button->hasFocus()) << s.name;
+    EXPECT_NE(QApplication::focusWidget(), s.button) << s.name;
+    const QImage picture = panel->grab().toImage();
+    const QRect frame = s.button->FrameRect().translated(s.button->pos());
+    for (const QLabel* line : s.lines) {
+      const QRect text = QFontMetrics(line->font())
+                             .boundingRect(line->contentsRect(), static_cast<int>(line->alignment()), line->text())
+                             .translated(line->pos());
+      EXPECT_FALSE(frame.intersects(text)) << s.name << ": " << line->text().toStdString();
+      // No pixel of the frame's white or grey edge inside the text.
+      int edge = 0;
+      for (int y = text.top(); y <= text.bottom(); ++y)
+        for (int x = text.left(); x <= text.right(); ++x) {
+          const QRgb c = picture.pixel(x, y) & 0xFFFFFF;
+          if (c == 0xFFFFFF || c == 0x808080) ++edge;
+        }
+      EXPECT_EQ(edge, 0) << s.name << ": " << line->text().toStdString();
+    }
+    testsupport::SaveScreenshot(panel, QStringLiteral("step-frame-") + QString::fromLatin1(s.name).replace(' ', '-'));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(s.button, &leave);
+  }
 }

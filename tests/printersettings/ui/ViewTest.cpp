@@ -14,6 +14,7 @@
 #include "platform/FileIO.h"
 #include "platform/qt/Hardcopy.h"
 #include "platform/qt/NamedColours.h"
+#include "printerlink/thread/CaptionTable.h"
 #include "printerlink/thread/DisplayRules.h"
 #include "printerlink/thread/PrinterWindowState.h"
 #include "printersettings/ui/PrinterSettingForms.h"
@@ -370,4 +371,53 @@ TEST_F(SettingsView, OkLeavesTheViewRapportPrintsTheSettingsAndTheQuestionMarkSh
   EXPECT_FALSE(view.isVisible());
   EXPECT_EQ(host.dataPages, 1);
   EXPECT_EQ(host.idle, idle + 1);
+}
+
+// A change of language names the values at once, from the mirror the view
+// last showed: the printer thread need not read them again.
+TEST_F(SettingsView, ALanguageChangeNamesTheShownValuesAgainAtOnce) {
+  const printerthread::PrinterCaptions german;
+  mirror.CliWord = 0x1F7A;
+  mirror.MachineType = 2;
+  mirror.StartupState = 1;
+  mirror.ClockSource = 0;
+  mirror.InternalSpeed = 152;
+  mirror.FactorMode = 0;
+  mirror.WaitTime = 0;
+  mirror.State = 50;
+  mirror.StartShiftMode = 0;
+  printerthread::DeriveCaptionTexts(mirror, german);  // as the thread made them
+  Refresh();
+  EXPECT_EQ(view.GeraetAufstarten.value->text(), QStringLiteral("Drucken"));
+  EXPECT_EQ(view.DruckgeschwindigkeitTaktquelle.value->text(), QStringLiteral("Intern 152 mm/s"));
+
+  // The language loader hands the forms' new captions on, then tells the
+  // windows (this view perhaps before the forms).
+  printerthread::PrinterCaptions english = german;
+  english.Startup[1] = "Print";
+  english.RunOut[0] = "Off";
+  english.FactorOff = "Off";
+  english.StartShiftOff = "Off";
+  english.ClockInternal = "Internal";
+  english.NameTexts[13] = "Printing";
+  auto changeLanguage = [&](const printerthread::PrinterCaptions& captions) {
+    QEvent changed(QEvent::LanguageChange);
+    QApplication::sendEvent(&view, &changed);
+    printerthread::PrinterCaptionTable().Set(captions);
+    QApplication::processEvents();
+  };
+  changeLanguage(english);
+  EXPECT_EQ(view.GeraetAufstarten.value->text(), QStringLiteral("Print"));
+  EXPECT_EQ(view.GeraetSleep.value->text(), QStringLiteral("Off"));
+  EXPECT_EQ(view.DruckgeschwindigkeitFaktor.value->text(), QStringLiteral("Off"));
+  EXPECT_EQ(view.DruckstartVerschieben.value->text(), QStringLiteral("Off"));
+  EXPECT_EQ(view.DruckgeschwindigkeitTaktquelle.value->text(), QStringLiteral("Internal 152 mm/s"));
+  EXPECT_EQ(view.DruckersteuerungStatus.value->text(), QStringLiteral("Printing"));
+  EXPECT_EQ(view.GeraetTyp.value->text(), QStringLiteral("RID1"));
+
+  // After a lost link the values stay unknown in any language.
+  Reset();
+  changeLanguage(german);
+  EXPECT_EQ(view.GeraetAufstarten.value->text(), QStringLiteral("?"));
+  EXPECT_EQ(view.DruckgeschwindigkeitTaktquelle.value->text(), QStringLiteral("?"));
 }
