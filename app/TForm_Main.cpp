@@ -226,6 +226,9 @@ void TForm_Main::BuildControls() {
     button->SetFontColor(fontColour);
   };
   side(104, QStringLiteral("Printer"), kPurple, PanelPrinter, SpeedButtonPrinter);
+  // On the printer page its panel takes no clicks, but the button still
+  // names the page shown.
+  SpeedButtonPrinter->KeepLookOnLockedPanel(true);
   side(160, QStringLiteral("PC"), kNavy, PanelPC, SpeedButtonPC);
   side(216, QStringLiteral("Hilfe"), kTeal, PanelHilfe, SpeedButtonHilfe);
   // A dark caption on its light panel, as the other side buttons have.

@@ -58,7 +58,10 @@ void SpeedButton::leaveEvent(QEvent* event) {
   QAbstractButton::leaveEvent(event);
 }
 
-std::uint32_t SpeedButton::CaptionColour() const { return isEnabled() ? fontColor_ : colours::kDisabledText; }
+std::uint32_t SpeedButton::CaptionColour() const {
+  const bool looksOn = isEnabled() || (keepLook_ && OwnEnabled(this));
+  return looksOn ? fontColor_ : colours::kDisabledText;
+}
 
 QRect SpeedButton::FrameRect() const {
   const QRect all = rect().adjusted(0, 0, -1, -1);
@@ -81,7 +84,7 @@ void SpeedButton::paintEvent(QPaintEvent*) {
   p.setFont(font());
   const QRect textRect = rect().adjusted(2, 2, -2, -2).translated(isDown() ? 1 : 0, isDown() ? 1 : 0);
   const int flags = textFlags_;
-  if (!on) {
+  if (CaptionColour() == colours::kDisabledText) {
     // The engraved look of what cannot be used.
     p.setPen(VclColor(colours::kWhite));
     p.drawText(textRect.translated(1, 1), flags, text());

@@ -26,6 +26,10 @@ class SpeedButton : public QAbstractButton {
   // kDisabledText while the button cannot be clicked (switched off itself
   // or lying on a switched-off panel, as while a window is locked).
   std::uint32_t CaptionColour() const;
+  // A button that keeps its own look while its panel is switched off: the
+  // side button of the page shown, whose panel takes no clicks there but
+  // which still names the page the operator is on.
+  void KeepLookOnLockedPanel(bool keep) { keepLook_ = keep; }
   // Where the frame is drawn while the pointer is over the button or it is
   // pressed: the whole button, but for a caption set to one side (a value
   // row's "-" and "+" halves, which share their panel with its title and
@@ -43,6 +47,7 @@ class SpeedButton : public QAbstractButton {
  private:
   std::uint32_t fontColor_ = colours::kNavy;
   bool hover_ = false;
+  bool keepLook_ = false;
   int textFlags_ = Qt::AlignCenter | Qt::TextWordWrap;
 };
 

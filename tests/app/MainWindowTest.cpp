@@ -105,6 +105,11 @@ TEST_F(MainWindow, IdleStepOnTheEditorAndPrinterPages) {
   EXPECT_TRUE(OwnEnabled(Form_Main->SpeedButtonPrinter));
   EXPECT_FALSE(OwnEnabled(Form_Main->PanelPrinter));
   EXPECT_FALSE(OwnEnabled(Form_Main->SpeedButtonHilfe));
+  // The printer button's panel takes no clicks, but the button keeps the
+  // look that names the page shown; the other side buttons look switched off.
+  EXPECT_FALSE(Form_Main->SpeedButtonPrinter->isEnabled());
+  EXPECT_EQ(Form_Main->SpeedButtonPrinter->CaptionColour(), Form_Main->SpeedButtonPrinter->FontColor());
+  EXPECT_EQ(Form_Main->SpeedButtonHilfe->CaptionColour(), platform::colours::kDisabledText);
 
   Form_Main->FramePrinter->hide();
   Form_Main->FrameDaten->show();
