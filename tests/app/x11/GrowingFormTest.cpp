@@ -1,8 +1,8 @@
 // A setting form that widens while it is shown stays whole on the usable
 // part of the screen: the operator-panel option form opens narrow, centred,
 // and grows to the display unit's and the signal unit's panels as the
-// operator picks them. The program runs these at the screen sizes of the
-// test's X server (1280 x 1024, and 1024 x 768 in a second run).
+// operator picks them. CTest runs it on a 1280 x 1024 and on a 1024 x 768
+// screen.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -28,17 +28,6 @@ std::string Text(const QRect& r) {
 // Where the X server has `part` of the shown `form`.
 QRect OnScreen(TFormPrinterBedienteilOption* form, QWidget* part) {
   return {x11test::ClientOnScreen(form) + part->mapTo(form, QPoint(0, 0)), part->size()};
-}
-
-void ScreenShot(const std::string& name) {
-  const char* dir = std::getenv("TARVIK_SCREENSHOT_DIR");
-  if (!dir || !*dir) return;
-  QApplication::processEvents();
-  QScreen* screen = QGuiApplication::primaryScreen();
-  const QString size = QString::number(screen->size().width()) + QLatin1Char('x') +
-                       QString::number(screen->size().height());
-  screen->grabWindow(0).save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + QString::fromStdString(name) +
-                             QLatin1Char('-') + size + QStringLiteral(".png"));
 }
 
 class GrowingForm : public apptest::AppFixture {};
@@ -98,7 +87,7 @@ TEST_F(GrowingForm, TheOptionFormStaysWholeOnTheScreenAsItWidens) {
     for (QWidget* part : step.parts)
       EXPECT_TRUE(area.contains(OnScreen(form, part)))
           << step.name << ": " << part->objectName().toStdString() << " at " << Text(OnScreen(form, part));
-    ScreenShot(step.name);
+    x11test::ScreenShot(step.name);
   }
   form->hide();
 }

@@ -44,15 +44,6 @@ std::string Where(QWidget* w) {
          "," + std::to_string(w->y());
 }
 
-// The whole screen, with TARVIK_SCREENSHOT_DIR set.
-void ScreenShot(const char* name) {
-  const char* dir = std::getenv("TARVIK_SCREENSHOT_DIR");
-  if (!dir || !*dir) return;
-  QApplication::processEvents();
-  QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromLocal8Bit(dir) + QLatin1Char('/') +
-                                                       QString::fromUtf8(name) + QStringLiteral(".png"));
-}
-
 class ModelessWindows : public apptest::AppFixture {
  protected:
   // A start of the program as far as these windows go: made anew (never
@@ -85,17 +76,17 @@ class ModelessWindows : public apptest::AppFixture {
 
 TEST_F(ModelessWindows, ComeBackWhereTheirFramesWereAtEveryStart) {
   WriteFile(ConfigFile("Window23.ini"), platform::JoinLines({"V04.00", "0", "100", "50", "800", "600", "1", "300",
-                                                             "280", "1", "420", "260", "0", "0", "0", "2"}));
-  const std::vector<std::string> stored = {"1", "300", "280", "1", "420", "260"};
+                                                             "280", "1", "160", "120", "0", "0", "0", "2"}));
+  const std::vector<std::string> stored = {"1", "300", "280", "1", "160", "120"};
   for (int start = 0; start < 3; ++start) {
     Start();
     EXPECT_TRUE(FramedAt(FormPrinterFernsteuerung, QPoint(300, 280)))
         << "start " << start << ": " << Where(FormPrinterFernsteuerung);
-    EXPECT_TRUE(FramedAt(FormPrinterSteuerungDiagnose, QPoint(420, 260)))
+    EXPECT_TRUE(FramedAt(FormPrinterSteuerungDiagnose, QPoint(160, 120)))
         << "start " << start << ": " << Where(FormPrinterSteuerungDiagnose);
     EXPECT_EQ(StoredPlaces(), stored) << "start " << start;
   }
-  ScreenShot("modeless-windows-restored");
+  x11test::ScreenShot("modeless-windows-restored");
   // Closed and shown again in the same run: the same place.
   FormPrinterFernsteuerung->close();
   FormPrinterFernsteuerung->show();
@@ -122,7 +113,7 @@ TEST_F(ModelessWindows, StayAboveTheMainWindowWhenItIsClicked) {
     ASSERT_TRUE(apptest::PumpUntil([] { return QApplication::activeWindow() == Form_Main; }, 5)) << name;
     EXPECT_GT(StackLevel(w), StackLevel(Form_Main)) << name;
     EXPECT_TRUE(w->isVisible()) << name;
-    ScreenShot(("above-main-" + name).c_str());
+    x11test::ScreenShot("above-main-" + name);
     w->close();
   }
 }

@@ -1,6 +1,9 @@
 #include "Xcb.h"
 
+#include <QDir>
 #include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
 #include <QtGui/qguiapplication_platform.h>
 #include <cstdlib>
 #include <cstring>
@@ -87,6 +90,18 @@ void Activate(QWidget* w) {
                  XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                  reinterpret_cast<const char*>(&message));
   xcb_flush(Connection());
+}
+
+void ScreenShot(const std::string& name) {
+  const char* dir = std::getenv("TARVIK_SCREENSHOT_DIR");
+  if (!dir || !*dir) return;
+  QCoreApplication::processEvents();
+  QScreen* screen = QGuiApplication::primaryScreen();
+  const QString folder = QString::fromLocal8Bit(dir);
+  QDir().mkpath(folder);
+  const QString size = QStringLiteral("%1x%2").arg(screen->size().width()).arg(screen->size().height());
+  screen->grabWindow(0).save(folder + QLatin1Char('/') + QString::fromStdString(name) + QLatin1Char('-') + size +
+                             QStringLiteral(".png"));
 }
 
 }  // namespace x11test

@@ -1,7 +1,8 @@
 #pragma once
 // What the window-manager tests read from the X server, over Qt's own
-// connection: atoms, window properties, the root window, and the
-// activation requests a pager or a click sends.
+// connection: atoms, window properties, the root window, where frames are,
+// the activation requests a pager or a click sends, and pictures of the
+// screen.
 #include <xcb/xcb.h>
 
 #include <QPoint>
@@ -31,5 +32,9 @@ QPoint ClientOnScreen(QWidget* w);
 // Asks the window manager to activate (raise and focus) the window, as a
 // click into it or a pager does.
 void Activate(QWidget* w);
+
+// With TARVIK_SCREENSHOT_DIR naming a folder, saves the whole screen there
+// as <name>-<width>x<height>.png, frames and stacking included.
+void ScreenShot(const std::string& name);
 
 }  // namespace x11test
