@@ -28,8 +28,20 @@ class KeepWhole : public QObject {
     // showing (no size before) leaves the window where it was placed.
     const auto* resize = static_cast<QResizeEvent*>(event);
     const QSize before = resize->oldSize();
-    if (before.isValid() && (resize->size().width() > before.width() || resize->size().height() > before.height()))
-      Keep();
+    if (before.isValid() && (resize->size().width() > before.width() || resize->size().height() > before.height()) &&
+        !pending_) {
+      // After the step that resizes has done all of its sizing (a fixed
+      // size is set as a minimum, a maximum and a size), so that the move
+      // reaches the window system after every request of that step.
+      pending_ = true;
+      QMetaObject::invokeMethod(
+          this,
+          [this] {
+            pending_ = false;
+            if (window_->isVisible()) Keep();
+          },
+          Qt::QueuedConnection);
+    }
     return false;
   }
 
@@ -43,6 +55,7 @@ class KeepWhole : public QObject {
   }
 
   QWidget* window_;
+  bool pending_ = false;
 };
 
 }  // namespace

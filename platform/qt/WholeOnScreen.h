@@ -18,7 +18,8 @@ namespace platform {
 QPoint WholeOnArea(const QRect& frame, const QRect& area);
 
 // Keeps the top-level `window` whole on its screen's available area, frame
-// included, each time it grows while it is shown.
+// included, each time it grows while it is shown: the window is moved once
+// the step that grew it has returned to the event loop.
 void KeepWholeOnScreen(QWidget* window);
 
 }  // namespace platform

@@ -77,12 +77,14 @@ TEST_F(GrowingForm, TheOptionFormStaysWholeOnTheScreenAsItWidens) {
   for (const auto& step : steps) {
     if (step.width == 981) form->SpeedButtonUp4->click();
     ASSERT_EQ(form->width(), step.width);
-    EXPECT_TRUE(apptest::PumpUntil(
-        [&] {
-          const QRect frame = x11test::FrameOnScreen(form);
-          return frame.width() > step.width && area.contains(frame);
-        },
-        5))
+    auto whole = [&] {
+      const QRect frame = x11test::FrameOnScreen(form);
+      if (frame.width() <= step.width || !area.contains(frame)) return false;
+      for (QWidget* part : step.parts)
+        if (!area.contains(OnScreen(form, part))) return false;
+      return true;
+    };
+    EXPECT_TRUE(apptest::PumpUntil(whole, 5))
         << step.name << ": " << Text(x11test::FrameOnScreen(form)) << " on " << Text(area);
     for (QWidget* part : step.parts)
       EXPECT_TRUE(area.contains(OnScreen(form, part)))

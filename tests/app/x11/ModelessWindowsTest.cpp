@@ -17,6 +17,7 @@
 #include "app/PrinterServiceWindows.h"
 #include "app/TForm_Main.h"
 #include "platform/LineFile.h"
+#include "platform/qt/FramePlace.h"
 #include "platform/qt/ShowPainted.h"
 #include "printersettings/ui/TFormPrinterCLI.h"
 #include "printersettings/ui/TFormPrinterFernsteuerung.h"
@@ -33,15 +34,16 @@ bool FramedAt(QWidget* w, const QPoint& frame) {
   return apptest::PumpUntil(
       [&] {
         return x11test::FrameOnScreen(w).topLeft() == frame && x11test::ClientOnScreen(w) != frame &&
-               w->pos() == frame;
+               platform::FrameGeometry(w).topLeft() == frame;
       },
       5);
 }
 
 std::string Where(QWidget* w) {
   const QRect f = x11test::FrameOnScreen(w);
-  return "frame " + std::to_string(f.x()) + "," + std::to_string(f.y()) + ", stored as " + std::to_string(w->x()) +
-         "," + std::to_string(w->y());
+  const QPoint stored = platform::FrameGeometry(w).topLeft();
+  return "frame " + std::to_string(f.x()) + "," + std::to_string(f.y()) + ", stored as " + std::to_string(stored.x()) +
+         "," + std::to_string(stored.y());
 }
 
 class ModelessWindows : public apptest::AppFixture {

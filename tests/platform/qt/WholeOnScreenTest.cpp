@@ -2,6 +2,7 @@
 // its screen.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -38,6 +39,7 @@ TEST(WholeOnScreen, AShownWindowThatGrowsPastTheEdgeComesBack) {
   window.show();
   const int top = window.frameGeometry().top();
   window.setFixedSize(400, 120);
+  QCoreApplication::sendPostedEvents();
   EXPECT_TRUE(area.contains(window.frameGeometry()));
   EXPECT_EQ(window.frameGeometry().right(), area.right());
   EXPECT_EQ(window.frameGeometry().top(), top);
@@ -49,5 +51,6 @@ TEST(WholeOnScreen, AHiddenWindowIsLeftWhereItIs) {
   platform::KeepWholeOnScreen(&window);
   window.move(area.right() - 50, area.top());
   window.resize(400, 120);
+  QCoreApplication::sendPostedEvents();
   EXPECT_EQ(window.pos(), QPoint(area.right() - 50, area.top()));
 }
