@@ -13,6 +13,7 @@
 #include "app/TForm_Main.h"
 #include "platform/LineFile.h"
 #include "platform/NumberText.h"
+#include "platform/qt/FramePlace.h"
 #include "platform/qt/ShowPainted.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
 #include "printersettings/ui/TFormPrinterFernsteuerung.h"
@@ -65,7 +66,7 @@ QRect Available(const QRect& frame) {
 // places and sizes the client area. The frame is known only once the window
 // manager has put it around the shown window.
 QMargins FrameMargins(const QWidget* w) {
-  const QRect f = w->frameGeometry();
+  const QRect f = platform::FrameGeometry(w);
   const QRect g = w->geometry();
   return {g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom()};
 }
@@ -74,7 +75,7 @@ void PlaceMainWindow(QWidget* main, const StoredPlace& stored, bool olderRules, 
   platform::WaitUntilExposed(main);
   const QMargins margins = FrameMargins(main);
   const QSize minimum = main->minimumSize().grownBy(margins);
-  QRect frame = PlaceMainFrame(stored, olderRules, main->frameGeometry().size(), minimum, desk,
+  QRect frame = PlaceMainFrame(stored, olderRules, platform::FrameGeometry(main).size(), minimum, desk,
                                Available(QRect(stored.left, stored.top, stored.width, stored.height)));
   main->setGeometry(frame.marginsRemoved(margins));
 }
@@ -271,7 +272,7 @@ int WriteWindowConfig() {
   const TForm_Main* main = Form_Main;
   WindowConfig c;
   c.state = main->isMinimized() ? 1 : main->isMaximized() ? 2 : 0;
-  const QRect f = main->frameGeometry();
+  const QRect f = platform::FrameGeometry(main);
   c.left = f.left();
   c.top = f.top();
   c.width = f.width();

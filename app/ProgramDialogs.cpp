@@ -28,6 +28,7 @@ int LanguageId() { return FormSprache ? FormSprache->GetLanguage() : 0; }
 
 void Connect(platform::DialogServices& services) {
   services.MainWindowFrame = MainWindowFrame;
+  services.MainWindow = []() -> QWidget* { return Form_Main; };
   services.LanguageId = LanguageId;
   services.UserGuide = platform::OpenUserGuide;
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 namespace platform {
 
@@ -12,6 +13,11 @@ DialogServices DialogServices::Defaults() {
     for (QWidget* w : QApplication::topLevelWidgets())
       if (w->objectName() == QLatin1String("Form_Main") && w->isVisible()) return w->frameGeometry();
     return QRect();
+  };
+  s.MainWindow = []() -> QWidget* {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == QLatin1String("Form_Main")) return w;
+    return nullptr;
   };
   s.UserGuide = [] {};
   s.LanguageId = [] { return 0; };
@@ -31,6 +37,13 @@ void CentreOnMainWindow(QWidget* dialog, const DialogServices& services) {
   } else if (QScreen* s = dialog->screen()) {
     dialog->move(CentredOn(s->availableGeometry(), own));
   }
+}
+
+void StayAboveMainWindow(QWidget* window, const DialogServices& services) {
+  QWidget* main = services.MainWindow ? services.MainWindow() : nullptr;
+  if (!main || main == window || !window->windowHandle()) return;
+  // The main window's own window exists once it has been shown.
+  if (QWindow* mainWindow = main->windowHandle()) window->windowHandle()->setTransientParent(mainWindow);
 }
 
 }  // namespace platform

@@ -6,10 +6,12 @@
 #include "platform/qt/DialogFlags.h"
 #include "platform/qt/DialogKeys.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/FramePlace.h"
 #include "platform/qt/Hardcopy.h"
 #include "platform/qt/InputBlocker.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/UserGuide.h"
+#include "platform/qt/WholeOnScreen.h"
 #include "printerlink/thread/DisplayRegistry.h"
 #include "printersettings/ui/SettingFormServices.h"
 
@@ -27,6 +29,7 @@ PrinterWindow::PrinterWindow(QWidget* owner, const char* name, const QString& ca
   // so it stays usable while the program holds the user's input back
   // during a transfer.
   if (modeless) platform::KeepInput(this);
+  platform::KeepWholeOnScreen(this);
   printerthread::PrinterDisplays().Add(this);
   platform::RegisterSettingsPage(this);
 }
@@ -46,17 +49,27 @@ void PrinterWindow::Toggle() {
 void PrinterWindow::Centre() { platform::CentreOnMainWindow(this, FormServices()); }
 
 QPoint PrinterWindow::PlaceToStore() {
-  if (isVisible()) return pos();
+  if (isVisible()) return platform::FrameGeometry(this).topLeft();
   if (keptPlace_) return *keptPlace_;
   Centre();
   return pos();
+}
+
+void PrinterWindow::setVisible(bool visible) {
+  // The kept place is the frame's. Until the window has had its frame, the
+  // toolkit takes a place as the frame's only while it has not yet made its
+  // own window, which the showing does: a place given later (in the show
+  // event) would put the inside of the window there, a title bar lower than
+  // the frame it came from, and so one title bar higher at every start.
+  if (visible && modeless_ && keptPlace_ && isHidden()) platform::MoveFrameTo(this, *keptPlace_);
+  QDialog::setVisible(visible);
 }
 
 void PrinterWindow::showEvent(QShowEvent* event) {
   // Coming back with its owner after a minimise is no new showing.
   if (event->spontaneous()) return QDialog::showEvent(event);
   if (!modeless_ || !keptPlace_) Centre();
-  if (modeless_ && keptPlace_) move(*keptPlace_);
+  if (modeless_) platform::StayAboveMainWindow(this, FormServices());
   if (shownFlag_) shownFlag_->store(true);
   QDialog::showEvent(event);
   for (const auto& shown : ShownChanged) shown(true);
@@ -66,7 +79,7 @@ void PrinterWindow::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
   // A window that only went with a minimised owner stays open.
   if (event->spontaneous()) return;
-  if (modeless_) keptPlace_ = pos();
+  if (modeless_) keptPlace_ = platform::FrameGeometry(this).topLeft();
   if (shownFlag_) shownFlag_->store(false);
   for (const auto& shown : ShownChanged) shown(false);
 }

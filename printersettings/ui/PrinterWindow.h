@@ -12,10 +12,13 @@
 //
 // A modeless one (`modeless` true) also tells the printer thread while it
 // is shown (so the thread polls its values fast), stays usable while the
-// program holds the user's input back (a transfer), returns to the place
-// where it was last closed (the window configuration file keeps that place
-// between runs), and lets the windows that light a tile or a menu entry for
-// it know when it shows and hides.
+// program holds the user's input back (a transfer), stays above the main
+// window, returns to the place where it was last closed (the window
+// configuration file keeps that place between runs), and lets the windows
+// that light a tile or a menu entry for it know when it shows and hides.
+//
+// The places kept are those of the window's frame, as the window manager
+// draws it. Every window is kept whole on its screen when its size changes.
 #include <QDialog>
 #include <QPoint>
 #include <atomic>
@@ -51,6 +54,8 @@ class PrinterWindow : public QDialog, public printerthread::PrinterDisplay {
   std::vector<std::function<void(bool shown)>> ShownChanged;
 
   void FormKeyDown(QKeyEvent* event);
+
+  void setVisible(bool visible) override;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -10,6 +10,7 @@
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/UserGuide.h"
+#include "platform/qt/WholeOnScreen.h"
 #include "printdata/ui/ClickRouting.h"
 #include "printerlink/thread/CaptionTable.h"
 #include "printerlink/thread/DisplayRegistry.h"
@@ -30,6 +31,9 @@ SettingForm::SettingForm(QWidget* owner, const char* name, const QString& captio
   setFont(platform::VerdanaPx(11));
   setModal(true);
   platform::SetWindowColour(this, kLightGrey);
+  // The forms that grow with the panels the operator picks stay whole on the
+  // screen.
+  platform::KeepWholeOnScreen(this);
 
   PanelUnten = platform::AddButtonRow(this, QRect(0, 0, kFormWidth, kButtonRowHeight));
   platform::AddButtonPanel(PanelUnten, QRect(8, 9, 88, 48), QStringLiteral("OK"), PanelOK, SpeedButtonOK);

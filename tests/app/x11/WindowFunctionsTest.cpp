@@ -13,7 +13,6 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QThread>
-#include <QtGui/qguiapplication_platform.h>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -22,6 +21,7 @@
 #include <vector>
 
 #include "../AppFixture.h"
+#include "Xcb.h"
 #include "app/TFormMessage.h"
 #include "app/TForm_Main.h"
 #include "filedialog/ui/FileDialogServices.h"
@@ -34,40 +34,8 @@
 
 namespace {
 
-xcb_connection_t* Connection() {
-  return qApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
-}
-
-xcb_atom_t Atom(const char* name) {
-  xcb_connection_t* c = Connection();
-  xcb_intern_atom_reply_t* r =
-      xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
-  const xcb_atom_t atom = r ? r->atom : XCB_ATOM_NONE;
-  std::free(r);
-  return atom;
-}
-
-std::string AtomName(xcb_atom_t atom) {
-  xcb_connection_t* c = Connection();
-  xcb_get_atom_name_reply_t* r = xcb_get_atom_name_reply(c, xcb_get_atom_name(c, atom), nullptr);
-  std::string name = r ? std::string(xcb_get_atom_name_name(r), xcb_get_atom_name_name_length(r)) : std::string();
-  std::free(r);
-  return name;
-}
-
-// The 32-bit values of a property of the window; empty when it has none.
-std::vector<std::uint32_t> Property(QWidget* w, const char* name, xcb_atom_t type) {
-  xcb_connection_t* c = Connection();
-  xcb_get_property_reply_t* r = xcb_get_property_reply(
-      c, xcb_get_property(c, 0, static_cast<xcb_window_t>(w->winId()), Atom(name), type, 0, 64), nullptr);
-  std::vector<std::uint32_t> values;
-  if (r && r->format == 32) {
-    const auto* v = static_cast<const std::uint32_t*>(xcb_get_property_value(r));
-    values.assign(v, v + xcb_get_property_value_length(r) / 4);
-  }
-  std::free(r);
-  return values;
-}
+using x11test::AtomName;
+using x11test::Property;
 
 // The actions the window manager allows the shown window, once it manages it.
 std::set<std::string> AllowedActions(QWidget* w) {

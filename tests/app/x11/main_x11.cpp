@@ -43,12 +43,15 @@ void Stop(pid_t pid) {
   waitpid(pid, nullptr, 0);
 }
 
-// The display number that Xvfb writes once it accepts connections.
+// The display number that Xvfb writes once it accepts connections. The
+// screen is 1280 x 1024 unless TARVIK_X11_SCREEN names another size
+// ("1024x768"), for the tests that run at more than one.
 std::string StartServer(pid_t& server) {
   int fds[2];
   if (pipe(fds) != 0) return {};
-  server = Start({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"},
-                 fds[1]);
+  const char* size = std::getenv("TARVIK_X11_SCREEN");
+  const std::string screen = std::string(size && *size ? size : "1280x1024") + "x24";
+  server = Start({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen, "-nolisten", "tcp"}, fds[1]);
   close(fds[1]);
   std::string number;
   pollfd p{fds[0], POLLIN, 0};
