@@ -182,7 +182,11 @@ int TFormMessage::Present(Content c) {
   }
   setModal(false);
   platform::ShowPainted(this);
-  raise();
+  // A message that is not modal never covers a modal window, the one that
+  // takes the operator's input meanwhile: the abort dialog of a print,
+  // whose job updates its busy message at every step, must stay clickable.
+  QWidget* modal = QApplication::activeModalWidget();
+  if (!modal || modal == this) raise();
   return 0;
 }
 
