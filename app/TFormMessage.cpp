@@ -181,8 +181,14 @@ int TFormMessage::Present(Content c) {
     return exec();
   }
   setModal(false);
+  const bool wasShown = isVisible();
   platform::ShowPainted(this);
-  raise();
+  // A message comes up on top; one already shown that is not modal is not
+  // put back over a modal window, the one that takes the operator's input
+  // meanwhile: the abort dialog of a print, whose job rewrites its busy
+  // message at every step, must stay clickable.
+  QWidget* modal = QApplication::activeModalWidget();
+  if (!wasShown || !modal || modal == this) raise();
   return 0;
 }
 

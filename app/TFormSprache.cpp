@@ -97,6 +97,7 @@ TFormSprache::TFormSprache(QWidget* owner) : QDialog(owner, platform::FixedDialo
 
   ActiveLanguage.store(0);
   ChosenLanguage = 0;
+  (void)qtTexts_.Use(0);
   UpdateLanguageView();
 }
 
@@ -117,6 +118,7 @@ int TFormSprache::SetLanguage(int id) {
   // The same file is loaded again when the id is the active one.
   if (app::LoadLanguageFile(Form_Main->LanguageDir + FileName(id)) != 1) return -1;
   ActiveLanguage.store(ValidLanguage(id));
+  (void)qtTexts_.Use(ActiveLanguage.load());
   return 1;
 }
 

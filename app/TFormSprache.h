@@ -1,8 +1,8 @@
 #pragma once
 // The language choice. It keeps the UI language that the texts built into
 // the code are chosen by, loads the chosen language's file into every window
-// and shows the checksum of the last language file tried (highest operating
-// mode only).
+// and Qt's own texts in that language, and shows the checksum of the last
+// language file tried (highest operating mode only).
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -10,6 +10,7 @@
 #include <atomic>
 #include <string>
 
+#include "app/QtTranslations.h"
 #include "platform/qt/Panel.h"
 #include "platform/qt/SpeedButton.h"
 
@@ -46,7 +47,8 @@ class TFormSprache : public QDialog {
   int GetLanguage() const { return ActiveLanguage.load(); }
   int GetChosenLanguage() const { return ChosenLanguage; }
   // 1 when the language's file was loaded and the id stored (any id outside
-  // 1..4 as 0), -1 when it was not loaded; the active language then stays.
+  // 1..4 as 0), and Qt's texts follow it; -1 when it was not loaded: the
+  // active language then stays, Qt's texts with it.
   int SetLanguage(int id);
 
   std::atomic<int> ActiveLanguage{0};
@@ -71,6 +73,9 @@ class TFormSprache : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // Qt's texts in the active language, from the start on (German) until
+  // the dialog goes.
+  app::QtTranslations qtTexts_;
   // The language panels and buttons by id.
   std::array<platform::Panel*, kLanguages> LanguagePanels() const;
   std::array<platform::SpeedButton*, kLanguages> LanguageButtons() const;

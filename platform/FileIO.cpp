@@ -84,20 +84,37 @@ Result<std::string> ReadFileUpTo(const std::string& path, std::uint64_t maxBytes
   return ReadToEnd(fd, path, maxBytes, static_cast<std::size_t>(st.st_size));
 }
 
+Result<ReplacementTemp> CreateReplacementTemp(const std::string& target) {
+  static std::atomic<unsigned> serial{0};
+  ReplacementTemp temp;
+  // A name left by an earlier process of the same id is passed over.
+  for (int attempt = 0; attempt < 100 && temp.fd < 0; ++attempt) {
+    temp.name = TempNameBeside(target, serial.fetch_add(1));
+    temp.fd = ::open(temp.name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (temp.fd < 0 && errno != EEXIST) break;
+  }
+  if (temp.fd < 0) return Status::Fail(ErrnoText("cannot create", temp.name));
+  struct stat replaced {};
+  if (::stat(target.c_str(), &replaced) == 0 && S_ISREG(replaced.st_mode) &&
+      ::fchmod(temp.fd, replaced.st_mode & 0777) != 0) {
+    Status failed = Status::Fail(ErrnoText("cannot set the permissions of", temp.name));
+    ::close(temp.fd);
+    ::unlink(temp.name.c_str());
+    return failed;
+  }
+  return temp;
+}
+
 AtomicFile::~AtomicFile() {
   if (fd_ >= 0) ::close(fd_);
   if (!temp_.empty() && !committed_) ::unlink(temp_.c_str());
 }
 
 Status AtomicFile::Open() {
-  static std::atomic<unsigned> serial{0};
-  temp_ = TempNameBeside(target_, serial.fetch_add(1));
-  fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd_ < 0) {
-    Status failed = Status::Fail(ErrnoText("cannot create", temp_));
-    temp_.clear();
-    return failed;
-  }
+  Result<ReplacementTemp> temp = CreateReplacementTemp(target_);
+  if (!temp) return temp.status();
+  fd_ = temp->fd;
+  temp_ = std::move(temp->name);
   return Status::Ok();
 }
 

@@ -11,10 +11,22 @@
 
 namespace platform {
 
+// The file that is to replace `target` once it is complete, created empty
+// and exclusively beside it under TempNameBeside's name (LeftoverTempFiles.h),
+// open for reading and writing. It has the permissions of the file it will
+// replace or, for a new target, those of any new file (0666 less the
+// umask), so that the rename hands the operator the file a plain write
+// would have made. Every writer that replaces a file whole starts here.
+struct ReplacementTemp {
+  int fd = -1;
+  std::string name;
+};
+Result<ReplacementTemp> CreateReplacementTemp(const std::string& target);
+
 // A file written in parts that replaces its target only when complete: the
-// parts go to a temporary file beside the target, and Commit flushes it and
-// renames it over the target. Until then the target is untouched; a file
-// not committed is removed with the object.
+// parts go to a temporary file beside the target (CreateReplacementTemp),
+// and Commit flushes it and renames it over the target. Until then the
+// target is untouched; a file not committed is removed with the object.
 class AtomicFile {
  public:
   explicit AtomicFile(std::string target) : target_(std::move(target)) {}

@@ -21,12 +21,18 @@ class Job {
   }
   bool Cancelled() const { return hooks_.cancelled && hooks_.cancelled(); }
 
-  bool Begin() {
+  // Opens the document of copy `copy`; in a document that holds every
+  // copy, a copy after the first starts on a new page of the open one.
+  bool Begin(int copy) {
+    if (copy > 0 && open_ && document_.HoldsEveryCopy()) return document_.NewPage();
     open_ = true;
     return document_.BeginDoc();
   }
   bool NewPage() { return document_.NewPage(); }
-  bool End() {
+  // Ends copy `copy` of `copies`: its own document, or the one that holds
+  // every copy after the last.
+  bool End(int copy, int copies) {
+    if (copy + 1 < copies && document_.HoldsEveryCopy()) return true;
     open_ = false;
     return document_.EndDoc();
   }
@@ -54,15 +60,16 @@ class Job {
   bool open_ = false;
 };
 
-// One document per copy: `copyPages` prints a copy's pages into the open
-// document, false once a page failed or the operator stopped the job,
-// which then ends with the document discarded.
+// The copies, each in its document (Job::Begin): `copyPages` prints a
+// copy's pages into the open document, false once a page failed or the
+// operator stopped the job, which then ends with the document discarded.
 JobOutcome RunCopies(PrintDocument& document, int copies, const JobHooks& hooks,
                      const std::function<bool(Job& job, int copy)>& copyPages) {
   Job job(document, hooks);
   try {
     for (int copy = 0; copy < copies; ++copy) {
-      if (job.Cancelled() || !job.Begin() || !copyPages(job, copy) || job.Cancelled() || !job.End())
+      if (job.Cancelled() || !job.Begin(copy) || !copyPages(job, copy) || job.Cancelled() ||
+          !job.End(copy, copies))
         return job.Stop();
     }
   } catch (...) {
@@ -109,8 +116,8 @@ JobOutcome RunHardcopyJob(PrintDocument& document, int copies, int languageId, c
   try {
     for (int copy = 0; copy < copies; ++copy) {
       job.Progress(HardcopyProgress(copy, copies));
-      if (job.Cancelled() || !job.Begin() || page(PageCaption(1, 1, languageId)) != 1 || job.Cancelled() ||
-          !job.End()) {
+      if (job.Cancelled() || !job.Begin(copy) || page(PageCaption(1, 1, languageId)) != 1 || job.Cancelled() ||
+          !job.End(copy, copies)) {
         outcome = job.Stop();
         break;
       }

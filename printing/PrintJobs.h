@@ -1,9 +1,10 @@
 #pragma once
 // The print jobs of the three print services: the hard copy of a window
 // (one page), the report of the open print data and the printer-settings
-// hard copy. Each copy is a document of its own; the busy message shows
-// the progress; a page that fails, or the operator's cancel, ends the job
-// and discards the open document.
+// hard copy. On a printer each copy is a document of its own; a file holds
+// every copy in one document, the pages repeated per copy. The busy message
+// shows the progress; a page that fails, or the operator's cancel, ends the
+// job and discards the open document.
 #include <functional>
 #include <string>
 #include <vector>
@@ -22,6 +23,10 @@ class PrintDocument {
   virtual bool EndDoc() = 0;
   // Discards the open document: nothing is printed and no file is left.
   virtual void Abort() = 0;
+  // True when the copies go into one document (a file, which each new
+  // document would replace); false for a printer, which takes a document
+  // per copy.
+  virtual bool HoldsEveryCopy() const { return false; }
 };
 
 enum class JobOutcome {

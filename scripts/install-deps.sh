@@ -15,6 +15,7 @@ fonts-liberation2 fonts-dejavu-core
 xvfb xauth openbox libxcb1-dev
 7zip libarchive-tools unzip zip stm32flash
 poppler-utils
+qt6-translations-l10n
 locales
 python3-pyftpdlib
 "

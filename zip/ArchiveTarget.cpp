@@ -6,13 +6,11 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <vector>
 
 #include "platform/FileIO.h"
-#include "platform/LeftoverTempFiles.h"
 #include "zip/FileSystem.h"
 
 namespace zip {
@@ -30,22 +28,14 @@ void SyncFolderOf(const std::string& path) { platform::SyncFolder(WideExtractFil
 }  // namespace
 
 std::unique_ptr<TUniFileStream> CreateTempBeside(const std::string& path, std::string& temp) {
-  static std::atomic<unsigned> serial{0};
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = platform::TempNameBeside(path, serial.fetch_add(1));
-    fd = ::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) break;
-  }
-  if (fd < 0) throw EFCreateError("Datei " + temp + " kann nicht erstellt werden");
-  return std::make_unique<TUniFileStream>(fd, temp);
+  platform::Result<platform::ReplacementTemp> created = platform::CreateReplacementTemp(path);
+  if (!created) throw EFCreateError("Datei " + path + " kann nicht erstellt werden");
+  temp = created->name;
+  return std::make_unique<TUniFileStream>(created->fd, temp);
 }
 
 TReplacementFile::TReplacementFile(const std::string& path, bool flush) : target_(ResolveLinks(path)), flush_(flush) {
   stream_ = CreateTempBeside(target_, temp_);
-  // The new file keeps the permissions of the one it replaces.
-  struct stat st;
-  if (::stat(target_.c_str(), &st) == 0) ::fchmod(stream_->Handle(), st.st_mode & 07777);
 }
 
 TReplacementFile::~TReplacementFile() {

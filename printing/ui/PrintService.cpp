@@ -91,11 +91,12 @@ void PrintService::Run(const Job& job, const JobSetup& setup) {
     running_ = false;
     return;
   }
-  const bool toFile = printer_->outputFormat() == QPrinter::PdfFormat;
-  if (toFile) printer_->setResolution(kPdfResolution);
-  // One document per copy; a file is one copy.
+  if (printer_->outputFormat() == QPrinter::PdfFormat) printer_->setResolution(kPdfResolution);
+  // The jobs print the copies themselves (a printer gets a document per
+  // copy, a file all of them in its one document), so Qt must not repeat
+  // them.
   const int dialogCopies = printer_->copyCount();
-  const int copies = toFile ? 1 : CopiesToPrint(dialogCopies);
+  const int copies = CopiesToPrint(dialogCopies);
   printer_->setCopyCount(1);
   const QString running = host_.RunningText();
   host_.ShowBusy(running);

@@ -1,12 +1,13 @@
 #pragma once
 // The main window's print services: the hard copy of a window, the report
 // of the open print data, the printer-settings hard copy and plain text
-// (the service windows' "Drucken"). Each
-// asks for a printer (or a PDF file) and the copies, prints one document
-// per copy with its progress in the busy message, and can be stopped with
-// the abort dialog's Cancel, which discards the document. A print that
-// fails says so, except plain text, which fails in silence. Everything runs in the GUI thread; a print asked for while
-// one runs is refused.
+// (the service windows' "Drucken"). Each asks for a printer (or a PDF file)
+// and the copies, prints one document per copy on a printer and every copy
+// in the one document of a file, with its progress in the busy message, and
+// can be stopped with the abort dialog's Cancel, which discards the
+// document. A print that fails says so, except plain text, which fails in
+// silence. Everything runs in the GUI thread; a print asked for while one
+// runs is refused.
 #include <QPrinter>
 #include <QString>
 #include <QStringList>
@@ -60,8 +61,8 @@ class PrintService {
   // The main window, the registered setting and service windows
   // (platform/qt/Hardcopy.h) and the info window.
   void PrintPrinterSettings(QWidget* mainWindow, QWidget* infoWindow);
-  // `lines` in 8-point "Courier New" inside 20 mm margins, one document per
-  // copy titled `title`. When `selected` holds lines, the dialog starts on
+  // `lines` in 8-point "Courier New" inside 20 mm margins, in documents
+  // titled `title`. When `selected` holds lines, the dialog starts on
   // "selection" and, left there, prints only those.
   void PrintTextLines(const QString& title, const QStringList& lines, const QStringList& selected = {});
 

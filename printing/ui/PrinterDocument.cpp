@@ -2,8 +2,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <cstdio>
+#include <unistd.h>
+
+#include "platform/FileIO.h"
 
 namespace printing::ui {
 
@@ -21,12 +23,13 @@ bool PrinterDocument::BeginDoc() {
     target_ = printer_.outputFileName();
     if (target_.isEmpty()) return false;
     // A name of its own in the target's folder, so that the finished file
-    // can be renamed into place.
-    QTemporaryFile reserve(target_ + QStringLiteral(".XXXXXX"));
-    reserve.setAutoRemove(false);
-    if (!reserve.open()) return false;
-    partial_ = reserve.fileName();
-    reserve.close();
+    // can be renamed into place; it is made with the permissions the
+    // finished file is to have, which the PDF writer keeps as it fills it.
+    platform::Result<platform::ReplacementTemp> reserved =
+        platform::CreateReplacementTemp(QFile::encodeName(target_).toStdString());
+    if (!reserved) return false;
+    ::close(reserved->fd);
+    partial_ = QFile::decodeName(reserved->name.c_str());
     printer_.setOutputFileName(partial_);
   }
   painter_ = std::make_unique<QPainter>();

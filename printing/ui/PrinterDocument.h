@@ -28,6 +28,8 @@ class PrinterDocument final : public PrintDocument {
   // (Qt hands a document to CUPS at its end and cannot call it back); a PDF
   // is deleted.
   void Abort() override;
+  // A PDF file holds every copy; a printer takes a document per copy.
+  bool HoldsEveryCopy() const override { return printer_.outputFormat() == QPrinter::PdfFormat; }
 
   // The open document's page; null while none is open.
   PrinterDevice* Device() { return device_.get(); }

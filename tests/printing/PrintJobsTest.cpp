@@ -19,9 +19,11 @@ class RecordingDocument final : public PrintDocument {
   bool NewPage() override { return Note("new page", false); }
   bool EndDoc() override { return Note("end", false); }
   void Abort() override { steps.push_back("abort"); }
+  bool HoldsEveryCopy() const override { return file; }
 
   std::vector<std::string> steps;
   bool failBegin = false;
+  bool file = false;  // a file: one document for every copy
 
  private:
   bool Note(const char* step, bool fail) {
@@ -82,6 +84,42 @@ TEST_F(PrintJobs, HardcopyPrintsOneDocumentPerCopy) {
   EXPECT_EQ(run.captions, (Steps{"Pagina 1", "Pagina 1"}));
   EXPECT_EQ(run.progress, (std::vector<int>{0, 50, 100}));
   EXPECT_EQ(time_->TotalSlept(), 500u);  // the last progress stays half a second
+}
+
+// A file takes every copy in one document, each copy starting on a new
+// page; a failure or a cancel in a later copy discards the whole file.
+TEST_F(PrintJobs, AFileHoldsEveryCopyInOneDocument) {
+  JobRun hardcopy;
+  hardcopy.document.file = true;
+  EXPECT_EQ(RunHardcopyJob(hardcopy.document, 3, 0, hardcopy.Page(), hardcopy.Hooks()), JobOutcome::Printed);
+  EXPECT_EQ(hardcopy.document.steps, (Steps{"begin", "page", "new page", "page", "new page", "page", "end"}));
+  EXPECT_EQ(hardcopy.progress, (std::vector<int>{0, 33, 66, 100}));
+
+  JobRun text;
+  text.document.file = true;
+  const auto page = [&text](int) {
+    text.document.steps.push_back("page");
+    return 1;
+  };
+  EXPECT_EQ(RunTextJob(text.document, 2, 2, page, text.Hooks()), JobOutcome::Printed);
+  EXPECT_EQ(text.document.steps, (Steps{"begin", "page", "new page", "page", "new page", "page", "new page", "page", "end"}));
+
+  JobRun failing;
+  failing.document.file = true;
+  EXPECT_EQ(RunHardcopyJob(failing.document, 3, 0, failing.Page(2), failing.Hooks()), JobOutcome::Failed);
+  EXPECT_EQ(failing.document.steps, (Steps{"begin", "page", "new page", "page", "abort"}));
+
+  JobRun cancelled;
+  cancelled.document.file = true;
+  std::vector<SettingsPage> pages;
+  for (int p = 1; p <= 2; ++p)
+    pages.push_back({p, [&cancelled, p](const std::string&) {
+                       cancelled.document.steps.push_back("page");
+                       cancelled.cancel = cancelled.progress.size() > 2 && p == 1;
+                       return 1;
+                     }});
+  EXPECT_EQ(RunSettingsJob(cancelled.document, 2, 0, pages, cancelled.Hooks()), JobOutcome::Cancelled);
+  EXPECT_EQ(cancelled.document.steps, (Steps{"begin", "page", "new page", "page", "new page", "page", "abort"}));
 }
 
 // A failing hard copy page aborts its document and ends the copies; the

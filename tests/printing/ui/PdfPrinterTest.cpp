@@ -12,6 +12,7 @@
 #include <QPrinterInfo>
 #include <QTimer>
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "printing/DibPrintEngine.h"
 #include "printing/ui/PrintDialog.h"
@@ -132,6 +133,33 @@ TEST_F(PdfPrinter, FileReplacedOnlyWhenComplete) {
   printer_.setOutputFileName(QString::fromStdString(temp_.path() + "/no such folder/x.pdf"));
   PrinterDocument nowhere(printer_);
   EXPECT_FALSE(nowhere.BeginDoc());
+}
+
+// Another account may read a printed file as it may any file the operator
+// makes: a new PDF gets 0666 less the umask, a replaced one keeps its mode.
+TEST_F(PdfPrinter, FileHasTheModeOfANewFileOrOfTheOneItReplaces) {
+  const auto mode = [this] {
+    struct stat st {};
+    return ::stat(pdf_.c_str(), &st) == 0 ? st.st_mode & 07777 : 0u;
+  };
+  const auto print = [this] {
+    PrinterDocument document(printer_);
+    return document.BeginDoc() && document.EndDoc();
+  };
+  struct RestoreUmask {
+    mode_t old;
+    ~RestoreUmask() { ::umask(old); }
+  } restore{::umask(022)};
+  ASSERT_TRUE(print());
+  EXPECT_EQ(mode(), 0644u);
+  ASSERT_EQ(::chmod(pdf_.c_str(), 0640), 0);
+  ASSERT_TRUE(print());
+  EXPECT_EQ(mode(), 0640u);
+  std::filesystem::remove(pdf_);
+  ::umask(002);
+  ASSERT_TRUE(print());
+  EXPECT_EQ(mode(), 0664u);
+  EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Tarvik23.pdf"});
 }
 
 }  // namespace

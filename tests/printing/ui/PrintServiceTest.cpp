@@ -356,4 +356,39 @@ TEST_F(PrintServiceTest, FailedTextPrintSaysNothing) {
   EXPECT_TRUE(FolderEntries().empty());
 }
 
+// Copies to a file all end in that file, each copy's pages in turn (a
+// second document would replace the first); the copy count the operator
+// chose stays for the next print.
+TEST_F(PrintServiceTest, EveryCopyEndsInTheOneFile) {
+  Form form("FormSprache", QStringLiteral(" Sprache"));
+  Form main("Form_Main", QStringLiteral("Main"));
+  Form info("FormInfo", QStringLiteral("Info"));
+  struct Case {
+    const char* what;
+    std::function<void()> print;
+  };
+  const Case cases[] = {
+      {"hard copy", [&] { service_.PrintFormHardcopy(&form); }},
+      {"settings", [&] { service_.PrintPrinterSettings(&main, &info); }},
+      {"text", [&] { service_.PrintTextLines(QStringLiteral("t.txt"), Numbered(150)); }},
+  };
+  for (const Case& c : cases) {
+    int pagesPerCopy = 0;
+    for (int copies : {1, 2, 3}) {
+      host_.copies = copies;
+      c.print();
+      ASSERT_EQ(service_.LastOutcome(), JobOutcome::Printed) << c.what;
+      if (copies == 1) pagesPerCopy = testsupport::PdfPages(host_.pdf);
+      EXPECT_EQ(testsupport::PdfPages(host_.pdf), copies * pagesPerCopy) << c.what << ", " << copies;
+      EXPECT_EQ(service_.Printer().copyCount(), copies);
+      EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Tarvik23.pdf"});
+    }
+  }
+  // The second copy repeats the first page by page.
+  host_.copies = 2;
+  service_.PrintPrinterSettings(&main, &info);
+  EXPECT_NE(testsupport::PdfText(host_.pdf, 3).find("Seite 1 von 2"), std::string::npos);
+  EXPECT_NE(testsupport::PdfText(host_.pdf, 4).find("Seite 2 von 2"), std::string::npos);
+}
+
 }  // namespace
