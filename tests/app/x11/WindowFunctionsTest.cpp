@@ -42,7 +42,7 @@ xcb_atom_t Atom(const char* name) {
   xcb_connection_t* c = Connection();
   xcb_intern_atom_reply_t* r =
       xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
-  const xcb_atom_t atom = r ? r->atom : XCB_ATOM_NONE;
+  const xcb_atom_t atom = r ? r->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
   std::free(r);
   return atom;
 }
