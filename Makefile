@@ -67,9 +67,13 @@ run: build
 	  echo "Press Ctrl+C to end it. Run make run on a desktop, or with DISPLAY set, to see it."; \
 	  xvfb-run -a ./tarvik23; fi
 
+# Every benchmark program in turn, about ten minutes in all. The firmware
+# benchmark runs one short turn; BENCH_FULL=1 gives it its three turns of
+# the whole image both ways (about 35 minutes more).
+BENCH_FULL ?=
 bench: configure
 	cmake --build $(BUILD) --target bench -j $(JOBS)
-	@for b in $(BUILD)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] && echo "== $$b" && "$$b"; done; true
+	@for b in $(BUILD)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] && echo "== $$b" && BENCH_FULL=$(BENCH_FULL) "$$b"; done; true
 
 # Builds every fuzz target (fuzz/*.cpp) with Clang and libFuzzer in
 # $(FUZZ_BUILD) and runs each for FUZZ_SECONDS; FUZZ_TARGETS picks some.

@@ -13,8 +13,8 @@
 #include <string>
 
 #include "fuzz/support/Scratch.h"
+#include "fuzz/support/ScriptedLine.h"
 #include "platform/Clock.h"
-#include "platform/SerialTransport.h"
 #include "printerlink/CommandExchange.h"
 #include "printerlink/Download.h"
 #include "printerlink/PortHandles.h"
@@ -23,31 +23,6 @@
 #include "printerlink/Upload.h"
 
 namespace {
-
-// A line that takes every write and answers with the input, then stays
-// silent. Purging drops nothing: the input is what comes after each purge.
-class ScriptedLine : public platform::SerialTransport {
- public:
-  ScriptedLine(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-  platform::ConfigureOutcome Configure(const platform::LineFraming&) override {
-    return platform::ConfigureOutcome::Done;
-  }
-  bool Purge() override { return true; }
-  bool ClearErrors() override { return true; }
-  platform::ReadOutcome ReadByte(std::uint8_t& byte, std::uint32_t) override {
-    if (at_ >= size_) return platform::ReadOutcome::TimedOut;
-    byte = data_[at_++];
-    return platform::ReadOutcome::Byte;
-  }
-  long Write(const std::uint8_t*, std::size_t count, std::uint32_t) override { return static_cast<long>(count); }
-  bool Flush(std::uint32_t) override { return true; }
-  bool Close() override { return true; }
-
- private:
-  const std::uint8_t* data_;
-  std::size_t size_;
-  std::size_t at_ = 0;
-};
 
 // The link's own pauses (after a failed download) pass at once.
 class NoWaiting : public platform::TimeSource {
@@ -76,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace printerlink;
   if (size == 0) return 0;
   const std::uint8_t pick = data[0];
-  const int handle = AttachPort(std::make_unique<ScriptedLine>(data + 1, size - 1));
+  const int handle = AttachPort(std::make_unique<fuzzsupport::ScriptedLine>(data + 1, size - 1));
   ComPortHandle = handle;
   UploadBlockSize = kUploadBlockStart;
   const std::string dir = fuzzsupport::ScratchDir();

@@ -2,6 +2,9 @@
 // they are written back as.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "printersettings/ConfigFileText.h"
 #include "printersettings/ServiceToolTexts.h"
 
@@ -21,10 +24,30 @@ TEST(ConfigFileText, CrLfFilesComeBackByteForByte) {
 }
 
 TEST(ConfigFileText, OtherLineEndsAreReadAsLinesAndWrittenWithCrLf) {
-  const ConfigText t = printersettings::SplitConfigText("A\nB\rC\r\nD");
-  EXPECT_EQ(t.lines, (std::vector<std::string>{"A", "B", "C", "D"}));
-  EXPECT_FALSE(t.endsWithBreak);
-  EXPECT_EQ(printersettings::JoinConfigText(t), "A\r\nB\r\nC\r\nD");
+  struct Case {
+    std::string bytes;
+    std::vector<std::string> lines;
+    bool endsWithBreak;
+    std::string written;
+  };
+  const Case cases[] = {
+      {"A\nB\rC\r\nD", {"A", "B", "C", "D"}, false, "A\r\nB\r\nC\r\nD"},
+      {"A=1\n", {"A=1"}, true, "A=1\r\n"},
+      // A lone CR at the end ends the last line; it is no line of its own.
+      {"A=1\r", {"A=1"}, true, "A=1\r\n"},
+      {"A=1\r\nB=2\r", {"A=1", "B=2"}, true, "A=1\r\nB=2\r\n"},
+      {"\r", {""}, true, "\r\n"},
+      {"A\r\r", {"A", ""}, true, "A\r\n\r\n"},
+      // LF CR is two line ends, not one.
+      {"A\n\rB", {"A", "", "B"}, false, "A\r\n\r\nB"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.bytes);
+    const ConfigText t = printersettings::SplitConfigText(c.bytes);
+    EXPECT_EQ(t.lines, c.lines);
+    EXPECT_EQ(t.endsWithBreak, c.endsWithBreak);
+    EXPECT_EQ(printersettings::JoinConfigText(t), c.written);
+  }
 }
 
 TEST(ServiceToolTexts, EditorLanguagesAndResultBoxes) {

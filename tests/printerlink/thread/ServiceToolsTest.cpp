@@ -229,7 +229,9 @@ TEST(ConfigEditorSequences, AnEmptyOrMissingWorkCopyIsNeverSent) {
   for (bool empty : {true, false}) {
     SCOPED_TRACE(empty);
     ServiceRig rig;
-    if (empty) ASSERT_TRUE(platform::WriteFileAtomic(rig.tools.WorkCopy(), ""));
+    if (empty) {
+      ASSERT_TRUE(platform::WriteFileAtomic(rig.tools.WorkCopy(), ""));
+    }
     rig.tools.StoreConfigFromEditor(*rig.session, {""});
     EXPECT_EQ(rig.Commands(), Lines{});
     EXPECT_EQ(rig.PrinterFile(kPrinterConfigFile), kConfig);
@@ -332,7 +334,7 @@ TEST(AbandonedRequests, AreDroppedUnsentAndTheirWindowsGivenBack) {
   rig.board.ConsoleCommand.Raise({"Ausf\xFChren", "RESET"});
   rig.board.StoreConfig.Raise({""});
   rig.board.FetchConfig.Raise({""});
-  rig.board.FirmwareInstall.Raise({"Installieren"});
+  rig.board.FirmwareInstall.Raise({"Installieren", -1, nullptr, nullptr});
   rig.board.DownloadGroup.Raise({"Daten speichern"});  // not a service request
 
   EXPECT_EQ(AbandonServiceRequests(rig.board, rig.tools, *rig.session), 6);
