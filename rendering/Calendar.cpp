@@ -1,4 +1,4 @@
-#include "editor/Calendar.h"
+#include "rendering/Calendar.h"
 
 namespace editor {
 namespace {

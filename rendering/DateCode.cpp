@@ -1,8 +1,8 @@
-#include "editor/DateCode.h"
+#include "rendering/DateCode.h"
 
 #include <array>
 
-#include "editor/AppendFormatted.h"
+#include "rendering/AppendFormatted.h"
 #include "printdata/FormatCode.h"
 
 namespace editor {

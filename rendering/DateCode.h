@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string>
 
-#include "editor/LocalClock.h"
+#include "rendering/LocalClock.h"
 #include "printdata/PrintText.h"
 
 namespace editor {

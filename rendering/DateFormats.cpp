@@ -1,7 +1,7 @@
-#include "editor/DateFormats.h"
+#include "rendering/DateFormats.h"
 
-#include "editor/DateCode.h"
-#include "editor/FormatLookup.h"
+#include "rendering/DateCode.h"
+#include "rendering/FormatLookup.h"
 
 namespace editor {
 namespace {

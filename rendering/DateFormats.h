@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "editor/LocalClock.h"
+#include "rendering/LocalClock.h"
 #include "printdata/PrintText.h"
 
 namespace editor {

@@ -1,11 +1,11 @@
-#include "editor/LayerRendering.h"
+#include "rendering/LayerRendering.h"
 
 #include <algorithm>
 
-#include "editor/DateCode.h"
-#include "editor/LayerText.h"
-#include "editor/ParameterLimits.h"
-#include "editor/TimeCode.h"
+#include "rendering/DateCode.h"
+#include "rendering/LayerText.h"
+#include "rendering/ParameterLimits.h"
+#include "rendering/TimeCode.h"
 #include "printdata/Copy.h"
 #include "printdata/PrintField.h"
 #include "printdata/StaticLayer.h"

@@ -3,8 +3,8 @@
 // one pixel per printed dot, every pixel ink or white. The editor frame
 // calls these on its working copy and images; the data view's rows and the
 // printer files are made from the result.
-#include "editor/LocalClock.h"
-#include "editor/PreviewImages.h"
+#include "rendering/LocalClock.h"
+#include "rendering/PreviewImages.h"
 #include "platform/Bitmap.h"
 #include "printdata/PrintText.h"
 

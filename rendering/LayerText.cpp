@@ -1,4 +1,4 @@
-#include "editor/LayerText.h"
+#include "rendering/LayerText.h"
 
 #include <algorithm>
 #include <limits>

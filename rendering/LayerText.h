@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/StepValue.h"
+#include "rendering/StepValue.h"
 #include "platform/Bitmap.h"
 #include "platform/font/Font.h"
 #include "platform/Result.h"

@@ -1,4 +1,4 @@
-#include "editor/LocalClock.h"
+#include "rendering/LocalClock.h"
 
 #include <chrono>
 #include <ctime>

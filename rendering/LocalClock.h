@@ -3,7 +3,7 @@
 // computed from. Replaceable so that tests can stand on any day.
 #include <functional>
 
-#include "editor/Calendar.h"
+#include "rendering/Calendar.h"
 
 namespace editor {
 

@@ -1,4 +1,4 @@
-#include "editor/ParameterLimits.h"
+#include "rendering/ParameterLimits.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // length and run-out are held in whole millimetres (the tenths of a stored
 // value are dropped), the distances in tenths, counts as they are; the
 // orientation is not limited.
-#include "editor/StepValue.h"
+#include "rendering/StepValue.h"
 #include "printdata/PrintParameters.h"
 
 namespace editor {

@@ -1,6 +1,6 @@
-#include "editor/ParameterValues.h"
+#include "rendering/ParameterValues.h"
 
-#include "editor/ParameterLimits.h"
+#include "rendering/ParameterLimits.h"
 #include "platform/DateTimeText.h"
 
 namespace editor {

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "editor/StepValue.h"
+#include "rendering/StepValue.h"
 #include "printdata/PrintParameters.h"
 
 namespace editor {

@@ -1,4 +1,4 @@
-#include "editor/PreviewImages.h"
+#include "rendering/PreviewImages.h"
 
 #include "printdata/PrintField.h"
 

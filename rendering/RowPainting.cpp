@@ -1,11 +1,11 @@
-#include "editor/RowPainting.h"
+#include "rendering/RowPainting.h"
 
 #include <cstdint>
 #include <string_view>
 
-#include "editor/DateFormats.h"
-#include "editor/ParameterValues.h"
-#include "editor/TimeFormats.h"
+#include "rendering/DateFormats.h"
+#include "rendering/ParameterValues.h"
+#include "rendering/TimeFormats.h"
 #include "printdata/PrintField.h"
 
 namespace editor {

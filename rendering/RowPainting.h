@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "editor/PreviewImages.h"
+#include "rendering/PreviewImages.h"
 #include "platform/Bitmap.h"
 #include "printdata/PrintField.h"
 #include "printdata/PrintText.h"

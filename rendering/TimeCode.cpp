@@ -1,8 +1,8 @@
-#include "editor/TimeCode.h"
+#include "rendering/TimeCode.h"
 
 #include <cstdint>
 
-#include "editor/AppendFormatted.h"
+#include "rendering/AppendFormatted.h"
 #include "printdata/FormatCode.h"
 
 namespace editor {

@@ -8,7 +8,7 @@
 // itself.
 #include <string>
 
-#include "editor/LocalClock.h"
+#include "rendering/LocalClock.h"
 #include "printdata/PrintText.h"
 
 namespace editor {

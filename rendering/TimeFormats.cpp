@@ -1,9 +1,9 @@
-#include "editor/TimeFormats.h"
+#include "rendering/TimeFormats.h"
 
 #include <cstdio>
 
-#include "editor/FormatLookup.h"
-#include "editor/TimeCode.h"
+#include "rendering/FormatLookup.h"
+#include "rendering/TimeCode.h"
 
 namespace editor {
 

@@ -1,4 +1,4 @@
-#include "app/TForm_ZipUnzip.h"
+#include "app/archive/TForm_ZipUnzip.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/ArchivePassword.h"
+#include "app/archive/ArchivePassword.h"
 #include "zip/ZipArchiver.h"
 #include "zip/container/LockContainer.h"
 

@@ -1,4 +1,4 @@
-#include "app/LanguageFile.h"
+#include "app/language/LanguageFile.h"
 
 #include <unordered_map>
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/LanguageSections.h"
+#include "app/language/LanguageSections.h"
 
 namespace app {
 

@@ -1,13 +1,13 @@
-#include "app/LanguageLoader.h"
+#include "app/language/LanguageLoader.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <new>
 
-#include "app/LanguageFile.h"
-#include "app/LanguageTargets.h"
-#include "app/TFormSprache.h"
+#include "app/language/LanguageFile.h"
+#include "app/language/LanguageTargets.h"
+#include "app/language/TFormSprache.h"
 #include "platform/Beep.h"
 #include "platform/FileIO.h"
 #include "platform/qt/TextCodec.h"

@@ -1,4 +1,4 @@
-#include "app/LanguageSections.h"
+#include "app/language/LanguageSections.h"
 
 #include <initializer_list>
 #include <string>

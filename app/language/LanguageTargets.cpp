@@ -1,4 +1,4 @@
-#include "app/LanguageTargets.h"
+#include "app/language/LanguageTargets.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -1,11 +1,11 @@
-#include "app/TFormSprache.h"
+#include "app/language/TFormSprache.h"
 
 #include <QKeyEvent>
 
 #include "app/Centre.h"
 #include "app/DialogKeys.h"
-#include "app/LanguageLoader.h"
-#include "app/TFormBedienungsmodus.h"
+#include "app/language/LanguageLoader.h"
+#include "app/pc/TFormBedienungsmodus.h"
 #include "app/TForm_Main.h"
 #include "platform/FileIO.h"
 #include "platform/qt/DialogFlags.h"

@@ -1,7 +1,7 @@
-#include "app/ArchiveServiceTools.h"
+#include "app/links/ArchiveServiceTools.h"
 
-#include "app/ArchivePassword.h"
-#include "app/TForm_ZipUnzip.h"
+#include "app/archive/ArchivePassword.h"
+#include "app/archive/TForm_ZipUnzip.h"
 
 namespace app {
 namespace {

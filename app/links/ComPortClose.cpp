@@ -1,4 +1,4 @@
-#include "app/ComPortClose.h"
+#include "app/links/ComPortClose.h"
 
 #include "platform/Synchronize.h"
 #include "printerlink/PortControl.h"

@@ -1,7 +1,7 @@
-#include "app/DataSetLinks.h"
+#include "app/links/DataSetLinks.h"
 
 #include "app/TFormMessage.h"
-#include "app/TFormSprache.h"
+#include "app/language/TFormSprache.h"
 #include "app/TForm_Main.h"
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/qt/Hardcopy.h"

@@ -2,7 +2,7 @@
 // How the data-set menus and the slot dialogs reach the main window's
 // folders, the archive service, the message window, the file dialog, the
 // hard copy and the user guide.
-#include "app/ArchiveServiceTools.h"
+#include "app/links/ArchiveServiceTools.h"
 #include "printdata/ui/DataSetHost.h"
 
 class TForm_Main;

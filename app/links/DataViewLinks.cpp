@@ -1,10 +1,10 @@
-#include "app/DataViewLinks.h"
+#include "app/links/DataViewLinks.h"
 
 #include <QCoreApplication>
 
-#include "app/TFormBedienungsmodus.h"
+#include "app/pc/TFormBedienungsmodus.h"
 #include "app/TFormMessage.h"
-#include "app/TFormSchnellhilfe.h"
+#include "app/pc/TFormSchnellhilfe.h"
 #include "app/TForm_Main.h"
 #include "printdata/ui/TFormEinfuegen.h"
 

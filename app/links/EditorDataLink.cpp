@@ -1,4 +1,4 @@
-#include "app/EditorDataLink.h"
+#include "app/links/EditorDataLink.h"
 
 #include "editor/ui/TFormBearbeitenDruckansicht.h"
 #include "editor/ui/TFrameBearbeiten.h"

@@ -1,8 +1,8 @@
-#include "app/FirmwareInstallerLinks.h"
+#include "app/links/FirmwareInstallerLinks.h"
 
-#include "app/ArchivePassword.h"
+#include "app/archive/ArchivePassword.h"
 #include "app/TForm_Main.h"
-#include "app/TForm_ZipUnzip.h"
+#include "app/archive/TForm_ZipUnzip.h"
 #include "printerlink/thread/Thread_Printer.h"
 #include "printersettings/ui/PrinterWindowHooks.h"
 #include "printersettings/ui/TFormPrinterFirmwareInstaller.h"

@@ -1,8 +1,8 @@
-#include "app/MainEditorHost.h"
+#include "app/links/MainEditorHost.h"
 
-#include "app/TFormBedienungsmodus.h"
+#include "app/pc/TFormBedienungsmodus.h"
 #include "app/TFormMessage.h"
-#include "app/TFormSchnellhilfe.h"
+#include "app/pc/TFormSchnellhilfe.h"
 #include "app/TForm_Main.h"
 #include "editor/ui/GraphicFileDialog.h"
 #include "filedialog/ui/TForm_FileDialog.h"

@@ -1,6 +1,6 @@
-#include "app/MainPrinterViewHost.h"
+#include "app/links/MainPrinterViewHost.h"
 
-#include "app/TFormSchnellhilfe.h"
+#include "app/pc/TFormSchnellhilfe.h"
 #include "app/TForm_Main.h"
 #include "editor/ui/TFrameBearbeiten.h"
 #include "filedialog/ui/TForm_FileDialog.h"

@@ -1,10 +1,10 @@
-#include "app/PrintLinks.h"
+#include "app/links/PrintLinks.h"
 
 #include <QApplication>
 
 #include "app/TFormMessage.h"
-#include "app/TFormSprache.h"
-#include "app/TFrameMenuPC.h"
+#include "app/language/TFormSprache.h"
+#include "app/pc/TFrameMenuPC.h"
 #include "app/TForm_Main.h"
 #include "editor/ui/TFrameBearbeiten.h"
 #include "platform/qt/SystemMessageBox.h"

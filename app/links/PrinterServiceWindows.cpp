@@ -1,4 +1,4 @@
-#include "app/PrinterServiceWindows.h"
+#include "app/links/PrinterServiceWindows.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "app/PrinterThreadWindows.h"
+#include "app/links/PrinterThreadWindows.h"
 
 #include <QCoreApplication>
 

@@ -1,12 +1,12 @@
-#include "app/ProgramDialogs.h"
+#include "app/links/ProgramDialogs.h"
 
 #include <QCoreApplication>
 
-#include "app/DataSetLinks.h"
-#include "app/PrinterServiceWindows.h"
-#include "app/TFormBedienungsmodus.h"
+#include "app/links/DataSetLinks.h"
+#include "app/links/PrinterServiceWindows.h"
+#include "app/pc/TFormBedienungsmodus.h"
 #include "app/TFormMessage.h"
-#include "app/TFormSprache.h"
+#include "app/language/TFormSprache.h"
 #include "app/TForm_Main.h"
 #include "editor/ui/TForm_Font.h"
 #include "editor/ui/TForm_Paint.h"

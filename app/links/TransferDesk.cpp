@@ -1,9 +1,9 @@
-#include "app/TransferDesk.h"
+#include "app/links/TransferDesk.h"
 
 #include <QCoreApplication>
 
-#include "app/ArchiveServiceTools.h"
-#include "app/DataViewLinks.h"
+#include "app/links/ArchiveServiceTools.h"
+#include "app/links/DataViewLinks.h"
 #include "app/TFormMessage.h"
 #include "app/TForm_Main.h"
 #include "platform/qt/TextCodec.h"

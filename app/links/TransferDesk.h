@@ -7,7 +7,7 @@
 // thread and keeps it until the thread is gone.
 #include <memory>
 
-#include "editor/PreviewImages.h"
+#include "rendering/PreviewImages.h"
 #include "editor/WorkCopyRenderer.h"
 #include "platform/qt/InputBlocker.h"
 #include "printdata/PrintText.h"

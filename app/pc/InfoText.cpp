@@ -1,4 +1,4 @@
-#include "app/InfoText.h"
+#include "app/pc/InfoText.h"
 
 #include "app/ReleaseIdentity.h"
 #include "platform/NumberText.h"

@@ -1,4 +1,4 @@
-#include "app/MemoView.h"
+#include "app/pc/MemoView.h"
 
 #include <QFontMetrics>
 #include <QPainter>

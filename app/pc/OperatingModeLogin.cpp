@@ -1,4 +1,4 @@
-#include "app/OperatingModeLogin.h"
+#include "app/pc/OperatingModeLogin.h"
 
 namespace app {
 

@@ -2,7 +2,7 @@
 // The operating modes and the passwords that step up to them.
 #include <QString>
 
-#include "app/ArchivePassword.h"
+#include "app/archive/ArchivePassword.h"
 
 namespace app {
 

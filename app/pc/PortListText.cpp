@@ -1,4 +1,4 @@
-#include "app/PortListText.h"
+#include "app/pc/PortListText.h"
 
 namespace app {
 

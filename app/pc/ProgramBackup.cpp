@@ -1,4 +1,4 @@
-#include "app/ProgramBackup.h"
+#include "app/pc/ProgramBackup.h"
 
 #include <stdio.h>
 

@@ -1,4 +1,4 @@
-#include "app/TFormBedienungsmodus.h"
+#include "app/pc/TFormBedienungsmodus.h"
 
 #include <QKeyEvent>
 #include <QLabel>

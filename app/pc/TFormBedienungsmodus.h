@@ -6,7 +6,7 @@
 #include <QMenu>
 #include <atomic>
 
-#include "app/OperatingModeLogin.h"
+#include "app/pc/OperatingModeLogin.h"
 #include "platform/qt/Panel.h"
 #include "platform/qt/SpeedButton.h"
 

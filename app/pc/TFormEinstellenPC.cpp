@@ -1,13 +1,13 @@
-#include "app/TFormEinstellenPC.h"
+#include "app/pc/TFormEinstellenPC.h"
 
 #include <QKeyEvent>
 
 #include "app/Centre.h"
 #include "app/DialogKeys.h"
 #include "app/DesktopLauncher.h"
-#include "app/PortListText.h"
+#include "app/pc/PortListText.h"
 #include "app/TFormMessage.h"
-#include "app/TFormSprache.h"
+#include "app/language/TFormSprache.h"
 #include "app/TForm_Main.h"
 #include "platform/Beep.h"
 #include "platform/FileIO.h"

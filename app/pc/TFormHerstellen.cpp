@@ -1,11 +1,11 @@
-#include "app/TFormHerstellen.h"
+#include "app/pc/TFormHerstellen.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 
 #include "app/Centre.h"
 #include "app/DialogKeys.h"
-#include "app/TFormBedienungsmodus.h"
+#include "app/pc/TFormBedienungsmodus.h"
 #include "app/TFormMessage.h"
 #include "platform/qt/DialogFlags.h"
 #include "platform/qt/Fonts.h"

@@ -5,7 +5,7 @@
 // it and acts on the button that closed it.
 #include <QDialog>
 
-#include "app/MemoView.h"
+#include "app/pc/MemoView.h"
 #include "platform/qt/Panel.h"
 #include "platform/qt/SpeedButton.h"
 

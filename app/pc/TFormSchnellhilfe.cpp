@@ -1,8 +1,8 @@
-#include "app/TFormSchnellhilfe.h"
+#include "app/pc/TFormSchnellhilfe.h"
 
 #include "app/Centre.h"
 #include "app/DialogKeys.h"
-#include "app/MemoView.h"
+#include "app/pc/MemoView.h"
 #include "app/Shortcuts.h"
 #include "app/TForm_Main.h"
 #include "platform/qt/DialogFlags.h"

@@ -6,7 +6,7 @@
 #include <QString>
 #include <array>
 
-#include "app/MemoView.h"
+#include "app/pc/MemoView.h"
 #include "platform/qt/Panel.h"
 #include "platform/qt/SpeedButton.h"
 

@@ -1,11 +1,11 @@
-#include "app/TFrameMenuHilfe.h"
+#include "app/pc/TFrameMenuHilfe.h"
 
 #include <QApplication>
 
 #include "app/DesktopLauncher.h"
-#include "app/TFormInfo.h"
+#include "app/pc/TFormInfo.h"
 #include "app/TFormMessage.h"
-#include "app/TFormSprache.h"
+#include "app/language/TFormSprache.h"
 #include "app/TForm_Main.h"
 #include "platform/Beep.h"
 #include "platform/Clock.h"

@@ -1,13 +1,13 @@
-#include "app/TFrameMenuPC.h"
+#include "app/pc/TFrameMenuPC.h"
 
 #include <QApplication>
 
-#include "app/ComPortClose.h"
+#include "app/links/ComPortClose.h"
 #include "app/Konfig.h"
-#include "app/TFormBedienungsmodus.h"
-#include "app/TFormEinstellenPC.h"
+#include "app/pc/TFormBedienungsmodus.h"
+#include "app/pc/TFormEinstellenPC.h"
 #include "app/TFormMessage.h"
-#include "app/TFormSprache.h"
+#include "app/language/TFormSprache.h"
 #include "app/TForm_Main.h"
 #include "printdata/ui/ClickRouting.h"
 #include "printdata/ui/MenuFrame.h"

@@ -3,14 +3,14 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/ArchiveServiceTools.h"
-#include "app/DataViewLinks.h"
-#include "app/ProgramBackup.h"
-#include "app/TFormBedienungsmodus.h"
-#include "app/TFormHerstellen.h"
+#include "app/links/ArchiveServiceTools.h"
+#include "app/links/DataViewLinks.h"
+#include "app/pc/ProgramBackup.h"
+#include "app/pc/TFormBedienungsmodus.h"
+#include "app/pc/TFormHerstellen.h"
 #include "app/TFormMessage.h"
 #include "app/TForm_Main.h"
-#include "app/TFrameMenuPC.h"
+#include "app/pc/TFrameMenuPC.h"
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/Clock.h"
 #include "printdata/ui/ComputerPlaces.h"

@@ -1,12 +1,12 @@
-#include "app/TForm_Browser.h"
+#include "app/fetch/ui/TForm_Browser.h"
 
 #include <QCloseEvent>
 #include <cstdlib>
 
 #include "app/Centre.h"
-#include "app/TFormInfo.h"
+#include "app/pc/TFormInfo.h"
 #include "app/TForm_Main.h"
-#include "app/TFrameMenuHilfe.h"
+#include "app/pc/TFrameMenuHilfe.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"
 #include "platform/qt/NamedColours.h"

@@ -1,4 +1,4 @@
-#include "app/TForm_Update.h"
+#include "app/fetch/ui/TForm_Update.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -7,9 +7,9 @@
 #include "app/DesktopLauncher.h"
 #include "app/ShellFileOps.h"
 #include "app/TFormMessage.h"
-#include "app/TForm_Browser.h"
+#include "app/fetch/ui/TForm_Browser.h"
 #include "app/TForm_Main.h"
-#include "app/TFrameMenuPC.h"
+#include "app/pc/TFrameMenuPC.h"
 #include "app/fetch/UpdateDescription.h"
 #include "platform/Beep.h"
 #include "platform/FileIO.h"
