@@ -7,9 +7,9 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "app/TFormBedienungsmodus.h"
-#include "app/TFormEinstellenPC.h"
-#include "app/TFormSprache.h"
+#include "app/pc/TFormBedienungsmodus.h"
+#include "app/pc/TFormEinstellenPC.h"
+#include "app/language/TFormSprache.h"
 #include "app/TForm_Main.h"
 #include "platform/LineFile.h"
 #include "platform/NumberText.h"

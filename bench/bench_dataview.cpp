@@ -15,8 +15,8 @@
 #include "bench/support/BenchGroup.h"
 #include "bench/support/Measure.h"
 #include "bench/support/QuietDataView.h"
-#include "editor/LayerRendering.h"
-#include "editor/RowPainting.h"
+#include "rendering/LayerRendering.h"
+#include "rendering/RowPainting.h"
 #include "printdata/ui/TFrameDaten.h"
 #include "printdata/ui/Thread_Daten.h"
 

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/TForm_Browser.h"
+#include "app/fetch/ui/TForm_Browser.h"
 #include "app/fetch/FetchSettings.h"
 #include "bench/support/Measure.h"
 

@@ -16,7 +16,7 @@
 
 #include "bench/support/BenchGroup.h"
 #include "bench/support/Measure.h"
-#include "editor/LayerRendering.h"
+#include "rendering/LayerRendering.h"
 #include "editor/WorkCopyRenderer.h"
 #include "printdata/DownloadSet.h"
 

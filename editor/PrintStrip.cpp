@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "editor/BmpFile.h"
-#include "editor/ParameterLimits.h"
+#include "rendering/ParameterLimits.h"
 #include "printdata/PrintField.h"
 
 namespace editor {

@@ -1,7 +1,7 @@
 #include "editor/WorkCopyRenderer.h"
 
-#include "editor/LayerRendering.h"
-#include "editor/LayerText.h"
+#include "rendering/LayerRendering.h"
+#include "rendering/LayerText.h"
 
 namespace editor {
 

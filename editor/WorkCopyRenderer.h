@@ -2,8 +2,8 @@
 // The editor's side of the printer file set: loads print texts into a
 // working copy and its images (the editor frame's own, or any others) with
 // LoadAndRender, and lets the set's writers read them.
-#include "editor/LocalClock.h"
-#include "editor/PreviewImages.h"
+#include "rendering/LocalClock.h"
+#include "rendering/PreviewImages.h"
 #include "printdata/PrintTextRenderer.h"
 
 namespace editor {

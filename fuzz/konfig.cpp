@@ -14,10 +14,10 @@
 #include <string>
 
 #include "app/Konfig.h"
-#include "app/TFormBedienungsmodus.h"
-#include "app/TFormEinstellenPC.h"
+#include "app/pc/TFormBedienungsmodus.h"
+#include "app/pc/TFormEinstellenPC.h"
 #include "app/TFormMessage.h"
-#include "app/TFormSprache.h"
+#include "app/language/TFormSprache.h"
 #include "app/TForm_Main.h"
 #include "fuzz/support/Scratch.h"
 #include "platform/Beep.h"

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "app/LanguageFile.h"
-#include "app/LanguageSections.h"
+#include "app/language/LanguageFile.h"
+#include "app/language/LanguageSections.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto lines = app::SplitLanguageText(std::string_view(reinterpret_cast<const char*>(data), size));

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "editor/DateFormats.h"
-#include "editor/TimeFormats.h"
+#include "rendering/DateFormats.h"
+#include "rendering/TimeFormats.h"
 
 namespace bench {
 

@@ -4,7 +4,7 @@
 
 #include "editor/FixAlignment.h"
 #include "editor/ProportionalSize.h"
-#include "editor/StepValue.h"
+#include "rendering/StepValue.h"
 #include "editor/ui/TFrameBearbeiten.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LanguageTexts.h"

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "editor/StepValue.h"
+#include "rendering/StepValue.h"
 #include "editor/ui/StepButton.h"
 #include "platform/qt/Label.h"
 #include "platform/qt/Panel.h"

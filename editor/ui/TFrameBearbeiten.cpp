@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "editor/BmpFile.h"
-#include "editor/LayerRendering.h"
-#include "editor/LayerText.h"
+#include "rendering/LayerRendering.h"
+#include "rendering/LayerText.h"
 #include "editor/ui/FrameGraphicPaneEditor.h"
 #include "editor/ui/PaneLook.h"
 #include "editor/ui/TFormBearbeitenDruckansicht.h"

@@ -23,7 +23,7 @@
 #include <string>
 #include <string_view>
 
-#include "editor/RowPainting.h"
+#include "rendering/RowPainting.h"
 #include "editor/ui/EditorDataView.h"
 #include "editor/ui/EditorFontChooser.h"
 #include "editor/ui/EditorGraphicPane.h"

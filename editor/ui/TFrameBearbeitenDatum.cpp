@@ -1,7 +1,7 @@
 #include "editor/ui/TFrameBearbeitenDatum.h"
 
-#include "editor/DateCode.h"
-#include "editor/FormatLookup.h"
+#include "rendering/DateCode.h"
+#include "rendering/FormatLookup.h"
 #include "editor/ui/PaneLook.h"
 #include "editor/ui/TFrameBearbeiten.h"
 #include "platform/qt/LanguageTexts.h"

@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "editor/DateFormats.h"
+#include "rendering/DateFormats.h"
 #include "editor/ui/PositionFontPane.h"
 
 class TFrameBearbeitenDatum : public PositionFontPane {

@@ -8,7 +8,7 @@
 #include "editor/GraphicPicture.h"
 #include "editor/GraphicSize.h"
 #include "editor/FixAlignment.h"
-#include "editor/StepValue.h"
+#include "rendering/StepValue.h"
 #include "editor/ui/PaneLook.h"
 #include "editor/ui/TForm_Paint.h"
 #include "filedialog/ui/TForm_FileDialog.h"

@@ -11,7 +11,7 @@
 #include <functional>
 #include <utility>
 
-#include "editor/ParameterValues.h"
+#include "rendering/ParameterValues.h"
 #include "editor/ui/StepControl.h"
 #include "editor/ui/TagTimer.h"
 #include "printdata/PrintParameters.h"

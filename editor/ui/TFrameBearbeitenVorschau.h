@@ -10,7 +10,7 @@
 #include <cstdint>
 
 #include "editor/PreviewDrag.h"
-#include "editor/PreviewImages.h"
+#include "rendering/PreviewImages.h"
 #include "editor/ui/ImageControl.h"
 
 class TFrameBearbeiten;

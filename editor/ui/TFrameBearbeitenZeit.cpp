@@ -1,7 +1,7 @@
 #include "editor/ui/TFrameBearbeitenZeit.h"
 
-#include "editor/FormatLookup.h"
-#include "editor/TimeCode.h"
+#include "rendering/FormatLookup.h"
+#include "rendering/TimeCode.h"
 #include "editor/ui/PaneLook.h"
 #include "editor/ui/TFrameBearbeiten.h"
 #include "platform/qt/LanguageTexts.h"

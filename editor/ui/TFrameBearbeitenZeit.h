@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "editor/TimeFormats.h"
+#include "rendering/TimeFormats.h"
 #include "editor/ui/PositionFontPane.h"
 
 class TFrameBearbeitenZeit : public PositionFontPane {

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QTimer>
 
-#include "editor/StepValue.h"
+#include "rendering/StepValue.h"
 
 namespace editor::ui {
 

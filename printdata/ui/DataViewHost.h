@@ -5,7 +5,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "editor/RowPainting.h"
+#include "rendering/RowPainting.h"
 #include "printdata/PrintText.h"
 
 // The main window and its services: the back-to-idle step, the menus, the

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "editor/RowPainting.h"
+#include "rendering/RowPainting.h"
 #include "platform/qt/NamedColours.h"
 #include "platform/qt/TextCodec.h"
 #include "printdata/RowLayout.h"

@@ -3,8 +3,8 @@
 #include <QScrollBar>
 #include <cstdlib>
 
-#include "editor/LayerRendering.h"
-#include "editor/LocalClock.h"
+#include "rendering/LayerRendering.h"
+#include "rendering/LocalClock.h"
 #include "platform/Beep.h"
 #include "platform/PcIdentifier.h"
 #include "platform/qt/Fonts.h"

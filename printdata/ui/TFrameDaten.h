@@ -17,8 +17,8 @@
 #include <array>
 #include <memory>
 
-#include "editor/PreviewImages.h"
-#include "editor/RowPainting.h"
+#include "rendering/PreviewImages.h"
+#include "rendering/RowPainting.h"
 #include "platform/qt/Panel.h"
 #include "platform/qt/SpeedButton.h"
 #include "printdata/PrintGroup.h"

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "editor/Calendar.h"
-#include "editor/DateCode.h"
-#include "editor/TimeCode.h"
+#include "rendering/Calendar.h"
+#include "rendering/DateCode.h"
+#include "rendering/TimeCode.h"
 #include "printdata/ui/TFrameDaten.h"
 
 printdata::LocalMoment MomentOf(const editor::LocalDateTime& t) {

@@ -7,7 +7,7 @@
 // printdata::DateTimeRefresh's.
 #include <QTimer>
 
-#include "editor/LocalClock.h"
+#include "rendering/LocalClock.h"
 #include "printdata/DateTimeRefresh.h"
 
 class TFrameDaten;

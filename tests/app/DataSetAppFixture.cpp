@@ -7,7 +7,7 @@
 
 #include "app/TFormMessage.h"
 #include "app/TForm_Main.h"
-#include "app/TForm_ZipUnzip.h"
+#include "app/archive/TForm_ZipUnzip.h"
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/qt/SpeedButton.h"
 

@@ -12,10 +12,10 @@
 #include <filesystem>
 
 #include "DataSetAppFixture.h"
-#include "app/ArchiveServiceTools.h"
+#include "app/links/ArchiveServiceTools.h"
 #include "app/TForm_Main.h"
 #include "app/TFormMessage.h"
-#include "app/TForm_ZipUnzip.h"
+#include "app/archive/TForm_ZipUnzip.h"
 #include "platform/FileIO.h"
 #include "printdata/DataSetArchive.h"
 #include "printdata/GroupFile.h"

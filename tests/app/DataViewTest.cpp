@@ -12,13 +12,13 @@
 #include <filesystem>
 
 #include "AppFixture.h"
-#include "app/DataViewLinks.h"
-#include "app/PrintLinks.h"
-#include "app/TFormBedienungsmodus.h"
+#include "app/links/DataViewLinks.h"
+#include "app/links/PrintLinks.h"
+#include "app/pc/TFormBedienungsmodus.h"
 #include "app/TFormMessage.h"
 #include "app/TForm_Main.h"
-#include "editor/DateFormats.h"
-#include "editor/TimeFormats.h"
+#include "rendering/DateFormats.h"
+#include "rendering/TimeFormats.h"
 #include "editor/ui/TFrameBearbeiten.h"
 #include "printdata/ui/TFormRapport.h"
 #include "printdata/ui/TFrameDaten.h"

@@ -5,13 +5,13 @@
 #include <QDialog>
 
 #include "AppFixture.h"
-#include "app/TFormBedienungsmodus.h"
-#include "app/TFormEinstellenPC.h"
-#include "app/TFormHerstellen.h"
-#include "app/TFormInfo.h"
+#include "app/pc/TFormBedienungsmodus.h"
+#include "app/pc/TFormEinstellenPC.h"
+#include "app/pc/TFormHerstellen.h"
+#include "app/pc/TFormInfo.h"
 #include "app/TFormMessage.h"
-#include "app/TFormSchnellhilfe.h"
-#include "app/TFormSprache.h"
+#include "app/pc/TFormSchnellhilfe.h"
+#include "app/language/TFormSprache.h"
 #include "printdata/ui/TFormOeffnen.h"
 #include "printdata/ui/TFormSpeichern.h"
 

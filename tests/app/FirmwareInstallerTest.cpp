@@ -12,7 +12,7 @@
 
 #include "AppFixture.h"
 #include "FirmwareRig.h"
-#include "app/PrintLinks.h"
+#include "app/links/PrintLinks.h"
 #include "app/TForm_Main.h"
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/Beep.h"

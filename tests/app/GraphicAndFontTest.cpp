@@ -13,7 +13,7 @@
 #include <QListWidget>
 
 #include "AppFixture.h"
-#include "app/TFormSchnellhilfe.h"
+#include "app/pc/TFormSchnellhilfe.h"
 #include "app/TForm_Main.h"
 #include "editor/BmpFile.h"
 #include "editor/ui/TFormBearbeitenDruckansicht.h"

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "LanguageFixtures.h"
-#include "app/LanguageFile.h"
-#include "app/LanguageSections.h"
+#include "app/language/LanguageFile.h"
+#include "app/language/LanguageSections.h"
 #include "platform/LineFile.h"
 #include "support/FileBytes.h"
 

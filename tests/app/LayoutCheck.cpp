@@ -2,7 +2,7 @@
 
 #include <QFontInfo>
 
-#include "app/MemoView.h"
+#include "app/pc/MemoView.h"
 #include "support/qt/TextFit.h"
 
 namespace apptest {

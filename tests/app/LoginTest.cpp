@@ -4,12 +4,12 @@
 #include <filesystem>
 
 #include "AppFixture.h"
-#include "app/OperatingModeLogin.h"
-#include "app/TFormBedienungsmodus.h"
-#include "app/TFormHerstellen.h"
-#include "app/TFormSprache.h"
+#include "app/pc/OperatingModeLogin.h"
+#include "app/pc/TFormBedienungsmodus.h"
+#include "app/pc/TFormHerstellen.h"
+#include "app/language/TFormSprache.h"
 #include "app/TForm_Main.h"
-#include "app/TFrameMenuPC.h"
+#include "app/pc/TFrameMenuPC.h"
 #include "platform/LineFile.h"
 #include "platform/qt/SpeedButton.h"
 #include "printdata/ui/TFrameDaten.h"

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "AppFixture.h"
-#include "app/TCppWebBrowser.h"
-#include "app/TForm_Browser.h"
+#include "app/fetch/ui/TCppWebBrowser.h"
+#include "app/fetch/ui/TForm_Browser.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 
 #include "AppFixture.h"
-#include "app/TFormEinstellenPC.h"
+#include "app/pc/TFormEinstellenPC.h"
 #include "app/TFormMessage.h"
 #include "app/TForm_Main.h"
 #include "printdata/ui/TFrameDaten.h"

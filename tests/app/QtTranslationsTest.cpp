@@ -13,8 +13,8 @@
 #include <filesystem>
 
 #include "LanguageFixtures.h"
-#include "app/QtTranslations.h"
-#include "app/TFormSprache.h"
+#include "app/language/QtTranslations.h"
+#include "app/language/TFormSprache.h"
 #include "app/TForm_Main.h"
 #include "printing/ui/TAbortDialog.h"
 

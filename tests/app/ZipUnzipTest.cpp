@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/TForm_ZipUnzip.h"
+#include "app/archive/TForm_ZipUnzip.h"
 #include "platform/LinkChecksum.h"
 #include "support/TempDir.h"
 #include "zip/ZipTestUtil.h"

@@ -3,9 +3,9 @@
 #include <climits>
 #include <string>
 
-#include "editor/Calendar.h"
-#include "editor/DateCode.h"
-#include "editor/DateFormats.h"
+#include "rendering/Calendar.h"
+#include "rendering/DateCode.h"
+#include "rendering/DateFormats.h"
 #include "TestValues.h"
 
 using namespace editor;

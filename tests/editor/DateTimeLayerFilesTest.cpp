@@ -4,7 +4,7 @@
 #include <numeric>
 
 #include "TestValues.h"
-#include "editor/LayerText.h"
+#include "rendering/LayerText.h"
 #include "editor/WorkCopyRenderer.h"
 #include "printdata/CharacterSet.h"
 #include "printdata/DateTimeLayerFiles.h"

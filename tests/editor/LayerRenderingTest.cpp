@@ -5,7 +5,7 @@
 
 #include "Pbm.h"
 #include "TestValues.h"
-#include "editor/LayerRendering.h"
+#include "rendering/LayerRendering.h"
 #include "printdata/Init.h"
 
 using namespace editor;

@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "editor/LayerText.h"
+#include "rendering/LayerText.h"
 
 using namespace editor;
 using namespace printdata;

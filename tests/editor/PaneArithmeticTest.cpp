@@ -8,7 +8,7 @@
 #include "editor/FixAlignment.h"
 #include "editor/PreviewDrag.h"
 #include "editor/ProportionalSize.h"
-#include "editor/StepValue.h"
+#include "rendering/StepValue.h"
 
 using namespace editor;
 

@@ -1,7 +1,7 @@
 // The parameters pane's values and how they travel to the print layout.
 #include <gtest/gtest.h>
 
-#include "editor/ParameterValues.h"
+#include "rendering/ParameterValues.h"
 
 using namespace editor;
 

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "editor/DateFormats.h"
-#include "editor/LayerRendering.h"
-#include "editor/TimeFormats.h"
+#include "rendering/DateFormats.h"
+#include "rendering/LayerRendering.h"
+#include "rendering/TimeFormats.h"
 #include "editor/WorkCopyRenderer.h"
 #include "platform/LineFile.h"
 #include "printdata/DownloadSet.h"

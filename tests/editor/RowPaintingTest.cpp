@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "editor/LayerRendering.h"
-#include "editor/RowPainting.h"
+#include "rendering/LayerRendering.h"
+#include "rendering/RowPainting.h"
 
 using namespace editor;
 using printdata::LayerObject;

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "editor/LocalClock.h"
+#include "rendering/LocalClock.h"
 
 namespace testvalues {
 

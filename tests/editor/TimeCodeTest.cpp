@@ -3,8 +3,8 @@
 #include <climits>
 #include <string>
 
-#include "editor/TimeCode.h"
-#include "editor/TimeFormats.h"
+#include "rendering/TimeCode.h"
+#include "rendering/TimeFormats.h"
 #include "TestValues.h"
 
 using namespace editor;

@@ -13,7 +13,7 @@
 #include <filesystem>
 
 #include "../AppFixture.h"
-#include "app/PrintLinks.h"
+#include "app/links/PrintLinks.h"
 #include "app/TFormMessage.h"
 #include "app/TForm_Main.h"
 #include "printdata/SampleGroup.h"

@@ -14,7 +14,7 @@
 #include "../AppFixture.h"
 #include "Xcb.h"
 #include "app/Konfig.h"
-#include "app/PrinterServiceWindows.h"
+#include "app/links/PrinterServiceWindows.h"
 #include "app/TForm_Main.h"
 #include "platform/LineFile.h"
 #include "platform/qt/FramePlace.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/LocalClock.h"
+#include "rendering/LocalClock.h"
 #include "editor/ui/EditorDataView.h"
 #include "editor/ui/EditorFontChooser.h"
 #include "editor/ui/EditorHost.h"

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "EditorFixture.h"
-#include "editor/LayerRendering.h"
+#include "rendering/LayerRendering.h"
 #include "editor/WorkCopyRenderer.h"
 #include "editor/ui/TFormBearbeitenDruckansicht.h"
 #include "editor/ui/TFrameBearbeitenDatum.h"

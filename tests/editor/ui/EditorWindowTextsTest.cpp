@@ -5,9 +5,9 @@
 
 #include <map>
 
-#include "app/LanguageFile.h"
-#include "app/LanguageSections.h"
-#include "app/LanguageTargets.h"
+#include "app/language/LanguageFile.h"
+#include "app/language/LanguageSections.h"
+#include "app/language/LanguageTargets.h"
 #include "editor/ui/TForm_Font.h"
 #include "editor/ui/TForm_Paint.h"
 #include "editor/ui/TFrameBearbeitenGrafik.h"

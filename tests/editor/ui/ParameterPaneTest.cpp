@@ -1,7 +1,7 @@
 // The parameters pane: ranges, rows, totals, the auto-repeat and the
 // protection of the parameters.
 #include "EditorFixture.h"
-#include "editor/ParameterValues.h"
+#include "rendering/ParameterValues.h"
 #include "editor/ui/TFrameBearbeitenParameter.h"
 #include "editor/ui/TFrameBearbeitenVorschau.h"
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "EditorFixture.h"
-#include "editor/ParameterValues.h"
+#include "rendering/ParameterValues.h"
 #include "editor/ui/TFormBearbeitenDruckansicht.h"
 #include "editor/ui/TFrameBearbeitenNotiz.h"
 #include "editor/ui/TFrameBearbeitenParameter.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/LocalClock.h"
+#include "rendering/LocalClock.h"
 #include "platform/Beep.h"
 #include "printdata/ui/DataViewHost.h"
 #include "printdata/ui/TFrameDaten.h"

@@ -6,8 +6,8 @@
 #include <QScrollBar>
 
 #include "DataPageFixture.h"
-#include "editor/LayerRendering.h"
-#include "editor/RowPainting.h"
+#include "rendering/LayerRendering.h"
+#include "rendering/RowPainting.h"
 #include "platform/qt/TextCodec.h"
 #include "printdata/ui/TFrameMenuAnsicht.h"
 #include "printdata/ui/TFrameMenuBearbeiten.h"

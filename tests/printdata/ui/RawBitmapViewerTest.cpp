@@ -7,8 +7,8 @@
 #include <filesystem>
 
 #include "DataSetFixture.h"
-#include "editor/PreviewImages.h"
-#include "editor/TimeFormats.h"
+#include "rendering/PreviewImages.h"
+#include "rendering/TimeFormats.h"
 #include "editor/WorkCopyRenderer.h"
 #include "filedialog/ui/TForm_FileDialog.h"
 #include "platform/FileIO.h"

@@ -5,9 +5,9 @@
 #include <QElapsedTimer>
 
 #include "DataPageFixture.h"
-#include "editor/DateCode.h"
-#include "editor/TimeCode.h"
-#include "editor/TimeFormats.h"
+#include "rendering/DateCode.h"
+#include "rendering/TimeCode.h"
+#include "rendering/TimeFormats.h"
 #include "printdata/ui/Thread_Daten.h"
 
 using dataviewtest::DataPage;
