@@ -2,19 +2,9 @@
 
 #include <cstdint>
 
+#include "platform/ByteOrder.h"
 
 namespace editor {
-namespace {
-
-void Put16(std::string& out, std::uint16_t v) {
-  out += static_cast<char>(v & 0xFF);
-  out += static_cast<char>(v >> 8);
-}
-void Put32(std::string& out, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-
-}  // namespace
 
 std::string EncodeBmp(const platform::Bitmap& picture) {
   const std::uint32_t width = static_cast<std::uint32_t>(picture.Width());
@@ -25,20 +15,20 @@ std::string EncodeBmp(const platform::Bitmap& picture) {
   std::string out;
   out.reserve(headers + imageBytes);
   out += "BM";
-  Put32(out, headers + imageBytes);
-  Put32(out, 0);
-  Put32(out, headers);
-  Put32(out, 40);
-  Put32(out, width);
-  Put32(out, height);  // positive: the last row comes first
-  Put16(out, 1);       // planes
-  Put16(out, 24);      // bits per pixel
-  Put32(out, 0);       // no compression
-  Put32(out, imageBytes);
-  Put32(out, 3780);  // 96 dots per inch, as pixels per metre
-  Put32(out, 3780);
-  Put32(out, 0);
-  Put32(out, 0);
+  platform::AppendLE32(out, headers + imageBytes);
+  platform::AppendLE32(out, 0);
+  platform::AppendLE32(out, headers);
+  platform::AppendLE32(out, 40);
+  platform::AppendLE32(out, width);
+  platform::AppendLE32(out, height);  // positive: the last row comes first
+  platform::AppendLE16(out, 1);       // planes
+  platform::AppendLE16(out, 24);      // bits per pixel
+  platform::AppendLE32(out, 0);       // no compression
+  platform::AppendLE32(out, imageBytes);
+  platform::AppendLE32(out, 3780);  // 96 dots per inch, as pixels per metre
+  platform::AppendLE32(out, 3780);
+  platform::AppendLE32(out, 0);
+  platform::AppendLE32(out, 0);
   for (int y = picture.Height() - 1; y >= 0; --y) {
     std::uint32_t written = 0;
     for (int x = 0; x < picture.Width(); ++x) {

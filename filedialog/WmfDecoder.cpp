@@ -37,14 +37,6 @@ std::uint16_t Word(std::string_view s, std::size_t at) {
 std::uint32_t DoubleWord(std::string_view s, std::size_t at) {
   return platform::LoadLE32(reinterpret_cast<const std::uint8_t*>(s.data()) + at);
 }
-void Put16(std::string& s, std::uint32_t v) {
-  s += static_cast<char>(v & 0xFF);
-  s += static_cast<char>((v >> 8) & 0xFF);
-}
-void Put32(std::string& s, std::uint32_t v) {
-  Put16(s, v & 0xFFFF);
-  Put16(s, v >> 16);
-}
 
 bool SetsMapping(std::uint16_t function) {
   switch (function) {
@@ -101,17 +93,17 @@ bool ScanBox(std::string_view file, wmfD_Rect& box) {
     else if (!SetsUp(function)) break;
     at += words * 2;
   }
-  Put32(probe, 3 + 5);
-  Put16(probe, 0x0325);  // POLYLINE
-  Put16(probe, 2);
-  for (std::size_t corner : {6u, 8u, 10u, 12u}) Put16(probe, Word(file, corner));
-  Put32(probe, 3);
-  Put16(probe, 0);
+  platform::AppendLE32(probe, 3 + 5);
+  platform::AppendLE16(probe, 0x0325);  // POLYLINE
+  platform::AppendLE16(probe, 2);
+  for (std::size_t corner : {6u, 8u, 10u, 12u}) platform::AppendLE16(probe, Word(file, corner));
+  platform::AppendLE32(probe, 3);
+  platform::AppendLE16(probe, 0);
   // The header's sizes, in words: the whole file, and its largest record
   // (the line's, or a mapping record's of the file).
   std::string size, largest;
-  Put32(size, static_cast<std::uint32_t>((probe.size() - kPlaceableSize) / 2));
-  Put32(largest, std::max<std::uint32_t>(DoubleWord(file, kPlaceableSize + 12), 3 + 5));
+  platform::AppendLE32(size, static_cast<std::uint32_t>((probe.size() - kPlaceableSize) / 2));
+  platform::AppendLE32(largest, std::max<std::uint32_t>(DoubleWord(file, kPlaceableSize + 12), 3 + 5));
   probe.replace(kPlaceableSize + 6, 4, size);
   probe.replace(kPlaceableSize + 12, 4, largest);
   Api api = OpenReader(probe);

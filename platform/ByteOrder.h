@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 namespace platform {
 
@@ -48,6 +49,16 @@ inline std::uint64_t LoadLE64(const std::uint8_t* p) {
 inline void StoreLE64(std::uint8_t* p, std::uint64_t v) {
   if constexpr (std::endian::native == std::endian::big) v = __builtin_bswap64(v);
   std::memcpy(p, &v, 8);
+}
+
+// Appending little-endian words to a byte string, as file headers are built.
+inline void AppendLE16(std::string& out, std::uint16_t v) {
+  out += static_cast<char>(v & 0xFF);
+  out += static_cast<char>(v >> 8);
+}
+inline void AppendLE32(std::string& out, std::uint32_t v) {
+  AppendLE16(out, static_cast<std::uint16_t>(v & 0xFFFF));
+  AppendLE16(out, static_cast<std::uint16_t>(v >> 16));
 }
 
 }  // namespace platform

@@ -8,22 +8,15 @@
 
 #include <jpeglib.h>
 
+#include "platform/ByteOrder.h"
+
 namespace fdtest {
 namespace {
 
-void Put16(std::string& s, std::uint32_t v) {
-  s += static_cast<char>(v & 0xFF);
-  s += static_cast<char>((v >> 8) & 0xFF);
-}
-void Put32(std::string& s, std::uint32_t v) {
-  Put16(s, v & 0xFFFF);
-  Put16(s, v >> 16);
-}
-
 std::string Emr(std::uint32_t type, const std::string& body) {
   std::string r;
-  Put32(r, type);
-  Put32(r, static_cast<std::uint32_t>(8 + body.size()));
+  platform::AppendLE32(r, type);
+  platform::AppendLE32(r, static_cast<std::uint32_t>(8 + body.size()));
   return r + body;
 }
 
@@ -48,25 +41,25 @@ std::string SampleFile(const std::string& name) {
 
 std::string MakeEmf(const std::vector<std::string>& records) {
   std::string eof;
-  Put32(eof, 0);   // palette entries
-  Put32(eof, 16);  // their offset
-  Put32(eof, 20);  // this record's size
+  platform::AppendLE32(eof, 0);   // palette entries
+  platform::AppendLE32(eof, 16);  // their offset
+  platform::AppendLE32(eof, 20);  // this record's size
   std::string body;
-  for (std::uint32_t v : {0u, 0u, 100u, 50u}) Put32(body, v);        // bounds, device pixels
-  for (std::uint32_t v : {0u, 0u, 2646u, 1323u}) Put32(body, v);     // frame, 0.01 mm
-  Put32(body, 0x464D4520);
-  Put32(body, 0x10000);
+  for (std::uint32_t v : {0u, 0u, 100u, 50u}) platform::AppendLE32(body, v);        // bounds, device pixels
+  for (std::uint32_t v : {0u, 0u, 2646u, 1323u}) platform::AppendLE32(body, v);     // frame, 0.01 mm
+  platform::AppendLE32(body, 0x464D4520);
+  platform::AppendLE32(body, 0x10000);
   std::size_t total = 88;
   for (const std::string& r : records) total += r.size();
   total += 20;
-  Put32(body, static_cast<std::uint32_t>(total));
-  Put32(body, static_cast<std::uint32_t>(records.size() + 2));
-  Put16(body, 1);  // handles
-  Put16(body, 0);
-  Put32(body, 0);  // no description
-  Put32(body, 0);
-  Put32(body, 0);  // palette entries
-  for (std::uint32_t v : {960u, 960u, 254u, 254u}) Put32(body, v);  // 96 pixels per inch
+  platform::AppendLE32(body, static_cast<std::uint32_t>(total));
+  platform::AppendLE32(body, static_cast<std::uint32_t>(records.size() + 2));
+  platform::AppendLE16(body, 1);  // handles
+  platform::AppendLE16(body, 0);
+  platform::AppendLE32(body, 0);  // no description
+  platform::AppendLE32(body, 0);
+  platform::AppendLE32(body, 0);  // palette entries
+  for (std::uint32_t v : {960u, 960u, 254u, 254u}) platform::AppendLE32(body, v);  // 96 pixels per inch
   std::string file = Emr(1, body);
   for (const std::string& r : records) file += r;
   return file + Emr(14, eof);
@@ -74,60 +67,60 @@ std::string MakeEmf(const std::vector<std::string>& records) {
 
 std::string MakeWmf(const std::vector<std::string>& records) {
   std::string file;
-  Put32(file, 0x9AC6CDD7);
-  Put16(file, 0);
-  for (std::uint32_t v : {0u, 0u, 1500u, 750u, 1440u}) Put16(file, v);
-  Put32(file, 0);
+  platform::AppendLE32(file, 0x9AC6CDD7);
+  platform::AppendLE16(file, 0);
+  for (std::uint32_t v : {0u, 0u, 1500u, 750u, 1440u}) platform::AppendLE16(file, v);
+  platform::AppendLE32(file, 0);
   std::uint16_t sum = 0;
   for (std::size_t i = 0; i < 20; i += 2)
     sum ^= static_cast<std::uint16_t>(static_cast<unsigned char>(file[i]) | static_cast<unsigned char>(file[i + 1]) << 8);
-  Put16(file, sum);
+  platform::AppendLE16(file, sum);
   std::uint32_t words = 9 + 3, largest = 3;
   for (const std::string& r : records) {
     words += static_cast<std::uint32_t>(r.size() / 2);
     largest = std::max(largest, static_cast<std::uint32_t>(r.size() / 2));
   }
-  Put16(file, 1);
-  Put16(file, 9);
-  Put16(file, 0x0300);
-  Put32(file, words);
-  Put16(file, 4);  // objects
-  Put32(file, largest);
-  Put16(file, 0);
+  platform::AppendLE16(file, 1);
+  platform::AppendLE16(file, 9);
+  platform::AppendLE16(file, 0x0300);
+  platform::AppendLE32(file, words);
+  platform::AppendLE16(file, 4);  // objects
+  platform::AppendLE32(file, largest);
+  platform::AppendLE16(file, 0);
   for (const std::string& r : records) file += r;
-  Put32(file, 3);
-  Put16(file, 0);
+  platform::AppendLE32(file, 3);
+  platform::AppendLE16(file, 0);
   return file;
 }
 
 std::string DibInfo(std::int32_t width, std::int32_t height, int bits, std::uint32_t compression,
                     std::uint32_t colours) {
   std::string h;
-  Put32(h, 40);
-  Put32(h, static_cast<std::uint32_t>(width));
-  Put32(h, static_cast<std::uint32_t>(height));
-  Put16(h, 1);
-  Put16(h, static_cast<std::uint32_t>(bits));
-  Put32(h, compression);
-  for (int i = 0; i < 3; ++i) Put32(h, 0);
-  Put32(h, colours);
-  Put32(h, 0);
-  for (std::uint32_t i = 0; i < colours; ++i) Put32(h, 0x00FF0000u >> (i % 3 * 8));
+  platform::AppendLE32(h, 40);
+  platform::AppendLE32(h, static_cast<std::uint32_t>(width));
+  platform::AppendLE32(h, static_cast<std::uint32_t>(height));
+  platform::AppendLE16(h, 1);
+  platform::AppendLE16(h, static_cast<std::uint32_t>(bits));
+  platform::AppendLE32(h, compression);
+  for (int i = 0; i < 3; ++i) platform::AppendLE32(h, 0);
+  platform::AppendLE32(h, colours);
+  platform::AppendLE32(h, 0);
+  for (std::uint32_t i = 0; i < colours; ++i) platform::AppendLE32(h, 0x00FF0000u >> (i % 3 * 8));
   return h;
 }
 
 std::string EmfStretchDibits(const std::string& info, const std::string& bits) {
   std::string body;
-  for (std::uint32_t v : {0u, 0u, 99u, 49u}) Put32(body, v);  // bounds
-  for (std::uint32_t v : {10u, 10u, 0u, 0u, 4u, 4u}) Put32(body, v);  // destination, source, source size
-  Put32(body, 80);                                                    // header offset (record start)
-  Put32(body, static_cast<std::uint32_t>(info.size()));
-  Put32(body, static_cast<std::uint32_t>(80 + info.size()));
-  Put32(body, static_cast<std::uint32_t>(bits.size()));
-  Put32(body, 0);           // RGB colours
-  Put32(body, 0x00CC0020);  // SRCCOPY
-  Put32(body, 40);          // destination size
-  Put32(body, 20);
+  for (std::uint32_t v : {0u, 0u, 99u, 49u}) platform::AppendLE32(body, v);  // bounds
+  for (std::uint32_t v : {10u, 10u, 0u, 0u, 4u, 4u}) platform::AppendLE32(body, v);  // destination, source, source size
+  platform::AppendLE32(body, 80);                                                    // header offset (record start)
+  platform::AppendLE32(body, static_cast<std::uint32_t>(info.size()));
+  platform::AppendLE32(body, static_cast<std::uint32_t>(80 + info.size()));
+  platform::AppendLE32(body, static_cast<std::uint32_t>(bits.size()));
+  platform::AppendLE32(body, 0);           // RGB colours
+  platform::AppendLE32(body, 0x00CC0020);  // SRCCOPY
+  platform::AppendLE32(body, 40);          // destination size
+  platform::AppendLE32(body, 20);
   std::string record = Emr(81, body + info + bits);
   while (record.size() % 4 != 0) record += '\0';
   record[4] = static_cast<char>(record.size() & 0xFF);
@@ -138,42 +131,42 @@ std::string EmfStretchDibits(const std::string& info, const std::string& bits) {
 
 std::string WmfStretchDib(const std::string& dib) {
   std::string params;
-  Put32(params, 0x00CC0020);  // SRCCOPY
-  Put16(params, 0);           // RGB colours
-  for (std::uint32_t v : {4u, 4u, 0u, 0u, 20u, 40u, 10u, 10u}) Put16(params, v);
+  platform::AppendLE32(params, 0x00CC0020);  // SRCCOPY
+  platform::AppendLE16(params, 0);           // RGB colours
+  for (std::uint32_t v : {4u, 4u, 0u, 0u, 20u, 40u, 10u, 10u}) platform::AppendLE16(params, v);
   std::string body = params + dib;
   if (body.size() % 2 != 0) body += '\0';
   std::string record;
-  Put32(record, static_cast<std::uint32_t>((6 + body.size()) / 2));
-  Put16(record, 0x0F43);
+  platform::AppendLE32(record, static_cast<std::uint32_t>((6 + body.size()) / 2));
+  platform::AppendLE16(record, 0x0F43);
   return record + body;
 }
 
 std::string BuildBmp(const BmpSpec& spec) {
   std::string header;
   if (spec.headerSize == 12) {
-    Put32(header, 12);
-    Put16(header, static_cast<std::uint32_t>(spec.width));
-    Put16(header, static_cast<std::uint32_t>(spec.height));
-    Put16(header, 1);
-    Put16(header, static_cast<std::uint32_t>(spec.bits));
+    platform::AppendLE32(header, 12);
+    platform::AppendLE16(header, static_cast<std::uint32_t>(spec.width));
+    platform::AppendLE16(header, static_cast<std::uint32_t>(spec.height));
+    platform::AppendLE16(header, 1);
+    platform::AppendLE16(header, static_cast<std::uint32_t>(spec.bits));
   } else {
-    Put32(header, static_cast<std::uint32_t>(spec.headerSize));
-    Put32(header, static_cast<std::uint32_t>(spec.width));
-    Put32(header, static_cast<std::uint32_t>(spec.height));
-    Put16(header, 1);
-    Put16(header, static_cast<std::uint32_t>(spec.bits));
-    Put32(header, spec.compression);
-    Put32(header, static_cast<std::uint32_t>(spec.pixels.size()));
-    Put32(header, 3780);
-    Put32(header, 3780);
-    Put32(header, static_cast<std::uint32_t>(spec.palette.size()));
-    Put32(header, 0);
+    platform::AppendLE32(header, static_cast<std::uint32_t>(spec.headerSize));
+    platform::AppendLE32(header, static_cast<std::uint32_t>(spec.width));
+    platform::AppendLE32(header, static_cast<std::uint32_t>(spec.height));
+    platform::AppendLE16(header, 1);
+    platform::AppendLE16(header, static_cast<std::uint32_t>(spec.bits));
+    platform::AppendLE32(header, spec.compression);
+    platform::AppendLE32(header, static_cast<std::uint32_t>(spec.pixels.size()));
+    platform::AppendLE32(header, 3780);
+    platform::AppendLE32(header, 3780);
+    platform::AppendLE32(header, static_cast<std::uint32_t>(spec.palette.size()));
+    platform::AppendLE32(header, 0);
     if (spec.headerSize > 40) {
-      for (std::size_t i = 0; i < 4; ++i) Put32(header, i < spec.masks.size() ? spec.masks[i] : 0);
+      for (std::size_t i = 0; i < 4; ++i) platform::AppendLE32(header, i < spec.masks.size() ? spec.masks[i] : 0);
       header.resize(static_cast<std::size_t>(spec.headerSize), '\0');
     } else if (!spec.masks.empty()) {
-      for (std::uint32_t m : spec.masks) Put32(header, m);
+      for (std::uint32_t m : spec.masks) platform::AppendLE32(header, m);
     }
   }
   std::string palette;
@@ -185,9 +178,9 @@ std::string BuildBmp(const BmpSpec& spec) {
   }
   std::string file = "BM";
   const std::uint32_t offset = static_cast<std::uint32_t>(14 + header.size() + palette.size());
-  Put32(file, static_cast<std::uint32_t>(offset + spec.pixels.size()));
-  Put32(file, 0);
-  Put32(file, offset);
+  platform::AppendLE32(file, static_cast<std::uint32_t>(offset + spec.pixels.size()));
+  platform::AppendLE32(file, 0);
+  platform::AppendLE32(file, offset);
   return file + header + palette + spec.pixels;
 }
 

@@ -7,6 +7,8 @@
 
 #include <zlib.h>
 
+#include "platform/ByteOrder.h"
+
 namespace ziptest {
 namespace fs = std::filesystem;
 
@@ -94,17 +96,6 @@ std::vector<std::string> BsdtarNames(const std::string& zipFile) {
   return names;
 }
 
-namespace {
-void Put16(std::string& s, unsigned v) {
-  s += static_cast<char>(v & 0xFF);
-  s += static_cast<char>((v >> 8) & 0xFF);
-}
-void Put32(std::string& s, std::uint32_t v) {
-  Put16(s, v & 0xFFFF);
-  Put16(s, v >> 16);
-}
-}  // namespace
-
 std::string RawDeflate(const std::string& data, int level) {
   z_stream zs{};
   deflateInit2(&zs, level, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
@@ -129,35 +120,35 @@ std::string BuildZip(const std::vector<RawEntry>& entries, const std::string& co
     std::uint32_t size = e.fixSize ? static_cast<std::uint32_t>(e.data.size()) : e.size;
     std::uint32_t offset = static_cast<std::uint32_t>(body.size() - prefix.size());
     std::string common;
-    Put16(common, 20);
-    Put16(common, e.flags);
-    Put16(common, e.method);
-    Put16(common, 0);
-    Put16(common, 0x5A21);
-    Put32(common, crc);
-    Put32(common, static_cast<std::uint32_t>(stored.size()));
-    Put32(common, size);
-    Put16(common, static_cast<unsigned>(e.name.size()));
-    Put16(common, 0);
+    platform::AppendLE16(common, 20);
+    platform::AppendLE16(common, e.flags);
+    platform::AppendLE16(common, e.method);
+    platform::AppendLE16(common, 0);
+    platform::AppendLE16(common, 0x5A21);
+    platform::AppendLE32(common, crc);
+    platform::AppendLE32(common, static_cast<std::uint32_t>(stored.size()));
+    platform::AppendLE32(common, size);
+    platform::AppendLE16(common, static_cast<unsigned>(e.name.size()));
+    platform::AppendLE16(common, 0);
     body += "PK\x03\x04" + common + e.name + stored;
     central += "PK\x01\x02";
-    Put16(central, 20);
+    platform::AppendLE16(central, 20);
     central += common;
-    Put16(central, 0);
-    Put16(central, 0);
-    Put16(central, 0);
-    Put32(central, e.externalAttributes);
-    Put32(central, offset);
+    platform::AppendLE16(central, 0);
+    platform::AppendLE16(central, 0);
+    platform::AppendLE16(central, 0);
+    platform::AppendLE32(central, e.externalAttributes);
+    platform::AppendLE32(central, offset);
     central += e.name;
   }
   std::string end = "PK\x05\x06";
-  Put16(end, 0);
-  Put16(end, 0);
-  Put16(end, static_cast<unsigned>(entries.size()));
-  Put16(end, static_cast<unsigned>(entries.size()));
-  Put32(end, static_cast<std::uint32_t>(central.size()));
-  Put32(end, static_cast<std::uint32_t>(body.size() - prefix.size()));
-  Put16(end, static_cast<unsigned>(comment.size()));
+  platform::AppendLE16(end, 0);
+  platform::AppendLE16(end, 0);
+  platform::AppendLE16(end, static_cast<unsigned>(entries.size()));
+  platform::AppendLE16(end, static_cast<unsigned>(entries.size()));
+  platform::AppendLE32(end, static_cast<std::uint32_t>(central.size()));
+  platform::AppendLE32(end, static_cast<std::uint32_t>(body.size() - prefix.size()));
+  platform::AppendLE16(end, static_cast<unsigned>(comment.size()));
   return body + central + end + comment;
 }
 
