@@ -1,10 +1,13 @@
 #include "platform/qt/WholeOnScreen.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QObject>
+#include <QPointer>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 
 #include "platform/qt/FramePlace.h"
@@ -51,7 +54,7 @@ class KeepWhole : public QObject {
           this,
           [this] {
             pending_ = false;
-            if (window_->isVisible()) Keep(true);
+            if (window_->isVisible() && ReadFrameReports()) Keep(true);
           },
           Qt::QueuedConnection);
     }
@@ -59,6 +62,19 @@ class KeepWhole : public QObject {
   }
 
  private:
+  // With no frame known, either the window has none or the window
+  // manager's report of the frame it has just made is still unread (the
+  // window grew right after showing); a place worked out without the frame
+  // is one border and title bar off. The reports the window system already
+  // has are read first. False when the window went meanwhile.
+  bool ReadFrameReports() {
+    const QWindow* handle = window_->windowHandle();
+    if (handle && !handle->frameMargins().isNull()) return true;
+    const QPointer<QObject> alive(this);
+    QGuiApplication::sync();
+    return alive && window_->isVisible();
+  }
+
   // With `watchReport`, the window system's next report of the window's
   // place is checked once more.
   void Keep(bool watchReport) {

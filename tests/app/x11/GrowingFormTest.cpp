@@ -82,9 +82,13 @@ TEST_F(GrowingForm, TheOptionFormStaysWholeOnTheScreenAsItWidens) {
   for (const auto& step : steps) {
     if (step.width == 981) form->SpeedButtonUp4->click();
     ASSERT_EQ(form->width(), step.width);
+    // Settled: the program has read every report the server sent (a late
+    // report of the growing resize can still move the form), and its frame
+    // is the server's.
     auto whole = [&] {
+      QGuiApplication::sync();
       const QRect frame = x11test::FrameOnScreen(form);
-      if (frame.width() <= step.width || !area.contains(frame)) return false;
+      if (frame.width() <= step.width || !area.contains(frame) || platform::FrameGeometry(form) != frame) return false;
       for (QWidget* part : step.parts)
         if (!area.contains(OnScreen(form, part))) return false;
       return true;
