@@ -1,10 +1,13 @@
 #include "platform/qt/WholeOnScreen.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QObject>
+#include <QPointer>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 
 #include "platform/qt/FramePlace.h"
@@ -23,7 +26,20 @@ class KeepWhole : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched != window_ || event->type() != QEvent::Resize || !window_->isVisible()) return false;
+    if (watched != window_) return false;
+    if (event->type() == QEvent::Hide) moved_ = false;
+    if (!window_->isVisible()) return false;
+    if (event->type() == QEvent::Move && moved_) {
+      // The first place the window system reports after our move can be
+      // an older one: the report of the resize that made the window grow,
+      // which still carried the place from before, arriving after our
+      // move. The toolkit then takes that place for the window's; a window
+      // the report leaves off the screen is moved back once more.
+      moved_ = false;
+      if (!pending_) Keep(false);
+      return false;
+    }
+    if (event->type() != QEvent::Resize) return false;
     // Only growing can take a window off its screen; the first size of a
     // showing (no size before) leaves the window where it was placed.
     const auto* resize = static_cast<QResizeEvent*>(event);
@@ -38,7 +54,7 @@ class KeepWhole : public QObject {
           this,
           [this] {
             pending_ = false;
-            if (window_->isVisible()) Keep();
+            if (window_->isVisible() && ReadFrameReports()) Keep(true);
           },
           Qt::QueuedConnection);
     }
@@ -46,16 +62,36 @@ class KeepWhole : public QObject {
   }
 
  private:
-  void Keep() {
+  // With no frame known, either the window has none or the window
+  // manager's report of the frame it has just made is still unread (the
+  // window grew right after showing); a place worked out without the frame
+  // is one border and title bar off. The reports the window system already
+  // has are read first. False when the window went meanwhile.
+  bool ReadFrameReports() {
+    const QWindow* handle = window_->windowHandle();
+    if (handle && !handle->frameMargins().isNull()) return true;
+    const QPointer<QObject> alive(this);
+    QGuiApplication::sync();
+    return alive && window_->isVisible();
+  }
+
+  // With `watchReport`, the window system's next report of the window's
+  // place is checked once more.
+  void Keep(bool watchReport) {
     const QScreen* screen = window_->screen();
     if (!screen) return;
     const QRect frame = FrameGeometry(window_);
     const QPoint whole = WholeOnArea(frame, screen->availableGeometry());
-    if (whole != frame.topLeft()) MoveFrameTo(window_, whole);
+    if (whole == frame.topLeft()) return;
+    MoveFrameTo(window_, whole);
+    // Set after the move: the toolkit reports its own idea of the new place
+    // at once, during the move.
+    moved_ = watchReport;
   }
 
   QWidget* window_;
   bool pending_ = false;
+  bool moved_ = false;
 };
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "app/Konfig.h"
 #include "app/TForm_Main.h"
 #include "platform/LineFile.h"
+#include "platform/qt/FramePlace.h"
 #include "printersettings/ui/TFormPrinterBedienteilOption.h"
 
 namespace {
@@ -48,12 +49,16 @@ TEST_F(GrowingForm, TheOptionFormStaysWholeOnTheScreenAsItWidens) {
   ASSERT_TRUE(form);
   form->show();
   // Narrow (no unit known yet), centred on the main window, and framed by
-  // the window manager before the operator picks a unit.
+  // the window manager before the operator picks a unit. The program learns
+  // of the frame from the window manager's reports, after the server has
+  // it; an operator's click comes long after those, so the test waits until
+  // the program sees the frame that the server shows.
   ASSERT_EQ(form->width(), 201);
   ASSERT_TRUE(apptest::PumpUntil(
       [form] {
         const QRect frame = x11test::FrameOnScreen(form);
-        return frame.width() > form->width() && frame.height() > form->height();
+        return frame.width() > form->width() && frame.height() > form->height() &&
+               platform::FrameGeometry(form) == frame;
       },
       5));
   const QRect opened = x11test::FrameOnScreen(form);
@@ -77,9 +82,13 @@ TEST_F(GrowingForm, TheOptionFormStaysWholeOnTheScreenAsItWidens) {
   for (const auto& step : steps) {
     if (step.width == 981) form->SpeedButtonUp4->click();
     ASSERT_EQ(form->width(), step.width);
+    // Settled: the program has read every report the server sent (a late
+    // report of the growing resize can still move the form), and its frame
+    // is the server's.
     auto whole = [&] {
+      QGuiApplication::sync();
       const QRect frame = x11test::FrameOnScreen(form);
-      if (frame.width() <= step.width || !area.contains(frame)) return false;
+      if (frame.width() <= step.width || !area.contains(frame) || platform::FrameGeometry(form) != frame) return false;
       for (QWidget* part : step.parts)
         if (!area.contains(OnScreen(form, part))) return false;
       return true;
