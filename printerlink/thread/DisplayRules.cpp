@@ -35,7 +35,7 @@ void DeriveCaptionTexts(PrinterMirror& m, const PrinterCaptions& c) {
   m.FactorText = FactorName(m.FactorMode, m.Factor, c);
   m.PanelTypeText = PanelTypeName(m.PanelType, c);
   m.OptionText = OptionName(m.Option, c);
-  if (!StatusName(m.State, m.ErrorCode, c, m.StatusText)) m.StatusText = "?";
+  if (!StatusName(m.ReportedState, m.ErrorCode, c, m.StatusText)) m.StatusText = "?";
   if (!PrintDataName(m.DtValue, c.NameTexts, m.DtText)) m.DtText = "?";
 }
 

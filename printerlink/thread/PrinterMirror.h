@@ -120,7 +120,10 @@ struct PrinterMirror {
   std::string PcClockText = "?";
   std::string StatusText = "?";
   int State = kUnknown;  // the printer state: 10 Standby ... 80 Fehler; the level sent while on its way
-  int ErrorCode = 0;     // the error of state 80, part of its name
+  // What the printer itself last said to "STATUS", which the state's name
+  // tells: State may still be a level sent that it has not reached.
+  int ReportedState = kUnknown;
+  int ErrorCode = 0;  // the error of state 80, part of its name
   LevelOnTheWay LevelSent;
   std::string StartSignalText = "?";
   std::string SelectSignalText = "?";

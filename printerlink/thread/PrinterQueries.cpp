@@ -519,8 +519,9 @@ int PrinterQueries::QueryStatus() {
   // The text is what the printer said; the state it counts as in may still
   // be the level just sent, which a slow printer has not reached yet.
   m_.StatusText = named ? text : "?";
+  m_.ReportedState = named ? (*v)[0] : kUnknown;
   if (named) m_.ErrorCode = (*v)[2];
-  m_.State = CountedLevel(m_.LevelSent, named ? (*v)[0] : kUnknown, platform::TickCount());
+  m_.State = CountedLevel(m_.LevelSent, m_.ReportedState, platform::TickCount());
   return 1;
 }
 

@@ -137,3 +137,22 @@ TEST(SearchStrip, TheDotSweepsFromTheNinthCharacter) {
   EXPECT_EQ(positions[22], 0);
   EXPECT_EQ(positions[23], 1);
 }
+
+// The state's name is what the printer said, also while the level the
+// remote control sent still counts as its state (a printer slow to start).
+TEST(DisplayRules, TheStateIsNamedAsThePrinterReportedIt) {
+  const PrinterCaptions c;
+  PrinterMirror m;
+  m.ReportedState = 40;
+  m.State = 50;
+  DeriveCaptionTexts(m, c);
+  EXPECT_EQ(m.StatusText, "Stop");
+  m.ReportedState = 80;
+  m.ErrorCode = 0x1A;
+  m.State = 80;
+  DeriveCaptionTexts(m, c);
+  EXPECT_EQ(m.StatusText, "Fehler 1A");
+  m.ReportedState = kUnknown;
+  DeriveCaptionTexts(m, c);
+  EXPECT_EQ(m.StatusText, "?");
+}

@@ -385,6 +385,7 @@ TEST_F(SettingsView, ALanguageChangeNamesTheShownValuesAgainAtOnce) {
   mirror.FactorMode = 0;
   mirror.WaitTime = 0;
   mirror.State = 50;
+  mirror.ReportedState = 50;  // as the printer said it
   mirror.StartShiftMode = 0;
   printerthread::DeriveCaptionTexts(mirror, german);  // as the thread made them
   Refresh();
